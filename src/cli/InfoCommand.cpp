@@ -1,0 +1,41 @@
+#include "cli/InfoCommand.h"
+
+#include "cli/CliSession.h"
+#include "cli/JsonWriter.h"
+
+std::string InfoJson(const CliSession& session) {
+    const ReportModel& m = session.model;
+    constexpr int Columns = ReportModel::DescribedColumns;
+    JsonWriter json;
+    json.Member("RowCount", static_cast<long long>(m.RowCount));
+    json.Member("HeaderCount", static_cast<long long>(m.HeaderCount));
+    json.Member("HeaderLines", std::vector<std::string>(m.HeaderLines.begin() + 1, m.HeaderLines.end()));
+    json.Member("FieldCount", static_cast<long long>(m.FieldCount));
+    std::vector<std::string> titles, formats;
+    std::vector<long long> widths, kinds;
+    std::vector<bool> flags;
+    for (int c = 1; c <= Columns; ++c) {
+        titles.push_back(m.ColumnTitles[c]);
+        widths.push_back(m.ColumnWidths[c]);
+        formats.push_back(m.ColumnFormats[c]);
+        kinds.push_back(m.ColumnKinds[c]);
+        flags.push_back(m.ColumnTotalFlags[c]);
+    }
+    json.Member("ColumnTitles", titles);
+    json.Member("ColumnWidths", widths);
+    json.Member("ColumnFormats", formats);
+    json.Member("ColumnKinds", kinds);
+    json.Member("ColumnTotalFlags", flags);
+    json.Member("RowsPerPage", static_cast<long long>(session.rowsPerPage));
+    json.Member("PageCount", static_cast<long long>(m.PageCount));
+    std::vector<std::vector<std::string>> totals;
+    for (int32_t p = 1; p <= m.PageCount; ++p) {
+        std::vector<std::string> row;
+        for (int c = 1; c <= ReportModel::TotalledColumns; ++c)
+            row.push_back(CurrencyToPlainText(m.PageTotals.Get(p, c)));
+        totals.push_back(std::move(row));
+    }
+    json.Member("PageTotals", totals);
+    json.Member("RowStore", session.rowStorePath);
+    return json.Finish();
+}

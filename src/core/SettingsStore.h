@@ -1,0 +1,30 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/ReportModel.h"
+#include "core/SettingsBackend.h"
+
+inline const std::string SettingsKeyPath = "SOFTWARE\\Vornak Software\\Tabulon";
+
+// The twelve stored names, in the order they are always written.
+inline const std::array<std::string, 12> SettingNames = {
+    "PageSizeX", "PageSizeY", "PageOrient", "SpaceX1", "SpaceX2",  "SpaceY1",
+    "SpaceY2",   "FontName",  "FontSize",   "pTotals", "aTotals", "pNumbers"};
+
+// One stored value's text: the value's text with everything below "!" dropped
+// from its end; empty when the key or value is missing.
+std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyPath,
+                               const std::string& name);
+
+// Puts the defaults into the model, replaces them with the stored values when
+// the key exists (a missing single value reads as empty text), and on the first
+// run stores the defaults. The page size ends up matching the orientation.
+// defaultOrientation is the default printer's: 1 portrait, 2 landscape.
+void LoadSettings(ReportModel& model, SettingsBackend& backend, int16_t defaultOrientation);
+
+// Writes the twelve current values as they stand.
+void SaveSettings(const ReportModel& model, SettingsBackend& backend);
+
+// The text forms of the twelve values, in stored order.
+std::array<std::string, 12> SettingTexts(const ReportModel& model);

@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Report lines come from programs that write either UTF-8 or the Turkish
+// Windows code page. Inside the program everything is UTF-8.
+
+bool IsValidUtf8(std::string_view bytes);
+
+// One line as UTF-8: kept when it already is valid UTF-8, otherwise read as
+// Windows-1254 and converted.
+std::string DecodeReportLine(std::string_view bytes);
+
+// Number of characters (code points) of UTF-8 text; widths count these.
+size_t CodePointCount(std::string_view utf8);
+
+// The longest prefix of UTF-8 text of at most maxBytes bytes that ends on a
+// character boundary.
+std::string_view CutUtf8(std::string_view utf8, size_t maxBytes);
+
+// Text with trailing spaces (code 32 only) removed.
+std::string_view TrimTrailingSpaces(std::string_view text);
+// Text with leading and trailing spaces removed.
+std::string_view TrimSpaces(std::string_view text);

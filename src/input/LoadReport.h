@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "core/ReportModel.h"
+
+struct LoadResult {
+    enum class Failure { None, ReportUnreadable, RowStoreUnwritable };
+    Failure failure = Failure::None;
+    std::string path;    // the file that failed
+    std::string reason;  // the system's words for it
+
+    bool Ok() const { return failure == Failure::None; }
+};
+
+// Reads the report file once: the description goes into the model, every data
+// row into a new row store at rowStorePath. One line is in memory at a time.
+// Widths end up derived from the longest texts met (amount columns 1.4 times
+// wider), at most 50.
+LoadResult LoadReport(ReportModel& model, const std::string& reportPath,
+                      const std::string& rowStorePath);

@@ -1,0 +1,5 @@
+#pragma once
+class ReportWindow;
+
+// The print job: menu "Yazdır" and toolbar button 1.
+void DOS_05_Click(ReportWindow& window);

@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// A small image in pixels (0xAARRGGBB, alpha 0 = transparent), painted at
+// 15 twips per pixel.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+#include "core/ReportModel.h"
+#include "core/SettingsBackend.h"
+#include "platform/PrinterCatalog.h"
+#include "render/PageView.h"
+
+class QWidget;
+
+// What the commands of the other windows (print job, exports, dialogs) need
+// from the main window. FrmTabul implements it; tests may too.
+class ReportWindow {
+public:
+    virtual ~ReportWindow() = default;
+
+    virtual QWidget* Widget() = 0;
+    virtual ReportModel& Model() = 0;
+    virtual PageView& View() = 0;
+    virtual PrinterCatalog& Printers() = 0;
+    virtual SettingsBackend& Settings() = 0;
+
+    // The 100 % command (GOR_01_01).
+    virtual void SetZoom100() = 0;
+    virtual void UpdatePageGeometry() = 0;
+    // MeasureReportFont on the page canvas (ends with the totals pass).
+    virtual void MeasureOnCanvas() = 0;
+    // RenderPage of CurrentPage on the page canvas.
+    virtual void RenderOnCanvas() = 0;
+    // The hourglass over the main window, on or off.
+    virtual void SetBusy(bool busy) = 0;
+
+    // The file-save dialog; an empty result means the user cancelled.
+    virtual QString AskSaveFileName(const QString& title, const QString& filter,
+                                    const QString& proposedName) = 0;
+};
