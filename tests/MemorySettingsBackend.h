@@ -1,0 +1,31 @@
+#pragma once
+#include <map>
+#include <set>
+#include <vector>
+#include <string>
+
+#include "core/SettingsBackend.h"
+
+// Settings held in memory, so tests never touch the user's stored page setup.
+// Records the order of writes to check that all twelve values go out in order.
+class MemorySettingsBackend : public SettingsBackend {
+public:
+    std::set<std::string> keys;
+    std::map<std::string, std::string> values;  // "key|name" -> text
+    std::vector<std::string> writeOrder;
+
+    bool KeyExists(const std::string& keyPath) override { return keys.count(keyPath) > 0; }
+    void CreateKey(const std::string& keyPath) override { keys.insert(keyPath); }
+    std::optional<std::string> QueryValue(const std::string& keyPath,
+                                          const std::string& name) override {
+        auto it = values.find(keyPath + "|" + name);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    void SetValue(const std::string& keyPath, const std::string& name,
+                  const std::string& text) override {
+        keys.insert(keyPath);
+        values[keyPath + "|" + name] = text;
+        writeOrder.push_back(name);
+    }
+};
