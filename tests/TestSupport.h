@@ -1,0 +1,26 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+// A folder under the system temporary directory that is removed with all its
+// contents when the test ends.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Writes bytes to a file exactly as given (no line-end translation).
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+// Report lines joined with CR LF, each line ending with one.
+std::string ReportText(std::initializer_list<std::string> lines);
