@@ -1,0 +1,33 @@
+#pragma once
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include "TestSupport.h"
+
+// Runs tabulon-export with a fixed locale, its own settings folder and its own
+// temporary folder, so a test never sees or leaves the user's files.
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+inline CliRun RunExport(const QStringList& args, const TempDir& home, const QString& lang = "tr_TR.UTF-8") {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", lang);
+    env.insert("LANG", lang);
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(home.File("config")));
+    env.insert("TMPDIR", QString::fromStdString(home.Path().string()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.start(TABULON_EXPORT_PROGRAM, args);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+inline QString TestData(const char* name) { return QString(TABULON_TEST_DATA) + "/" + name; }
