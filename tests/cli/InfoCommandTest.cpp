@@ -69,3 +69,20 @@ TEST(InfoCommand, UnreadableReportEndsWithStatus2) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InfoCommand, FirstRunStoresTheDefaultPageSetup) {
+    TempDir home;
+    const CliRun run = RunExport({"info", TestData("sample.txt"), "--rows-per-page", "5"}, home);
+    ASSERT_EQ(run.exitCode, 0);
+    QFile conf(QString::fromStdString(home.File("config")) + "/Vornak Software/Tabulon.conf");
+    ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(conf.readAll());
+    for (const char* line : {"PageSizeX=11906", "PageSizeY=16838", "PageOrient=1", "SpaceX1=15",
+                             "SpaceY2=15", "FontName=Times New Roman", "FontSize=10",
+                             "pTotals=True", "aTotals=True", "pNumbers=True"})
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+}
+
+}  // namespace
