@@ -18,7 +18,8 @@ namespace {
 constexpr long Rows = 1000000;
 
 struct Files {
-    std::string dir = std::filesystem::temp_directory_path() / ("tabulon-bench-" + std::to_string(getpid()));
+    std::string dir =
+        std::filesystem::temp_directory_path() / ("tabulon-bench-" + std::to_string(getpid()));
     std::string report = dir + "/report.txt";
     std::string store = dir + "/BUFFILE.DAT";
     Files() {

@@ -1,15 +1,15 @@
 #pragma once
 #include <map>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "core/SettingsBackend.h"
 
 // Settings held in memory, so tests never touch the user's stored page setup.
 // Records the order of writes to check that all twelve values go out in order.
 class MemorySettingsBackend : public SettingsBackend {
-public:
+  public:
     std::set<std::string> keys;
     std::map<std::string, std::string> values;  // "key|name" -> text
     std::vector<std::string> writeOrder;

@@ -1,12 +1,12 @@
 #include "TestSupport.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
-
-#include <unistd.h>
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};

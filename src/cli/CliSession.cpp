@@ -25,9 +25,8 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
     LoadSettings(model, settings, DefaultPrinterOrientation());
     model.CurrentPage = 1;
     model.CommandLine = reportPath;
-    session.rowStorePath = RowStorePath(model, [](const std::string& message) {
-        std::fprintf(stderr, "%s\n", message.c_str());
-    });
+    session.rowStorePath = RowStorePath(
+        model, [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
     const LoadResult result = LoadReport(model, reportPath, session.rowStorePath);
     if (result.failure == LoadResult::Failure::ReportUnreadable) {
         std::fprintf(stderr, "Rapor dosyası açılamadı:\n%s\n%s\n", result.path.c_str(),

@@ -9,7 +9,8 @@ std::string InfoJson(const CliSession& session) {
     JsonWriter json;
     json.Member("RowCount", static_cast<long long>(m.RowCount));
     json.Member("HeaderCount", static_cast<long long>(m.HeaderCount));
-    json.Member("HeaderLines", std::vector<std::string>(m.HeaderLines.begin() + 1, m.HeaderLines.end()));
+    json.Member("HeaderLines",
+                std::vector<std::string>(m.HeaderLines.begin() + 1, m.HeaderLines.end()));
     json.Member("FieldCount", static_cast<long long>(m.FieldCount));
     std::vector<std::string> titles, formats;
     std::vector<long long> widths, kinds;

@@ -6,7 +6,7 @@
 // Builds one JSON object as text, member by member, for the machine-readable
 // output of tabulon-export.
 class JsonWriter {
-public:
+  public:
     void Member(std::string_view name, long long value);
     void Member(std::string_view name, std::string_view value);
     void Member(std::string_view name, bool value);
@@ -20,7 +20,7 @@ public:
 
     static std::string Quote(std::string_view text);
 
-private:
+  private:
     void Name(std::string_view name);
     std::string body_;
 };

@@ -15,8 +15,8 @@ Currency AddCurrency(Currency a, Currency b) {
 std::string CurrencyToPlainText(Currency value) {
     const bool negative = value.scaled < 0;
     // Work in unsigned so that the most negative value has a magnitude too.
-    uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value.scaled)
-                                  : static_cast<uint64_t>(value.scaled);
+    uint64_t magnitude =
+        negative ? 0 - static_cast<uint64_t>(value.scaled) : static_cast<uint64_t>(value.scaled);
     std::string fraction = std::to_string(magnitude % Currency::Scale);
     fraction.insert(0, 4 - fraction.size(), '0');
     return (negative ? "-" : "") + std::to_string(magnitude / Currency::Scale) + "." + fraction;

@@ -10,7 +10,9 @@ namespace {
 // keeps a hostile "1E999999999" from building a giant digit string.
 constexpr int MaxExponent = 400;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Makes sure there is at least one integer digit and no negative scale.
 DecimalNumber Normalized(DecimalNumber n) {
@@ -54,7 +56,8 @@ size_t ReadExponent(std::string_view text, size_t at, int& exponent) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     if (i >= text.size() || !IsDigit(text[i])) return 0;
     long value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) value = std::min<long>(value * 10 + (text[i] - '0'), 100000);
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        value = std::min<long>(value * 10 + (text[i] - '0'), 100000);
     exponent = static_cast<int>(negative ? -value : value);
     return i - at;
 }
@@ -131,7 +134,8 @@ DecimalNumber ReadLeadingNumber(std::string_view text) {
     DecimalNumber n;
     n.digits.clear();
     size_t i = 0;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) n.negative = compact[i++] == '-';
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+        n.negative = compact[i++] == '-';
     for (; i < compact.size() && IsDigit(compact[i]); ++i) n.digits.push_back(compact[i]);
     if (i < compact.size() && compact[i] == '.') {
         for (++i; i < compact.size() && IsDigit(compact[i]); ++i) {
@@ -142,7 +146,8 @@ DecimalNumber ReadLeadingNumber(std::string_view text) {
     if (n.digits.empty()) return DecimalNumber{};
     if (i < compact.size() && (compact[i] == 'd' || compact[i] == 'D')) compact[i] = 'E';
     int exponent = 0;
-    if (ReadExponent(compact, i, exponent) > 0) n.scale -= std::clamp(exponent, -MaxExponent, MaxExponent);
+    if (ReadExponent(compact, i, exponent) > 0)
+        n.scale -= std::clamp(exponent, -MaxExponent, MaxExponent);
     n = Normalized(n);
     if (n.IsZero()) n.negative = false;
     return n;

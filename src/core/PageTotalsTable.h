@@ -10,13 +10,13 @@
 // all its totals and unflagged columns cost nothing; cells never written read
 // as zero.
 class PageTotalsTable {
-public:
+  public:
     static constexpr int Columns = 30;
 
     void Clear();
     Currency Get(int64_t page, int column) const;
     void Add(int64_t page, int column, Currency amount);
 
-private:
+  private:
     std::array<std::vector<Currency>, Columns + 1> columns_{};
 };

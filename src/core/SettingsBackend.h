@@ -6,7 +6,7 @@
 // The Qt implementation maps it to the user's native settings store; tests use
 // an in-memory one.
 class SettingsBackend {
-public:
+  public:
     virtual ~SettingsBackend() = default;
     virtual bool KeyExists(const std::string& keyPath) = 0;
     virtual void CreateKey(const std::string& keyPath) = 0;

@@ -11,7 +11,9 @@ namespace {
 // 254 characters long.
 constexpr size_t ReadBufferCharacters = 254;
 
-std::string BoolText(bool value) { return value ? "True" : "False"; }
+std::string BoolText(bool value) {
+    return value ? "True" : "False";
+}
 
 void ApplyDefaults(ReportModel& model, int16_t defaultOrientation) {
     model.PageSizeX = 11906;
@@ -23,8 +25,12 @@ void ApplyDefaults(ReportModel& model, int16_t defaultOrientation) {
     model.pTotals = model.aTotals = model.pNumbers = true;
 }
 
-int32_t ReadInt32(const std::string& text) { return ClampToInt32(ReadLeadingInteger(text)); }
-int16_t ReadInt16(const std::string& text) { return ClampToInt16(ReadLeadingInteger(text)); }
+int32_t ReadInt32(const std::string& text) {
+    return ClampToInt32(ReadLeadingInteger(text));
+}
+int16_t ReadInt16(const std::string& text) {
+    return ClampToInt16(ReadLeadingInteger(text));
+}
 
 void WriteAll(const ReportModel& model, SettingsBackend& backend) {
     const auto texts = SettingTexts(model);
@@ -35,7 +41,7 @@ void WriteAll(const ReportModel& model, SettingsBackend& backend) {
 }  // namespace
 
 std::array<std::string, 12> SettingTexts(const ReportModel& model) {
-    return {std::to_string(model.PageSizeX), std::to_string(model.PageSizeY),
+    return {std::to_string(model.PageSizeX),  std::to_string(model.PageSizeY),
             std::to_string(model.PageOrient), std::to_string(model.SpaceX1),
             std::to_string(model.SpaceX2),    std::to_string(model.SpaceY1),
             std::to_string(model.SpaceY2),    model.FontName,

@@ -9,7 +9,7 @@ inline const std::string SettingsKeyPath = "SOFTWARE\\Vornak Software\\Tabulon";
 
 // The twelve stored names, in the order they are always written.
 inline const std::array<std::string, 12> SettingNames = {
-    "PageSizeX", "PageSizeY", "PageOrient", "SpaceX1", "SpaceX2",  "SpaceY1",
+    "PageSizeX", "PageSizeY", "PageOrient", "SpaceX1", "SpaceX2", "SpaceY1",
     "SpaceY2",   "FontName",  "FontSize",   "pTotals", "aTotals", "pNumbers"};
 
 // One stored value's text: the value's text with everything below "!" dropped

@@ -14,13 +14,20 @@ char32_t Windows1254ToUnicode(unsigned char byte) {
     if (byte < 0x80) return byte;
     if (byte < 0xA0) return HighControls[byte - 0x80];
     switch (byte) {  // the Turkish letters that differ from Latin-1
-        case 0xD0: return 0x011E;  // Ğ
-        case 0xDD: return 0x0130;  // İ
-        case 0xDE: return 0x015E;  // Ş
-        case 0xF0: return 0x011F;  // ğ
-        case 0xFD: return 0x0131;  // ı
-        case 0xFE: return 0x015F;  // ş
-        default: return byte;
+        case 0xD0:
+            return 0x011E;  // Ğ
+        case 0xDD:
+            return 0x0130;  // İ
+        case 0xDE:
+            return 0x015E;  // Ş
+        case 0xF0:
+            return 0x011F;  // ğ
+        case 0xFD:
+            return 0x0131;  // ı
+        case 0xFE:
+            return 0x015F;  // ş
+        default:
+            return byte;
     }
 }
 
@@ -37,7 +44,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 }  // namespace
 

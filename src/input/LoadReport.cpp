@@ -39,7 +39,8 @@ void ApplyFormatLetter(ReportModel& model, int c) {
     switch (field[0]) {
         case 'Z':
             // As many zeros as the width in force; a negative width gives none.
-            model.ColumnFormats[c] = std::string(model.ColumnWidths[c] > 0 ? model.ColumnWidths[c] : 0, '0');
+            model.ColumnFormats[c] =
+                std::string(model.ColumnWidths[c] > 0 ? model.ColumnWidths[c] : 0, '0');
             model.ColumnKinds[c] = KindNumber;
             break;
         case 'N':
@@ -82,7 +83,8 @@ bool ApplyLine(ReportModel& model, const std::string& line, int& headerCounter, 
         case 1:
             if (headerCounter < std::numeric_limits<int16_t>::max()) ++headerCounter;
             model.HeaderCount = static_cast<int16_t>(headerCounter);
-            if (headerCounter <= ReportModel::MaxHeaderLines) model.HeaderLines[headerCounter] = payload;
+            if (headerCounter <= ReportModel::MaxHeaderLines)
+                model.HeaderLines[headerCounter] = payload;
             break;
         case 2:
             SplitFields(model, payload);
@@ -91,12 +93,14 @@ bool ApplyLine(ReportModel& model, const std::string& line, int& headerCounter, 
         case 3:
             SplitFields(model, payload);
             for (int c = 1; c <= Columns; ++c)
-                model.ColumnWidths[c] = ClampToInt16(ReadLeadingInteger(TrimSpaces(model.Fields[c])));
+                model.ColumnWidths[c] =
+                    ClampToInt16(ReadLeadingInteger(TrimSpaces(model.Fields[c])));
             break;
         case 4:
             SplitFields(model, payload);
             for (int c = 1; c <= Columns; ++c)
-                if (TrimSpaces(model.Fields[c]).substr(0, 2) == "++") model.ColumnTotalFlags[c] = true;
+                if (TrimSpaces(model.Fields[c]).substr(0, 2) == "++")
+                    model.ColumnTotalFlags[c] = true;
             break;
         case 5:
             SplitFields(model, payload);

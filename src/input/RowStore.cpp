@@ -16,7 +16,9 @@ std::string TextOf(const char* record) {
 }
 }  // namespace
 
-RowStore::~RowStore() { Close(); }
+RowStore::~RowStore() {
+    Close();
+}
 
 std::string RowStore::EncodeRecord(std::string_view text) {
     std::string record(RecordSize, ' ');
@@ -71,7 +73,8 @@ bool RowStore::Open(const std::string& path) {
 }
 
 bool RowStore::Seek(int64_t n) {
-    if (fseeko(file_, static_cast<off_t>((n - 1) * static_cast<int64_t>(RecordSize)), SEEK_SET) != 0)
+    if (fseeko(file_, static_cast<off_t>((n - 1) * static_cast<int64_t>(RecordSize)), SEEK_SET) !=
+        0)
         return Fail("seek");
     nextRecord_ = n;
     return true;

@@ -10,7 +10,7 @@
 // Each record is a little-endian 16-bit length (always 510) followed by 510
 // bytes of UTF-8 text, cut at a character boundary and padded with spaces.
 class RowStore {
-public:
+  public:
     static constexpr size_t RecordSize = 512;
     static constexpr size_t TextSize = 510;
 
@@ -41,7 +41,7 @@ public:
     // The 512 bytes of a record holding this text.
     static std::string EncodeRecord(std::string_view text);
 
-private:
+  private:
     bool Fail(const char* what);
     bool Seek(int64_t n);
 

@@ -9,7 +9,7 @@
 // $XDG_CONFIG_HOME/Vornak Software/Tabulon.conf elsewhere. The key path handed
 // in is ignored: there is only one key.
 class QtSettingsBackend : public SettingsBackend {
-public:
+  public:
     QtSettingsBackend();
     bool KeyExists(const std::string& keyPath) override;
     void CreateKey(const std::string& keyPath) override;
@@ -18,6 +18,6 @@ public:
     void SetValue(const std::string& keyPath, const std::string& name,
                   const std::string& text) override;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };

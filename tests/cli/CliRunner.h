@@ -14,7 +14,8 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun RunExport(const QStringList& args, const TempDir& home, const QString& lang = "tr_TR.UTF-8") {
+inline CliRun RunExport(const QStringList& args, const TempDir& home,
+                        const QString& lang = "tr_TR.UTF-8") {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("LC_ALL", lang);
@@ -30,4 +31,6 @@ inline CliRun RunExport(const QStringList& args, const TempDir& home, const QStr
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-inline QString TestData(const char* name) { return QString(TABULON_TEST_DATA) + "/" + name; }
+inline QString TestData(const char* name) {
+    return QString(TABULON_TEST_DATA) + "/" + name;
+}

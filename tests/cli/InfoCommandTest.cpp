@@ -9,7 +9,8 @@
 
 namespace {
 
-QJsonObject Info(const QStringList& extra, const TempDir& home, const QString& lang = "tr_TR.UTF-8") {
+QJsonObject Info(const QStringList& extra, const TempDir& home,
+                 const QString& lang = "tr_TR.UTF-8") {
     const CliRun run = RunExport(QStringList{"info", TestData("sample.txt")} + extra, home, lang);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
@@ -21,7 +22,8 @@ TEST(InfoCommand, DescribesTheSampleReport) {
     EXPECT_EQ(info["RowCount"].toInt(), 130);
     EXPECT_EQ(info["HeaderCount"].toInt(), 3);
     EXPECT_EQ(info["HeaderLines"].toArray().size(), 10);
-    EXPECT_EQ(info["HeaderLines"].toArray()[0].toString(), QString::fromUtf8("VORNAK TİCARET A.Ş."));
+    EXPECT_EQ(info["HeaderLines"].toArray()[0].toString(),
+              QString::fromUtf8("VORNAK TİCARET A.Ş."));
     EXPECT_EQ(info["FieldCount"].toInt(), 6);
     EXPECT_EQ(info["ColumnTitles"].toArray()[1].toString(), QString::fromUtf8("Müşteri"));
     EXPECT_EQ(info["ColumnFormats"].toArray()[0].toString(), "000000");
@@ -64,7 +66,8 @@ TEST(InfoCommand, UnreadableReportEndsWithStatus2) {
     TempDir home;
     const CliRun run = RunExport({"info", "/no/such/report.txt", "--rows-per-page", "5"}, home);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QString::fromUtf8("Rapor dosyası açılamadı:\n/no/such/report.txt\n")));
+    EXPECT_TRUE(
+        run.err.contains(QString::fromUtf8("Rapor dosyası açılamadı:\n/no/such/report.txt\n")));
     EXPECT_TRUE(run.out.isEmpty());
 }
 

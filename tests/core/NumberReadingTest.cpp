@@ -10,8 +10,8 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
         double in;
         int32_t out;
-    } cases[] = {{7.5, 8},   {8.5, 8},   {58.5, 58}, {57.5, 58},       {-2.5, -2},
-                 {-3.5, -4}, {58.08, 58}, {0.49, 0}, {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
+    } cases[] = {{7.5, 8},   {8.5, 8},    {58.5, 58}, {57.5, 58},        {-2.5, -2},
+                 {-3.5, -4}, {58.08, 58}, {0.49, 0},  {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
     for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
 }
 
@@ -20,11 +20,27 @@ TEST(ReadLeadingInteger, ReadsTheNumberATextBeginsWith) {
         const char* text;
         int64_t value;
     } cases[] = {
-        {"12", 12},         {"12.5", 12},      {"13.5", 14},   {" 1 2 ", 12},   {"6abc", 6},
-        {"abc", 0},         {"", 0},           {"-7", -7},     {"+3", 3},       {"1,5", 1},
-        {"2.5", 2},         {"3.50001", 4},    {".5", 0},      {"1e3", 1000},   {"1D2", 100},
-        {"1e", 1},          {"--1", 0},        {"11906", 11906}, {"\t42\t", 42},
-        {"99999999999999999999999", INT64_MAX}, {"-1e400", INT64_MIN},
+        {"12", 12},
+        {"12.5", 12},
+        {"13.5", 14},
+        {" 1 2 ", 12},
+        {"6abc", 6},
+        {"abc", 0},
+        {"", 0},
+        {"-7", -7},
+        {"+3", 3},
+        {"1,5", 1},
+        {"2.5", 2},
+        {"3.50001", 4},
+        {".5", 0},
+        {"1e3", 1000},
+        {"1D2", 100},
+        {"1e", 1},
+        {"--1", 0},
+        {"11906", 11906},
+        {"\t42\t", 42},
+        {"99999999999999999999999", INT64_MAX},
+        {"-1e400", INT64_MIN},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadLeadingInteger(c.text), c.value) << c.text;
 }
@@ -37,11 +53,21 @@ TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
         const NumberLocale* locale;
         std::optional<int64_t> scaled;
     } cases[] = {
-        {"1.234,50", &tr, 12345000},  {"1,234.50", &en, 12345000}, {"-12,5", &tr, -125000},
-        {"(12,50)", &tr, -125000},    {"12-", &tr, -120000},       {" 7 ", &tr, 70000},
-        {"0,00005", &tr, 0},          {"0,00015", &tr, 2},         {"0,00025", &tr, 2},
-        {"1e2", &en, 1000000},        {"", &tr, std::nullopt},     {"abc", &tr, std::nullopt},
-        {"12a", &tr, std::nullopt},   {"1,2,3", &tr, std::nullopt}, {",5", &tr, 5000},
+        {"1.234,50", &tr, 12345000},
+        {"1,234.50", &en, 12345000},
+        {"-12,5", &tr, -125000},
+        {"(12,50)", &tr, -125000},
+        {"12-", &tr, -120000},
+        {" 7 ", &tr, 70000},
+        {"0,00005", &tr, 0},
+        {"0,00015", &tr, 2},
+        {"0,00025", &tr, 2},
+        {"1e2", &en, 1000000},
+        {"", &tr, std::nullopt},
+        {"abc", &tr, std::nullopt},
+        {"12a", &tr, std::nullopt},
+        {"1,2,3", &tr, std::nullopt},
+        {",5", &tr, 5000},
         {"922337203685477,5807", &tr, INT64_MAX},
         {"922337203685477,5808", &tr, std::nullopt},
         {"1e400", &en, std::nullopt},

@@ -21,11 +21,12 @@ TEST(LoadSettings, FirstRunStoresTheDefaultsInOrder) {
     const std::vector<std::string> order(SettingNames.begin(), SettingNames.end());
     EXPECT_EQ(backend.writeOrder, order);
     const std::map<std::string, std::string> expected = {
-        {"PageSizeX", "11906"}, {"PageSizeY", "16838"}, {"PageOrient", "2"},
-        {"SpaceX1", "15"},      {"SpaceX2", "15"},      {"SpaceY1", "15"},
+        {"PageSizeX", "11906"}, {"PageSizeY", "16838"},
+        {"PageOrient", "2"},    {"SpaceX1", "15"},
+        {"SpaceX2", "15"},      {"SpaceY1", "15"},
         {"SpaceY2", "15"},      {"FontName", "Times New Roman"},
-        {"FontSize", "10"},     {"pTotals", "True"},    {"aTotals", "True"},
-        {"pNumbers", "True"}};
+        {"FontSize", "10"},     {"pTotals", "True"},
+        {"aTotals", "True"},    {"pNumbers", "True"}};
     for (const auto& [name, text] : expected)
         EXPECT_EQ(backend.QueryValue(SettingsKeyPath, name), text) << name;
     // Landscape by the default printer: the model's page is turned, the stored texts are not.

@@ -10,12 +10,18 @@ TEST(DecodeReportLine, KeepsUtf8AndConvertsTheTurkishCodePage) {
         std::string out;
     } cases[] = {
         {"plain ascii", "plain ascii"},
-        {"\xC5\x9E" "ehir", "\xC5\x9E" "ehir"},                      // UTF-8 "Şehir" kept
-        {"\xDE" "ehir", "\xC5\x9E" "ehir"},                          // 1254 Ş
+        {"\xC5\x9E"
+         "ehir",
+         "\xC5\x9E"
+         "ehir"},  // UTF-8 "Şehir" kept
+        {"\xDE"
+         "ehir",
+         "\xC5\x9E"
+         "ehir"},                                                              // 1254 Ş
         {"\xDD\xFD\xF0\xD0\xFE", "\xC4\xB0\xC4\xB1\xC4\x9F\xC4\x9E\xC5\x9F"},  // İığĞş
-        {"\xE7\xF6\xFC", "\xC3\xA7\xC3\xB6\xC3\xBC"},               // çöü as Latin-1
-        {"\x80", "\xE2\x82\xAC"},                                    // euro sign
-        {"\xC3", "\xC3\x83"},                                        // a lone lead byte is 1254
+        {"\xE7\xF6\xFC", "\xC3\xA7\xC3\xB6\xC3\xBC"},                          // çöü as Latin-1
+        {"\x80", "\xE2\x82\xAC"},                                              // euro sign
+        {"\xC3", "\xC3\x83"},  // a lone lead byte is 1254
     };
     for (const auto& c : cases) EXPECT_EQ(DecodeReportLine(c.in), c.out) << c.in;
 }
@@ -29,7 +35,9 @@ TEST(IsValidUtf8, RejectsOverlongAndSurrogateForms) {
 }
 
 TEST(CutUtf8, NeverSplitsACharacter) {
-    const std::string text = "ab\xC5\x9E" "c";  // a b Ş c: 5 bytes
+    const std::string text =
+        "ab\xC5\x9E"
+        "c";  // a b Ş c: 5 bytes
     EXPECT_EQ(CutUtf8(text, 2), "ab");
     EXPECT_EQ(CutUtf8(text, 3), "ab");
     EXPECT_EQ(CutUtf8(text, 4), "ab\xC5\x9E");

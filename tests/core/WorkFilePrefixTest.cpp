@@ -10,17 +10,19 @@ namespace {
 
 // Points TMPDIR somewhere for the life of one test.
 class ScopedTmpDir {
-public:
+  public:
     explicit ScopedTmpDir(const std::string& value) {
         if (const char* old = std::getenv("TMPDIR")) old_ = old;
         setenv("TMPDIR", value.c_str(), 1);
     }
     ~ScopedTmpDir() {
-        if (old_.empty()) unsetenv("TMPDIR");
-        else setenv("TMPDIR", old_.c_str(), 1);
+        if (old_.empty())
+            unsetenv("TMPDIR");
+        else
+            setenv("TMPDIR", old_.c_str(), 1);
     }
 
-private:
+  private:
     std::string old_;
 };
 

@@ -23,7 +23,8 @@ struct Store {
 TEST(ComputePageTotals, CountsPages) {
     const struct {
         int rows, perPage, pages;
-    } cases[] = {{0, 10, 1}, {25, 10, 3}, {20, 10, 2}, {1, 10, 1}, {7, 0, 8}, {7, -3, 8}, {0, 0, 1}};
+    } cases[] = {{0, 10, 1}, {25, 10, 3}, {20, 10, 2}, {1, 10, 1},
+                 {7, 0, 8},  {7, -3, 8},  {0, 0, 1}};
     for (const auto& c : cases) {
         Store s(c.rows);
         ReportModel m;

@@ -58,8 +58,8 @@ TEST(LoadReport, WorkedExample) {
 }
 
 TEST(LoadReport, RecordTypeIsTheFirstCharacterOnly) {
-    Loaded r(ReportText({"12nd header", "1", "0ignored\t", "6x\t", "7x\t", "8x\t", "Ax\t", " 9x\t",
-                         "", "1third"}));
+    Loaded r(ReportText(
+        {"12nd header", "1", "0ignored\t", "6x\t", "7x\t", "8x\t", "Ax\t", " 9x\t", "", "1third"}));
     EXPECT_EQ(r.model.HeaderCount, 3);
     EXPECT_EQ(r.model.HeaderLines[1], "2nd header");
     EXPECT_EQ(r.model.HeaderLines[2], "");
@@ -93,20 +93,20 @@ TEST(LoadReport, FinalWidths) {
         int measured;
         const char* letter;
         int width;
-    } cases[] = {{5, "C", 7}, {10, "C", 14}, {36, "C", 50}, {37, "C", 50},
-                 {60, "N", 50}, {3, "T", 3}, {1, "C", 1}};
+    } cases[] = {{5, "C", 7},   {10, "C", 14}, {36, "C", 50}, {37, "C", 50},
+                 {60, "N", 50}, {3, "T", 3},   {1, "C", 1}};
     for (const auto& c : cases) {
-        Loaded r(ReportText({"5" + std::string(c.letter) + "\t",
-                             "9" + std::string(c.measured, 'x') + "\t"}));
+        Loaded r(ReportText(
+            {"5" + std::string(c.letter) + "\t", "9" + std::string(c.measured, 'x') + "\t"}));
         EXPECT_EQ(r.model.ColumnWidths[1], c.width) << c.measured << c.letter;
     }
 }
 
 TEST(LoadReport, FormatLetters) {
     Loaded r(ReportText({"5Z\tN\tF\t1\t2\t3\tC\tT\tc\tt\t\tX\t", "36\t", "5Z\t"}));
-    const char* formats[] = {"",          "000000",   "#,##0", "#,##0", "#,##0.0",
-                             "#,##0.00",  "#,##0.000", "#,##0.00;(#,##0.00)",
-                             "@",         "",          "",      "",      ""};
+    const char* formats[] = {
+        "",  "000000", "#,##0", "#,##0", "#,##0.0", "#,##0.00", "#,##0.000", "#,##0.00;(#,##0.00)",
+        "@", "",       "",      "",      ""};
     const uint8_t kinds[] = {0, 7, 7, 7, 7, 7, 7, 5, 10, 0, 0, 0, 0};
     for (int c = 1; c <= 12; ++c) {
         EXPECT_EQ(r.model.ColumnFormats[c], formats[c]) << c;
@@ -151,10 +151,17 @@ TEST(LoadReport, DataRows) {
 }
 
 TEST(LoadReport, Windows1254LinesBecomeUtf8AndWidthsCountCharacters) {
-    Loaded r("2\xDE" "ehir\t\r\n9\xC7" "orum\t\r\n");
-    EXPECT_EQ(r.model.ColumnTitles[1], "\xC5\x9E" "ehir");
+    Loaded r(
+        "2\xDE"
+        "ehir\t\r\n9\xC7"
+        "orum\t\r\n");
+    EXPECT_EQ(r.model.ColumnTitles[1],
+              "\xC5\x9E"
+              "ehir");
     EXPECT_EQ(r.model.ColumnWidths[1], 5);
-    EXPECT_EQ(r.Records()[0].substr(0, 8), "\xC3\x87" "orum\t ");
+    EXPECT_EQ(r.Records()[0].substr(0, 8),
+              "\xC3\x87"
+              "orum\t ");
 }
 
 TEST(LoadReport, ResetsTheDescriptionButKeepsColumnKinds) {
