@@ -209,7 +209,43 @@ std::optional<DecimalNumber> ParseLocaleNumber(std::string_view text, const Numb
     return n;
 }
 
+namespace {
+
+// The common shape of amounts in report rows ("-1.234,56"), read straight into
+// ten-thousandths. Anything else (more decimals, exponents, parentheses, very
+// long digit runs) returns nullopt and takes the general path.
+std::optional<Currency> ParsePlainCurrency(std::string_view text, const NumberLocale& locale) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    int64_t value = 0;
+    int digits = 0, decimals = 0;
+    bool sawDecimal = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            if (++digits > 14 || (sawDecimal && ++decimals > 4)) return std::nullopt;
+            value = value * 10 + (c - '0');
+        } else if (!sawDecimal && StartsWith(text, i, locale.decimalSeparator)) {
+            sawDecimal = true;
+            i += locale.decimalSeparator.size() - 1;
+        } else if (!sawDecimal && digits > 0 && StartsWith(text, i, locale.groupSeparator)) {
+            i += locale.groupSeparator.size() - 1;
+        } else {
+            break;
+        }
+    }
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i != text.size() || digits == 0) return std::nullopt;
+    for (; decimals < 4; ++decimals) value *= 10;
+    return Currency{negative ? -value : value};
+}
+
+}  // namespace
+
 std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberLocale& locale) {
+    if (auto plain = ParsePlainCurrency(text, locale)) return plain;
     const auto number = ParseLocaleNumber(text, locale);
     if (!number) return std::nullopt;
     DecimalNumber scaled = number->Rounded(4, RoundingMode::HalfEven);

@@ -8,11 +8,12 @@
 namespace {
 constexpr size_t BufferSize = 1 << 16;
 
-std::string TextOf(const char* record) {
+// The text of a record, into a string whose buffer is reused row after row.
+void TextOf(const char* record, std::string& text) {
     size_t length = static_cast<unsigned char>(record[0]) |
                     (static_cast<size_t>(static_cast<unsigned char>(record[1])) << 8);
     if (length > RowStore::TextSize) length = RowStore::TextSize;
-    return std::string(record + 2, length);
+    text.assign(record + 2, length);
 }
 }  // namespace
 
@@ -85,7 +86,7 @@ bool RowStore::ReadNext(std::string& text) {
     char record[RecordSize];
     if (std::fread(record, 1, RecordSize, file_) != RecordSize) return Fail("read");
     ++nextRecord_;
-    text = TextOf(record);
+    TextOf(record, text);
     return true;
 }
 
@@ -103,8 +104,8 @@ bool RowStore::ReadRecords(int64_t first, int64_t count, std::vector<std::string
     std::vector<char> block(static_cast<size_t>(count) * RecordSize);
     if (std::fread(block.data(), 1, block.size(), file_) != block.size()) return Fail("read");
     nextRecord_ = first + count;
-    texts.reserve(static_cast<size_t>(count));
-    for (int64_t i = 0; i < count; ++i) texts.push_back(TextOf(block.data() + i * RecordSize));
+    texts.resize(static_cast<size_t>(count));
+    for (int64_t i = 0; i < count; ++i) TextOf(block.data() + i * RecordSize, texts[i]);
     return true;
 }
 
