@@ -1,0 +1,119 @@
+#include "export/ExportWorkbook.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "core/DecimalNumber.h"
+#include "core/TextEncoding.h"
+#include "export/ReplacementFile.h"
+#include "input/RowStore.h"
+#include "input/SplitFields.h"
+
+namespace {
+
+// The last row a sheet has; row 1 holds the titles.
+constexpr int64_t MaxSheetRows = LXW_ROW_MAX;
+
+void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind,
+                const std::string& field, const NumberLocale& locale) {
+    switch (kind) {
+        case KindNumber:
+        case KindAmount: {
+            const auto number = ParseLocaleNumber(TrimSpaces(field), locale);
+            if (!number) return;
+            // A value beyond the double range would reach the sheet as "inf".
+            const double value = number->ToDouble();
+            if (std::isfinite(value)) worksheet_write_number(sheet, row, col, value, nullptr);
+            return;
+        }
+        case KindText:
+            if (!field.empty()) worksheet_write_string(sheet, row, col, field.c_str(), nullptr);
+            return;
+        default:
+            return;
+    }
+}
+
+// Owns the workbook so every way out of the export closes it.
+struct Workbook {
+    lxw_workbook* book = nullptr;
+    ~Workbook() {
+        if (book) workbook_close(book);
+    }
+    // Writes the file; the system's or the library's words on failure.
+    bool Close(std::string& reason) {
+        errno = 0;
+        const lxw_error error = workbook_close(book);
+        book = nullptr;
+        if (error == LXW_NO_ERROR) return true;
+        reason = errno != 0 ? std::strerror(errno) : lxw_strerror(error);
+        return false;
+    }
+};
+
+}  // namespace
+
+ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
+                            const NumberLocale& locale, const std::string& targetPath) {
+    ReplacementFile file;
+    if (!file.Create(targetPath)) return ExportResult::Failure(targetPath, file.Error());
+
+    // The row data waits in temporary files of the program's temporary folder.
+    std::error_code ec;
+    std::string tmpdir = std::filesystem::temp_directory_path(ec).string();
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = ec ? nullptr : tmpdir.data();
+    options.use_zip64 = LXW_TRUE;
+    Workbook workbook;
+    errno = 0;
+    workbook.book = workbook_new_opt(file.TemporaryPath().c_str(), &options);
+    lxw_worksheet* sheet = workbook.book ? workbook_add_worksheet(workbook.book, nullptr) : nullptr;
+    lxw_format* bold = workbook.book ? workbook_add_format(workbook.book) : nullptr;
+    if (!sheet || !bold)
+        return ExportResult::Failure(targetPath,
+                                     errno ? std::strerror(errno) : "çalışma kitabı başlatılamadı");
+    format_set_bold(bold);
+
+    const int titles = std::clamp<int>(model.FieldCount, 0, ReportModel::MaxFields);
+    for (int c = 1; c <= titles; ++c)
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1),
+                               model.ColumnTitles[c].c_str(), bold);
+
+    RowStore store;
+    if (!store.Open(rowStorePath))
+        return ExportResult::Failure(targetPath, store.Path() + ": " + store.LastError());
+    if (store.RecordCount() > MaxSheetRows - 1)
+        return ExportResult::Failure(
+            targetPath, "Çalışma sayfası en çok " + std::to_string(MaxSheetRows - 1) +
+                            " satır alır; raporda " + std::to_string(store.RecordCount()) +
+                            " satır var.");
+    std::string record;
+    for (int64_t r = 1; r <= store.RecordCount(); ++r) {
+        if (!store.ReadNext(record))
+            return ExportResult::Failure(targetPath, store.Path() + ": " + store.LastError());
+        SplitFields(model, record);
+        for (int c = 1; c <= model.FieldCount; ++c)
+            WriteField(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c - 1),
+                       model.ColumnKinds[c], model.Fields[c], locale);
+    }
+    store.Close();
+
+    // The library does not check its writes to the temporary file that holds
+    // the rows, so a full temporary disk would silently cut the sheet short.
+    if (std::FILE* rows = sheet->optimize_tmpfile) {
+        errno = 0;
+        if (std::fflush(rows) != 0 || std::ferror(rows))
+            return ExportResult::Failure(targetPath, std::strerror(errno != 0 ? errno : EIO));
+    }
+
+    std::string reason;
+    if (!workbook.Close(reason)) return ExportResult::Failure(targetPath, reason);
+    if (!file.Commit()) return ExportResult::Failure(targetPath, file.Error());
+    return {};
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdio>
+#include <map>
+#include <regex>
+#include <string>
+
+// Reads one part of a workbook (a zip file) with the unzip program.
+inline std::string WorkbookPart(const std::string& workbook, const std::string& part) {
+    const std::string command = "unzip -p '" + workbook + "' " + part + " 2>/dev/null";
+    std::string text;
+    if (std::FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+struct SheetCell {
+    std::string type;   // t attribute: "inlineStr", "s", or empty for a number
+    std::string style;  // s attribute
+    std::string value;  // the text or the number as written
+};
+
+// The cells of the first sheet by reference ("A1"); cells without a value
+// are left out, so an empty cell is a missing key.
+inline std::map<std::string, SheetCell> SheetCells(const std::string& workbook) {
+    const std::string xml = WorkbookPart(workbook, "xl/worksheets/sheet1.xml");
+    static const std::regex cell(R"re(<c r="([A-Z]+[0-9]+)"([^>]*?)(/>|>([\s\S]*?)</c>))re");
+    static const std::regex typeAttr(R"re( t="([^"]*)")re");
+    static const std::regex styleAttr(R"re( s="([^"]*)")re");
+    static const std::regex value(R"(<(?:v|t)(?: [^>]*)?>([\s\S]*?)</(?:v|t)>)");
+    std::map<std::string, SheetCell> cells;
+    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), cell); it != std::sregex_iterator();
+         ++it) {
+        const std::string attributes = (*it)[2];
+        const std::string body = (*it)[4];
+        std::smatch m;
+        SheetCell c;
+        if (std::regex_search(attributes, m, typeAttr)) c.type = m[1];
+        if (std::regex_search(attributes, m, styleAttr)) c.style = m[1];
+        if (!std::regex_search(body, m, value)) continue;
+        c.value = m[1];
+        cells[(*it)[1]] = c;
+    }
+    return cells;
+}
