@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliSession.h"
+#include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
@@ -18,7 +19,8 @@ constexpr int UsageError = 64;
 int Usage() {
     std::fputs(
         "Kullanım:\n"
-        "  tabulon-export info RAPOR [--rows-per-page N] [--keep-row-store]\n",
+        "  tabulon-export info RAPOR [--rows-per-page N] [--keep-row-store]\n"
+        "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n",
         stderr);
     return UsageError;
 }
@@ -65,6 +67,12 @@ int main(int argc, char** argv) {
             return *failure;
         std::fputs(InfoJson(session).c_str(), stdout);
         return 0;
+    }
+    if (IsExportCommand(args->command) && args->positional.size() == 2) {
+        CliSession session;
+        if (auto failure = OpenCliSession(session, args->positional[0], args->rowsPerPage))
+            return *failure;
+        return RunExportCommand(session, args->command, args->positional[1]);
     }
     return Usage();
 }
