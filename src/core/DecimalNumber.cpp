@@ -1,8 +1,6 @@
 #include "core/DecimalNumber.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -124,16 +122,7 @@ std::optional<int64_t> DecimalNumber::ToInt64(RoundingMode mode) const {
 double DecimalNumber::ToDouble() const {
     DecimalNumber n = Normalized(*this);
     std::string text = (negative ? "-" : "") + n.IntegerDigits() + "." + n.FractionDigits() + "0";
-    // from_chars, unlike strtod, reads "." whatever LC_NUMERIC the system
-    // locale has set (a Turkish one reads "1234.5" as 1234).
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        const bool large = n.IntegerDigits().find_first_not_of('0') != std::string::npos;
-        value = large ? HUGE_VAL : 0.0;
-        if (negative) value = -value;
-    }
-    return value;
+    return std::strtod(text.c_str(), nullptr);
 }
 
 DecimalNumber ReadLeadingNumber(std::string_view text) {
