@@ -1,9 +1,76 @@
 #include "viewer/ExportCommands.h"
 
-#include "platform/NotAvailableYet.h"
+#include <QDesktopServices>
+#include <QFile>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "export/ExportDelimited.h"
+#include "export/ExportWorkbook.h"
 #include "viewer/ReportWindow.h"
 
-void DOS_01_01_01_Click(ReportWindow& window) { ShowNotAvailableYet(window.Widget()); }
-void DOS_01_01_02_Click(ReportWindow& window) { ShowNotAvailableYet(window.Widget()); }
-void DOS_01_02_Click(ReportWindow& window) { ShowNotAvailableYet(window.Widget()); }
-void DOS_01_03_Click(ReportWindow& window) { ShowNotAvailableYet(window.Widget()); }
+namespace {
+
+QString DialogTitle() {
+    return QString::fromUtf8("Farklı Kaydet");
+}
+
+std::string LocalPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+void ShowSaveFailure(QWidget* parent, const ExportResult& result) {
+    QMessageBox::critical(parent, QString::fromUtf8("Vornak Yazılım"),
+                          QString::fromLocal8Bit(result.Message()));
+}
+
+void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QString& filter) {
+    QString& fileName = window.SaveDialogFileName();
+    const QString chosen = window.AskSaveFileName(DialogTitle(), filter, fileName);
+    ExportResult result;
+    if (!chosen.isEmpty()) {
+        fileName = chosen;
+        result =
+            ExportDelimited(window.Model(), window.View().rowStorePath, format, LocalPath(chosen));
+    }
+    // Every delimited export ends on page 1, a cancelled or failed one too;
+    // the export has split rows into the model, and drawing the page puts
+    // page 1's rows back.
+    window.Model().CurrentPage = 1;
+    window.UpdatePageGeometry();
+    window.RenderOnCanvas();
+    if (!result.ok) ShowSaveFailure(window.Widget(), result);
+}
+
+}  // namespace
+
+void DOS_01_01_01_Click(ReportWindow& window) {
+    QString& fileName = window.SaveDialogFileName();
+    fileName.clear();
+    const QString chosen = window.AskSaveFileName(
+        DialogTitle(), QString::fromUtf8("Excel Çalışma Sayfası (*.xlsx)"), fileName);
+    if (chosen.isEmpty()) return;
+    fileName = chosen;
+    window.SetBusy(true);
+    const ExportResult result = ExportWorkbook(window.Model(), window.View().rowStorePath,
+                                               window.View().locale, LocalPath(chosen));
+    // The saved workbook is shown in the desktop's spreadsheet program; without
+    // one nothing happens.
+    if (result.ok) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
+    window.SetBusy(false);
+    if (!result.ok) ShowSaveFailure(window.Widget(), result);
+}
+
+void DOS_01_01_02_Click(ReportWindow& window) {
+    ExportDelimitedFile(window, DelimitedFormat::Csv, QString::fromUtf8("CSV Dosyaları (*.csv)"));
+}
+
+void DOS_01_02_Click(ReportWindow& window) {
+    ExportDelimitedFile(window, DelimitedFormat::CommaText,
+                        QString::fromUtf8("Txt Dosyaları (*.txt)"));
+}
+
+void DOS_01_03_Click(ReportWindow& window) {
+    ExportDelimitedFile(window, DelimitedFormat::TabText,
+                        QString::fromUtf8("Txt Dosyaları (*.txt)"));
+}

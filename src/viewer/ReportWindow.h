@@ -33,4 +33,11 @@ public:
     // The file-save dialog; an empty result means the user cancelled.
     virtual QString AskSaveFileName(const QString& title, const QString& filter,
                                     const QString& proposedName) = 0;
+
+    // The save dialog's file name, kept for the whole run: the next export
+    // proposes the name chosen last (the spreadsheet export clears it first).
+    QString& SaveDialogFileName() { return saveDialogFileName_; }
+
+private:
+    QString saveDialogFileName_;
 };
