@@ -1,7 +1,39 @@
 #include "dialogs/DialogCommands.h"
 
-#include "platform/NotAvailableYet.h"
+#include "dialogs/FrmChgHeaders.h"
+#include "dialogs/FrmPageSetup.h"
 #include "viewer/ReportWindow.h"
 
-void DOS_02_Click(ReportWindow& window) { ShowNotAvailableYet(window.Widget()); }
-void DOS_04_Click(ReportWindow& window) { ShowNotAvailableYet(window.Widget()); }
+namespace {
+
+// Font, margins or headers may have changed, so the pages are measured and
+// counted again and the report starts over at page 1, confirmed or not.
+void ShowFirstPageAgain(ReportWindow& window) {
+    window.Model().CurrentPage = 1;
+    window.MeasureOnCanvas();
+    window.UpdatePageGeometry();
+    window.RenderOnCanvas();
+}
+
+// The hourglass stays over the main window for as long as the dialog is open.
+template <typename Dialog, typename... Args>
+void ShowModal(ReportWindow& window, Args&... args) {
+    window.SetBusy(true);
+    {
+        Dialog dialog(args..., window.Widget());
+        dialog.exec();
+    }
+    window.SetBusy(false);
+}
+
+}  // namespace
+
+void DOS_02_Click(ReportWindow& window) {
+    ShowModal<FrmChgHeaders>(window, window.Model());
+    ShowFirstPageAgain(window);
+}
+
+void DOS_04_Click(ReportWindow& window) {
+    ShowModal<FrmPageSetup>(window, window.Model(), window.Settings());
+    ShowFirstPageAgain(window);
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+#include "core/ReportModel.h"
+
+class QLineEdit;
+class QPushButton;
+
+// "Rapor Başlığı": edits the first three header lines for the rest of the run.
+// Apply moves the non-blank lines up; nothing is written anywhere.
+class FrmChgHeaders : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FrmChgHeaders(ReportModel& model, QWidget* parent = nullptr);
+
+  private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+    ReportModel& model_;
+    std::array<QLineEdit*, 3> Text1{};
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+};

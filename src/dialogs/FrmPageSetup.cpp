@@ -1,0 +1,291 @@
+#include "dialogs/FrmPageSetup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <utility>
+
+#include "core/Rounding.h"
+#include "core/SettingsStore.h"
+#include "dialogs/DialogFont.h"
+#include "dialogs/FontSample.h"
+#include "dialogs/OrientationIcon.h"
+#include "dialogs/PagePreview.h"
+#include "dialogs/SizeText.h"
+#include "dialogs/SpinControl.h"
+#include "dialogs/Twips.h"
+
+namespace {
+
+constexpr int SmallestFontSize = 7;
+constexpr int LargestFontSize = 24;
+constexpr int SmallestMargin = 5;
+constexpr int LargestMargin = 30;
+// The spin controls' own width; their other sides follow the value boxes.
+constexpr int SpinWidthTwips = 255;
+
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+template <typename W>
+W* Place(W* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(RectFromTwips(left, top, width, height));
+    return widget;
+}
+
+QLabel* TopLeftLabel(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* FilledLabel(const QString& caption, const QColor& background, QWidget* parent) {
+    QLabel* label = TopLeftLabel(caption, parent);
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, background);
+    label->setPalette(colours);
+    MakeBold(label);
+    return label;
+}
+
+QPushButton* Button(const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    // Enter does not press a button by itself here, only the focused one.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString MarginText(int millimetres) {
+    return QString::number(millimetres) + "mm";
+}
+
+}  // namespace
+
+FrmPageSetup::FrmPageSetup(ReportModel& model, SettingsBackend& settings, QWidget* parent)
+    : QDialog(parent), model_(model), settings_(settings) {
+    setWindowTitle(Utf8("Yazdırma Tercihleri"));
+    setFont(DialogFont());
+    setFixedSize(RectFromTwips(0, 0, 11910, 5205).size());
+    CreateControls();
+    Form_Load();
+}
+
+void FrmPageSetup::CreateControls() {
+    CreateOrientationFrame();
+    CreateMarginFrame();
+
+    Check1[0] =
+        Place(new QCheckBox(Utf8("Sayfa Toplamları"), this), "Check1(0)", 120, 3600, 2415, 195);
+    Check1[2] =
+        Place(new QCheckBox(Utf8("Sayfa Numaraları"), this), "Check1(2)", 120, 3840, 2415, 195);
+    Check1[1] =
+        Place(new QCheckBox(Utf8("Kümülatif Toplamlar"), this), "Check1(1)", 120, 4080, 2415, 195);
+
+    Picture1 = Place(new PagePreview(this), "Picture1", 2760, 240, 3765, 3765);
+    auto* line1 = Place(new QFrame(this), "Line1", 6720, 120, TwipsPerPixel, 4080);
+    line1->setFrameShape(QFrame::VLine);
+    line1->setFrameShadow(QFrame::Plain);
+
+    CreateFontControls();
+
+    auto* frame6 = Place(new QGroupBox(this), "Frame6", 120, 4440, 11655, 135);
+    frame6->setFlat(false);
+    Command3 = Place(Button(Utf8("&Iptal"), this), "Command3", 8760, 4680, 1335, 375);
+    Command2 = Place(Button(Utf8("&Uygula"), this), "Command2", 10200, 4680, 1575, 375);
+    MakeBold(Command2);
+    connect(Command3, &QPushButton::clicked, this, &FrmPageSetup::Command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &FrmPageSetup::Command2_Click);
+}
+
+void FrmPageSetup::CreateOrientationFrame() {
+    Frame5 = Place(new QGroupBox(Utf8("Yönelim"), this), "Frame5", 120, 120, 2415, 855);
+    Option_Dusey =
+        Place(new QRadioButton(Utf8("Dusey"), Frame5), "Option_Dusey", 240, 240, 855, 255);
+    Option_Yatay =
+        Place(new QRadioButton(Utf8("Yatay"), Frame5), "Option_Yatay", 240, 480, 855, 255);
+    Picture2 = Place(new QLabel(Frame5), "Picture2", 1800, 240, 452, 460);
+    Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Selecting an option runs its handler, also when the program selects it.
+    connect(Option_Dusey, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option_Dusey_Click();
+    });
+    connect(Option_Yatay, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option_Yatay_Click();
+    });
+}
+
+void FrmPageSetup::CreateMarginFrame() {
+    Frame2 =
+        Place(new QGroupBox(Utf8("Sayfa Kenar Boşlukları"), this), "Frame2", 120, 1080, 2415, 1695);
+    Place(TopLeftLabel(Utf8("Sol"), Frame2), "Label12", 120, 360, 375, 255);
+    Place(TopLeftLabel(Utf8("Sağ"), Frame2), "Label11", 120, 960, 375, 255);
+    Place(TopLeftLabel(Utf8("Üst"), Frame2), "Label9", 1320, 360, 375, 255);
+    Place(TopLeftLabel(Utf8("Alt"), Frame2), "Label7", 1320, 960, 375, 255);
+
+    const std::pair<int, int> boxes[4] = {{120, 600}, {120, 1200}, {1320, 600}, {1320, 1200}};
+    constexpr int boxWidth = 735, boxHeight = 300;
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = "PFeed(" + QByteArray::number(i) + ")";
+        PFeed[i] = Place(FilledLabel(QString(), Qt::white, Frame2), name.constData(),
+                         boxes[i].first, boxes[i].second, boxWidth, boxHeight);
+    }
+    // Each spin control sits inside the right end of its value box, 30 twips in
+    // from its edges, above it.
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = "V_PFeed(" + QByteArray::number(i) + ")";
+        V_PFeed[i] = Place(new SpinControl(Frame2), name.constData(),
+                           boxes[i].first + boxWidth - (SpinWidthTwips + 30), boxes[i].second + 30,
+                           SpinWidthTwips, boxHeight - 60);
+        V_PFeed[i]->SetRange(SmallestMargin, LargestMargin);
+        connect(V_PFeed[i], &SpinControl::Changed, this, &FrmPageSetup::V_PFeed_Change);
+    }
+}
+
+void FrmPageSetup::CreateFontControls() {
+    const QColor silver(192, 192, 192);
+    Place(FilledLabel(Utf8("Font"), silver, this), "Label1", 6960, 240, 4815, 255);
+    Combo1 = Place(new QComboBox(this), "Combo1", 6960, 600, 4815, 330);
+    Place(FilledLabel(Utf8("Font Boyu"), silver, this), "Label2", 6960, 1080, 1215, 255);
+    Combo2 = Place(new QComboBox(this), "Combo2", 6960, 1440, 1215, 330);
+    Combo2->setEditable(true);
+    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    Label3 = Place(new FontSample(this), "Label3", 6960, 1920, 4815, 2295);
+    // Choosing an entry, by mouse or keys, updates the sample; typing does not.
+    connect(Combo1, &QComboBox::activated, this, &FrmPageSetup::UpdateFontSample);
+    connect(Combo2, &QComboBox::activated, this, &FrmPageSetup::UpdateFontSample);
+}
+
+void FrmPageSetup::Form_Load() {
+    DialogLoaded = false;
+    Combo1->clear();
+    Combo2->clear();
+
+    FillFontList();
+
+    for (int size = SmallestFontSize; size <= LargestFontSize; ++size)
+        Combo2->addItem(QString::number(size));
+    const QString sizeText = QString::number(model_.FontSize);
+    Combo2->setCurrentIndex(Combo2->findText(sizeText));
+    Combo2->setEditText(sizeText);
+
+    working_ = PageSetupWorkingCopy::From(model_);
+
+    // Anything but portrait opens as landscape and becomes 2.
+    if (model_.PageOrient == 1)
+        Option_Dusey->setChecked(true);
+    else
+        Option_Yatay->setChecked(true);
+
+    const int margins[4] = {working_.SpaceX1, working_.SpaceX2, working_.SpaceY1, working_.SpaceY2};
+    for (int i = 0; i < 4; ++i) V_PFeed[i]->SetValue(margins[i]);
+    // Bare numbers until the first change; the unit appears once the user spins.
+    for (int i = 0; i < 4; ++i) PFeed[i]->setText(QString::number(margins[i]));
+
+    DialogLoaded = true;
+    UpdateFontSample();
+
+    Check1[0]->setChecked(model_.pTotals);
+    Check1[1]->setChecked(model_.aTotals);
+    Check1[2]->setChecked(model_.pNumbers);
+}
+
+void FrmPageSetup::FillFontList() {
+    Combo1->addItems(QFontDatabase::families());
+    const QString stored = QString::fromStdString(model_.FontName);
+    // Faces such as "Times New Roman" may only exist as aliases of installed
+    // ones and are not listed; the stored face is added so that an untouched
+    // Apply keeps it.
+    if (!stored.isEmpty() &&
+        Combo1->findText(stored, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        Combo1->addItem(stored);
+    Combo1->setCurrentIndex(-1);
+    for (int i = 0; i < Combo1->count(); ++i)
+        if (Combo1->itemText(i) == stored) Combo1->setCurrentIndex(i);
+}
+
+void FrmPageSetup::Option_Dusey_Click() {
+    working_.PageOrient = 1;
+    if (working_.PageSizeX > working_.PageSizeY) std::swap(working_.PageSizeX, working_.PageSizeY);
+    Picture2->setPixmap(OrientationIcon(false));
+    Picture1->DrawPreview(working_);
+}
+
+void FrmPageSetup::Option_Yatay_Click() {
+    working_.PageOrient = 2;
+    if (working_.PageSizeY > working_.PageSizeX) std::swap(working_.PageSizeX, working_.PageSizeY);
+    Picture2->setPixmap(OrientationIcon(true));
+    Picture1->DrawPreview(working_);
+}
+
+void FrmPageSetup::V_PFeed_Change() {
+    if (!DialogLoaded) return;
+    working_.SpaceX1 = V_PFeed[0]->Value();
+    working_.SpaceX2 = V_PFeed[1]->Value();
+    working_.SpaceY1 = V_PFeed[2]->Value();
+    working_.SpaceY2 = V_PFeed[3]->Value();
+    const int margins[4] = {working_.SpaceX1, working_.SpaceX2, working_.SpaceY1, working_.SpaceY2};
+    for (int i = 0; i < 4; ++i) PFeed[i]->setText(MarginText(margins[i]));
+    Picture1->DrawPreview(working_);
+}
+
+void FrmPageSetup::UpdateFontSample() {
+    if (!DialogLoaded) return;
+    Label3->UpdateFontSample(Combo1->currentText(), Combo2->currentText());
+}
+
+void FrmPageSetup::Command2_Click() {
+    working_.pTotals = Check1[0]->checkState() == Qt::Checked;
+    working_.aTotals = Check1[1]->checkState() == Qt::Checked;
+    working_.pNumbers = Check1[2]->checkState() == Qt::Checked;
+    const DecimalNumber size = ReadSizeText(Combo2->currentText());
+    const std::string face = Combo1->currentText().toStdString();
+
+    const bool changed =
+        face != model_.FontName || working_.SpaceY2 != model_.SpaceY2 ||
+        working_.SpaceY1 != model_.SpaceY1 || working_.SpaceX2 != model_.SpaceX2 ||
+        working_.SpaceX1 != model_.SpaceX1 || working_.PageOrient != model_.PageOrient ||
+        working_.PageSizeY != model_.PageSizeY || working_.PageSizeX != model_.PageSizeX ||
+        working_.pNumbers != model_.pNumbers || working_.aTotals != model_.aTotals ||
+        working_.pTotals != model_.pTotals || size.ToDouble() != model_.FontSize;
+
+    model_.PageSizeX = working_.PageSizeX;
+    model_.PageSizeY = working_.PageSizeY;
+    model_.PageOrient = working_.PageOrient;
+    model_.SpaceX1 = working_.SpaceX1;
+    model_.SpaceX2 = working_.SpaceX2;
+    model_.SpaceY1 = working_.SpaceY1;
+    model_.SpaceY2 = working_.SpaceY2;
+    model_.FontName = face;
+    // Rounded on the exact decimal text, so 10.5 gives 10 and 11.5 gives 12.
+    model_.FontSize = ClampToInt16(ReadLeadingInteger(Combo2->currentText().toStdString()));
+    model_.pTotals = working_.pTotals;
+    model_.aTotals = working_.aTotals;
+    model_.pNumbers = working_.pNumbers;
+
+    // The new setup holds for this run whatever the answer; Yes also keeps it
+    // for the reports opened later.
+    if (changed && AskToKeepSettings()) SaveSettings(model_, settings_);
+    accept();
+}
+
+bool FrmPageSetup::AskToKeepSettings() {
+    QMessageBox question(QMessageBox::Question, Utf8("Vornak Yazılım"),
+                         Utf8("Yaptığınız ayarlamaların kaydedilmesini ve bundan sonra "
+                              "oluşturacağınız raporlarda da geçerli olmasını istiyor musunuz?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    return question.exec() == QMessageBox::Yes;
+}
+
+void FrmPageSetup::Command3_Click() {
+    reject();
+}

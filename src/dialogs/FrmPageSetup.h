@@ -1,0 +1,66 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+#include "core/ReportModel.h"
+#include "core/SettingsBackend.h"
+#include "dialogs/PageSetupWorkingCopy.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class FontSample;
+class PagePreview;
+class SpinControl;
+
+// "Yazdırma Tercihleri": orientation, margins, report font and the three print
+// options, with a schematic preview and a font sample. Works on its own copy;
+// Apply writes the model and, when something changed and the user agrees,
+// keeps the setup for later reports. Created afresh for every opening.
+class FrmPageSetup : public QDialog {
+    Q_OBJECT
+  public:
+    FrmPageSetup(ReportModel& model, SettingsBackend& settings, QWidget* parent = nullptr);
+
+    const PageSetupWorkingCopy& Working() const { return working_; }
+
+  private:
+    void CreateControls();
+    void CreateOrientationFrame();
+    void CreateMarginFrame();
+    void CreateFontControls();
+
+    void Form_Load();
+    void FillFontList();
+    void Option_Dusey_Click();
+    void Option_Yatay_Click();
+    void V_PFeed_Change();
+    void UpdateFontSample();
+    void Command2_Click();
+    void Command3_Click();
+    bool AskToKeepSettings();
+
+    ReportModel& model_;
+    SettingsBackend& settings_;
+    PageSetupWorkingCopy working_;
+    // False while loading: the list and margin handlers then do nothing.
+    bool DialogLoaded = false;
+
+    QGroupBox* Frame5 = nullptr;
+    QRadioButton* Option_Dusey = nullptr;
+    QRadioButton* Option_Yatay = nullptr;
+    QLabel* Picture2 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<QLabel*, 4> PFeed{};
+    std::array<SpinControl*, 4> V_PFeed{};
+    std::array<QCheckBox*, 3> Check1{};
+    PagePreview* Picture1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    FontSample* Label3 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command2 = nullptr;
+};
