@@ -77,12 +77,16 @@ ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
     ReplacementFile file;
     if (!file.Create(targetPath)) return ExportResult::Failure(targetPath, file.Error());
 
-    // The row data waits in temporary files of the program's temporary folder.
-    std::error_code ec;
-    std::string tmpdir = std::filesystem::temp_directory_path(ec).string();
+    // The library keeps the sheet in unnamed temporary files until it builds
+    // the workbook, and does not check all of its writes to them. Kept on the
+    // target's disk, they fill that disk first, and the checked writes of the
+    // workbook itself then fail as well, so a full disk never yields a
+    // workbook cut short.
+    std::string tmpdir = std::filesystem::path(file.TemporaryPath()).parent_path().string();
+    if (tmpdir.empty()) tmpdir = ".";
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    options.tmpdir = ec ? nullptr : tmpdir.data();
+    options.tmpdir = tmpdir.data();
     options.use_zip64 = LXW_TRUE;
     Workbook workbook;
     errno = 0;
