@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string>
 
 #include "core/ReportModel.h"
 #include "core/SettingsBackend.h"
@@ -19,6 +20,9 @@ public:
     virtual PageView& View() = 0;
     virtual PrinterCatalog& Printers() = 0;
     virtual SettingsBackend& Settings() = 0;
+    // The program's current printer by name: empty, meaning the system's
+    // default printer, until a print job makes its printer current.
+    virtual std::string& CurrentPrinter() = 0;
 
     // The 100 % command (GOR_01_01).
     virtual void SetZoom100() = 0;

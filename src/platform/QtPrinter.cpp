@@ -1,0 +1,153 @@
+#include "platform/QtPrinter.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/PrinterCatalog.h"
+
+QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
+                     PainterTargetMaker makeTarget)
+    : printer_(QPrinter::HighResolution),
+      makeTarget_(std::move(makeTarget)),
+      sheetTarget_([this] { return Sheet(); }) {
+    printer_.setDocName(QStringLiteral("Tabulon"));
+    if (printerName == PrinterCatalog::BuiltInPdfName) {
+        pdfFile_ = pdfFile;
+        const QString target = QString::fromStdString(pdfFile);
+        // Reserve a fresh name beside the target; this also finds out early
+        // whether the folder can be written at all.
+        QTemporaryFile part(target + QStringLiteral(".XXXXXX"));
+        part.setAutoRemove(false);
+        if (pdfFile.empty() || !part.open()) {
+            Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" +
+                 part.errorString().toStdString());
+            return;
+        }
+        partFile_ = part.fileName().toStdString();
+        part.close();
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(part.fileName());
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printerName));
+    if (info.isNull()) {
+        Fail("Yazıcı bulunamadı.");
+        return;
+    }
+    printer_.setOutputFormat(QPrinter::NativeFormat);
+    printer_.setPrinterName(info.printerName());
+}
+
+QtPrinter::~QtPrinter() {
+    if (painter_.isActive()) Abort();
+    DropPartFile();
+}
+
+void QtPrinter::SetOrientation(int16_t orientation) {
+    orientation_ = orientation;
+}
+
+void QtPrinter::SetPaperSize(int32_t widthTwips, int32_t heightTwips) {
+    paperWidth_ = widthTwips;
+    paperHeight_ = heightTwips;
+}
+
+void QtPrinter::ApplyPageLayout() {
+    const auto orientation = orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (paperWidth_ <= 0 || paperHeight_ <= 0) {
+        printer_.setPageOrientation(orientation);
+        return;
+    }
+    // The size is named in portrait terms; a close match to a standard sheet
+    // (11906 x 16838 twips) takes the standard's name, so spoolers see "A4".
+    const QSizeF portrait(std::min(paperWidth_, paperHeight_) / 20.0,
+                          std::max(paperWidth_, paperHeight_) / 20.0);
+    const QPageSize size(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+    // The page is laid out from the paper's corner; a printer that cannot
+    // print there keeps its own margins and the layout starts at its
+    // printable area.
+    if (!printer_.setPageLayout(QPageLayout(size, orientation, QMarginsF(), QPageLayout::Point))) {
+        printer_.setPageSize(size);
+        printer_.setPageOrientation(orientation);
+    }
+}
+
+DrawingTarget* QtPrinter::Sheet() {
+    if (failed_ || ended_) return nullptr;
+    if (!painter_.isActive()) {
+        ApplyPageLayout();
+        if (!painter_.begin(&printer_)) {
+            Fail("Yazıcı başlatılamadı.");
+            return nullptr;
+        }
+        painterTarget_ = makeTarget_(painter_);
+        newPagePending_ = false;
+    } else if (newPagePending_) {
+        newPagePending_ = false;
+        if (!printer_.newPage()) {
+            Fail("Yeni sayfa başlatılamadı.");
+            return nullptr;
+        }
+    }
+    return painterTarget_.get();
+}
+
+void QtPrinter::NewPage() {
+    // The sheet is started by the next drawing, so a new page that ends the
+    // document adds no empty sheet.
+    if (painter_.isActive()) newPagePending_ = true;
+}
+
+void QtPrinter::EndDoc() {
+    if (failed_ || ended_) return;
+    ended_ = true;
+    newPagePending_ = false;
+    if (!painter_.isActive()) {
+        // Nothing was drawn: nothing is sent and no file is written.
+        DropPartFile();
+        return;
+    }
+    painterTarget_.reset();
+    if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
+        Fail("Belge yazıcıya gönderilemedi.");
+        return;
+    }
+    if (!partFile_.empty()) {
+        std::error_code error;
+        std::filesystem::rename(partFile_, pdfFile_, error);
+        if (error) {
+            Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + error.message());
+            return;
+        }
+        partFile_.clear();
+    }
+}
+
+void QtPrinter::Abort() {
+    if (painter_.isActive()) {
+        printer_.abort();
+        painterTarget_.reset();
+        painter_.end();
+    }
+    ended_ = true;
+    DropPartFile();
+}
+
+void QtPrinter::Fail(const std::string& reason) {
+    if (failed_) return;
+    failed_ = true;
+    errorText_ = reason;
+}
+
+void QtPrinter::DropPartFile() {
+    if (partFile_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove(partFile_, ignored);
+    partFile_.clear();
+}

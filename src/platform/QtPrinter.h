@@ -1,0 +1,55 @@
+#pragma once
+#include <QPainter>
+#include <QPrinter>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Printer.h"
+#include "platform/PrinterSheetTarget.h"
+
+// Makes the twips drawing target over a painter that has begun on a printer.
+using PainterTargetMaker = std::function<std::unique_ptr<DrawingTarget>(QPainter&)>;
+
+// A printer of the catalog through QPrinter: a system printer by name, or the
+// built-in "PDF" printer, which writes its document beside the chosen file and
+// puts it in place only when the document is complete, so an abandoned job
+// neither leaves half a file nor destroys an older one.
+class QtPrinter : public Printer {
+  public:
+    QtPrinter(const std::string& printerName, const std::string& pdfFile,
+              PainterTargetMaker makeTarget);
+    ~QtPrinter() override;
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
+
+    void SetOrientation(int16_t orientation) override;
+    void SetPaperSize(int32_t widthTwips, int32_t heightTwips) override;
+    DrawingTarget& Target() override { return sheetTarget_; }
+    void NewPage() override;
+    void EndDoc() override;
+    void Abort() override;
+    bool Failed() const override { return failed_; }
+    std::string ErrorText() const override { return errorText_; }
+
+  private:
+    DrawingTarget* Sheet();
+    void ApplyPageLayout();
+    void Fail(const std::string& reason);
+    void DropPartFile();
+
+    QPrinter printer_;
+    QPainter painter_;
+    PainterTargetMaker makeTarget_;
+    std::unique_ptr<DrawingTarget> painterTarget_;
+    PrinterSheetTarget sheetTarget_;
+
+    int16_t orientation_ = 1;
+    int32_t paperWidth_ = 0, paperHeight_ = 0;
+    bool newPagePending_ = false;
+    bool ended_ = false;
+    bool failed_ = false;
+    std::string errorText_;
+    std::string pdfFile_;   // the built-in PDF printer only
+    std::string partFile_;  // where it writes until the document is complete
+};

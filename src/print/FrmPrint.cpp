@@ -1,0 +1,116 @@
+#include "print/FrmPrint.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "print/TwipsRect.h"
+
+FrmPrint::FrmPrint(ReportModel& model, const PrinterCatalog& printers,
+                   const std::string& currentPrinter, QWidget* parent)
+    : QDialog(parent), model_(model), controls_(this) {
+    setWindowTitle(QString::fromUtf8("Yazdır"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+    setFixedSize(TwipsToPixels(8295), TwipsToPixels(3150));
+
+    for (QRadioButton* option : controls_.Option1)
+        connect(option, &QRadioButton::toggled, this, &FrmPrint::Option1_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(controls_.VScroll1[i], &QScrollBar::valueChanged, this,
+                [this, i] { VScroll1_Change(i); });
+    connect(controls_.Command1, &QPushButton::clicked, this, &FrmPrint::Command1_Click);
+    connect(controls_.Command2, &QPushButton::clicked, this, &FrmPrint::reject);
+
+    Form_Load(printers, currentPrinter);
+}
+
+void FrmPrint::Form_Load(const PrinterCatalog& printers, const std::string& currentPrinter) {
+    controls_.Option1[0]->setChecked(true);
+    Option1_Click();
+
+    // The current printer is found by its exact name; of several entries with
+    // that name the last one wins, and the first entry stands in for no match.
+    printerNames_ = printers.PrinterNames();
+    int remembered = 0;
+    for (int i = 0; i < static_cast<int>(printerNames_.size()); ++i) {
+        controls_.Combo1->addItem(QString::fromStdString(printerNames_[i]));
+        if (printerNames_[i] == currentPrinter) remembered = i;
+    }
+    controls_.Combo1->setCurrentIndex(remembered);
+
+    const int lastPage = std::max(1, model_.PageCount);
+    for (int i = 0; i < 2; ++i) {
+        QScrollBar* spinner = controls_.VScroll1[i];
+        QSignalBlocker quiet(spinner);
+        spinner->setRange(1, lastPage);
+        spinner->setSingleStep(1);
+        spinner->setPageStep(1);
+        spinner->setValue(1);
+    }
+
+    // Each spinner stands inside the right end of its label box.
+    for (int i = 0; i < 2; ++i) {
+        QLabel* label = controls_.Label3[i];
+        QScrollBar* spinner = controls_.VScroll1[i];
+        const QRect box = label->geometry();
+        const int labelLeft = box.x() * 15, labelTop = box.y() * 15, labelWidth = box.width() * 15;
+        const int labelHeight = 300;
+        label->setGeometry(box.x(), box.y(), box.width(), TwipsToPixels(labelHeight));
+        spinner->setGeometry(TwipsToPixels(labelLeft + labelWidth - 280),
+                             TwipsToPixels(labelTop + 30), TwipsToPixels(255),
+                             TwipsToPixels(labelHeight - 60));
+    }
+
+    VScroll1_Change(0);
+    VScroll1_Change(1);
+}
+
+void FrmPrint::Option1_Click() {
+    const bool range = controls_.Option1[1]->isChecked();
+    const QColor background =
+        range ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button);
+    for (int i = 0; i < 2; ++i) {
+        controls_.Label3[i]->setEnabled(range);
+        controls_.VScroll1[i]->setEnabled(range);
+        QPalette palette = controls_.Label3[i]->palette();
+        palette.setColor(QPalette::Window, background);
+        controls_.Label3[i]->setPalette(palette);
+    }
+}
+
+void FrmPrint::VScroll1_Change(int index) {
+    controls_.Label3[index]->setText(QString::number(controls_.VScroll1[index]->value()));
+}
+
+void FrmPrint::Command1_Click() {
+    if (controls_.Option1[0]->isChecked()) {
+        model_.PrintFromPage = 1;
+        model_.PrintToPage = model_.PageCount;
+    } else if (controls_.Option1[1]->isChecked()) {
+        model_.PrintFromPage = controls_.VScroll1[0]->value();
+        model_.PrintToPage = controls_.VScroll1[1]->value();
+    } else if (controls_.Option1[2]->isChecked()) {
+        model_.PrintFromPage = -1;
+        model_.PrintToPage = -1;
+    } else if (controls_.Option1[3]->isChecked()) {
+        model_.PrintFromPage = -2;
+        model_.PrintToPage = -2;
+    }
+    // With every printer gone from the list the previous choice stays.
+    const int chosen = controls_.Combo1->currentIndex();
+    if (chosen >= 0 && chosen < static_cast<int>(printerNames_.size()))
+        model_.SelectedPrinter = printerNames_[chosen];
+    model_.PrintConfirmed = true;
+    accept();
+}
+
+void FrmPrint::reject() {
+    model_.PrintConfirmed = false;
+    QDialog::reject();
+}

@@ -1,0 +1,76 @@
+#include "print/PrintJob.h"
+
+#include <algorithm>
+
+#include "render/PageSelection.h"
+#include "viewer/ReportWindow.h"
+
+namespace {
+
+bool AnyColumnOverflows(const ReportModel& model, const PageView& view) {
+    const int columns = std::min<int>(model.FieldCount, ReportModel::DescribedColumns);
+    for (int c = 1; c <= columns; ++c)
+        if (!view.ColumnFits[c]) return true;
+    return false;
+}
+
+// The file the built-in PDF printer writes; empty when the user cancelled.
+std::string AskPdfFile(ReportWindow& window) {
+    return window
+        .AskSaveFileName(QString::fromUtf8("Farklı Kaydet"),
+                         QString::fromUtf8("PDF Dosyaları (*.pdf)"), QStringLiteral("rapor.pdf"))
+        .toStdString();
+}
+
+void PrintPages(ReportWindow& window, Printer& printer, const PageRenderer& renderPage) {
+    ReportModel& model = window.Model();
+    const PageSelection selection =
+        SelectPages(model.PrintFromPage, model.PrintToPage, model.PageCount);
+    for (int32_t page : selection.Pages()) {
+        model.CurrentPage = page;
+        window.UpdatePageGeometry();
+        window.SetBusy(true);
+        renderPage(printer.Target());
+        window.SetBusy(false);
+        if (printer.Failed()) return;
+        // Also after the last selected page when it is not the report's last:
+        // the printer adds no empty sheet for a new page that ends the document.
+        if (page != model.PageCount) printer.NewPage();
+        if (printer.Failed()) return;
+    }
+    printer.EndDoc();
+}
+
+}  // namespace
+
+void RunPrintJob(ReportWindow& window, PrintJobUi& ui, PrinterFactory& printers,
+                 const PageRenderer& renderPage) {
+    ReportModel& model = window.Model();
+
+    window.SetZoom100();
+    const std::string current = window.CurrentPrinter().empty()
+                                    ? window.Printers().DefaultPrinterName()
+                                    : window.CurrentPrinter();
+    ui.ShowPrintDialog(model, window.Printers(), current);
+    if (!model.PrintConfirmed) return;
+
+    const int32_t shownPage = model.CurrentPage;
+    if (AnyColumnOverflows(model, window.View()) && !ui.ConfirmOverflow()) return;
+
+    std::string pdfFile;
+    if (model.SelectedPrinter == PrinterCatalog::BuiltInPdfName) {
+        pdfFile = AskPdfFile(window);
+        if (pdfFile.empty()) return;
+    }
+    std::unique_ptr<Printer> printer = printers.Open(model.SelectedPrinter, pdfFile);
+    window.CurrentPrinter() = model.SelectedPrinter;
+    printer->SetOrientation(model.PageOrient);
+    printer->SetPaperSize(model.PageSizeX, model.PageSizeY);
+
+    if (!printer->Failed()) PrintPages(window, *printer, renderPage);
+    model.CurrentPage = shownPage;
+    if (printer->Failed()) {
+        printer->Abort();
+        ui.ShowPrinterFailure(model.SelectedPrinter, printer->ErrorText());
+    }
+}

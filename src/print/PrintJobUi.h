@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "core/ReportModel.h"
+#include "platform/PrinterCatalog.h"
+
+// What the print job asks of the user: the window's own dialogs in the
+// program, scripted answers in tests.
+class PrintJobUi {
+  public:
+    virtual ~PrintJobUi() = default;
+
+    // FrmPrint, modal; leaves PrintConfirmed, PrintFromPage, PrintToPage and
+    // SelectedPrinter in the model.
+    virtual void ShowPrintDialog(ReportModel& model, const PrinterCatalog& printers,
+                                 const std::string& currentPrinter) = 0;
+    // Columns run past the paper's right edge: print anyway?
+    virtual bool ConfirmOverflow() = 0;
+    virtual void ShowPrinterFailure(const std::string& printerName, const std::string& reason) = 0;
+};
