@@ -22,7 +22,7 @@ public:
     virtual SettingsBackend& Settings() = 0;
     // The program's current printer by name: empty, meaning the system's
     // default printer, until a print job makes its printer current.
-    virtual std::string& CurrentPrinter() = 0;
+    std::string& CurrentPrinter() { return currentPrinter_; }
 
     // The 100 % command (GOR_01_01).
     virtual void SetZoom100() = 0;
@@ -44,4 +44,5 @@ public:
 
 private:
     QString saveDialogFileName_;
+    std::string currentPrinter_;
 };

@@ -16,7 +16,6 @@ class FakeReportWindow : public ReportWindow {
     PageView view;
     FakePrinterCatalog printers;
     MemorySettingsBackend settings;
-    std::string currentPrinter;
     QWidget widget;
     std::vector<std::string> calls;
     // The file-save dialog's answer, and what it was asked.
@@ -40,7 +39,6 @@ class FakeReportWindow : public ReportWindow {
     PageView& View() override { return view; }
     PrinterCatalog& Printers() override { return printers; }
     SettingsBackend& Settings() override { return settings; }
-    std::string& CurrentPrinter() override { return currentPrinter; }
 
     void SetZoom100() override {
         view.ZoomFactor = 1.0f;

@@ -177,7 +177,7 @@ TEST(PrintJob, PdfPrinterWritesWhereTheUserSaysAndNothingWhenCancelled) {
     EXPECT_EQ(job.window.saveDialogs,
               std::vector<std::string>{"Farklı Kaydet|PDF Dosyaları (*.pdf)"});
     EXPECT_EQ(job.printers.opened, 0);
-    EXPECT_EQ(job.window.currentPrinter, "");
+    EXPECT_EQ(job.window.CurrentPrinter(), "");
 
     job.window.saveFileAnswer = "/raporlar/kasim.pdf";
     job.Run();
