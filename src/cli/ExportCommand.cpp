@@ -15,11 +15,12 @@ namespace {
 // splits the page's rows last: the title count of an export follows the last
 // row of page 1.
 void SplitLastRowOfFirstPage(CliSession& session) {
-    if (session.rowsPerPage <= 0) return;
+    if (session.view.metrics.RowsPerPage <= 0) return;
     RowStore store;
     if (!store.Open(session.rowStorePath) || store.RecordCount() == 0) return;
     std::string record;
-    if (store.ReadRecord(std::min<int64_t>(session.rowsPerPage, store.RecordCount()), record))
+    if (store.ReadRecord(std::min<int64_t>(session.view.metrics.RowsPerPage, store.RecordCount()),
+                         record))
         SplitFields(session.model, record);
 }
 

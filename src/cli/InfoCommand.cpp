@@ -27,7 +27,19 @@ std::string InfoJson(const CliSession& session) {
     json.Member("ColumnFormats", formats);
     json.Member("ColumnKinds", kinds);
     json.Member("ColumnTotalFlags", flags);
-    json.Member("RowsPerPage", static_cast<long long>(session.rowsPerPage));
+    const PageMetrics& metrics = session.view.metrics;
+    json.Member("LeftMargin", static_cast<long long>(metrics.LeftMargin));
+    json.Member("RightMargin", static_cast<long long>(metrics.RightMargin));
+    json.Member("TopMargin", static_cast<long long>(metrics.TopMargin));
+    json.Member("BottomMargin", static_cast<long long>(metrics.BottomMargin));
+    json.Member("RowHeight", static_cast<long long>(metrics.RowHeight));
+    json.Member("CharWidth", static_cast<long long>(metrics.CharWidth));
+    json.Member("PrintableWidth", static_cast<long long>(metrics.PrintableWidth));
+    json.Member("PrintableHeight", static_cast<long long>(metrics.PrintableHeight));
+    json.Member("RowsPerPage", static_cast<long long>(metrics.RowsPerPage));
+    json.Member("CharsPerLine", static_cast<long long>(metrics.CharsPerLine));
+    json.Member("ColumnFits", std::vector<bool>(session.view.ColumnFits.begin() + 1,
+                                                session.view.ColumnFits.end()));
     json.Member("PageCount", static_cast<long long>(m.PageCount));
     std::vector<std::vector<std::string>> totals;
     for (int32_t p = 1; p <= m.PageCount; ++p) {

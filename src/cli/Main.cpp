@@ -9,8 +9,11 @@
 #include "cli/CliSession.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/PdfCommand.h"
+#include "cli/PngCommand.h"
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
+#include "render/PageSelection.h"
 
 namespace {
 
@@ -20,7 +23,9 @@ int Usage() {
     std::fputs(
         "Kullanım:\n"
         "  tabulon-export info RAPOR [--rows-per-page N] [--keep-row-store]\n"
-        "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n",
+        "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n"
+        "  tabulon-export pdf RAPOR ÇIKTI.pdf [--pages all|N-M|odd|even]\n"
+        "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50]\n",
         stderr);
     return UsageError;
 }
@@ -29,6 +34,9 @@ struct Arguments {
     std::string command;
     std::vector<std::string> positional;
     std::optional<int32_t> rowsPerPage;
+    std::optional<std::string> pages;
+    std::optional<std::string> page;
+    std::optional<std::string> zoom;
     bool keepRowStore = false;
 };
 
@@ -38,8 +46,15 @@ std::optional<Arguments> Parse(int argc, char** argv) {
     args.command = argv[1];
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--rows-per-page" && i + 1 < argc) {
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--rows-per-page" && hasValue) {
             args.rowsPerPage = ClampToInt32(ReadLeadingInteger(argv[++i]));
+        } else if (arg == "--pages" && hasValue) {
+            args.pages = argv[++i];
+        } else if (arg == "--page" && hasValue) {
+            args.page = argv[++i];
+        } else if (arg == "--zoom" && hasValue) {
+            args.zoom = argv[++i];
         } else if (arg == "--keep-row-store") {
             args.keepRowStore = true;
         } else if (arg.rfind("--", 0) == 0) {
@@ -49,6 +64,66 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         }
     }
     return args;
+}
+
+// A whole positive number, nothing else.
+std::optional<int32_t> PageNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int32_t n = static_cast<int32_t>(std::stol(text));
+    if (n < 1) return std::nullopt;
+    return n;
+}
+
+// The print dialog's two numbers for a --pages choice: all, N-M, N, odd, even.
+std::optional<std::pair<int32_t, int32_t>> PrintRange(const std::string& text, int32_t pageCount) {
+    if (text == "all") return std::pair{1, pageCount};
+    if (text == "odd") return std::pair{-1, -1};
+    if (text == "even") return std::pair{-2, -2};
+    const size_t dash = text.find('-');
+    if (dash == std::string::npos) {
+        if (auto n = PageNumber(text)) return std::pair{*n, *n};
+        return std::nullopt;
+    }
+    const auto from = PageNumber(text.substr(0, dash));
+    const auto to = PageNumber(text.substr(dash + 1));
+    if (!from || !to) return std::nullopt;
+    return std::pair{*from, *to};
+}
+
+std::optional<float> Zoom(const std::optional<std::string>& text) {
+    if (!text || *text == "100") return 1.0f;
+    if (*text == "75") return 0.75f;
+    if (*text == "50") return 0.5f;
+    return std::nullopt;
+}
+
+int Pdf(const Arguments& args) {
+    if (args.positional.size() != 2) return Usage();
+    CliSession session;
+    if (auto failure = OpenCliSession(session, args.positional[0], std::nullopt)) return *failure;
+    const auto range = PrintRange(args.pages.value_or("all"), session.model.PageCount);
+    if (!range) {
+        std::fprintf(stderr, "Geçersiz sayfa seçimi: %s\n", args.pages->c_str());
+        return UsageError;
+    }
+    return WritePdf(session, args.positional[1],
+                    SelectPages(range->first, range->second, session.model.PageCount));
+}
+
+int Png(const Arguments& args) {
+    const auto zoom = Zoom(args.zoom);
+    if (args.positional.size() != 2 || !args.page || !zoom) return Usage();
+    const auto page = PageNumber(*args.page);
+    CliSession session;
+    if (auto failure = OpenCliSession(session, args.positional[0], std::nullopt)) return *failure;
+    if (!page || *page > session.model.PageCount) {
+        std::fprintf(stderr, "Sayfa numarası 1 ile %d arasında olmalı: %s\n",
+                     session.model.PageCount, args.page->c_str());
+        return UsageError;
+    }
+    return WritePng(session, args.positional[1], *page, *zoom);
 }
 
 }  // namespace
@@ -74,5 +149,7 @@ int main(int argc, char** argv) {
             return *failure;
         return RunExportCommand(session, args->command, args->positional[1]);
     }
+    if (args->command == "pdf") return Pdf(*args);
+    if (args->command == "png") return Png(*args);
     return Usage();
 }

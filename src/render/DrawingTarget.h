@@ -17,7 +17,7 @@ inline constexpr Rgb Black{0, 0, 0};
 // a PDF writer, or a recording target in tests. Every length is in twips
 // (1/1440 inch) from the target's top-left corner, x right, y down.
 class DrawingTarget {
-public:
+  public:
     virtual ~DrawingTarget() = default;
 
     virtual void SetFont(const std::string& face) = 0;

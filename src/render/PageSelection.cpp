@@ -30,8 +30,11 @@ PageSelection SelectPages(int32_t fromPage, int32_t toPage, int32_t pageCount) {
     PageSelection selection;
     selection.last = pageCount;
     if (fromPage >= 1) {
-        selection.first = fromPage;
-        if (toPage >= 1) selection.last = std::min(toPage, pageCount);
+        // Without a last page the whole report prints, from page 1.
+        if (toPage >= 1) {
+            selection.first = fromPage;
+            selection.last = std::min(toPage, pageCount);
+        }
     } else {
         selection.parity =
             fromPage == -2 ? PageSelection::Parity::Even : PageSelection::Parity::Odd;

@@ -3,8 +3,8 @@
 #include <vector>
 
 // Which pages a print job (or a PDF export) prints, from the two numbers the
-// print dialog leaves: a range when the first is 1 or more (every page when the
-// last is 0 or less), the even pages for -2 and the odd pages for any other
+// print dialog leaves: a range when both are 1 or more, every page when the
+// first is 1 or more and the last 0 or less, the even pages for -2 and the odd pages for any other
 // value below 1. Pages outside 1..pageCount are never selected.
 struct PageSelection {
     enum class Parity { All, Odd, Even };

@@ -1,0 +1,52 @@
+#pragma once
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <optional>
+
+#include "platform/QPainterTarget.h"
+
+// The page canvas and the ruler: a retained image at 15 twips per pixel (96
+// dpi), held at the screen's device pixel ratio for sharpness. Text is
+// measured in whole pixels at 96 dpi, times 15, as a screen would measure it,
+// so the page metrics do not depend on the pixel ratio.
+class CanvasTarget : public QPainterTarget {
+  public:
+    static constexpr double TwipsPerPixel = 15.0;
+
+    explicit CanvasTarget(qreal devicePixelRatio = 1.0);
+    ~CanvasTarget() override;
+
+    // A new extent in twips; the picture starts white.
+    void Resize(int32_t widthTwips, int32_t heightTwips);
+    void SetDevicePixelRatio(qreal ratio);
+    qreal DevicePixelRatio() const { return ratio_; }
+
+    // The picture drawn so far (drawing resumes on the next operation).
+    const QImage& Image();
+
+    int32_t Width() const override { return width_; }
+    int32_t Height() const override { return height_; }
+    double TextWidth(std::string_view text) override;
+    double TextHeight(std::string_view text) override;
+
+  protected:
+    double Scale() const override { return 1.0 / TwipsPerPixel; }
+    QPainter& Painter() override;
+    double Ascent() override;
+    double PixelSize() const override { return 1.0 / ratio_; }
+    bool SnapToPixels() const override { return true; }
+    double LineWidth() const override { return 1.0; }
+    void FontChanged() override { metrics_.reset(); }
+
+  private:
+    const QFontMetrics& Metrics();
+    void EndPainting();
+
+    qreal ratio_ = 1.0;
+    int32_t width_ = 0, height_ = 0;
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    std::optional<QFontMetrics> metrics_;
+};

@@ -1,0 +1,63 @@
+#include "render/DrawRuler.h"
+
+#include <algorithm>
+
+#include "core/Rounding.h"
+
+namespace {
+
+constexpr uint32_t Transparent = 0x00000000;
+constexpr uint32_t Outline = 0xFF000000;
+constexpr uint32_t DarkRed = 0xFF660000;    // RGB 102, 0, 0
+constexpr uint32_t BrightRed = 0xFF990000;  // RGB 153, 0, 0
+
+// A 21 x 12 marker: a downward triangle whose top edge spans pixels 1..11 of
+// row 4 and whose tip is pixel 6 of row 9, so at 15 twips per pixel the tip
+// lies 90 twips right of the picture's left edge.
+Picture Marker(bool filled) {
+    Picture p{21, 12, std::vector<uint32_t>(21 * 12, Transparent)};
+    auto set = [&p](int x, int y, uint32_t colour) { p.pixels[y * p.width + x] = colour; };
+    constexpr int Tip = 6, Top = 4, Bottom = 9;
+    for (int y = Top; y <= Bottom; ++y) {
+        const int half = Bottom - y;
+        for (int x = Tip - half; x <= Tip + half; ++x) {
+            const bool edge = y == Top || x == Tip - half || x == Tip + half;
+            if (edge)
+                set(x, y, Outline);
+            else if (filled)
+                set(x, y, (x + y) % 2 == 0 ? DarkRed : BrightRed);
+        }
+    }
+    return p;
+}
+
+}  // namespace
+
+const Picture& NormalMarker() {
+    static const Picture marker = Marker(false);
+    return marker;
+}
+
+const Picture& HighlightedMarker() {
+    static const Picture marker = Marker(true);
+    return marker;
+}
+
+void DrawRuler(RulerSurface ruler, const ReportModel& model, const PageView& view, int highlight) {
+    if (!ruler.target) return;
+    DrawingTarget& t = *ruler.target;
+    const double zoom = view.ZoomFactor;
+    t.Box(0, 0, t.Width(), t.Height(), ruler.backColour, true);
+    double p = RoundHalfEven(zoom * view.metrics.LeftMargin);
+    const int columns = std::clamp<int>(model.FieldCount, 0, ReportModel::DescribedColumns);
+    for (int i = 1; i <= columns; ++i) {
+        if (!view.ColumnFits[i]) continue;
+        const double width =
+            zoom * static_cast<double>(ClampToInt32(static_cast<int64_t>(model.ColumnWidths[i]) *
+                                                    static_cast<int64_t>(view.metrics.CharWidth)));
+        const double x = width + p - 120;
+        t.PSet(x, 0, White);
+        t.PaintPicture(i == highlight ? HighlightedMarker() : NormalMarker(), x, 0);
+        p = RoundHalfEven(width + p);
+    }
+}

@@ -1,0 +1,124 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/TextEncoding.h"
+#include "render/DrawingTarget.h"
+
+// A drawing target that keeps a list of what was drawn, with fixed metrics:
+// at 10 points every character is `charWidth` wide and every text
+// `textHeight` high; other sizes scale with the point size. Tests assert the
+// coordinates of the operations.
+class RecordingTarget : public DrawingTarget {
+  public:
+    struct TextOp {
+        std::string text;
+        double x = 0, y = 0;
+        std::string font;
+        float size = 0;
+        bool bold = false;
+    };
+    struct BoxOp {
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        Rgb colour;
+        bool filled = false;
+    };
+    struct PointOp {
+        double x = 0, y = 0;
+        Rgb colour;
+    };
+    struct PictureOp {
+        const Picture* picture = nullptr;
+        double x = 0, y = 0;
+    };
+    // Every operation in order, as one line of text, for order checks.
+    std::vector<std::string> log;
+    std::vector<TextOp> texts;
+    std::vector<BoxOp> boxes;
+    std::vector<PointOp> points;
+    std::vector<PictureOp> pictures;
+    std::vector<std::string> measured;  // texts passed to TextWidth / TextHeight
+
+    int32_t width = 25000;
+    int32_t height = 16838;
+    double charWidth = 120;
+    double textHeight = 230;
+
+    RecordingTarget() = default;
+    RecordingTarget(int32_t w, int32_t h) : width(w), height(h) {}
+
+    void Clear() {
+        log.clear();
+        texts.clear();
+        boxes.clear();
+        points.clear();
+        pictures.clear();
+        measured.clear();
+    }
+
+    void SetFont(const std::string& face) override {
+        font_ = face;
+        log.push_back("font " + face);
+    }
+    void SetFontSize(float points) override {
+        size_ = points;
+        log.push_back("size " + std::to_string(points));
+    }
+    void SetFontBold(bool bold) override {
+        bold_ = bold;
+        log.push_back(bold ? "bold on" : "bold off");
+    }
+    std::string Font() const override { return font_; }
+    float FontSize() const override { return size_; }
+    bool FontBold() const override { return bold_; }
+    int32_t Width() const override { return width; }
+    int32_t Height() const override { return height; }
+
+    double TextWidth(std::string_view text) override {
+        measured.emplace_back(text);
+        return static_cast<double>(CodePointCount(text)) * charWidth * size_ / 10.0;
+    }
+    double TextHeight(std::string_view text) override {
+        measured.emplace_back(text);
+        return textHeight * size_ / 10.0;
+    }
+    void Box(double x1, double y1, double x2, double y2, Rgb colour, bool filled) override {
+        boxes.push_back({x1, y1, x2, y2, colour, filled});
+        log.push_back(filled ? "fill" : "outline");
+    }
+    void PSet(double x, double y, Rgb colour) override {
+        points.push_back({x, y, colour});
+        x_ = x;
+        y_ = y;
+        log.push_back("pset");
+    }
+    void Print(std::string_view text) override {
+        texts.push_back({std::string(text), x_, y_, font_, size_, bold_});
+        log.push_back("print " + std::string(text));
+    }
+    void PaintPicture(const Picture& picture, double x, double y) override {
+        pictures.push_back({&picture, x, y});
+        log.push_back("picture");
+    }
+
+    // The first text drawn that equals `text`, or nullptr.
+    const TextOp* FindText(std::string_view text) const {
+        for (const TextOp& t : texts)
+            if (t.text == text) return &t;
+        return nullptr;
+    }
+    std::vector<BoxOp> Outlines() const {
+        std::vector<BoxOp> out;
+        for (const BoxOp& b : boxes)
+            if (!b.filled) out.push_back(b);
+        return out;
+    }
+
+  private:
+    std::string font_;
+    float size_ = 10;
+    bool bold_ = false;
+    double x_ = 0, y_ = 0;
+};
