@@ -76,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{"LastPageOnly", 5, 5, 5, {5}, "s E"},
                       SelectionCase{"FirstAfterLast", 5, 4, 2, {}, "E"},
                       SelectionCase{"NoLastPageMeansAll", 2, 1, 0, {1, 2}, "s N s E"},
+                      SelectionCase{"NoLastPageStartsAtOne", 3, 2, -1, {1, 2, 3}, "s N s N s E"},
                       SelectionCase{"RangePastTheEnd", 4, 3, 9, {3, 4}, "s N s E"},
                       SelectionCase{"OddOfFour", 4, -1, -1, {1, 3}, "s N s N E"},
                       SelectionCase{"EvenOfFour", 4, -2, -2, {2, 4}, "s N s E"},
