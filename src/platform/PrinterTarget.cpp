@@ -4,13 +4,40 @@
 #include <QPagedPaintDevice>
 #include <cmath>
 
+namespace {
+
+// The paper in twips, from the size as it was defined (A4 in millimetres is
+// 11906 x 16838 twips, its whole points would give 11900 x 16840).
+QSizeF PaperTwips(const QPageLayout& layout) {
+    const QPageSize& size = layout.pageSize();
+    const QSizeF defined = size.definitionSize();
+    double twipsPerUnit = 0;
+    switch (size.definitionUnits()) {
+        case QPageSize::Millimeter:
+            twipsPerUnit = 1440 / 25.4;
+            break;
+        case QPageSize::Point:
+            twipsPerUnit = 20;
+            break;
+        case QPageSize::Inch:
+            twipsPerUnit = 1440;
+            break;
+        default:
+            break;
+    }
+    QSizeF twips = twipsPerUnit > 0 ? defined * twipsPerUnit : size.size(QPageSize::Point) * 20.0;
+    if (layout.orientation() == QPageLayout::Landscape) twips.transpose();
+    return twips;
+}
+
+}  // namespace
+
 PrinterTarget::PrinterTarget(QPainter& painter) : painter_(painter), device_(*painter.device()) {
     scale_ = device_.logicalDpiX() / 1440.0;
     if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device_)) {
-        // A point is 20 twips.
-        const QRectF paper = paged->pageLayout().fullRectPoints();
-        width_ = static_cast<int32_t>(std::lround(paper.width() * 20.0));
-        height_ = static_cast<int32_t>(std::lround(paper.height() * 20.0));
+        const QSizeF paper = PaperTwips(paged->pageLayout());
+        width_ = static_cast<int32_t>(std::lround(paper.width()));
+        height_ = static_cast<int32_t>(std::lround(paper.height()));
     } else {
         width_ = static_cast<int32_t>(std::lround(device_.width() / scale_));
         height_ = static_cast<int32_t>(std::lround(device_.height() / scale_));
