@@ -1,0 +1,193 @@
+// Drawing pages: RenderPage on the page canvas for the first and the last
+// pages of a million-row report (the cost must not grow with the page number;
+// one page per iteration, so the time column is milliseconds per page),
+// and PDF output of a thousand-page report, each beside a floor that only
+// reads the same records and draws their raw fields with the same painter.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <filesystem>
+#include <memory>
+
+#include "ReportGenerator.h"
+#include "input/LoadReport.h"
+#include "input/RowStore.h"
+#include "input/SplitFields.h"
+#include "platform/CanvasTarget.h"
+#include "platform/PrinterTarget.h"
+#include "render/MeasureReportFont.h"
+#include "render/RenderPage.h"
+
+namespace {
+
+// A report opened as the window opens it, with the default page setup.
+struct OpenReport {
+    std::string dir;
+    ReportModel model;
+    PageView view;
+    CanvasTarget canvas;
+
+    OpenReport(const std::string& name, long rows) {
+        dir = std::filesystem::temp_directory_path() /
+              ("tabulon-bench-" + std::to_string(getpid()) + "-" + name);
+        std::filesystem::create_directories(dir);
+        const std::string report = dir + "/report.txt";
+        WriteLargeReport(report, rows);
+        view.rowStorePath = dir + "/BUFFILE.DAT";
+        LoadReport(model, report, view.rowStorePath);
+        std::filesystem::remove(report);
+        model.PageSizeX = 11906;
+        model.PageSizeY = 16838;
+        model.PageOrient = 1;
+        model.SpaceX1 = model.SpaceX2 = model.SpaceY1 = model.SpaceY2 = 15;
+        model.FontName = "Times New Roman";
+        model.FontSize = 10;
+        model.pTotals = model.aTotals = model.pNumbers = true;
+        model.CurrentPage = 1;
+        view.locale = NumberLocale::Turkish();
+        view.now = {2026, 12, 6, 12, 0};
+        canvas.Resize(25000, model.PageSizeY);
+        MeasureReportFont(canvas, model, view);
+    }
+    ~OpenReport() { std::filesystem::remove_all(dir); }
+};
+
+OpenReport& MillionRows() {
+    static OpenReport report("million", 1000000);
+    return report;
+}
+
+OpenReport& ThousandPages() {
+    // Rows per page are measured, so ask for just enough rows.
+    static std::unique_ptr<OpenReport> report = [] {
+        auto probe = std::make_unique<OpenReport>("probe", 1);
+        const long rows = 1000L * probe->view.metrics.RowsPerPage;
+        probe.reset();
+        return std::make_unique<OpenReport>("thousand", rows);
+    }();
+    return *report;
+}
+
+int32_t PageOf(const OpenReport& report, int which) {
+    switch (which) {
+        case 0:
+            return 1;
+        case 1:
+            return report.model.PageCount - 1;  // the last full page
+        default:
+            return report.model.PageCount;
+    }
+}
+
+void BM_RenderPageOnCanvas(benchmark::State& state) {
+    OpenReport& r = MillionRows();
+    r.model.CurrentPage = PageOf(r, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        RenderPage(r.canvas, r.model, r.view, RulerSurface{});
+        benchmark::DoNotOptimize(r.model.FieldCount);
+    }
+    state.SetLabel("page " + std::to_string(r.model.CurrentPage) + " of " +
+                   std::to_string(r.model.PageCount));
+}
+BENCHMARK(BM_RenderPageOnCanvas)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Floor: read the page's records and draw every raw field once, no layout.
+void DrawRawPage(QPainter& painter, OpenReport& r, int32_t page, double pixelsPerTwip) {
+    const int64_t rows = r.view.metrics.RowsPerPage;
+    RowStore store;
+    store.Open(r.view.rowStorePath);
+    std::vector<std::string> records;
+    store.ReadRecords((page - 1) * rows + 1, rows, records);
+    painter.setFont(QFont("Times New Roman", 10));
+    double y = 1500 * pixelsPerTwip;
+    for (const std::string& record : records) {
+        SplitFields(r.model, record);
+        double x = 810 * pixelsPerTwip;
+        for (int c = 1; c <= r.model.FieldCount; ++c) {
+            painter.drawText(QPointF(x, y), QString::fromStdString(r.model.Fields[c]));
+            x += 1500 * pixelsPerTwip;
+        }
+        y += 225 * pixelsPerTwip;
+    }
+}
+
+void BM_CanvasFloor(benchmark::State& state) {
+    OpenReport& r = MillionRows();
+    QImage image(1667, 1123, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::white);
+        DrawRawPage(painter, r, 1, 1.0 / 15);
+    }
+}
+BENCHMARK(BM_CanvasFloor)->Unit(benchmark::kMillisecond);
+
+std::unique_ptr<QPdfWriter> PdfOn(QBuffer& buffer) {
+    auto writer = std::make_unique<QPdfWriter>(&buffer);
+    writer->setResolution(1200);
+    writer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    return writer;
+}
+
+void PagesPerSecond(benchmark::State& state, int pages) {
+    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(pages) * state.iterations(),
+                                                   benchmark::Counter::kIsRate);
+}
+
+void BM_PdfOutput(benchmark::State& state) {
+    OpenReport& r = ThousandPages();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        auto writer = PdfOn(buffer);
+        QPainter painter(writer.get());
+        PrinterTarget target(painter);
+        for (int32_t page = 1; page <= r.model.PageCount; ++page) {
+            if (page > 1) writer->newPage();
+            r.model.CurrentPage = page;
+            RenderPage(target, r.model, r.view, RulerSurface{});
+        }
+        painter.end();
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+    PagesPerSecond(state, r.model.PageCount);
+}
+BENCHMARK(BM_PdfOutput)->Unit(benchmark::kSecond)->Iterations(2);
+
+void BM_PdfFloor(benchmark::State& state) {
+    OpenReport& r = ThousandPages();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        auto writer = PdfOn(buffer);
+        QPainter painter(writer.get());
+        for (int32_t page = 1; page <= r.model.PageCount; ++page) {
+            if (page > 1) writer->newPage();
+            DrawRawPage(painter, r, page, 1200.0 / 1440);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+    PagesPerSecond(state, r.model.PageCount);
+}
+BENCHMARK(BM_PdfFloor)->Unit(benchmark::kSecond)->Iterations(2);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need a Qt application; no screen is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
