@@ -25,7 +25,7 @@ int Usage() {
         "  tabulon-export info RAPOR [--rows-per-page N] [--keep-row-store]\n"
         "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n"
         "  tabulon-export pdf RAPOR ÇIKTI.pdf [--pages all|N-M|odd|even]\n"
-        "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50]\n",
+        "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50] [--paper]\n",
         stderr);
     return UsageError;
 }
@@ -38,6 +38,7 @@ struct Arguments {
     std::optional<std::string> page;
     std::optional<std::string> zoom;
     bool keepRowStore = false;
+    bool paperOnly = false;
 };
 
 std::optional<Arguments> Parse(int argc, char** argv) {
@@ -55,6 +56,8 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             args.page = argv[++i];
         } else if (arg == "--zoom" && hasValue) {
             args.zoom = argv[++i];
+        } else if (arg == "--paper") {
+            args.paperOnly = true;
         } else if (arg == "--keep-row-store") {
             args.keepRowStore = true;
         } else if (arg.rfind("--", 0) == 0) {
@@ -123,7 +126,7 @@ int Png(const Arguments& args) {
                      session.model.PageCount, args.page->c_str());
         return UsageError;
     }
-    return WritePng(session, args.positional[1], *page, *zoom);
+    return WritePng(session, args.positional[1], *page, *zoom, args.paperOnly);
 }
 
 }  // namespace

@@ -2,13 +2,16 @@
 
 #include <QImageWriter>
 #include <QSaveFile>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "cli/CliSession.h"
 #include "platform/CanvasTarget.h"
 #include "render/RenderPage.h"
 
-int WritePng(CliSession& session, const std::string& outPath, int32_t page, float zoom) {
+int WritePng(CliSession& session, const std::string& outPath, int32_t page, float zoom,
+             bool paperOnly) {
     ReportModel& model = session.model;
     PageView& view = session.view;
     model.CurrentPage = page;
@@ -21,7 +24,13 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) {
         QImageWriter writer(&file, "png");
-        ok = writer.write(canvas.Image());
+        QImage image = canvas.Image();
+        if (paperOnly) {
+            const double paper = model.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
+            image = image.copy(0, 0, std::min(image.width(), static_cast<int>(std::ceil(paper))),
+                               image.height());
+        }
+        ok = writer.write(image);
         if (!ok) file.cancelWriting();
     }
     if (!ok || !file.commit()) {

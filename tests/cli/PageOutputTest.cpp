@@ -107,6 +107,17 @@ TEST(PngCommand, DrawsThePageCanvasAtEachZoom) {
     }
 }
 
+TEST(PngCommand, PaperOnlyEndsAtThePaperEdge) {
+    TempDir home;
+    const QString out = QString::fromStdString(home.File("sayfa.png"));
+    const CliRun run = RunExport(
+        {"png", TestData("sample.txt"), out, "--page", "1", "--zoom", "50", "--paper"}, home);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage image(out);
+    EXPECT_EQ(image.width(), 397);  // 11906 x 0.5 / 15, rounded up
+    EXPECT_EQ(image.height(), 562);
+}
+
 TEST(PngCommand, RejectsPagesAndZoomsThatDoNotExist) {
     TempDir home;
     const QString out = QString::fromStdString(home.File("sayfa.png"));
