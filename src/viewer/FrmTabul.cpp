@@ -1,0 +1,505 @@
+#include "viewer/FrmTabul.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QWindow>
+#include <filesystem>
+
+#include "core/Rounding.h"
+#include "core/SettingsStore.h"
+#include "core/WorkFilePrefix.h"
+#include "dialogs/DialogCommands.h"
+#include "input/LoadReport.h"
+#include "print/PrintCommand.h"
+#include "render/DrawRuler.h"
+#include "render/MeasureReportFont.h"
+#include "render/RenderPage.h"
+#include "viewer/CommandButtons.h"
+#include "viewer/ExportCommands.h"
+#include "viewer/MainMenu.h"
+#include "viewer/PictureBox.h"
+#include "viewer/RulerArithmetic.h"
+#include "viewer/Twips.h"
+
+namespace {
+const QString Title = QString::fromUtf8("Vornak Yazılım");
+const QString CaptionTail = QString::fromUtf8("-Rapor Görüntüleyici");
+constexpr int32_t FrameWidthTwips = 120;
+constexpr int32_t FrameHeightTwips = 690;
+
+// While a column is dragged the ruler turns light yellow.
+constexpr Rgb PressedRulerColour{255, 255, 192};
+constexpr Rgb BoundaryLineColour{128, 0, 0};
+
+Rgb ToRgb(const QColor& colour) {
+    return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
+               static_cast<uint8_t>(colour.blue())};
+}
+
+QRect PixelRect(const TwipsRect& r) {
+    const int x = PixelsFromTwips(r.left);
+    const int y = PixelsFromTwips(r.top);
+    return QRect(x, y, PixelsFromTwips(r.left + r.width) - x,
+                 PixelsFromTwips(r.top + r.height) - y);
+}
+}  // namespace
+
+FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend& settings,
+                   ViewerEnvironment environment, QWidget* parent)
+    : QMainWindow(parent),
+      model_(model),
+      printers_(printers),
+      settings_(settings),
+      environment_(std::move(environment)) {
+    setObjectName(QStringLiteral("FrmTabul"));
+    setWindowTitle(QString::fromUtf8("Rapor Görüntüleyici"));
+    setFocusPolicy(Qt::StrongFocus);
+    menu_ = new MainMenu(menuBar());
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    command1_ = new CommandButtons(client_);
+
+    line1_ = new QFrame(client_);
+    line1_->setObjectName(QStringLiteral("Line1"));
+    line1_->setFrameShape(QFrame::HLine);
+    line1_->setFrameShadow(QFrame::Plain);
+
+    zemin_ = new QWidget(client_);
+    zemin_->setObjectName(QStringLiteral("Zemin"));
+    zemin_->setAutoFillBackground(true);
+    QPalette desk = zemin_->palette();
+    desk.setColor(QPalette::Window, palette().color(QPalette::Dark));
+    zemin_->setPalette(desk);
+
+    cetvel_ = new PictureBox(zemin_);
+    cetvel_->setObjectName(QStringLiteral("Cetvel"));
+    cetvel_->SetBackColour(palette().color(QPalette::Window));
+    rulerBackColour_ = ToRgb(palette().color(QPalette::Window));
+    canvas_ = new PictureBox(zemin_);
+    canvas_->setObjectName(QStringLiteral("Canvas"));
+    canvas_->SetBackColour(palette().color(QPalette::Base));
+    line3_ = canvas_->AddLine(LineElement{true, 0, 0, 0, 0, QColor(255, 0, 0)});
+    line2_ = canvas_->AddLine(LineElement{false, 0, 0, 0, 0, Qt::black});
+
+    hScroll_ = new QScrollBar(Qt::Horizontal, zemin_);
+    hScroll_->setObjectName(QStringLiteral("HScroll"));
+    vScroll_ = new QScrollBar(Qt::Vertical, zemin_);
+    vScroll_->setObjectName(QStringLiteral("VScroll"));
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(300);
+        bar->setPageStep(3000);
+        bar->setMaximum(0);
+    }
+    connect(hScroll_, &QScrollBar::valueChanged, this, &FrmTabul::HScroll_Change);
+    connect(vScroll_, &QScrollBar::valueChanged, this, &FrmTabul::VScroll_Change);
+
+    connect(cetvel_, &PictureBox::MouseDown, this, &FrmTabul::Cetvel_MouseDown);
+    connect(cetvel_, &PictureBox::MouseMove, this, &FrmTabul::Cetvel_MouseMove);
+    connect(cetvel_, &PictureBox::MouseUp, this, &FrmTabul::Cetvel_MouseUp);
+    connect(command1_, &CommandButtons::Click, this, &FrmTabul::Command1_Click);
+
+    MainMenu& m = *menu_;
+    connect(m.DOS_01_01_01, &QAction::triggered, this, [this] { DOS_01_01_01_Click(*this); });
+    connect(m.DOS_01_01_02, &QAction::triggered, this, [this] { DOS_01_01_02_Click(*this); });
+    connect(m.DOS_01_02, &QAction::triggered, this, [this] { DOS_01_02_Click(*this); });
+    connect(m.DOS_01_03, &QAction::triggered, this, [this] { DOS_01_03_Click(*this); });
+    connect(m.DOS_02, &QAction::triggered, this, [this] { DOS_02_Click(*this); });
+    connect(m.DOS_04, &QAction::triggered, this, [this] { DOS_04_Click(*this); });
+    connect(m.DOS_05, &QAction::triggered, this, [this] { DOS_05_Click(*this); });
+    connect(m.DOS_XX, &QAction::triggered, this, &FrmTabul::DOS_XX_Click);
+    connect(m.GOR_01_01, &QAction::triggered, this, &FrmTabul::GOR_01_01_Click);
+    connect(m.GOR_01_02, &QAction::triggered, this, &FrmTabul::GOR_01_02_Click);
+    connect(m.GOR_01_03, &QAction::triggered, this, &FrmTabul::GOR_01_03_Click);
+    connect(m.GOR_02, &QAction::triggered, this, &FrmTabul::GOR_02_Click);
+    connect(m.GOR_03, &QAction::triggered, this, &FrmTabul::GOR_03_Click);
+    connect(m.GOR_04, &QAction::triggered, this, &FrmTabul::GOR_04_Click);
+    connect(m.GOR_05, &QAction::triggered, this, &FrmTabul::GOR_05_Click);
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmTabul::RememberFocusWindow);
+
+    layout_.LayOut(OuterWidthTwips(), OuterHeightTwips());
+    ApplyLayout();
+}
+
+FrmTabul::~FrmTabul() {
+    // The row store holds a copy of the report's rows; it goes with the window.
+    if (!view_.rowStorePath.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(view_.rowStorePath, ignored);
+    }
+}
+
+void FrmTabul::ShowCritical(const QString& text) {
+    QMessageBox::critical(this, Title, text, QMessageBox::Ok);
+}
+
+bool FrmTabul::Form_Load() {
+    const std::vector<std::string> printers = printers_.PrinterNames();
+    if (printers.empty()) {
+        ShowCritical(QString::fromUtf8(
+            "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı en az 1 adet "
+            "yazıcı ister.\nLütfen Denetim Masası\\Yazıcılar seçeneğini kullanarak yazıcı "
+            "tanımlayın"));
+        exitStatus_ = 1;
+        return false;
+    }
+    // The first printer of the collection, not the system's default one.
+    model_.SelectedPrinter = printers.front();
+    model_.CurrentPage = 1;
+    LoadSettings(model_, settings_, printers_.DefaultOrientation());
+
+    view_.locale = environment_.locale;
+    view_.rowStorePath = RowStorePath(model_, [this](const std::string& message) {
+        ShowCritical(QString::fromStdString(message));
+    });
+    const LoadResult loaded = LoadReport(model_, model_.CommandLine, view_.rowStorePath);
+    if (!loaded.Ok()) {
+        const QString what = loaded.failure == LoadResult::Failure::ReportUnreadable
+                                 ? QString::fromUtf8("Rapor dosyası açılamadı:")
+                                 : QString::fromUtf8("Çalışma dosyası oluşturulamadı:");
+        ShowCritical(what + "\n" + QString::fromStdString(loaded.path));
+        exitStatus_ = 2;
+        return false;
+    }
+
+    view_.ZoomFactor = 1.0f;
+    UpdatePageGeometry();
+    MeasureOnCanvas();
+    RenderOnCanvas();
+    setWindowTitle(QString::fromStdString(model_.HeaderLines[1]) + CaptionTail);
+    SetLine2(false, 0.0f);
+    return true;
+}
+
+int32_t FrmTabul::OuterWidthTwips() const {
+    return static_cast<int32_t>(TwipsFromPixels(width())) + FrameWidthTwips;
+}
+
+int32_t FrmTabul::OuterHeightTwips() const {
+    const int clientHeight =
+        height() - (menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height());
+    return static_cast<int32_t>(TwipsFromPixels(clientHeight)) + FrameHeightTwips;
+}
+
+void FrmTabul::Form_Resize() {
+    layout_.LayOut(OuterWidthTwips(), OuterHeightTwips());
+    ApplyLayout();
+    // Back to the page's top-left corner; each bar that moves runs its handler.
+    hScroll_->setValue(0);
+    vScroll_->setValue(0);
+    layout_.Canvas.top = 500;
+    layout_.Canvas.left = 200;
+    UpdatePageGeometry();
+}
+
+void FrmTabul::ApplyLayout() {
+    zemin_->setGeometry(PixelRect(layout_.Zemin));
+    hScroll_->setGeometry(PixelRect(layout_.HScroll));
+    vScroll_->setGeometry(PixelRect(layout_.VScroll));
+    line1_->setGeometry(PixelsFromTwips(layout_.Line1X1), 0,
+                        PixelsFromTwips(layout_.Line1X2 - layout_.Line1X1), 1);
+    ApplyCanvasPosition();
+}
+
+void FrmTabul::ApplyCanvasPosition() {
+    const TwipsRect& c = layout_.Canvas;
+    canvas_->SetTwipsGeometry(c.left, c.top, c.width, c.height);
+    const TwipsRect& r = layout_.Cetvel;
+    cetvel_->SetTwipsGeometry(r.left, r.top, r.width, r.height);
+    LineElement edge = canvas_->Line(line3_);
+    edge.x1 = edge.x2 = layout_.Line3X;
+    edge.y1 = 0;
+    edge.y2 = layout_.Line3Y2;
+    canvas_->SetLine(line3_, edge);
+    hScroll_->raise();
+    vScroll_->raise();
+}
+
+void FrmTabul::UpdatePageGeometry() {
+    layout_.FitCanvas(view_.ZoomFactor, model_.PageSizeX, model_.PageSizeY);
+    vScroll_->setMinimum(0);
+    vScroll_->setMaximum(ScrollMaximum(layout_.Canvas.height, layout_.Zemin.height));
+    hScroll_->setMinimum(0);
+    hScroll_->setMaximum(ScrollMaximum(layout_.Canvas.width, layout_.Zemin.width));
+    ApplyCanvasPosition();
+}
+
+void FrmTabul::HScroll_Change() {
+    layout_.ScrollHorizontally(hScroll_->value());
+    ApplyCanvasPosition();
+}
+
+void FrmTabul::VScroll_Change() {
+    layout_.ScrollVertically(vScroll_->value());
+    ApplyCanvasPosition();
+}
+
+void FrmTabul::MeasureOnCanvas() {
+    MeasureReportFont(canvas_->Target(), model_, view_);
+}
+
+void FrmTabul::RenderOnCanvas() {
+    SetBusy(true);
+    if (environment_.clock) view_.now = environment_.clock();
+    RenderPage(canvas_->Target(), model_, view_,
+               RulerSurface{&cetvel_->Target(), rulerBackColour_});
+    canvas_->PictureChanged();
+    cetvel_->PictureChanged();
+    SetBusy(false);
+}
+
+void FrmTabul::SetBusy(bool busy) {
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
+                                  const QString& proposedName) {
+    return QFileDialog::getSaveFileName(this, title, proposedName, filter);
+}
+
+void FrmTabul::SetZoom(float factor, QAction* item) {
+    for (QAction* zoom : {menu_->GOR_01_01, menu_->GOR_01_02, menu_->GOR_01_03})
+        zoom->setChecked(false);
+    item->setChecked(true);
+    vScroll_->setValue(0);
+    hScroll_->setValue(0);
+    view_.ZoomFactor = factor;
+    UpdatePageGeometry();
+    RenderOnCanvas();
+}
+
+void FrmTabul::GOR_01_01_Click() {
+    SetZoom(1.0f, menu_->GOR_01_01);
+}
+void FrmTabul::GOR_01_02_Click() {
+    SetZoom(0.75f, menu_->GOR_01_02);
+}
+void FrmTabul::GOR_01_03_Click() {
+    SetZoom(0.5f, menu_->GOR_01_03);
+}
+
+void FrmTabul::ShowPage(int32_t page) {
+    model_.CurrentPage = page;
+    UpdatePageGeometry();
+    RenderOnCanvas();
+}
+
+void FrmTabul::PreviousPage() {
+    if (model_.CurrentPage < 2) return;
+    ShowPage(model_.CurrentPage - 1);
+}
+
+void FrmTabul::NextPage() {
+    if (model_.CurrentPage >= model_.PageCount) return;
+    ShowPage(model_.CurrentPage + 1);
+}
+
+void FrmTabul::Form_KeyDown(int16_t keyCode, int16_t) {
+    switch (keyCode) {
+        case 33:
+            PreviousPage();
+            break;
+        case 34:
+            NextPage();
+            break;
+        case 35:
+            ShowPage(model_.PageCount);
+            break;
+        case 36:
+            ShowPage(1);
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmTabul::keyPressEvent(QKeyEvent* event) {
+    // The platform's virtual-key codes of the four page keys.
+    int16_t code = 0;
+    switch (event->key()) {
+        case Qt::Key_PageUp:
+            code = 33;
+            break;
+        case Qt::Key_PageDown:
+            code = 34;
+            break;
+        case Qt::Key_End:
+            code = 35;
+            break;
+        case Qt::Key_Home:
+            code = 36;
+            break;
+        default:
+            QMainWindow::keyPressEvent(event);
+            return;
+    }
+    int16_t shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (event->modifiers() & Qt::AltModifier) shift |= 4;
+    Form_KeyDown(code, shift);
+}
+
+void FrmTabul::GOR_02_Click() {
+    vScroll_->setValue(0);
+    hScroll_->setValue(0);
+    Form_KeyDown(33, 0);
+}
+
+void FrmTabul::GOR_03_Click() {
+    vScroll_->setValue(0);
+    hScroll_->setValue(0);
+    Form_KeyDown(34, 0);
+}
+
+void FrmTabul::GOR_04_Click() {
+    vScroll_->setValue(0);
+    hScroll_->setValue(0);
+    Form_KeyDown(36, 0);
+}
+
+void FrmTabul::GOR_05_Click() {
+    vScroll_->setValue(0);
+    hScroll_->setValue(0);
+    Form_KeyDown(35, 0);
+}
+
+void FrmTabul::DOS_XX_Click() {
+    close();
+}
+
+void FrmTabul::Command1_Click(int16_t index) {
+    switch (index) {
+        case 0:
+            DOS_XX_Click();
+            break;
+        case 1:
+            DOS_05_Click(*this);
+            break;
+        case 2:
+            DOS_01_01_01_Click(*this);
+            break;
+        case 3:
+            GOR_02_Click();
+            break;
+        case 4:
+            GOR_03_Click();
+            break;
+        case 5:
+            GOR_01_01_Click();
+            break;
+        case 6:
+            GOR_01_02_Click();
+            break;
+        case 7:
+            GOR_01_03_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmTabul::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmTabul::RememberFocusWindow(QWindow* window) {
+    if (!window || window == windowHandle()) return;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window) {
+            // The program's forms are named Frm...; by class, or by object name.
+            const QString className = QString::fromLatin1(widget->metaObject()->className());
+            lastOtherWindowClass_ =
+                className.startsWith(QStringLiteral("Frm")) ? className : widget->objectName();
+            return;
+        }
+    }
+}
+
+bool FrmTabul::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        const bool fromForm = lastOtherWindowClass_.startsWith(QStringLiteral("Frm"));
+        lastOtherWindowClass_.clear();
+        if (!activatedOnce_ || fromForm) {
+            activatedOnce_ = true;
+            Form_Activate();
+        }
+    }
+    return handled;
+}
+
+void FrmTabul::Form_Activate() {
+    setFocus();
+    GOR_01_01_Click();
+}
+
+bool FrmTabul::Line2Visible() const {
+    return canvas_->Line(line2_).visible;
+}
+int32_t FrmTabul::Line2X() const {
+    return canvas_->Line(line2_).x1;
+}
+
+void FrmTabul::SetLine2(bool visible, float x) {
+    const int32_t at = RoundHalfEven(x);
+    canvas_->SetLine(line2_, LineElement{visible, at, 1, at, canvas_->TwipsHeight(), Qt::black});
+}
+
+void FrmTabul::DrawRulerNow(int highlight) {
+    DrawRuler(RulerSurface{&cetvel_->Target(), rulerBackColour_}, model_, view_, highlight);
+    cetvel_->PictureChanged();
+}
+
+void FrmTabul::Cetvel_MouseDown(int16_t, int16_t, float x, float) {
+    rulerBackColour_ = PressedRulerColour;
+    DrawRulerNow(0);
+    selectedColumn_ = 0;
+    dragStartX_ = x;
+    // A press and release without a move must not reuse the last drag's distance.
+    dragDelta_ = 0;
+    const std::vector<ColumnBoundary> boundaries = ColumnBoundaries(model_, view_);
+    // Every boundary shows as a dark-red line down the page until it is drawn again.
+    for (const ColumnBoundary& boundary : boundaries) {
+        const double x = boundary.x - 30.0;
+        canvas_->Target().Box(x, 1, x, canvas_->TwipsHeight(), BoundaryLineColour, true);
+    }
+    canvas_->PictureChanged();
+    selectedColumn_ = static_cast<int16_t>(HitColumn(boundaries, x));
+    if (selectedColumn_ != 0) SetLine2(true, x);
+    DrawRulerNow(selectedColumn_);
+}
+
+void FrmTabul::Cetvel_MouseMove(int16_t button, int16_t, float x, float) {
+    if (button != 1 || selectedColumn_ == 0) return;
+    dragDelta_ = DragDeltaFor(x, dragStartX_, view_.metrics.CharWidth);
+    DrawRulerNow(selectedColumn_);
+    // The marker follows the pointer with its tip under it.
+    cetvel_->Target().PaintPicture(HighlightedMarker(), x - 90.0f, 5.0);
+    cetvel_->PictureChanged();
+    SetLine2(true, x);
+}
+
+void FrmTabul::Cetvel_MouseUp(int16_t button, int16_t, float, float) {
+    if (button == 1 && selectedColumn_ > 0) {
+        int16_t& width = model_.ColumnWidths[static_cast<size_t>(selectedColumn_)];
+        width = DraggedWidth(width, dragDelta_, view_.ZoomFactor);
+        selectedColumn_ = 0;
+    }
+    SetLine2(false, 0.0f);
+    rulerBackColour_ = ToRgb(palette().color(QPalette::Midlight));
+    DrawRulerNow(0);
+    RenderOnCanvas();
+}

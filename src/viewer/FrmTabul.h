@@ -1,0 +1,146 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "core/ReportModel.h"
+#include "core/SettingsBackend.h"
+#include "platform/PrinterCatalog.h"
+#include "render/PageView.h"
+#include "viewer/ReportWindow.h"
+#include "viewer/ViewerEnvironment.h"
+#include "viewer/WindowLayout.h"
+
+class CommandButtons;
+class MainMenu;
+class PictureBox;
+class QAction;
+class QFrame;
+class QScrollBar;
+
+// The main window: one page of the report on a white canvas lying on a grey
+// desk, the ruler above it, scroll bars, the menus and the toolbar. It owns the
+// view state (zoom, scroll positions, page metrics, which columns fit) and the
+// row store of the loaded report, which it removes when it goes.
+class FrmTabul : public QMainWindow, public ReportWindow {
+    Q_OBJECT
+  public:
+    FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend& settings,
+             ViewerEnvironment environment, QWidget* parent = nullptr);
+    ~FrmTabul() override;
+
+    // Reads the settings and the report named by CommandLine and draws page 1.
+    // False when the program has to end instead (no printer, unreadable
+    // report); the user has been told why, and ExitStatus says how to end.
+    bool Form_Load();
+    int ExitStatus() const { return exitStatus_; }
+
+    // ReportWindow.
+    QWidget* Widget() override { return this; }
+    ReportModel& Model() override { return model_; }
+    PageView& View() override { return view_; }
+    PrinterCatalog& Printers() override { return printers_; }
+    SettingsBackend& Settings() override { return settings_; }
+    void SetZoom100() override { GOR_01_01_Click(); }
+    void UpdatePageGeometry() override;
+    void MeasureOnCanvas() override;
+    void RenderOnCanvas() override;
+    void SetBusy(bool busy) override;
+    QString AskSaveFileName(const QString& title, const QString& filter,
+                            const QString& proposedName) override;
+
+    // Window events.
+    void Form_Resize();
+    void Form_Activate();
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
+
+    // Zoom: 100, 75 and 50 %.
+    void GOR_01_01_Click();
+    void GOR_01_02_Click();
+    void GOR_01_03_Click();
+    // Pages from the menu: back to the page's top-left corner first.
+    void GOR_02_Click();
+    void GOR_03_Click();
+    void GOR_04_Click();
+    void GOR_05_Click();
+    void DOS_XX_Click();
+    void Command1_Click(int16_t index);
+    void PreviousPage();
+    void NextPage();
+
+    void HScroll_Change();
+    void VScroll_Change();
+
+    // The ruler's mouse, positions in twips on the ruler.
+    void Cetvel_MouseDown(int16_t button, int16_t shift, float x, float y);
+    void Cetvel_MouseMove(int16_t button, int16_t shift, float x, float y);
+    void Cetvel_MouseUp(int16_t button, int16_t shift, float x, float y);
+
+    // The parts of the window, for the commands and for tests.
+    const WindowLayout& Layout() const { return layout_; }
+    MainMenu& Menu() const { return *menu_; }
+    CommandButtons& Toolbar() const { return *command1_; }
+    PictureBox* Canvas() const { return canvas_; }
+    PictureBox* Cetvel() const { return cetvel_; }
+    QWidget* Zemin() const { return zemin_; }
+    QScrollBar* HScroll() const { return hScroll_; }
+    QScrollBar* VScroll() const { return vScroll_; }
+    bool Line2Visible() const;
+    int32_t Line2X() const;
+    int16_t SelectedColumn() const { return selectedColumn_; }
+    int16_t DragDelta() const { return dragDelta_; }
+
+    // The window's outer size in twips: what the layout is computed from. A
+    // frame of 120 by 690 twips (borders, caption and menu bar) is counted
+    // around the client area on every platform, so the desk keeps the same
+    // margins whatever the window manager draws.
+    int32_t OuterWidthTwips() const;
+    int32_t OuterHeightTwips() const;
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void SetZoom(float factor, QAction* item);
+    void ShowPage(int32_t page);
+    void ApplyLayout();
+    void ApplyCanvasPosition();
+    void DrawRulerNow(int highlight);
+    void SetLine2(bool visible, float x);
+    void RememberFocusWindow(QWindow* window);
+    void ShowCritical(const QString& text);
+
+    ReportModel& model_;
+    PrinterCatalog& printers_;
+    SettingsBackend& settings_;
+    ViewerEnvironment environment_;
+    PageView view_;
+    WindowLayout layout_;
+    int exitStatus_ = 0;
+
+    MainMenu* menu_ = nullptr;
+    CommandButtons* command1_ = nullptr;
+    QWidget* client_ = nullptr;
+    QFrame* line1_ = nullptr;
+    QWidget* zemin_ = nullptr;
+    QScrollBar* hScroll_ = nullptr;
+    QScrollBar* vScroll_ = nullptr;
+    PictureBox* cetvel_ = nullptr;
+    PictureBox* canvas_ = nullptr;
+    int line2_ = -1;  // the drag indicator on the canvas
+    int line3_ = -1;  // the paper's right edge on the canvas
+    Rgb rulerBackColour_;
+
+    int16_t selectedColumn_ = 0;
+    float dragStartX_ = 0.0f;
+    int16_t dragDelta_ = 0;
+
+    // The activate handler runs when the window is first activated and when
+    // one of the program's own forms hands activation back; not when the user
+    // returns from another program or closes a message box.
+    bool activatedOnce_ = false;
+    QString lastOtherWindowClass_;
+};

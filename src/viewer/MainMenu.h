@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The window's menu bar, its items named by menu and position: DOS_ for
+// "&Dosya", GOR_ for "Görünüm". The page items show their key names as part
+// of the caption only; no item has a shortcut of its own, so the keys reach
+// the window's key handler.
+class MainMenu : public QObject {
+    Q_OBJECT
+  public:
+    explicit MainMenu(QMenuBar* bar);
+
+    QMenu* DOS_00 = nullptr;
+    QMenu* DOS_01 = nullptr;
+    QMenu* DOS_01_01 = nullptr;
+    QAction* DOS_01_01_01 = nullptr;
+    QAction* DOS_01_01_02 = nullptr;
+    QAction* DOS_01_02 = nullptr;
+    QAction* DOS_01_03 = nullptr;
+    QAction* DOS_02 = nullptr;
+    QAction* DOS_04 = nullptr;
+    QAction* DOS_05 = nullptr;
+    QAction* DOS_XX = nullptr;
+
+    QMenu* GOR_00 = nullptr;
+    QMenu* GOR_01 = nullptr;
+    QAction* GOR_01_01 = nullptr;
+    QAction* GOR_01_02 = nullptr;
+    QAction* GOR_01_03 = nullptr;
+    QAction* GOR_02 = nullptr;
+    QAction* GOR_03 = nullptr;
+    QAction* GOR_04 = nullptr;
+    QAction* GOR_05 = nullptr;
+};

@@ -1,0 +1,54 @@
+#pragma once
+#include <QColor>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+#include "platform/CanvasTarget.h"
+#include "viewer/LineElement.h"
+
+// A surface that keeps what is drawn on it: a picture in memory, drawn through
+// its drawing target and shown again whenever the window needs repainting.
+// Its place and size are given in twips. Mouse events are reported with
+// positions in twips and button and shift states coded 1 left / 2 right /
+// 4 middle and 1 shift / 2 control / 4 alt.
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PictureBox(QWidget* parent);
+
+    // A new size starts a new, white picture; moving keeps it.
+    void SetTwipsGeometry(int32_t left, int32_t top, int32_t width, int32_t height);
+    int32_t TwipsWidth() const { return target_.Width(); }
+    int32_t TwipsHeight() const { return target_.Height(); }
+
+    // Where RenderPage, DrawRuler and the window draw.
+    CanvasTarget& Target() { return target_; }
+    const QImage& Image() { return target_.Image(); }
+    // Shows what was drawn on the picture.
+    void PictureChanged() { update(); }
+
+    // The colour around the picture while it is being replaced.
+    void SetBackColour(const QColor& colour) { backColour_ = colour; }
+
+    // Lines lying over the picture; the index is that of AddLine.
+    int AddLine(const LineElement& line);
+    const LineElement& Line(int index) const { return lines_.at(static_cast<size_t>(index)); }
+    void SetLine(int index, const LineElement& line);
+
+  signals:
+    void MouseDown(int16_t button, int16_t shift, float x, float y);
+    void MouseMove(int16_t button, int16_t shift, float x, float y);
+    void MouseUp(int16_t button, int16_t shift, float x, float y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    CanvasTarget target_;
+    QColor backColour_ = Qt::white;
+    std::vector<LineElement> lines_;
+};
