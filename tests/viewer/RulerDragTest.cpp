@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+
+#include "ViewerHarness.h"
+#include "core/Rounding.h"
+#include "viewer/MainMenu.h"
+#include "viewer/PictureBox.h"
+#include "viewer/RulerArithmetic.h"
+#include "viewer/Twips.h"
+
+namespace {
+const QColor DarkRed(128, 0, 0);
+const QColor LightYellow(255, 255, 192);
+
+class RulerDrag : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(h.Open(SalesReport(80)));
+        h.Show();
+    }
+    FrmTabul& W() { return *h.window; }
+    int32_t CharWidth() { return W().View().metrics.CharWidth; }
+    int16_t Width(int column) { return h.model.ColumnWidths[static_cast<size_t>(column)]; }
+    float Boundary(int column) {
+        for (const ColumnBoundary& b : ColumnBoundaries(h.model, W().View()))
+            if (b.column == column) return b.x;
+        ADD_FAILURE() << "no boundary for column " << column;
+        return 0;
+    }
+    // The canvas pixel a boundary's dark-red line falls on, low on the page
+    // where nothing else is drawn.
+    QColor BoundaryLinePixel(float boundary) {
+        const QImage& image = W().Canvas()->Image();
+        const int x = static_cast<int>((boundary - 30.0f) / TwipsPerPixel);
+        return image.pixelColor(x, image.height() - 20);
+    }
+    QColor RulerBack() { return W().Cetvel()->Image().pixelColor(1, 1); }
+    // Press, move by `distance` twips and release with the left button.
+    void Drag(float from, float distance) {
+        W().Cetvel_MouseDown(1, 0, from, 100);
+        W().Cetvel_MouseMove(1, 0, from + distance, 100);
+        W().Cetvel_MouseUp(1, 0, from + distance, 100);
+    }
+    ViewerHarness h;
+};
+
+TEST_F(RulerDrag, APressGrabsFrom89LeftUpTo10RightOfABoundary) {
+    const float b = Boundary(2);
+    const struct {
+        float x;
+        int16_t column;
+    } presses[] = {{b - 89, 2}, {b - 90, 0}, {b + 10, 0}, {b + 9, 2}, {b, 2}};
+    for (const auto& press : presses) {
+        W().Cetvel_MouseDown(1, 0, press.x, 100);
+        EXPECT_EQ(W().SelectedColumn(), press.column) << press.x - b;
+        EXPECT_EQ(W().Line2Visible(), press.column != 0);
+        if (press.column != 0) {
+            EXPECT_EQ(W().Line2X(), RoundHalfEven(press.x));
+        }
+        W().Cetvel_MouseUp(2, 0, press.x, 100);  // another button: no width changes
+    }
+}
+
+TEST_F(RulerDrag, ThePressShowsTheBoundariesAndTheReleaseWipesThem) {
+    const float b1 = Boundary(1), b3 = Boundary(3);
+    W().Cetvel_MouseDown(1, 0, b3, 100);
+    EXPECT_EQ(BoundaryLinePixel(b1), DarkRed);
+    EXPECT_EQ(BoundaryLinePixel(b3), DarkRed);
+    EXPECT_EQ(RulerBack(), LightYellow);
+    W().Cetvel_MouseUp(1, 0, b3, 100);
+    EXPECT_EQ(BoundaryLinePixel(b1), QColor(Qt::white));
+    EXPECT_EQ(BoundaryLinePixel(b3), QColor(Qt::white));
+    EXPECT_NE(RulerBack(), LightYellow);
+    EXPECT_FALSE(W().Line2Visible());
+    EXPECT_EQ(W().SelectedColumn(), 0);
+}
+
+TEST_F(RulerDrag, WidthsChangeByTheDistanceInOnScreenCharacterCells) {
+    const struct {
+        QAction* zoom;
+        float characters;  // drag distance in unscaled character widths
+        int change;
+    } drags[] = {{W().Menu().GOR_01_01, 3.0f, 3},   {W().Menu().GOR_01_01, 1.4f, 1},
+                 {W().Menu().GOR_01_01, -2.0f, -2}, {W().Menu().GOR_01_03, 2.0f, 4},
+                 {W().Menu().GOR_01_03, 1.0f, 2},   {W().Menu().GOR_01_02, 2.0f, 3}};
+    for (const auto& drag : drags) {
+        drag.zoom->trigger();
+        const int16_t before = Width(2);
+        Drag(Boundary(2) - 20, drag.characters * CharWidth());
+        EXPECT_EQ(Width(2), before + drag.change)
+            << drag.zoom->text().toStdString() << " " << drag.characters;
+    }
+}
+
+TEST_F(RulerDrag, WhileDraggingTheIndicatorFollowsThePointer) {
+    const float b = Boundary(1);
+    W().Cetvel_MouseDown(1, 0, b - 20, 100);
+    W().Cetvel_MouseMove(1, 0, b + 700, 100);
+    EXPECT_TRUE(W().Line2Visible());
+    EXPECT_EQ(W().Line2X(), RoundHalfEven(b + 700));
+    EXPECT_EQ(W().DragDelta(), RoundHalfEven(720.0 / CharWidth()));
+    // A move without the left button alone changes nothing.
+    W().Cetvel_MouseMove(3, 0, b + 1400, 100);
+    EXPECT_EQ(W().Line2X(), RoundHalfEven(b + 700));
+    W().Cetvel_MouseUp(1, 0, b + 700, 100);
+}
+
+TEST_F(RulerDrag, ADragNeverLeavesAColumnNarrowerThanOneCharacter) {
+    Drag(Boundary(1), -40.0f * CharWidth());
+    EXPECT_EQ(Width(1), 1);
+}
+
+TEST_F(RulerDrag, APressAwayFromEveryBoundaryChangesNothing) {
+    const auto widths = h.model.ColumnWidths;
+    W().Cetvel_MouseDown(1, 0, 10, 100);
+    EXPECT_EQ(W().SelectedColumn(), 0);
+    EXPECT_FALSE(W().Line2Visible());
+    EXPECT_EQ(RulerBack(), LightYellow);
+    EXPECT_EQ(BoundaryLinePixel(Boundary(1)), DarkRed);
+    W().Cetvel_MouseMove(1, 0, 2000, 100);
+    EXPECT_FALSE(W().Line2Visible());
+    W().Cetvel_MouseUp(1, 0, 2000, 100);
+    EXPECT_EQ(h.model.ColumnWidths, widths);
+    EXPECT_EQ(BoundaryLinePixel(Boundary(1)), QColor(Qt::white));
+}
+
+TEST_F(RulerDrag, APressAndReleaseWithoutMovingKeepsTheWidth) {
+    Drag(Boundary(2) - 20, 3.0f * CharWidth());
+    const int16_t widened = Width(2);
+    Drag(Boundary(2) - 20, 0);
+    EXPECT_EQ(Width(2), widened);
+}
+
+TEST_F(RulerDrag, ColumnsThatDoNotFitCannotBeDragged) {
+    // Wide enough that the last columns start past the printable line.
+    h.model.ColumnWidths[1] = 50;
+    h.model.ColumnWidths[2] = 50;
+    W().RenderOnCanvas();
+    ASSERT_FALSE(W().View().ColumnFits[4]);
+    const auto boundaries = ColumnBoundaries(h.model, W().View());
+    for (const ColumnBoundary& b : boundaries) EXPECT_NE(b.column, 4);
+    W().Cetvel_MouseDown(1, 0, boundaries.back().x + 4 * CharWidth() + 1, 100);
+    EXPECT_EQ(W().SelectedColumn(), 0);
+    W().Cetvel_MouseUp(1, 0, 0, 100);
+}
+
+TEST_F(RulerDrag, TheMouseOnTheRulerWidensAColumn) {
+    PictureBox* ruler = W().Cetvel();
+    const int16_t before = Width(3);
+    const int x = static_cast<int>(Boundary(3) / TwipsPerPixel) - 1;
+    const int step = CharWidth() * 3 / TwipsPerPixel;
+    QTest::mousePress(ruler, Qt::LeftButton, {}, QPoint(x, 6));
+    EXPECT_EQ(W().SelectedColumn(), 3);
+    QTest::mouseMove(ruler, QPoint(x + step, 6));
+    EXPECT_TRUE(W().Line2Visible());
+    QTest::mouseRelease(ruler, Qt::LeftButton, {}, QPoint(x + step, 6));
+    EXPECT_EQ(Width(3), before + 3);
+    EXPECT_FALSE(W().Line2Visible());
+}
+}  // namespace
