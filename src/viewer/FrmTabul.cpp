@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 
 #include "core/Rounding.h"
@@ -249,15 +250,23 @@ void FrmTabul::MeasureOnCanvas() {
 void FrmTabul::RenderOnCanvas() {
     SetBusy(true);
     if (environment_.clock) view_.now = environment_.clock();
-    RenderPage(canvas_->Target(), model_, view_,
-               RulerSurface{&cetvel_->Target(), rulerBackColour_});
+    const bool rowsRead = RenderPage(canvas_->Target(), model_, view_,
+                                     RulerSurface{&cetvel_->Target(), rulerBackColour_});
     canvas_->PictureChanged();
     cetvel_->PictureChanged();
     SetBusy(false);
+    // Said once, not at every page, while the working file stays unreadable.
+    if (!rowsRead && !rowStoreFailureShown_)
+        ShowCritical(QString::fromUtf8("Çalışma dosyası okunamadı:\n") +
+                     QString::fromStdString(view_.rowStorePath));
+    rowStoreFailureShown_ = !rowsRead;
 }
 
 void FrmTabul::SetBusy(bool busy) {
-    if (busy)
+    // Counted, so a page drawn while a command already shows the hourglass
+    // does not take it away early.
+    busyCount_ = busy ? busyCount_ + 1 : std::max(busyCount_ - 1, 0);
+    if (busyCount_ > 0)
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();

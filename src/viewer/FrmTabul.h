@@ -120,6 +120,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     PageView view_;
     WindowLayout layout_;
     int exitStatus_ = 0;
+    int busyCount_ = 0;
+    bool rowStoreFailureShown_ = false;
 
     MainMenu* menu_ = nullptr;
     CommandButtons* command1_ = nullptr;

@@ -81,3 +81,28 @@ TEST(FrmTabulLoad, TheRowStoreGoesWithTheWindow) {
     EXPECT_FALSE(std::filesystem::exists(rowStore));
 }
 }  // namespace
+
+namespace {
+TEST(FrmTabulLoad, AReportWithoutRowsOpensWithoutComplaint) {
+    ViewerHarness h;
+    bool loaded = false;
+    const QString text = AnswerMessageBox([&] {
+        loaded = h.Open(SalesReport(0));
+        h.Show();
+    });
+    EXPECT_TRUE(loaded);
+    EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+}
+
+TEST(FrmTabulBusy, TheHourglassStaysUntilTheLastCommandShowingItEnds) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.Open(SalesReport(10)));
+    EXPECT_EQ(h.window->cursor().shape(), Qt::ArrowCursor);
+    h.window->SetBusy(true);
+    EXPECT_EQ(h.window->cursor().shape(), Qt::WaitCursor);
+    h.window->RenderOnCanvas();
+    EXPECT_EQ(h.window->cursor().shape(), Qt::WaitCursor);
+    h.window->SetBusy(false);
+    EXPECT_EQ(h.window->cursor().shape(), Qt::ArrowCursor);
+}
+}  // namespace
