@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 #include <algorithm>
@@ -126,6 +127,11 @@ FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmTabul::RememberFocusWindow);
 
+    // A page at 100 % is about 800 pixels wide: the window opens wide enough
+    // for it where the screen allows, and never larger than the screen.
+    const QRect screenArea = screen()->availableGeometry();
+    resize(std::min(1100, screenArea.width() * 9 / 10),
+           std::min(850, screenArea.height() * 9 / 10));
     layout_.LayOut(OuterWidthTwips(), OuterHeightTwips());
     ApplyLayout();
 }
