@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <filesystem>
@@ -438,9 +439,26 @@ void FrmTabul::RememberFocusWindow(QWindow* window) {
             const QString className = QString::fromLatin1(widget->metaObject()->className());
             lastOtherWindowClass_ =
                 className.startsWith(QStringLiteral("Frm")) ? className : widget->objectName();
+            if (lastOtherWindowClass_.startsWith(QStringLiteral("Frm")))
+                widget->installEventFilter(this);
             return;
         }
     }
+}
+
+bool FrmTabul::eventFilter(QObject* watched, QEvent* event) {
+    // When one of the program's forms closes, activation comes back here even
+    // where no window manager hands it back, so the activate handler runs.
+    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &FrmTabul::ReclaimActivation);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmTabul::ReclaimActivation() {
+    if (isVisible() && !isActiveWindow() && !QApplication::activeModalWidget()) activateWindow();
 }
 
 bool FrmTabul::event(QEvent* event) {

@@ -100,6 +100,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -111,6 +112,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void DrawRulerNow(int highlight);
     void SetLine2(bool visible, float x);
     void RememberFocusWindow(QWindow* window);
+    void ReclaimActivation();
     void ShowCritical(const QString& text);
 
     ReportModel& model_;

@@ -99,8 +99,8 @@ TEST(FrmTabulPicture, ToolbarPicturesAreDrawnOnATransparentGround) {
 }
 
 // Activation handed back by one of the program's own forms returns the view to
-// 100 %; after a message box it does not. The window manager's part, giving
-// activation back to the main window, is played by activateWindow.
+// 100 %; after a message box it does not. Where a window manager would give
+// activation back after the message box, activateWindow plays its part.
 TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     ViewerHarness h;
     ASSERT_TRUE(h.Open(SalesReport(30)));
@@ -119,11 +119,38 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     form.setObjectName(QStringLiteral("FrmPageSetup"));
     QTimer::singleShot(50, &form, &QDialog::reject);
     form.exec();
-    h.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     QApplication::processEvents();
     EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
     EXPECT_TRUE(h.window->Menu().GOR_01_01->isChecked());
+}
+
+TEST(FrmTabulActivate, AfterThePageSetupDialogThePageIsPageOneAtFullSize) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.Open(SalesReport(200)));
+    h.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    h.window->Form_KeyDown(34, 0);
+    h.window->Form_KeyDown(34, 0);
+    h.window->GOR_01_03_Click();
+    QString dialogClass;
+    Qt::CursorShape cursorMeanwhile = Qt::ArrowCursor;
+    QTimer::singleShot(100, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+            cursorMeanwhile = h.window->cursor().shape();
+            dialog->reject();
+        }
+    });
+    h.window->Menu().DOS_04->trigger();
+    EXPECT_EQ(dialogClass, QStringLiteral("FrmPageSetup"));
+    EXPECT_EQ(cursorMeanwhile, Qt::WaitCursor);
+    QTest::qWait(100);
+    EXPECT_EQ(h.model.CurrentPage, 1);
+    EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
+    EXPECT_TRUE(h.window->Menu().GOR_01_01->isChecked());
+    EXPECT_FALSE(h.window->Menu().GOR_01_03->isChecked());
+    EXPECT_EQ(h.window->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(QtPrinterCatalog, TheBuiltInPdfPrinterComesLast) {
