@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "LoadedReportWindow.h"
+#include "ModalDriver.h"
+#include "PdfTools.h"
+#include "PrivateCupsd.h"
+#include "platform/QtPrinterCatalog.h"
+#include "print/FrmPrint.h"
+#include "print/PrintCommand.h"
+
+namespace {
+
+std::vector<std::string> ListedPrinters(const FrmPrintControls& c) {
+    std::vector<std::string> names;
+    for (int i = 0; i < c.Combo1->count(); ++i)
+        names.push_back(c.Combo1->itemText(i).toStdString());
+    return names;
+}
+
+// A real spooler of the test's own: its queues appear in the print dialog, the
+// job goes to the chosen queue and arrives there as a PDF of the chosen pages.
+TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
+    PrivateCupsd cupsd;
+    ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
+    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer")) << cupsd.Problem();
+    ASSERT_TRUE(cupsd.AddRawQueue("Depo")) << cupsd.Problem();
+    ASSERT_TRUE(cupsd.SetDefault("Depo")) << cupsd.Problem();
+
+    QtPrinterCatalog system;
+    LoadedReportWindow window;
+    window.catalog = &system;
+    window.model.CurrentPage = 3;
+    ASSERT_EQ(window.model.PageCount, 3);
+
+    std::vector<std::string> listed;
+    QString preselected;
+    WhenModalOpens<FrmPrint>([&](FrmPrint* dialog) {
+        const FrmPrintControls& c = dialog->Controls();
+        listed = ListedPrinters(c);
+        preselected = c.Combo1->currentText();
+        c.Combo1->setCurrentIndex(c.Combo1->findText(QStringLiteral("Muhasebe_Lazer")));
+        QTest::mouseClick(c.Option1[1], Qt::LeftButton);
+        c.VScroll1[0]->setValue(2);
+        c.VScroll1[1]->setValue(3);
+        QTest::mouseClick(c.Command1, Qt::LeftButton);
+    });
+    DOS_05_Click(window);
+
+    EXPECT_EQ(listed, (std::vector<std::string>{"Depo", "Muhasebe_Lazer", "PDF"}));
+    EXPECT_EQ(preselected, QStringLiteral("Depo"));  // the system's default at the first job
+    EXPECT_EQ(window.model.CurrentPage, 3);
+    EXPECT_EQ(window.CurrentPrinter(), "Muhasebe_Lazer");
+
+    ASSERT_TRUE(cupsd.WaitUntilIdle()) << cupsd.Problem();
+    const std::vector<std::string> documents = cupsd.SpooledDocuments();
+    ASSERT_EQ(documents.size(), 1u);
+    ASSERT_EQ(PdfPageCount(documents[0]), 2) << PdfInfo(documents[0]);
+    EXPECT_NE(PdfText(documents[0], 1).find("Sayfa:2/3"), std::string::npos);
+    EXPECT_NE(PdfText(documents[0], 2).find("Sayfa:3/3"), std::string::npos);
+    EXPECT_NE(PdfInfo(documents[0]).find("(A4)"), std::string::npos) << PdfInfo(documents[0]);
+
+    // The next job offers the printer of this one; cancelling it sends nothing.
+    WhenModalOpens<FrmPrint>([&](FrmPrint* dialog) {
+        preselected = dialog->Controls().Combo1->currentText();
+        QTest::mouseClick(dialog->Controls().Command2, Qt::LeftButton);
+    });
+    DOS_05_Click(window);
+    EXPECT_EQ(preselected, QStringLiteral("Muhasebe_Lazer"));
+    EXPECT_EQ(cupsd.SpooledDocuments().size(), 1u);
+}
+
+}  // namespace
