@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "FakePrinterCatalog.h"
 #include "MemorySettingsBackend.h"
+#include "TestPrinterCatalog.h"
 #include "viewer/ReportWindow.h"
 
 // The main window as the print job sees it, recording what the job asks of it:
@@ -14,7 +14,7 @@ class FakeReportWindow : public ReportWindow {
   public:
     ReportModel model;
     PageView view;
-    FakePrinterCatalog printers;
+    TestPrinterCatalog printers;
     PrinterCatalog* catalog = &printers;  // a test may hand in the system's
     MemorySettingsBackend settings;
     QWidget widget;

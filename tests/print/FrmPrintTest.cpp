@@ -8,14 +8,14 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "FakePrinterCatalog.h"
+#include "TestPrinterCatalog.h"
 #include "print/FrmPrint.h"
 
 namespace {
 
 struct Dialog {
     ReportModel model;
-    FakePrinterCatalog printers;
+    TestPrinterCatalog printers;
     std::unique_ptr<FrmPrint> form;
 
     explicit Dialog(int32_t pageCount = 7, const std::string& current = "Depo Lazer") {
@@ -135,7 +135,7 @@ TEST_P(PrinterPreselection, FindsTheCurrentPrinterByExactName) {
     const PreselectCase& p = GetParam();
     ReportModel model;
     model.PageCount = 2;
-    FakePrinterCatalog printers;
+    TestPrinterCatalog printers;
     printers.names = p.printers;
     FrmPrint form(model, printers, p.current);
     ASSERT_EQ(form.Controls().Combo1->count(), static_cast<int>(p.printers.size()));
@@ -177,7 +177,7 @@ TEST(FrmPrint, ConfirmingWithAnEmptyPrinterListKeepsThePrinter) {
     ReportModel model;
     model.PageCount = 2;
     model.SelectedPrinter = "Muhasebe";
-    FakePrinterCatalog printers;
+    TestPrinterCatalog printers;
     printers.names.clear();
     FrmPrint form(model, printers, "Muhasebe");
     QTest::mouseClick(form.Controls().Command1, Qt::LeftButton);

@@ -5,7 +5,7 @@
 #include "platform/PrinterCatalog.h"
 
 // A fixed list of printers and a default, as a test sets them.
-class FakePrinterCatalog : public PrinterCatalog {
+class TestPrinterCatalog : public PrinterCatalog {
   public:
     std::vector<std::string> names{"Muhasebe", "Depo Lazer", "PDF"};
     std::string defaultName = "Depo Lazer";
