@@ -15,7 +15,6 @@ class FakeReportWindow : public ReportWindow {
     ReportModel model;
     PageView view;
     TestPrinterCatalog printers;
-    PrinterCatalog* catalog = &printers;  // a test may hand in the system's
     MemorySettingsBackend settings;
     QWidget widget;
     std::vector<std::string> calls;
@@ -38,7 +37,7 @@ class FakeReportWindow : public ReportWindow {
     QWidget* Widget() override { return &widget; }
     ReportModel& Model() override { return model; }
     PageView& View() override { return view; }
-    PrinterCatalog& Printers() override { return *catalog; }
+    PrinterCatalog& Printers() override { return printers; }
     SettingsBackend& Settings() override { return settings; }
 
     void SetZoom100() override {

@@ -6,13 +6,13 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "LoadedReportWindow.h"
 #include "ModalDriver.h"
 #include "PdfTools.h"
 #include "PrivateCupsd.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
-#include "print/PrintCommand.h"
+#include "viewer/MainMenu.h"
+#include "viewer/ViewerHarness.h"
 
 namespace {
 
@@ -32,11 +32,15 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     ASSERT_TRUE(cupsd.AddRawQueue("Depo")) << cupsd.Problem();
     ASSERT_TRUE(cupsd.SetDefault("Depo")) << cupsd.Problem();
 
+    // The main window over the system's printers, that is this spooler's.
     QtPrinterCatalog system;
-    LoadedReportWindow window;
-    window.catalog = &system;
-    window.model.CurrentPage = 3;
-    ASSERT_EQ(window.model.PageCount, 3);
+    ViewerHarness harness;
+    harness.model.CommandLine = TABULON_TEST_DATA "/sample.txt";
+    FrmTabul window(harness.model, system, harness.settings, ViewerHarness::FixedEnvironment());
+    ASSERT_TRUE(window.Form_Load());
+    window.show();
+    ASSERT_EQ(harness.model.PageCount, 3);
+    window.GOR_05_Click();
 
     std::vector<std::string> listed;
     QString preselected;
@@ -50,11 +54,11 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
         c.VScroll1[1]->setValue(3);
         QTest::mouseClick(c.Command1, Qt::LeftButton);
     });
-    DOS_05_Click(window);
+    window.Menu().DOS_05->trigger();
 
     EXPECT_EQ(listed, (std::vector<std::string>{"Depo", "Muhasebe_Lazer", "PDF"}));
     EXPECT_EQ(preselected, QStringLiteral("Depo"));  // the system's default at the first job
-    EXPECT_EQ(window.model.CurrentPage, 3);
+    EXPECT_EQ(harness.model.CurrentPage, 3);
     EXPECT_EQ(window.CurrentPrinter(), "Muhasebe_Lazer");
 
     ASSERT_TRUE(cupsd.WaitUntilIdle()) << cupsd.Problem();
@@ -70,7 +74,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
         preselected = dialog->Controls().Combo1->currentText();
         QTest::mouseClick(dialog->Controls().Command2, Qt::LeftButton);
     });
-    DOS_05_Click(window);
+    window.Menu().DOS_05->trigger();
     EXPECT_EQ(preselected, QStringLiteral("Muhasebe_Lazer"));
     EXPECT_EQ(cupsd.SpooledDocuments().size(), 1u);
 }
