@@ -437,10 +437,17 @@ void FrmTabul::RememberFocusWindow(QWindow* window) {
         if (widget->windowHandle() == window) {
             // The program's forms are named Frm...; by class, or by object name.
             const QString className = QString::fromLatin1(widget->metaObject()->className());
-            lastOtherWindowClass_ =
+            const QString name =
                 className.startsWith(QStringLiteral("Frm")) ? className : widget->objectName();
-            if (lastOtherWindowClass_.startsWith(QStringLiteral("Frm")))
-                widget->installEventFilter(this);
+            if (!name.startsWith(QStringLiteral("Frm"))) {
+                // A message box that a form opens last (the page setup's save
+                // question) does not hide that the form was there.
+                if (!lastOtherWindowClass_.startsWith(QStringLiteral("Frm")))
+                    lastOtherWindowClass_ = name;
+                return;
+            }
+            lastOtherWindowClass_ = name;
+            widget->installEventFilter(this);
             return;
         }
     }
