@@ -6,8 +6,6 @@
 #include "FakeReportWindow.h"
 #include "ModalWatcher.h"
 #include "dialogs/DialogCommands.h"
-#include "dialogs/FrmChgHeaders.h"
-#include "dialogs/FrmPageSetup.h"
 
 namespace {
 
@@ -58,26 +56,6 @@ TEST(DialogCommands, ShowPageOneAgainWhicheverWayTheDialogCloses) {
             EXPECT_EQ(window.model.CurrentPage, 1);
         }
     }
-}
-
-TEST(DialogCommands, PageSetupChangesReachTheModelBeforeTheMeasuring) {
-    FakeReportWindow window;
-    window.model.PageOrient = 1;
-    window.model.PageSizeX = 11906;
-    window.model.PageSizeY = 16838;
-    window.model.FontName = "Arial";
-    window.model.FontSize = 10;
-    QuestionSeen seen;
-    std::unique_ptr<ModalWatcher> question;
-    ModalWatcher watcher([&](QWidget* dialog) {
-        QTest::mouseClick(dialog->findChild<QWidget*>("Option_Yatay"), Qt::LeftButton);
-        question = std::make_unique<ModalWatcher>(Answer(QMessageBox::Yes, seen), dialog);
-        QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
-    });
-    DOS_04_Click(window);
-    EXPECT_TRUE(seen.asked);
-    EXPECT_EQ(window.model.PageOrient, 2);
-    EXPECT_EQ(window.settings.QueryValue("SOFTWARE\\Vornak Software\\Tabulon", "PageOrient"), "2");
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ TEST_F(DialogsInWindowTest, CancelledDialogsStillReturnToPageOneAtFullSize) {
     }
 }
 
-TEST_F(DialogsInWindowTest, EditedHeadersShowOnTheRedrawnPage) {
+TEST_F(DialogsInWindowTest, EditedHeadersMoveUpAndKeepTheRoomForHeaders) {
     const int32_t pagesBefore = model.PageCount;
     RunDialog(window->Menu().DOS_02, [](QWidget* dialog) {
         auto* first = dialog->findChild<QLineEdit*>("Text1(0)");
