@@ -1,30 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
-#include <QUrl>
 #include <filesystem>
 
 #include "ExportFakeWindow.h"
+#include "OpenedFiles.h"
 #include "export/SheetReader.h"
 #include "viewer/ExportCommands.h"
-
-// Takes the place of the desktop's file handler, remembering what it was
-// asked to open and whether the hourglass was showing then.
-class OpenedFiles : public QObject {
-    Q_OBJECT
-  public:
-    explicit OpenedFiles(const ExportFakeWindow& window) : window_(window) {
-        QDesktopServices::setUrlHandler("file", this, "Open");
-    }
-    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
-    std::vector<std::pair<QString, bool>> opened;
-
-  public slots:
-    void Open(const QUrl& url) { opened.push_back({url.toLocalFile(), window_.busy}); }
-
-  private:
-    const ExportFakeWindow& window_;
-};
 
 namespace {
 
@@ -72,7 +53,7 @@ TEST(ExportCommands, CancelIsSilent) {
     }
     ExportFakeWindow window(Report);
     MessageBoxCatcher boxes;
-    OpenedFiles files(window);
+    OpenedFiles files([&window] { return window.busy; });
     DOS_01_01_01_Click(window);
     EXPECT_TRUE(window.calls.empty());
     EXPECT_EQ(window.model.CurrentPage, 2);
@@ -88,7 +69,7 @@ TEST(ExportCommands, FailureShowsTheCriticalMessage) {
         const QString out = QString::fromStdString(window.dir.File("yok/rapor"));
         window.answers = {out};
         MessageBoxCatcher boxes;
-        OpenedFiles files(window);
+        OpenedFiles files([&window] { return window.busy; });
         command(window);
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].title, QString::fromUtf8("Vornak Yazılım"));
@@ -108,7 +89,7 @@ TEST(ExportCommands, SpreadsheetExportOpensTheWorkbookAndLeavesThePage) {
     const QString out = QString::fromStdString(window.dir.File("rapor.xlsx"));
     window.answers = {out};
     MessageBoxCatcher boxes;
-    OpenedFiles files(window);
+    OpenedFiles files([&window] { return window.busy; });
     DOS_01_01_01_Click(window);
     ASSERT_EQ(window.questions.size(), 1u);
     EXPECT_EQ(window.questions[0].title, QString::fromUtf8("Farklı Kaydet"));
@@ -126,7 +107,7 @@ TEST(ExportCommands, SpreadsheetExportOpensTheWorkbookAndLeavesThePage) {
 
 TEST(ExportCommands, SaveDialogProposesTheNameChosenLastInThisRun) {
     ExportFakeWindow window(Report);
-    OpenedFiles files(window);
+    OpenedFiles files([&window] { return window.busy; });
     const QString csv = QString::fromStdString(window.dir.File("a.csv"));
     const QString xlsx = QString::fromStdString(window.dir.File("b.xlsx"));
     struct Step {
@@ -150,5 +131,3 @@ TEST(ExportCommands, SaveDialogProposesTheNameChosenLastInThisRun) {
 }
 
 }  // namespace
-
-#include "ExportCommandsTest.moc"
