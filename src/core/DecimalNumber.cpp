@@ -1,6 +1,8 @@
 #include "core/DecimalNumber.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -119,10 +121,17 @@ std::optional<int64_t> DecimalNumber::ToInt64(RoundingMode mode) const {
     return static_cast<int64_t>(magnitude);
 }
 
+// from_chars always reads "." as the decimal point; strtod would follow the C
+// library's locale, which a Turkish system sets to ",". A value too large for a
+// double becomes infinity, one too small zero.
 double DecimalNumber::ToDouble() const {
-    DecimalNumber n = Normalized(*this);
-    std::string text = (negative ? "-" : "") + n.IntegerDigits() + "." + n.FractionDigits() + "0";
-    return std::strtod(text.c_str(), nullptr);
+    const std::string whole = IntegerDigits();
+    const std::string text = whole + "." + FractionDigits() + "0";
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range)
+        value = whole.find_first_not_of('0') != std::string::npos ? HUGE_VAL : 0.0;
+    return negative ? -value : value;
 }
 
 DecimalNumber ReadLeadingNumber(std::string_view text) {

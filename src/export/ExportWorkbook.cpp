@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -20,19 +19,6 @@ namespace {
 // The last row a sheet has; row 1 holds the titles.
 constexpr int64_t MaxSheetRows = LXW_ROW_MAX;
 
-// The number as the nearest double. strtod (behind DecimalNumber::ToDouble)
-// takes the decimal point from the C locale, which a Turkish system sets to
-// ","; from_chars always reads ".".
-double ToDouble(const DecimalNumber& number) {
-    const std::string whole = number.IntegerDigits();
-    const std::string text = whole + "." + number.FractionDigits() + "0";
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range)
-        value = whole.find_first_not_of('0') != std::string::npos ? HUGE_VAL : 0.0;
-    return number.negative ? -value : value;
-}
-
 void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind,
                 const std::string& field, const NumberLocale& locale) {
     switch (kind) {
@@ -41,7 +27,7 @@ void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind
             const auto number = ParseLocaleNumber(TrimSpaces(field), locale);
             if (!number) return;
             // A value beyond the double range would reach the sheet as "inf".
-            const double value = ToDouble(*number);
+            const double value = number->ToDouble();
             if (std::isfinite(value)) worksheet_write_number(sheet, row, col, value, nullptr);
             return;
         }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "core/Currency.h"
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
@@ -116,6 +118,22 @@ TEST(Currency, SumsSaturateAndPrintWithFourDecimals) {
     EXPECT_EQ(AddCurrency(Currency{INT64_MAX}, Currency{1}).scaled, INT64_MAX);
     EXPECT_EQ(AddCurrency(Currency{INT64_MIN}, Currency{-1}).scaled, INT64_MIN);
     EXPECT_EQ(AddCurrency(Currency{5}, Currency{-7}).scaled, -2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DecimalNumber, ToDoubleIgnoresTheCLibraryLocale) {
+    // A Turkish C library locale reads "," as the decimal point; the value must not change.
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    std::setlocale(LC_NUMERIC, "tr_TR.UTF-8");  // where installed
+    const NumberLocale en = NumberLocale::English();
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("1234.56", en)->ToDouble(), 1234.56);
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("-0.5", en)->ToDouble(), -0.5);
+    EXPECT_EQ(ParseLocaleNumber("1e308", en)->ToDouble(), 1e308);
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace
