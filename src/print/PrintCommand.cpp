@@ -4,14 +4,12 @@
 #include "platform/QtPrinterFactory.h"
 #include "print/DialogPrintJobUi.h"
 #include "print/PrintJob.h"
-#include "render/RenderPage.h"
 #include "viewer/ReportWindow.h"
 
 void DOS_05_Click(ReportWindow& window) {
     DialogPrintJobUi ui(window.Widget());
     QtPrinterFactory printers(
         [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
-    RunPrintJob(window, ui, printers, [&window](DrawingTarget& target) {
-        RenderPage(target, window.Model(), window.View(), RulerSurface{});
-    });
+    RunPrintJob(window, ui, printers,
+                [&window](DrawingTarget& target) { window.RenderOnTarget(target); });
 }

@@ -498,6 +498,11 @@ void FrmTabul::SetLine2(bool visible, float x) {
     canvas_->SetLine(line2_, LineElement{visible, at, 1, at, canvas_->TwipsHeight(), Qt::black});
 }
 
+void FrmTabul::RenderOnTarget(DrawingTarget& target) {
+    RenderPage(target, model_, view_, RulerSurface{&cetvel_->Target(), rulerBackColour_});
+    cetvel_->PictureChanged();
+}
+
 void FrmTabul::DrawRulerNow(int highlight) {
     DrawRuler(RulerSurface{&cetvel_->Target(), rulerBackColour_}, model_, view_, highlight);
     cetvel_->PictureChanged();

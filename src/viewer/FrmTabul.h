@@ -46,6 +46,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void UpdatePageGeometry() override;
     void MeasureOnCanvas() override;
     void RenderOnCanvas() override;
+    void RenderOnTarget(DrawingTarget& target) override;
     void SetBusy(bool busy) override;
     QString AskSaveFileName(const QString& title, const QString& filter,
                             const QString& proposedName) override;

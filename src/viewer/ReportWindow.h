@@ -6,13 +6,14 @@
 #include "core/SettingsBackend.h"
 #include "platform/PrinterCatalog.h"
 #include "render/PageView.h"
+#include "render/RenderPage.h"
 
 class QWidget;
 
 // What the commands of the other windows (print job, exports, dialogs) need
 // from the main window. FrmTabul implements it; tests may too.
 class ReportWindow {
-public:
+  public:
     virtual ~ReportWindow() = default;
 
     virtual QWidget* Widget() = 0;
@@ -31,6 +32,11 @@ public:
     virtual void MeasureOnCanvas() = 0;
     // RenderPage of CurrentPage on the page canvas.
     virtual void RenderOnCanvas() = 0;
+    // RenderPage of CurrentPage on another target, a printer: the window's own
+    // ruler is redrawn with it, as with every page drawn.
+    virtual void RenderOnTarget(DrawingTarget& target) {
+        RenderPage(target, Model(), View(), RulerSurface{});
+    }
     // The hourglass over the main window, on or off.
     virtual void SetBusy(bool busy) = 0;
 
@@ -42,7 +48,7 @@ public:
     // proposes the name chosen last (the spreadsheet export clears it first).
     QString& SaveDialogFileName() { return saveDialogFileName_; }
 
-private:
+  private:
     QString saveDialogFileName_;
     std::string currentPrinter_;
 };
