@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "ReportGenerator.h"
+#include "core/SettingsStore.h"
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 #include "input/SplitFields.h"
@@ -43,13 +44,7 @@ struct OpenReport {
         view.rowStorePath = dir + "/BUFFILE.DAT";
         LoadReport(model, report, view.rowStorePath);
         std::filesystem::remove(report);
-        model.PageSizeX = 11906;
-        model.PageSizeY = 16838;
-        model.PageOrient = 1;
-        model.SpaceX1 = model.SpaceX2 = model.SpaceY1 = model.SpaceY2 = 15;
-        model.FontName = "Times New Roman";
-        model.FontSize = 10;
-        model.pTotals = model.aTotals = model.pNumbers = true;
+        ApplyDefaultSettings(model, 1);
         model.CurrentPage = 1;
         view.locale = NumberLocale::Turkish();
         view.now = {2026, 12, 6, 12, 0};

@@ -15,7 +15,9 @@ std::string BoolText(bool value) {
     return value ? "True" : "False";
 }
 
-void ApplyDefaults(ReportModel& model, int16_t defaultOrientation) {
+}  // namespace
+
+void ApplyDefaultSettings(ReportModel& model, int16_t defaultOrientation) {
     model.PageSizeX = 11906;
     model.PageSizeY = 16838;
     model.PageOrient = defaultOrientation;
@@ -24,6 +26,8 @@ void ApplyDefaults(ReportModel& model, int16_t defaultOrientation) {
     model.FontSize = 10;
     model.pTotals = model.aTotals = model.pNumbers = true;
 }
+
+namespace {
 
 int32_t ReadInt32(const std::string& text) {
     return ClampToInt32(ReadLeadingInteger(text));
@@ -59,7 +63,7 @@ std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyP
 }
 
 void LoadSettings(ReportModel& model, SettingsBackend& backend, int16_t defaultOrientation) {
-    ApplyDefaults(model, defaultOrientation);
+    ApplyDefaultSettings(model, defaultOrientation);
     if (backend.KeyExists(SettingsKeyPath)) {
         auto read = [&](const std::string& name) {
             return ReadRegistryString(backend, SettingsKeyPath, name);

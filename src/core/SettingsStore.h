@@ -17,6 +17,10 @@ inline const std::array<std::string, 12> SettingNames = {
 std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyPath,
                                const std::string& name);
 
+// The built-in page setup: A4 in the given orientation (1 portrait, 2
+// landscape) as stored, 15 mm margins, Times New Roman 10 pt, every option on.
+void ApplyDefaultSettings(ReportModel& model, int16_t defaultOrientation);
+
 // Puts the defaults into the model, replaces them with the stored values when
 // the key exists (a missing single value reads as empty text), and on the first
 // run stores the defaults. The page size ends up matching the orientation.

@@ -9,19 +9,14 @@
 #include "MemorySettingsBackend.h"
 #include "ModalWatcher.h"
 #include "core/ReportModel.h"
+#include "core/SettingsStore.h"
 #include "dialogs/FrmPageSetup.h"
 
 // The built-in page setup: A4 portrait, 15 mm margins, Times New Roman 10 pt,
 // every option on.
 inline ReportModel DefaultSetup() {
     ReportModel model;
-    model.PageSizeX = 11906;
-    model.PageSizeY = 16838;
-    model.PageOrient = 1;
-    model.SpaceX1 = model.SpaceX2 = model.SpaceY1 = model.SpaceY2 = 15;
-    model.FontName = "Times New Roman";
-    model.FontSize = 10;
-    model.pTotals = model.aTotals = model.pNumbers = true;
+    ApplyDefaultSettings(model, 1);
     return model;
 }
 

@@ -5,6 +5,7 @@
 #include "RecordingTarget.h"
 #include "TestSupport.h"
 #include "core/ReportModel.h"
+#include "core/SettingsStore.h"
 #include "input/ComputePageTotals.h"
 #include "input/RowStore.h"
 #include "render/PageView.h"
@@ -18,13 +19,7 @@ struct PageFixture {
     RecordingTarget target{25000, 16838};
 
     PageFixture() {
-        model.PageSizeX = 11906;
-        model.PageSizeY = 16838;
-        model.PageOrient = 1;
-        model.SpaceX1 = model.SpaceX2 = model.SpaceY1 = model.SpaceY2 = 15;
-        model.FontName = "Times New Roman";
-        model.FontSize = 10;
-        model.pTotals = model.aTotals = model.pNumbers = true;
+        ApplyDefaultSettings(model, 1);
         model.CurrentPage = 1;
         view.locale = NumberLocale::Turkish();
         view.now = {2026, 11, 30, 17, 45};
