@@ -20,14 +20,13 @@
 #include "dialogs/DialogCommands.h"
 #include "input/LoadReport.h"
 #include "print/PrintCommand.h"
-#include "render/DrawRuler.h"
 #include "render/MeasureReportFont.h"
 #include "render/RenderPage.h"
+#include "viewer/ColumnRuler.h"
 #include "viewer/CommandButtons.h"
 #include "viewer/ExportCommands.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
-#include "viewer/RulerArithmetic.h"
 #include "viewer/Twips.h"
 
 namespace {
@@ -35,10 +34,6 @@ const QString Title = QString::fromUtf8("Vornak Yazılım");
 const QString CaptionTail = QString::fromUtf8("-Rapor Görüntüleyici");
 constexpr int32_t FrameWidthTwips = 120;
 constexpr int32_t FrameHeightTwips = 690;
-
-// While a column is dragged the ruler turns light yellow.
-constexpr Rgb PressedRulerColour{255, 255, 192};
-constexpr Rgb BoundaryLineColour{128, 0, 0};
 
 Rgb ToRgb(const QColor& colour) {
     return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
@@ -84,12 +79,16 @@ FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend
     cetvel_ = new PictureBox(zemin_);
     cetvel_->setObjectName(QStringLiteral("Cetvel"));
     cetvel_->SetBackColour(palette().color(QPalette::Window));
-    rulerBackColour_ = ToRgb(palette().color(QPalette::Window));
     canvas_ = new PictureBox(zemin_);
     canvas_->setObjectName(QStringLiteral("Canvas"));
     canvas_->SetBackColour(palette().color(QPalette::Base));
     line3_ = canvas_->AddLine(LineElement{true, 0, 0, 0, 0, QColor(255, 0, 0)});
-    line2_ = canvas_->AddLine(LineElement{false, 0, 0, 0, 0, Qt::black});
+    columnRuler_ = std::make_unique<ColumnRuler>(model_, view_, *canvas_, *cetvel_,
+                                                 [this] { RenderOnCanvas(); });
+    // The ruler starts in the menu colour and turns to the light 3-D colour
+    // after the first drag.
+    columnRuler_->SetBackColour(ToRgb(palette().color(QPalette::Window)));
+    columnRuler_->SetReleasedColour(ToRgb(palette().color(QPalette::Midlight)));
 
     hScroll_ = new QScrollBar(Qt::Horizontal, zemin_);
     hScroll_->setObjectName(QStringLiteral("HScroll"));
@@ -183,7 +182,7 @@ bool FrmTabul::Form_Load() {
     MeasureOnCanvas();
     RenderOnCanvas();
     setWindowTitle(QString::fromStdString(model_.HeaderLines[1]) + CaptionTail);
-    SetLine2(false, 0.0f);
+    columnRuler_->HideIndicator();
     return true;
 }
 
@@ -258,7 +257,7 @@ void FrmTabul::RenderOnCanvas() {
     SetBusy(true);
     if (environment_.clock) view_.now = environment_.clock();
     const bool rowsRead = RenderPage(canvas_->Target(), model_, view_,
-                                     RulerSurface{&cetvel_->Target(), rulerBackColour_});
+                                     RulerSurface{&cetvel_->Target(), columnRuler_->BackColour()});
     canvas_->PictureChanged();
     cetvel_->PictureChanged();
     SetBusy(false);
@@ -486,65 +485,19 @@ void FrmTabul::Form_Activate() {
     GOR_01_01_Click();
 }
 
-bool FrmTabul::Line2Visible() const {
-    return canvas_->Line(line2_).visible;
-}
-int32_t FrmTabul::Line2X() const {
-    return canvas_->Line(line2_).x1;
-}
-
-void FrmTabul::SetLine2(bool visible, float x) {
-    const int32_t at = RoundHalfEven(x);
-    canvas_->SetLine(line2_, LineElement{visible, at, 1, at, canvas_->TwipsHeight(), Qt::black});
-}
-
 void FrmTabul::RenderOnTarget(DrawingTarget& target) {
-    RenderPage(target, model_, view_, RulerSurface{&cetvel_->Target(), rulerBackColour_});
+    RenderPage(target, model_, view_, RulerSurface{&cetvel_->Target(), columnRuler_->BackColour()});
     cetvel_->PictureChanged();
 }
 
-void FrmTabul::DrawRulerNow(int highlight) {
-    DrawRuler(RulerSurface{&cetvel_->Target(), rulerBackColour_}, model_, view_, highlight);
-    cetvel_->PictureChanged();
-}
-
-void FrmTabul::Cetvel_MouseDown(int16_t, int16_t, float x, float) {
-    rulerBackColour_ = PressedRulerColour;
-    DrawRulerNow(0);
-    selectedColumn_ = 0;
-    dragStartX_ = x;
-    // A press and release without a move must not reuse the last drag's distance.
-    dragDelta_ = 0;
-    const std::vector<ColumnBoundary> boundaries = ColumnBoundaries(model_, view_);
-    // Every boundary shows as a dark-red line down the page until it is drawn again.
-    for (const ColumnBoundary& boundary : boundaries) {
-        const double x = boundary.x - 30.0;
-        canvas_->Target().Box(x, 1, x, canvas_->TwipsHeight(), BoundaryLineColour, true);
-    }
-    canvas_->PictureChanged();
-    selectedColumn_ = static_cast<int16_t>(HitColumn(boundaries, x));
-    if (selectedColumn_ != 0) SetLine2(true, x);
-    DrawRulerNow(selectedColumn_);
+void FrmTabul::Cetvel_MouseDown(int16_t button, int16_t, float x, float) {
+    columnRuler_->MouseDown(button, x);
 }
 
 void FrmTabul::Cetvel_MouseMove(int16_t button, int16_t, float x, float) {
-    if (button != 1 || selectedColumn_ == 0) return;
-    dragDelta_ = DragDeltaFor(x, dragStartX_, view_.metrics.CharWidth);
-    DrawRulerNow(selectedColumn_);
-    // The marker follows the pointer with its tip under it.
-    cetvel_->Target().PaintPicture(HighlightedMarker(), x - 90.0f, 5.0);
-    cetvel_->PictureChanged();
-    SetLine2(true, x);
+    columnRuler_->MouseMove(button, x);
 }
 
 void FrmTabul::Cetvel_MouseUp(int16_t button, int16_t, float, float) {
-    if (button == 1 && selectedColumn_ > 0) {
-        int16_t& width = model_.ColumnWidths[static_cast<size_t>(selectedColumn_)];
-        width = DraggedWidth(width, dragDelta_, view_.ZoomFactor);
-        selectedColumn_ = 0;
-    }
-    SetLine2(false, 0.0f);
-    rulerBackColour_ = ToRgb(palette().color(QPalette::Midlight));
-    DrawRulerNow(0);
-    RenderOnCanvas();
+    columnRuler_->MouseUp(button);
 }

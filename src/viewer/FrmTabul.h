@@ -8,6 +8,7 @@
 #include "core/SettingsBackend.h"
 #include "platform/PrinterCatalog.h"
 #include "render/PageView.h"
+#include "viewer/ColumnRuler.h"
 #include "viewer/ReportWindow.h"
 #include "viewer/ViewerEnvironment.h"
 #include "viewer/WindowLayout.h"
@@ -87,10 +88,10 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     QWidget* Zemin() const { return zemin_; }
     QScrollBar* HScroll() const { return hScroll_; }
     QScrollBar* VScroll() const { return vScroll_; }
-    bool Line2Visible() const;
-    int32_t Line2X() const;
-    int16_t SelectedColumn() const { return selectedColumn_; }
-    int16_t DragDelta() const { return dragDelta_; }
+    bool Line2Visible() const { return columnRuler_->IndicatorVisible(); }
+    int32_t Line2X() const { return columnRuler_->IndicatorX(); }
+    int16_t SelectedColumn() const { return columnRuler_->SelectedColumn(); }
+    int16_t DragDelta() const { return columnRuler_->DragDelta(); }
 
     // The window's outer size in twips: what the layout is computed from. A
     // frame of 120 by 690 twips (borders, caption and menu bar) is counted
@@ -110,8 +111,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void ShowPage(int32_t page);
     void ApplyLayout();
     void ApplyCanvasPosition();
-    void DrawRulerNow(int highlight);
-    void SetLine2(bool visible, float x);
     void RememberFocusWindow(QWindow* window);
     void ReclaimActivation();
     void ShowCritical(const QString& text);
@@ -135,13 +134,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     QScrollBar* vScroll_ = nullptr;
     PictureBox* cetvel_ = nullptr;
     PictureBox* canvas_ = nullptr;
-    int line2_ = -1;  // the drag indicator on the canvas
     int line3_ = -1;  // the paper's right edge on the canvas
-    Rgb rulerBackColour_;
-
-    int16_t selectedColumn_ = 0;
-    float dragStartX_ = 0.0f;
-    int16_t dragDelta_ = 0;
+    std::unique_ptr<ColumnRuler> columnRuler_;
 
     // The activate handler runs when the window is first activated and when
     // one of the program's own forms hands activation back; not when the user

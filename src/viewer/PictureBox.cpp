@@ -31,7 +31,9 @@ float TwipsY(const QMouseEvent* event) {
 }
 
 // The middle of the pixel a twips position falls in.
-double PixelCentre(int32_t twips) { return std::floor(twips / double{TwipsPerPixel}) + 0.5; }
+double PixelCentre(int32_t twips) {
+    return std::floor(twips / double{TwipsPerPixel}) + 0.5;
+}
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), target_(devicePixelRatioF()) {

@@ -30,10 +30,13 @@ class Navigation : public ::testing::Test {
         ASSERT_TRUE(h.Open(SalesReport(200)));
         h.Show();
         ASSERT_GE(h.model.PageCount, 3);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     }
     FrmTabul& W() { return *h.window; }
+    // Keys go where the application sends them: to the widget with the focus.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(h.window.get(), key, modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : h.window.get(), key, modifiers);
     }
     ViewerHarness h;
 };
