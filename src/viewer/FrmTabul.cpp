@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 #include <filesystem>
 
@@ -124,8 +123,6 @@ FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend
     connect(m.GOR_03, &QAction::triggered, this, &FrmTabul::GOR_03_Click);
     connect(m.GOR_04, &QAction::triggered, this, &FrmTabul::GOR_04_Click);
     connect(m.GOR_05, &QAction::triggered, this, &FrmTabul::GOR_05_Click);
-
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmTabul::RememberFocusWindow);
 
     // A page at 100 % is about 800 pixels wide: the window opens wide enough
     // for it where the screen allows, and never larger than the screen.
@@ -430,52 +427,45 @@ void FrmTabul::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-void FrmTabul::RememberFocusWindow(QWindow* window) {
-    if (!window || window == windowHandle()) return;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->windowHandle() == window) {
-            // The program's forms are named Frm...; by class, or by object name.
-            const QString className = QString::fromLatin1(widget->metaObject()->className());
-            const QString name =
-                className.startsWith(QStringLiteral("Frm")) ? className : widget->objectName();
-            if (!name.startsWith(QStringLiteral("Frm"))) {
-                // A message box that a form opens last (the page setup's save
-                // question) does not hide that the form was there.
-                if (!lastOtherWindowClass_.startsWith(QStringLiteral("Frm")))
-                    lastOtherWindowClass_ = name;
-                return;
-            }
-            lastOtherWindowClass_ = name;
-            widget->installEventFilter(this);
-            return;
-        }
-    }
+namespace {
+// The program's own forms are named Frm..., by class or by object name.
+bool IsForm(const QWidget* widget) {
+    if (!widget) return false;
+    return QString::fromLatin1(widget->metaObject()->className())
+               .startsWith(QLatin1String("Frm")) ||
+           widget->objectName().startsWith(QLatin1String("Frm"));
 }
-
-bool FrmTabul::eventFilter(QObject* watched, QEvent* event) {
-    // When one of the program's forms closes, activation comes back here even
-    // where no window manager hands it back, so the activate handler runs.
-    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
-        watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &FrmTabul::ReclaimActivation);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
+}  // namespace
 
 void FrmTabul::ReclaimActivation() {
-    if (isVisible() && !isActiveWindow() && !QApplication::activeModalWidget()) activateWindow();
+    if (!returnFromForm_ || QApplication::activeModalWidget() || !isVisible()) return;
+    if (isActiveWindow()) {
+        returnFromForm_ = false;
+        Form_Activate();
+    } else {
+        // Where no window manager hands activation back, the window takes it.
+        activateWindow();
+    }
 }
 
 bool FrmTabul::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate) {
-        const bool fromForm = lastOtherWindowClass_.startsWith(QStringLiteral("Frm"));
-        lastOtherWindowClass_.clear();
-        if (!activatedOnce_ || fromForm) {
-            activatedOnce_ = true;
-            Form_Activate();
-        }
+    switch (event->type()) {
+        case QEvent::WindowBlocked:
+            if (IsForm(QApplication::activeModalWidget())) returnFromForm_ = true;
+            break;
+        case QEvent::WindowUnblocked:
+            if (returnFromForm_) QTimer::singleShot(0, this, &FrmTabul::ReclaimActivation);
+            break;
+        case QEvent::WindowActivate:
+            if (!activatedOnce_ || (returnFromForm_ && !QApplication::activeModalWidget())) {
+                activatedOnce_ = true;
+                returnFromForm_ = false;
+                Form_Activate();
+            }
+            break;
+        default:
+            break;
     }
     return handled;
 }

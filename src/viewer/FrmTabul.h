@@ -102,7 +102,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
   protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -111,7 +110,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void ShowPage(int32_t page);
     void ApplyLayout();
     void ApplyCanvasPosition();
-    void RememberFocusWindow(QWindow* window);
     void ReclaimActivation();
     void ShowCritical(const QString& text);
 
@@ -138,8 +136,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     std::unique_ptr<ColumnRuler> columnRuler_;
 
     // The activate handler runs when the window is first activated and when
-    // one of the program's own forms hands activation back; not when the user
-    // returns from another program or closes a message box.
+    // one of the program's own forms (not a message box or a file dialog)
+    // has closed; not when the user returns from another program.
     bool activatedOnce_ = false;
-    QString lastOtherWindowClass_;
+    bool returnFromForm_ = false;
 };

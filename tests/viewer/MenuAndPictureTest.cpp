@@ -135,17 +135,21 @@ TEST(FrmTabulActivate, AfterThePageSetupDialogThePageIsPageOneAtFullSize) {
     h.window->GOR_01_03_Click();
     QString dialogClass;
     Qt::CursorShape cursorMeanwhile = Qt::ArrowCursor;
-    QTimer::singleShot(100, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             dialogClass = QString::fromLatin1(dialog->metaObject()->className());
             cursorMeanwhile = h.window->cursor().shape();
             dialog->reject();
         }
     });
+    poll.start(20);
     h.window->Menu().DOS_04->trigger();
+    poll.stop();
     EXPECT_EQ(dialogClass, QStringLiteral("FrmPageSetup"));
     EXPECT_EQ(cursorMeanwhile, Qt::WaitCursor);
-    QTest::qWait(100);
+    // The window takes activation back once the dialog has gone.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.window->View().ZoomFactor == 1.0f; }, 5000));
     EXPECT_EQ(h.model.CurrentPage, 1);
     EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
     EXPECT_TRUE(h.window->Menu().GOR_01_01->isChecked());
