@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QTest>
 
-#include "FakeReportWindow.h"
 #include "ModalWatcher.h"
+#include "RecordingReportWindow.h"
 #include "dialogs/DialogCommands.h"
 
 namespace {
@@ -25,7 +25,7 @@ TEST(DialogCommands, ShowPageOneAgainWhicheverWayTheDialogCloses) {
     for (const Command& command : commands) {
         for (const char* how : {command.applyButton, command.cancelButton, "Escape"}) {
             SCOPED_TRACE(std::string(command.name) + " " + how);
-            FakeReportWindow window;
+            RecordingReportWindow window;
             window.model.CurrentPage = 4;
             window.model.PageOrient = 1;
             window.model.PageSizeX = 11906;

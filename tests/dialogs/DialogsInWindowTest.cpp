@@ -4,23 +4,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <memory>
 
-#include "MemorySettingsBackend.h"
 #include "ModalWatcher.h"
-#include "TestSupport.h"
 #include "TypeText.h"
-#include "viewer/FrmTabul.h"
 #include "viewer/MainMenu.h"
+#include "viewer/ViewerHarness.h"
 
 namespace {
-
-class OnePrinter : public PrinterCatalog {
-  public:
-    std::vector<std::string> PrinterNames() const override { return {"PDF"}; }
-    std::string DefaultPrinterName() const override { return "PDF"; }
-    int16_t DefaultOrientation() const override { return 1; }
-};
 
 std::string LongReport(int rows) {
     std::string text = ReportText(
@@ -35,24 +25,14 @@ std::string LongReport(int rows) {
 // to page 3 at 75 % so the return to page 1 at 100 % shows.
 class DialogsInWindowTest : public ::testing::Test {
   protected:
-    TempDir folder;
-    ReportModel model;
-    MemorySettingsBackend settings;
-    OnePrinter printers;
-    std::unique_ptr<FrmTabul> window;
+    ViewerHarness h;
+    ReportModel& model = h.model;
+    MemorySettingsBackend& settings = h.settings;
+    std::unique_ptr<FrmTabul>& window = h.window;
 
     void SetUp() override {
-        const std::string path = folder.File("stok.txt");
-        WriteBytes(path, LongReport(400));
-        model.CommandLine = path;
-        ViewerEnvironment environment;
-        environment.locale = NumberLocale::Turkish();
-        environment.clock = [] { return ClockReading{2026, 12, 6, 9, 30}; };
-        window = std::make_unique<FrmTabul>(model, printers, settings, environment);
-        ASSERT_TRUE(window->Form_Load());
-        window->resize(1000, 700);
-        window->show();
-        window->activateWindow();
+        ASSERT_TRUE(h.Open(LongReport(400)));
+        h.Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_GE(model.PageCount, 3);
         window->GOR_03_Click();

@@ -8,17 +8,19 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "TestPrinterCatalog.h"
+#include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
 
 namespace {
 
 struct Dialog {
     ReportModel model;
-    TestPrinterCatalog printers;
+    FixedPrinterCatalog printers;
     std::unique_ptr<FrmPrint> form;
 
     explicit Dialog(int32_t pageCount = 7, const std::string& current = "Depo Lazer") {
+        printers.names = {"Muhasebe", "Depo Lazer", "PDF"};
+        printers.defaultName = "Depo Lazer";
         model.PageCount = pageCount;
         model.SelectedPrinter = "Muhasebe";
         form = std::make_unique<FrmPrint>(model, printers, current);
@@ -135,7 +137,7 @@ TEST_P(PrinterPreselection, FindsTheCurrentPrinterByExactName) {
     const PreselectCase& p = GetParam();
     ReportModel model;
     model.PageCount = 2;
-    TestPrinterCatalog printers;
+    FixedPrinterCatalog printers;
     printers.names = p.printers;
     FrmPrint form(model, printers, p.current);
     ASSERT_EQ(form.Controls().Combo1->count(), static_cast<int>(p.printers.size()));
@@ -177,7 +179,7 @@ TEST(FrmPrint, ConfirmingWithAnEmptyPrinterListKeepsThePrinter) {
     ReportModel model;
     model.PageCount = 2;
     model.SelectedPrinter = "Muhasebe";
-    TestPrinterCatalog printers;
+    FixedPrinterCatalog printers;
     printers.names.clear();
     FrmPrint form(model, printers, "Muhasebe");
     QTest::mouseClick(form.Controls().Command1, Qt::LeftButton);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "FakeReportWindow.h"
 #include "RecordingPrinterFactory.h"
+#include "RecordingReportWindow.h"
 #include "ScriptedPrintJobUi.h"
 #include "print/PrintJob.h"
 
@@ -11,9 +11,26 @@ namespace {
 
 // Runs one job whose renderer writes the page number on each sheet.
 struct JobRun {
-    FakeReportWindow window;
+    RecordingReportWindow window;
     ScriptedPrintJobUi ui;
     RecordingPrinterFactory printers;
+
+    // A five-page portrait A4 report of three columns, all fitting, shown at
+    // 50 %, with two system printers and the PDF one.
+    JobRun() {
+        window.printers.names = {"Muhasebe", "Depo Lazer", "PDF"};
+        window.printers.defaultName = "Depo Lazer";
+        ReportModel& model = window.model;
+        model.PageCount = 5;
+        model.CurrentPage = 1;
+        model.PageOrient = 1;
+        model.PageSizeX = 11906;
+        model.PageSizeY = 16838;
+        model.FieldCount = 3;
+        model.SelectedPrinter = "Muhasebe";
+        window.view.ZoomFactor = 0.5f;
+        window.view.ColumnFits.fill(true);
+    }
 
     void Run() {
         RunPrintJob(window, ui, printers, [this](DrawingTarget& target) {
@@ -94,8 +111,9 @@ TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingIt) {
     job.ui.toPage = 3;
     job.Run();
     EXPECT_EQ(job.window.calls,
-              (std::vector<std::string>{"zoom100", "geometry 2", "busy on", "busy off",
-                                        "geometry 3", "busy on", "busy off"}));
+              (std::vector<std::string>{"SetZoom100@5", "UpdatePageGeometry@2", "SetBusy(true)",
+                                        "SetBusy(false)", "UpdatePageGeometry@3", "SetBusy(true)",
+                                        "SetBusy(false)"}));
     EXPECT_EQ(job.ui.shown.size(), 1u);
     EXPECT_EQ(job.window.model.CurrentPage, 5);
     EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
@@ -107,7 +125,7 @@ TEST(PrintJob, CancelledDialogPrintsNothingButLeavesTheViewAtFullSize) {
     job.ui.confirmDialog = false;
     job.Run();
     EXPECT_EQ(job.printers.opened, 0);
-    EXPECT_EQ(job.window.calls, std::vector<std::string>{"zoom100"});
+    EXPECT_EQ(job.window.calls, std::vector<std::string>{"SetZoom100@4"});
     EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
     EXPECT_EQ(job.window.model.CurrentPage, 4);
 }
@@ -175,12 +193,13 @@ TEST(PrintJob, PdfPrinterWritesWhereTheUserSaysAndNothingWhenCancelled) {
     JobRun job;
     job.ui.printer = "PDF";
     job.Run();
-    EXPECT_EQ(job.window.saveDialogs,
-              std::vector<std::string>{"Farklı Kaydet|PDF Dosyaları (*.pdf)"});
+    ASSERT_EQ(job.window.questions.size(), 1u);
+    EXPECT_EQ(job.window.questions[0].title, QString::fromUtf8("Farklı Kaydet"));
+    EXPECT_EQ(job.window.questions[0].filter, QString::fromUtf8("PDF Dosyaları (*.pdf)"));
     EXPECT_EQ(job.printers.opened, 0);
     EXPECT_EQ(job.window.CurrentPrinter(), "");
 
-    job.window.saveFileAnswer = "/raporlar/kasim.pdf";
+    job.window.answers = {"/raporlar/kasim.pdf"};
     job.Run();
     EXPECT_EQ(job.printers.opened, 1);
     EXPECT_EQ(job.printers.log.name, "PDF");
@@ -191,7 +210,7 @@ TEST(PrintJob, PdfPrinterWritesWhereTheUserSaysAndNothingWhenCancelled) {
 TEST(PrintJob, SystemPrinterAsksForNoFile) {
     JobRun job;
     job.Run();
-    EXPECT_TRUE(job.window.saveDialogs.empty());
+    EXPECT_TRUE(job.window.questions.empty());
     EXPECT_EQ(job.printers.log.pdfFile, "");
 }
 
@@ -227,8 +246,8 @@ TEST_P(FailingPrinter, IsReportedAndItsDocumentDropped) {
     EXPECT_EQ(job.window.model.CurrentPage, 2);
     // The hourglass is off again.
     const auto& calls = job.window.calls;
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "busy on"),
-              std::count(calls.begin(), calls.end(), "busy off"));
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "SetBusy(true)"),
+              std::count(calls.begin(), calls.end(), "SetBusy(false)"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FailingPrinter,

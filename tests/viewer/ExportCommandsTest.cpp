@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ExportFakeWindow.h"
+#include "MessageBoxCatcher.h"
 #include "OpenedFiles.h"
 #include "export/SheetReader.h"
 #include "viewer/ExportCommands.h"
@@ -25,7 +26,7 @@ const DelimitedCase DelimitedCases[] = {
      "Kod\tAd\tTutar\t\r\na\tb,c\t\t\r\n2\tAyşe\t1.234,56\t\r\n"},
 };
 
-const std::vector<std::string> Page1Drawn = {"UpdatePageGeometry", "RenderOnCanvas 1"};
+const std::vector<std::string> Page1Drawn = {"UpdatePageGeometry@1", "RenderOnCanvas@1"};
 
 TEST(ExportCommands, DelimitedExportsWriteTheChosenFileAndShowPage1) {
     for (const auto& c : DelimitedCases) {
@@ -78,7 +79,7 @@ TEST(ExportCommands, FailureShowsTheCriticalMessage) {
                                            "\nNo such file or directory");
         EXPECT_TRUE(files.opened.empty());
         if (command == DOS_01_01_01_Click)
-            EXPECT_EQ(window.calls, (std::vector<std::string>{"SetBusy on", "SetBusy off"}));
+            EXPECT_EQ(window.calls, (std::vector<std::string>{"SetBusy(true)", "SetBusy(false)"}));
         else
             EXPECT_EQ(window.calls, Page1Drawn) << "a failed export still ends on page 1";
     }
@@ -94,7 +95,7 @@ TEST(ExportCommands, SpreadsheetExportOpensTheWorkbookAndLeavesThePage) {
     ASSERT_EQ(window.questions.size(), 1u);
     EXPECT_EQ(window.questions[0].title, QString::fromUtf8("Farklı Kaydet"));
     EXPECT_EQ(window.questions[0].filter, QString::fromUtf8("Excel Çalışma Sayfası (*.xlsx)"));
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"SetBusy on", "SetBusy off"}));
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"SetBusy(true)", "SetBusy(false)"}));
     EXPECT_EQ(window.model.CurrentPage, 2);
     ASSERT_EQ(files.opened.size(), 1u);
     EXPECT_EQ(files.opened[0].first, out);

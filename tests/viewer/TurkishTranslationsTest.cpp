@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTranslator>
 
 #include "viewer/TurkishTranslations.h"

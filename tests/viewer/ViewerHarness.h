@@ -1,27 +1,14 @@
 #pragma once
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "FixedPrinterCatalog.h"
 #include "MemorySettingsBackend.h"
+#include "MessageBoxCatcher.h"
 #include "TestSupport.h"
-#include "platform/PrinterCatalog.h"
 #include "viewer/FrmTabul.h"
-
-// Printers named by the test; the default need not be the first.
-class FakePrinterCatalog : public PrinterCatalog {
-  public:
-    std::vector<std::string> names;
-    std::string defaultName;
-
-    std::vector<std::string> PrinterNames() const override { return names; }
-    std::string DefaultPrinterName() const override { return defaultName; }
-    int16_t DefaultOrientation() const override { return 1; }
-};
 
 // A report with a three-line header, four columns (the amounts totalled) and
 // the given number of data rows.
@@ -41,7 +28,7 @@ struct ViewerHarness {
     TempDir folder;
     ReportModel model;
     MemorySettingsBackend settings;
-    FakePrinterCatalog printers;
+    FixedPrinterCatalog printers;
     std::unique_ptr<FrmTabul> window;
 
     ViewerHarness() {
@@ -77,20 +64,3 @@ struct ViewerHarness {
         QApplication::processEvents();
     }
 };
-
-// Runs the action and answers the first message box it opens with its
-// default button; returns the box's text (empty when none opened).
-inline QString AnswerMessageBox(const std::function<void()>& action, QString* title = nullptr) {
-    QString text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            if (title) *title = box->windowTitle();
-            box->done(QMessageBox::Ok);
-        }
-    });
-    poll.start(10);
-    action();
-    return text;
-}

@@ -4,11 +4,11 @@
 
 #include "platform/PrinterCatalog.h"
 
-// A fixed list of printers and a default, as a test sets them.
-class TestPrinterCatalog : public PrinterCatalog {
+// The printers a test names, and a default that need not be the first.
+class FixedPrinterCatalog : public PrinterCatalog {
   public:
-    std::vector<std::string> names{"Muhasebe", "Depo Lazer", "PDF"};
-    std::string defaultName = "Depo Lazer";
+    std::vector<std::string> names{"PDF"};
+    std::string defaultName = "PDF";
 
     std::vector<std::string> PrinterNames() const override { return names; }
     std::string DefaultPrinterName() const override { return defaultName; }

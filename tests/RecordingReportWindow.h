@@ -1,29 +1,32 @@
 #pragma once
+#include <QString>
 #include <QWidget>
+#include <deque>
 #include <string>
 #include <vector>
 
+#include "FixedPrinterCatalog.h"
 #include "MemorySettingsBackend.h"
 #include "viewer/ReportWindow.h"
 
-class FakePrinters : public PrinterCatalog {
+// The main window as the other windows' commands see it. It records what they
+// ask of it, each drawing step with the page shown then ("RenderOnCanvas@2",
+// "SetBusy(true)"), and answers the file-save dialog from a list the test fills.
+class RecordingReportWindow : public ReportWindow {
   public:
-    std::vector<std::string> PrinterNames() const override { return {"PDF"}; }
-    std::string DefaultPrinterName() const override { return "PDF"; }
-    int16_t DefaultOrientation() const override { return 1; }
-};
+    struct Question {
+        QString title, filter, proposedName;
+    };
 
-// A main window that only records what the commands ask of it, with the page
-// shown at each drawing step.
-class FakeReportWindow : public ReportWindow {
-  public:
     QWidget widget;
     ReportModel model;
     PageView view;
-    FakePrinters printers;
+    FixedPrinterCatalog printers;
     MemorySettingsBackend settings;
     std::vector<std::string> calls;
     bool busy = false;
+    std::deque<QString> answers;  // none left: the user cancels
+    std::vector<Question> questions;
 
     QWidget* Widget() override { return &widget; }
     ReportModel& Model() override { return model; }
@@ -31,7 +34,10 @@ class FakeReportWindow : public ReportWindow {
     PrinterCatalog& Printers() override { return printers; }
     SettingsBackend& Settings() override { return settings; }
 
-    void SetZoom100() override { Record("SetZoom100"); }
+    void SetZoom100() override {
+        view.ZoomFactor = 1.0f;
+        Record("SetZoom100");
+    }
     void UpdatePageGeometry() override { Record("UpdatePageGeometry"); }
     void MeasureOnCanvas() override { Record("MeasureOnCanvas"); }
     void RenderOnCanvas() override { Record("RenderOnCanvas"); }
@@ -39,7 +45,15 @@ class FakeReportWindow : public ReportWindow {
         busy = on;
         calls.push_back(on ? "SetBusy(true)" : "SetBusy(false)");
     }
-    QString AskSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+
+    QString AskSaveFileName(const QString& title, const QString& filter,
+                            const QString& proposedName) override {
+        questions.push_back({title, filter, proposedName});
+        if (answers.empty()) return {};
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 
   private:
     void Record(const std::string& call) {
