@@ -26,7 +26,7 @@ void AppendField(std::string& block, const std::string& field, char separator,
 
 ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
                              DelimitedFormat format, const std::string& targetPath,
-                             FileOutput& output) {
+                             FileOutput& output, const ProgressCallback& progress) {
     const char separator = format == DelimitedFormat::TabText ? '\t' : ',';
     const bool commasToPoints = format == DelimitedFormat::Csv;
 
@@ -57,7 +57,12 @@ ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath
     };
     if (!store.Open(rowStorePath)) return readFailed();
     std::string record;
-    for (int64_t r = 1; r <= store.RecordCount(); ++r) {
+    const int64_t rows = store.RecordCount();
+    for (int64_t r = 1; r <= rows; ++r) {
+        if (!ContinueAfterRow(progress, r, rows)) {
+            output.Close();
+            return ExportResult::Cancelled(targetPath);
+        }
         if (!store.ReadNext(record)) return readFailed();
         SplitFields(model, record);
         for (int c = 1; c <= model.FieldCount; ++c)
@@ -76,7 +81,8 @@ ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath
 }
 
 ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
-                             DelimitedFormat format, const std::string& targetPath) {
+                             DelimitedFormat format, const std::string& targetPath,
+                             const ProgressCallback& progress) {
     StdioFileOutput output;
-    return ExportDelimited(model, rowStorePath, format, targetPath, output);
+    return ExportDelimited(model, rowStorePath, format, targetPath, output, progress);
 }

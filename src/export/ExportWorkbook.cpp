@@ -59,7 +59,8 @@ struct Workbook {
 }  // namespace
 
 ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
-                            const NumberLocale& locale, const std::string& targetPath) {
+                            const NumberLocale& locale, const std::string& targetPath,
+                            const ProgressCallback& progress) {
     ReplacementFile file;
     if (!file.Create(targetPath)) return ExportResult::Failure(targetPath, file.Error());
 
@@ -98,7 +99,9 @@ ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
                             " satır alır; raporda " + std::to_string(store.RecordCount()) +
                             " satır var.");
     std::string record;
-    for (int64_t r = 1; r <= store.RecordCount(); ++r) {
+    const int64_t rows = store.RecordCount();
+    for (int64_t r = 1; r <= rows; ++r) {
+        if (!ContinueAfterRow(progress, r, rows)) return ExportResult::Cancelled(targetPath);
         if (!store.ReadNext(record))
             return ExportResult::Failure(targetPath, store.Path() + ": " + store.LastError());
         SplitFields(model, record);

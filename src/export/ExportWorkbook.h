@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/NumberLocale.h"
+#include "core/ProgressCallback.h"
 #include "core/ReportModel.h"
 #include "export/ExportResult.h"
 
@@ -12,6 +13,8 @@
 // (other text leaves the cell empty), Text fields stay text with their leading
 // spaces, columns without a kind stay empty. Rows are streamed, so memory does
 // not grow with the report. Like the delimited export, the model is left
-// holding the last row, and the file appears only when complete.
+// holding the last row, and the file appears only when complete: not at all
+// when the progress callback stops the export.
 ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
-                            const NumberLocale& locale, const std::string& targetPath);
+                            const NumberLocale& locale, const std::string& targetPath,
+                            const ProgressCallback& progress = {});

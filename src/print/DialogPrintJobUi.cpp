@@ -23,8 +23,23 @@ bool DialogPrintJobUi::ConfirmOverflow() {
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool DialogPrintJobUi::ReportProgress(int32_t printed, int32_t total) {
+    if (printed >= total) {
+        progress_.reset();
+        return true;
+    }
+    const QString label =
+        QString::fromUtf8("Yazdırılıyor: sayfa %1 / %2").arg(printed + 1).arg(total);
+    if (!progress_) progress_ = std::make_unique<ProgressWindow>(window_, label);
+    progress_->SetLabel(label);
+    const bool goOn = progress_->Report(printed, total);
+    if (!goOn) progress_.reset();
+    return goOn;
+}
+
 void DialogPrintJobUi::ShowPrinterFailure(const std::string& printerName,
                                           const std::string& reason) {
+    progress_.reset();
     const QString text = QString::fromUtf8("Rapor yazdırılamadı: ") +
                          QString::fromStdString(printerName) + QLatin1Char('\n') +
                          QString::fromStdString(reason);

@@ -1,5 +1,8 @@
 #pragma once
+#include <memory>
+
 #include "print/PrintJobUi.h"
+#include "viewer/ProgressWindow.h"
 
 class QWidget;
 
@@ -13,7 +16,10 @@ class DialogPrintJobUi : public PrintJobUi {
                          const std::string& currentPrinter) override;
     bool ConfirmOverflow() override;
     void ShowPrinterFailure(const std::string& printerName, const std::string& reason) override;
+    // A progress bar with "İptal" from the first page to the last.
+    bool ReportProgress(int32_t printed, int32_t total) override;
 
   private:
     QWidget* window_;
+    std::unique_ptr<ProgressWindow> progress_;
 };

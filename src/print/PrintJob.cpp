@@ -22,23 +22,30 @@ std::string AskPdfFile(ReportWindow& window) {
         .toStdString();
 }
 
-void PrintPages(ReportWindow& window, Printer& printer, const PageRenderer& renderPage) {
+// False when the user stopped the job before its end.
+bool PrintPages(ReportWindow& window, PrintJobUi& ui, Printer& printer,
+                const PageRenderer& renderPage) {
     ReportModel& model = window.Model();
-    const PageSelection selection =
-        SelectPages(model.PrintFromPage, model.PrintToPage, model.PageCount);
-    for (int32_t page : selection.Pages()) {
+    const std::vector<int32_t> pages =
+        SelectPages(model.PrintFromPage, model.PrintToPage, model.PageCount).Pages();
+    const auto total = static_cast<int32_t>(pages.size());
+    for (int32_t printed = 0; printed < total; ++printed) {
+        if (!ui.ReportProgress(printed, total)) return false;
+        const int32_t page = pages[printed];
         model.CurrentPage = page;
         window.UpdatePageGeometry();
         window.SetBusy(true);
         renderPage(printer.Target());
         window.SetBusy(false);
-        if (printer.Failed()) return;
+        if (printer.Failed()) return true;
         // Also after the last selected page when it is not the report's last:
         // the printer adds no empty sheet for a new page that ends the document.
         if (page != model.PageCount) printer.NewPage();
-        if (printer.Failed()) return;
+        if (printer.Failed()) return true;
     }
+    ui.ReportProgress(total, total);
     printer.EndDoc();
+    return true;
 }
 
 }  // namespace
@@ -67,9 +74,12 @@ void RunPrintJob(ReportWindow& window, PrintJobUi& ui, PrinterFactory& printers,
     printer->SetOrientation(model.PageOrient);
     printer->SetPaperSize(model.PageSizeX, model.PageSizeY);
 
-    if (!printer->Failed()) PrintPages(window, *printer, renderPage);
+    const bool finished = printer->Failed() || PrintPages(window, ui, *printer, renderPage);
     model.CurrentPage = shownPage;
-    if (printer->Failed()) {
+    if (!finished) {
+        // Stopped by the user: the pages so far are dropped, nothing to report.
+        printer->Abort();
+    } else if (printer->Failed()) {
         printer->Abort();
         ui.ShowPrinterFailure(model.SelectedPrinter, printer->ErrorText());
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "core/ReportModel.h"
@@ -17,4 +18,12 @@ class PrintJobUi {
     // Columns run past the paper's right edge: print anyway?
     virtual bool ConfirmOverflow() = 0;
     virtual void ShowPrinterFailure(const std::string& printerName, const std::string& reason) = 0;
+    // Before each page: how many of the selected pages have gone to the
+    // printer; false when the user stops the job. One that shows no progress
+    // never stops it.
+    virtual bool ReportProgress(int32_t printed, int32_t total) {
+        (void)printed;
+        (void)total;
+        return true;
+    }
 };

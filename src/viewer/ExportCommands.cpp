@@ -2,11 +2,13 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
+#include "viewer/ProgressWindow.h"
 #include "viewer/ReportWindow.h"
 
 namespace {
@@ -19,9 +21,15 @@ std::string LocalPath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
 
+// A stopped export was the user's wish: nothing to say about it.
 void ShowSaveFailure(QWidget* parent, const ExportResult& result) {
+    if (result.ok || result.cancelled) return;
     QMessageBox::critical(parent, QString::fromUtf8("Vornak Yazılım"),
                           QString::fromLocal8Bit(result.Message()));
+}
+
+QString SavingLabel(const QString& fileName) {
+    return QString::fromUtf8("Kaydediliyor: ") + QFileInfo(fileName).fileName();
 }
 
 void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QString& filter) {
@@ -30,8 +38,9 @@ void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QSt
     ExportResult result;
     if (!chosen.isEmpty()) {
         fileName = chosen;
-        result =
-            ExportDelimited(window.Model(), window.View().rowStorePath, format, LocalPath(chosen));
+        ProgressWindow progress(window.Widget(), SavingLabel(chosen));
+        result = ExportDelimited(window.Model(), window.View().rowStorePath, format,
+                                 LocalPath(chosen), progress.Callback());
     }
     // Every delimited export ends on page 1, a cancelled or failed one too;
     // the export has split rows into the model, and drawing the page puts
@@ -39,7 +48,7 @@ void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QSt
     window.Model().CurrentPage = 1;
     window.UpdatePageGeometry();
     window.RenderOnCanvas();
-    if (!result.ok) ShowSaveFailure(window.Widget(), result);
+    ShowSaveFailure(window.Widget(), result);
 }
 
 }  // namespace
@@ -52,13 +61,17 @@ void DOS_01_01_01_Click(ReportWindow& window) {
     if (chosen.isEmpty()) return;
     fileName = chosen;
     window.SetBusy(true);
-    const ExportResult result = ExportWorkbook(window.Model(), window.View().rowStorePath,
-                                               window.View().locale, LocalPath(chosen));
+    ExportResult result;
+    {
+        ProgressWindow progress(window.Widget(), SavingLabel(chosen));
+        result = ExportWorkbook(window.Model(), window.View().rowStorePath, window.View().locale,
+                                LocalPath(chosen), progress.Callback());
+    }
     // The saved workbook is shown in the desktop's spreadsheet program; without
     // one nothing happens.
     if (result.ok) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
     window.SetBusy(false);
-    if (!result.ok) ShowSaveFailure(window.Widget(), result);
+    ShowSaveFailure(window.Widget(), result);
 }
 
 void DOS_01_01_02_Click(ReportWindow& window) {
