@@ -1,5 +1,6 @@
 #include "input/LoadReport.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -131,7 +132,7 @@ void DeriveFinalWidths(ReportModel& model) {
 }  // namespace
 
 LoadResult LoadReport(ReportModel& model, const std::string& reportPath,
-                      const std::string& rowStorePath) {
+                      const std::string& rowStorePath, const ProgressCallback& progress) {
     ResetDescription(model);
 
     // The report is opened before the row store is created, so a report that
@@ -157,8 +158,19 @@ LoadResult LoadReport(ReportModel& model, const std::string& reportPath,
         if (storeOk) storeOk = ApplyLine(model, DecodeReportLine(raw), headerCounter, store);
         raw.clear();
     };
+    int64_t fileSize = 0;
+    if (progress && std::fseek(report.get(), 0, SEEK_END) == 0) {
+        fileSize = std::ftell(report.get());
+        std::rewind(report.get());
+    }
+    int64_t bytesRead = 0;
     size_t got = 0;
     while (storeOk && (got = std::fread(buffer.data(), 1, buffer.size(), report.get())) > 0) {
+        bytesRead += static_cast<int64_t>(got);
+        if (progress && !progress(bytesRead, std::max(fileSize, bytesRead))) {
+            store.Close();
+            return {LoadResult::Failure::Cancelled, reportPath, "İptal edildi."};
+        }
         for (size_t i = 0; i < got; ++i) {
             const char c = buffer[i];
             if (afterCr) {

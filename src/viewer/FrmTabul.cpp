@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -26,6 +27,7 @@
 #include "viewer/ExportCommands.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ProgressWindow.h"
 #include "viewer/Twips.h"
 
 namespace {
@@ -164,7 +166,18 @@ bool FrmTabul::Form_Load() {
     view_.rowStorePath = RowStorePath(model_, [this](const std::string& message) {
         ShowCritical(QString::fromStdString(message));
     });
-    const LoadResult loaded = LoadReport(model_, model_.CommandLine, view_.rowStorePath);
+    // A large report takes a while before the window can show: a progress bar
+    // stands in for it, and its button ends the program instead.
+    LoadResult loaded;
+    {
+        const QString name = QFileInfo(QString::fromStdString(model_.CommandLine)).fileName();
+        ProgressWindow progress(nullptr, QString::fromUtf8("Rapor okunuyor: ") + name);
+        loaded = LoadReport(model_, model_.CommandLine, view_.rowStorePath, progress.Callback());
+    }
+    if (loaded.failure == LoadResult::Failure::Cancelled) {
+        exitStatus_ = 1;
+        return false;
+    }
     if (!loaded.Ok()) {
         const QString what = loaded.failure == LoadResult::Failure::ReportUnreadable
                                  ? QString::fromUtf8("Rapor dosyası açılamadı:")
