@@ -1,125 +1,96 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "MemorySettingsBackend.h"
 #include "core/SettingsStore.h"
 
 namespace {
 
-// Stores all twelve texts as a user's earlier run would have.
-MemorySettingsBackend StoredSettings(std::map<std::string, std::string> overrides = {}) {
-    MemorySettingsBackend backend;
-    ReportModel defaults;
-    LoadSettings(defaults, backend, 1);
-    for (const auto& [name, text] : overrides) backend.SetValue(SettingsKeyPath, name, text);
-    return backend;
+// "Name=text" for every value the backend received, in the order written.
+std::string Written(MemorySettingsBackend& backend) {
+    std::string text;
+    for (const auto& name : backend.writeOrder)
+        text += name + "=" + *backend.QueryValue(SettingsKeyPath, name) + " ";
+    return text;
 }
 
 TEST(LoadSettings, FirstRunStoresTheDefaultsInOrder) {
     MemorySettingsBackend backend;
     ReportModel model;
     LoadSettings(model, backend, 2);
-    const std::vector<std::string> order(SettingNames.begin(), SettingNames.end());
-    EXPECT_EQ(backend.writeOrder, order);
-    const std::map<std::string, std::string> expected = {
-        {"PageSizeX", "11906"}, {"PageSizeY", "16838"},
-        {"PageOrient", "2"},    {"SpaceX1", "15"},
-        {"SpaceX2", "15"},      {"SpaceY1", "15"},
-        {"SpaceY2", "15"},      {"FontName", "Times New Roman"},
-        {"FontSize", "10"},     {"pTotals", "True"},
-        {"aTotals", "True"},    {"pNumbers", "True"}};
-    for (const auto& [name, text] : expected)
-        EXPECT_EQ(backend.QueryValue(SettingsKeyPath, name), text) << name;
+    EXPECT_EQ(Written(backend),
+              "PageSizeX=11906 PageSizeY=16838 PageOrient=2 SpaceX1=15 SpaceX2=15 SpaceY1=15 "
+              "SpaceY2=15 FontName=Times New Roman FontSize=10 pTotals=True aTotals=True "
+              "pNumbers=True ");
     // Landscape by the default printer: the model's page is turned, the stored texts are not.
     EXPECT_EQ(model.PageSizeX, 16838);
     EXPECT_EQ(model.PageSizeY, 11906);
 }
 
-TEST(LoadSettings, ReadsStoredTexts) {
+TEST(LoadSettings, ConvertsStoredTexts) {
     const struct {
+        const char* stored;  // "Name=text;...", a name alone: the value is missing
         const char* name;
-        const char* text;
-        std::function<int64_t(const ReportModel&)> get;
-        int64_t expected;
+        const char* loaded;
     } cases[] = {
-        {"SpaceX1", "12.5", [](const ReportModel& m) { return m.SpaceX1; }, 12},
-        {"SpaceX1", "13.5", [](const ReportModel& m) { return m.SpaceX1; }, 14},
-        {"SpaceY2", "abc", [](const ReportModel& m) { return m.SpaceY2; }, 0},
-        {"FontSize", "11.5", [](const ReportModel& m) { return m.FontSize; }, 12},
-        {"FontSize", "99999", [](const ReportModel& m) { return m.FontSize; }, 32767},
-        {"pTotals", "true", [](const ReportModel& m) { return m.pTotals; }, 0},
-        {"pTotals", "True", [](const ReportModel& m) { return m.pTotals; }, 1},
-        {"aTotals", "True  ", [](const ReportModel& m) { return m.aTotals; }, 1},
-        {"pNumbers", "", [](const ReportModel& m) { return m.pNumbers; }, 0},
+        {"SpaceX1=12.5", "SpaceX1", "12"},
+        {"SpaceX1=13.5", "SpaceX1", "14"},
+        {"SpaceY2=abc", "SpaceY2", "0"},
+        {"FontSize=11.5", "FontSize", "12"},
+        {"FontSize=99999", "FontSize", "32767"},
+        {"FontSize", "FontSize", "0"},
+        {"FontName", "FontName", ""},
+        {"FontName=Arial \t\r\n", "FontName", "Arial"},
+        {"pTotals=true", "pTotals", "False"},
+        {"aTotals=True  ", "aTotals", "True"},
+        {"pNumbers=", "pNumbers", "False"},
+        // The page size is turned to match the stored orientation; 0 counts as landscape.
+        {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
+        {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
+        {"PageOrient=1;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "11906"},
+        {"PageOrient=0;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
+        {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"},
     };
     for (const auto& c : cases) {
-        MemorySettingsBackend backend = StoredSettings({{c.name, c.text}});
+        MemorySettingsBackend backend;
         ReportModel model;
+        LoadSettings(model, backend, 1);  // an earlier run stored all twelve
+        std::istringstream stored(c.stored);
+        for (std::string item; std::getline(stored, item, ';');) {
+            const size_t equals = item.find('=');
+            if (equals == std::string::npos)
+                backend.values.erase(SettingsKeyPath + "|" + item);
+            else
+                backend.SetValue(SettingsKeyPath, item.substr(0, equals), item.substr(equals + 1));
+        }
         LoadSettings(model, backend, 1);
-        EXPECT_EQ(c.get(model), c.expected) << c.name << "=" << c.text;
+        const auto at = std::find(SettingNames.begin(), SettingNames.end(), c.name);
+        EXPECT_EQ(SettingTexts(model)[at - SettingNames.begin()], c.loaded) << c.stored;
     }
 }
 
-TEST(LoadSettings, MissingValueReadsEmptyNotDefault) {
-    MemorySettingsBackend backend = StoredSettings();
-    backend.values.erase(SettingsKeyPath + "|FontSize");
-    backend.values.erase(SettingsKeyPath + "|FontName");
-    ReportModel model;
-    LoadSettings(model, backend, 1);
-    EXPECT_EQ(model.FontSize, 0);
-    EXPECT_EQ(model.FontName, "");
-}
-
-TEST(LoadSettings, PageSizeFollowsTheOrientation) {
-    const struct {
-        const char* orient;
-        const char* x;
-        const char* y;
-        int32_t wantX, wantY;
-    } cases[] = {
-        {"2", "11906", "16838", 16838, 11906}, {"1", "16838", "11906", 11906, 16838},
-        {"1", "11906", "16838", 11906, 16838}, {"0", "11906", "16838", 16838, 11906},
-        {"2", "15000", "15000", 15000, 15000},
-    };
-    for (const auto& c : cases) {
-        MemorySettingsBackend backend =
-            StoredSettings({{"PageOrient", c.orient}, {"PageSizeX", c.x}, {"PageSizeY", c.y}});
-        ReportModel model;
-        LoadSettings(model, backend, 1);
-        EXPECT_EQ(model.PageSizeX, c.wantX) << c.orient;
-        EXPECT_EQ(model.PageSizeY, c.wantY) << c.orient;
-    }
-}
-
-TEST(ReadRegistryString, DropsTrailingControlCharactersAndSpaces) {
-    MemorySettingsBackend backend = StoredSettings({{"FontName", "Arial \t\r\n"}});
-    EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "FontName"), "Arial");
-    EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "Missing"), "");
-    EXPECT_EQ(ReadRegistryString(backend, "SOFTWARE\\Elsewhere", "FontName"), "");
+TEST(ReadRegistryString, ReadsAtMost254CharactersOfAnExistingKey) {
+    MemorySettingsBackend backend;
     backend.SetValue(SettingsKeyPath, "FontName", std::string(300, 'x'));
     EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "FontName").size(), 254u);
+    EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "Missing"), "");
+    EXPECT_EQ(ReadRegistryString(backend, "SOFTWARE\\Elsewhere", "FontName"), "");
 }
 
 TEST(SaveSettings, WritesTheModelAsItStands) {
     MemorySettingsBackend backend;
     ReportModel model;
-    model.PageSizeX = 20000;  // wider than high yet portrait: not normalised on save
+    ApplyDefaultSettings(model, 1);
+    model.PageSizeX = 20000;  // wider than high yet portrait: not turned on save
     model.PageSizeY = 10000;
-    model.PageOrient = 1;
     model.SpaceX1 = -3;
     model.FontName = "Arial";
-    model.FontSize = 12;
     model.pTotals = false;
-    model.aTotals = true;
     SaveSettings(model, backend);
-    EXPECT_EQ(backend.writeOrder.size(), 12u);
-    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, "PageSizeX"), "20000");
-    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, "SpaceX1"), "-3");
-    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, "pTotals"), "False");
-    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, "aTotals"), "True");
-    ReportModel reloaded;
-    LoadSettings(reloaded, backend, 2);
-    EXPECT_EQ(reloaded.FontName, "Arial");
-    EXPECT_EQ(reloaded.PageSizeX, 10000);  // normalised on the way in
+    EXPECT_EQ(Written(backend),
+              "PageSizeX=20000 PageSizeY=10000 PageOrient=1 SpaceX1=-3 SpaceX2=15 SpaceY1=15 "
+              "SpaceY2=15 FontName=Arial FontSize=10 pTotals=False aTotals=True pNumbers=True ");
 }
 
 }  // namespace

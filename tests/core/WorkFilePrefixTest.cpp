@@ -8,45 +8,33 @@
 
 namespace {
 
-// Points TMPDIR somewhere for the life of one test.
-class ScopedTmpDir {
-  public:
-    explicit ScopedTmpDir(const std::string& value) {
-        if (const char* old = std::getenv("TMPDIR")) old_ = old;
-        setenv("TMPDIR", value.c_str(), 1);
-    }
-    ~ScopedTmpDir() {
-        if (old_.empty())
-            unsetenv("TMPDIR");
-        else
-            setenv("TMPDIR", old_.c_str(), 1);
-    }
-
-  private:
-    std::string old_;
+// Points TMPDIR somewhere for the life of one test; the test folders need it back.
+struct ScopedTmpDir {
+    const char* old = std::getenv("TMPDIR");
+    std::string saved = old ? old : "";
+    explicit ScopedTmpDir(const std::string& value) { setenv("TMPDIR", value.c_str(), 1); }
+    ~ScopedTmpDir() { old ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR"); }
 };
 
 TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessId) {
     TempDir dir;
     ScopedTmpDir tmp(dir.Path().string());
     ReportModel model;
-    const std::string id = std::to_string(getpid());
-    EXPECT_EQ(WorkFilePrefix(model), dir.Path().string() + "/" + id);
+    const std::string prefix = dir.Path().string() + "/" + std::to_string(getpid());
+    EXPECT_EQ(WorkFilePrefix(model), prefix);
     EXPECT_EQ(model.AppThreadId, getpid());
-    EXPECT_EQ(RowStorePath(model), dir.Path().string() + "/" + id + "BUFFILE.DAT");
+    EXPECT_EQ(RowStorePath(model), prefix + "BUFFILE.DAT");
 }
 
-TEST(WorkFilePrefix, MissingTemporaryFolderReportsAndFallsBack) {
+TEST(WorkFilePrefix, MissingTemporaryFolderIsReportedOnEveryCall) {
     ScopedTmpDir tmp("/nonexistent/tabulon/tmp");
     ReportModel model;
     std::vector<std::string> messages;
-    const std::string prefix =
-        WorkFilePrefix(model, [&](const std::string& m) { messages.push_back(m); });
-    EXPECT_EQ(prefix, "./" + std::to_string(getpid()));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Sistem Hatası.\nWindows temporary directory bulunamadı");
-    WorkFilePrefix(model, [&](const std::string& m) { messages.push_back(m); });
-    EXPECT_EQ(messages.size(), 2u);  // every call asks again
+    auto report = [&](const std::string& m) { messages.push_back(m); };
+    EXPECT_EQ(WorkFilePrefix(model, report), "./" + std::to_string(getpid()));
+    WorkFilePrefix(model, report);
+    const std::string message = "Sistem Hatası.\nWindows temporary directory bulunamadı";
+    EXPECT_EQ(messages, std::vector<std::string>(2, message));
 }
 
 }  // namespace
