@@ -7,72 +7,60 @@
 
 namespace {
 
-// A row store of `rows` rows whose column 1 holds the row number and column 2 "x".
+// A row store of `rows` rows made by `row(i)`.
 struct Store {
     TempDir dir;
     std::string path = dir.File("BUFFILE.DAT");
-    explicit Store(int rows, std::string (*row)(int) = nullptr) {
+    Store(int rows, const std::function<std::string(int)>& row) {
         RowStore store;
         store.Create(path);
-        for (int i = 1; i <= rows; ++i)
-            store.Append(row ? row(i) : std::to_string(i) + "\tx\t" + std::to_string(i) + ",5\t");
+        for (int i = 1; i <= rows; ++i) store.Append(row(i));
         store.Close();
     }
 };
 
-TEST(ComputePageTotals, CountsPages) {
+TEST(ComputePageTotals, CountsPagesAndTotalsEachPageFromZero) {
     const struct {
-        int rows, perPage, pages;
-    } cases[] = {{0, 10, 1}, {25, 10, 3}, {20, 10, 2}, {1, 10, 1},
-                 {7, 0, 8},  {7, -3, 8},  {0, 0, 1}};
+        int rows, perPage;
+        std::vector<int64_t> totals;  // column 1 of each page, whose rows hold their number
+    } cases[] = {
+        {25, 10, {55, 155, 115}},
+        {20, 10, {55, 155}},
+        {25, 5, {15, 40, 65, 90, 115}},  // a second pass over the same model
+        {1, 10, {1}},
+        {0, 10, {0}},
+        {0, 0, {0}},
+        // No row fits: page 1 stays empty and every row gets a page of its own.
+        {7, 0, {0, 1, 2, 3, 4, 5, 6, 7}},
+        {7, -3, {0, 1, 2, 3, 4, 5, 6, 7}},
+    };
+    ReportModel m;
+    m.ColumnTotalFlags[1] = true;
     for (const auto& c : cases) {
-        Store s(c.rows);
-        ReportModel m;
+        Store s(c.rows, [](int i) { return std::to_string(i) + "\t"; });
         ComputePageTotals(m, c.perPage, s.path, NumberLocale::Turkish());
-        EXPECT_EQ(m.PageCount, c.pages) << c.rows << " rows at " << c.perPage;
+        std::vector<int64_t> totals;
+        for (int p = 1; p <= m.PageCount; ++p)
+            totals.push_back(m.PageTotals.Get(p, 1).scaled / 10000);
+        EXPECT_EQ(totals, c.totals) << c.rows << " rows at " << c.perPage;
     }
 }
 
-TEST(ComputePageTotals, SumsFlaggedColumnsPerPage) {
-    Store s(25);
-    ReportModel m;
-    m.ColumnTotalFlags[1] = true;
-    m.ColumnTotalFlags[2] = true;  // text: adds nothing
-    m.ColumnTotalFlags[3] = true;
-    ComputePageTotals(m, 10, s.path, NumberLocale::Turkish());
-    EXPECT_EQ(m.PageTotals.Get(1, 1).scaled, 55 * 10000);
-    EXPECT_EQ(m.PageTotals.Get(3, 1).scaled, (21 + 22 + 23 + 24 + 25) * 10000);
-    EXPECT_EQ(m.PageTotals.Get(2, 2).scaled, 0);
-    EXPECT_EQ(m.PageTotals.Get(3, 3).scaled, (115 + 5 * 5 / 10.0) * 10000);
-
-    // A second pass at half the rows per page starts again from zero.
-    ComputePageTotals(m, 5, s.path, NumberLocale::Turkish());
-    EXPECT_EQ(m.PageCount, 5);
-    EXPECT_EQ(m.PageTotals.Get(1, 1).scaled, 15 * 10000);
-    EXPECT_EQ(m.PageTotals.Get(5, 1).scaled, 115 * 10000);
-}
-
-TEST(ComputePageTotals, NeverTotalsPastColumn30) {
+TEST(ComputePageTotals, SumsFlaggedColumnsUpTo30InTheLocale) {
     Store s(3, [](int) {
-        std::string row;
-        for (int c = 1; c <= 31; ++c) row += "2\t";
+        std::string row = "1,25\tx\t";
+        for (int c = 3; c <= 31; ++c) row += "2\t";
         return row;
     });
     ReportModel m;
-    m.ColumnTotalFlags[30] = m.ColumnTotalFlags[31] = true;
+    m.ColumnTotalFlags[1] = m.ColumnTotalFlags[2] = m.ColumnTotalFlags[30] = true;
+    m.ColumnTotalFlags[31] = true;  // past the totals table: never added
     ComputePageTotals(m, 10, s.path, NumberLocale::Turkish());
+    EXPECT_EQ(m.PageTotals.Get(1, 1).scaled, 37500);
+    EXPECT_EQ(m.PageTotals.Get(1, 2).scaled, 0);  // text adds nothing
+    EXPECT_EQ(m.PageTotals.Get(1, 3).scaled, 0);  // not flagged
     EXPECT_EQ(m.PageTotals.Get(1, 30).scaled, 60000);
     EXPECT_EQ(m.PageTotals.Get(1, 31).scaled, 0);
-}
-
-TEST(ComputePageTotals, RowsPerPageZeroLeavesPageOneEmpty) {
-    Store s(3);
-    ReportModel m;
-    m.ColumnTotalFlags[1] = true;
-    ComputePageTotals(m, 0, s.path, NumberLocale::Turkish());
-    EXPECT_EQ(m.PageTotals.Get(1, 1).scaled, 0);
-    EXPECT_EQ(m.PageTotals.Get(2, 1).scaled, 10000);
-    EXPECT_EQ(m.PageTotals.Get(4, 1).scaled, 30000);
 }
 
 TEST(SafeCurrency, NeverFails) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "TestSupport.h"
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
@@ -11,79 +13,74 @@ struct Loaded {
     TempDir dir;
     ReportModel model;
     LoadResult result;
-    std::string storePath;
+    std::string storePath = dir.File("BUFFILE.DAT");
 
     explicit Loaded(const std::string& bytes, ReportModel start = {}) : model(std::move(start)) {
         WriteBytes(dir.File("report.txt"), bytes);
-        storePath = dir.File("BUFFILE.DAT");
         result = LoadReport(model, dir.File("report.txt"), storePath);
     }
     std::vector<std::string> Records() {
         RowStore store;
         store.Open(storePath);
         std::vector<std::string> records;
-        std::string text;
-        while (store.ReadNext(text)) records.push_back(text);
+        for (std::string text; store.ReadNext(text);) records.push_back(text);
         return records;
     }
 };
+
+// Columns 1..n of a model table as "a|b|c|", numbers and flags as digits.
+template <typename T, size_t N>
+std::string Columns(const std::array<T, N>& table, int n) {
+    std::ostringstream out;
+    for (int c = 1; c <= n; ++c) {
+        if constexpr (std::is_arithmetic_v<T>)
+            out << +table[c] << '|';
+        else
+            out << table[c] << '|';
+    }
+    return out.str();
+}
 
 TEST(LoadReport, WorkedExample) {
     Loaded r(ReportText({"1MONTHLY SALES", "2Code\tName\tAmount\t", "36\t20\t12\t", "4\t\t++\t",
                          "5Z\tT\tC\t", "942\tAli\t1.234,50\t"}));
     ASSERT_TRUE(r.result.Ok());
     const ReportModel& m = r.model;
-    EXPECT_EQ(m.HeaderLines[1], "MONTHLY SALES");
     EXPECT_EQ(m.HeaderCount, 1);
-    EXPECT_EQ(m.ColumnTitles[1], "Code");
-    EXPECT_EQ(m.ColumnTitles[3], "Amount");
-    EXPECT_FALSE(m.ColumnTotalFlags[1]);
-    EXPECT_FALSE(m.ColumnTotalFlags[2]);
-    EXPECT_TRUE(m.ColumnTotalFlags[3]);
-    EXPECT_EQ(m.ColumnFormats[1], "000000");
-    EXPECT_EQ(m.ColumnKinds[1], KindNumber);
-    EXPECT_EQ(m.ColumnFormats[2], "@");
-    EXPECT_EQ(m.ColumnKinds[2], KindText);
-    EXPECT_EQ(m.ColumnFormats[3], "#,##0.00;(#,##0.00)");
-    EXPECT_EQ(m.ColumnKinds[3], KindAmount);
-    EXPECT_EQ(m.MeasuredWidths[1], 4);
-    EXPECT_EQ(m.MeasuredWidths[3], 8);
-    EXPECT_EQ(m.ColumnWidths[1], 4);
-    EXPECT_EQ(m.ColumnWidths[2], 4);
-    EXPECT_EQ(m.ColumnWidths[3], 11);
+    EXPECT_EQ(m.HeaderLines[1], "MONTHLY SALES");
+    EXPECT_EQ(Columns(m.ColumnTitles, 3), "Code|Name|Amount|");
+    EXPECT_EQ(Columns(m.ColumnTotalFlags, 3), "0|0|1|");
+    EXPECT_EQ(Columns(m.ColumnFormats, 3), "000000|@|#,##0.00;(#,##0.00)|");
+    EXPECT_EQ(Columns(m.ColumnKinds, 3), "7|10|5|");
+    EXPECT_EQ(Columns(m.MeasuredWidths, 3), "4|4|8|");
+    EXPECT_EQ(Columns(m.ColumnWidths, 3), "4|4|11|");
     EXPECT_EQ(m.RowCount, 1);
-    const auto records = r.Records();
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0], "42\tAli\t1.234,50\t" + std::string(510 - 16, ' '));
+    EXPECT_EQ(r.Records(), std::vector{"42\tAli\t1.234,50\t" + std::string(510 - 16, ' ')});
 }
 
 TEST(LoadReport, RecordTypeIsTheFirstCharacterOnly) {
-    Loaded r(ReportText(
-        {"12nd header", "1", "0ignored\t", "6x\t", "7x\t", "8x\t", "Ax\t", " 9x\t", "", "1third"}));
+    Loaded r(ReportText({"12nd header", "1", "0zero\t", "6six\t", "7seven\t", "8eight\t", "Aabc\t",
+                         " 9nine\t", "", "1third", "2A\tB\tC\t", "2X\t"}));
     EXPECT_EQ(r.model.HeaderCount, 3);
     EXPECT_EQ(r.model.HeaderLines[1], "2nd header");
     EXPECT_EQ(r.model.HeaderLines[2], "");
     EXPECT_EQ(r.model.HeaderLines[3], "third");
     EXPECT_EQ(r.model.RowCount, 0);
-    for (int c = 1; c <= 50; ++c) EXPECT_EQ(r.model.ColumnWidths[c], 0);
+    // Only the titles were split into fields; a second title record replaces them whole.
+    EXPECT_EQ(Columns(r.model.ColumnWidths, 4), "1|1|1|0|");
+    EXPECT_EQ(Columns(r.model.ColumnTitles, 3), "X|||");
 }
 
-TEST(LoadReport, LineEnds) {
+TEST(LoadReport, LineEndsAndHeaderCount) {
     // CR alone ends a line; LF alone stays inside it; CR LF counts once. The
-    // last line starts with its LF, so it is not a header record.
-    Loaded r("1one\r1two\n\r\n1three\r\n\n1four");
-    EXPECT_EQ(r.model.HeaderCount, 3);
+    // line after "three" starts with its LF, so it is not a header record.
+    std::string text = "1one\r1two\n\r\n1three\r\n\n1four";
+    for (int i = 4; i <= 12; ++i) text += "\r1H" + std::to_string(i);
+    Loaded r(text);
+    EXPECT_EQ(r.model.HeaderCount, 12);  // all counted, ten kept
     EXPECT_EQ(r.model.HeaderLines[1], "one");
     EXPECT_EQ(r.model.HeaderLines[2], "two\n");
     EXPECT_EQ(r.model.HeaderLines[3], "three");
-    EXPECT_EQ(r.model.HeaderLines[4], "");
-}
-
-TEST(LoadReport, TwelveHeadersKeepTenAndCountTwelve) {
-    std::string text;
-    for (int i = 1; i <= 12; ++i) text += "1H" + std::to_string(i) + "\r\n";
-    Loaded r(text);
-    EXPECT_EQ(r.model.HeaderCount, 12);
     EXPECT_EQ(r.model.HeaderLines[10], "H10");
 }
 
@@ -102,16 +99,13 @@ TEST(LoadReport, FinalWidths) {
     }
 }
 
-TEST(LoadReport, FormatLetters) {
-    Loaded r(ReportText({"5Z\tN\tF\t1\t2\t3\tC\tT\tc\tt\t\tX\t", "36\t", "5Z\t"}));
-    const char* formats[] = {
-        "",  "000000", "#,##0", "#,##0", "#,##0.0", "#,##0.00", "#,##0.000", "#,##0.00;(#,##0.00)",
-        "@", "",       "",      "",      ""};
-    const uint8_t kinds[] = {0, 7, 7, 7, 7, 7, 7, 5, 10, 0, 0, 0, 0};
-    for (int c = 1; c <= 12; ++c) {
-        EXPECT_EQ(r.model.ColumnFormats[c], formats[c]) << c;
-        EXPECT_EQ(r.model.ColumnKinds[c], kinds[c]) << c;
-    }
+TEST(LoadReport, FormatLettersAndTotalMarkers) {
+    Loaded r(ReportText({"5Z\tN\tF\t1\t2\t3\tC\tT\tc\tt\t\tX\t", "36\t", "5Z\t",
+                         "4++\t  ++ \t+\t+-\t++x\t\t", "4\t\t\t\t\t++\t"}));
+    EXPECT_EQ(Columns(r.model.ColumnFormats, 12),
+              "000000|#,##0|#,##0|#,##0.0|#,##0.00|#,##0.000|#,##0.00;(#,##0.00)|@|||||");
+    EXPECT_EQ(Columns(r.model.ColumnKinds, 12), "7|7|7|7|7|7|5|10|0|0|0|0|");
+    EXPECT_EQ(Columns(r.model.ColumnTotalFlags, 6), "1|1|0|0|1|1|");
 }
 
 TEST(LoadReport, ZeroPatternTakesTheWidthInForce) {
@@ -125,50 +119,26 @@ TEST(LoadReport, ZeroPatternTakesTheWidthInForce) {
     }
 }
 
-TEST(LoadReport, TotalMarkers) {
-    Loaded r(ReportText({"4++\t  ++ \t+\t+-\t++x\t\t", "4\t\t\t\t\t++\t"}));
-    const bool expected[] = {false, true, true, false, false, true, true};
-    for (int c = 1; c <= 6; ++c) EXPECT_EQ(r.model.ColumnTotalFlags[c], expected[c]) << c;
-}
-
-TEST(LoadReport, TitlesAreReplacedWholeByASecondTitleRecord) {
-    Loaded r(ReportText({"2A\tB\tC\t", "2X\t"}));
-    EXPECT_EQ(r.model.ColumnTitles[1], "X");
-    EXPECT_EQ(r.model.ColumnTitles[2], "");
-    EXPECT_EQ(r.model.ColumnTitles[3], "");
-}
-
 TEST(LoadReport, DataRows) {
-    const std::string longRow = "9" + std::string(600, 'y') + "\t";
-    Loaded r(ReportText({"9a\tb\tlast", "9text only", longRow}));
-    EXPECT_EQ(r.model.RowCount, 3);
+    // A row in Windows-1254 becomes UTF-8; widths count characters, raised
+    // from the whole line; the record keeps 510 bytes.
+    Loaded r(ReportText({"9a\tb\tlast", "9text only", "9" + std::string(600, 'y') + "\t",
+                         "2\xDEirket\t", "9\xC7orum\t"}));
+    EXPECT_EQ(r.model.RowCount, 4);
     const auto records = r.Records();
-    ASSERT_EQ(records.size(), 3u);
+    ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].substr(0, 9), "a\tb\tlast ");
     EXPECT_EQ(records[2], std::string(510, 'y'));
-    EXPECT_EQ(r.model.MeasuredWidths[1], 600);  // raised from the whole line
+    EXPECT_EQ(records[3].substr(0, 8), "Çorum\t ");
+    EXPECT_EQ(r.model.ColumnTitles[1], "Şirket");
+    EXPECT_EQ(r.model.MeasuredWidths[1], 600);
     EXPECT_EQ(r.model.ColumnWidths[1], 50);
-}
-
-TEST(LoadReport, Windows1254LinesBecomeUtf8AndWidthsCountCharacters) {
-    Loaded r(
-        "2\xDE"
-        "ehir\t\r\n9\xC7"
-        "orum\t\r\n");
-    EXPECT_EQ(r.model.ColumnTitles[1],
-              "\xC5\x9E"
-              "ehir");
-    EXPECT_EQ(r.model.ColumnWidths[1], 5);
-    EXPECT_EQ(r.Records()[0].substr(0, 8),
-              "\xC3\x87"
-              "orum\t ");
 }
 
 TEST(LoadReport, ResetsTheDescriptionButKeepsColumnKinds) {
     ReportModel start;
     start.ColumnKinds[4] = KindText;
-    start.ColumnTitles[1] = "old";
-    start.HeaderLines[2] = "old";
+    start.ColumnTitles[1] = start.HeaderLines[2] = "old";
     start.PageTotals.Add(1, 1, Currency{5});
     Loaded r("", start);
     EXPECT_TRUE(r.result.Ok());
@@ -180,24 +150,20 @@ TEST(LoadReport, ResetsTheDescriptionButKeepsColumnKinds) {
     EXPECT_TRUE(r.Records().empty());
 }
 
-TEST(LoadReport, UnreadableReportIsReportedAndCreatesNoRowStore) {
+TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
     TempDir dir;
     ReportModel model;
     const std::string store = dir.File("BUFFILE.DAT");
     for (const std::string& path : {dir.File("missing.txt"), std::string(), dir.Path().string()}) {
+        EXPECT_FALSE(std::filesystem::exists(store)) << "left by the case before " << path;
         const LoadResult result = LoadReport(model, path, store);
         EXPECT_EQ(result.failure, LoadResult::Failure::ReportUnreadable) << path;
         EXPECT_EQ(result.path, path);
         EXPECT_FALSE(result.reason.empty());
     }
-}
-
-TEST(LoadReport, RowStoreThatCannotBeCreatedIsReported) {
-    TempDir dir;
     WriteBytes(dir.File("r.txt"), "9a\t\r\n");
-    ReportModel model;
-    const LoadResult result = LoadReport(model, dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT"));
-    EXPECT_EQ(result.failure, LoadResult::Failure::RowStoreUnwritable);
+    EXPECT_EQ(LoadReport(model, dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT")).failure,
+              LoadResult::Failure::RowStoreUnwritable);
 }
 
 }  // namespace
