@@ -18,9 +18,10 @@ struct Dialog {
     FixedPrinterCatalog printers;
     std::unique_ptr<FrmPrint> form;
 
-    explicit Dialog(int32_t pageCount = 7, const std::string& current = "Depo Lazer") {
-        printers.names = {"Muhasebe", "Depo Lazer", "PDF"};
-        printers.defaultName = "Depo Lazer";
+    explicit Dialog(int32_t pageCount = 7,
+                    std::vector<std::string> names = {"Muhasebe", "Depo", "PDF"},
+                    const std::string& current = "Depo") {
+        printers.names = std::move(names);
         model.PageCount = pageCount;
         model.SelectedPrinter = "Muhasebe";
         form = std::make_unique<FrmPrint>(model, printers, current);
@@ -28,45 +29,49 @@ struct Dialog {
     }
     const FrmPrintControls& c() const { return form->Controls(); }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Both page labels and both spinners are enabled together, the labels white when they are.
     bool RangeEnabled() const {
-        const bool on = c().Label3[0]->isEnabled();
-        EXPECT_EQ(c().Label3[1]->isEnabled(), on);
-        EXPECT_EQ(c().VScroll1[0]->isEnabled(), on);
-        EXPECT_EQ(c().VScroll1[1]->isEnabled(), on);
+        const bool on = c().VScroll1[0]->isEnabled();
+        const QColor back =
+            on ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(c().Label3[i]->isEnabled(), on);
+            EXPECT_EQ(c().VScroll1[i]->isEnabled(), on);
+            EXPECT_EQ(c().Label3[i]->palette().color(QPalette::Window), back);
+        }
         return on;
     }
-    QColor LabelColour(int i) const { return c().Label3[i]->palette().color(QPalette::Window); }
 };
 
-const QColor ButtonFace() {
-    return QApplication::palette().color(QPalette::Button);
-}
-
-TEST(FrmPrint, OpensWithAllPagesAndAGreyRangeAtOneToOne) {
-    Dialog d;
-    EXPECT_EQ(d.form->windowTitle(), QString::fromUtf8("Yazdır"));
-    EXPECT_TRUE(d.c().Option1[0]->isChecked());
-    EXPECT_FALSE(d.RangeEnabled());
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(d.LabelColour(i), ButtonFace());
-        EXPECT_EQ(d.c().Label3[i]->text(), QStringLiteral("1"));
-        EXPECT_EQ(d.c().VScroll1[i]->minimum(), 1);
-        EXPECT_EQ(d.c().VScroll1[i]->maximum(), 7);
+TEST(FrmPrint, OpensOnAllPagesWithAGreyRangeOfOneOverTheReport) {
+    for (int32_t pages : {7, 1}) {
+        Dialog d(pages);
+        EXPECT_EQ(d.form->windowTitle(), QString::fromUtf8("Yazdır"));
+        EXPECT_TRUE(d.c().Option1[0]->isChecked());
+        EXPECT_FALSE(d.RangeEnabled());
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(d.c().Label3[i]->text(), QStringLiteral("1"));
+            EXPECT_EQ(d.c().VScroll1[i]->minimum(), 1);
+            EXPECT_EQ(d.c().VScroll1[i]->maximum(), pages);
+            // The spinner stands inside the right end of its label.
+            const QRect label = d.c().Label3[i]->geometry(),
+                        spinner = d.c().VScroll1[i]->geometry();
+            EXPECT_TRUE(label.contains(spinner));
+            EXPECT_LE(label.right() - spinner.right(), 3);
+        }
     }
 }
 
-TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeInWhite) {
+TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRange) {
     Dialog d;
     for (int option : {1, 2, 1, 3, 1, 0}) {
         SCOPED_TRACE(option);
         d.Click(d.c().Option1[option]);
-        ASSERT_TRUE(d.c().Option1[option]->isChecked());
         EXPECT_EQ(d.RangeEnabled(), option == 1);
-        EXPECT_EQ(d.LabelColour(0), option == 1 ? QColor(Qt::white) : ButtonFace());
-        EXPECT_EQ(d.LabelColour(1), d.LabelColour(0));
         int checked = 0;
         for (auto* button : d.c().Option1) checked += button->isChecked();
         EXPECT_EQ(checked, 1);
+        EXPECT_TRUE(d.c().Option1[option]->isChecked());
     }
 }
 
@@ -76,83 +81,57 @@ TEST(FrmPrint, SpinnersStepOnePageWithinTheReportAndShowTheirValue) {
     QScrollBar* last = d.c().VScroll1[1];
     // The lower arrow raises the value.
     for (int i = 0; i < 4; ++i) last->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(last->value(), 3);
     EXPECT_EQ(d.c().Label3[1]->text(), QStringLiteral("3"));
     last->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(d.c().Label3[1]->text(), QStringLiteral("2"));
     EXPECT_EQ(d.c().Label3[0]->text(), QStringLiteral("1"));
 }
 
-TEST(FrmPrint, OnePageReportGivesTheRangeOneToOne) {
-    Dialog d(1);
-    for (auto* spinner : d.c().VScroll1) {
-        EXPECT_EQ(spinner->minimum(), 1);
-        EXPECT_EQ(spinner->maximum(), 1);
+TEST(FrmPrint, ConfirmWritesTheOptionsPagesAndThePrinter) {
+    struct Case {
+        int option;
+        int32_t from, to;
+    };
+    for (const Case& r : {Case{0, 1, 7}, Case{1, 6, 4}, Case{2, -1, -1}, Case{3, -2, -2}}) {
+        SCOPED_TRACE(r.option);
+        Dialog d;
+        // The range is set first, so odd and even must ignore it; nothing keeps
+        // the first page at or below the last.
+        d.Click(d.c().Option1[1]);
+        d.c().VScroll1[0]->setValue(6);
+        d.c().VScroll1[1]->setValue(4);
+        d.Click(d.c().Option1[r.option]);
+        d.c().Combo1->setCurrentIndex(2);
+        d.Click(d.c().Command1);
+        EXPECT_TRUE(d.model.PrintConfirmed);
+        EXPECT_EQ(d.model.PrintFromPage, r.from);
+        EXPECT_EQ(d.model.PrintToPage, r.to);
+        EXPECT_EQ(d.model.SelectedPrinter, "PDF");
+        EXPECT_EQ(d.form->result(), QDialog::Accepted);
+        EXPECT_FALSE(d.form->isVisible());
+    }
+    Dialog empty(2, {});
+    empty.Click(empty.c().Command1);
+    EXPECT_TRUE(empty.model.PrintConfirmed);
+    EXPECT_EQ(empty.model.SelectedPrinter, "Muhasebe");
+}
+
+TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
+    struct Case {
+        std::vector<std::string> printers;
+        std::string current;
+        int selected;
+    };
+    for (const Case& p :
+         {Case{{"A", "B", "PDF"}, "B", 1}, Case{{"A", "B", "PDF"}, "C", 0},
+          Case{{"Lazer", "lazer", "PDF"}, "lazer", 1}, Case{{"A", "Lazer", "PDF"}, "LAZER", 0},
+          Case{{"X", "A", "X", "PDF"}, "X", 2}, Case{{"A", "PDF"}, "PDF", 1}}) {
+        SCOPED_TRACE(p.current);
+        Dialog d(2, p.printers, p.current);
+        ASSERT_EQ(d.c().Combo1->count(), static_cast<int>(p.printers.size()));
+        EXPECT_EQ(d.c().Combo1->currentIndex(), p.selected);
     }
 }
-
-struct ResultCase {
-    const char* name;
-    int option;
-    int32_t from, to;
-};
-
-class FrmPrintResult : public ::testing::TestWithParam<ResultCase> {};
-
-TEST_P(FrmPrintResult, ConfirmWritesTheChoiceAndThePrinter) {
-    const ResultCase& r = GetParam();
-    Dialog d;
-    d.Click(d.c().Option1[1]);
-    // The range is set before the option, so odd and even must ignore it;
-    // nothing keeps the first page at or below the last.
-    d.c().VScroll1[0]->setValue(6);
-    d.c().VScroll1[1]->setValue(4);
-    d.Click(d.c().Option1[r.option]);
-    d.c().Combo1->setCurrentIndex(2);
-    d.Click(d.c().Command1);
-    EXPECT_TRUE(d.model.PrintConfirmed);
-    EXPECT_EQ(d.model.PrintFromPage, r.from);
-    EXPECT_EQ(d.model.PrintToPage, r.to);
-    EXPECT_EQ(d.model.SelectedPrinter, "PDF");
-    EXPECT_EQ(d.form->result(), QDialog::Accepted);
-    EXPECT_FALSE(d.form->isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Options, FrmPrintResult,
-                         ::testing::Values(ResultCase{"All", 0, 1, 7}, ResultCase{"Range", 1, 6, 4},
-                                           ResultCase{"Odd", 2, -1, -1},
-                                           ResultCase{"Even", 3, -2, -2}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct PreselectCase {
-    const char* name;
-    std::vector<std::string> printers;
-    std::string current;
-    int selected;
-};
-
-class PrinterPreselection : public ::testing::TestWithParam<PreselectCase> {};
-
-TEST_P(PrinterPreselection, FindsTheCurrentPrinterByExactName) {
-    const PreselectCase& p = GetParam();
-    ReportModel model;
-    model.PageCount = 2;
-    FixedPrinterCatalog printers;
-    printers.names = p.printers;
-    FrmPrint form(model, printers, p.current);
-    ASSERT_EQ(form.Controls().Combo1->count(), static_cast<int>(p.printers.size()));
-    EXPECT_EQ(form.Controls().Combo1->currentIndex(), p.selected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, PrinterPreselection,
-    ::testing::Values(PreselectCase{"Match", {"A", "B", "PDF"}, "B", 1},
-                      PreselectCase{"NoMatchTakesTheFirst", {"A", "B", "PDF"}, "C", 0},
-                      PreselectCase{"CaseCounts", {"Lazer", "lazer", "PDF"}, "lazer", 1},
-                      PreselectCase{"CaseMismatchIsNoMatch", {"A", "Lazer", "PDF"}, "LAZER", 0},
-                      PreselectCase{"LastOfSeveralWins", {"X", "A", "X", "PDF"}, "X", 2},
-                      PreselectCase{"BuiltInPdf", {"A", "PDF"}, "PDF", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FrmPrint, EveryWayOfCancellingLeavesOnlyPrintConfirmedFalse) {
     const std::vector<std::function<void(Dialog&)>> cancels{
@@ -173,41 +152,6 @@ TEST(FrmPrint, EveryWayOfCancellingLeavesOnlyPrintConfirmedFalse) {
         EXPECT_EQ(d.model.SelectedPrinter, "Muhasebe");
         EXPECT_FALSE(d.form->isVisible());
     }
-}
-
-TEST(FrmPrint, ConfirmingWithAnEmptyPrinterListKeepsThePrinter) {
-    ReportModel model;
-    model.PageCount = 2;
-    model.SelectedPrinter = "Muhasebe";
-    FixedPrinterCatalog printers;
-    printers.names.clear();
-    FrmPrint form(model, printers, "Muhasebe");
-    QTest::mouseClick(form.Controls().Command1, Qt::LeftButton);
-    EXPECT_TRUE(model.PrintConfirmed);
-    EXPECT_EQ(model.SelectedPrinter, "Muhasebe");
-}
-
-TEST(FrmPrint, ControlsSitAtTheirDesignPositionsWithSpinnersInsideTheirLabels) {
-    Dialog d;
-    EXPECT_EQ(d.form->size(), QSize(553, 210));
-    EXPECT_EQ(d.c().Combo1->geometry(), QRect(8, 16, 305, 22));
-    EXPECT_EQ(d.c().Command1->geometry(), QRect(416, 176, 113, 25));
-    EXPECT_EQ(d.c().Option1[3]->geometry(), QRect(336, 136, 113, 17));
-    for (int i = 0; i < 2; ++i) {
-        const QRect label = d.c().Label3[i]->geometry();
-        const QRect spinner = d.c().VScroll1[i]->geometry();
-        EXPECT_EQ(label.height(), 20);  // 300 twips
-        EXPECT_TRUE(label.contains(spinner)) << i;
-        EXPECT_LE(label.right() - spinner.right(), 3);
-        EXPECT_EQ(spinner.top() - label.top(), 2);
-    }
-    const QFont font = d.form->font();
-    EXPECT_EQ(font.family(), QStringLiteral("Arial"));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 8.25);
-    EXPECT_FALSE(d.c().Combo1->font().bold());
-    EXPECT_TRUE(d.c().Label2->font().bold());
-    EXPECT_TRUE(d.c().Command1->font().bold());
-    for (auto* option : d.c().Option1) EXPECT_TRUE(option->font().bold());
 }
 
 }  // namespace
