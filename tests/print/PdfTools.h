@@ -1,6 +1,5 @@
 #pragma once
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <string>
 
@@ -8,7 +7,7 @@
 inline std::string RunPdfTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(30000)) return {};
+    process.waitForFinished(30000);
     return process.readAllStandardOutput().toStdString();
 }
 
@@ -20,16 +19,12 @@ inline std::string PdfInfo(const std::string& path) {
 inline int PdfPageCount(const std::string& path) {
     const std::string info = PdfInfo(path);
     const auto at = info.find("Pages:");
-    if (at == std::string::npos) return -1;
-    return std::stoi(info.substr(at + 6));
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
 }
 
-// The text of one page (1-based), or of the whole document for page 0.
-inline std::string PdfText(const std::string& path, int page = 0) {
-    QStringList arguments;
-    if (page > 0)
-        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
-                  << QString::number(page);
-    arguments << QString::fromStdString(path) << QStringLiteral("-");
-    return RunPdfTool(QStringLiteral("pdftotext"), arguments);
+// The text of one page, 1-based.
+inline std::string PdfText(const std::string& path, int page) {
+    const QString n = QString::number(page);
+    return RunPdfTool(QStringLiteral("pdftotext"),
+                      {"-f", n, "-l", n, QString::fromStdString(path), "-"});
 }
