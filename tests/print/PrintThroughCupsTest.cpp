@@ -16,21 +16,14 @@
 
 namespace {
 
-std::vector<std::string> ListedPrinters(const FrmPrintControls& c) {
-    std::vector<std::string> names;
-    for (int i = 0; i < c.Combo1->count(); ++i)
-        names.push_back(c.Combo1->itemText(i).toStdString());
-    return names;
-}
-
 // A real spooler of the test's own: its queues appear in the print dialog, the
 // job goes to the chosen queue and arrives there as a PDF of the chosen pages.
 TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
-    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer")) << cupsd.Problem();
-    ASSERT_TRUE(cupsd.AddRawQueue("Depo")) << cupsd.Problem();
-    ASSERT_TRUE(cupsd.SetDefault("Depo")) << cupsd.Problem();
+    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
+                cupsd.SetDefault("Depo"))
+        << cupsd.Problem();
 
     // The main window over the system's printers, that is this spooler's.
     QtPrinterCatalog system;
@@ -42,11 +35,11 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     ASSERT_EQ(harness.model.PageCount, 3);
     window.GOR_05_Click();
 
-    std::vector<std::string> listed;
+    QStringList listed;
     QString preselected;
     WhenModalOpens<FrmPrint>([&](FrmPrint* dialog) {
         const FrmPrintControls& c = dialog->Controls();
-        listed = ListedPrinters(c);
+        for (int i = 0; i < c.Combo1->count(); ++i) listed << c.Combo1->itemText(i);
         preselected = c.Combo1->currentText();
         c.Combo1->setCurrentIndex(c.Combo1->findText(QStringLiteral("Muhasebe_Lazer")));
         QTest::mouseClick(c.Option1[1], Qt::LeftButton);
@@ -56,7 +49,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     });
     window.Menu().DOS_05->trigger();
 
-    EXPECT_EQ(listed, (std::vector<std::string>{"Depo", "Muhasebe_Lazer", "PDF"}));
+    EXPECT_EQ(listed.join(","), QStringLiteral("Depo,Muhasebe_Lazer,PDF"));
     EXPECT_EQ(preselected, QStringLiteral("Depo"));  // the system's default at the first job
     EXPECT_EQ(harness.model.CurrentPage, 3);
     EXPECT_EQ(window.CurrentPrinter(), "Muhasebe_Lazer");

@@ -1,7 +1,13 @@
 #pragma once
-#include <sys/types.h>
+#include <dlfcn.h>
+#include <unistd.h>
 
-#include <filesystem>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,36 +17,127 @@
 // object.
 class PrivateCupsd {
   public:
-    PrivateCupsd() = default;
-    ~PrivateCupsd();
-    PrivateCupsd(const PrivateCupsd&) = delete;
-    PrivateCupsd& operator=(const PrivateCupsd&) = delete;
+    ~PrivateCupsd() {
+        cupsd_.terminate();
+        if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
+        cupsd_.waitForFinished();
+        if (hadServer_)
+            qputenv("CUPS_SERVER", oldServer_);
+        else
+            qunsetenv("CUPS_SERVER");
+        ForgetCupsServer();
+    }
 
     // Starts cupsd and waits until it answers; false with Problem() otherwise.
-    bool Start();
+    bool Start() {
+        if (!dir_.isValid()) return Fail("cannot create a folder under /tmp");
+        for (const char* sub : {"spool/tmp", "cache", "state", "log", "run", "out"})
+            QDir(dir_.path()).mkpath(sub);
+        // cupsd will not work as root; as root it works as lp, which must
+        // reach every folder it uses.
+        const bool root = geteuid() == 0;
+        Write("cups-files.conf", std::string(root ? "User lp\nGroup lp\n" : "") + "ServerRoot " +
+                                     Path("") + "\nRequestRoot " + Path("spool") + "\nCacheDir " +
+                                     Path("cache") + "\nStateDir " + Path("state") + "\nTempDir " +
+                                     Path("spool/tmp") + "\nAccessLog " + Path("log/access_log") +
+                                     "\nErrorLog " + Path("log/error_log") + "\nPageLog " +
+                                     Path("log/page_log") + "\nFileDevice Yes\n");
+        Write("cupsd.conf",
+              "Listen " + Path("run/cups.sock") +
+                  "\nBrowsing No\nWebInterface No\nLogLevel warn\n"
+                  "PreserveJobFiles Yes\nPreserveJobHistory Yes\n"
+                  "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                  "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
+        if (root && !Client("chown", {"-R", "lp:lp", Path("")})) return false;
+
+        cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
+        cupsd_.start("cupsd", {"-f", "-c", QString::fromStdString(Path("cupsd.conf")), "-s",
+                               QString::fromStdString(Path("cups-files.conf"))});
+        if (!cupsd_.waitForStarted()) return Fail("cupsd cannot be started");
+        qputenv("CUPS_SERVER", Path("run/cups.sock").c_str());
+        ForgetCupsServer();
+        for (int i = 0; i < 200; ++i) {
+            std::string said;
+            if (Client("lpstat", {"-r"}, &said) && said.rfind("scheduler is running", 0) == 0)
+                return true;
+            if (cupsd_.waitForFinished(50)) return Fail("cupsd ended at start");
+        }
+        return Fail("cupsd did not answer");
+    }
+
     // A raw queue: documents are kept byte for byte as the client sent them.
-    bool AddRawQueue(const std::string& name);
-    bool SetDefault(const std::string& name);
+    bool AddRawQueue(const std::string& name) {
+        return Client("lpadmin",
+                      {"-p", name, "-v", "file://" + Path("out/" + name + ".prn"), "-E"});
+    }
+    bool SetDefault(const std::string& name) { return Client("lpadmin", {"-d", name}); }
+
     // The documents of submitted jobs as the spooler keeps them, oldest first.
-    std::vector<std::string> SpooledDocuments() const;
+    std::vector<std::string> SpooledDocuments() const {
+        std::vector<std::string> documents;
+        for (const QString& file : QDir(dir_.filePath("spool")).entryList({"d*"}, QDir::Files))
+            documents.push_back(Path("spool/" + file.toStdString()));
+        std::sort(documents.begin(), documents.end());
+        return documents;
+    }
+
     // Waits until no job is pending or printing.
-    bool WaitUntilIdle();
+    bool WaitUntilIdle() {
+        for (int i = 0; i < 300; ++i) {
+            std::string jobs;
+            if (!Client("lpstat", {"-o"}, &jobs)) return false;
+            if (jobs.find_first_not_of(" \r\n") == std::string::npos) return true;
+            QThread::msleep(100);
+        }
+        return Fail("jobs still pending");
+    }
 
     const std::string& Problem() const { return problem_; }
-    std::string SocketPath() const { return (dir_ / "run" / "cups.sock").string(); }
 
   private:
-    bool Fail(const std::string& problem);
-    // Runs a CUPS command-line client against this spooler; false on failure.
+    std::string Path(const std::string& name) const {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
+    void Write(const std::string& name, const std::string& text) {
+        QFile file(QString::fromStdString(Path(name)));
+        if (file.open(QIODevice::WriteOnly)) file.write(text.c_str());
+    }
+    bool Fail(const std::string& problem) {
+        QFile log(QString::fromStdString(Path("log/error_log")));
+        log.open(QIODevice::ReadOnly);
+        problem_ = problem + "\n" + log.readAll().toStdString();
+        return false;
+    }
+    // Runs a CUPS command-line client against this spooler.
     bool Client(const std::string& program, const std::vector<std::string>& arguments,
-                std::string* output = nullptr);
-    void Stop();
+                std::string* output = nullptr) {
+        QStringList list;
+        for (const auto& argument : arguments) list << QString::fromStdString(argument);
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QString::fromStdString(program), list);
+        const bool finished = process.waitForFinished(30000);
+        const std::string said = process.readAll().toStdString();
+        if (output) *output = said;
+        if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            return Fail(program + " failed: " + said);
+        return true;
+    }
+    // libcups remembers the server it first talked to; a process that has
+    // already asked it about printers is told to read CUPS_SERVER again.
+    static void ForgetCupsServer() {
+        void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+        if (!cups) return;  // not loaded yet: it reads CUPS_SERVER when it is
+        if (auto set = reinterpret_cast<void (*)(const char*)>(dlsym(cups, "cupsSetServer")))
+            set(nullptr);
+        dlclose(cups);
+    }
 
     // Under /tmp rather than TMPDIR: the spooler's user must reach it, and a
     // socket path has to stay short.
-    std::filesystem::path dir_;
-    pid_t pid_ = -1;
+    QTemporaryDir dir_{QStringLiteral("/tmp/tabulon-cupsd-XXXXXX")};
+    QProcess cupsd_;
     std::string problem_;
-    std::string oldServer_;
-    bool hadServer_ = false;
+    const bool hadServer_ = qEnvironmentVariableIsSet("CUPS_SERVER");
+    const QByteArray oldServer_ = qgetenv("CUPS_SERVER");
 };
