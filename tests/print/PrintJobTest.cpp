@@ -21,6 +21,8 @@ struct JobRun : PrintJobUi, PrinterFactory {
     std::string printer = "Muhasebe";
     // "dialog <current printer>", "overflow", "failure <printer>: <reason>".
     std::vector<std::string> shown;
+    std::string progress;    // "0/3 1/3", pages gone out of all selected
+    int32_t stopAfter = -1;  // the progress bar's "İptal" pressed once this many are out
 
     // A five-page A4 report of three fitting columns, shown at 50 %.
     JobRun() {
@@ -52,6 +54,11 @@ struct JobRun : PrintJobUi, PrinterFactory {
     }
     void ShowPrinterFailure(const std::string& name, const std::string& reason) override {
         shown.push_back("failure " + name + ": " + reason);
+    }
+    bool ReportProgress(int32_t printed, int32_t total) override {
+        progress +=
+            (progress.empty() ? "" : " ") + std::to_string(printed) + "/" + std::to_string(total);
+        return printed != stopAfter;
     }
     std::unique_ptr<Printer> Open(const std::string& name, const std::string& pdfFile) override {
         ++opened;
@@ -200,6 +207,29 @@ TEST(PrintJob, AFailingPrinterIsReportedAndItsDocumentDropped) {
         EXPECT_EQ(job.shown.back(), "failure Muhasebe: Kağıt sıkıştı.");
         EXPECT_EQ(job.window.model.CurrentPage, 2);
         EXPECT_FALSE(job.window.busy);
+    }
+}
+
+TEST(PrintJob, ThePagesCountUpAndTheStopButtonDropsTheDocument) {
+    struct Case {
+        int32_t stopAfter;
+        const char* progress;
+        const char* flow;
+    };
+    for (const Case& c : {Case{-1, "0/3 1/3 2/3 3/3", "2 N 3 N 4 N E"}, Case{0, "0/3", "A"},
+                          Case{2, "0/3 1/3 2/3", "2 N 3 N A"}}) {
+        SCOPED_TRACE(c.stopAfter);
+        JobRun job;
+        job.window.model.CurrentPage = 5;
+        job.from = 2;
+        job.to = 4;
+        job.stopAfter = c.stopAfter;
+        job.Run();
+        EXPECT_EQ(job.progress, c.progress);
+        EXPECT_EQ(job.Flow(), c.flow);
+        // A stop is the user's wish: no failure is reported, the page shown stays.
+        EXPECT_EQ(job.shown, std::vector<std::string>{"dialog Depo Lazer"});
+        EXPECT_EQ(job.window.model.CurrentPage, 5);
     }
 }
 
