@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,24 +29,22 @@ class PrivateCupsd {
     // Starts cupsd and waits until it answers; false with Problem() otherwise.
     bool Start() {
         if (!dir_.isValid()) return Fail("cannot create a folder under /tmp");
-        for (const char* sub : {"spool/tmp", "cache", "state", "log", "run", "out"})
+        for (const char* sub : {"spool/tmp", "cache", "state", "log", "run"})
             QDir(dir_.path()).mkpath(sub);
         // cupsd will not work as root; as root it works as lp, which must
         // reach every folder it uses.
         const bool root = geteuid() == 0;
-        Write("cups-files.conf", std::string(root ? "User lp\nGroup lp\n" : "") + "ServerRoot " +
-                                     Path("") + "\nRequestRoot " + Path("spool") + "\nCacheDir " +
-                                     Path("cache") + "\nStateDir " + Path("state") + "\nTempDir " +
-                                     Path("spool/tmp") + "\nAccessLog " + Path("log/access_log") +
-                                     "\nErrorLog " + Path("log/error_log") + "\nPageLog " +
-                                     Path("log/page_log") + "\nFileDevice Yes\n");
+        Write("cups-files.conf", std::string(root ? "User lp\nGroup lp\n" : "") +
+                                     "ServerRoot @\nRequestRoot @/spool\nCacheDir @/cache\n"
+                                     "StateDir @/state\nTempDir @/spool/tmp\n"
+                                     "AccessLog @/log/access_log\nErrorLog @/log/error_log\n"
+                                     "PageLog @/log/page_log\nFileDevice Yes\n");
         Write("cupsd.conf",
-              "Listen " + Path("run/cups.sock") +
-                  "\nBrowsing No\nWebInterface No\nLogLevel warn\n"
-                  "PreserveJobFiles Yes\nPreserveJobHistory Yes\n"
-                  "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                  "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
-        if (root && !Client("chown", {"-R", "lp:lp", Path("")})) return false;
+              "Listen @/run/cups.sock\nBrowsing No\nWebInterface No\n"
+              "LogLevel warn\nPreserveJobFiles Yes\nPreserveJobHistory Yes\n"
+              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+              "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
+        if (root && !Client("chown", {"-R", "lp:lp", dir_.path()})) return false;
 
         cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
         cupsd_.start("cupsd", {"-f", "-c", QString::fromStdString(Path("cupsd.conf")), "-s",
@@ -65,31 +61,19 @@ class PrivateCupsd {
         return Fail("cupsd did not answer");
     }
 
-    // A raw queue: documents are kept byte for byte as the client sent them.
-    bool AddRawQueue(const std::string& name) {
-        return Client("lpadmin",
-                      {"-p", name, "-v", "file://" + Path("out/" + name + ".prn"), "-E"});
+    // A raw queue: documents are kept byte for byte as the client sent them,
+    // in the spool folder; what the device receives is thrown away.
+    bool AddRawQueue(const QString& name) {
+        return Client("lpadmin", {"-p", name, "-v", "file:///dev/null", "-E"});
     }
-    bool SetDefault(const std::string& name) { return Client("lpadmin", {"-d", name}); }
+    bool SetDefault(const QString& name) { return Client("lpadmin", {"-d", name}); }
 
-    // The documents of submitted jobs as the spooler keeps them, oldest first.
+    // The documents of submitted jobs as the spooler received them, oldest first.
     std::vector<std::string> SpooledDocuments() const {
         std::vector<std::string> documents;
         for (const QString& file : QDir(dir_.filePath("spool")).entryList({"d*"}, QDir::Files))
             documents.push_back(Path("spool/" + file.toStdString()));
-        std::sort(documents.begin(), documents.end());
         return documents;
-    }
-
-    // Waits until no job is pending or printing.
-    bool WaitUntilIdle() {
-        for (int i = 0; i < 300; ++i) {
-            std::string jobs;
-            if (!Client("lpstat", {"-o"}, &jobs)) return false;
-            if (jobs.find_first_not_of(" \r\n") == std::string::npos) return true;
-            QThread::msleep(100);
-        }
-        return Fail("jobs still pending");
     }
 
     const std::string& Problem() const { return problem_; }
@@ -98,9 +82,11 @@ class PrivateCupsd {
     std::string Path(const std::string& name) const {
         return dir_.filePath(QString::fromStdString(name)).toStdString();
     }
+    // Writes a configuration file, "@" standing for the spooler's folder.
     void Write(const std::string& name, const std::string& text) {
         QFile file(QString::fromStdString(Path(name)));
-        if (file.open(QIODevice::WriteOnly)) file.write(text.c_str());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QString::fromStdString(text).replace('@', dir_.path()).toUtf8());
     }
     bool Fail(const std::string& problem) {
         QFile log(QString::fromStdString(Path("log/error_log")));
@@ -109,13 +95,11 @@ class PrivateCupsd {
         return false;
     }
     // Runs a CUPS command-line client against this spooler.
-    bool Client(const std::string& program, const std::vector<std::string>& arguments,
+    bool Client(const std::string& program, const QStringList& arguments,
                 std::string* output = nullptr) {
-        QStringList list;
-        for (const auto& argument : arguments) list << QString::fromStdString(argument);
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QString::fromStdString(program), list);
+        process.start(QString::fromStdString(program), arguments);
         const bool finished = process.waitForFinished(30000);
         const std::string said = process.readAll().toStdString();
         if (output) *output = said;
