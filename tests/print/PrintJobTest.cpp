@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 
 #include "RecordingPrinter.h"
 #include "RecordingReportWindow.h"
@@ -16,32 +16,26 @@ struct JobRun : PrintJobUi, PrinterFactory {
     RecordingReportWindow window;
     PrinterLog log;
     int opened = 0;
-    bool confirm = true, printAnyway = true;
+    bool confirm = true, printAnyway = true, askedOverflow = false;
     int32_t from = 1, to = 0;
-    std::string printer = "Muhasebe";
-    // "dialog <current printer>", "overflow", "failure <printer>: <reason>".
-    std::vector<std::string> shown;
-    std::string progress;    // "0/3 1/3", pages gone out of all selected
-    int32_t stopAfter = -1;  // the progress bar's "İptal" pressed once this many are out
+    int32_t stopAfter = -1;  // the progress bar's button pressed once this many pages are out
+    std::string printer = "Muhasebe", failure, progress;
+    std::vector<std::string> dialogs;  // the printer each print dialog offered
 
-    // A five-page A4 report of three fitting columns, shown at 50 %.
+    // A five-page report of three fitting columns, shown at 50 %.
     JobRun() {
         window.printers.names = {"Muhasebe", "Depo Lazer", "PDF"};
         window.printers.defaultName = "Depo Lazer";
-        ReportModel& model = window.model;
-        model.PageCount = 5;
-        model.CurrentPage = 1;
-        model.PageOrient = 1;
-        model.PageSizeX = 11906;
-        model.PageSizeY = 16838;
-        model.FieldCount = 3;
+        window.model.PageCount = 5;
+        window.model.CurrentPage = 1;
+        window.model.FieldCount = 3;
         window.view.ZoomFactor = 0.5f;
         window.view.ColumnFits.fill(true);
     }
 
     void ShowPrintDialog(ReportModel& model, const PrinterCatalog&,
                          const std::string& current) override {
-        shown.push_back("dialog " + current);
+        dialogs.push_back(current);
         model.PrintConfirmed = confirm;
         if (!confirm) return;
         model.PrintFromPage = from;
@@ -49,15 +43,14 @@ struct JobRun : PrintJobUi, PrinterFactory {
         model.SelectedPrinter = printer;
     }
     bool ConfirmOverflow() override {
-        shown.push_back("overflow");
+        askedOverflow = true;
         return printAnyway;
     }
     void ShowPrinterFailure(const std::string& name, const std::string& reason) override {
-        shown.push_back("failure " + name + ": " + reason);
+        failure = "failed " + name + ": " + reason;
     }
     bool ReportProgress(int32_t printed, int32_t total) override {
-        progress +=
-            (progress.empty() ? "" : " ") + std::to_string(printed) + "/" + std::to_string(total);
+        progress += std::to_string(printed) + "/" + std::to_string(total) + " ";
         return printed != stopAfter;
     }
     std::unique_ptr<Printer> Open(const std::string& name, const std::string& pdfFile) override {
@@ -71,43 +64,75 @@ struct JobRun : PrintJobUi, PrinterFactory {
         });
     }
 
-    // What reached the printer after the page setup: each sheet as the page
-    // drawn on it, then N (NewPage), E (EndDoc), A (Abort). "2 N 3 N E".
-    std::string Flow() const {
-        std::string flow;
+    // What the user was asked and what reached the printer after the page
+    // setup: each sheet as the page drawn on it, N (NewPage), E (EndDoc),
+    // A (Abort), then the failure shown. "overflow? 2 N 3 N E".
+    std::string Transcript() const {
+        std::string text = askedOverflow ? "overflow?" : "";
         for (const std::string& event : log.events) {
             std::string step;
-            if (event.rfind("sheet ", 0) == 0) {
-                for (const std::string& text : log.sheets.at(std::stoi(event.substr(6)) - 1))
-                    step += text;
-            } else if (event == "NewPage" || event == "EndDoc" || event == "Abort") {
+            if (event.rfind("sheet ", 0) == 0)
+                for (const std::string& drawn : log.sheets.at(std::stoi(event.substr(6)) - 1))
+                    step += drawn;
+            if (event == "NewPage" || event == "EndDoc" || event == "Abort")
                 step = event.substr(0, 1);
-            }
-            if (!step.empty()) flow += (flow.empty() ? "" : " ") + step;
+            if (!step.empty()) text += (text.empty() ? "" : " ") + step;
         }
-        return flow;
+        return failure.empty() ? text : text + " " + failure;
     }
 };
 
-TEST(PrintJob, PrintsTheSelectedPagesOnePerSheet) {
+TEST(PrintJob, PrintsTheSelectedPagesUnlessTheUserOrThePrinterStopsIt) {
     struct Case {
         int32_t pageCount, from, to;
-        const char* flow;
+        std::function<void(JobRun&)> setup;
+        const char* transcript;
     };
-    // A new sheet follows every page but the report's last, whatever the
-    // selection; the printer drops one that only precedes the end.
-    for (const Case& c :
-         {Case{3, 1, 3, "1 N 2 N 3 E"}, Case{5, 2, 3, "2 N 3 N E"}, Case{5, 5, 5, "5 E"},
-          Case{5, 4, 2, "E"}, Case{2, 1, 0, "1 N 2 E"}, Case{4, -1, -1, "1 N 3 N E"},
-          Case{4, -2, -2, "2 N 4 E"}, Case{5, -1, -1, "1 N 3 N 5 E"}, Case{5, -2, -2, "2 N 4 N E"},
-          Case{1, -2, -2, "E"}}) {
-        SCOPED_TRACE(std::to_string(c.from) + ".." + std::to_string(c.to));
+    const Case cases[] = {
+        // A new sheet follows every page but the report's last, whatever the
+        // selection; the printer drops one that only precedes the end.
+        {3, 1, 3, {}, "1 N 2 N 3 E"},
+        {5, 2, 3, {}, "2 N 3 N E"},
+        {5, 5, 5, {}, "5 E"},
+        {5, 4, 2, {}, "E"},
+        {2, 1, 0, {}, "1 N 2 E"},
+        {4, -1, -1, {}, "1 N 3 N E"},
+        {4, -2, -2, {}, "2 N 4 E"},
+        {5, -1, -1, {}, "1 N 3 N 5 E"},
+        {5, -2, -2, {}, "2 N 4 N E"},
+        {1, -2, -2, {}, "E"},
+        // Only a column of the report past the edge asks, and No stops the job.
+        {2, 1, 2, [](JobRun& j) { j.window.view.ColumnFits[2] = j.printAnyway = false; },
+         "overflow?"},
+        {2, 1, 2, [](JobRun& j) { j.window.view.ColumnFits[3] = false; }, "overflow? 1 N 2 E"},
+        {2, 1, 2, [](JobRun& j) { j.window.view.ColumnFits[4] = j.printAnyway = false; },
+         "1 N 2 E"},
+        {2, 1, 2,
+         [](JobRun& j) {
+             j.window.model.FieldCount = 150;
+             j.window.view.ColumnFits[50] = j.printAnyway = false;
+         },
+         "overflow?"},
+        // A failing printer is reported and its document dropped.
+        {3, 1, 3, [](JobRun& j) { j.log.failOnOpen = true; }, "A failed Muhasebe: Kağıt sıkıştı."},
+        {3, 1, 3, [](JobRun& j) { j.log.failAtSheet = 1; }, "A failed Muhasebe: Kağıt sıkıştı."},
+        {3, 1, 3, [](JobRun& j) { j.log.failAtSheet = 3; },
+         "1 N 2 N A failed Muhasebe: Kağıt sıkıştı."},
+        // The progress bar's button drops the document without a complaint.
+        {5, 2, 4, [](JobRun& j) { j.stopAfter = 0; }, "A"},
+        {5, 2, 4, [](JobRun& j) { j.stopAfter = 2; }, "2 N 3 N A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.transcript);
         JobRun job;
         job.window.model.PageCount = c.pageCount;
         job.from = c.from;
         job.to = c.to;
+        if (c.setup) c.setup(job);
         job.Run();
-        EXPECT_EQ(job.Flow(), c.flow);
+        EXPECT_EQ(job.Transcript(), c.transcript);
+        EXPECT_EQ(job.window.model.CurrentPage, 1);  // the page shown before
+        EXPECT_FALSE(job.window.busy);
     }
 }
 
@@ -126,8 +151,9 @@ TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingIt) {
                                         "SetBusy(false)"}));
     EXPECT_EQ(job.window.model.CurrentPage, 5);
     EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
+    EXPECT_EQ(job.progress, "0/2 1/2 2/2 ");
     // The page setup comes before the first sheet.
-    ASSERT_EQ(job.Flow(), "2 N 3 N E");
+    ASSERT_EQ(job.Transcript(), "2 N 3 N E");
     EXPECT_EQ(job.log.events[0], "orientation 2");
     EXPECT_EQ(job.log.events[1], "paper 16838x11906");
 }
@@ -142,29 +168,7 @@ TEST(PrintJob, CancelAfterAConfirmedJobOnlyZoomsAndTheNextDialogOffersTheLastPri
     EXPECT_EQ(job.opened, 1);
     EXPECT_EQ(job.window.calls, std::vector<std::string>{"SetZoom100@1"});
     EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
-    EXPECT_EQ(job.shown, (std::vector<std::string>{"dialog Depo Lazer", "dialog Muhasebe"}));
-}
-
-TEST(PrintJob, AsksOnlyWhenAColumnOfTheReportDoesNotFitAndNoStops) {
-    struct Case {
-        int16_t fieldCount;
-        int columnThatDoesNotFit;  // 0: every column fits
-        bool answer, asked, printed;
-    };
-    for (const Case& c : {Case{3, 0, false, false, true}, Case{3, 2, false, true, false},
-                          Case{3, 3, true, true, true}, Case{3, 4, false, false, true},
-                          Case{150, 50, false, true, false}}) {
-        SCOPED_TRACE(c.columnThatDoesNotFit);
-        JobRun job;
-        job.window.model.FieldCount = c.fieldCount;
-        job.window.model.CurrentPage = 3;
-        if (c.columnThatDoesNotFit) job.window.view.ColumnFits[c.columnThatDoesNotFit] = false;
-        job.printAnyway = c.answer;
-        job.Run();
-        EXPECT_EQ(job.shown.size() > 1 && job.shown[1] == "overflow", c.asked);
-        EXPECT_EQ(job.Flow(), c.printed ? "1 N 2 N 3 N 4 N 5 E" : "");
-        EXPECT_EQ(job.window.model.CurrentPage, 3);
-    }
+    EXPECT_EQ(job.dialogs, (std::vector<std::string>{"Depo Lazer", "Muhasebe"}));
 }
 
 TEST(PrintJob, OnlyThePdfPrinterAsksForAFileAndCancellingThatPrintsNothing) {
@@ -187,50 +191,7 @@ TEST(PrintJob, OnlyThePdfPrinterAsksForAFileAndCancellingThatPrintsNothing) {
     pdf.Run();
     EXPECT_EQ(pdf.log.name, "PDF");
     EXPECT_EQ(pdf.log.pdfFile, "/raporlar/kasim.pdf");
-    EXPECT_EQ(pdf.Flow(), "1 N 2 N 3 N 4 N 5 E");
-}
-
-TEST(PrintJob, AFailingPrinterIsReportedAndItsDocumentDropped) {
-    struct Case {
-        bool failOnOpen;
-        int failAtSheet;
-        const char* flow;
-    };
-    for (const Case& c : {Case{true, 0, "A"}, Case{false, 1, "A"}, Case{false, 3, "1 N 2 N A"}}) {
-        SCOPED_TRACE(c.flow);
-        JobRun job;
-        job.window.model.CurrentPage = 2;
-        job.log.failOnOpen = c.failOnOpen;
-        job.log.failAtSheet = c.failAtSheet;
-        job.Run();
-        EXPECT_EQ(job.Flow(), c.flow);
-        EXPECT_EQ(job.shown.back(), "failure Muhasebe: Kağıt sıkıştı.");
-        EXPECT_EQ(job.window.model.CurrentPage, 2);
-        EXPECT_FALSE(job.window.busy);
-    }
-}
-
-TEST(PrintJob, ThePagesCountUpAndTheStopButtonDropsTheDocument) {
-    struct Case {
-        int32_t stopAfter;
-        const char* progress;
-        const char* flow;
-    };
-    for (const Case& c : {Case{-1, "0/3 1/3 2/3 3/3", "2 N 3 N 4 N E"}, Case{0, "0/3", "A"},
-                          Case{2, "0/3 1/3 2/3", "2 N 3 N A"}}) {
-        SCOPED_TRACE(c.stopAfter);
-        JobRun job;
-        job.window.model.CurrentPage = 5;
-        job.from = 2;
-        job.to = 4;
-        job.stopAfter = c.stopAfter;
-        job.Run();
-        EXPECT_EQ(job.progress, c.progress);
-        EXPECT_EQ(job.Flow(), c.flow);
-        // A stop is the user's wish: no failure is reported, the page shown stays.
-        EXPECT_EQ(job.shown, std::vector<std::string>{"dialog Depo Lazer"});
-        EXPECT_EQ(job.window.model.CurrentPage, 5);
-    }
+    EXPECT_EQ(pdf.Transcript(), "1 N 2 N 3 N 4 N 5 E");
 }
 
 }  // namespace
