@@ -54,12 +54,13 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     EXPECT_EQ(harness.model.CurrentPage, 3);
     EXPECT_EQ(window.CurrentPrinter(), "Muhasebe_Lazer");
 
-    const std::vector<std::string> documents = cupsd.SpooledDocuments();
-    ASSERT_EQ(documents.size(), 1u);
-    ASSERT_EQ(PdfPageCount(documents[0]), 2) << PdfInfo(documents[0]);
-    EXPECT_NE(PdfText(documents[0], 1).find("Sayfa:2/3"), std::string::npos);
-    EXPECT_NE(PdfText(documents[0], 2).find("Sayfa:3/3"), std::string::npos);
-    EXPECT_NE(PdfInfo(documents[0]).find("(A4)"), std::string::npos) << PdfInfo(documents[0]);
+    const QStringList documents = cupsd.SpooledDocuments();
+    ASSERT_EQ(documents.size(), 1);
+    const std::string document = documents[0].toStdString();
+    ASSERT_EQ(PdfPageCount(document), 2) << PdfInfo(document);
+    EXPECT_NE(PdfText(document, 1).find("Sayfa:2/3"), std::string::npos);
+    EXPECT_NE(PdfText(document, 2).find("Sayfa:3/3"), std::string::npos);
+    EXPECT_NE(PdfInfo(document).find("(A4)"), std::string::npos) << PdfInfo(document);
 
     // The next job offers the printer of this one; cancelling it sends nothing.
     WhenModalOpens<FrmPrint>([&](FrmPrint* dialog) {
@@ -68,7 +69,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     });
     window.Menu().DOS_05->trigger();
     EXPECT_EQ(preselected, QStringLiteral("Muhasebe_Lazer"));
-    EXPECT_EQ(cupsd.SpooledDocuments().size(), 1u);
+    EXPECT_EQ(cupsd.SpooledDocuments().size(), 1);
 }
 
 }  // namespace

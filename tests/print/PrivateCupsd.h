@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <string>
-#include <vector>
 
 // A CUPS spooler of the test's own: configuration, spool, logs and socket in a
 // temporary folder, reached through CUPS_SERVER, so printing can be tested
@@ -34,7 +33,7 @@ class PrivateCupsd {
         // cupsd will not work as root; as root it works as lp, which must
         // reach every folder it uses.
         const bool root = geteuid() == 0;
-        Write("cups-files.conf", std::string(root ? "User lp\nGroup lp\n" : "") +
+        Write("cups-files.conf", QString(root ? "User lp\nGroup lp\n" : "") +
                                      "ServerRoot @\nRequestRoot @/spool\nCacheDir @/cache\n"
                                      "StateDir @/state\nTempDir @/spool/tmp\n"
                                      "AccessLog @/log/access_log\nErrorLog @/log/error_log\n"
@@ -44,18 +43,16 @@ class PrivateCupsd {
               "LogLevel warn\nPreserveJobFiles Yes\nPreserveJobHistory Yes\n"
               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
               "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
-        if (root && !Client("chown", {"-R", "lp:lp", dir_.path()})) return false;
+        if (root && Client("chown", {"-R", "lp:lp", dir_.path()}).isNull()) return false;
 
         cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
-        cupsd_.start("cupsd", {"-f", "-c", QString::fromStdString(Path("cupsd.conf")), "-s",
-                               QString::fromStdString(Path("cups-files.conf"))});
+        cupsd_.start("cupsd", {"-f", "-c", dir_.filePath("cupsd.conf"), "-s",
+                               dir_.filePath("cups-files.conf")});
         if (!cupsd_.waitForStarted()) return Fail("cupsd cannot be started");
-        qputenv("CUPS_SERVER", Path("run/cups.sock").c_str());
+        qputenv("CUPS_SERVER", dir_.filePath("run/cups.sock").toUtf8());
         ForgetCupsServer();
         for (int i = 0; i < 200; ++i) {
-            std::string said;
-            if (Client("lpstat", {"-r"}, &said) && said.rfind("scheduler is running", 0) == 0)
-                return true;
+            if (Client("lpstat", {"-r"}).startsWith("scheduler is running")) return true;
             if (cupsd_.waitForFinished(50)) return Fail("cupsd ended at start");
         }
         return Fail("cupsd did not answer");
@@ -64,48 +61,44 @@ class PrivateCupsd {
     // A raw queue: documents are kept byte for byte as the client sent them,
     // in the spool folder; what the device receives is thrown away.
     bool AddRawQueue(const QString& name) {
-        return Client("lpadmin", {"-p", name, "-v", "file:///dev/null", "-E"});
+        return !Client("lpadmin", {"-p", name, "-v", "file:///dev/null", "-E"}).isNull();
     }
-    bool SetDefault(const QString& name) { return Client("lpadmin", {"-d", name}); }
+    bool SetDefault(const QString& name) { return !Client("lpadmin", {"-d", name}).isNull(); }
 
     // The documents of submitted jobs as the spooler received them, oldest first.
-    std::vector<std::string> SpooledDocuments() const {
-        std::vector<std::string> documents;
+    QStringList SpooledDocuments() const {
+        QStringList documents;
         for (const QString& file : QDir(dir_.filePath("spool")).entryList({"d*"}, QDir::Files))
-            documents.push_back(Path("spool/" + file.toStdString()));
+            documents << dir_.filePath("spool/" + file);
         return documents;
     }
 
-    const std::string& Problem() const { return problem_; }
+    std::string Problem() const { return problem_.toStdString(); }
 
   private:
-    std::string Path(const std::string& name) const {
-        return dir_.filePath(QString::fromStdString(name)).toStdString();
-    }
     // Writes a configuration file, "@" standing for the spooler's folder.
-    void Write(const std::string& name, const std::string& text) {
-        QFile file(QString::fromStdString(Path(name)));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QString::fromStdString(text).replace('@', dir_.path()).toUtf8());
+    void Write(const QString& name, QString text) {
+        QFile file(dir_.filePath(name));
+        if (file.open(QIODevice::WriteOnly)) file.write(text.replace('@', dir_.path()).toUtf8());
     }
-    bool Fail(const std::string& problem) {
-        QFile log(QString::fromStdString(Path("log/error_log")));
+    bool Fail(const QString& problem) {
+        QFile log(dir_.filePath("log/error_log"));
         log.open(QIODevice::ReadOnly);
-        problem_ = problem + "\n" + log.readAll().toStdString();
+        problem_ = problem + "\n" + log.readAll();
         return false;
     }
-    // Runs a CUPS command-line client against this spooler.
-    bool Client(const std::string& program, const QStringList& arguments,
-                std::string* output = nullptr) {
+    // Runs a program against this spooler: what it said, or a null string
+    // when it failed.
+    QString Client(const QString& program, const QStringList& arguments) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QString::fromStdString(program), arguments);
+        process.start(program, arguments);
         const bool finished = process.waitForFinished(30000);
-        const std::string said = process.readAll().toStdString();
-        if (output) *output = said;
-        if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-            return Fail(program + " failed: " + said);
-        return true;
+        const QString said = QString::fromUtf8(process.readAll());
+        if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            return said.isNull() ? QString("") : said;
+        Fail(program + " failed: " + said);
+        return {};
     }
     // libcups remembers the server it first talked to; a process that has
     // already asked it about printers is told to read CUPS_SERVER again.
@@ -121,7 +114,7 @@ class PrivateCupsd {
     // socket path has to stay short.
     QTemporaryDir dir_{QStringLiteral("/tmp/tabulon-cupsd-XXXXXX")};
     QProcess cupsd_;
-    std::string problem_;
+    QString problem_;
     const bool hadServer_ = qEnvironmentVariableIsSet("CUPS_SERVER");
     const QByteArray oldServer_ = qgetenv("CUPS_SERVER");
 };
