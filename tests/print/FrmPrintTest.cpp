@@ -80,27 +80,44 @@ TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeWhoseSpinnersStepOnePage) {
     EXPECT_EQ(d.c().Label3[0]->text(), QStringLiteral("1"));
 }
 
-TEST(FrmPrint, ConfirmWritesTheOptionsPagesAndThePrinter) {
+TEST(FrmPrint, ConfirmWritesTheChoicesAndEveryWayOfCancellingOnlyClearsPrintConfirmed) {
+    using Action = std::function<void(Dialog&)>;
+    const Action confirm = [](Dialog& d) { d.Click(d.c().Command1); };
     struct Case {
         int option;
+        Action act;
+        bool confirmed;
         int32_t from, to;
+        const char* printer;
     };
-    for (const Case& r : {Case{0, 1, 7}, Case{1, 6, 4}, Case{2, -1, -1}, Case{3, -2, -2}}) {
-        SCOPED_TRACE(r.option);
+    const Case cases[] = {
+        {0, confirm, true, 1, 7, "PDF"},
+        {1, confirm, true, 6, 4, "PDF"},
+        {2, confirm, true, -1, -1, "PDF"},
+        {3, confirm, true, -2, -2, "PDF"},
+        {1, [](Dialog& d) { d.Click(d.c().Command2); }, false, 9, 9, "Muhasebe"},
+        {2, [](Dialog& d) { d.form->close(); }, false, 9, 9, "Muhasebe"},
+        {0, [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); }, false, 9, 9,
+         "Muhasebe"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.option << " " << c.confirmed);
         Dialog d;
+        d.model.PrintConfirmed = true;  // an earlier job was confirmed
+        d.model.PrintFromPage = d.model.PrintToPage = 9;
         // The range is set first, so odd and even must ignore it; nothing keeps
         // the first page at or below the last.
         d.Click(d.c().Option1[1]);
         d.c().VScroll1[0]->setValue(6);
         d.c().VScroll1[1]->setValue(4);
-        d.Click(d.c().Option1[r.option]);
+        d.Click(d.c().Option1[c.option]);
         d.c().Combo1->setCurrentIndex(2);
-        d.Click(d.c().Command1);
-        EXPECT_TRUE(d.model.PrintConfirmed);
-        EXPECT_EQ(d.model.PrintFromPage, r.from);
-        EXPECT_EQ(d.model.PrintToPage, r.to);
-        EXPECT_EQ(d.model.SelectedPrinter, "PDF");
-        EXPECT_EQ(d.form->result(), QDialog::Accepted);
+        c.act(d);
+        EXPECT_EQ(d.model.PrintConfirmed, c.confirmed);
+        EXPECT_EQ(d.model.PrintFromPage, c.from);
+        EXPECT_EQ(d.model.PrintToPage, c.to);
+        EXPECT_EQ(d.model.SelectedPrinter, c.printer);
+        EXPECT_EQ(d.form->result(), c.confirmed ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_FALSE(d.form->isVisible());
     }
 }
@@ -114,32 +131,14 @@ TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
     for (const Case& p :
          {Case{{"A", "B", "PDF"}, "B", 1}, Case{{"A", "B", "PDF"}, "C", 0},
           Case{{"Lazer", "lazer", "PDF"}, "lazer", 1}, Case{{"A", "Lazer", "PDF"}, "LAZER", 0},
-          Case{{"X", "A", "X", "PDF"}, "X", 2}, Case{{"A", "PDF"}, "PDF", 1}}) {
+          Case{{"X", "A", "X", "PDF"}, "X", 2}, Case{{"A", "PDF"}, "PDF", 1}, Case{{}, "A", -1}}) {
         SCOPED_TRACE(p.current);
         Dialog d(2, p.printers, p.current);
         ASSERT_EQ(d.c().Combo1->count(), static_cast<int>(p.printers.size()));
         EXPECT_EQ(d.c().Combo1->currentIndex(), p.selected);
-    }
-}
-
-TEST(FrmPrint, EveryWayOfCancellingLeavesOnlyPrintConfirmedFalse) {
-    const std::vector<std::function<void(Dialog&)>> cancels{
-        [](Dialog& d) { d.Click(d.c().Command2); },
-        [](Dialog& d) { d.form->close(); },
-        [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); },
-    };
-    for (size_t i = 0; i < cancels.size(); ++i) {
-        SCOPED_TRACE(i);
-        Dialog d;
-        d.model.PrintConfirmed = true;  // an earlier job was confirmed
-        d.model.PrintFromPage = 2;
-        d.Click(d.c().Option1[2]);
-        d.c().Combo1->setCurrentIndex(2);
-        cancels[i](d);
-        EXPECT_FALSE(d.model.PrintConfirmed);
-        EXPECT_EQ(d.model.PrintFromPage, 2);
-        EXPECT_EQ(d.model.SelectedPrinter, "Muhasebe");
-        EXPECT_FALSE(d.form->isVisible());
+        // Confirmed as it stands; with no printer listed the previous one stays.
+        d.Click(d.c().Command1);
+        EXPECT_EQ(d.model.SelectedPrinter, p.selected < 0 ? "Muhasebe" : p.printers[p.selected]);
     }
 }
 
