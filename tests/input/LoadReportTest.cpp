@@ -15,9 +15,11 @@ struct Loaded {
     LoadResult result;
     std::string storePath = dir.File("BUFFILE.DAT");
 
-    explicit Loaded(const std::string& bytes, ReportModel start = {}) : model(std::move(start)) {
+    explicit Loaded(const std::string& bytes, ReportModel start = {},
+                    const ProgressCallback& progress = {})
+        : model(std::move(start)) {
         WriteBytes(dir.File("report.txt"), bytes);
-        result = LoadReport(model, dir.File("report.txt"), storePath);
+        result = LoadReport(model, dir.File("report.txt"), storePath, progress);
     }
     std::vector<std::string> Records() {
         RowStore store;
@@ -164,6 +166,30 @@ TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
     WriteBytes(dir.File("r.txt"), "9a\t\r\n");
     EXPECT_EQ(LoadReport(model, dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT")).failure,
               LoadResult::Failure::RowStoreUnwritable);
+}
+
+TEST(LoadReport, TellsTheBytesReadAndStopsWhenTold) {
+    // About 300 KB, so the file is read in several blocks.
+    std::string text = ReportText({"1Rapor", "2Kod\tAd\t"});
+    for (int i = 1; i <= 10000; ++i) text += "9" + std::to_string(i) + "\tMüşteri adı\t\r\n";
+    std::vector<int64_t> done;
+    Loaded all(text, {}, [&](int64_t bytes, int64_t total) {
+        EXPECT_EQ(total, static_cast<int64_t>(text.size()));
+        EXPECT_TRUE(done.empty() || bytes > done.back());
+        done.push_back(bytes);
+        return true;
+    });
+    ASSERT_TRUE(all.result.Ok());
+    EXPECT_GE(done.size(), 3u);
+    EXPECT_EQ(done.back(), static_cast<int64_t>(text.size()));
+    EXPECT_EQ(all.Records().size(), 10000u);
+
+    int asks = 0;
+    Loaded stopped(text, {}, [&](int64_t, int64_t) { return ++asks < 2; });
+    EXPECT_EQ(stopped.result.failure, LoadResult::Failure::Cancelled);
+    EXPECT_EQ(asks, 2);
+    EXPECT_GT(stopped.Records().size(), 0u);  // the rows so far
+    EXPECT_LT(stopped.Records().size(), 10000u);
 }
 
 }  // namespace
