@@ -1,11 +1,16 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "core/ReportModel.h"
+#include "export/ExportDelimited.h"
+#include "export/ExportWorkbook.h"
 #include "input/LoadReport.h"
+#include "input/RowStore.h"
 
 // A report loaded from the given lines into a model and a row store inside a
 // temporary folder, with a separate folder for the exported files.
@@ -15,9 +20,11 @@ struct LoadedReport {
     std::string rowStore = dir.File("BUFFILE.DAT");
     std::string outDir = dir.File("out");
 
-    explicit LoadedReport(std::initializer_list<std::string> lines) {
+    explicit LoadedReport(const std::vector<std::string>& lines) {
         std::filesystem::create_directories(outDir);
-        WriteBytes(dir.File("report.txt"), ReportText(lines));
+        std::string text;
+        for (const auto& line : lines) text += line + "\r\n";
+        WriteBytes(dir.File("report.txt"), text);
         LoadReport(model, dir.File("report.txt"), rowStore);
     }
     std::string Out(const std::string& name) const { return outDir + "/" + name; }
@@ -28,4 +35,32 @@ struct LoadedReport {
             names.insert(entry.path().filename().string());
         return names;
     }
+    // Replaces the rows with `count` rows of three fields that do not compress well.
+    void FillRows(int count) {
+        RowStore store;
+        store.Create(rowStore);
+        for (int i = 0; i < count; ++i)
+            store.Append(std::to_string(i * 7919 % 100003) + "\tsatır " + std::to_string(i * 31) +
+                         "\t" + std::to_string(i) + ",25\t");
+    }
 };
+
+// Every export by the name the command line gives it, the workbook in a Turkish locale.
+struct Exporter {
+    const char* name;
+    std::function<ExportResult(LoadedReport&, const std::string&, const ProgressCallback&)> run;
+};
+
+inline std::vector<Exporter> Exporters() {
+    auto delimited = [](DelimitedFormat format) {
+        return [format](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
+            return ExportDelimited(r.model, r.rowStore, format, out, p);
+        };
+    };
+    return {{"csv", delimited(DelimitedFormat::Csv)},
+            {"txt", delimited(DelimitedFormat::CommaText)},
+            {"tsv", delimited(DelimitedFormat::TabText)},
+            {"xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
+                 return ExportWorkbook(r.model, r.rowStore, NumberLocale::Turkish(), out, p);
+             }}};
+}
