@@ -1,4 +1,6 @@
 #pragma once
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -33,4 +35,9 @@ inline CliRun RunExport(const QStringList& args, const TempDir& home,
 
 inline QString TestData(const char* name) {
     return QString(TABULON_TEST_DATA) + "/" + name;
+}
+
+// The JSON object `info` printed.
+inline QJsonObject Json(const CliRun& run) {
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }

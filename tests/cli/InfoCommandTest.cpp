@@ -2,64 +2,85 @@
 
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <cmath>
 
 #include "CliRunner.h"
 
 namespace {
 
-QJsonObject Info(const QStringList& extra, const TempDir& home,
-                 const QString& lang = "tr_TR.UTF-8") {
-    const CliRun run = RunExport(QStringList{"info", TestData("sample.txt")} + extra, home, lang);
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+// The first n entries of a JSON list of 50 as "a|b|".
+std::string First(const QJsonValue& list, int n) {
+    EXPECT_EQ(list.toArray().size(), 50);
+    QString text;
+    for (int i = 0; i < n; ++i) text += list[i].toVariant().toString() + "|";
+    return text.toStdString();
 }
 
-TEST(InfoCommand, DescribesTheSampleReport) {
+TEST(InfoCommand, DescribesTheSampleReportAsTheWindowOpensIt) {
     TempDir home;
-    const QJsonObject info = Info({"--rows-per-page", "50"}, home);
+    const CliRun run = RunExport({"info", TestData("sample.txt")}, home);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject info = Json(run);
     EXPECT_EQ(info["RowCount"].toInt(), 130);
     EXPECT_EQ(info["HeaderCount"].toInt(), 3);
     EXPECT_EQ(info["HeaderLines"].toArray().size(), 10);
-    EXPECT_EQ(info["HeaderLines"].toArray()[0].toString(),
-              QString::fromUtf8("VORNAK TİCARET A.Ş."));
+    EXPECT_EQ(info["HeaderLines"][0].toString(), QString::fromUtf8("VORNAK TİCARET A.Ş."));
     EXPECT_EQ(info["FieldCount"].toInt(), 6);
-    EXPECT_EQ(info["ColumnTitles"].toArray()[1].toString(), QString::fromUtf8("Müşteri"));
-    EXPECT_EQ(info["ColumnFormats"].toArray()[0].toString(), "000000");
-    EXPECT_EQ(info["ColumnKinds"].toArray()[5].toInt(), 5);
-    EXPECT_TRUE(info["ColumnTotalFlags"].toArray()[3].toBool());
-    EXPECT_FALSE(info["ColumnTotalFlags"].toArray()[4].toBool());
-    EXPECT_EQ(info["ColumnWidths"].toArray().size(), 50);
-    EXPECT_EQ(info["RowsPerPage"].toInt(), 50);
+    EXPECT_EQ(First(info["ColumnTitles"], 7), "Kod|Müşteri|Şehir|Adet|Birim Fiyat|Tutar||");
+    EXPECT_EQ(First(info["ColumnWidths"], 7), "6|14|10|5|11|18|0|");
+    EXPECT_EQ(First(info["ColumnFormats"], 7), "000000|@|@|#,##0|#,##0.00|#,##0.00;(#,##0.00)||");
+    EXPECT_EQ(First(info["ColumnKinds"], 7), "7|10|10|7|7|5|0|");
+    EXPECT_EQ(First(info["ColumnTotalFlags"], 7), "false|false|false|true|false|true|false|");
+    // Measured on the page canvas: Times New Roman 10 points is 15 whole
+    // pixels high at 96 dpi.
+    for (const char* margin : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
+        EXPECT_EQ(info[margin].toInt(), 810) << margin;
+    EXPECT_EQ(info["PrintableWidth"].toInt(), 10286);
+    EXPECT_EQ(info["PrintableHeight"].toInt(), 14968);
+    EXPECT_EQ(info["RowHeight"].toInt(), 225);
+    EXPECT_EQ(info["RowsPerPage"].toInt(), 59);  // 14968 / 225 - 8, rounded
     EXPECT_EQ(info["PageCount"].toInt(), 3);
-    const QJsonArray totals = info["PageTotals"].toArray();
-    ASSERT_EQ(totals.size(), 3);
-    EXPECT_EQ(totals[0].toArray().size(), 30);
-    EXPECT_EQ(totals[0].toArray()[0].toString(), "0.0000");
-    EXPECT_TRUE(totals[0].toArray()[5].toString().endsWith(".0000") ||
-                totals[0].toArray()[5].toString().contains('.'));
-    EXPECT_NE(totals[0].toArray()[5].toString(), "0.0000");
-    // The row store is gone after the run.
+    const int charWidth = info["CharWidth"].toInt();
+    EXPECT_GT(charWidth, 100);
+    EXPECT_EQ(info["CharsPerLine"].toInt(), std::lround(10286.0 / charWidth));
+    EXPECT_EQ(First(info["ColumnFits"], 7), "true|true|true|true|true|true|false|");
     EXPECT_FALSE(QFile::exists(info["RowStore"].toString()));
+
+    // The first run stored the default page setup where the window reads it.
+    QFile conf(QString::fromStdString(home.File("config")) + "/Vornak Software/Tabulon.conf");
+    ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(conf.readAll());
+    for (const char* line : {"PageSizeX=11906", "PageSizeY=16838", "PageOrient=1", "SpaceX1=15",
+                             "SpaceY2=15", "FontName=Times New Roman", "FontSize=10",
+                             "pTotals=True", "aTotals=True", "pNumbers=True"})
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
 }
 
-TEST(InfoCommand, AmountsFollowTheSystemLocale) {
+TEST(InfoCommand, GivenRowsPerPageAndTheSystemLocaleDecideThePageTotals) {
     // The sample writes amounts the Turkish way; read in English they are not numbers.
-    TempDir home;
-    const QJsonObject tr = Info({"--rows-per-page", "200"}, home, "tr_TR.UTF-8");
-    const QJsonObject en = Info({"--rows-per-page", "200"}, home, "C.UTF-8");
-    EXPECT_NE(tr["PageTotals"].toArray()[0].toArray()[5].toString(), "0.0000");
-    EXPECT_NE(en["PageTotals"].toArray()[0].toArray()[5].toString(),
-              tr["PageTotals"].toArray()[0].toArray()[5].toString());
-}
-
-TEST(InfoCommand, KeepsTheRowStoreWhenAsked) {
-    TempDir home;
-    const QJsonObject info = Info({"--rows-per-page", "50", "--keep-row-store"}, home);
-    const QString store = info["RowStore"].toString();
-    EXPECT_TRUE(store.endsWith("BUFFILE.DAT"));
-    EXPECT_EQ(QFile(store).size(), 130 * 512);
+    const struct {
+        const char* lang;
+        const char* amounts;  // column 6 on page 1
+    } cases[] = {{"tr_TR.UTF-8", "43817142.5300"}, {"C.UTF-8", "0.0000"}};
+    for (const auto& c : cases) {
+        TempDir home;
+        const CliRun run =
+            RunExport({"info", TestData("sample.txt"), "--rows-per-page", "50", "--keep-row-store"},
+                      home, c.lang);
+        const QJsonObject info = Json(run);
+        EXPECT_EQ(info["RowsPerPage"].toInt(), 50);
+        EXPECT_EQ(info["RowHeight"].toInt(), 225);
+        EXPECT_EQ(info["PageCount"].toInt(), 3);
+        const QJsonArray totals = info["PageTotals"].toArray();
+        ASSERT_EQ(totals.size(), 3);
+        EXPECT_EQ(totals[0].toArray().size(), 30);
+        EXPECT_EQ(totals[0][0].toString(), "0.0000");
+        EXPECT_EQ(totals[1][3].toString(), "39217.0000");
+        EXPECT_EQ(totals[0][5].toString(), c.amounts);
+        const QString store = info["RowStore"].toString();
+        EXPECT_TRUE(store.endsWith("BUFFILE.DAT"));
+        EXPECT_EQ(QFile(store).size(), 130 * 512);
+    }
 }
 
 TEST(InfoCommand, UnreadableReportEndsWithStatus2) {
@@ -69,23 +90,6 @@ TEST(InfoCommand, UnreadableReportEndsWithStatus2) {
     EXPECT_TRUE(
         run.err.contains(QString::fromUtf8("Rapor dosyası açılamadı:\n/no/such/report.txt\n")));
     EXPECT_TRUE(run.out.isEmpty());
-}
-
-}  // namespace
-
-namespace {
-
-TEST(InfoCommand, FirstRunStoresTheDefaultPageSetup) {
-    TempDir home;
-    const CliRun run = RunExport({"info", TestData("sample.txt"), "--rows-per-page", "5"}, home);
-    ASSERT_EQ(run.exitCode, 0);
-    QFile conf(QString::fromStdString(home.File("config")) + "/Vornak Software/Tabulon.conf");
-    ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(conf.readAll());
-    for (const char* line : {"PageSizeX=11906", "PageSizeY=16838", "PageOrient=1", "SpaceX1=15",
-                             "SpaceY2=15", "FontName=Times New Roman", "FontSize=10",
-                             "pTotals=True", "aTotals=True", "pNumbers=True"})
-        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
 }
 
 }  // namespace
