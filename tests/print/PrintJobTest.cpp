@@ -136,7 +136,7 @@ TEST(PrintJob, PrintsTheSelectedPagesUnlessTheUserOrThePrinterStopsIt) {
     }
 }
 
-TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingIt) {
+TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingItAlsoAfterCancel) {
     JobRun job;
     job.window.model.CurrentPage = 5;
     job.window.model.PageOrient = 2;
@@ -152,32 +152,25 @@ TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingIt) {
     EXPECT_EQ(job.window.model.CurrentPage, 5);
     EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
     EXPECT_EQ(job.progress, "0/2 1/2 2/2 ");
-    // The page setup comes before the first sheet.
+    // The page setup comes before the first sheet, on the printer chosen; no file asked.
     ASSERT_EQ(job.Transcript(), "2 N 3 N E");
     EXPECT_EQ(job.log.events[0], "orientation 2");
     EXPECT_EQ(job.log.events[1], "paper 16838x11906");
-}
+    EXPECT_EQ(job.log.name, "Muhasebe");
+    EXPECT_TRUE(job.window.questions.empty());
 
-TEST(PrintJob, CancelAfterAConfirmedJobOnlyZoomsAndTheNextDialogOffersTheLastPrinter) {
-    JobRun job;
-    job.Run();
+    // Cancelled next time: the zoom only, and the dialog offered the last printer.
     job.window.calls.clear();
     job.window.view.ZoomFactor = 0.75f;
     job.confirm = false;
     job.Run();
     EXPECT_EQ(job.opened, 1);
-    EXPECT_EQ(job.window.calls, std::vector<std::string>{"SetZoom100@1"});
+    EXPECT_EQ(job.window.calls, std::vector<std::string>{"SetZoom100@5"});
     EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
     EXPECT_EQ(job.dialogs, (std::vector<std::string>{"Depo Lazer", "Muhasebe"}));
 }
 
 TEST(PrintJob, OnlyThePdfPrinterAsksForAFileAndCancellingThatPrintsNothing) {
-    JobRun job;
-    job.Run();
-    EXPECT_TRUE(job.window.questions.empty());
-    EXPECT_EQ(job.log.name, "Muhasebe");
-    EXPECT_EQ(job.log.pdfFile, "");
-
     JobRun pdf;
     pdf.printer = "PDF";
     pdf.Run();
