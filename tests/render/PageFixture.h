@@ -1,4 +1,5 @@
 #pragma once
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -68,3 +69,19 @@ struct PageFixture {
         model.FieldCount = fields;
     }
 };
+
+// Where and how a text was drawn: "x,y size" and " bold"; "-" when it was not drawn.
+inline std::string Where(const RecordingTarget& target, std::string_view text) {
+    const RecordingTarget::TextOp* t = target.FindText(text);
+    if (!t) return "-";
+    std::ostringstream out;
+    out << t->x << ',' << t->y << ' ' << t->size << (t->bold ? " bold" : "");
+    return out.str();
+}
+
+// A box's corners as "x1,y1,x2,y2".
+inline std::string Edges(const RecordingTarget::BoxOp& box) {
+    std::ostringstream out;
+    out << box.x1 << ',' << box.y1 << ',' << box.x2 << ',' << box.y2;
+    return out.str();
+}
