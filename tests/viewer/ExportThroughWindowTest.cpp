@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
 #include "OpenedFiles.h"
 #include "ViewerHarness.h"
@@ -11,7 +12,6 @@
 #include "viewer/MainMenu.h"
 
 namespace {
-
 // Answers the save dialog the command opens with the given path, keeping
 // its title and filters.
 struct SaveDialogAnswer {
@@ -34,39 +34,57 @@ struct SaveDialogAnswer {
     }
 };
 
-TEST(ExportThroughWindow, TabSeparatedTextFromTheMenuEndsOnPage1) {
+// Each export from the menu (and the workbook from toolbar button 2) writes
+// its own format to the file the user names. The workbook opens in the
+// desktop's spreadsheet program under the hourglass.
+TEST(ExportThroughWindow, MenuItemsAndTheToolbarSaveTheChosenFile) {
     ViewerHarness h;
     ASSERT_TRUE(h.Open(SalesReport(200)));
     h.Show();
-    h.window->Form_KeyDown(34, 0);  // Page Down
-    ASSERT_EQ(h.model.CurrentPage, 2);
-    const QString out = QString::fromStdString(h.folder.File("satış.txt"));
-    SaveDialogAnswer answer(out);
-    h.window->Menu().DOS_01_03->trigger();
-    EXPECT_EQ(answer.title, QString::fromUtf8("Farklı Kaydet"));
-    EXPECT_EQ(answer.filters, QStringList{QString::fromUtf8("Txt Dosyaları (*.txt)")});
-    const std::string text = ReadBytes(out.toStdString());
-    EXPECT_EQ(text.substr(0, text.find("\r\n") + 2), "Kod\tMüşteri\tŞehir\tTutar\t\r\n");
-    EXPECT_NE(text.find("\r\n200\tMüşteri 13\tAnkara\t400,50\t\r\n"), std::string::npos);
-    EXPECT_EQ(h.model.CurrentPage, 1);
+    FrmTabul& w = *h.window;
+    OpenedFiles files([&w] { return w.cursor().shape() == Qt::WaitCursor; });
+    const QString excel = QString::fromUtf8("Excel Çalışma Sayfası (*.xlsx)");
+    const QString text = QString::fromUtf8("Txt Dosyaları (*.txt)");
+    const struct {
+        std::function<void()> run;
+        const char* file;
+        QString filter;
+        std::string firstLine;  // empty: a workbook
+    } exports[] = {
+        {[&] { w.Menu().DOS_01_01_01->trigger(); }, "menü.xlsx", excel, ""},
+        {[&] { QTest::mouseClick(w.Toolbar().Button(2), Qt::LeftButton); }, "düğme.xlsx", excel,
+         ""},
+        {[&] { w.Menu().DOS_01_01_02->trigger(); }, "satış.csv",
+         QString::fromUtf8("CSV Dosyaları (*.csv)"), "1,Müşteri 1,Ankara,37.50,\r\n"},
+        {[&] { w.Menu().DOS_01_02->trigger(); }, "virgül.txt", text,
+         "Kod,Müşteri,Şehir,Tutar,\r\n"},
+        {[&] { w.Menu().DOS_01_03->trigger(); }, "sekme.txt", text,
+         "Kod\tMüşteri\tŞehir\tTutar\t\r\n"},
+    };
+    for (const auto& e : exports) {
+        SCOPED_TRACE(e.file);
+        w.GOR_04_Click();
+        w.GOR_03_Click();
+        const size_t openedBefore = files.opened.size();
+        const QString out = QString::fromStdString(h.folder.File(e.file));
+        SaveDialogAnswer answer(out);
+        e.run();
+        EXPECT_EQ(answer.title, QString::fromUtf8("Farklı Kaydet"));
+        EXPECT_EQ(answer.filters, QStringList{e.filter});
+        if (e.firstLine.empty()) {
+            ASSERT_EQ(files.opened.size(), openedBefore + 1);
+            EXPECT_EQ(files.opened.back(), std::make_pair(out, true));
+            EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+            EXPECT_EQ(h.model.CurrentPage, 2);
+            const auto cells = SheetCells(out.toStdString());
+            EXPECT_EQ(cells.at("B1").value, "Müşteri");
+            EXPECT_EQ(cells.at("D31").value, "110.5");  // 30 x 37 % 1000 = 110, with ",50"
+        } else {
+            const std::string written = ReadBytes(out.toStdString());
+            EXPECT_EQ(written.substr(0, written.find("\r\n") + 2), e.firstLine);
+            EXPECT_EQ(h.model.CurrentPage, 1);
+            EXPECT_EQ(files.opened.size(), openedBefore);
+        }
+    }
 }
-
-TEST(ExportThroughWindow, ToolbarButton2SavesAndOpensTheWorkbook) {
-    ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(30)));
-    h.Show();
-    const QString out = QString::fromStdString(h.folder.File("satış.xlsx"));
-    SaveDialogAnswer answer(out);
-    OpenedFiles files([&h] { return h.window->cursor().shape() == Qt::WaitCursor; });
-    emit h.window->Toolbar().Click(2);
-    EXPECT_EQ(answer.filters, QStringList{QString::fromUtf8("Excel Çalışma Sayfası (*.xlsx)")});
-    ASSERT_EQ(files.opened.size(), 1u);
-    EXPECT_EQ(files.opened[0].first, out);
-    EXPECT_TRUE(files.opened[0].second);
-    EXPECT_EQ(h.window->cursor().shape(), Qt::ArrowCursor);
-    const auto cells = SheetCells(out.toStdString());
-    EXPECT_EQ(cells.at("B1").value, "Müşteri");
-    EXPECT_EQ(cells.at("D31").value, "110.5");  // 30 x 37 % 1000 = 110, with ",50"
-}
-
 }  // namespace

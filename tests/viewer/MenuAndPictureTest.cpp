@@ -14,11 +14,6 @@
 #include "viewer/Twips.h"
 
 namespace {
-QString Caption(FrmTabul& window, const char* name) {
-    if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name))) return action->text();
-    return QStringLiteral("<missing>");
-}
-
 TEST(MainMenu, CaptionsAreExactRunsOfSpacesIncluded) {
     ViewerHarness h;
     ASSERT_TRUE(h.Open(SalesReport(5)));
@@ -43,10 +38,11 @@ TEST(MainMenu, CaptionsAreExactRunsOfSpacesIncluded) {
         {"GOR_05", "Son Sayfa" + std::string(18, ' ') + "End"},
     };
     for (const auto& [name, caption] : items) {
-        EXPECT_EQ(Caption(*h.window, name), QString::fromStdString(caption)) << name;
-        if (auto* action = h.window->findChild<QAction*>(QString::fromLatin1(name))) {
-            EXPECT_TRUE(action->shortcut().isEmpty()) << name;
-        }
+        auto* action = h.window->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->text(), QString::fromStdString(caption)) << name;
+        // The page keys are the window's own; a shortcut would act twice.
+        EXPECT_TRUE(action->shortcut().isEmpty()) << name;
     }
     const QList<QAction*> bar = h.window->menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
@@ -92,10 +88,6 @@ TEST(FrmTabulPicture, ToolbarPicturesAreDrawnOnATransparentGround) {
             for (int x = 0; x < 20; ++x) inked += icon.pixelColor(x, y).alpha() > 128;
         EXPECT_GT(inked, 15) << i;
     }
-    // Red dominates the close picture.
-    const QColor centre = ToolbarIcon(0).toImage().pixelColor(10, 10);
-    EXPECT_GT(centre.red(), 150);
-    EXPECT_LT(centre.green(), 60);
 }
 
 // Activation handed back by one of the program's own forms returns the view to
@@ -108,9 +100,10 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     h.window->GOR_01_03_Click();
 
-    AnswerMessageBox([&] {
+    {
+        MessageBoxCatcher boxes;
         QMessageBox::information(h.window.get(), QStringLiteral("t"), QStringLiteral("m"));
-    });
+    }
     h.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     EXPECT_EQ(h.window->View().ZoomFactor, 0.5f);
@@ -123,38 +116,6 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     QApplication::processEvents();
     EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
     EXPECT_TRUE(h.window->Menu().GOR_01_01->isChecked());
-}
-
-TEST(FrmTabulActivate, AfterThePageSetupDialogThePageIsPageOneAtFullSize) {
-    ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(200)));
-    h.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-    h.window->Form_KeyDown(34, 0);
-    h.window->Form_KeyDown(34, 0);
-    h.window->GOR_01_03_Click();
-    QString dialogClass;
-    Qt::CursorShape cursorMeanwhile = Qt::ArrowCursor;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-            cursorMeanwhile = h.window->cursor().shape();
-            dialog->reject();
-        }
-    });
-    poll.start(20);
-    h.window->Menu().DOS_04->trigger();
-    poll.stop();
-    EXPECT_EQ(dialogClass, QStringLiteral("FrmPageSetup"));
-    EXPECT_EQ(cursorMeanwhile, Qt::WaitCursor);
-    // The window takes activation back once the dialog has gone.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return h.window->View().ZoomFactor == 1.0f; }, 5000));
-    EXPECT_EQ(h.model.CurrentPage, 1);
-    EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
-    EXPECT_TRUE(h.window->Menu().GOR_01_01->isChecked());
-    EXPECT_FALSE(h.window->Menu().GOR_01_03->isChecked());
-    EXPECT_EQ(h.window->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(QtPrinterCatalog, TheBuiltInPdfPrinterComesLast) {

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 // Closes every message box that opens while it lives and keeps what it said.
@@ -30,13 +29,3 @@ class MessageBoxCatcher {
   private:
     QTimer timer_;
 };
-
-// Runs the action, closing the message boxes it opens; returns the last one's
-// text (empty when none opened) and its title.
-inline QString AnswerMessageBox(const std::function<void()>& action, QString* title = nullptr) {
-    MessageBoxCatcher boxes;
-    action();
-    if (boxes.shown.empty()) return {};
-    if (title) *title = boxes.shown.back().title;
-    return boxes.shown.back().text;
-}

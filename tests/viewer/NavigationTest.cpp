@@ -13,17 +13,6 @@
 #include "viewer/Twips.h"
 
 namespace {
-const QColor Mark(0, 255, 0);
-
-// Paints a green square into the page's top-left margin; the next drawing of
-// the page paints over it.
-void MarkCanvas(FrmTabul& window) {
-    window.Canvas()->Target().Box(150, 150, 400, 400, Rgb{0, 255, 0}, true);
-}
-bool CanvasMarked(FrmTabul& window) {
-    return window.Canvas()->Image().pixelColor(QPoint(17, 17)) == Mark;
-}
-
 class Navigation : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -38,45 +27,45 @@ class Navigation : public ::testing::Test {
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : h.window.get(), key, modifiers);
     }
+    // A green square in the page's top-left margin, until the page is drawn again.
+    void MarkCanvas() { W().Canvas()->Target().Box(150, 150, 400, 400, Rgb{0, 255, 0}, true); }
+    bool CanvasMarked() {
+        return W().Canvas()->Image().pixelColor(QPoint(17, 17)) == QColor(0, 255, 0);
+    }
+    void ScrollAway() {
+        W().VScroll()->setValue(1500);
+        W().HScroll()->setValue(600);
+    }
     ViewerHarness h;
 };
 
-TEST_F(Navigation, PageKeysStopAtTheBounds) {
+// Keys past the first or last page are ignored without drawing; Home and End
+// always draw.
+TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     const int32_t last = h.model.PageCount;
     const struct {
         Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
         int32_t page;
-    } steps[] = {{Qt::Key_PageUp, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageDown, 3},
-                 {Qt::Key_PageUp, 2}, {Qt::Key_End, last},   {Qt::Key_PageDown, last},
-                 {Qt::Key_Home, 1},   {Qt::Key_PageUp, 1},   {Qt::Key_A, 1},
-                 {Qt::Key_Down, 1}};
+        bool redraws;
+    } steps[] = {
+        {Qt::Key_PageUp, {}, 1, false},      {Qt::Key_Home, {}, 1, true},
+        {Qt::Key_PageDown, {}, 2, true},     {Qt::Key_PageDown, {}, 3, true},
+        {Qt::Key_PageUp, {}, 2, true},       {Qt::Key_End, {}, last, true},
+        {Qt::Key_PageDown, {}, last, false}, {Qt::Key_End, {}, last, true},
+        {Qt::Key_Home, {}, 1, true},         {Qt::Key_A, {}, 1, false},
+        {Qt::Key_Down, {}, 1, false},        {Qt::Key_PageDown, Qt::ShiftModifier, 2, true},
+    };
     for (const auto& step : steps) {
-        Key(step.key);
+        MarkCanvas();
+        Key(step.key, step.modifiers);
         EXPECT_EQ(h.model.CurrentPage, step.page) << QTest::toString(step.key);
+        EXPECT_EQ(CanvasMarked(), !step.redraws) << QTest::toString(step.key);
     }
-    // The shift state does not matter.
-    Key(Qt::Key_PageDown, Qt::ShiftModifier);
-    EXPECT_EQ(h.model.CurrentPage, 2);
-}
-
-TEST_F(Navigation, BoundsAreIgnoredWithoutRedrawingButEndAndHomeAlwaysRedraw) {
-    MarkCanvas(W());
-    Key(Qt::Key_PageUp);
-    EXPECT_TRUE(CanvasMarked(W())) << "Page Up on page 1 draws nothing";
-    Key(Qt::Key_Home);
-    EXPECT_FALSE(CanvasMarked(W())) << "Home on page 1 draws page 1 again";
-
-    Key(Qt::Key_End);
-    MarkCanvas(W());
-    Key(Qt::Key_PageDown);
-    EXPECT_TRUE(CanvasMarked(W()));
-    Key(Qt::Key_End);
-    EXPECT_FALSE(CanvasMarked(W()));
 }
 
 TEST_F(Navigation, MenuPageCommandsReturnToTheCornerAndKeysKeepTheScroll) {
-    W().VScroll()->setValue(1500);
-    W().HScroll()->setValue(600);
+    ScrollAway();
     Key(Qt::Key_PageDown);
     EXPECT_EQ(h.model.CurrentPage, 2);
     EXPECT_EQ(W().VScroll()->value(), 1500);
@@ -92,9 +81,8 @@ TEST_F(Navigation, MenuPageCommandsReturnToTheCornerAndKeysKeepTheScroll) {
                     {W().Menu().GOR_04, 1},
                     {W().Menu().GOR_02, 1}};
     for (const auto& command : commands) {
-        W().VScroll()->setValue(1500);
-        W().HScroll()->setValue(600);
-        MarkCanvas(W());
+        ScrollAway();
+        MarkCanvas();
         command.item->trigger();
         EXPECT_EQ(h.model.CurrentPage, command.page) << command.item->objectName().toStdString();
         EXPECT_EQ(W().VScroll()->value(), 0);
@@ -103,7 +91,7 @@ TEST_F(Navigation, MenuPageCommandsReturnToTheCornerAndKeysKeepTheScroll) {
         EXPECT_EQ(W().Layout().Canvas.left, 200);
     }
     // The previous-page command on page 1 moved the view but drew nothing.
-    EXPECT_TRUE(CanvasMarked(W()));
+    EXPECT_TRUE(CanvasMarked());
 }
 
 TEST_F(Navigation, ZoomKeepsThePageAndChecksOneItem) {
@@ -119,16 +107,13 @@ TEST_F(Navigation, ZoomKeepsThePageAndChecksOneItem) {
                  {menu.GOR_01_03, 0.5f, 12500},
                  {menu.GOR_01_01, 1.0f, 25000}};
     for (const auto& zoom : zooms) {
-        W().VScroll()->setValue(900);
-        W().HScroll()->setValue(300);
+        ScrollAway();
         zoom.item->trigger();
         EXPECT_EQ(h.model.CurrentPage, 3);
         EXPECT_EQ(W().View().ZoomFactor, zoom.zoom);
         for (QAction* item : {menu.GOR_01_01, menu.GOR_01_02, menu.GOR_01_03})
             EXPECT_EQ(item->isChecked(), item == zoom.item) << item->objectName().toStdString();
         EXPECT_EQ(W().VScroll()->value(), 0);
-        EXPECT_EQ(W().HScroll()->value(), 0);
-        EXPECT_EQ(W().Layout().Canvas.width, zoom.width);
         EXPECT_EQ(W().Canvas()->TwipsWidth(), zoom.width);
         EXPECT_EQ(W().Cetvel()->TwipsWidth(), zoom.width);
         // The paper's edge stands at the page width times the zoom.
@@ -136,59 +121,39 @@ TEST_F(Navigation, ZoomKeepsThePageAndChecksOneItem) {
     }
 }
 
-TEST_F(Navigation, ToolbarButtonsRunTheirCommands) {
-    CommandButtons& toolbar = W().Toolbar();
-    for (int i = 0; i < CommandButtons::Count; ++i) {
-        EXPECT_EQ(toolbar.Button(i)->geometry(),
-                  QRect(PixelsFromTwips(CommandButtons::Lefts[static_cast<size_t>(i)]),
-                        PixelsFromTwips(120), 25, 25));
-        EXPECT_TRUE(toolbar.Button(i)->toolTip().isEmpty());
-        EXPECT_TRUE(toolbar.Button(i)->text().isEmpty() ||
-                    toolbar.Button(i)->icon().isNull() == false);
+TEST_F(Navigation, ToolbarButtonsAndTheCloseItemRunTheirCommands) {
+    const struct {
+        int button;
+        int32_t page;
+        float zoom;
+    } clicks[] = {{4, 2, 1.0f}, {3, 1, 1.0f}, {6, 1, 0.75f}, {7, 1, 0.5f}, {5, 1, 1.0f}};
+    for (const auto& click : clicks) {
+        QTest::mouseClick(W().Toolbar().Button(click.button), Qt::LeftButton);
+        EXPECT_EQ(h.model.CurrentPage, click.page) << click.button;
+        EXPECT_EQ(W().View().ZoomFactor, click.zoom) << click.button;
     }
-    QTest::mouseClick(toolbar.Button(4), Qt::LeftButton);
-    EXPECT_EQ(h.model.CurrentPage, 2);
-    QTest::mouseClick(toolbar.Button(3), Qt::LeftButton);
-    EXPECT_EQ(h.model.CurrentPage, 1);
-    QTest::mouseClick(toolbar.Button(6), Qt::LeftButton);
-    EXPECT_EQ(W().View().ZoomFactor, 0.75f);
-    EXPECT_TRUE(W().Menu().GOR_01_02->isChecked());
-    QTest::mouseClick(toolbar.Button(7), Qt::LeftButton);
-    EXPECT_EQ(W().View().ZoomFactor, 0.5f);
-    QTest::mouseClick(toolbar.Button(5), Qt::LeftButton);
-    EXPECT_EQ(W().View().ZoomFactor, 1.0f);
-    EXPECT_TRUE(W().Menu().GOR_01_01->isChecked());
-    QTest::mouseClick(toolbar.Button(0), Qt::LeftButton);
+    QTest::mouseClick(W().Toolbar().Button(0), Qt::LeftButton);
     EXPECT_FALSE(W().isVisible());
-}
-
-TEST_F(Navigation, TheCloseItemClosesTheWindow) {
+    h.Show();
     W().Menu().DOS_XX->trigger();
     EXPECT_FALSE(W().isVisible());
 }
 
-TEST_F(Navigation, ResizeLaysTheDeskOutAndPutsTheCanvasAt500) {
+TEST_F(Navigation, ResizePutsTheCanvasAt500AndScrollingBackAt400) {
     W().VScroll()->setValue(2000);
     W().resize(900, 650);
     QApplication::processEvents();
     EXPECT_EQ(W().VScroll()->value(), 0);
     EXPECT_EQ(W().Layout().Canvas.top, 500);
-    EXPECT_EQ(W().Layout().Canvas.left, 200);
-    EXPECT_EQ(W().Layout().Cetvel.top, 290);
     EXPECT_EQ(W().Canvas()->geometry().topLeft(),
               QPoint(PixelsFromTwips(200), PixelsFromTwips(500)));
-    EXPECT_EQ(W().Layout().Zemin.width, W().OuterWidthTwips() - 350);
-    EXPECT_EQ(W().Layout().Zemin.height, W().OuterHeightTwips() - 1500);
-    EXPECT_EQ(W().VScroll()->maximum(),
-              std::max(0, h.model.PageSizeY + 1000 - W().Layout().Zemin.height));
-    EXPECT_EQ(W().HScroll()->maximum(), 25000 + 1000 - W().Layout().Zemin.width);
 
+    // The ruler moves with the canvas.
     W().VScroll()->setValue(1000);
     EXPECT_EQ(W().Layout().Canvas.top, -600);
     EXPECT_EQ(W().Layout().Cetvel.top, -810);
     W().VScroll()->setValue(0);
     EXPECT_EQ(W().Layout().Canvas.top, 400);
-    EXPECT_EQ(W().Layout().Canvas.left, 200);
     EXPECT_EQ(W().Canvas()->geometry().topLeft(),
               QPoint(PixelsFromTwips(200), PixelsFromTwips(400)));
 
@@ -196,8 +161,7 @@ TEST_F(Navigation, ResizeLaysTheDeskOutAndPutsTheCanvasAt500) {
     const TwipsRect desk = W().Layout().Zemin;
     W().resize(10, 40);
     QApplication::processEvents();
-    EXPECT_EQ(W().Layout().Zemin.width, desk.width);
-    EXPECT_EQ(W().Layout().Zemin.height, desk.height);
+    EXPECT_EQ(W().Layout().Zemin, desk);
 }
 
 TEST_F(Navigation, ThePageFollowsTheThumbWhileItIsDragged) {
