@@ -64,61 +64,49 @@ TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     }
 }
 
-TEST_F(Navigation, MenuPageCommandsReturnToTheCornerAndKeysKeepTheScroll) {
+TEST_F(Navigation, KeysKeepTheScroll) {
     ScrollAway();
     Key(Qt::Key_PageDown);
     EXPECT_EQ(h.model.CurrentPage, 2);
-    EXPECT_EQ(W().VScroll()->value(), 1500);
     EXPECT_EQ(W().Layout().Canvas.top, 400 - 1500);
     EXPECT_EQ(W().Layout().Canvas.left, 200 - 600);
+}
 
+// Menu page and zoom commands bring the page's corner back into view; zoom
+// keeps the page and checks its own item only.
+TEST_F(Navigation, MenuCommandsReturnToTheCorner) {
+    const MainMenu& menu = W().Menu();
+    const std::pair<QAction*, float> zoomItems[] = {
+        {menu.GOR_01_01, 1.0f}, {menu.GOR_01_02, 0.75f}, {menu.GOR_01_03, 0.5f}};
+    const int32_t last = h.model.PageCount;
     const struct {
         QAction* item;
         int32_t page;
-    } commands[] = {{W().Menu().GOR_03, 3},
-                    {W().Menu().GOR_02, 2},
-                    {W().Menu().GOR_05, h.model.PageCount},
-                    {W().Menu().GOR_04, 1},
-                    {W().Menu().GOR_02, 1}};
+        float zoom;
+    } commands[] = {
+        {menu.GOR_03, 2, 1.0f},     {menu.GOR_01_02, 2, 0.75f},   {menu.GOR_02, 1, 0.75f},
+        {menu.GOR_05, last, 0.75f}, {menu.GOR_01_03, last, 0.5f}, {menu.GOR_01_03, last, 0.5f},
+        {menu.GOR_04, 1, 0.5f},     {menu.GOR_01_01, 1, 1.0f},    {menu.GOR_02, 1, 1.0f}};
     for (const auto& command : commands) {
+        SCOPED_TRACE(command.item->objectName().toStdString());
         ScrollAway();
         MarkCanvas();
         command.item->trigger();
-        EXPECT_EQ(h.model.CurrentPage, command.page) << command.item->objectName().toStdString();
+        EXPECT_EQ(h.model.CurrentPage, command.page);
+        EXPECT_EQ(W().View().ZoomFactor, command.zoom);
+        for (const auto& [item, zoom] : zoomItems)
+            EXPECT_EQ(item->isChecked(), zoom == command.zoom);
         EXPECT_EQ(W().VScroll()->value(), 0);
         EXPECT_EQ(W().HScroll()->value(), 0);
         EXPECT_EQ(W().Layout().Canvas.top, 400);
         EXPECT_EQ(W().Layout().Canvas.left, 200);
+        EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * command.zoom));
+        EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * command.zoom));
+        // The paper's edge stands at the page width times the zoom.
+        EXPECT_EQ(W().Layout().Line3X, RoundHalfEven(h.model.PageSizeX * command.zoom));
     }
     // The previous-page command on page 1 moved the view but drew nothing.
     EXPECT_TRUE(CanvasMarked());
-}
-
-TEST_F(Navigation, ZoomKeepsThePageAndChecksOneItem) {
-    Key(Qt::Key_PageDown);
-    Key(Qt::Key_PageDown);
-    const MainMenu& menu = W().Menu();
-    const struct {
-        QAction* item;
-        float zoom;
-        int32_t width;
-    } zooms[] = {{menu.GOR_01_02, 0.75f, 18750},
-                 {menu.GOR_01_03, 0.5f, 12500},
-                 {menu.GOR_01_03, 0.5f, 12500},
-                 {menu.GOR_01_01, 1.0f, 25000}};
-    for (const auto& zoom : zooms) {
-        ScrollAway();
-        zoom.item->trigger();
-        EXPECT_EQ(h.model.CurrentPage, 3);
-        EXPECT_EQ(W().View().ZoomFactor, zoom.zoom);
-        for (QAction* item : {menu.GOR_01_01, menu.GOR_01_02, menu.GOR_01_03})
-            EXPECT_EQ(item->isChecked(), item == zoom.item) << item->objectName().toStdString();
-        EXPECT_EQ(W().VScroll()->value(), 0);
-        EXPECT_EQ(W().Canvas()->TwipsWidth(), zoom.width);
-        EXPECT_EQ(W().Cetvel()->TwipsWidth(), zoom.width);
-        // The paper's edge stands at the page width times the zoom.
-        EXPECT_EQ(W().Layout().Line3X, RoundHalfEven(h.model.PageSizeX * zoom.zoom));
-    }
 }
 
 TEST_F(Navigation, ToolbarButtonsAndTheCloseItemRunTheirCommands) {
@@ -157,6 +145,12 @@ TEST_F(Navigation, ResizePutsTheCanvasAt500AndScrollingBackAt400) {
     EXPECT_EQ(W().Canvas()->geometry().topLeft(),
               QPoint(PixelsFromTwips(200), PixelsFromTwips(400)));
 
+    // The page follows the thumb while it is dragged.
+    W().VScroll()->setSliderDown(true);
+    W().VScroll()->setSliderPosition(1200);
+    EXPECT_EQ(W().Layout().Canvas.top, 400 - 1200);
+    W().VScroll()->setSliderDown(false);
+
     // Too small for the desk: it keeps its last size and nothing is said.
     const TwipsRect desk = W().Layout().Zemin;
     W().resize(10, 40);
@@ -164,11 +158,4 @@ TEST_F(Navigation, ResizePutsTheCanvasAt500AndScrollingBackAt400) {
     EXPECT_EQ(W().Layout().Zemin, desk);
 }
 
-TEST_F(Navigation, ThePageFollowsTheThumbWhileItIsDragged) {
-    QScrollBar* bar = W().VScroll();
-    bar->setSliderDown(true);
-    bar->setSliderPosition(1200);
-    EXPECT_EQ(W().Layout().Canvas.top, 400 - 1200);
-    bar->setSliderDown(false);
-}
 }  // namespace
