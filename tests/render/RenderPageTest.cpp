@@ -47,22 +47,19 @@ TEST(RenderPage, LaysOutAPageAtFullSize) {
     // Titles stand 30 twips inside their boxes (edges 810, 1530, 2730), rows
     // 50 twips below them. Numbers end 100 twips inside their cell, negative
     // amounts in parentheses. The date line ends at the right margin and is
-    // bold after a totals row, the page number is centred.
-    ExpectPlaced(f.target, {{"A", "810,810 10 bold"},
-                            {"C", "810,1040 10 bold"},
-                            {"D", "-"},
-                            {"Kod", "840,1270 10 bold"},
-                            {"Ad", "1560,1270 10 bold"},
-                            {"Tutar", "2760,1270 10 bold"},
-                            {"000007", "810,1550 10"},
-                            {"Ali", "1530,1550 10"},
-                            {"(1.234,50)", "2870,1550 10"},
-                            {"1.000,00", "3110,1780 10"},
-                            {"Can", "1530,2010 10"},
-                            {DateLine, "7616,810 10 bold"},
-                            {"Sayfa:1/1", "5413,15528 10 bold"},
-                            {CreditLine, "810,15640 6 bold"}});  // 6 points measure 138 here
+    // bold after a totals row, the page number is centred. The credit line
+    // (6 points measure 138 here) stands 250 twips above the bottom margin.
+    const Placed placed = {{"A", "810,810 10 bold"},        {"C", "810,1040 10 bold"},
+                           {"Kod", "840,1270 10 bold"},     {"Ad", "1560,1270 10 bold"},
+                           {"Tutar", "2760,1270 10 bold"},  {"000007", "810,1550 10"},
+                           {DateLine, "7616,810 10 bold"},  {"Sayfa:1/1", "5413,15528 10 bold"},
+                           {CreditLine, "810,15640 6 bold"}};
+    ExpectPlaced(f.target, placed);
+    EXPECT_EQ(f.target.FindText("D"), nullptr);
     EXPECT_EQ(f.target.FindText(CreditLine)->font, "Arial");
+    EXPECT_EQ(f.Texts(1550, 2010),
+              "000007@810,1550 Ali@1530,1550 (1.234,50)@2870,1550 000001@810,1780 Veli@1530,1780 "
+              "1.000,00@3110,1780 000002@810,2010 Can@1530,2010 34,50@3470,2010 ");
     const auto outlines = f.target.Outlines();
     ASSERT_GE(outlines.size(), 3u);
     EXPECT_EQ(Edges(outlines[0]), "808,1268,1480,1502");
@@ -164,13 +161,11 @@ TEST(RenderPage, ZoomScalesFontsAndRoundsEveryColumnEdge) {
     // x(1) = R(607.5) = 608; widths 272.25, 1270.5, 907.5: each edge rounded
     // anew; y = R(608 + 172.5), half to even. The date text is measured at
     // 100 % and its position zoomed; the credit line stands R((16838 - 187.5 - 948) x 0.75).
-    ExpectPlaced(f.target, {{"Rapor", "608,608 7.5 bold"},
-                            {"K", "638,780 7.5 bold"},
-                            {"Ad", "910,780 7.5 bold"},
-                            {"Şehir", "2180,780 7.5 bold"},
-                            {"Son", "3088,780 7.5 bold"},
-                            {DateLine, "5712,608 7.5 bold"},
-                            {CreditLine, "608,11777 4.5 bold"}});
+    const Placed placed = {{"Rapor", "608,608 7.5 bold"},     {"K", "638,780 7.5 bold"},
+                           {"Ad", "910,780 7.5 bold"},        {"Şehir", "2180,780 7.5 bold"},
+                           {"Son", "3088,780 7.5 bold"},      {DateLine, "5712,608 7.5 bold"},
+                           {CreditLine, "608,11777 4.5 bold"}};
+    ExpectPlaced(f.target, placed);
 }
 
 TEST(RenderPage, ColumnsPastTheLineAreDrawnButDoNotFit) {
