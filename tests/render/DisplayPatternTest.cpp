@@ -4,60 +4,55 @@
 
 namespace {
 
-struct PatternCase {
-    const char* text;
-    const char* pattern;
-    const char* turkish;
-    const char* english;
-};
-
-// Fields as they come in a report, written the way each locale reads numbers:
-// the Turkish column gets "1.234,5" style text, the English "1,234.5".
-const PatternCase Cases[] = {
-    {"1234567,891", "#,##0", "1.234.568", "1,234,568"},
-    {"1234567,891", "#,##0.0", "1.234.567,9", "1,234,567.9"},
-    {"1234567,891", "#,##0.00", "1.234.567,89", "1,234,567.89"},
-    {"1234567,891", "#,##0.000", "1.234.567,891", "1,234,567.891"},
-    {"0", "#,##0.00", "0,00", "0.00"},
-    {"0,4", "#,##0", "0", "0"},
-    {"999,995", "#,##0.00", "1.000,00", "1,000.00"},
-    // Halves go away from zero on the exact digits, never through binary floats.
-    {"1,005", "#,##0.00", "1,01", "1.01"},
-    {"2,5", "#,##0", "3", "3"},
-    {"-2,5", "#,##0", "-3", "-3"},
-    {"-1234,5", "#,##0.00", "-1.234,50", "-1,234.50"},
-    {"-1234,5", "#,##0.00;(#,##0.00)", "(1.234,50)", "(1,234.50)"},
-    {"1234,5", "#,##0.00;(#,##0.00)", "1.234,50", "1,234.50"},
-    // A negative value that rounds to zero shows no sign and no parentheses.
-    {"-0,001", "#,##0.00;(#,##0.00)", "0,00", "0.00"},
-    {"42", "000000", "000042", "000042"},
-    {"1234567", "000", "1234567", "1234567"},
-    {"41,6", "000000", "000042", "000042"},
-    {"7", "###", "7", "7"},
-    {"1234", "###", "1234", "1234"},
-    {"1234,5", "@", "1234,5", "1234,5"},
-    {"1234,5", "", "1234,5", "1234,5"},
-    {"  Kayseri", "#,##0.00", "  Kayseri", "  Kayseri"},
-    {"12abc", "#,##0", "12abc", "12abc"},
-    {"", "#,##0.00", "", ""},
-    {"(150)", "#,##0;(#,##0)", "(150)", "(150)"},
-};
-
-std::string ToEnglishText(std::string text) {
-    // Swap the separators of the Turkish sample text.
+// Swaps the decimal and group separators: the English form of Turkish text.
+std::string ToEnglish(std::string text) {
     for (char& c : text) c = c == ',' ? '.' : c == '.' ? ',' : c;
     return text;
 }
 
 TEST(DisplayPattern, FormatsFieldsInBothLocales) {
-    for (const PatternCase& c : Cases) {
+    // Fields as they come in a report, written the Turkish way; the English
+    // locale gets the same text with the separators swapped, and must give
+    // the same result with the separators swapped. Text that is not a number
+    // stays what it was.
+    const struct {
+        const char* text;
+        const char* pattern;
+        const char* shown;
+    } cases[] = {
+        {"1234567,891", "#,##0", "1.234.568"},
+        {"1234567,891", "#,##0.0", "1.234.567,9"},
+        {"1234567,891", "#,##0.00", "1.234.567,89"},
+        {"1234567,891", "#,##0.000", "1.234.567,891"},
+        {"0", "#,##0.00", "0,00"},
+        {"0,4", "#,##0", "0"},
+        {"999,995", "#,##0.00", "1.000,00"},
+        // Halves go away from zero on the exact digits, never through binary floats.
+        {"1,005", "#,##0.00", "1,01"},
+        {"2,5", "#,##0", "3"},
+        {"-2,5", "#,##0", "-3"},
+        {"-1234,5", "#,##0.00", "-1.234,50"},
+        {"-1234,5", "#,##0.00;(#,##0.00)", "(1.234,50)"},
+        {"1234,5", "#,##0.00;(#,##0.00)", "1.234,50"},
+        // A negative value that rounds to zero shows no sign and no parentheses.
+        {"-0,001", "#,##0.00;(#,##0.00)", "0,00"},
+        {"42", "000000", "000042"},
+        {"1234567", "000", "1234567"},
+        {"41,6", "000000", "000042"},
+        {"7", "###", "7"},
+        {"1234", "###", "1234"},
+        {"1234,5", "@", "1234,5"},
+        {"1234,5", "", "1234,5"},
+        {"  Kayseri", "#,##0.00", "  Kayseri"},
+        {"12abc", "#,##0", "12abc"},
+        {"", "#,##0.00", ""},
+        {"(150)", "#,##0;(#,##0)", "(150)"},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " with \"" + c.pattern + "\"");
-        EXPECT_EQ(FormatField(c.text, c.pattern, NumberLocale::Turkish()), c.turkish);
-        std::string english = ToEnglishText(c.text);
-        // Text that is not a number stays what it was in either locale.
-        std::string expected = c.english;
-        if (std::string(c.turkish) == c.text) expected = english;
-        EXPECT_EQ(FormatField(english, c.pattern, NumberLocale::English()), expected);
+        EXPECT_EQ(FormatField(c.text, c.pattern, NumberLocale::Turkish()), c.shown);
+        EXPECT_EQ(FormatField(ToEnglish(c.text), c.pattern, NumberLocale::English()),
+                  ToEnglish(c.shown));
     }
 }
 
