@@ -54,15 +54,6 @@ class DialogsInWindowTest : public ::testing::Test {
     }
 };
 
-TEST_F(DialogsInWindowTest, CancelledDialogsStillReturnToPageOneAtFullSize) {
-    const int32_t pagesBefore = model.PageCount;
-    for (QAction* item : {h.window->Menu().DOS_02, h.window->Menu().DOS_04}) {
-        SCOPED_TRACE(item->objectName().toStdString());
-        RunDialog(item, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-        EXPECT_EQ(model.PageCount, pagesBefore);
-    }
-}
-
 TEST_F(DialogsInWindowTest, ALargerFontGivesMorePages) {
     const int32_t pagesBefore = model.PageCount;
     QuestionSeen seen;
