@@ -117,10 +117,10 @@ TEST(LoadReport, ZeroPatternTakesTheWidthInForce) {
 }
 
 TEST(LoadReport, DataRows) {
-    // A row in Windows-1254 becomes UTF-8; widths count characters, raised
-    // from the whole line; the record keeps 510 bytes.
+    // A line in Windows-1254 becomes UTF-8; widths count characters and only
+    // ever grow, from the whole line; the record keeps 510 bytes.
     Loaded r(ReportText({"9a\tb\tlast", "9text only", "9" + std::string(600, 'y') + "\t",
-                         "2\xDEirket\t", "9\xC7orum\t"}));
+                         "2\xDEirket\t\xDEirket\t", "9\xC7orum\t"}));
     EXPECT_EQ(r.model.RowCount, 4);
     const auto records = r.Records();
     ASSERT_EQ(records.size(), 4u);
@@ -128,8 +128,8 @@ TEST(LoadReport, DataRows) {
     EXPECT_EQ(records[2], std::string(510, 'y'));
     EXPECT_EQ(records[3].substr(0, 8), "Çorum\t ");
     EXPECT_EQ(r.model.ColumnTitles[1], "Şirket");
-    EXPECT_EQ(r.model.MeasuredWidths[1], 600);
-    EXPECT_EQ(r.model.ColumnWidths[1], 50);
+    EXPECT_EQ(Columns(r.model.MeasuredWidths, 2), "600|6|");
+    EXPECT_EQ(Columns(r.model.ColumnWidths, 2), "50|6|");
 }
 
 TEST(LoadReport, ResetsTheDescriptionButKeepsColumnKinds) {

@@ -17,7 +17,7 @@ TEST(RowStore, RecordLayoutToTheByte) {
                                                 std::string(record).replace(2, 509, 509, 'x'));
 }
 
-TEST(RowStore, ReadsByNumberByRunAndInOrder) {
+TEST(RowStore, ReadsByNumberAndByRun) {
     TempDir dir;
     RowStore store;
     ASSERT_TRUE(store.Create(dir.File("s.dat")));
@@ -36,10 +36,6 @@ TEST(RowStore, ReadsByNumberByRunAndInOrder) {
     ASSERT_TRUE(store.ReadRecords(21, 10, page));  // runs past the end: 5 records
     ASSERT_EQ(page.size(), 5u);
     EXPECT_EQ(page[4].substr(0, 6), "row25\t");
-    ASSERT_TRUE(store.Open(dir.File("s.dat")));
-    int count = 0;
-    while (store.ReadNext(text)) ++count;
-    EXPECT_EQ(count, 25);
 }
 
 TEST(RowStore, MissingFileReadsAsEmptyAndCreateTruncates) {

@@ -38,12 +38,4 @@ TEST(SplitFields, KeepsAtMost150AndClearsOnly50) {
     EXPECT_EQ(m.Fields[55], "55");  // a field past 50 outlives the next split
 }
 
-TEST(SplitFields, RaisesMeasuredWidthsOnly) {
-    ReportModel m;
-    SplitFields(m, "abcd\tx\t");
-    SplitFields(m, "ab\tŞŞŞ\t");
-    EXPECT_EQ(m.MeasuredWidths[1], 4);
-    EXPECT_EQ(m.MeasuredWidths[2], 3);  // characters, not bytes
-}
-
 }  // namespace
