@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "PageFixture.h"
 #include "render/DrawRuler.h"
 

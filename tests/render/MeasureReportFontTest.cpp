@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "PageFixture.h"
 #include "render/MeasureReportFont.h"
 
