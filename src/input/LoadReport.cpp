@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <memory>
 
@@ -143,6 +144,10 @@ LoadResult LoadReport(ReportModel& model, const std::string& reportPath,
         return {LoadResult::Failure::ReportUnreadable, reportPath,
                 reportPath.empty() ? "dosya adı verilmedi" : std::strerror(errno)};
     }
+    // A folder opens like a file here and fails only on the first read, which
+    // would come after the row store has been created.
+    if (std::filesystem::is_directory(reportPath))
+        return {LoadResult::Failure::ReportUnreadable, reportPath, std::strerror(EISDIR)};
 
     RowStore store;
     if (!store.Create(rowStorePath))

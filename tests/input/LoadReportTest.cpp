@@ -158,6 +158,7 @@ TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
         EXPECT_EQ(result.path, path);
         EXPECT_FALSE(result.reason.empty());
     }
+    EXPECT_FALSE(std::filesystem::exists(store)) << "left by the folder";
     WriteBytes(dir.File("r.txt"), "9a\t\r\n");
     EXPECT_EQ(LoadReport(model, dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT")).failure,
               LoadResult::Failure::RowStoreUnwritable);
