@@ -8,6 +8,7 @@
 #include "ModalWatcher.h"
 #include "TypeText.h"
 #include "viewer/MainMenu.h"
+#include "viewer/MessageBoxCatcher.h"
 #include "viewer/ViewerHarness.h"
 
 namespace {
@@ -56,16 +57,14 @@ class DialogsInWindowTest : public ::testing::Test {
 
 TEST_F(DialogsInWindowTest, ALargerFontGivesMorePages) {
     const int32_t pagesBefore = model.PageCount;
-    QuestionSeen seen;
-    std::unique_ptr<ModalWatcher> question;
+    MessageBoxCatcher question(QMessageBox::No);
     RunDialog(h.window->Menu().DOS_04, [&](QWidget* dialog) {
         QLineEdit* size = dialog->findChild<QComboBox*>("Combo2")->lineEdit();
         size->selectAll();
         TypeText(size, "16");
-        question = std::make_unique<ModalWatcher>(Answer(QMessageBox::No, seen), dialog);
         QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
     });
-    EXPECT_TRUE(seen.asked);
+    EXPECT_EQ(question.shown.size(), 1u);
     EXPECT_EQ(model.FontSize, 16);
     EXPECT_GT(model.PageCount, pagesBefore);
 }

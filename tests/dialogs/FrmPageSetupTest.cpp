@@ -9,13 +9,13 @@
 #include <QTest>
 
 #include "MemorySettingsBackend.h"
-#include "ModalWatcher.h"
 #include "core/SettingsStore.h"
 #include "dialogs/FontSample.h"
 #include "dialogs/FrmPageSetup.h"
 #include "dialogs/PagePreview.h"
 #include "dialogs/SpinControl.h"
 #include "dialogs/Twips.h"
+#include "viewer/MessageBoxCatcher.h"
 
 namespace {
 const QColor Black(0, 0, 0);
@@ -46,13 +46,13 @@ void TypeSize(QWidget& form, const QString& text) {
         QTest::keyClicks(edit, text);
 }
 
-// Presses a button and answers the question that may follow.
-QuestionSeen ClickAnswering(QWidget& form, const QString& button,
-                            QMessageBox::StandardButton answer) {
-    QuestionSeen seen;
-    ModalWatcher watcher(Answer(answer, seen));
+// Presses a button and answers the question that may follow; true when one did.
+bool ClickAnswering(QWidget& form, const QString& button, QMessageBox::StandardButton answer,
+                    std::vector<MessageBoxCatcher::Shown>* shown = nullptr) {
+    MessageBoxCatcher boxes(answer);
     QTest::mouseClick(Control<QPushButton>(form, button), Qt::LeftButton);
-    return seen;
+    if (shown) *shown = boxes.shown;
+    return !boxes.shown.empty();
 }
 
 class PageSetupTest : public ::testing::Test {
@@ -118,7 +118,7 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
     EXPECT_EQ(MarginTexts(*form), (QStringList{"16mm", "30mm", "5mm", "14mm"}));
     EXPECT_EQ(model.SpaceX1, 15);
 
-    EXPECT_TRUE(ClickAnswering(*form, "Command2", QMessageBox::Yes).asked);
+    EXPECT_TRUE(ClickAnswering(*form, "Command2", QMessageBox::Yes));
     EXPECT_EQ((std::array{model.SpaceX1, model.SpaceX2, model.SpaceY1, model.SpaceY2}),
               (std::array{16, 30, 5, 14}));
     EXPECT_EQ(Stored("SpaceX2"), "30");
@@ -148,7 +148,7 @@ TEST_F(PageSetupTest, ApplyWithoutADifferenceAsksNothingAndSavesNothing) {
             Click(*form, "Option_Yatay");
             Click(*form, "Option_Dusey");
         }
-        EXPECT_FALSE(ClickAnswering(*form, "Command2", QMessageBox::Yes).asked);
+        EXPECT_FALSE(ClickAnswering(*form, "Command2", QMessageBox::Yes));
         EXPECT_EQ(form->result(), QDialog::Accepted);
         EXPECT_FALSE(form->isVisible());
         EXPECT_TRUE(settings.values.empty());
@@ -194,7 +194,7 @@ TEST_F(PageSetupTest, TypedSizeIsComparedExactlyAndStoredRoundedHalfToEven) {
         settings = MemorySettingsBackend();
         auto form = Open();
         TypeSize(*form, c.typed);
-        EXPECT_EQ(ClickAnswering(*form, "Command2", QMessageBox::Yes).asked, c.asks) << c.typed;
+        EXPECT_EQ(ClickAnswering(*form, "Command2", QMessageBox::Yes), c.asks) << c.typed;
         EXPECT_EQ(model.FontSize, c.stored) << c.typed;
         EXPECT_EQ(Stored("FontSize"), c.asks ? std::to_string(c.stored) : "<missing>") << c.typed;
     }
@@ -208,14 +208,16 @@ TEST_F(PageSetupTest, NoKeepsTheNewSetupForTheRunAndSavesNothing) {
     Control<QCheckBox>(*form, "Check1(2)")->setCheckState(Qt::PartiallyChecked);
     auto* faces = Control<QComboBox>(*form, "Combo1");
     faces->setCurrentIndex(faces->findText("Liberation Sans"));
-    const QuestionSeen seen = ClickAnswering(*form, "Command2", QMessageBox::No);
-    ASSERT_TRUE(seen.asked);
-    EXPECT_EQ(seen.title, QString::fromUtf8("Vornak Yazılım"));
-    EXPECT_EQ(seen.text, QString::fromUtf8("Yaptığınız ayarlamaların kaydedilmesini ve bundan "
-                                           "sonra oluşturacağınız raporlarda da geçerli olmasını "
-                                           "istiyor musunuz?"));
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
-    EXPECT_TRUE(seen.hadYesAndNo);
+    std::vector<MessageBoxCatcher::Shown> asked;
+    ClickAnswering(*form, "Command2", QMessageBox::No, &asked);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, QString::fromUtf8("Vornak Yazılım"));
+    EXPECT_EQ(asked[0].text,
+              QString::fromUtf8("Yaptığınız ayarlamaların kaydedilmesini ve bundan "
+                                "sonra oluşturacağınız raporlarda da geçerli olmasını "
+                                "istiyor musunuz?"));
+    EXPECT_EQ(asked[0].icon, QMessageBox::Question);
+    EXPECT_EQ(asked[0].buttons, QMessageBox::Yes | QMessageBox::No);
 
     EXPECT_TRUE(settings.values.empty());
     EXPECT_EQ(model.PageOrient, 2);
@@ -235,7 +237,7 @@ TEST_F(PageSetupTest, AnOrientationOf0OpensAsLandscapeAndYesStoresAllTwelveValue
     auto form = Open();
     EXPECT_TRUE(Control<QRadioButton>(*form, "Option_Yatay")->isChecked());
     Click(*form, "Check1(1)");
-    EXPECT_TRUE(ClickAnswering(*form, "Command2", QMessageBox::Yes).asked);
+    EXPECT_TRUE(ClickAnswering(*form, "Command2", QMessageBox::Yes));
     EXPECT_EQ(model.PageOrient, 2);
     EXPECT_EQ(settings.writeOrder,
               std::vector<std::string>(SettingNames.begin(), SettingNames.end()));

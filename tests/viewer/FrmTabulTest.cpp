@@ -35,32 +35,32 @@ TEST(FrmTabulLoad, ShowsPageOneAtFullSizeUnderTheFirstHeaderLine) {
     }
 }
 
-TEST(FrmTabulLoad, WithoutPrintersSaysSoAndReadsNoReport) {
-    ViewerHarness h;
-    h.printers.names.clear();
-    MessageBoxCatcher boxes;
-    EXPECT_FALSE(h.Open(SalesReport(10)));
-    EXPECT_NE(h.window->ExitStatus(), 0);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, QString::fromUtf8("Vornak Yazılım"));
-    EXPECT_EQ(boxes.shown[0].text,
-              QString::fromUtf8("Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde "
-                                "tanımlı en az 1 adet yazıcı ister.\nLütfen Denetim "
-                                "Masası\\Yazıcılar seçeneğini kullanarak yazıcı tanımlayın"));
-    EXPECT_EQ(h.model.RowCount, 0);
-    EXPECT_TRUE(h.model.HeaderLines[1].empty());
-}
-
-TEST(FrmTabulLoad, AnUnreadableReportEndsWithTheReasonAndAFailingStatus) {
-    for (const char* name : {"yok.txt", ""}) {
+// Without a printer, or without a readable report, the window says why and
+// ends with a failing status, having read nothing.
+TEST(FrmTabulLoad, ALoadThatCannotGoOnSaysWhyAndFails) {
+    const QString noPrinter = QString::fromUtf8(
+        "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı en az 1 adet yazıcı "
+        "ister.\nLütfen Denetim Masası\\Yazıcılar seçeneğini kullanarak yazıcı tanımlayın");
+    const QString unreadable = QString::fromUtf8("Rapor dosyası açılamadı:\n");
+    const struct {
+        bool printers;
+        const char* file;  // written with a report unless empty
+        const char* path;
+    } cases[] = {{false, "rapor.txt", "rapor.txt"}, {true, "", "yok.txt"}, {true, "", ""}};
+    for (const auto& c : cases) {
         ViewerHarness h;
-        const std::string path = *name ? h.folder.File(name) : std::string();
+        if (!c.printers) h.printers.names.clear();
+        if (*c.file) WriteBytes(h.folder.File(c.file), SalesReport(10));
+        const std::string path = *c.path ? h.folder.File(c.path) : std::string();
         MessageBoxCatcher boxes;
-        EXPECT_FALSE(h.OpenPath(path)) << name;
+        EXPECT_FALSE(h.OpenPath(path)) << c.path;
         EXPECT_NE(h.window->ExitStatus(), 0);
         ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].title, QString::fromUtf8("Vornak Yazılım"));
         EXPECT_EQ(boxes.shown[0].text,
-                  QString::fromUtf8("Rapor dosyası açılamadı:\n") + QString::fromStdString(path));
+                  c.printers ? unreadable + QString::fromStdString(path) : noPrinter);
+        EXPECT_EQ(h.model.RowCount, 0);
+        EXPECT_TRUE(h.model.HeaderLines[1].empty());
     }
 }
 
