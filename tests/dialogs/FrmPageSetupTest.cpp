@@ -139,39 +139,38 @@ TEST_F(PageSetupTest, StoredFaceIsListedOnceAndSelected) {
 }
 
 // Apply compares with the setup the dialog opened with: untouched, or turned
-// to landscape and back, there is nothing to ask and nothing to save.
-TEST_F(PageSetupTest, ApplyWithoutADifferenceAsksNothingAndSavesNothing) {
+// to landscape and back, there is nothing to ask. Cancel, Escape and the
+// close box drop every change. Either way nothing is saved.
+TEST_F(PageSetupTest, NoDifferenceOrCancelKeepsTheSettingsAndSavesNothing) {
     const ReportModel before = model;
-    for (bool turnedAndBack : {false, true}) {
-        auto form = Open();
-        if (turnedAndBack) {
-            Click(*form, "Option_Yatay");
-            Click(*form, "Option_Dusey");
-        }
-        EXPECT_FALSE(ClickAnswering(*form, "Command2", QMessageBox::Yes));
-        EXPECT_EQ(form->result(), QDialog::Accepted);
-        EXPECT_FALSE(form->isVisible());
-        EXPECT_TRUE(settings.values.empty());
-        EXPECT_EQ(SettingTexts(model), SettingTexts(before));
-    }
-}
-
-TEST_F(PageSetupTest, CancelKeepsTheSettingsWhicheverWayTheDialogCloses) {
-    const ReportModel before = model;
-    const std::function<void(FrmPageSetup&)> closers[] = {
-        [](FrmPageSetup& form) { Click(form, "Command3"); },
-        [](FrmPageSetup& form) { QTest::keyClick(&form, Qt::Key_Escape); },
-        [](FrmPageSetup& form) { form.close(); },
+    const auto change = [](FrmPageSetup& form) {
+        Click(form, "Option_Yatay");
+        ClickSpin(form, 0, true);
+        Control<QCheckBox>(form, "Check1(1)")->setChecked(false);
+        TypeSize(form, "14");
     };
-    for (const auto& close : closers) {
+    const auto turnAndBack = [](FrmPageSetup& form) {
+        Click(form, "Option_Yatay");
+        Click(form, "Option_Dusey");
+    };
+    const struct {
+        std::function<void(FrmPageSetup&)> act, close;
+        QDialog::DialogCode result;
+    } cases[] = {
+        {[](FrmPageSetup&) {}, [](FrmPageSetup& f) { Click(f, "Command2"); }, QDialog::Accepted},
+        {turnAndBack, [](FrmPageSetup& f) { Click(f, "Command2"); }, QDialog::Accepted},
+        {change, [](FrmPageSetup& f) { Click(f, "Command3"); }, QDialog::Rejected},
+        {change, [](FrmPageSetup& f) { QTest::keyClick(&f, Qt::Key_Escape); }, QDialog::Rejected},
+        {change, [](FrmPageSetup& f) { f.close(); }, QDialog::Rejected},
+    };
+    for (const auto& c : cases) {
         auto form = Open();
-        Click(*form, "Option_Yatay");
-        ClickSpin(*form, 0, true);
-        Control<QCheckBox>(*form, "Check1(1)")->setChecked(false);
-        TypeSize(*form, "14");
-        close(*form);
+        c.act(*form);
+        MessageBoxCatcher boxes(QMessageBox::Yes);
+        c.close(*form);
+        EXPECT_TRUE(boxes.shown.empty());
         EXPECT_FALSE(form->isVisible());
-        EXPECT_EQ(form->result(), QDialog::Rejected);
+        EXPECT_EQ(form->result(), c.result);
         EXPECT_EQ(SettingTexts(model), SettingTexts(before));
         EXPECT_TRUE(settings.values.empty());
     }
