@@ -26,7 +26,8 @@ void AppendField(std::string& block, const std::string& field, char separator,
 
 ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
                              DelimitedFormat format, const std::string& targetPath,
-                             FileOutput& output, const ProgressCallback& progress) {
+                             const ProgressCallback& progress) {
+    StdioFileOutput output;
     const char separator = format == DelimitedFormat::TabText ? '\t' : ',';
     const bool commasToPoints = format == DelimitedFormat::Csv;
 
@@ -78,11 +79,4 @@ ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath
     if (!output.Close()) return ExportResult::Failure(targetPath, output.Error());
     if (!file.Commit()) return ExportResult::Failure(targetPath, file.Error());
     return {};
-}
-
-ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
-                             DelimitedFormat format, const std::string& targetPath,
-                             const ProgressCallback& progress) {
-    StdioFileOutput output;
-    return ExportDelimited(model, rowStorePath, format, targetPath, output, progress);
 }

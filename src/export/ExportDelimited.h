@@ -5,7 +5,6 @@
 #include "core/ReportModel.h"
 #include "export/DelimitedFormat.h"
 #include "export/ExportResult.h"
-#include "export/FileOutput.h"
 
 // Writes every row of the row store, in order, as one line of fields each
 // followed by the separator and the line by CR LF; nothing is quoted. The text
@@ -14,9 +13,6 @@
 // model is left holding the last row. The file appears under targetPath only
 // when complete; on failure or when the progress callback stops it, an older
 // file there is left as it was.
-ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
-                             DelimitedFormat format, const std::string& targetPath,
-                             FileOutput& output, const ProgressCallback& progress = {});
 ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
                              DelimitedFormat format, const std::string& targetPath,
                              const ProgressCallback& progress = {});

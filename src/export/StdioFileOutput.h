@@ -1,20 +1,23 @@
 #pragma once
 #include <cstdio>
+#include <string>
+#include <string_view>
 
-#include "export/FileOutput.h"
-
-// A file on disk written through a large stdio buffer.
-class StdioFileOutput : public FileOutput {
+// A file on disk written through a large stdio buffer, keeping the system's
+// words for the first failure.
+class StdioFileOutput {
   public:
     StdioFileOutput() = default;
-    ~StdioFileOutput() override;
+    ~StdioFileOutput();
     StdioFileOutput(const StdioFileOutput&) = delete;
     StdioFileOutput& operator=(const StdioFileOutput&) = delete;
 
-    bool Open(const std::string& path) override;
-    bool Write(std::string_view bytes) override;
-    bool Close() override;
-    std::string Error() const override { return error_; }
+    // Creates the file empty (an existing one is cut to nothing).
+    bool Open(const std::string& path);
+    bool Write(std::string_view bytes);
+    // Flushes and closes; false when buffered bytes could not be written.
+    bool Close();
+    std::string Error() const { return error_; }
 
   private:
     bool Fail();
