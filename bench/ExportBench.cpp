@@ -21,7 +21,7 @@ constexpr long Rows = 1000000;
 std::string ReadWhole(const std::string& path) {
     std::string bytes;
     if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
-        std::vector<char> block(1 << 16);
+        std::vector<char> block(1 << 20);
         size_t got = 0;
         while ((got = std::fread(block.data(), 1, block.size(), in)) > 0)
             bytes.append(block.data(), got);
@@ -65,7 +65,7 @@ void ReadStoreWriteBytes(const std::string& store, const std::string& bytes,
                          const std::string& out) {
     std::FILE* in = std::fopen(store.c_str(), "rb");
     std::FILE* file = std::fopen(out.c_str(), "wb");
-    std::vector<char> block(1 << 16);
+    std::vector<char> block(1 << 20);
     size_t written = 0, got = 0;
     while ((got = std::fread(block.data(), 1, block.size(), in)) > 0) {
         benchmark::DoNotOptimize(block.data());

@@ -110,12 +110,6 @@ std::string_view CutUtf8(std::string_view utf8, size_t maxBytes) {
     return utf8.substr(0, end);
 }
 
-std::string_view TrimTrailingSpaces(std::string_view text) {
-    size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
-    return text.substr(0, end);
-}
-
 std::string_view TrimSpaces(std::string_view text) {
     text = TrimTrailingSpaces(text);
     size_t begin = 0;

@@ -1,5 +1,6 @@
 #include "input/RowStore.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -9,11 +10,11 @@ namespace {
 constexpr size_t BufferSize = 1 << 16;
 
 // The text of a record, into a string whose buffer is reused row after row.
-void TextOf(const char* record, std::string& text) {
+std::string_view TextOf(const char* record) {
     size_t length = static_cast<unsigned char>(record[0]) |
                     (static_cast<size_t>(static_cast<unsigned char>(record[1])) << 8);
     if (length > RowStore::TextSize) length = RowStore::TextSize;
-    text.assign(record + 2, length);
+    return {record + 2, length};
 }
 }  // namespace
 
@@ -86,7 +87,19 @@ bool RowStore::ReadNext(std::string& text) {
     char record[RecordSize];
     if (std::fread(record, 1, RecordSize, file_) != RecordSize) return Fail("read");
     ++nextRecord_;
-    TextOf(record, text);
+    text.assign(TextOf(record));
+    return true;
+}
+
+bool RowStore::ReadNextRun(int64_t count, std::vector<char>& block,
+                           std::vector<std::string_view>& texts) {
+    texts.clear();
+    if (!file_ || writing_ || count <= 0 || nextRecord_ > recordCount_) return false;
+    count = std::min(count, recordCount_ - nextRecord_ + 1);
+    block.resize(static_cast<size_t>(count) * RecordSize);
+    if (std::fread(block.data(), 1, block.size(), file_) != block.size()) return Fail("read");
+    nextRecord_ += count;
+    for (int64_t i = 0; i < count; ++i) texts.push_back(TextOf(block.data() + i * RecordSize));
     return true;
 }
 
@@ -105,7 +118,7 @@ bool RowStore::ReadRecords(int64_t first, int64_t count, std::vector<std::string
     if (std::fread(block.data(), 1, block.size(), file_) != block.size()) return Fail("read");
     nextRecord_ = first + count;
     texts.resize(static_cast<size_t>(count));
-    for (int64_t i = 0; i < count; ++i) TextOf(block.data() + i * RecordSize, texts[i]);
+    for (int64_t i = 0; i < count; ++i) texts[i].assign(TextOf(block.data() + i * RecordSize));
     return true;
 }
 

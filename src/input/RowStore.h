@@ -32,6 +32,10 @@ class RowStore {
     bool ReadRecords(int64_t first, int64_t count, std::vector<std::string>& texts);
     // The record after the one read last (record 1 after Open).
     bool ReadNext(std::string& text);
+    // Up to `count` records after the one read last, with a single read into
+    // `block` and without copying: each text views the block and holds until
+    // the block is used again. False at the end or on a failed read.
+    bool ReadNextRun(int64_t count, std::vector<char>& block, std::vector<std::string_view>& texts);
 
     // Flushes and closes; false when buffered data could not be written.
     bool Close();
