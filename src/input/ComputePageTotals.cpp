@@ -35,8 +35,7 @@ void ComputePageTotals(ReportModel& model, int32_t rowsPerPage, const std::strin
     store.Open(rowStorePath);
     std::vector<char> block;
     std::vector<std::string_view> texts;
-    std::string lastRecord;
-    bool anyRecord = false;
+    std::string lastRecord;  // records are never empty: empty means none
     while (store.ReadNextRun(RunLength, block, texts)) {
         for (std::string_view text : texts) {
             if (++rowsOnPage > rowsPerPage) {
@@ -48,9 +47,8 @@ void ComputePageTotals(ReportModel& model, int32_t rowsPerPage, const std::strin
             });
         }
         lastRecord.assign(texts.back());
-        anyRecord = true;
     }
     store.Close();
-    if (anyRecord) SplitFields(model, lastRecord);
+    if (!lastRecord.empty()) SplitFields(model, lastRecord);
     model.PageCount = page;
 }

@@ -112,13 +112,11 @@ bool RowStore::ReadRecord(int64_t n, std::string& text) {
 bool RowStore::ReadRecords(int64_t first, int64_t count, std::vector<std::string>& texts) {
     texts.clear();
     if (!file_ || writing_ || first < 1 || count <= 0 || first > recordCount_) return false;
-    if (count > recordCount_ - first + 1) count = recordCount_ - first + 1;
     if (first != nextRecord_ && !Seek(first)) return false;
-    std::vector<char> block(static_cast<size_t>(count) * RecordSize);
-    if (std::fread(block.data(), 1, block.size(), file_) != block.size()) return Fail("read");
-    nextRecord_ = first + count;
-    texts.resize(static_cast<size_t>(count));
-    for (int64_t i = 0; i < count; ++i) texts[i].assign(TextOf(block.data() + i * RecordSize));
+    std::vector<char> block;
+    std::vector<std::string_view> views;
+    if (!ReadNextRun(count, block, views)) return false;
+    texts.assign(views.begin(), views.end());
     return true;
 }
 
