@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/ReportModel.h"
+#include "platform/NeutralNumbers.h"
 #include "platform/QtPrinterCatalog.h"
 #include "platform/QtSettingsBackend.h"
 #include "viewer/FrmTabul.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // Taken before Qt reads its own options out of argv.
     const std::string commandLine = JoinArguments(argc, argv);
     QApplication app(argc, argv);
+    UseNeutralNumbersInTheCLibrary();
     app.setApplicationName(QStringLiteral("Tabulon"));
     app.setOrganizationName(QStringLiteral("Vornak Software"));
 

@@ -13,6 +13,7 @@
 #include "cli/PngCommand.h"
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
+#include "platform/NeutralNumbers.h"
 #include "render/PageSelection.h"
 
 namespace {
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
     // Text is measured and pages drawn without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    UseNeutralNumbersInTheCLibrary();
 
     const auto args = Parse(argc, argv);
     if (!args) return Usage();

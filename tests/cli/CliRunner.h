@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+#include <locale.h>
+
 #include "TestSupport.h"
 
 // Runs tabulon-export with a fixed locale, its own settings folder and its own
@@ -16,8 +19,21 @@ struct CliRun {
     QString err;
 };
 
+// A locale the programs are run in must exist on the machine: without it the
+// C library silently keeps C number formatting and a Turkish fault would pass.
+inline bool LocaleIsGenerated(const QString& lang) {
+    locale_t probe = newlocale(LC_ALL_MASK, lang.toUtf8().constData(), locale_t{});
+    if (probe) freelocale(probe);
+    return probe != locale_t{};
+}
+
 inline CliRun RunExport(const QStringList& args, const TempDir& home,
                         const QString& lang = "tr_TR.UTF-8") {
+    if (!LocaleIsGenerated(lang)) {
+        ADD_FAILURE() << lang.toStdString()
+                      << " is not generated on this machine; run scripts/install-deps";
+        return {};
+    }
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("LC_ALL", lang);

@@ -36,6 +36,32 @@ TEST(ExportCommand, WritesTheFileTheWindowWouldRightAfterOpening) {
     }
 }
 
+// Row 2 of a workbook as an independent reader sees it: each cell's type and value.
+std::string SecondRowAsOpenpyxlReadsIt(const std::string& workbook) {
+    QProcess python;
+    // Debian's own interpreter, which has the openpyxl package.
+    python.start("/usr/bin/python3", {"-c",
+                                      "import sys, openpyxl\n"
+                                      "sheet = openpyxl.load_workbook(sys.argv[1]).active\n"
+                                      "print(' '.join(type(c.value).__name__ + '=' + str(c.value)"
+                                      " for c in sheet[2]))",
+                                      QString::fromStdString(workbook)});
+    python.waitForFinished(60000);
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    return python.readAllStandardOutput().trimmed().toStdString();
+}
+
+TEST(ExportCommand, ATurkishSessionWritesAmountsAsNumbersOfTheirValue) {
+    TempDir home;
+    const std::string out = home.File("satış.xlsx");
+    const CliRun run =
+        RunExport({"xlsx", TestData("sample.txt"), QString::fromStdString(out)}, home);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // The report row: 100001, Fatma Demir, Kayseri, 664, 2.486,27, 1.650.883,28.
+    EXPECT_EQ(SecondRowAsOpenpyxlReadsIt(out),
+              "int=100001 str=Fatma Demir str=Kayseri int=664 float=2486.27 float=1650883.28");
+}
+
 TEST(ExportCommand, FailureIsReportedOnStandardErrorWithStatus1) {
     TempDir home;
     const std::string out = home.File("yok/rapor.out");

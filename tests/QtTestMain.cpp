@@ -1,3 +1,5 @@
+// The main of every test program that needs Qt: it starts the application as
+// the programs do, in the Turkish session the tests run in.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -5,14 +7,16 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "platform/NeutralNumbers.h"
 
 int main(int argc, char** argv) {
-    // The test list is also read at build time, where no display is set.
+    // Windows and pictures need no screen; test discovery runs without one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Row stores of the reports the tests open go to a folder of their own.
     TempDir temporary;
     setenv("TMPDIR", temporary.Path().c_str(), 1);
     QApplication app(argc, argv);
+    UseNeutralNumbersInTheCLibrary();
     // Captions that carry numbers follow the user's locale; fix it.
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     ::testing::InitGoogleTest(&argc, argv);
