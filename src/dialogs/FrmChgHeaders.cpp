@@ -6,7 +6,7 @@
 
 #include "core/TextEncoding.h"
 #include "dialogs/DialogFont.h"
-#include "dialogs/Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 // Only the first three header lines are printed, so only they are edited.

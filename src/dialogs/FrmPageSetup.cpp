@@ -19,7 +19,7 @@
 #include "dialogs/PagePreview.h"
 #include "dialogs/SizeText.h"
 #include "dialogs/SpinControl.h"
-#include "dialogs/Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "dialogs/Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // The printers the program may print on: the system's printers followed by
 // the built-in "PDF" printer. Tests hand in their own catalog.
 class PrinterCatalog {
-public:
+  public:
     static constexpr const char* BuiltInPdfName = "PDF";
 
     virtual ~PrinterCatalog() = default;

@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
+#include "platform/ProgressWindow.h"
 #include "print/PrintJobUi.h"
-#include "viewer/ProgressWindow.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "print/TwipsRect.h"
+#include "platform/Twips.h"
 
 FrmPrint::FrmPrint(ReportModel& model, const PrinterCatalog& printers,
                    const std::string& currentPrinter, QWidget* parent)
@@ -17,7 +17,7 @@ FrmPrint::FrmPrint(ReportModel& model, const PrinterCatalog& printers,
     setWindowTitle(QString::fromUtf8("Yazdır"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
-    setFixedSize(TwipsToPixels(8295), TwipsToPixels(3150));
+    setFixedSize(PixelsFromTwips(8295), PixelsFromTwips(3150));
 
     for (QRadioButton* option : controls_.Option1)
         connect(option, &QRadioButton::toggled, this, &FrmPrint::Option1_Click);
@@ -61,10 +61,10 @@ void FrmPrint::Form_Load(const PrinterCatalog& printers, const std::string& curr
         const QRect box = label->geometry();
         const int labelLeft = box.x() * 15, labelTop = box.y() * 15, labelWidth = box.width() * 15;
         const int labelHeight = 300;
-        label->setGeometry(box.x(), box.y(), box.width(), TwipsToPixels(labelHeight));
-        spinner->setGeometry(TwipsToPixels(labelLeft + labelWidth - 280),
-                             TwipsToPixels(labelTop + 30), TwipsToPixels(255),
-                             TwipsToPixels(labelHeight - 60));
+        label->setGeometry(box.x(), box.y(), box.width(), PixelsFromTwips(labelHeight));
+        spinner->setGeometry(PixelsFromTwips(labelLeft + labelWidth - 280),
+                             PixelsFromTwips(labelTop + 30), PixelsFromTwips(255),
+                             PixelsFromTwips(labelHeight - 60));
     }
 
     VScroll1_Change(0);

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "print/TwipsRect.h"
+#include "platform/Twips.h"
 
 namespace {
 
@@ -33,15 +33,16 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
     form->setFont(formFont);
     const QFont bold = BoldFont(form);
 
-    Combo1 = Place(new QComboBox(form), "Combo1", TwipsRect(120, 240, 4575, 330));
+    Combo1 = Place(new QComboBox(form), "Combo1", RectFromTwips(120, 240, 4575, 330));
 
-    Line1 = Place(new QFrame(form), "Line1",
-                  QRect(TwipsToPixels(4800), TwipsToPixels(240), 2, TwipsToPixels(2280 - 240)));
+    Line1 =
+        Place(new QFrame(form), "Line1",
+              QRect(PixelsFromTwips(4800), PixelsFromTwips(240), 2, PixelsFromTwips(2280 - 240)));
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
     Label2 = Place(new QLabel(QString::fromUtf8("Sayfa Seçimi"), form), "Label2",
-                   TwipsRect(4920, 240, 3015, 255));
+                   RectFromTwips(4920, 240, 3015, 255));
     Label2->setFont(bold);
     Label2->setAutoFillBackground(true);
     QPalette grey = Label2->palette();
@@ -53,10 +54,10 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
         QRect rect;
     };
     const std::array<OptionDesign, 4> options{{
-        {"Tümü", TwipsRect(5040, 600, 975, 255)},
-        {"Sayfa Aralığı", TwipsRect(5040, 840, 1575, 255)},
-        {"Tek Sayfalar", TwipsRect(5040, 1800, 1455, 255)},
-        {"Çift sayfalar", TwipsRect(5040, 2040, 1695, 255)},
+        {"Tümü", RectFromTwips(5040, 600, 975, 255)},
+        {"Sayfa Aralığı", RectFromTwips(5040, 840, 1575, 255)},
+        {"Tek Sayfalar", RectFromTwips(5040, 1800, 1455, 255)},
+        {"Çift sayfalar", RectFromTwips(5040, 2040, 1695, 255)},
     }};
     Option1Group = new QButtonGroup(form);
     for (int i = 0; i < 4; ++i) {
@@ -67,8 +68,8 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
         Option1[i] = option;
     }
 
-    const std::array<QRect, 2> labels{TwipsRect(5760, 1200, 855, 375),
-                                      TwipsRect(6720, 1200, 855, 375)};
+    const std::array<QRect, 2> labels{RectFromTwips(5760, 1200, 855, 375),
+                                      RectFromTwips(6720, 1200, 855, 375)};
     for (int i = 0; i < 2; ++i) {
         Label3[i] = Place(new QLabel(form), ("Label3_" + std::to_string(i)).c_str(), labels[i]);
         Label3[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -80,15 +81,15 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
         VScroll1[i]->raise();
     }
 
-    Frame1 = Place(new QFrame(form), "Frame1", TwipsRect(120, 2400, 8055, 135));
+    Frame1 = Place(new QFrame(form), "Frame1", RectFromTwips(120, 2400, 8055, 135));
     Frame1->setFrameShape(QFrame::HLine);
     Frame1->setFrameShadow(QFrame::Sunken);
 
     Command2 = Place(new QPushButton(QString::fromUtf8("&Vazgeç"), form), "Command2",
-                     TwipsRect(5160, 2640, 975, 375));
+                     RectFromTwips(5160, 2640, 975, 375));
     Command2->setFont(bold);
     Command1 = Place(new QPushButton(QString::fromUtf8("&Yazdır"), form), "Command1",
-                     TwipsRect(6240, 2640, 1695, 375));
+                     RectFromTwips(6240, 2640, 1695, 375));
     Command1->setFont(bold);
     Command1->setDefault(true);
 }

@@ -3,10 +3,10 @@
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinterFactory.h"
 #include "print/DialogPrintJobUi.h"
+#include "print/PrintHost.h"
 #include "print/PrintJob.h"
-#include "viewer/ReportWindow.h"
 
-void DOS_05_Click(ReportWindow& window) {
+void DOS_05_Click(PrintHost& window) {
     DialogPrintJobUi ui(window.Widget());
     QtPrinterFactory printers(
         [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });

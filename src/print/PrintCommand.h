@@ -1,5 +1,5 @@
 #pragma once
-class ReportWindow;
+class PrintHost;
 
 // The print job: menu "Yazdır" and toolbar button 1.
-void DOS_05_Click(ReportWindow& window);
+void DOS_05_Click(PrintHost& window);

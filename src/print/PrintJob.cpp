@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "print/PrintHost.h"
 #include "render/PageSelection.h"
-#include "viewer/ReportWindow.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ bool AnyColumnOverflows(const ReportModel& model, const PageView& view) {
 }
 
 // The file the built-in PDF printer writes; empty when the user cancelled.
-std::string AskPdfFile(ReportWindow& window) {
+std::string AskPdfFile(PrintHost& window) {
     return window
         .AskSaveFileName(QString::fromUtf8("Farklı Kaydet"),
                          QString::fromUtf8("PDF Dosyaları (*.pdf)"), QStringLiteral("rapor.pdf"))
@@ -23,7 +23,7 @@ std::string AskPdfFile(ReportWindow& window) {
 }
 
 // False when the user stopped the job before its end.
-bool PrintPages(ReportWindow& window, PrintJobUi& ui, Printer& printer,
+bool PrintPages(PrintHost& window, PrintJobUi& ui, Printer& printer,
                 const PageRenderer& renderPage) {
     ReportModel& model = window.Model();
     const std::vector<int32_t> pages =
@@ -50,7 +50,7 @@ bool PrintPages(ReportWindow& window, PrintJobUi& ui, Printer& printer,
 
 }  // namespace
 
-void RunPrintJob(ReportWindow& window, PrintJobUi& ui, PrinterFactory& printers,
+void RunPrintJob(PrintHost& window, PrintJobUi& ui, PrinterFactory& printers,
                  const PageRenderer& renderPage) {
     ReportModel& model = window.Model();
 

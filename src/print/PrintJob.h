@@ -5,7 +5,7 @@
 #include "print/PrintJobUi.h"
 #include "render/DrawingTarget.h"
 
-class ReportWindow;
+class PrintHost;
 
 // Draws page CurrentPage of the window's report onto a target at 100 %.
 using PageRenderer = std::function<void(DrawingTarget&)>;
@@ -15,5 +15,5 @@ using PageRenderer = std::function<void(DrawingTarget&)>;
 // page but the report's last; the window's page is restored afterwards
 // without drawing it again. A failing printer is reported and its document
 // dropped.
-void RunPrintJob(ReportWindow& window, PrintJobUi& ui, PrinterFactory& printers,
+void RunPrintJob(PrintHost& window, PrintJobUi& ui, PrinterFactory& printers,
                  const PageRenderer& renderPage);

@@ -3,7 +3,7 @@
 #include <QToolButton>
 
 #include "viewer/ToolbarIcons.h"
-#include "viewer/Twips.h"
+#include "platform/Twips.h"
 
 CommandButtons::CommandButtons(QWidget* parent) : QObject(parent) {
     const int side = PixelsFromTwips(375);

@@ -8,7 +8,7 @@
 
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
-#include "viewer/ProgressWindow.h"
+#include "platform/ProgressWindow.h"
 #include "viewer/ReportWindow.h"
 
 namespace {

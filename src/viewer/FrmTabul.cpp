@@ -17,7 +17,7 @@
 #include "core/Rounding.h"
 #include "core/SettingsStore.h"
 #include "core/WorkFilePrefix.h"
-#include "dialogs/DialogCommands.h"
+#include "viewer/DialogCommands.h"
 #include "input/LoadReport.h"
 #include "print/PrintCommand.h"
 #include "render/MeasureReportFont.h"
@@ -27,8 +27,8 @@
 #include "viewer/ExportCommands.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
-#include "viewer/ProgressWindow.h"
-#include "viewer/Twips.h"
+#include "platform/ProgressWindow.h"
+#include "platform/Twips.h"
 
 namespace {
 const QString Title = QString::fromUtf8("Vornak Yazılım");

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "viewer/Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 int16_t ButtonCode(Qt::MouseButtons buttons) {

@@ -14,7 +14,7 @@
 #include "dialogs/FrmPageSetup.h"
 #include "dialogs/PagePreview.h"
 #include "dialogs/SpinControl.h"
-#include "dialogs/Twips.h"
+#include "platform/Twips.h"
 #include "viewer/MessageBoxCatcher.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "viewer/CommandButtons.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
-#include "viewer/Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 class Navigation : public ::testing::Test {

@@ -8,7 +8,7 @@
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
 #include "viewer/RulerArithmetic.h"
-#include "viewer/Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 const QColor DarkRed(128, 0, 0);

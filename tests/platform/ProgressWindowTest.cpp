@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "viewer/ProgressWindow.h"
+#include "platform/ProgressWindow.h"
 
 namespace {
 

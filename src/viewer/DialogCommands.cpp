@@ -1,4 +1,4 @@
-#include "dialogs/DialogCommands.h"
+#include "viewer/DialogCommands.h"
 
 #include "dialogs/FrmChgHeaders.h"
 #include "dialogs/FrmPageSetup.h"

@@ -1,4 +1,4 @@
-#include "viewer/ProgressWindow.h"
+#include "platform/ProgressWindow.h"
 
 #include <algorithm>
 

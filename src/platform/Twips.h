@@ -3,12 +3,18 @@
 
 #include "core/Rounding.h"
 
-// The forms are laid out in twips, as their designers measured them; the
-// screen shows 15 twips per pixel (96 dpi logical).
-constexpr int TwipsPerPixel = 15;
+// Every position and size of the windows is kept in twips, as the page is and
+// as the forms were designed; the screen shows 15 twips per pixel (96 dpi
+// logical).
+inline constexpr int TwipsPerPixel = 15;
 
+// The nearest whole pixel (halves to even).
 inline int PixelsFromTwips(double twips) {
     return RoundHalfEven(twips / TwipsPerPixel);
+}
+
+inline double TwipsFromPixels(double pixels) {
+    return pixels * TwipsPerPixel;
 }
 
 // A control's place: left, top, width and height in twips.
