@@ -56,6 +56,8 @@ class RecordingPrinter : public Printer {
     class SheetRecorder : public DrawingTarget {
       public:
         explicit SheetRecorder(PrinterLog& log) : log_(log) {}
+        void SetScale(double) override {}
+        double Scale() const override { return 1.0; }
         void SetFont(const std::string& face) override { font_ = face; }
         void SetFontSize(float points) override { size_ = points; }
         void SetFontBold(bool bold) override { bold_ = bold; }

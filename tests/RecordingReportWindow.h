@@ -7,11 +7,13 @@
 
 #include "FixedPrinterCatalog.h"
 #include "MemorySettingsBackend.h"
+#include "core/SettingsStore.h"
 #include "viewer/ReportWindow.h"
 
 // The main window as the other windows' commands see it. It records what they
 // ask of it, each drawing step with the page shown then ("RenderOnCanvas@2",
-// "SetBusy(true)"), and answers the file-save dialog from a list the test fills.
+// "SetBusy(true)"), draws printed pages as their number, and answers the
+// file-save dialog from a list the test fills.
 class RecordingReportWindow : public ReportWindow {
   public:
     struct Question {
@@ -19,8 +21,12 @@ class RecordingReportWindow : public ReportWindow {
     };
 
     QWidget widget;
-    ReportModel model;
-    PageView view;
+    PageSetup setup = DefaultPageSetup(1);
+    ReportPages pages;
+    NumberLocale locale = NumberLocale::Turkish();
+    int32_t currentPage = 1;
+    float zoom = 1.0f;
+    bool overflows = false;
     FixedPrinterCatalog printers;
     MemorySettingsBackend settings;
     std::vector<std::string> calls;
@@ -29,15 +35,23 @@ class RecordingReportWindow : public ReportWindow {
     std::vector<Question> questions;
 
     QWidget* Widget() override { return &widget; }
-    ReportModel& Model() override { return model; }
-    PageView& View() override { return view; }
     PrinterCatalog& Printers() override { return printers; }
+    const PageSetup& Setup() const override { return setup; }
+    int32_t PageCount() const override { return pages.totals.pageCount; }
+    bool ColumnsOverflow() const override { return overflows; }
     SettingsBackend& Settings() override { return settings; }
+    ReportPages& Pages() override { return pages; }
+    PageSetup& EditableSetup() override { return setup; }
+    const NumberLocale& Locale() const override { return locale; }
 
     void SetZoom100() override {
-        view.ZoomFactor = 1.0f;
+        zoom = 1.0f;
         Record("SetZoom100");
     }
+    void PrintPage(DrawingTarget& target, int32_t page) override {
+        target.Print(std::to_string(page));
+    }
+    void SetCurrentPage(int32_t page) override { currentPage = page; }
     void UpdatePageGeometry() override { Record("UpdatePageGeometry"); }
     void MeasureOnCanvas() override { Record("MeasureOnCanvas"); }
     void RenderOnCanvas() override { Record("RenderOnCanvas"); }
@@ -57,6 +71,6 @@ class RecordingReportWindow : public ReportWindow {
 
   private:
     void Record(const std::string& call) {
-        calls.push_back(call + "@" + std::to_string(model.CurrentPage));
+        calls.push_back(call + "@" + std::to_string(currentPage));
     }
 };

@@ -9,8 +9,8 @@
 
 // A drawing target that keeps a list of what was drawn, with fixed metrics:
 // at 10 points every character is `charWidth` wide and every text
-// `textHeight` high; other sizes scale with the point size. Tests assert the
-// coordinates of the operations.
+// `textHeight` high; other sizes scale with the point size. What it records
+// is as shown, at its scale: coordinates and font sizes multiplied by it.
 class RecordingTarget : public DrawingTarget {
   public:
     struct TextOp {
@@ -58,6 +58,12 @@ class RecordingTarget : public DrawingTarget {
         measured.clear();
     }
 
+    void SetScale(double scale) override {
+        scale_ = scale;
+        log.push_back("scale " + std::to_string(scale));
+    }
+    double Scale() const override { return scale_; }
+
     void SetFont(const std::string& face) override {
         font_ = face;
         log.push_back("font " + face);
@@ -73,8 +79,8 @@ class RecordingTarget : public DrawingTarget {
     std::string Font() const override { return font_; }
     float FontSize() const override { return size_; }
     bool FontBold() const override { return bold_; }
-    int32_t Width() const override { return width; }
-    int32_t Height() const override { return height; }
+    int32_t Width() const override { return static_cast<int32_t>(width / scale_); }
+    int32_t Height() const override { return static_cast<int32_t>(height / scale_); }
 
     double TextWidth(std::string_view text) override {
         measured.emplace_back(text);
@@ -85,21 +91,22 @@ class RecordingTarget : public DrawingTarget {
         return textHeight * size_ / 10.0;
     }
     void Box(double x1, double y1, double x2, double y2, Rgb colour, bool filled) override {
-        boxes.push_back({x1, y1, x2, y2, colour, filled});
+        boxes.push_back({x1 * scale_, y1 * scale_, x2 * scale_, y2 * scale_, colour, filled});
         log.push_back(filled ? "fill" : "outline");
     }
     void PSet(double x, double y, Rgb colour) override {
-        points.push_back({x, y, colour});
-        x_ = x;
-        y_ = y;
+        points.push_back({x * scale_, y * scale_, colour});
+        x_ = x * scale_;
+        y_ = y * scale_;
         log.push_back("pset");
     }
     void Print(std::string_view text) override {
-        texts.push_back({std::string(text), x_, y_, font_, size_, bold_});
+        texts.push_back(
+            {std::string(text), x_, y_, font_, static_cast<float>(size_ * scale_), bold_});
         log.push_back("print " + std::string(text));
     }
     void PaintPicture(const Picture& picture, double x, double y) override {
-        pictures.push_back({&picture, x, y});
+        pictures.push_back({&picture, x * scale_, y * scale_});
         log.push_back("picture");
     }
 
@@ -117,6 +124,7 @@ class RecordingTarget : public DrawingTarget {
     }
 
   private:
+    double scale_ = 1.0;
     std::string font_;
     float size_ = 10;
     bool bold_ = false;

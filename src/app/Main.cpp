@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <string>
 
-#include "core/ReportModel.h"
 #include "platform/NeutralNumbers.h"
 #include "platform/QtPrinterCatalog.h"
 #include "platform/QtSettingsBackend.h"
@@ -23,12 +22,10 @@ int main(int argc, char** argv) {
     // The interface is Turkish throughout, Qt's own buttons and dialogs too.
     InstallTurkishTranslations();
 
-    ReportModel model;
-    model.CommandLine = commandLine;
     QtPrinterCatalog printers;
     QtSettingsBackend settings;
-    FrmTabul window(model, printers, settings, SystemViewerEnvironment());
-    if (!window.Form_Load()) return window.ExitStatus();
+    FrmTabul window(printers, settings, SystemViewerEnvironment());
+    if (!window.Start(commandLine)) return window.ExitStatus();
     window.show();
     return app.exec();
 }

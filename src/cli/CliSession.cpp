@@ -2,26 +2,16 @@
 
 #include <QDateTime>
 #include <cstdio>
-#include <filesystem>
 
 #include "core/SettingsStore.h"
 #include "core/WorkFilePrefix.h"
-#include "input/ComputePageTotals.h"
-#include "input/LoadReport.h"
 #include "platform/CanvasTarget.h"
+#include "platform/Messages.h"
 #include "platform/QtSettingsBackend.h"
 #include "platform/SystemEnvironment.h"
-#include "render/MeasureReportFont.h"
-#include "render/RenderPage.h"
 
 CliSession::CliSession() = default;
-
-CliSession::~CliSession() {
-    if (!keepRowStore && !rowStorePath.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(rowStorePath, ignored);
-    }
-}
+CliSession::~CliSession() = default;
 
 ClockReading ClockNow() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -30,40 +20,38 @@ ClockReading ClockNow() {
 }
 
 std::optional<int> OpenCliSession(CliSession& session, const std::string& reportPath,
-                                  std::optional<int32_t> rowsPerPage) {
-    ReportModel& model = session.model;
+                                  const CliOpenOptions& options) {
     session.locale = SystemNumberLocale();
+    session.now = ClockNow();
     QtSettingsBackend settings;
-    LoadSettings(model, settings, DefaultPrinterOrientation());
-    model.CurrentPage = 1;
-    model.CommandLine = reportPath;
-    session.rowStorePath = RowStorePath(
-        model, [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
-    const LoadResult result = LoadReport(model, reportPath, session.rowStorePath);
-    if (result.failure == LoadResult::Failure::ReportUnreadable) {
-        std::fprintf(stderr, "Rapor dosyası açılamadı:\n%s\n%s\n", result.path.c_str(),
-                     result.reason.c_str());
-        return 2;
-    }
-    if (!result.Ok()) {
-        std::fprintf(stderr, "Çalışma dosyası oluşturulamadı:\n%s\n%s\n", result.path.c_str(),
-                     result.reason.c_str());
-        return 2;
-    }
+    session.setup = LoadSettings(settings, DefaultPrinterOrientation());
+    const WorkFilePlace place = WorkFilePrefix();
+    if (place.temporaryFolderMissing)
+        std::fprintf(stderr, "%s\n", TemporaryFolderMissingText.c_str());
 
-    PageView& view = session.view;
-    view.ZoomFactor = 1.0f;
-    view.locale = session.locale;
-    view.now = ClockNow();
-    view.rowStorePath = session.rowStorePath;
     // The window's page canvas at 100 %: 25000 twips wide, as high as the page.
     session.canvas = std::make_unique<CanvasTarget>();
-    session.canvas->Resize(25000, model.PageSizeY);
-    MeasureReportFont(*session.canvas, model, view);
-    if (rowsPerPage) {
-        view.metrics.RowsPerPage = *rowsPerPage;
-        ComputePageTotals(model, view.metrics.RowsPerPage, session.rowStorePath, session.locale);
+    session.canvas->Resize(25000, session.setup.PageSizeY);
+    LoadOptions load;
+    load.keepRowStoreName = options.keepRowStore;
+    load.locale = session.locale;
+    const LoadResult result =
+        OpenReportPages(session.pages, reportPath, RowStorePath(place.prefix), load,
+                        *session.canvas, session.setup, options.rowsPerPage);
+    if (!result.Ok()) {
+        std::fprintf(stderr, "%s\n%s\n%s\n", LoadFailureTitle(result.failure).c_str(),
+                     result.path.c_str(), result.reason.c_str());
+        return 2;
     }
-    RenderPage(*session.canvas, model, view, RulerSurface{});
+    // Page 1 is drawn as the window shows it on opening, which leaves the
+    // field count of page 1's last row for the titles of what follows.
+    const PageDrawing drawn =
+        RenderPage(*session.canvas, session.Inputs(), 1, 1.0f, session.pages.fieldCount);
+    if (!drawn.rowsRead) {
+        std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(), drawn.error.c_str());
+        return 2;
+    }
+    session.pages.fieldCount = drawn.fieldCount;
+    session.columnFits = drawn.ColumnFits;
     return std::nullopt;
 }

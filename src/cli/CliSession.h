@@ -4,31 +4,38 @@
 #include <string>
 
 #include "core/NumberLocale.h"
-#include "core/ReportModel.h"
-#include "render/PageView.h"
+#include "core/PageSetup.h"
+#include "render/RenderPage.h"
+#include "render/ReportPages.h"
 
 class CanvasTarget;
 
 // The state tabulon-export works on: the report opened as the window opens it
 // (stored settings, the loader, the font measured on a page canvas, the
-// totals pass, page 1 drawn), without a window.
+// pages counted, page 1 drawn), without a window.
 struct CliSession {
-    ReportModel model;
+    PageSetup setup;
     NumberLocale locale;
-    std::string rowStorePath;
-    PageView view;
+    ClockReading now;
+    ReportPages pages;
+    ColumnFlags columnFits{};
     std::unique_ptr<CanvasTarget> canvas;
-    bool keepRowStore = false;
 
     CliSession();
     ~CliSession();
+
+    PageInputs Inputs() const { return pages.Inputs(setup, locale, now); }
+};
+
+struct CliOpenOptions {
+    std::optional<int32_t> rowsPerPage;  // replaces the measured number
+    bool keepRowStore = false;           // the working file keeps its name
 };
 
 // Loads the report; on failure prints the reason on standard error and
-// returns the exit status to end with (2), otherwise nullopt. A given
-// rowsPerPage replaces the measured one (and the pages are counted again).
+// returns the exit status to end with (2), otherwise nullopt.
 std::optional<int> OpenCliSession(CliSession& session, const std::string& reportPath,
-                                  std::optional<int32_t> rowsPerPage);
+                                  const CliOpenOptions& options = {});
 
 // The present moment as the page's date line shows it.
 ClockReading ClockNow();

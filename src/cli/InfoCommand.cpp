@@ -1,33 +1,45 @@
 #include "cli/InfoCommand.h"
 
+#include <cstdio>
+
 #include "cli/CliSession.h"
 #include "cli/JsonWriter.h"
 
-std::string InfoJson(const CliSession& session) {
-    const ReportModel& m = session.model;
-    constexpr int Columns = ReportModel::DescribedColumns;
-    JsonWriter json;
-    json.Member("RowCount", static_cast<long long>(m.RowCount));
-    json.Member("HeaderCount", static_cast<long long>(m.HeaderCount));
+namespace {
+
+template <typename Table>
+std::vector<long long> Numbers(const Table& table) {
+    return std::vector<long long>(table.begin() + 1, table.end());
+}
+
+}  // namespace
+
+void PrintInfo(const CliSession& session) {
+    const ReportPages& pages = session.pages;
+    const ReportLayout& layout = pages.layout;
+    constexpr int Columns = ReportLayout::DescribedColumns;
+    JsonWriter json(stdout);
+    json.Member("RowCount", static_cast<long long>(pages.rows.RecordCount()));
+    json.Member("HeaderCount", static_cast<long long>(layout.HeaderCount));
     json.Member("HeaderLines",
-                std::vector<std::string>(m.HeaderLines.begin() + 1, m.HeaderLines.end()));
-    json.Member("FieldCount", static_cast<long long>(m.FieldCount));
-    std::vector<std::string> titles, formats;
-    std::vector<long long> widths, kinds;
+                std::vector<std::string>(layout.HeaderLines.begin() + 1, layout.HeaderLines.end()));
+    json.Member("FieldCount", static_cast<long long>(pages.fieldCount));
+    std::vector<std::string> formats(layout.ColumnFormats.begin() + 1, layout.ColumnFormats.end());
+    std::vector<long long> kinds;
     std::vector<bool> flags;
     for (int c = 1; c <= Columns; ++c) {
-        titles.push_back(m.ColumnTitles[c]);
-        widths.push_back(m.ColumnWidths[c]);
-        formats.push_back(m.ColumnFormats[c]);
-        kinds.push_back(m.ColumnKinds[c]);
-        flags.push_back(m.ColumnTotalFlags[c]);
+        kinds.push_back(layout.ColumnKinds[c]);
+        flags.push_back(layout.ColumnTotalFlags[c]);
     }
-    json.Member("ColumnTitles", titles);
-    json.Member("ColumnWidths", widths);
+    json.Member("ColumnTitles",
+                std::vector<std::string>(layout.ColumnTitles.begin() + 1, layout.ColumnTitles.end()));
+    json.Member("ColumnWidths", Numbers(layout.ColumnWidths));
+    // What the page draws: a column is widened to hold its widest printed total.
+    json.Member("DrawnWidths", Numbers(pages.widths));
     json.Member("ColumnFormats", formats);
     json.Member("ColumnKinds", kinds);
     json.Member("ColumnTotalFlags", flags);
-    const PageMetrics& metrics = session.view.metrics;
+    const PageMetrics& metrics = pages.metrics;
     json.Member("LeftMargin", static_cast<long long>(metrics.LeftMargin));
     json.Member("RightMargin", static_cast<long long>(metrics.RightMargin));
     json.Member("TopMargin", static_cast<long long>(metrics.TopMargin));
@@ -38,17 +50,22 @@ std::string InfoJson(const CliSession& session) {
     json.Member("PrintableHeight", static_cast<long long>(metrics.PrintableHeight));
     json.Member("RowsPerPage", static_cast<long long>(metrics.RowsPerPage));
     json.Member("CharsPerLine", static_cast<long long>(metrics.CharsPerLine));
-    json.Member("ColumnFits", std::vector<bool>(session.view.ColumnFits.begin() + 1,
-                                                session.view.ColumnFits.end()));
-    json.Member("PageCount", static_cast<long long>(m.PageCount));
-    std::vector<std::vector<std::string>> totals;
-    for (int32_t p = 1; p <= m.PageCount; ++p) {
-        std::vector<std::string> row;
-        for (int c = 1; c <= ReportModel::TotalledColumns; ++c)
-            row.push_back(CurrencyToPlainText(m.PageTotals.Get(p, c)));
-        totals.push_back(std::move(row));
+    json.Member("ColumnFits",
+                std::vector<bool>(session.columnFits.begin() + 1, session.columnFits.end()));
+    json.Member("PageCount", static_cast<long long>(pages.totals.pageCount));
+    // One page's totals at a time, so memory stays flat however many pages.
+    json.BeginRows("PageTotals");
+    std::vector<std::string> row(ReportLayout::TotalledColumns);
+    for (int32_t p = 1; p <= pages.totals.pageCount; ++p) {
+        for (int c = 1; c <= ReportLayout::TotalledColumns; ++c)
+            row[static_cast<size_t>(c - 1)] = CurrencyToPlainText(pages.totals.table.Get(p, c));
+        json.Row(row);
     }
-    json.Member("PageTotals", totals);
-    json.Member("RowStore", session.rowStorePath);
-    return json.Finish();
+    json.EndRows();
+    // The working file has no name unless it was asked to keep one.
+    if (pages.rows.Path().empty())
+        json.Null("RowStore");
+    else
+        json.Member("RowStore", pages.rows.Path());
+    json.Finish();
 }

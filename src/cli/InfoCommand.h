@@ -1,5 +1,7 @@
 #pragma once
-#include <string>
 
-// Prints the state right after opening the report as one JSON object.
-std::string InfoJson(const struct CliSession& session);
+struct CliSession;
+
+// Prints the state right after opening the report as one JSON object on
+// standard output, written as it goes.
+void PrintInfo(const CliSession& session);

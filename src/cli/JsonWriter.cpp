@@ -1,8 +1,7 @@
 #include "cli/JsonWriter.h"
 
-#include <cstdio>
-
 std::string JsonWriter::Quote(std::string_view text) {
+    static const char hex[] = "0123456789abcdef";
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
@@ -23,9 +22,9 @@ std::string JsonWriter::Quote(std::string_view text) {
                 break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    out += escaped;
+                    out += "\\u00";
+                    out += hex[(c >> 4) & 0xF];
+                    out += hex[c & 0xF];
                 } else {
                     out.push_back(c);
                 }
@@ -35,23 +34,31 @@ std::string JsonWriter::Quote(std::string_view text) {
 }
 
 void JsonWriter::Name(std::string_view name) {
-    if (!body_.empty()) body_ += ",";
-    body_ += "\n  " + Quote(name) + ": ";
+    if (!firstMember_) Write(",");
+    firstMember_ = false;
+    Write("\n  ");
+    Write(Quote(name));
+    Write(": ");
 }
 
 void JsonWriter::Member(std::string_view name, long long value) {
     Name(name);
-    body_ += std::to_string(value);
+    Write(std::to_string(value));
 }
 
 void JsonWriter::Member(std::string_view name, std::string_view value) {
     Name(name);
-    body_ += Quote(value);
+    Write(Quote(value));
 }
 
 void JsonWriter::Member(std::string_view name, bool value) {
     Name(name);
-    body_ += value ? "true" : "false";
+    Write(value ? "true" : "false");
+}
+
+void JsonWriter::Null(std::string_view name) {
+    Name(name);
+    Write("null");
 }
 
 namespace {
@@ -68,25 +75,36 @@ std::string List(const std::vector<T>& items, F&& format) {
 
 void JsonWriter::Member(std::string_view name, const std::vector<std::string>& strings) {
     Name(name);
-    body_ += List(strings, [](const std::string& s) { return Quote(s); });
+    Write(List(strings, [](const std::string& s) { return Quote(s); }));
 }
 
 void JsonWriter::Member(std::string_view name, const std::vector<long long>& numbers) {
     Name(name);
-    body_ += List(numbers, [](long long n) { return std::to_string(n); });
+    Write(List(numbers, [](long long n) { return std::to_string(n); }));
 }
 
 void JsonWriter::Member(std::string_view name, const std::vector<bool>& flags) {
     Name(name);
-    body_ += List(flags, [](bool b) { return std::string(b ? "true" : "false"); });
+    Write(List(flags, [](bool b) { return std::string(b ? "true" : "false"); }));
 }
 
-void JsonWriter::Member(std::string_view name, const std::vector<std::vector<std::string>>& rows) {
+void JsonWriter::BeginRows(std::string_view name) {
     Name(name);
-    body_ += "[";
-    for (size_t i = 0; i < rows.size(); ++i) {
-        body_ += i > 0 ? ",\n    " : "\n    ";
-        body_ += List(rows[i], [](const std::string& s) { return Quote(s); });
-    }
-    body_ += rows.empty() ? "]" : "\n  ]";
+    Write("[");
+    firstRow_ = true;
+}
+
+void JsonWriter::Row(const std::vector<std::string>& strings) {
+    Write(firstRow_ ? "\n    " : ",\n    ");
+    firstRow_ = false;
+    Write(List(strings, [](const std::string& s) { return Quote(s); }));
+}
+
+void JsonWriter::EndRows() {
+    Write(firstRow_ ? "]" : "\n  ]");
+}
+
+void JsonWriter::Finish() {
+    Write("\n}\n");
+    std::fflush(out_);
 }

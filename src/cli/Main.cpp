@@ -106,14 +106,15 @@ std::optional<float> Zoom(const std::optional<std::string>& text) {
 int Pdf(const Arguments& args) {
     if (args.positional.size() != 2) return Usage();
     CliSession session;
-    if (auto failure = OpenCliSession(session, args.positional[0], std::nullopt)) return *failure;
-    const auto range = PrintRange(args.pages.value_or("all"), session.model.PageCount);
+    if (auto failure = OpenCliSession(session, args.positional[0])) return *failure;
+    const int32_t pageCount = session.pages.totals.pageCount;
+    const auto range = PrintRange(args.pages.value_or("all"), pageCount);
     if (!range) {
         std::fprintf(stderr, "Geçersiz sayfa seçimi: %s\n", args.pages->c_str());
         return UsageError;
     }
     return WritePdf(session, args.positional[1],
-                    SelectPages(range->first, range->second, session.model.PageCount));
+                    SelectPages(range->first, range->second, pageCount));
 }
 
 int Png(const Arguments& args) {
@@ -121,10 +122,11 @@ int Png(const Arguments& args) {
     if (args.positional.size() != 2 || !args.page || !zoom) return Usage();
     const auto page = PageNumber(*args.page);
     CliSession session;
-    if (auto failure = OpenCliSession(session, args.positional[0], std::nullopt)) return *failure;
-    if (!page || *page > session.model.PageCount) {
-        std::fprintf(stderr, "Sayfa numarası 1 ile %d arasında olmalı: %s\n",
-                     session.model.PageCount, args.page->c_str());
+    if (auto failure = OpenCliSession(session, args.positional[0])) return *failure;
+    const int32_t pageCount = session.pages.totals.pageCount;
+    if (!page || *page > pageCount) {
+        std::fprintf(stderr, "Sayfa numarası 1 ile %d arasında olmalı: %s\n", pageCount,
+                     args.page->c_str());
         return UsageError;
     }
     return WritePng(session, args.positional[1], *page, *zoom, args.paperOnly);
@@ -142,15 +144,15 @@ int main(int argc, char** argv) {
     if (!args) return Usage();
     if (args->command == "info" && args->positional.size() == 1) {
         CliSession session;
-        session.keepRowStore = args->keepRowStore;
-        if (auto failure = OpenCliSession(session, args->positional[0], args->rowsPerPage))
+        if (auto failure = OpenCliSession(session, args->positional[0],
+                                          {args->rowsPerPage, args->keepRowStore}))
             return *failure;
-        std::fputs(InfoJson(session).c_str(), stdout);
+        PrintInfo(session);
         return 0;
     }
     if (IsExportCommand(args->command) && args->positional.size() == 2) {
         CliSession session;
-        if (auto failure = OpenCliSession(session, args->positional[0], args->rowsPerPage))
+        if (auto failure = OpenCliSession(session, args->positional[0], {args->rowsPerPage}))
             return *failure;
         return RunExportCommand(session, args->command, args->positional[1]);
     }

@@ -1,68 +1,45 @@
 #include "cli/PdfCommand.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <algorithm>
 #include <cstdio>
 
 #include "cli/CliSession.h"
+#include "platform/PrinterCatalog.h"
 #include "platform/PrinterTarget.h"
-#include "render/RenderPage.h"
+#include "platform/QtPrinter.h"
+#include "render/DrawPages.h"
 
-namespace {
-
-int Fail(const std::string& path, const QString& reason) {
-    std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\n%s\n", path.c_str(),
-                 reason.toUtf8().constData());
-    return 1;
-}
-
-QPageLayout PaperOf(const ReportModel& model) {
-    // A point is 20 twips; the paper is named portrait and turned as set up.
-    const double shortSide = std::min(model.PageSizeX, model.PageSizeY) / 20.0;
-    const double longSide = std::max(model.PageSizeX, model.PageSizeY) / 20.0;
-    return QPageLayout(QPageSize(QSizeF(shortSide, longSide), QPageSize::Point),
-                       model.PageOrient == 2 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
-
-}  // namespace
-
-int WritePdf(CliSession& session, const std::string& outPath, const PageSelection& pages) {
-    if (pages.Pages().empty()) {
+// The pages go through the window's built-in PDF printer, so a PDF written
+// here is the one the window prints.
+int WritePdf(CliSession& session, const std::string& outPath, const PageSelection& selection) {
+    ReportPages& pages = session.pages;
+    const std::vector<int32_t> chosen = selection.Pages();
+    if (chosen.empty()) {
         std::fprintf(stderr, "Seçilen aralıkta yazdırılacak sayfa yok (rapor %d sayfa).\n",
-                     session.model.PageCount);
+                     pages.totals.pageCount);
         return 1;
     }
-    QSaveFile file(QString::fromStdString(outPath));
-    if (!file.open(QIODevice::WriteOnly)) return Fail(outPath, file.errorString());
-
-    ReportModel& model = session.model;
-    PageView& view = session.view;
-    const int32_t shownPage = model.CurrentPage;
-    view.ZoomFactor = 1.0f;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(1200);
-        writer.setPageLayout(PaperOf(model));
-        writer.setCreator("Tabulon");
-        writer.setTitle(QString::fromStdString(model.HeaderLines[1]));
-        QPainter painter;
-        if (!painter.begin(&writer)) return Fail(outPath, file.errorString());
-        PrinterTarget target(painter);
-        bool first = true;
-        for (int32_t page : pages.Pages()) {
-            if (!first) writer.newPage();
-            first = false;
-            model.CurrentPage = page;
-            RenderPage(target, model, view, RulerSurface{});
-        }
-        painter.end();
+    QtPrinter printer(PrinterCatalog::BuiltInPdfName, outPath,
+                      [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
+    printer.SetOrientation(session.setup.PageOrient);
+    printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
+    const PageInputs inputs = session.Inputs();
+    std::string unreadable;
+    DrawPages(printer, chosen, pages.totals.pageCount, [&](DrawingTarget& target, int32_t page) {
+        const PageDrawing drawn = RenderPage(target, inputs, page, 1.0f, pages.fieldCount);
+        pages.fieldCount = drawn.fieldCount;
+        if (!drawn.rowsRead && unreadable.empty()) unreadable = drawn.error;
+    });
+    if (!unreadable.empty()) {
+        printer.Abort();
+        std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\nÇalışma dosyası okunamadı: %s\n",
+                     outPath.c_str(), unreadable.c_str());
+        return 1;
     }
-    model.CurrentPage = shownPage;
-    if (!file.commit()) return Fail(outPath, file.errorString());
+    printer.EndDoc();
+    if (printer.Failed()) {
+        std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\n%s\n", outPath.c_str(),
+                     printer.ErrorText().c_str());
+        return 1;
+    }
     return 0;
 }

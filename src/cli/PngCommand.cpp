@@ -8,17 +8,35 @@
 
 #include "cli/CliSession.h"
 #include "platform/CanvasTarget.h"
-#include "render/RenderPage.h"
+#include "render/DrawPages.h"
+
+namespace {
+
+// The page canvas as the one sheet of a picture.
+class CanvasSheet : public PageSheets {
+  public:
+    explicit CanvasSheet(CanvasTarget& canvas) : canvas_(canvas) {}
+    DrawingTarget& Target() override { return canvas_; }
+    void NewPage() override {}
+    bool Failed() const override { return false; }
+
+  private:
+    CanvasTarget& canvas_;
+};
+
+}  // namespace
 
 int WritePng(CliSession& session, const std::string& outPath, int32_t page, float zoom,
              bool paperOnly) {
-    ReportModel& model = session.model;
-    PageView& view = session.view;
-    model.CurrentPage = page;
-    view.ZoomFactor = zoom;
+    ReportPages& pages = session.pages;
     CanvasTarget& canvas = *session.canvas;
-    canvas.Resize(static_cast<int32_t>(25000 * zoom), static_cast<int32_t>(model.PageSizeY * zoom));
-    RenderPage(canvas, model, view, RulerSurface{});
+    canvas.Resize(static_cast<int32_t>(25000 * zoom),
+                  static_cast<int32_t>(session.setup.PageSizeY * zoom));
+    CanvasSheet sheet(canvas);
+    const PageInputs inputs = session.Inputs();
+    DrawPages(sheet, {page}, pages.totals.pageCount, [&](DrawingTarget& target, int32_t p) {
+        pages.fieldCount = RenderPage(target, inputs, p, zoom, pages.fieldCount).fieldCount;
+    });
 
     QSaveFile file(QString::fromStdString(outPath));
     bool ok = file.open(QIODevice::WriteOnly);
@@ -26,7 +44,7 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
         QImageWriter writer(&file, "png");
         QImage image = canvas.Image();
         if (paperOnly) {
-            const double paper = model.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
+            const double paper = session.setup.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
             image = image.copy(0, 0, std::min(image.width(), static_cast<int>(std::ceil(paper))),
                                image.height());
         }

@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/DecimalNumber.h"
@@ -17,14 +18,28 @@ std::string BoolText(bool value) {
 
 }  // namespace
 
-void ApplyDefaultSettings(ReportModel& model, int16_t defaultOrientation) {
-    model.PageSizeX = 11906;
-    model.PageSizeY = 16838;
-    model.PageOrient = defaultOrientation;
-    model.SpaceX1 = model.SpaceX2 = model.SpaceY1 = model.SpaceY2 = 15;
-    model.FontName = "Times New Roman";
-    model.FontSize = 10;
-    model.pTotals = model.aTotals = model.pNumbers = true;
+PageSetup DefaultPageSetup(int16_t defaultOrientation) {
+    PageSetup setup;
+    setup.PageSizeX = 11906;
+    setup.PageSizeY = 16838;
+    setup.PageOrient = defaultOrientation;
+    setup.SpaceX1 = setup.SpaceX2 = setup.SpaceY1 = setup.SpaceY2 = 15;
+    setup.FontName = "Times New Roman";
+    setup.FontSize = 10;
+    setup.pTotals = setup.aTotals = setup.pNumbers = true;
+    return setup;
+}
+
+PageSetup SanePageSetup(PageSetup setup) {
+    constexpr int32_t SmallestPaper = 1440, LargestPaper = 68040;  // twips
+    constexpr int32_t LargestMargin = 1000;                         // millimetres
+    constexpr int16_t LargestFont = 400;                            // points
+    for (int32_t* size : {&setup.PageSizeX, &setup.PageSizeY})
+        *size = std::clamp(*size, SmallestPaper, LargestPaper);
+    for (int32_t* margin : {&setup.SpaceX1, &setup.SpaceX2, &setup.SpaceY1, &setup.SpaceY2})
+        *margin = std::clamp(*margin, 0, LargestMargin);
+    setup.FontSize = std::clamp<int16_t>(setup.FontSize, 0, LargestFont);
+    return setup;
 }
 
 namespace {
@@ -36,21 +51,21 @@ int16_t ReadInt16(const std::string& text) {
     return ClampToInt16(ReadLeadingInteger(text));
 }
 
-void WriteAll(const ReportModel& model, SettingsBackend& backend) {
-    const auto texts = SettingTexts(model);
+void WriteAll(const PageSetup& setup, SettingsBackend& backend) {
+    const auto texts = SettingTexts(setup);
     for (size_t i = 0; i < SettingNames.size(); ++i)
         backend.SetValue(SettingsKeyPath, SettingNames[i], texts[i]);
 }
 
 }  // namespace
 
-std::array<std::string, 12> SettingTexts(const ReportModel& model) {
-    return {std::to_string(model.PageSizeX),  std::to_string(model.PageSizeY),
-            std::to_string(model.PageOrient), std::to_string(model.SpaceX1),
-            std::to_string(model.SpaceX2),    std::to_string(model.SpaceY1),
-            std::to_string(model.SpaceY2),    model.FontName,
-            std::to_string(model.FontSize),   BoolText(model.pTotals),
-            BoolText(model.aTotals),          BoolText(model.pNumbers)};
+std::array<std::string, 12> SettingTexts(const PageSetup& setup) {
+    return {std::to_string(setup.PageSizeX),  std::to_string(setup.PageSizeY),
+            std::to_string(setup.PageOrient), std::to_string(setup.SpaceX1),
+            std::to_string(setup.SpaceX2),    std::to_string(setup.SpaceY1),
+            std::to_string(setup.SpaceY2),    setup.FontName,
+            std::to_string(setup.FontSize),   BoolText(setup.pTotals),
+            BoolText(setup.aTotals),          BoolText(setup.pNumbers)};
 }
 
 std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyPath,
@@ -62,34 +77,36 @@ std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyP
     return text;
 }
 
-void LoadSettings(ReportModel& model, SettingsBackend& backend, int16_t defaultOrientation) {
-    ApplyDefaultSettings(model, defaultOrientation);
+PageSetup LoadSettings(SettingsBackend& backend, int16_t defaultOrientation) {
+    PageSetup setup = DefaultPageSetup(defaultOrientation);
     if (backend.KeyExists(SettingsKeyPath)) {
         auto read = [&](const std::string& name) {
             return ReadRegistryString(backend, SettingsKeyPath, name);
         };
-        model.PageSizeX = ReadInt32(read("PageSizeX"));
-        model.PageSizeY = ReadInt32(read("PageSizeY"));
-        model.PageOrient = ReadInt16(read("PageOrient"));
-        model.SpaceX1 = ReadInt32(read("SpaceX1"));
-        model.SpaceX2 = ReadInt32(read("SpaceX2"));
-        model.SpaceY1 = ReadInt32(read("SpaceY1"));
-        model.SpaceY2 = ReadInt32(read("SpaceY2"));
-        model.FontName = read("FontName");
-        model.FontSize = ReadInt16(read("FontSize"));
-        model.pTotals = read("pTotals") == "True";
-        model.aTotals = read("aTotals") == "True";
-        model.pNumbers = read("pNumbers") == "True";
+        setup.PageSizeX = ReadInt32(read("PageSizeX"));
+        setup.PageSizeY = ReadInt32(read("PageSizeY"));
+        setup.PageOrient = ReadInt16(read("PageOrient"));
+        setup.SpaceX1 = ReadInt32(read("SpaceX1"));
+        setup.SpaceX2 = ReadInt32(read("SpaceX2"));
+        setup.SpaceY1 = ReadInt32(read("SpaceY1"));
+        setup.SpaceY2 = ReadInt32(read("SpaceY2"));
+        setup.FontName = read("FontName");
+        setup.FontSize = ReadInt16(read("FontSize"));
+        setup.pTotals = read("pTotals") == "True";
+        setup.aTotals = read("aTotals") == "True";
+        setup.pNumbers = read("pNumbers") == "True";
+        setup = SanePageSetup(setup);
     } else {
         backend.CreateKey(SettingsKeyPath);
-        WriteAll(model, backend);
+        WriteAll(setup, backend);
     }
-    const bool portrait = model.PageOrient == 1;
-    if (portrait ? model.PageSizeX > model.PageSizeY : model.PageSizeY > model.PageSizeX)
-        std::swap(model.PageSizeX, model.PageSizeY);
+    const bool portrait = setup.PageOrient == 1;
+    if (portrait ? setup.PageSizeX > setup.PageSizeY : setup.PageSizeY > setup.PageSizeX)
+        std::swap(setup.PageSizeX, setup.PageSizeY);
+    return setup;
 }
 
-void SaveSettings(const ReportModel& model, SettingsBackend& backend) {
+void SaveSettings(const PageSetup& setup, SettingsBackend& backend) {
     if (!backend.KeyExists(SettingsKeyPath)) backend.CreateKey(SettingsKeyPath);
-    WriteAll(model, backend);
+    WriteAll(setup, backend);
 }

@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "core/ReportModel.h"
+#include "core/PageSetup.h"
 #include "core/SettingsBackend.h"
 
 inline const std::string SettingsKeyPath = "SOFTWARE\\Vornak Software\\Tabulon";
@@ -19,16 +19,23 @@ std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyP
 
 // The built-in page setup: A4 in the given orientation (1 portrait, 2
 // landscape) as stored, 15 mm margins, Times New Roman 10 pt, every option on.
-void ApplyDefaultSettings(ReportModel& model, int16_t defaultOrientation);
+PageSetup DefaultPageSetup(int16_t defaultOrientation);
 
-// Puts the defaults into the model, replaces them with the stored values when
-// the key exists (a missing single value reads as empty text), and on the first
-// run stores the defaults. The page size ends up matching the orientation.
+// The limits within which a page can be laid out and drawn: paper from one
+// inch to 120 cm a side, margins up to a metre, fonts up to 400 points.
+// Values outside them (an edited settings file, a typed size) are brought to
+// the nearest limit, so no page loops over billions of row slots and no
+// glyph is drawn metres high.
+PageSetup SanePageSetup(PageSetup setup);
+
+// The defaults, replaced by the stored values when the key exists (a missing
+// single value reads as empty text), and on the first run stored. The values
+// are kept sane and the page size ends up matching the orientation.
 // defaultOrientation is the default printer's: 1 portrait, 2 landscape.
-void LoadSettings(ReportModel& model, SettingsBackend& backend, int16_t defaultOrientation);
+PageSetup LoadSettings(SettingsBackend& backend, int16_t defaultOrientation);
 
-// Writes the twelve current values as they stand.
-void SaveSettings(const ReportModel& model, SettingsBackend& backend);
+// Writes the twelve values as they stand.
+void SaveSettings(const PageSetup& setup, SettingsBackend& backend);
 
 // The text forms of the twelve values, in stored order.
-std::array<std::string, 12> SettingTexts(const ReportModel& model);
+std::array<std::string, 12> SettingTexts(const PageSetup& setup);

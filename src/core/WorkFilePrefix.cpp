@@ -11,32 +11,25 @@
 
 namespace {
 
-int32_t MainThreadId() {
+int MainThreadId() {
 #ifdef _WIN32
-    return static_cast<int32_t>(GetCurrentThreadId());
+    return static_cast<int>(GetCurrentThreadId());
 #else
     // On Linux the main thread's id is the process id.
-    return static_cast<int32_t>(getpid());
+    return static_cast<int>(getpid());
 #endif
 }
 
 }  // namespace
 
-std::string WorkFilePrefix(ReportModel& model, const SystemErrorSink& onError) {
-    model.AppThreadId = MainThreadId();
-    const std::string id = std::to_string(model.AppThreadId);
+WorkFilePlace WorkFilePrefix() {
+    const std::string id = std::to_string(MainThreadId());
     std::error_code error;
-    std::filesystem::path dir = std::filesystem::temp_directory_path(error);
-    if (error || dir.empty()) {
-        if (onError) onError("Sistem Hatası.\nWindows temporary directory bulunamadı");
-        return (std::filesystem::path(".") / id).string();
-    }
+    const std::filesystem::path dir = std::filesystem::temp_directory_path(error);
+    if (error || dir.empty() || !std::filesystem::is_directory(dir, error))
+        return {(std::filesystem::path(".") / id).string(), true};
     std::string prefix = dir.string();
     if (prefix.back() != '/' && prefix.back() != '\\')
         prefix += static_cast<char>(std::filesystem::path::preferred_separator);
-    return prefix + id;
-}
-
-std::string RowStorePath(ReportModel& model, const SystemErrorSink& onError) {
-    return WorkFilePrefix(model, onError) + "BUFFILE.DAT";
+    return {prefix + id, false};
 }

@@ -1,17 +1,18 @@
 #pragma once
-#include <functional>
 #include <string>
 
-#include "core/ReportModel.h"
+// Where the working file of a run lives: the temporary folder followed
+// directly by the process's id ("/tmp/4711"), so two copies of the program
+// never pick the same name. Without a temporary folder it falls back to the
+// current folder and says so; the caller tells the user.
+struct WorkFilePlace {
+    std::string prefix;
+    bool temporaryFolderMissing = false;
+};
 
-// Called with a message when the system has no temporary directory.
-using SystemErrorSink = std::function<void(const std::string& message)>;
+WorkFilePlace WorkFilePrefix();
 
-// The temporary directory followed directly by the process's id, e.g.
-// "/tmp/4711". Two copies of the program therefore never share a row store.
-// Sets model.AppThreadId. Without a temporary directory it reports the failure
-// and falls back to the current directory.
-std::string WorkFilePrefix(ReportModel& model, const SystemErrorSink& onError = {});
-
-// Where the data rows of the loaded report live: the prefix and "BUFFILE.DAT".
-std::string RowStorePath(ReportModel& model, const SystemErrorSink& onError = {});
+// The row store's name under a prefix: the prefix and "BUFFILE.DAT".
+inline std::string RowStorePath(const std::string& prefix) {
+    return prefix + "BUFFILE.DAT";
+}

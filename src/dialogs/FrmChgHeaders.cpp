@@ -13,7 +13,8 @@ namespace {
 constexpr int EditedLines = 3;
 }  // namespace
 
-FrmChgHeaders::FrmChgHeaders(ReportModel& model, QWidget* parent) : QDialog(parent), model_(model) {
+FrmChgHeaders::FrmChgHeaders(ReportLayout& layout, QWidget* parent)
+    : QDialog(parent), layout_(layout) {
     setWindowTitle(QString::fromUtf8("Rapor Başlığı"));
     setFont(DialogFont());
     setFixedSize(RectFromTwips(0, 0, 8415, 2550).size());
@@ -44,18 +45,18 @@ FrmChgHeaders::FrmChgHeaders(ReportModel& model, QWidget* parent) : QDialog(pare
 
 void FrmChgHeaders::Form_Load() {
     for (int i = 0; i < EditedLines; ++i)
-        Text1[i]->setText(QString::fromStdString(model_.HeaderLines[i + 1]));
+        Text1[i]->setText(QString::fromStdString(layout_.HeaderLines[i + 1]));
 }
 
 void FrmChgHeaders::Command1_Click() {
-    for (int slot = 1; slot <= EditedLines; ++slot) model_.HeaderLines[slot].clear();
+    for (int slot = 1; slot <= EditedLines; ++slot) layout_.HeaderLines[slot].clear();
     // Blank boxes are dropped and the lines below move up; a line keeps its
     // leading spaces, which may indent it on the page.
     int n = 0;
     for (QLineEdit* box : Text1) {
         const std::string text = box->text().toStdString();
         if (TrimSpaces(text).empty()) continue;
-        model_.HeaderLines[++n] = std::string(TrimTrailingSpaces(text));
+        layout_.HeaderLines[++n] = std::string(TrimTrailingSpaces(text));
     }
     accept();
 }

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/ReportModel.h"
+#include "core/ReportLayout.h"
 
 class QLineEdit;
 class QPushButton;
@@ -12,14 +12,14 @@ class QPushButton;
 class FrmChgHeaders : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmChgHeaders(ReportModel& model, QWidget* parent = nullptr);
+    explicit FrmChgHeaders(ReportLayout& layout, QWidget* parent = nullptr);
 
   private:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
 
-    ReportModel& model_;
+    ReportLayout& layout_;
     std::array<QLineEdit*, 3> Text1{};
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -70,8 +70,8 @@ QString MarginText(int millimetres) {
 
 }  // namespace
 
-FrmPageSetup::FrmPageSetup(ReportModel& model, SettingsBackend& settings, QWidget* parent)
-    : QDialog(parent), model_(model), settings_(settings) {
+FrmPageSetup::FrmPageSetup(PageSetup& setup, SettingsBackend& settings, QWidget* parent)
+    : QDialog(parent), setup_(setup), settings_(settings) {
     setWindowTitle(Utf8("Yazdırma Tercihleri"));
     setFont(DialogFont());
     setFixedSize(RectFromTwips(0, 0, 11910, 5205).size());
@@ -173,14 +173,14 @@ void FrmPageSetup::Form_Load() {
 
     for (int size = SmallestFontSize; size <= LargestFontSize; ++size)
         Combo2->addItem(QString::number(size));
-    const QString sizeText = QString::number(model_.FontSize);
+    const QString sizeText = QString::number(setup_.FontSize);
     Combo2->setCurrentIndex(Combo2->findText(sizeText));
     Combo2->setEditText(sizeText);
 
-    working_ = PageSetupWorkingCopy::From(model_);
+    working_ = PageSetupWorkingCopy::From(setup_);
 
     // Anything but portrait opens as landscape and becomes 2.
-    if (model_.PageOrient == 1)
+    if (setup_.PageOrient == 1)
         Option_Dusey->setChecked(true);
     else
         Option_Yatay->setChecked(true);
@@ -193,14 +193,14 @@ void FrmPageSetup::Form_Load() {
     DialogLoaded = true;
     UpdateFontSample();
 
-    Check1[0]->setChecked(model_.pTotals);
-    Check1[1]->setChecked(model_.aTotals);
-    Check1[2]->setChecked(model_.pNumbers);
+    Check1[0]->setChecked(setup_.pTotals);
+    Check1[1]->setChecked(setup_.aTotals);
+    Check1[2]->setChecked(setup_.pNumbers);
 }
 
 void FrmPageSetup::FillFontList() {
     Combo1->addItems(QFontDatabase::families());
-    const QString stored = QString::fromStdString(model_.FontName);
+    const QString stored = QString::fromStdString(setup_.FontName);
     // Faces such as "Times New Roman" may only exist as aliases of installed
     // ones and are not listed; the stored face is added so that an untouched
     // Apply keeps it.
@@ -250,30 +250,32 @@ void FrmPageSetup::Command2_Click() {
     const std::string face = Combo1->currentText().toStdString();
 
     const bool changed =
-        face != model_.FontName || working_.SpaceY2 != model_.SpaceY2 ||
-        working_.SpaceY1 != model_.SpaceY1 || working_.SpaceX2 != model_.SpaceX2 ||
-        working_.SpaceX1 != model_.SpaceX1 || working_.PageOrient != model_.PageOrient ||
-        working_.PageSizeY != model_.PageSizeY || working_.PageSizeX != model_.PageSizeX ||
-        working_.pNumbers != model_.pNumbers || working_.aTotals != model_.aTotals ||
-        working_.pTotals != model_.pTotals || size.ToDouble() != model_.FontSize;
+        face != setup_.FontName || working_.SpaceY2 != setup_.SpaceY2 ||
+        working_.SpaceY1 != setup_.SpaceY1 || working_.SpaceX2 != setup_.SpaceX2 ||
+        working_.SpaceX1 != setup_.SpaceX1 || working_.PageOrient != setup_.PageOrient ||
+        working_.PageSizeY != setup_.PageSizeY || working_.PageSizeX != setup_.PageSizeX ||
+        working_.pNumbers != setup_.pNumbers || working_.aTotals != setup_.aTotals ||
+        working_.pTotals != setup_.pTotals || size.ToDouble() != setup_.FontSize;
 
-    model_.PageSizeX = working_.PageSizeX;
-    model_.PageSizeY = working_.PageSizeY;
-    model_.PageOrient = working_.PageOrient;
-    model_.SpaceX1 = working_.SpaceX1;
-    model_.SpaceX2 = working_.SpaceX2;
-    model_.SpaceY1 = working_.SpaceY1;
-    model_.SpaceY2 = working_.SpaceY2;
-    model_.FontName = face;
+    setup_.PageSizeX = working_.PageSizeX;
+    setup_.PageSizeY = working_.PageSizeY;
+    setup_.PageOrient = working_.PageOrient;
+    setup_.SpaceX1 = working_.SpaceX1;
+    setup_.SpaceX2 = working_.SpaceX2;
+    setup_.SpaceY1 = working_.SpaceY1;
+    setup_.SpaceY2 = working_.SpaceY2;
+    setup_.FontName = face;
     // Rounded on the exact decimal text, so 10.5 gives 10 and 11.5 gives 12.
-    model_.FontSize = ClampToInt16(ReadLeadingInteger(Combo2->currentText().toStdString()));
-    model_.pTotals = working_.pTotals;
-    model_.aTotals = working_.aTotals;
-    model_.pNumbers = working_.pNumbers;
+    setup_.FontSize = ClampToInt16(ReadLeadingInteger(Combo2->currentText().toStdString()));
+    setup_.pTotals = working_.pTotals;
+    setup_.aTotals = working_.aTotals;
+    setup_.pNumbers = working_.pNumbers;
+    // A size typed past what a page can draw is brought within bounds.
+    setup_ = SanePageSetup(setup_);
 
     // The new setup holds for this run whatever the answer; Yes also keeps it
     // for the reports opened later.
-    if (changed && AskToKeepSettings()) SaveSettings(model_, settings_);
+    if (changed && AskToKeepSettings()) SaveSettings(setup_, settings_);
     accept();
 }
 

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/ReportModel.h"
+#include "core/PageSetup.h"
 #include "core/SettingsBackend.h"
 #include "dialogs/PageSetupWorkingCopy.h"
 
@@ -18,12 +18,12 @@ class SpinControl;
 
 // "Yazdırma Tercihleri": orientation, margins, report font and the three print
 // options, with a schematic preview and a font sample. Works on its own copy;
-// Apply writes the model and, when something changed and the user agrees,
+// Apply writes the page setup and, when something changed and the user agrees,
 // keeps the setup for later reports. Created afresh for every opening.
 class FrmPageSetup : public QDialog {
     Q_OBJECT
   public:
-    FrmPageSetup(ReportModel& model, SettingsBackend& settings, QWidget* parent = nullptr);
+    FrmPageSetup(PageSetup& setup, SettingsBackend& settings, QWidget* parent = nullptr);
 
     const PageSetupWorkingCopy& Working() const { return working_; }
 
@@ -43,7 +43,7 @@ class FrmPageSetup : public QDialog {
     void Command3_Click();
     bool AskToKeepSettings();
 
-    ReportModel& model_;
+    PageSetup& setup_;
     SettingsBackend& settings_;
     PageSetupWorkingCopy working_;
     // False while loading: the list and margin handlers then do nothing.

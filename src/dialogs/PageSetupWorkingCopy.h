@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "core/ReportModel.h"
+#include "core/PageSetup.h"
 
 // The page setup dialog's own copy of the values it edits. The orientation and
 // margin handlers change only this copy; Apply writes it back to the model.
@@ -18,7 +18,7 @@ struct PageSetupWorkingCopy {
     bool aTotals = false;
     bool pNumbers = false;
 
-    static PageSetupWorkingCopy From(const ReportModel& model) {
+    static PageSetupWorkingCopy From(const PageSetup& model) {
         return {model.PageSizeX, model.PageSizeY, model.PageOrient, model.SpaceX1, model.SpaceX2,
                 model.SpaceY1,   model.SpaceY2,   model.pTotals,    model.aTotals, model.pNumbers};
     }

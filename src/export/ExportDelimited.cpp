@@ -5,15 +5,16 @@
 
 #include "export/ReplacementFile.h"
 #include "export/StdioFileOutput.h"
-#include "input/RowStore.h"
 #include "input/SplitFields.h"
 
 namespace {
 
 // Lines are gathered and handed to the output in blocks of about this size.
 constexpr size_t BlockSize = 1 << 16;
+// Records read from the row store with one read: a megabyte.
+constexpr int64_t RecordsPerRead = 2048;
 
-void AppendField(std::string& block, const std::string& field, char separator,
+void AppendField(std::string& block, std::string_view field, char separator,
                  bool commasToPoints) {
     const size_t start = block.size();
     block += field;
@@ -24,59 +25,64 @@ void AppendField(std::string& block, const std::string& field, char separator,
 
 }  // namespace
 
-ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath,
+ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, int titleCount,
                              DelimitedFormat format, const std::string& targetPath,
                              const ProgressCallback& progress) {
+    using Outcome = ExportResult::Outcome;
     StdioFileOutput output;
     const char separator = format == DelimitedFormat::TabText ? '\t' : ',';
     const bool commasToPoints = format == DelimitedFormat::Csv;
 
     ReplacementFile file;
-    if (!file.Create(targetPath)) return ExportResult::Failure(targetPath, file.Error());
+    if (!file.Create(targetPath))
+        return ExportResult::Failure(Outcome::TargetFailed, targetPath, file.Error());
     if (!output.Open(file.TemporaryPath()))
-        return ExportResult::Failure(targetPath, output.Error());
+        return ExportResult::Failure(Outcome::TargetFailed, targetPath, output.Error());
     auto writeFailed = [&] {
         const std::string reason = output.Error();
         output.Close();
-        return ExportResult::Failure(targetPath, reason);
+        return ExportResult::Failure(Outcome::TargetFailed, targetPath, reason);
     };
 
     std::string block;
     block.reserve(BlockSize + RowStore::RecordSize * 2);
     if (format != DelimitedFormat::Csv) {
-        const int titles = std::clamp<int>(model.FieldCount, 0, ReportModel::MaxFields);
-        for (int c = 1; c <= titles; ++c)
-            AppendField(block, model.ColumnTitles[c], separator, false);
+        const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
+        for (int c = 1; c <= titles; ++c) AppendField(block, layout.Title(c), separator, false);
         block += "\r\n";
     }
 
-    RowStore store;
-    auto readFailed = [&] {
-        const std::string reason = store.Path() + ": " + store.LastError();
-        output.Close();
-        return ExportResult::Failure(targetPath, reason);
-    };
-    if (!store.Open(rowStorePath)) return readFailed();
-    std::string record;
-    const int64_t rows = store.RecordCount();
-    for (int64_t r = 1; r <= rows; ++r) {
-        if (!ContinueAfterRow(progress, r, rows)) {
+    ExportResult result;
+    RecordBlock records;
+    std::string error;
+    const int64_t count = rows.RecordCount();
+    for (int64_t first = 1; first <= count; first += RecordsPerRead) {
+        if (progress && !progress(first - 1, count)) {
             output.Close();
-            return ExportResult::Cancelled(targetPath);
+            return ExportResult::Failure(Outcome::Cancelled, targetPath, {});
         }
-        if (!store.ReadNext(record)) return readFailed();
-        SplitFields(model, record);
-        for (int c = 1; c <= model.FieldCount; ++c)
-            AppendField(block, model.Fields[c], separator, commasToPoints);
-        block += "\r\n";
-        if (block.size() >= BlockSize) {
-            if (!output.Write(block)) return writeFailed();
-            block.clear();
+        if (!rows.Read(first, RecordsPerRead, records, error)) {
+            output.Close();
+            return ExportResult::Failure(Outcome::RowsUnreadable, targetPath, error);
+        }
+        for (std::string_view record : records.texts) {
+            const int fields = ForEachField(
+                record, ReportLayout::MaxFields, [&](int, std::string_view field) {
+                    AppendField(block, field, separator, commasToPoints);
+                });
+            result.lastFieldCount = fields;
+            block += "\r\n";
+            if (block.size() >= BlockSize) {
+                if (!output.Write(block)) return writeFailed();
+                block.clear();
+            }
         }
     }
-    store.Close();
     if (!block.empty() && !output.Write(block)) return writeFailed();
-    if (!output.Close()) return ExportResult::Failure(targetPath, output.Error());
-    if (!file.Commit()) return ExportResult::Failure(targetPath, file.Error());
-    return {};
+    if (!output.Close())
+        return ExportResult::Failure(Outcome::TargetFailed, targetPath, output.Error());
+    if (!file.Commit())
+        return ExportResult::Failure(Outcome::TargetFailed, targetPath, file.Error());
+    result.path = targetPath;
+    return result;
 }

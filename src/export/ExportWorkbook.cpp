@@ -11,16 +11,17 @@
 #include "core/DecimalNumber.h"
 #include "core/TextEncoding.h"
 #include "export/ReplacementFile.h"
-#include "input/RowStore.h"
 #include "input/SplitFields.h"
 
 namespace {
 
-// The last row a sheet has; row 1 holds the titles.
-constexpr int64_t MaxSheetRows = LXW_ROW_MAX;
+static_assert(SheetRowLimit == LXW_ROW_MAX - 1, "row 1 holds the titles");
+
+// Records read from the row store with one read: a megabyte.
+constexpr int64_t RecordsPerRead = 2048;
 
 void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind,
-                const std::string& field, const NumberLocale& locale) {
+                std::string_view field, const NumberLocale& locale, std::string& text) {
     switch (kind) {
         case KindNumber:
         case KindAmount: {
@@ -32,7 +33,9 @@ void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind
             return;
         }
         case KindText:
-            if (!field.empty()) worksheet_write_string(sheet, row, col, field.c_str(), nullptr);
+            if (field.empty()) return;
+            text.assign(field);
+            worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
             return;
         default:
             return;
@@ -58,11 +61,21 @@ struct Workbook {
 
 }  // namespace
 
-ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
+ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, int titleCount,
                             const NumberLocale& locale, const std::string& targetPath,
                             const ProgressCallback& progress) {
+    using Outcome = ExportResult::Outcome;
+    auto failed = [&](Outcome outcome, std::string reason) {
+        return ExportResult::Failure(outcome, targetPath, std::move(reason));
+    };
     ReplacementFile file;
-    if (!file.Create(targetPath)) return ExportResult::Failure(targetPath, file.Error());
+    if (!file.Create(targetPath)) return failed(Outcome::TargetFailed, file.Error());
+    const int64_t count = rows.RecordCount();
+    if (count > SheetRowLimit) {
+        ExportResult tooMany = failed(Outcome::TooManyRows, {});
+        tooMany.rows = count;
+        return tooMany;
+    }
 
     // The library keeps the sheet in unnamed temporary files until it builds
     // the workbook, and does not check all of its writes to them. Kept on the
@@ -81,46 +94,44 @@ ExportResult ExportWorkbook(ReportModel& model, const std::string& rowStorePath,
     lxw_worksheet* sheet = workbook.book ? workbook_add_worksheet(workbook.book, nullptr) : nullptr;
     lxw_format* bold = workbook.book ? workbook_add_format(workbook.book) : nullptr;
     if (!sheet || !bold)
-        return ExportResult::Failure(targetPath,
-                                     errno ? std::strerror(errno) : "çalışma kitabı başlatılamadı");
+        return failed(Outcome::TargetFailed, std::strerror(errno ? errno : EIO));
     format_set_bold(bold);
 
-    const int titles = std::clamp<int>(model.FieldCount, 0, ReportModel::MaxFields);
+    const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
     for (int c = 1; c <= titles; ++c)
-        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1),
-                               model.ColumnTitles[c].c_str(), bold);
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1), layout.Title(c).c_str(),
+                               bold);
 
-    RowStore store;
-    if (!store.Open(rowStorePath))
-        return ExportResult::Failure(targetPath, store.Path() + ": " + store.LastError());
-    if (store.RecordCount() > MaxSheetRows - 1)
-        return ExportResult::Failure(
-            targetPath, "Çalışma sayfası en çok " + std::to_string(MaxSheetRows - 1) +
-                            " satır alır; raporda " + std::to_string(store.RecordCount()) +
-                            " satır var.");
-    std::string record;
-    const int64_t rows = store.RecordCount();
-    for (int64_t r = 1; r <= rows; ++r) {
-        if (!ContinueAfterRow(progress, r, rows)) return ExportResult::Cancelled(targetPath);
-        if (!store.ReadNext(record))
-            return ExportResult::Failure(targetPath, store.Path() + ": " + store.LastError());
-        SplitFields(model, record);
-        for (int c = 1; c <= model.FieldCount; ++c)
-            WriteField(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c - 1),
-                       model.ColumnKinds[c], model.Fields[c], locale);
+    ExportResult result;
+    RecordBlock records;
+    std::string error;
+    std::string text;  // a field as the library takes it, ended by a zero
+    for (int64_t first = 1; first <= count; first += RecordsPerRead) {
+        if (progress && !progress(first - 1, count)) return failed(Outcome::Cancelled, {});
+        if (!rows.Read(first, RecordsPerRead, records, error))
+            return failed(Outcome::RowsUnreadable, error);
+        for (size_t i = 0; i < records.texts.size(); ++i) {
+            // Record r goes to sheet row r + 1, which the library counts from 0.
+            const auto row = static_cast<lxw_row_t>(records.first + static_cast<int64_t>(i));
+            result.lastFieldCount = ForEachField(
+                records.texts[i], ReportLayout::MaxFields, [&](int c, std::string_view field) {
+                    WriteField(sheet, row, static_cast<lxw_col_t>(c - 1), layout.Kind(c), field,
+                               locale, text);
+                });
+        }
     }
-    store.Close();
 
     // The library does not check its writes to the temporary file that holds
     // the rows, so a full temporary disk would silently cut the sheet short.
-    if (std::FILE* rows = sheet->optimize_tmpfile) {
+    if (std::FILE* pending = sheet->optimize_tmpfile) {
         errno = 0;
-        if (std::fflush(rows) != 0 || std::ferror(rows))
-            return ExportResult::Failure(targetPath, std::strerror(errno != 0 ? errno : EIO));
+        if (std::fflush(pending) != 0 || std::ferror(pending))
+            return failed(Outcome::TargetFailed, std::strerror(errno != 0 ? errno : EIO));
     }
 
     std::string reason;
-    if (!workbook.Close(reason)) return ExportResult::Failure(targetPath, reason);
-    if (!file.Commit()) return ExportResult::Failure(targetPath, file.Error());
-    return {};
+    if (!workbook.Close(reason)) return failed(Outcome::TargetFailed, reason);
+    if (!file.Commit()) return failed(Outcome::TargetFailed, file.Error());
+    result.path = targetPath;
+    return result;
 }

@@ -1,10 +1,5 @@
 #include "input/ComputePageTotals.h"
 
-#include <limits>
-#include <vector>
-
-#include "input/RowStore.h"
-#include "input/SafeCurrency.h"
 #include "input/SplitFields.h"
 
 namespace {
@@ -12,43 +7,32 @@ namespace {
 constexpr int64_t RunLength = 2048;
 }  // namespace
 
-void ComputePageTotals(ReportModel& model, int32_t rowsPerPage, const std::string& rowStorePath,
-                       const NumberLocale& locale) {
-    model.PageTotals.Clear();
-    int32_t page = 1;
-    int64_t rowsOnPage = 0;
-
-    // Only flagged columns up to 30 are ever summed; the walk through a record
-    // ends at the last of them.
-    std::array<bool, ReportModel::TotalledColumns + 1> flagged{};
-    int lastFlagged = 0;
-    for (int c = 1; c <= ReportModel::TotalledColumns; ++c) {
-        flagged[c] = model.ColumnTotalFlags[c];
-        if (flagged[c]) lastFlagged = c;
-    }
-
-    // Each record is walked in place rather than split into model.Fields, and
-    // only the last record is split, leaving Fields and FieldCount as a split
-    // of every record in turn would. The widths a split measures are read
-    // only when the load ends, so walking without measuring changes nothing.
-    RowStore store;
-    store.Open(rowStorePath);
-    std::vector<char> block;
-    std::vector<std::string_view> texts;
-    std::string lastRecord;  // records are never empty: empty means none
-    while (store.ReadNextRun(RunLength, block, texts)) {
-        for (std::string_view text : texts) {
-            if (++rowsOnPage > rowsPerPage) {
-                if (page < std::numeric_limits<int32_t>::max()) ++page;
-                rowsOnPage = 1;
-            }
+TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int32_t rowsPerPage,
+                             const NumberLocale& locale, const ProgressCallback& progress) {
+    TotalsPass pass;
+    PageTotalsCounter counter(rowsPerPage, flags, locale);
+    const int lastFlagged = counter.LastFlagged();
+    const int64_t rows = store.RecordCount();
+    RecordBlock block;
+    for (int64_t first = 1; first <= rows; first += RunLength) {
+        if (progress && !progress(first - 1, rows)) {
+            pass.cancelled = true;
+            return pass;
+        }
+        if (!store.Read(first, RunLength, block, pass.error)) {
+            pass.ok = false;
+            return pass;
+        }
+        // Each record is walked in place, only as far as the last flagged column.
+        for (std::string_view text : block.texts) {
+            counter.StartRow();
             ForEachField(text, lastFlagged, [&](int c, std::string_view field) {
-                if (flagged[c]) model.PageTotals.Add(page, c, SafeCurrency(field, locale));
+                if (flags[c]) counter.AddField(c, field);
             });
         }
-        lastRecord.assign(texts.back());
+        if (first + RunLength > rows && !block.texts.empty())
+            pass.lastFieldCount = SplitFields(block.texts.back()).count;
     }
-    store.Close();
-    if (!lastRecord.empty()) SplitFields(model, lastRecord);
-    model.PageCount = page;
+    pass.totals = counter.Take();
+    return pass;
 }

@@ -1,11 +1,23 @@
 #pragma once
+#include <optional>
 #include <string>
 
-#include "core/NumberLocale.h"
-#include "core/ReportModel.h"
+#include "core/ProgressCallback.h"
+#include "input/PageTotals.h"
+#include "input/RowStore.h"
+
+// The totals pass and what it found: besides the totals, the field count of
+// the last row, which decides how many columns the titles and totals rows
+// show until another row is read.
+struct TotalsPass {
+    PageTotals totals;
+    std::optional<int> lastFieldCount;  // none without rows
+    bool ok = true;                     // false: the row store could not be read
+    bool cancelled = false;             // stopped through the progress callback
+    std::string error;
+};
 
 // Counts the pages and sums the flagged columns 1..30 of every page, reading
-// each row store record once in order. With rowsPerPage <= 0 every row starts
-// a new page, so page 1 stays empty and PageCount is the row count plus one.
-void ComputePageTotals(ReportModel& model, int32_t rowsPerPage, const std::string& rowStorePath,
-                       const NumberLocale& locale);
+// each record once, in order, a megabyte at a time.
+TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int32_t rowsPerPage,
+                             const NumberLocale& locale, const ProgressCallback& progress = {});

@@ -1,204 +1,313 @@
 #include "input/LoadReport.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <memory>
+#include <vector>
 
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
 #include "core/TextEncoding.h"
-#include "input/RowStore.h"
 #include "input/SplitFields.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+// The part of a line that is kept: far more than a record (510 bytes) or 150
+// fields of 50 characters need, and small enough that an endless line costs
+// nothing.
+constexpr size_t LineLimit = 64 * 1024;
+constexpr size_t ReadBlock = 1 << 20;
+constexpr int Columns = ReportLayout::DescribedColumns;
 
-void ResetDescription(ReportModel& model) {
-    for (auto& line : model.HeaderLines) line.clear();
-    for (int c = 1; c <= ReportModel::DescribedColumns; ++c) {
-        model.ColumnTitles[c].clear();
-        model.ColumnFormats[c].clear();
-        model.ColumnTotalFlags[c] = false;
-        model.ColumnWidths[c] = 0;
-        model.MeasuredWidths[c] = 0;
+// The report, opened so that a FIFO without a writer or a device never blocks
+// the open and anything but a regular file is refused at once.
+class ReportFile {
+  public:
+    ~ReportFile() {
+        if (fd_ >= 0) close(fd_);
     }
-    model.PageTotals.Clear();
-    model.RowCount = 0;
-    model.HeaderCount = 0;
-}
+    LoadResult::Failure Open(const std::string& path, std::string& reason) {
+#ifdef O_NONBLOCK
+        fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+#else
+        fd_ = open(path.c_str(), O_RDONLY | O_BINARY);
+#endif
+        if (fd_ < 0) {
+            reason = std::strerror(errno);
+            return LoadResult::Failure::ReportUnreadable;
+        }
+        struct stat info {};
+        if (fstat(fd_, &info) != 0) {
+            reason = std::strerror(errno);
+            return LoadResult::Failure::ReportUnreadable;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            reason = std::strerror(S_ISDIR(info.st_mode) ? EISDIR : ENODEV);
+            return LoadResult::Failure::ReportNotAFile;
+        }
+#ifdef O_NONBLOCK
+        fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+#endif
+        size_ = static_cast<int64_t>(info.st_size);
+        return LoadResult::Failure::None;
+    }
+    int64_t Size() const { return size_; }
+    // Bytes read into the buffer; 0 at the end, -1 on failure.
+    int64_t Read(char* buffer, size_t size) {
+        for (;;) {
+            const auto n = read(fd_, buffer, static_cast<unsigned>(size));
+            if (n < 0 && errno == EINTR) continue;
+            return n;
+        }
+    }
 
-void ApplyFormatLetter(ReportModel& model, int c) {
-    const std::string& field = model.Fields[c];
+  private:
+    int fd_ = -1;
+    int64_t size_ = 0;
+};
+
+void ApplyFormatLetter(ReportLayout& layout, int c, std::string_view field) {
     if (field.empty()) return;
     switch (field[0]) {
         case 'Z':
             // As many zeros as the width in force; a negative width gives none.
-            model.ColumnFormats[c] =
-                std::string(model.ColumnWidths[c] > 0 ? model.ColumnWidths[c] : 0, '0');
-            model.ColumnKinds[c] = KindNumber;
+            layout.ColumnFormats[c] =
+                std::string(layout.ColumnWidths[c] > 0 ? layout.ColumnWidths[c] : 0, '0');
+            layout.ColumnKinds[c] = KindNumber;
             break;
         case 'N':
         case 'F':
-            model.ColumnFormats[c] = "#,##0";
-            model.ColumnKinds[c] = KindNumber;
+            layout.ColumnFormats[c] = "#,##0";
+            layout.ColumnKinds[c] = KindNumber;
             break;
         case '1':
-            model.ColumnFormats[c] = "#,##0.0";
-            model.ColumnKinds[c] = KindNumber;
+            layout.ColumnFormats[c] = "#,##0.0";
+            layout.ColumnKinds[c] = KindNumber;
             break;
         case '2':
-            model.ColumnFormats[c] = "#,##0.00";
-            model.ColumnKinds[c] = KindNumber;
+            layout.ColumnFormats[c] = "#,##0.00";
+            layout.ColumnKinds[c] = KindNumber;
             break;
         case '3':
-            model.ColumnFormats[c] = "#,##0.000";
-            model.ColumnKinds[c] = KindNumber;
+            layout.ColumnFormats[c] = "#,##0.000";
+            layout.ColumnKinds[c] = KindNumber;
             break;
         case 'C':
-            model.ColumnFormats[c] = "#,##0.00;(#,##0.00)";
-            model.ColumnKinds[c] = KindAmount;
+            layout.ColumnFormats[c] = "#,##0.00;(#,##0.00)";
+            layout.ColumnKinds[c] = KindAmount;
             break;
         case 'T':
-            model.ColumnFormats[c] = "@";
-            model.ColumnKinds[c] = KindText;
+            layout.ColumnFormats[c] = "@";
+            layout.ColumnKinds[c] = KindText;
             break;
         default:
             break;
     }
 }
 
-// Returns false when the row store could not take the record.
-bool ApplyLine(ReportModel& model, const std::string& line, int& headerCounter, RowStore& store) {
-    if (line.empty() || line[0] < '1' || line[0] > '9') return true;
-    const int type = line[0] - '0';
-    const std::string_view payload = std::string_view(line).substr(1);
-    constexpr int Columns = ReportModel::DescribedColumns;
-    switch (type) {
-        case 1:
-            if (headerCounter < std::numeric_limits<int16_t>::max()) ++headerCounter;
-            model.HeaderCount = static_cast<int16_t>(headerCounter);
-            if (headerCounter <= ReportModel::MaxHeaderLines)
-                model.HeaderLines[headerCounter] = payload;
-            break;
-        case 2:
-            SplitFields(model, payload);
-            for (int c = 1; c <= Columns; ++c) model.ColumnTitles[c] = model.Fields[c];
-            break;
-        case 3:
-            SplitFields(model, payload);
-            for (int c = 1; c <= Columns; ++c)
-                model.ColumnWidths[c] =
-                    ClampToInt16(ReadLeadingInteger(TrimSpaces(model.Fields[c])));
-            break;
-        case 4:
-            SplitFields(model, payload);
-            for (int c = 1; c <= Columns; ++c)
-                if (TrimSpaces(model.Fields[c]).substr(0, 2) == "++")
-                    model.ColumnTotalFlags[c] = true;
-            break;
-        case 5:
-            SplitFields(model, payload);
-            for (int c = 1; c <= Columns; ++c) ApplyFormatLetter(model, c);
-            break;
-        case 9:
-            SplitFields(model, payload);
-            if (model.RowCount == std::numeric_limits<int32_t>::max()) break;
-            if (!store.Append(payload)) return false;
-            ++model.RowCount;
-            break;
-        default:
-            break;
-    }
-    return true;
-}
+// What one pass over the report's lines builds.
+class Loader {
+  public:
+    Loader(LoadResult& result, const LoadOptions& options)
+        : result_(result), layout_(result.layout), options_(options) {}
 
-void DeriveFinalWidths(ReportModel& model) {
-    for (int c = 1; c <= ReportModel::DescribedColumns; ++c) {
-        const int measured = model.MeasuredWidths[c];
-        int width = model.ColumnKinds[c] == KindAmount ? RoundHalfEven(measured / 2.5 + measured)
-                                                       : measured;
-        if (width > 50) width = 50;
-        model.ColumnWidths[c] = static_cast<int16_t>(width);
+    bool Line(std::string_view raw) {
+        if (raw.empty() || raw[0] < '1' || raw[0] > '9') return true;
+        std::string_view line = raw;
+        if (!IsValidUtf8(raw)) {
+            decoded_ = DecodeReportLine(raw);
+            line = decoded_;
+        }
+        const int type = line[0] - '0';
+        const std::string_view payload = line.substr(1);
+        switch (type) {
+            case 1:
+                if (headerCount_ < std::numeric_limits<int16_t>::max()) ++headerCount_;
+                layout_.HeaderCount = static_cast<int16_t>(headerCount_);
+                if (headerCount_ <= ReportLayout::MaxHeaderLines)
+                    layout_.HeaderLines[headerCount_] = payload;
+                return true;
+            case 2: {
+                const RowFields fields = Split(payload);
+                for (int c = 1; c <= Columns; ++c) layout_.ColumnTitles[c] = fields[c];
+                return true;
+            }
+            case 3: {
+                const RowFields fields = Split(payload);
+                for (int c = 1; c <= Columns; ++c)
+                    layout_.ColumnWidths[c] =
+                        ClampToInt16(ReadLeadingInteger(TrimSpaces(fields[c])));
+                return true;
+            }
+            case 4: {
+                const RowFields fields = Split(payload);
+                for (int c = 1; c <= Columns; ++c)
+                    if (TrimSpaces(fields[c]).substr(0, 2) == "++") layout_.ColumnTotalFlags[c] = true;
+                return true;
+            }
+            case 5: {
+                const RowFields fields = Split(payload);
+                for (int c = 1; c <= Columns; ++c) ApplyFormatLetter(layout_, c, fields[c]);
+                return true;
+            }
+            case 9:
+                return DataRow(payload);
+            default:
+                return true;
+        }
     }
+
+    void Finish() {
+        for (int c = 1; c <= Columns; ++c) {
+            const int measured = measured_[c];
+            int width = layout_.ColumnKinds[c] == KindAmount
+                            ? RoundHalfEven(measured / 2.5 + measured)
+                            : measured;
+            layout_.ColumnWidths[c] = static_cast<int16_t>(std::min(width, 50));
+        }
+        if (counter_) result_.totals = counter_->Take();
+    }
+
+  private:
+    // Raises a column's measured width to a field's length in characters; a
+    // text has no more characters than bytes, so only a field longer in bytes
+    // than the width so far needs counting.
+    void Measure(int c, std::string_view field) {
+        int16_t& width = measured_[c];
+        if (static_cast<int64_t>(field.size()) <= width) return;
+        const int16_t length = ClampToInt16(static_cast<int64_t>(CodePointCount(field)));
+        if (length > width) width = length;
+    }
+
+    RowFields Split(std::string_view payload) {
+        RowFields fields = SplitFields(payload);
+        for (int c = 1; c <= Columns; ++c) Measure(c, fields[c]);
+        result_.fieldCount = fields.count;
+        return fields;
+    }
+
+    bool DataRow(std::string_view payload) {
+        if (result_.rows.RecordCount() == std::numeric_limits<int32_t>::max()) {
+            result_.fieldCount = Split(payload).count;
+            return true;
+        }
+        if (!counter_ && options_.rowsPerPage)
+            counter_.emplace(options_.rowsPerPage(layout_.HeaderCount), TotalFlagsOf(layout_),
+                             options_.locale);
+        if (counter_) counter_->StartRow();
+        const int count =
+            ForEachField(payload, ReportLayout::MaxFields, [&](int c, std::string_view field) {
+                if (c <= Columns) Measure(c, field);
+                if (counter_ && counter_->Flagged(c)) counter_->AddField(c, field);
+            });
+        result_.fieldCount = count;
+        result_.lastRowFieldCount = count;
+        return result_.rows.Append(payload);
+    }
+
+    LoadResult& result_;
+    ReportLayout& layout_;
+    const LoadOptions& options_;
+    std::array<int16_t, Columns + 1> measured_{};
+    int headerCount_ = 0;
+    std::optional<PageTotalsCounter> counter_;
+    std::string decoded_;
+};
+
+// Ends the load: the working file goes, the reason stays.
+LoadResult Failed(LoadResult& result, LoadResult::Failure failure, const std::string& path,
+                  const std::string& reason) {
+    result.failure = failure;
+    result.path = path;
+    result.reason = reason;
+    result.rows = RowStore();
+    return std::move(result);
 }
 
 }  // namespace
 
-LoadResult LoadReport(ReportModel& model, const std::string& reportPath,
-                      const std::string& rowStorePath, const ProgressCallback& progress) {
-    ResetDescription(model);
-
+LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
+                      const LoadOptions& options) {
+    LoadResult result;
     // The report is opened before the row store is created, so a report that
-    // cannot be read leaves no working file behind.
-    FilePtr report;
-    if (!reportPath.empty()) report.reset(std::fopen(reportPath.c_str(), "rb"));
-    if (!report) {
-        return {LoadResult::Failure::ReportUnreadable, reportPath,
-                reportPath.empty() ? "dosya adı verilmedi" : std::strerror(errno)};
-    }
-    // A folder opens like a file here and fails only on the first read, which
-    // would come after the row store has been created.
-    if (std::filesystem::is_directory(reportPath))
-        return {LoadResult::Failure::ReportUnreadable, reportPath, std::strerror(EISDIR)};
+    // cannot be read leaves no working file behind, even a named one.
+    ReportFile report;
+    std::string reason = std::strerror(ENOENT);
+    const LoadResult::Failure opened = reportPath.empty() ? LoadResult::Failure::ReportUnreadable
+                                                          : report.Open(reportPath, reason);
+    if (opened != LoadResult::Failure::None) return Failed(result, opened, reportPath, reason);
+    auto storeFailed = [&] {
+        const std::string error = result.rows.LastError();
+        return Failed(result, LoadResult::Failure::RowStoreUnwritable, rowStorePath, error);
+    };
+    if (!result.rows.Create(rowStorePath, options.keepRowStoreName)) return storeFailed();
 
-    RowStore store;
-    if (!store.Create(rowStorePath))
-        return {LoadResult::Failure::RowStoreUnwritable, rowStorePath, store.LastError()};
-
-    // A line ends at CR (a following LF belongs to it); a lone LF does not end one.
-    int headerCounter = 0;
-    std::string raw;
-    std::vector<char> buffer(1 << 16);
+    Loader loader(result, options);
+    // A line ends at CR (a following LF belongs to it); a lone LF does not end
+    // one. Lines that lie whole in the block are taken where they lie; only a
+    // line that crosses blocks is gathered, up to the limit.
+    std::vector<char> buffer(ReadBlock);
+    std::string carry;
+    bool gathering = false;  // a line began in an earlier block
     bool afterCr = false;
     bool storeOk = true;
-    auto finishLine = [&]() {
-        if (storeOk) storeOk = ApplyLine(model, DecodeReportLine(raw), headerCounter, store);
-        raw.clear();
-    };
-    int64_t fileSize = 0;
-    if (progress && std::fseek(report.get(), 0, SEEK_END) == 0) {
-        fileSize = std::ftell(report.get());
-        std::rewind(report.get());
-    }
     int64_t bytesRead = 0;
-    size_t got = 0;
-    while (storeOk && (got = std::fread(buffer.data(), 1, buffer.size(), report.get())) > 0) {
-        bytesRead += static_cast<int64_t>(got);
-        if (progress && !progress(bytesRead, std::max(fileSize, bytesRead))) {
-            store.Close();
-            return {LoadResult::Failure::Cancelled, reportPath, "İptal edildi."};
-        }
-        for (size_t i = 0; i < got; ++i) {
-            const char c = buffer[i];
-            if (afterCr) {
-                afterCr = false;
-                if (c == '\n') continue;
+    auto take = [&](std::string_view piece) {
+        if (carry.size() < LineLimit)
+            carry.append(piece.substr(0, LineLimit - carry.size()));
+    };
+    for (;;) {
+        const int64_t got = report.Read(buffer.data(), buffer.size());
+        if (got < 0)
+            return Failed(result, LoadResult::Failure::ReportUnreadable, reportPath,
+                          std::strerror(errno));
+        if (got == 0) break;
+        bytesRead += got;
+        if (options.progress && !options.progress(bytesRead, std::max(report.Size(), bytesRead)))
+            return Failed(result, LoadResult::Failure::Cancelled, reportPath, {});
+        const char* data = buffer.data();
+        size_t at = 0;
+        const size_t end = static_cast<size_t>(got);
+        if (afterCr && data[0] == '\n') at = 1;
+        afterCr = false;
+        while (at < end && storeOk) {
+            const void* cr = std::memchr(data + at, '\r', end - at);
+            if (!cr) {
+                if (!gathering) carry.clear();
+                take(std::string_view(data + at, end - at));
+                gathering = true;
+                break;
             }
-            if (c == '\r') {
-                finishLine();
+            const size_t stop = static_cast<size_t>(static_cast<const char*>(cr) - data);
+            std::string_view line(data + at, stop - at);
+            if (gathering) {
+                take(line);
+                line = carry;
+                gathering = false;
+            } else if (line.size() > LineLimit) {
+                line = line.substr(0, LineLimit);
+            }
+            storeOk = loader.Line(line);
+            at = stop + 1;
+            if (at < end && data[at] == '\n')
+                ++at;
+            else if (at == end)
                 afterCr = true;
-            } else {
-                raw.push_back(c);
-            }
         }
+        if (!storeOk) break;
     }
-    if (std::ferror(report.get())) {
-        const int error = errno;
-        store.Close();
-        return {LoadResult::Failure::ReportUnreadable, reportPath, std::strerror(error)};
-    }
-    if (!raw.empty()) finishLine();
-    if (!store.Close() || !storeOk)
-        return {LoadResult::Failure::RowStoreUnwritable, rowStorePath, store.LastError()};
-
-    DeriveFinalWidths(model);
-    return {};
+    if (storeOk && gathering && !carry.empty()) storeOk = loader.Line(carry);
+    if (!storeOk || !result.rows.Flush()) return storeFailed();
+    loader.Finish();
+    return result;
 }

@@ -1,23 +1,61 @@
 #pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "core/NumberLocale.h"
 #include "core/ProgressCallback.h"
-#include "core/ReportModel.h"
+#include "core/ReportLayout.h"
+#include "input/PageTotals.h"
+#include "input/RowStore.h"
+
+struct LoadOptions {
+    // Keep the row store's name (for inspection) instead of leaving it nameless.
+    bool keepRowStoreName = false;
+    // How many rows a page holds for a report with this many header records,
+    // when the caller already knows how pages are measured: the page totals
+    // are then counted while the rows are read, with the header count and
+    // total flags met before the first row.
+    std::function<int32_t(int16_t headerCount)> rowsPerPage;
+    NumberLocale locale;
+    // Hears the bytes read of the file's size after each block; when it
+    // answers false the load ends as Cancelled.
+    ProgressCallback progress;
+};
 
 struct LoadResult {
-    enum class Failure { None, ReportUnreadable, RowStoreUnwritable, Cancelled };
+    enum class Failure {
+        None,
+        ReportUnreadable,
+        ReportNotAFile,
+        RowStoreUnwritable,
+        RowStoreUnreadable,
+        Cancelled
+    };
     Failure failure = Failure::None;
     std::string path;    // the file that failed
     std::string reason;  // the system's words for it
 
+    ReportLayout layout;
+    RowStore rows;
+    // The field count of the line split last, of whatever type: until a row
+    // is read back it decides how many columns the titles show.
+    int fieldCount = 0;
+    // The field count of the last data row; none without rows.
+    std::optional<int> lastRowFieldCount;
+    // Counted while reading, when LoadOptions::rowsPerPage was given.
+    std::optional<PageTotals> totals;
+
     bool Ok() const { return failure == Failure::None; }
 };
 
-// Reads the report file once: the description goes into the model, every data
-// row into a new row store at rowStorePath. One line is in memory at a time.
-// Widths end up derived from the longest texts met (amount columns 1.4 times
-// wider), at most 50. The progress callback hears the bytes read of the
-// file's size after each block; when it answers false the load ends as
-// Cancelled, its row store cut short.
-LoadResult LoadReport(ReportModel& model, const std::string& reportPath,
-                      const std::string& rowStorePath, const ProgressCallback& progress = {});
+// Reads the report file once: the description goes into the layout, every
+// data row into a new row store at rowStorePath (see RowStore::Create). Widths
+// end up derived from the longest texts met (amount columns 1.4 times wider),
+// at most 50. Memory does not grow with the report: a line is kept up to
+// 64 KiB and the rest of a longer one is skipped as it is read. A report that
+// is not a regular file (a folder, a device, a FIFO, a socket) is refused
+// before anything is read or created.
+LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
+                      const LoadOptions& options = {});

@@ -1,14 +1,31 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The file of fixed 512-byte records that holds a report's data rows, so that
-// any page's rows can be found by arithmetic: record n starts at (n - 1) * 512.
-// Each record is a little-endian 16-bit length (always 510) followed by 510
-// bytes of UTF-8 text, cut at a character boundary and padded with spaces.
+// Records read together: one block of bytes and a view of each record's text
+// into it. A block is reused read after read, so its views hold until the
+// next read into it.
+struct RecordBlock {
+    std::vector<char> bytes;
+    std::vector<std::string_view> texts;
+    int64_t first = 0;  // the number of texts[0]
+};
+
+// The working file of fixed 512-byte records that holds a report's data rows,
+// so that any page's rows can be found by arithmetic: record n starts at
+// (n - 1) * 512. Each record is a little-endian 16-bit length (always 510)
+// followed by 510 bytes of UTF-8 text, cut at a character boundary and padded
+// with spaces.
+//
+// The file is the user's alone (mode 0600) and is created exclusively: an
+// existing file or link under the name asked for is never opened, a fresh
+// name is taken instead. Unless the name is to be kept, the file has no name
+// at all while the program holds it open, so nothing remains in the
+// temporary folder however the program ends. Rows are appended through a
+// large buffer and read back by position, so reads never disturb each other
+// and may come from another thread once the rows are written.
 class RowStore {
   public:
     static constexpr size_t RecordSize = 512;
@@ -16,43 +33,45 @@ class RowStore {
 
     RowStore() = default;
     ~RowStore();
+    RowStore(RowStore&& other) noexcept;
+    RowStore& operator=(RowStore&& other) noexcept;
     RowStore(const RowStore&) = delete;
     RowStore& operator=(const RowStore&) = delete;
 
-    // Creates the file empty (an older file is cut to nothing) for appending.
-    bool Create(const std::string& path);
+    // A new, empty store at preferredPath (or a fresh name beside it when
+    // that one is taken); with keepName false the file is nameless from the
+    // start where the system allows it, and unnamed right after creation
+    // elsewhere. False with the reason when the folder cannot take it.
+    bool Create(const std::string& preferredPath, bool keepName);
+    bool IsOpen() const { return fd_ >= 0; }
+
     bool Append(std::string_view text);
+    // Writes what is still buffered; false when the disk refused it.
+    bool Flush();
 
-    // Opens for reading; a missing file reads as a store without records.
-    bool Open(const std::string& path);
+    // Records appended so far; the ones flushed can be read.
     int64_t RecordCount() const { return recordCount_; }
-    // Record n (1-based) as its 510 bytes of text, padding included.
-    bool ReadRecord(int64_t n, std::string& text);
-    // Records first .. first + count - 1 with a single read; stops at the end.
-    bool ReadRecords(int64_t first, int64_t count, std::vector<std::string>& texts);
-    // The record after the one read last (record 1 after Open).
-    bool ReadNext(std::string& text);
-    // Up to `count` records after the one read last, with a single read into
-    // `block` and without copying: each text views the block and holds until
-    // the block is used again. False at the end or on a failed read.
-    bool ReadNextRun(int64_t count, std::vector<char>& block, std::vector<std::string_view>& texts);
+    // Records first .. first + count - 1 (as many as exist) with one read.
+    // False with the reason in `error` when the file could not be read.
+    bool Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const;
 
-    // Flushes and closes; false when buffered data could not be written.
-    bool Close();
-    const std::string& LastError() const { return lastError_; }
+    // The file's name; empty when it has none.
     const std::string& Path() const { return path_; }
+    const std::string& LastError() const { return lastError_; }
 
     // The 512 bytes of a record holding this text.
     static std::string EncodeRecord(std::string_view text);
+    // The text of a record, padding included.
+    static std::string_view TextOf(const char* record);
 
   private:
-    bool Fail(const char* what);
-    bool Seek(int64_t n);
+    bool Fail(const char* what, int error);
+    void Close();
 
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
     std::string path_;
     std::string lastError_;
+    std::vector<char> pending_;  // encoded records not yet written
     int64_t recordCount_ = 0;
-    int64_t nextRecord_ = 1;
-    bool writing_ = false;
+    int64_t flushedCount_ = 0;
 };

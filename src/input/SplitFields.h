@@ -1,7 +1,8 @@
 #pragma once
+#include <array>
 #include <string_view>
 
-#include "core/ReportModel.h"
+#include "core/ReportLayout.h"
 #include "core/TextEncoding.h"
 
 // Hands each field of a line to `visit(number, text)` in order, up to
@@ -22,11 +23,17 @@ int ForEachField(std::string_view line, int maxFields, Visit&& visit) {
     return count;
 }
 
-// Raises the measured width of a column to the length of a field's text.
-void MeasureField(ReportModel& model, int column, std::string_view field);
+// The fields of one line, as views into the line's text: numbered from 1, at
+// most 150 (fields past the 150th are ignored); a field past the count is
+// empty.
+struct RowFields {
+    std::array<std::string_view, ReportLayout::MaxFields + 1> fields{};
+    int count = 0;
 
-// Cuts one line into model.Fields as ForEachField finds them. Only Fields
-// 1..50 are emptied first; 51..150 keep what an earlier, longer line left
-// there. Fields past the 150th are ignored. Every split raises MeasuredWidths
-// of columns 1..50 to the lengths it saw.
-void SplitFields(ReportModel& model, std::string_view line);
+    std::string_view operator[](int column) const {
+        return column >= 1 && column <= count ? fields[static_cast<size_t>(column)]
+                                              : std::string_view{};
+    }
+};
+
+RowFields SplitFields(std::string_view line);

@@ -23,16 +23,20 @@ class CanvasTarget : public QPainterTarget {
     void SetDevicePixelRatio(qreal ratio);
     qreal DevicePixelRatio() const { return ratio_; }
 
+    // The picture's own extent in screen twips, whatever the scale.
+    int32_t PictureWidth() const { return width_; }
+    int32_t PictureHeight() const { return height_; }
+
     // The picture drawn so far (drawing resumes on the next operation).
     const QImage& Image();
 
-    int32_t Width() const override { return width_; }
-    int32_t Height() const override { return height_; }
+    int32_t Width() const override { return static_cast<int32_t>(width_ / Scale()); }
+    int32_t Height() const override { return static_cast<int32_t>(height_ / Scale()); }
     double TextWidth(std::string_view text) override;
     double TextHeight(std::string_view text) override;
 
   protected:
-    double Scale() const override { return 1.0 / TwipsPerPixel; }
+    double UnitsPerTwip() const override { return 1.0 / TwipsPerPixel; }
     QPainter& Painter() override;
     double Ascent() override;
     double PixelSize() const override { return 1.0 / ratio_; }

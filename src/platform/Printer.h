@@ -2,15 +2,14 @@
 #include <cstdint>
 #include <string>
 
-#include "render/DrawingTarget.h"
+#include "render/DrawPages.h"
 
 // The program's current printer during one print job. A sheet is started
 // only when something is drawn on Target(), so a NewPage that is directly
 // followed by EndDoc never adds an empty sheet, and a document in which
 // nothing was drawn sends nothing at all.
-class Printer {
+class Printer : public PageSheets {
   public:
-    virtual ~Printer() = default;
 
     // 1 portrait, 2 landscape.
     virtual void SetOrientation(int16_t orientation) = 0;
@@ -20,15 +19,15 @@ class Printer {
 
     // Where the page renderer draws: (0, 0) is the top-left corner of the
     // printable area, Width() and Height() are the paper's.
-    virtual DrawingTarget& Target() = 0;
-    virtual void NewPage() = 0;
+    DrawingTarget& Target() override = 0;
+    void NewPage() override = 0;
     // Hands the document to the spooler (or the file).
     virtual void EndDoc() = 0;
     // Drops the document: nothing more is sent and a file being written is removed.
     virtual void Abort() = 0;
 
     // Once a printer has failed it stays failed and draws nothing more.
-    virtual bool Failed() const = 0;
+    bool Failed() const override = 0;
     // Why it failed, in Turkish, for the user.
     virtual std::string ErrorText() const = 0;
 };

@@ -1,5 +1,14 @@
 #include "platform/PrinterSheetTarget.h"
 
+void PrinterSheetTarget::SetScale(double scale) {
+    if (DrawingTarget* sheet = sheet_()) sheet->SetScale(scale);
+}
+
+double PrinterSheetTarget::Scale() const {
+    const DrawingTarget* sheet = sheet_();
+    return sheet ? sheet->Scale() : 1.0;
+}
+
 void PrinterSheetTarget::SetFont(const std::string& face) {
     if (DrawingTarget* sheet = sheet_()) sheet->SetFont(face);
 }

@@ -12,6 +12,8 @@ class PrinterSheetTarget : public DrawingTarget {
     // sheet() starts the sheet if needed and returns where to draw, or null.
     explicit PrinterSheetTarget(std::function<DrawingTarget*()> sheet) : sheet_(std::move(sheet)) {}
 
+    void SetScale(double scale) override;
+    double Scale() const override;
     void SetFont(const std::string& face) override;
     void SetFontSize(float points) override;
     void SetFontBold(bool bold) override;

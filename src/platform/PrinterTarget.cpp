@@ -33,14 +33,14 @@ QSizeF PaperTwips(const QPageLayout& layout) {
 }  // namespace
 
 PrinterTarget::PrinterTarget(QPainter& painter) : painter_(painter), device_(*painter.device()) {
-    scale_ = device_.logicalDpiX() / 1440.0;
+    pixelsPerTwip_ = device_.logicalDpiX() / 1440.0;
     if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device_)) {
         const QSizeF paper = PaperTwips(paged->pageLayout());
         width_ = static_cast<int32_t>(std::lround(paper.width()));
         height_ = static_cast<int32_t>(std::lround(paper.height()));
     } else {
-        width_ = static_cast<int32_t>(std::lround(device_.width() / scale_));
-        height_ = static_cast<int32_t>(std::lround(device_.height() / scale_));
+        width_ = static_cast<int32_t>(std::lround(device_.width() / pixelsPerTwip_));
+        height_ = static_cast<int32_t>(std::lround(device_.height() / pixelsPerTwip_));
     }
     painter_.setRenderHint(QPainter::Antialiasing, true);
 }
@@ -53,13 +53,13 @@ const QFontMetricsF& PrinterTarget::Metrics() {
 double PrinterTarget::TextWidth(std::string_view text) {
     return Metrics().horizontalAdvance(
                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) /
-           scale_;
+           pixelsPerTwip_;
 }
 
 double PrinterTarget::TextHeight(std::string_view) {
-    return Metrics().height() / scale_;
+    return Metrics().height() / pixelsPerTwip_;
 }
 
 double PrinterTarget::Ascent() {
-    return Metrics().ascent() / scale_;
+    return Metrics().ascent() / pixelsPerTwip_;
 }

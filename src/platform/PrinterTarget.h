@@ -15,8 +15,8 @@ class PrinterTarget : public QPainterTarget {
   public:
     explicit PrinterTarget(QPainter& painter);
 
-    int32_t Width() const override { return width_; }
-    int32_t Height() const override { return height_; }
+    int32_t Width() const override { return static_cast<int32_t>(width_ / Scale()); }
+    int32_t Height() const override { return static_cast<int32_t>(height_ / Scale()); }
     double TextWidth(std::string_view text) override;
     double TextHeight(std::string_view text) override;
 
@@ -24,12 +24,12 @@ class PrinterTarget : public QPainterTarget {
     static constexpr double LineTwips = 10.0;
 
   protected:
-    double Scale() const override { return scale_; }
+    double UnitsPerTwip() const override { return pixelsPerTwip_; }
     QPainter& Painter() override { return painter_; }
     double Ascent() override;
     double PixelSize() const override { return 1.0; }
     bool SnapToPixels() const override { return false; }
-    double LineWidth() const override { return LineTwips * scale_; }
+    double LineWidth() const override { return LineTwips * pixelsPerTwip_; }
     void FontChanged() override { metrics_.reset(); }
 
   private:
@@ -37,7 +37,7 @@ class PrinterTarget : public QPainterTarget {
 
     QPainter& painter_;
     QPaintDevice& device_;
-    double scale_ = 1.0;  // device pixels per twip
+    double pixelsPerTwip_ = 1.0;  // device pixels per twip
     int32_t width_ = 0, height_ = 0;
     std::optional<QFontMetricsF> metrics_;
 };

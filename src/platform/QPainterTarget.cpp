@@ -43,7 +43,7 @@ const QFont& QPainterTarget::CurrentFont() {
 }
 
 double QPainterTarget::Units(double twips) const {
-    return twips * Scale();
+    return twips * scale_ * UnitsPerTwip();
 }
 
 double QPainterTarget::Snap(double units) const {
@@ -78,11 +78,22 @@ void QPainterTarget::PSet(double x, double y, Rgb colour) {
 
 void QPainterTarget::Print(std::string_view text) {
     QPainter& p = Painter();
-    const double ascent = Ascent();
+    const double ascent = Ascent() * UnitsPerTwip();
+    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     p.setFont(CurrentFont());
     p.setPen(Qt::black);
-    p.drawText(QPointF(Snap(Units(textX_)), Snap(Units(textY_)) + Units(ascent)),
-               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QPointF at(Snap(Units(textX_)), Snap(Units(textY_)));
+    if (scale_ == 1.0) {
+        p.drawText(at + QPointF(0, ascent), shown);
+        return;
+    }
+    // The text is laid out in the font as measured and then scaled with the
+    // page, so a text that fits its cell at 100 % fits it at every zoom.
+    p.save();
+    p.translate(at);
+    p.scale(scale_, scale_);
+    p.drawText(QPointF(0, ascent), shown);
+    p.restore();
 }
 
 void QPainterTarget::PaintPicture(const Picture& picture, double x, double y) {

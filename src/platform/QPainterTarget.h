@@ -11,6 +11,8 @@
 // measured (whole screen pixels or the device's own fractional metrics).
 class QPainterTarget : public DrawingTarget {
   public:
+    void SetScale(double scale) override { scale_ = scale > 0 ? scale : 1.0; }
+    double Scale() const override { return scale_; }
     void SetFont(const std::string& face) override;
     void SetFontSize(float points) override;
     void SetFontBold(bool bold) override;
@@ -28,8 +30,8 @@ class QPainterTarget : public DrawingTarget {
     const QFont& CurrentFont();
 
   protected:
-    // Painter units per twip.
-    virtual double Scale() const = 0;
+    // Painter units per twip of the device, before the target's scale.
+    virtual double UnitsPerTwip() const = 0;
     virtual QPainter& Painter() = 0;
     // Distance from a text's top to its baseline, in twips.
     virtual double Ascent() = 0;
@@ -42,11 +44,13 @@ class QPainterTarget : public DrawingTarget {
     // Called when the font changes, so cached metrics are dropped.
     virtual void FontChanged() {}
 
+    // Painter units of a length given at the target's scale.
     double Units(double twips) const;
 
   private:
     double Snap(double units) const;
 
+    double scale_ = 1.0;
     std::string face_ = "Arial";
     float size_ = 10;
     bool bold_ = false;

@@ -8,10 +8,12 @@ namespace {
 const char* const Title = "Vornak Yazılım";
 }
 
-void DialogPrintJobUi::ShowPrintDialog(ReportModel& model, const PrinterCatalog& printers,
-                                       const std::string& currentPrinter) {
-    FrmPrint dialog(model, printers, currentPrinter, window_);
+PrintChoice DialogPrintJobUi::ShowPrintDialog(int32_t pageCount, const PrinterCatalog& printers,
+                                              const std::string& currentPrinter,
+                                              const std::string& selectedPrinter) {
+    FrmPrint dialog(pageCount, printers, currentPrinter, selectedPrinter, window_);
     dialog.exec();
+    return dialog.Choice();
 }
 
 bool DialogPrintJobUi::ConfirmOverflow() {

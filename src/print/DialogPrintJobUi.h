@@ -12,8 +12,9 @@ class DialogPrintJobUi : public PrintJobUi {
   public:
     explicit DialogPrintJobUi(QWidget* window) : window_(window) {}
 
-    void ShowPrintDialog(ReportModel& model, const PrinterCatalog& printers,
-                         const std::string& currentPrinter) override;
+    PrintChoice ShowPrintDialog(int32_t pageCount, const PrinterCatalog& printers,
+                                const std::string& currentPrinter,
+                                const std::string& selectedPrinter) override;
     bool ConfirmOverflow() override;
     void ShowPrinterFailure(const std::string& printerName, const std::string& reason) override;
     // A progress bar with "İptal" from the first page to the last.

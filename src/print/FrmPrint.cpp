@@ -11,9 +11,11 @@
 
 #include "platform/Twips.h"
 
-FrmPrint::FrmPrint(ReportModel& model, const PrinterCatalog& printers,
-                   const std::string& currentPrinter, QWidget* parent)
-    : QDialog(parent), model_(model), controls_(this) {
+FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
+                   const std::string& currentPrinter, const std::string& selectedPrinter,
+                   QWidget* parent)
+    : QDialog(parent), pageCount_(pageCount), controls_(this) {
+    choice_.printer = selectedPrinter;
     setWindowTitle(QString::fromUtf8("Yazdır"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
@@ -44,7 +46,7 @@ void FrmPrint::Form_Load(const PrinterCatalog& printers, const std::string& curr
     }
     controls_.Combo1->setCurrentIndex(remembered);
 
-    const int lastPage = std::max(1, model_.PageCount);
+    const int lastPage = std::max(1, pageCount_);
     for (int i = 0; i < 2; ++i) {
         QScrollBar* spinner = controls_.VScroll1[i];
         QSignalBlocker quiet(spinner);
@@ -90,27 +92,27 @@ void FrmPrint::VScroll1_Change(int index) {
 
 void FrmPrint::Command1_Click() {
     if (controls_.Option1[0]->isChecked()) {
-        model_.PrintFromPage = 1;
-        model_.PrintToPage = model_.PageCount;
+        choice_.fromPage = 1;
+        choice_.toPage = pageCount_;
     } else if (controls_.Option1[1]->isChecked()) {
-        model_.PrintFromPage = controls_.VScroll1[0]->value();
-        model_.PrintToPage = controls_.VScroll1[1]->value();
+        choice_.fromPage = controls_.VScroll1[0]->value();
+        choice_.toPage = controls_.VScroll1[1]->value();
     } else if (controls_.Option1[2]->isChecked()) {
-        model_.PrintFromPage = -1;
-        model_.PrintToPage = -1;
+        choice_.fromPage = -1;
+        choice_.toPage = -1;
     } else if (controls_.Option1[3]->isChecked()) {
-        model_.PrintFromPage = -2;
-        model_.PrintToPage = -2;
+        choice_.fromPage = -2;
+        choice_.toPage = -2;
     }
     // With every printer gone from the list the previous choice stays.
     const int chosen = controls_.Combo1->currentIndex();
     if (chosen >= 0 && chosen < static_cast<int>(printerNames_.size()))
-        model_.SelectedPrinter = printerNames_[chosen];
-    model_.PrintConfirmed = true;
+        choice_.printer = printerNames_[chosen];
+    choice_.confirmed = true;
     accept();
 }
 
 void FrmPrint::reject() {
-    model_.PrintConfirmed = false;
+    choice_.confirmed = false;
     QDialog::reject();
 }

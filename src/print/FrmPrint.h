@@ -3,21 +3,23 @@
 #include <string>
 #include <vector>
 
-#include "core/ReportModel.h"
 #include "platform/PrinterCatalog.h"
 #include "print/FrmPrintControls.h"
+#include "print/PrintChoice.h"
 
-// "Yazdır": the printer and the pages of one print job. It opens with "Tümü"
-// and the range 1 to 1 every time, and leaves its result in the model:
-// PrintConfirmed, PrintFromPage, PrintToPage and SelectedPrinter.
+// "Yazdır": the printer and the pages of one print job over a report of
+// pageCount pages. It opens with "Tümü" and the range 1 to 1 every time.
 class FrmPrint : public QDialog {
     Q_OBJECT
   public:
-    // currentPrinter is the program's current printer, which the list preselects.
-    FrmPrint(ReportModel& model, const PrinterCatalog& printers, const std::string& currentPrinter,
-             QWidget* parent = nullptr);
+    // currentPrinter is the program's current printer, which the list
+    // preselects; selectedPrinter is what a confirm keeps when the list is empty.
+    FrmPrint(int32_t pageCount, const PrinterCatalog& printers, const std::string& currentPrinter,
+             const std::string& selectedPrinter, QWidget* parent = nullptr);
 
     const FrmPrintControls& Controls() const { return controls_; }
+    // The user's choice once the dialog has closed; not confirmed when cancelled.
+    const PrintChoice& Choice() const { return choice_; }
 
     // The close box and Escape cancel, as "Vazgeç" does.
     void reject() override;
@@ -28,7 +30,8 @@ class FrmPrint : public QDialog {
     void VScroll1_Change(int index);
     void Command1_Click();
 
-    ReportModel& model_;
+    int32_t pageCount_;
+    PrintChoice choice_;
     std::vector<std::string> printerNames_;
     FrmPrintControls controls_;
 };

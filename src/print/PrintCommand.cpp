@@ -6,10 +6,9 @@
 #include "print/PrintHost.h"
 #include "print/PrintJob.h"
 
-void DOS_05_Click(PrintHost& window) {
-    DialogPrintJobUi ui(window.Widget());
+void PrintReport(PrintHost& host) {
+    DialogPrintJobUi ui(host.Widget());
     QtPrinterFactory printers(
         [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
-    RunPrintJob(window, ui, printers,
-                [&window](DrawingTarget& target) { window.RenderOnTarget(target); });
+    RunPrintJob(host, ui, printers);
 }

@@ -1,5 +1,5 @@
 #pragma once
 class PrintHost;
 
-// The print job: menu "Yazdır" and toolbar button 1.
-void DOS_05_Click(PrintHost& window);
+// The print job: menu "Yazdır", toolbar button 1 and Ctrl+P.
+void PrintReport(PrintHost& host);

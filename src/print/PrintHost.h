@@ -1,37 +1,39 @@
 #pragma once
 #include <QString>
+#include <cstdint>
 #include <string>
 
-#include "core/ReportModel.h"
+#include "core/PageSetup.h"
 #include "platform/PrinterCatalog.h"
-#include "render/PageView.h"
-#include "render/RenderPage.h"
+#include "render/DrawingTarget.h"
 
 class QWidget;
 
-// What the print job needs from the window it prints for: the report and its
-// view, the printers, the 100 % command, the hourglass and a save dialog for
-// the built-in PDF printer. The main window implements it.
+// What the print job needs from the window it prints for: the report's pages,
+// the printers, the 100 % command, the hourglass and a save dialog for the
+// built-in PDF printer. The main window implements it.
 class PrintHost {
   public:
     virtual ~PrintHost() = default;
 
     virtual QWidget* Widget() = 0;
-    virtual ReportModel& Model() = 0;
-    virtual PageView& View() = 0;
     virtual PrinterCatalog& Printers() = 0;
     // The program's current printer by name: empty, meaning the system's
     // default printer, until a print job makes its printer current.
     std::string& CurrentPrinter() { return currentPrinter_; }
+    // The printer chosen for printing: the first of the collection at start.
+    std::string& SelectedPrinter() { return selectedPrinter_; }
+
+    virtual const PageSetup& Setup() const = 0;
+    virtual int32_t PageCount() const = 0;
+    // Some column starts past the printable line, as the page was last drawn.
+    virtual bool ColumnsOverflow() const = 0;
 
     // The 100 % command (GOR_01_01).
     virtual void SetZoom100() = 0;
-    virtual void UpdatePageGeometry() = 0;
-    // RenderPage of CurrentPage on another target, a printer: the window's own
-    // ruler is redrawn with it, as with every page drawn.
-    virtual void RenderOnTarget(DrawingTarget& target) {
-        RenderPage(target, Model(), View(), RulerSurface{});
-    }
+    // Draws a page at 100 % on a printer's target; the window's own ruler is
+    // redrawn with it, as with every page drawn.
+    virtual void PrintPage(DrawingTarget& target, int32_t page) = 0;
     // The hourglass over the main window, on or off.
     virtual void SetBusy(bool busy) = 0;
     // The file-save dialog; an empty result means the user cancelled.
@@ -40,4 +42,5 @@ class PrintHost {
 
   private:
     std::string currentPrinter_;
+    std::string selectedPrinter_;
 };

@@ -1,86 +1,63 @@
 #include "print/PrintJob.h"
 
-#include <algorithm>
-
 #include "print/PrintHost.h"
+#include "render/DrawPages.h"
 #include "render/PageSelection.h"
 
 namespace {
 
-bool AnyColumnOverflows(const ReportModel& model, const PageView& view) {
-    const int columns = std::min<int>(model.FieldCount, ReportModel::DescribedColumns);
-    for (int c = 1; c <= columns; ++c)
-        if (!view.ColumnFits[c]) return true;
-    return false;
-}
-
 // The file the built-in PDF printer writes; empty when the user cancelled.
-std::string AskPdfFile(PrintHost& window) {
-    return window
+std::string AskPdfFile(PrintHost& host) {
+    return host
         .AskSaveFileName(QString::fromUtf8("Farklı Kaydet"),
                          QString::fromUtf8("PDF Dosyaları (*.pdf)"), QStringLiteral("rapor.pdf"))
         .toStdString();
 }
 
-// False when the user stopped the job before its end.
-bool PrintPages(PrintHost& window, PrintJobUi& ui, Printer& printer,
-                const PageRenderer& renderPage) {
-    ReportModel& model = window.Model();
-    const std::vector<int32_t> pages =
-        SelectPages(model.PrintFromPage, model.PrintToPage, model.PageCount).Pages();
-    const auto total = static_cast<int32_t>(pages.size());
-    for (int32_t printed = 0; printed < total; ++printed) {
-        if (!ui.ReportProgress(printed, total)) return false;
-        const int32_t page = pages[printed];
-        model.CurrentPage = page;
-        window.UpdatePageGeometry();
-        window.SetBusy(true);
-        renderPage(printer.Target());
-        window.SetBusy(false);
-        if (printer.Failed()) return true;
-        // Also after the last selected page when it is not the report's last:
-        // the printer adds no empty sheet for a new page that ends the document.
-        if (page != model.PageCount) printer.NewPage();
-        if (printer.Failed()) return true;
-    }
-    ui.ReportProgress(total, total);
-    printer.EndDoc();
-    return true;
-}
-
 }  // namespace
 
-void RunPrintJob(PrintHost& window, PrintJobUi& ui, PrinterFactory& printers,
-                 const PageRenderer& renderPage) {
-    ReportModel& model = window.Model();
-
-    window.SetZoom100();
-    const std::string current = window.CurrentPrinter().empty()
-                                    ? window.Printers().DefaultPrinterName()
-                                    : window.CurrentPrinter();
-    ui.ShowPrintDialog(model, window.Printers(), current);
-    if (!model.PrintConfirmed) return;
-
-    const int32_t shownPage = model.CurrentPage;
-    if (AnyColumnOverflows(model, window.View()) && !ui.ConfirmOverflow()) return;
+void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
+    host.SetZoom100();
+    const std::string current = host.CurrentPrinter().empty()
+                                    ? host.Printers().DefaultPrinterName()
+                                    : host.CurrentPrinter();
+    const PrintChoice choice =
+        ui.ShowPrintDialog(host.PageCount(), host.Printers(), current, host.SelectedPrinter());
+    if (!choice.confirmed) return;
+    host.SelectedPrinter() = choice.printer;
+    if (host.ColumnsOverflow() && !ui.ConfirmOverflow()) return;
 
     std::string pdfFile;
-    if (model.SelectedPrinter == PrinterCatalog::BuiltInPdfName) {
-        pdfFile = AskPdfFile(window);
+    if (choice.printer == PrinterCatalog::BuiltInPdfName) {
+        pdfFile = AskPdfFile(host);
         if (pdfFile.empty()) return;
     }
-    std::unique_ptr<Printer> printer = printers.Open(model.SelectedPrinter, pdfFile);
-    window.CurrentPrinter() = model.SelectedPrinter;
-    printer->SetOrientation(model.PageOrient);
-    printer->SetPaperSize(model.PageSizeX, model.PageSizeY);
+    std::unique_ptr<Printer> printer = printers.Open(choice.printer, pdfFile);
+    host.CurrentPrinter() = choice.printer;
+    const PageSetup& setup = host.Setup();
+    printer->SetOrientation(setup.PageOrient);
+    printer->SetPaperSize(setup.PageSizeX, setup.PageSizeY);
 
-    const bool finished = printer->Failed() || PrintPages(window, ui, *printer, renderPage);
-    model.CurrentPage = shownPage;
-    if (!finished) {
+    const int32_t pageCount = host.PageCount();
+    const std::vector<int32_t> pages =
+        SelectPages(choice.fromPage, choice.toPage, pageCount).Pages();
+    PagesEnd end = PagesEnd::Failed;
+    if (!printer->Failed()) {
+        end = DrawPages(
+            *printer, pages, pageCount,
+            [&](DrawingTarget& target, int32_t page) {
+                host.SetBusy(true);
+                host.PrintPage(target, page);
+                host.SetBusy(false);
+            },
+            [&](int32_t printed, int32_t total) { return ui.ReportProgress(printed, total); });
+    }
+    if (end == PagesEnd::Done) printer->EndDoc();
+    if (end == PagesEnd::Stopped) {
         // Stopped by the user: the pages so far are dropped, nothing to report.
         printer->Abort();
     } else if (printer->Failed()) {
         printer->Abort();
-        ui.ShowPrinterFailure(model.SelectedPrinter, printer->ErrorText());
+        ui.ShowPrinterFailure(choice.printer, printer->ErrorText());
     }
 }

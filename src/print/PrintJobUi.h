@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ReportModel.h"
 #include "platform/PrinterCatalog.h"
+#include "print/PrintChoice.h"
 
 // What the print job asks of the user: the window's own dialogs in the
 // program, scripted answers in tests.
@@ -11,10 +11,11 @@ class PrintJobUi {
   public:
     virtual ~PrintJobUi() = default;
 
-    // FrmPrint, modal; leaves PrintConfirmed, PrintFromPage, PrintToPage and
-    // SelectedPrinter in the model.
-    virtual void ShowPrintDialog(ReportModel& model, const PrinterCatalog& printers,
-                                 const std::string& currentPrinter) = 0;
+    // FrmPrint, modal, over a report of pageCount pages; currentPrinter is the
+    // entry it preselects, selectedPrinter what a confirm without printers keeps.
+    virtual PrintChoice ShowPrintDialog(int32_t pageCount, const PrinterCatalog& printers,
+                                        const std::string& currentPrinter,
+                                        const std::string& selectedPrinter) = 0;
     // Columns run past the paper's right edge: print anyway?
     virtual bool ConfirmOverflow() = 0;
     virtual void ShowPrinterFailure(const std::string& printerName, const std::string& reason) = 0;

@@ -5,7 +5,7 @@
 #include "core/Currency.h"
 #include "core/DecimalNumber.h"
 #include "core/NumberLocale.h"
-#include "render/PageView.h"
+#include "render/ClockReading.h"
 
 // Display patterns as the columns of a report carry them: "#,##0.00",
 // "#,##0.00;(#,##0.00)", "000000", "###", "@" or nothing. In a pattern "0" is a

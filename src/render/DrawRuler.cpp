@@ -43,17 +43,16 @@ const Picture& HighlightedMarker() {
     return marker;
 }
 
-void DrawRuler(RulerSurface ruler, const ReportModel& model, const PageView& view, int highlight) {
-    if (!ruler.target) return;
-    DrawingTarget& t = *ruler.target;
-    const double zoom = view.ZoomFactor;
-    t.Box(0, 0, t.Width(), t.Height(), ruler.backColour, true);
+void DrawRuler(DrawingTarget& t, Rgb backColour, const RulerView& view, int highlight) {
+    const double zoom = view.zoom;
+    t.SetScale(1.0);
+    t.Box(0, 0, t.Width(), t.Height(), backColour, true);
     double p = RoundHalfEven(zoom * view.metrics.LeftMargin);
-    const int columns = std::clamp<int>(model.FieldCount, 0, ReportModel::DescribedColumns);
+    const int columns = std::clamp<int>(view.fieldCount, 0, ReportLayout::DescribedColumns);
     for (int i = 1; i <= columns; ++i) {
-        if (!view.ColumnFits[i]) continue;
+        if (!view.fits[i]) continue;
         const double width =
-            zoom * static_cast<double>(ClampToInt32(static_cast<int64_t>(model.ColumnWidths[i]) *
+            zoom * static_cast<double>(ClampToInt32(static_cast<int64_t>(view.widths[i]) *
                                                     static_cast<int64_t>(view.metrics.CharWidth)));
         const double x = width + p - 120;
         t.PSet(x, 0, White);

@@ -1,12 +1,23 @@
 #pragma once
-#include "core/ReportModel.h"
-#include "render/PageView.h"
+#include "render/DrawingTarget.h"
+#include "render/PageInputs.h"
 
 // The two 21 x 12 ruler markers: a black outline triangle, and the same filled
 // with a dark-red checkerboard for the column being dragged.
 const Picture& NormalMarker();
 const Picture& HighlightedMarker();
 
+// What the ruler shows: the columns as drawn, which of them fit, at the zoom
+// of the page below it.
+struct RulerView {
+    const ColumnWidthTable& widths;
+    const PageMetrics& metrics;
+    const ColumnFlags& fits;
+    int fieldCount = 0;
+    float zoom = 1.0f;
+};
+
 // Fills the ruler with its back colour and paints a marker at the right-hand
 // boundary of every fitting column; `highlight` (0: none) gets the red one.
-void DrawRuler(RulerSurface ruler, const ReportModel& model, const PageView& view, int highlight);
+// The ruler is drawn in its own twips: markers keep their size at every zoom.
+void DrawRuler(DrawingTarget& ruler, Rgb backColour, const RulerView& view, int highlight);

@@ -16,9 +16,19 @@ inline constexpr Rgb Black{0, 0, 0};
 // The surface a page or the ruler is drawn on: the screen canvas, a printer or
 // a PDF writer, or a recording target in tests. Every length is in twips
 // (1/1440 inch) from the target's top-left corner, x right, y down.
+//
+// A page is drawn in the twips of the paper; the target shows it at its
+// scale (the zoom on screen, 1 on paper): positions, sizes, fonts and text
+// all grow or shrink together, so what fits on the page at 100 % fits at
+// every zoom.
 class DrawingTarget {
   public:
     virtual ~DrawingTarget() = default;
+
+    // Lengths and fonts given from now on are shown this many times their
+    // size; Width, Height and text extents answer in the same units.
+    virtual void SetScale(double scale) = 0;
+    virtual double Scale() const = 0;
 
     virtual void SetFont(const std::string& face) = 0;
     virtual void SetFontSize(float points) = 0;
@@ -27,7 +37,7 @@ class DrawingTarget {
     virtual float FontSize() const = 0;
     virtual bool FontBold() const = 0;
 
-    // The target's own extent.
+    // The target's own extent, at its scale.
     virtual int32_t Width() const = 0;
     virtual int32_t Height() const = 0;
 

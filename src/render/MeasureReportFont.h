@@ -1,8 +1,13 @@
 #pragma once
-#include "core/ReportModel.h"
-#include "render/PageView.h"
+#include <cstdint>
+
+#include "core/PageSetup.h"
+#include "render/DrawingTarget.h"
+#include "render/PageMetrics.h"
 
 // Measures the report font at 100 % on the target and derives the page
-// metrics, then runs the totals pass so PageCount and PageTotals follow them.
-// A row height or character width measuring 0 is taken as 1.
-void MeasureReportFont(DrawingTarget& target, ReportModel& model, PageView& view);
+// metrics: margins, row height, average character width, the printable area,
+// the data rows a page holds (headerCount of them are reserved, plus five)
+// and the characters a line holds. A row height or character width measuring
+// 0 is taken as 1. The target is left at scale 1 in the report font.
+PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int16_t headerCount);

@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include "core/Rounding.h"
-#include "input/RowStore.h"
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
-#include "render/DrawRuler.h"
 
 namespace {
 
@@ -14,6 +12,7 @@ namespace {
 // whatever its number, and a page of absurd length cannot claim unbounded
 // memory.
 constexpr int64_t RowsPerRead = 1024;
+constexpr Rgb MarkColour{255, 228, 110};
 
 int R(double v) {
     return RoundHalfEven(v);
@@ -26,190 +25,132 @@ void Place(DrawingTarget& target, double x, double y, std::string_view text) {
 }
 
 // Columns past 50 lie outside the page layout and are not drawn.
-int DrawnColumns(const ReportModel& model) {
-    return std::clamp<int>(model.FieldCount, 0, ReportModel::DescribedColumns);
+int DrawnColumns(int fieldCount) {
+    return std::clamp(fieldCount, 0, ReportLayout::DescribedColumns);
 }
 
+DecimalNumber DecimalOf(int64_t value) {
+    DecimalNumber n;
+    n.negative = value < 0;
+    n.digits = std::to_string(value < 0 ? 0 - static_cast<uint64_t>(value)
+                                        : static_cast<uint64_t>(value));
+    return n;
+}
+
+// One drawing of one page. Every length is in the paper's twips; the target
+// applies the zoom.
 class PageLayout {
   public:
-    PageLayout(DrawingTarget& target, ReportModel& model, PageView& view)
-        : t_(target), model_(model), view_(view), m_(view.metrics), zoom_(view.ZoomFactor) {
-        h_ = m_.RowHeight * zoom_;
-        x1_ = R(zoom_ * m_.LeftMargin);
+    PageLayout(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
+               int fieldCount, const MarkedField* marked)
+        : t_(target),
+          in_(in),
+          m_(in.metrics),
+          page_(page),
+          zoom_(zoom),
+          marked_(marked),
+          h_(in.metrics.RowHeight),
+          x1_(in.metrics.LeftMargin) {
+        result_.fieldCount = fieldCount;
     }
 
+    PageDrawing Draw() {
+        t_.SetScale(zoom_);
+        t_.SetFont(in_.setup.FontName);
+        t_.SetFontSize(in_.setup.FontSize);
+        ComputeColumnFits();
+        t_.Box(1, 1, t_.Width(), t_.Height(), White, true);
+        Headers();
+        Titles();
+        Rows();
+        if (in_.setup.pTotals) PageTotalsRow();
+        if (in_.setup.aTotals) CumulativeTotalsRow();
+        MarginStrips();
+        DateLine();
+        if (in_.setup.pNumbers) PageNumberLine();
+        Credit();
+        return result_;
+    }
+
+  private:
     double CellWidth(int c) const {
-        const int32_t twips = ClampToInt32(static_cast<int64_t>(model_.ColumnWidths[c]) *
-                                           static_cast<int64_t>(m_.CharWidth));
-        return zoom_ * static_cast<double>(twips);
+        return static_cast<double>(ClampToInt32(static_cast<int64_t>(in_.widths[c]) *
+                                                static_cast<int64_t>(m_.CharWidth)));
     }
 
+    // A column fits when it starts before the line's last character; each
+    // column counts one separating character.
     void ComputeColumnFits() {
         int64_t position = 1;
-        for (int c = 1; c <= DrawnColumns(model_); ++c) {
-            view_.ColumnFits[c] = position < m_.CharsPerLine;
-            position += model_.ColumnWidths[c] + 1;
+        for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
+            result_.ColumnFits[c] = position < m_.CharsPerLine;
+            position += in_.widths[c] + 1;
         }
     }
 
     void Headers() {
         t_.SetFontBold(true);
         x_ = x1_;
-        y_ = R(zoom_ * m_.TopMargin);
+        y_ = m_.TopMargin;
         for (int i = 1; i <= 3; ++i) {
-            if (model_.HeaderLines[i].empty()) continue;
-            Place(t_, x_, y_, model_.HeaderLines[i]);
-            y_ = R(h_ + y_);
+            if (in_.layout.HeaderLines[i].empty()) continue;
+            Place(t_, x_, y_, in_.layout.HeaderLines[i]);
+            y_ += h_;
         }
     }
 
+    // Titles are not cut: a title longer than its cell runs on over the next.
     void Titles() {
         t_.SetFontBold(true);
         x_ = x1_;
-        for (int c = 1; c <= DrawnColumns(model_); ++c) {
+        for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
             const double w = CellWidth(c);
-            Place(t_, x_ + 30, y_, model_.ColumnTitles[c]);
+            Place(t_, x_ + 30, y_, in_.layout.ColumnTitles[c]);
             CellBox(w);
             x_ = R(w + x_);
         }
-        y_ = R(h_ + (y_ + 50));
+        y_ = y_ + h_ + 50;
         t_.SetFontBold(false);
         x_ = x1_;
     }
 
-    bool Rows() {
-        const int64_t rowsPerPage = m_.RowsPerPage;
-        int64_t n = (static_cast<int64_t>(model_.CurrentPage) - 1) * rowsPerPage;
-        RowStore store;
-        bool ok = store.Open(view_.rowStorePath);
-        std::vector<std::string> block;
-        int64_t blockFirst = 0;
-        for (int64_t slot = 0; slot < rowsPerPage; ++slot) {
-            ++n;
-            if (n >= 1 && n <= store.RecordCount()) {
-                if (block.empty() || n >= blockFirst + static_cast<int64_t>(block.size())) {
-                    blockFirst = n;
-                    const int64_t wanted = std::min(RowsPerRead, rowsPerPage - slot);
-                    if (!store.ReadRecords(n, wanted, block)) {
-                        ok = false;
-                        block.clear();
-                    }
-                }
-                if (!block.empty()) DataRow(block[static_cast<size_t>(n - blockFirst)]);
+    // Every page keeps all its row slots, filled or not, so the totals rows
+    // stand at the same height on every page.
+    void Rows() {
+        const int64_t rowsPerPage = std::max<int64_t>(m_.RowsPerPage, 0);
+        const int64_t before = (static_cast<int64_t>(page_) - 1) * rowsPerPage;
+        const int64_t filled =
+            before < 0 ? 0 : std::clamp<int64_t>(in_.rows.RecordCount() - before, 0, rowsPerPage);
+        const int64_t top = y_;
+        RecordBlock block;
+        for (int64_t slot = 0; slot < filled; slot += RowsPerRead) {
+            if (!in_.rows.Read(before + slot + 1, std::min(RowsPerRead, filled - slot), block,
+                               result_.error)) {
+                result_.rowsRead = false;
+                break;
             }
-            x_ = x1_;
-            y_ = R(h_ + y_);
+            for (size_t i = 0; i < block.texts.size(); ++i) {
+                x_ = x1_;
+                y_ = top + (slot + static_cast<int64_t>(i)) * h_;
+                DataRow(block.texts[i], block.first + static_cast<int64_t>(i));
+            }
         }
-        store.Close();
-        return ok;
-    }
-
-    void PageTotalsRow() {
-        y_ = y_ + 50;
-        t_.SetFontBold(true);
         x_ = x1_;
-        for (int c = 1; c <= DrawnColumns(model_); ++c) {
-            const double w = CellWidth(c);
-            if (model_.ColumnTotalFlags[c] && c <= ReportModel::TotalledColumns) {
-                TotalText(FormatCurrency(model_.PageTotals.Get(model_.CurrentPage, c),
-                                         model_.ColumnFormats[c], view_.locale),
-                          w);
-            } else {
-                t_.PSet(x_, y_, White);
-            }
-            CellBox(w);
-            x_ = R(w + x_);
-        }
+        y_ = top + rowsPerPage * h_;
     }
 
-    void CumulativeTotalsRow() {
-        t_.SetFontBold(true);
-        x_ = x1_;
-        y_ = R(h_ + y_);
-        for (int c = 1; c <= DrawnColumns(model_); ++c) {
-            const double w = CellWidth(c);
-            // Columns past 30 have no page totals to add up.
-            if (model_.ColumnTotalFlags[c] && c <= ReportModel::TotalledColumns) {
-                Currency sum;
-                for (int64_t p = 1; p <= model_.CurrentPage; ++p)
-                    sum = AddCurrency(sum, model_.PageTotals.Get(p, c));
-                TotalText(FormatCurrency(sum, model_.ColumnFormats[c], view_.locale), w);
-            }
-            CellBox(w);
-            x_ = R(w + x_);
-        }
-    }
-
-    void MarginStrips() {
-        const double w = t_.Width(), hgt = t_.Height();
-        t_.Box(1, 1, zoom_ * m_.LeftMargin - 20, hgt, White, true);
-        t_.Box(1, 1, w, zoom_ * m_.TopMargin - 10, White, true);
-        t_.Box(w - zoom_ * m_.RightMargin + 10, 1, w, hgt, White, true);
-        t_.Box(1, hgt - zoom_ * m_.BottomMargin + 10, w, hgt, White, true);
-    }
-
-    // The date line ends at the page's right margin: measured at 100 % and
-    // placed by the zoomed position. Its boldness is what the rows above left.
-    void DateLine() {
-        const std::string text = "Tarih/Saat:" + FormatDateTime(view_.now, view_.locale);
-        t_.SetFont(model_.FontName);
-        t_.SetFontSize(model_.FontSize);
-        const double x = R((model_.PageSizeX - (m_.RightMargin + t_.TextWidth(text))) * zoom_);
-        const double y = R(zoom_ * m_.TopMargin);
-        t_.SetFontSize(model_.FontSize * view_.ZoomFactor);
-        Place(t_, x, y, text);
-    }
-
-    void PageNumberLine() {
-        const std::string text =
-            "Sayfa:" + FormatNumber(DecimalOf(model_.CurrentPage), "###", view_.locale) + "/" +
-            FormatNumber(DecimalOf(model_.PageCount), "###", view_.locale);
-        t_.SetFont(model_.FontName);
-        t_.SetFontSize(model_.FontSize);
-        const double x = R((model_.PageSizeX - t_.TextWidth(text)) * zoom_ / 2);
-        const double y =
-            R(((model_.PageSizeY - 270 * zoom_) - (m_.BottomMargin + t_.TextHeight(text))) * zoom_);
-        t_.SetFontSize(model_.FontSize * view_.ZoomFactor);
-        Place(t_, x, y, text);
-    }
-
-    void Credit() {
-        t_.SetFont("Arial");
-        t_.SetFontBold(true);
-        t_.SetFontSize(6);
-        const double x = R(zoom_ * m_.LeftMargin);
-        const double y =
-            R(((model_.PageSizeY - 250 * zoom_) - (m_.BottomMargin + t_.TextHeight(CreditLine))) *
-              zoom_);
-        t_.SetFontSize(6 * view_.ZoomFactor);
-        Place(t_, x, y, CreditLine);
-    }
-
-  private:
-    static DecimalNumber DecimalOf(int64_t value) {
-        DecimalNumber n;
-        n.negative = value < 0;
-        n.digits = std::to_string(value < 0 ? 0 - static_cast<uint64_t>(value)
-                                            : static_cast<uint64_t>(value));
-        return n;
-    }
-
-    void CellBox(double w) { t_.Box(x_ - 2, y_ - 2, x_ + w - 50, y_ + h_ + 2, Black, false); }
-
-    void TotalText(const std::string& text, double w) {
-        const int tw = R(t_.TextWidth(text));
-        Place(t_, x_ + R(w - tw - 50), y_, text);
-    }
-
-    void DataRow(const std::string& record) {
-        SplitFields(model_, record);
-        for (int c = 1; c <= DrawnColumns(model_); ++c) {
+    void DataRow(std::string_view record, int64_t row) {
+        const RowFields fields = SplitFields(record);
+        result_.fieldCount = fields.count;
+        for (int c = 1; c <= DrawnColumns(fields.count); ++c) {
             const double w = CellWidth(c);
             // The white box starts 100 twips inside the previous cell, cutting
             // its text short of this column.
             t_.Box(x_ - 100, y_ + 10, x_ + w, y_ + h_, White, true);
-            const std::string& pattern = model_.ColumnFormats[c];
-            const std::string text = FormatField(model_.Fields[c], pattern, view_.locale);
+            if (marked_ && marked_->row == row && marked_->column == c)
+                t_.Box(x_ - 30, y_ + 10, x_ + w - 100, y_ + h_, MarkColour, true);
+            const std::string& pattern = in_.layout.ColumnFormats[c];
+            const std::string text = FormatField(fields[c], pattern, in_.locale);
             t_.PSet(x_, y_, White);
             if (IsRightAlignedPattern(pattern)) {
                 const int tw = R(t_.TextWidth(text));
@@ -220,34 +161,106 @@ class PageLayout {
         }
     }
 
+    void PageTotalsRow() {
+        y_ = y_ + 50;
+        t_.SetFontBold(true);
+        x_ = x1_;
+        for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
+            const double w = CellWidth(c);
+            if (in_.layout.Totalled(c))
+                TotalText(in_.totals.table.Get(page_, c), c, w);
+            else
+                t_.PSet(x_, y_, White);
+            CellBox(w);
+            x_ = R(w + x_);
+        }
+    }
+
+    void CumulativeTotalsRow() {
+        t_.SetFontBold(true);
+        x_ = x1_;
+        y_ = y_ + h_;
+        for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
+            const double w = CellWidth(c);
+            if (in_.layout.Totalled(c)) {
+                Currency sum;
+                for (int64_t p = 1; p <= page_; ++p)
+                    sum = AddCurrency(sum, in_.totals.table.Get(p, c));
+                TotalText(sum, c, w);
+            }
+            CellBox(w);
+            x_ = R(w + x_);
+        }
+    }
+
+    // Anything that ran into the margins is cut off by white strips.
+    void MarginStrips() {
+        const double w = t_.Width(), hgt = t_.Height();
+        t_.Box(1, 1, m_.LeftMargin - 20, hgt, White, true);
+        t_.Box(1, 1, w, m_.TopMargin - 10, White, true);
+        t_.Box(w - m_.RightMargin + 10, 1, w, hgt, White, true);
+        t_.Box(1, hgt - m_.BottomMargin + 10, w, hgt, White, true);
+    }
+
+    // The date line ends at the page's right margin. Its boldness is what the
+    // rows above left.
+    void DateLine() {
+        const std::string text = "Tarih/Saat:" + FormatDateTime(in_.now, in_.locale);
+        t_.SetFont(in_.setup.FontName);
+        t_.SetFontSize(in_.setup.FontSize);
+        const double x = R(in_.setup.PageSizeX - (m_.RightMargin + t_.TextWidth(text)));
+        Place(t_, x, m_.TopMargin, text);
+    }
+
+    // The page number's and the credit line's heights keep their own rule:
+    // the distance above the bottom margin is zoomed once more, so on screen
+    // they sit a little lower at smaller zooms than a plain scaling would.
+    double FootY(double gap, double textHeight) const {
+        return R(((in_.setup.PageSizeY - gap * zoom_) - (m_.BottomMargin + textHeight)) * zoom_) /
+               zoom_;
+    }
+
+    void PageNumberLine() {
+        const std::string text = "Sayfa:" + FormatNumber(DecimalOf(page_), "###", in_.locale) +
+                                 "/" +
+                                 FormatNumber(DecimalOf(in_.totals.pageCount), "###", in_.locale);
+        t_.SetFont(in_.setup.FontName);
+        t_.SetFontSize(in_.setup.FontSize);
+        const double x = R((in_.setup.PageSizeX - t_.TextWidth(text)) / 2);
+        Place(t_, x, FootY(270, t_.TextHeight(text)), text);
+    }
+
+    void Credit() {
+        t_.SetFont("Arial");
+        t_.SetFontBold(true);
+        t_.SetFontSize(6);
+        Place(t_, m_.LeftMargin, FootY(250, t_.TextHeight(CreditLine)), CreditLine);
+    }
+
+    void CellBox(double w) { t_.Box(x_ - 2, y_ - 2, x_ + w - 50, y_ + h_ + 2, Black, false); }
+
+    void TotalText(Currency value, int c, double w) {
+        const std::string text = FormatCurrency(value, in_.layout.ColumnFormats[c], in_.locale);
+        const int tw = R(t_.TextWidth(text));
+        Place(t_, x_ + R(w - tw - 50), y_, text);
+    }
+
     DrawingTarget& t_;
-    ReportModel& model_;
-    PageView& view_;
+    const PageInputs& in_;
     const PageMetrics& m_;
-    double zoom_;
-    double h_ = 0;
-    int x1_ = 0;
-    int x_ = 0;
-    int y_ = 0;
+    int32_t page_;
+    float zoom_;
+    const MarkedField* marked_;
+    PageDrawing result_;
+    int64_t h_;
+    int64_t x1_;
+    int64_t x_ = 0;
+    int64_t y_ = 0;
 };
 
 }  // namespace
 
-bool RenderPage(DrawingTarget& target, ReportModel& model, PageView& view, RulerSurface ruler) {
-    PageLayout page(target, model, view);
-    target.SetFont(model.FontName);
-    target.SetFontSize(model.FontSize * view.ZoomFactor);
-    page.ComputeColumnFits();
-    target.Box(1, 1, target.Width(), target.Height(), White, true);
-    DrawRuler(ruler, model, view, 0);
-    page.Headers();
-    page.Titles();
-    const bool rowsRead = page.Rows();
-    if (model.pTotals) page.PageTotalsRow();
-    if (model.aTotals) page.CumulativeTotalsRow();
-    page.MarginStrips();
-    page.DateLine();
-    if (model.pNumbers) page.PageNumberLine();
-    page.Credit();
-    return rowsRead;
+PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
+                       int fieldCount, const MarkedField* marked) {
+    return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, marked).Draw();
 }

@@ -1,17 +1,38 @@
 #pragma once
+#include <cstdint>
+#include <string>
 #include <string_view>
 
-#include "core/ReportModel.h"
-#include "render/PageView.h"
+#include "render/DrawingTarget.h"
+#include "render/PageInputs.h"
 
 // The maker's line printed small at the foot of every page.
 inline constexpr std::string_view CreditLine =
     "Vornak Yazılım  -  www.vornak.example  -  destek.vornak.example";
 
-// Draws page model.CurrentPage onto the target at view.ZoomFactor: headers,
-// boxed titles, the page's rows read with one read of consecutive records,
-// page and cumulative totals, date and time, page number and credit line.
-// Rewrites view.ColumnFits and redraws the ruler (no highlighted column).
-// Returns false when the row store could not be read; the page is then drawn
-// with empty row slots.
-bool RenderPage(DrawingTarget& target, ReportModel& model, PageView& view, RulerSurface ruler);
+// A field marked on the screen's page: the 1-based data row and column.
+struct MarkedField {
+    int64_t row = 0;
+    int column = 0;
+};
+
+// What drawing a page found out.
+struct PageDrawing {
+    ColumnFlags ColumnFits{};  // the columns that start inside the printable line
+    // The field count of the page's last row, or the one given when the page
+    // has no rows: the next drawing's titles follow it.
+    int fieldCount = 0;
+    bool rowsRead = true;  // false: the row store could not be read
+    std::string error;
+};
+
+// Draws one page of the report onto the target, in the paper's twips, shown
+// at `zoom` by the target: headers, boxed titles, the page's rows read from
+// the row store, page and cumulative totals, date and time, page number and
+// credit line. fieldCount is the field count of the row read last before
+// this drawing: the titles and the fit of the columns follow it, while each
+// data row shows as many fields as it has and the totals rows follow the
+// page's last row. A marked field is shaded (only the screen marks one).
+// Drawing changes nothing but the target.
+PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
+                       int fieldCount, const MarkedField* marked = nullptr);

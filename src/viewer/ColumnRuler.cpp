@@ -1,7 +1,6 @@
 #include "viewer/ColumnRuler.h"
 
 #include "core/Rounding.h"
-#include "render/DrawRuler.h"
 #include "viewer/PictureBox.h"
 #include "viewer/RulerArithmetic.h"
 
@@ -10,9 +9,13 @@ constexpr Rgb PressedColour{255, 255, 192};
 constexpr Rgb BoundaryLineColour{128, 0, 0};
 }  // namespace
 
-ColumnRuler::ColumnRuler(ReportModel& model, PageView& view, PictureBox& canvas, PictureBox& ruler,
-                         std::function<void()> drawPage)
-    : model_(model), view_(view), canvas_(canvas), ruler_(ruler), drawPage_(std::move(drawPage)) {
+ColumnRuler::ColumnRuler(PictureBox& canvas, PictureBox& ruler, std::function<RulerView()> view,
+                         std::function<void(int, int16_t)> resize, std::function<void()> drawPage)
+    : canvas_(canvas),
+      ruler_(ruler),
+      view_(std::move(view)),
+      resize_(std::move(resize)),
+      drawPage_(std::move(drawPage)) {
     indicator_ = canvas_.AddLine(LineElement{false, 0, 0, 0, 0, Qt::black});
 }
 
@@ -28,49 +31,57 @@ void ColumnRuler::SetIndicator(bool visible, float x) {
     canvas_.SetLine(indicator_, LineElement{visible, at, 1, at, canvas_.TwipsHeight(), Qt::black});
 }
 
-void ColumnRuler::Draw(int highlight) {
-    DrawRuler(RulerSurface{&ruler_.Target(), backColour_}, model_, view_, highlight);
+void ColumnRuler::Draw(const RulerView& view, int highlight) {
+    DrawRuler(ruler_.Target(), backColour_, view, highlight);
     ruler_.PictureChanged();
 }
 
-void ColumnRuler::MouseDown(int16_t, float x) {
+// Any button: the press shows the boundaries; only the left one drags.
+void ColumnRuler::MouseDown(float x) {
+    const RulerView view = view_();
     backColour_ = PressedColour;
-    Draw(0);
+    Draw(view, 0);
     selectedColumn_ = 0;
     dragStartX_ = x;
     // A press and release without a move must not reuse the last drag's distance.
     dragDelta_ = 0;
-    const std::vector<ColumnBoundary> boundaries = ColumnBoundaries(model_, view_);
-    // The lines stay on the page until it is drawn again.
+    const std::vector<ColumnBoundary> boundaries = ColumnBoundaries(view);
+    // The lines stay on the page until it is drawn again; they are drawn in
+    // the canvas's own twips, at the zoom the boundaries were found at.
+    DrawingTarget& page = canvas_.Target();
+    page.SetScale(1.0);
     for (const ColumnBoundary& boundary : boundaries) {
         const double lineX = boundary.x - 30.0;
-        canvas_.Target().Box(lineX, 1, lineX, canvas_.TwipsHeight(), BoundaryLineColour, true);
+        page.Box(lineX, 1, lineX, canvas_.TwipsHeight(), BoundaryLineColour, true);
     }
     canvas_.PictureChanged();
-    selectedColumn_ = static_cast<int16_t>(HitColumn(boundaries, x));
+    selectedColumn_ = HitColumn(boundaries, x);
     if (selectedColumn_ != 0) SetIndicator(true, x);
-    Draw(selectedColumn_);
+    Draw(view, selectedColumn_);
 }
 
-void ColumnRuler::MouseMove(int16_t button, float x) {
-    if (button != 1 || selectedColumn_ == 0) return;
-    dragDelta_ = DragDeltaFor(x, dragStartX_, view_.metrics.CharWidth);
+void ColumnRuler::MouseMove(Qt::MouseButtons buttons, float x) {
+    if (buttons != Qt::LeftButton || selectedColumn_ == 0) return;
+    const RulerView view = view_();
+    dragDelta_ = DragDeltaFor(x, dragStartX_, view.metrics.CharWidth);
     // The column's own marker stays highlighted where it was; a second one
     // follows the pointer with its tip under it.
-    Draw(selectedColumn_);
+    Draw(view, selectedColumn_);
     ruler_.Target().PaintPicture(HighlightedMarker(), x - 90.0f, 5.0);
     ruler_.PictureChanged();
     SetIndicator(true, x);
 }
 
-void ColumnRuler::MouseUp(int16_t button) {
-    if (button == 1 && selectedColumn_ > 0) {
-        int16_t& width = model_.ColumnWidths[static_cast<size_t>(selectedColumn_)];
-        width = DraggedWidth(width, dragDelta_, view_.ZoomFactor);
+void ColumnRuler::MouseUp(Qt::MouseButton button) {
+    if (button == Qt::LeftButton && selectedColumn_ > 0) {
+        const RulerView view = view_();
+        resize_(selectedColumn_,
+                DraggedWidth(view.widths[static_cast<size_t>(selectedColumn_)], dragDelta_,
+                             view.zoom));
         selectedColumn_ = 0;
     }
     HideIndicator();
     backColour_ = releasedColour_;
-    Draw(0);
+    Draw(view_(), 0);
     drawPage_();
 }

@@ -16,8 +16,6 @@ CommandButtons::CommandButtons(QWidget* parent) : QObject(parent) {
                             side, side);
         // The page keys belong to the window, never to a button.
         button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this,
-                [this, i] { emit Click(static_cast<int16_t>(i)); });
         buttons_[static_cast<size_t>(i)] = button;
     }
 }

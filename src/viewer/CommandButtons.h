@@ -7,8 +7,8 @@ class QToolButton;
 class QWidget;
 
 // The toolbar: eight picture buttons, 375 x 375 twips, 120 twips from the top,
-// in three groups (close; print and workbook; pages and zoom). Pressing one
-// reports its index.
+// in three groups (close; print and workbook; pages and zoom). The window
+// gives each button its command.
 class CommandButtons : public QObject {
     Q_OBJECT
   public:
@@ -18,9 +18,6 @@ class CommandButtons : public QObject {
 
     explicit CommandButtons(QWidget* parent);
     QToolButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
-
-  signals:
-    void Click(int16_t index);
 
   private:
     std::array<QToolButton*, Count> buttons_{};

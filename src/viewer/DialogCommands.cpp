@@ -9,7 +9,7 @@ namespace {
 // Font, margins or headers may have changed, so the pages are measured and
 // counted again and the report starts over at page 1, confirmed or not.
 void ShowFirstPageAgain(ReportWindow& window) {
-    window.Model().CurrentPage = 1;
+    window.SetCurrentPage(1);
     window.MeasureOnCanvas();
     window.UpdatePageGeometry();
     window.RenderOnCanvas();
@@ -28,12 +28,12 @@ void ShowModal(ReportWindow& window, Args&... args) {
 
 }  // namespace
 
-void DOS_02_Click(ReportWindow& window) {
-    ShowModal<FrmChgHeaders>(window, window.Model());
+void EditReportHeaders(ReportWindow& window) {
+    ShowModal<FrmChgHeaders>(window, window.Pages().layout);
     ShowFirstPageAgain(window);
 }
 
-void DOS_04_Click(ReportWindow& window) {
-    ShowModal<FrmPageSetup>(window, window.Model(), window.Settings());
+void EditPageSetup(ReportWindow& window) {
+    ShowModal<FrmPageSetup>(window, window.EditableSetup(), window.Settings());
     ShowFirstPageAgain(window);
 }

@@ -8,6 +8,7 @@
 
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
+#include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "viewer/ReportWindow.h"
 
@@ -23,9 +24,14 @@ std::string LocalPath(const QString& fileName) {
 
 // A stopped export was the user's wish: nothing to say about it.
 void ShowSaveFailure(QWidget* parent, const ExportResult& result) {
-    if (result.ok || result.cancelled) return;
+    if (result.ok() || result.cancelled()) return;
     QMessageBox::critical(parent, QString::fromUtf8("Vornak Yazılım"),
-                          QString::fromLocal8Bit(result.Message()));
+                          QString::fromStdString(ExportFailureText(result)));
+}
+
+// The rows the export read last decide the columns the next page shows.
+void KeepFieldCount(ReportWindow& window, const ExportResult& result) {
+    if (result.lastFieldCount) window.Pages().fieldCount = *result.lastFieldCount;
 }
 
 QString SavingLabel(const QString& fileName) {
@@ -39,13 +45,13 @@ void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QSt
     if (!chosen.isEmpty()) {
         fileName = chosen;
         ProgressWindow progress(window.Widget(), SavingLabel(chosen));
-        result = ExportDelimited(window.Model(), window.View().rowStorePath, format,
+        const ReportPages& pages = window.Pages();
+        result = ExportDelimited(pages.rows, pages.layout, pages.fieldCount, format,
                                  LocalPath(chosen), progress.Callback());
+        KeepFieldCount(window, result);
     }
-    // Every delimited export ends on page 1, a cancelled or failed one too;
-    // the export has split rows into the model, and drawing the page puts
-    // page 1's rows back.
-    window.Model().CurrentPage = 1;
+    // Every delimited export ends on page 1, a cancelled or failed one too.
+    window.SetCurrentPage(1);
     window.UpdatePageGeometry();
     window.RenderOnCanvas();
     ShowSaveFailure(window.Widget(), result);
@@ -53,7 +59,7 @@ void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QSt
 
 }  // namespace
 
-void DOS_01_01_01_Click(ReportWindow& window) {
+void ExportSpreadsheet(ReportWindow& window) {
     QString& fileName = window.SaveDialogFileName();
     fileName.clear();
     const QString chosen = window.AskSaveFileName(
@@ -64,26 +70,28 @@ void DOS_01_01_01_Click(ReportWindow& window) {
     ExportResult result;
     {
         ProgressWindow progress(window.Widget(), SavingLabel(chosen));
-        result = ExportWorkbook(window.Model(), window.View().rowStorePath, window.View().locale,
+        const ReportPages& pages = window.Pages();
+        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, window.Locale(),
                                 LocalPath(chosen), progress.Callback());
+        KeepFieldCount(window, result);
     }
     // The saved workbook is shown in the desktop's spreadsheet program; without
     // one nothing happens.
-    if (result.ok) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
+    if (result.ok()) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
     window.SetBusy(false);
     ShowSaveFailure(window.Widget(), result);
 }
 
-void DOS_01_01_02_Click(ReportWindow& window) {
+void ExportCsv(ReportWindow& window) {
     ExportDelimitedFile(window, DelimitedFormat::Csv, QString::fromUtf8("CSV Dosyaları (*.csv)"));
 }
 
-void DOS_01_02_Click(ReportWindow& window) {
+void ExportCommaText(ReportWindow& window) {
     ExportDelimitedFile(window, DelimitedFormat::CommaText,
                         QString::fromUtf8("Txt Dosyaları (*.txt)"));
 }
 
-void DOS_01_03_Click(ReportWindow& window) {
+void ExportTabText(ReportWindow& window) {
     ExportDelimitedFile(window, DelimitedFormat::TabText,
                         QString::fromUtf8("Txt Dosyaları (*.txt)"));
 }

@@ -4,31 +4,27 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
-#include <filesystem>
 
-#include "core/Rounding.h"
 #include "core/SettingsStore.h"
 #include "core/WorkFilePrefix.h"
-#include "viewer/DialogCommands.h"
-#include "input/LoadReport.h"
-#include "print/PrintCommand.h"
-#include "render/MeasureReportFont.h"
-#include "render/RenderPage.h"
-#include "viewer/ColumnRuler.h"
-#include "viewer/CommandButtons.h"
-#include "viewer/ExportCommands.h"
-#include "viewer/MainMenu.h"
-#include "viewer/PictureBox.h"
+#include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "platform/Twips.h"
+#include "print/PrintCommand.h"
+#include "render/DrawRuler.h"
+#include "viewer/CommandButtons.h"
+#include "viewer/DialogCommands.h"
+#include "viewer/ExportCommands.h"
+#include "viewer/MainMenu.h"
+#include "viewer/PageDesk.h"
+#include "viewer/PictureBox.h"
 
 namespace {
 const QString Title = QString::fromUtf8("Vornak Yazılım");
@@ -40,19 +36,11 @@ Rgb ToRgb(const QColor& colour) {
     return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
                static_cast<uint8_t>(colour.blue())};
 }
-
-QRect PixelRect(const TwipsRect& r) {
-    const int x = PixelsFromTwips(r.left);
-    const int y = PixelsFromTwips(r.top);
-    return QRect(x, y, PixelsFromTwips(r.left + r.width) - x,
-                 PixelsFromTwips(r.top + r.height) - y);
-}
 }  // namespace
 
-FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend& settings,
+FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
                    ViewerEnvironment environment, QWidget* parent)
     : QMainWindow(parent),
-      model_(model),
       printers_(printers),
       settings_(settings),
       environment_(std::move(environment)) {
@@ -61,93 +49,77 @@ FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new MainMenu(menuBar());
 
-    client_ = new QWidget(this);
-    setCentralWidget(client_);
-    command1_ = new CommandButtons(client_);
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    command1_ = new CommandButtons(client);
+    desk_ = new PageDesk(client);
 
-    line1_ = new QFrame(client_);
-    line1_->setObjectName(QStringLiteral("Line1"));
-    line1_->setFrameShape(QFrame::HLine);
-    line1_->setFrameShadow(QFrame::Plain);
-
-    zemin_ = new QWidget(client_);
-    zemin_->setObjectName(QStringLiteral("Zemin"));
-    zemin_->setAutoFillBackground(true);
-    QPalette desk = zemin_->palette();
-    desk.setColor(QPalette::Window, palette().color(QPalette::Dark));
-    zemin_->setPalette(desk);
-
-    cetvel_ = new PictureBox(zemin_);
-    cetvel_->setObjectName(QStringLiteral("Cetvel"));
-    cetvel_->SetBackColour(palette().color(QPalette::Window));
-    canvas_ = new PictureBox(zemin_);
-    canvas_->setObjectName(QStringLiteral("Canvas"));
-    canvas_->SetBackColour(palette().color(QPalette::Base));
-    line3_ = canvas_->AddLine(LineElement{true, 0, 0, 0, 0, QColor(255, 0, 0)});
-    columnRuler_ = std::make_unique<ColumnRuler>(model_, view_, *canvas_, *cetvel_,
-                                                 [this] { RenderOnCanvas(); });
+    columnRuler_ = std::make_unique<ColumnRuler>(
+        *Canvas(), *Cetvel(), [this] { return Ruler(); },
+        [this](int column, int16_t width) { ResizeColumn(column, width); },
+        [this] { RenderOnCanvas(); });
     // The ruler starts in the menu colour and turns to the light 3-D colour
     // after the first drag.
     columnRuler_->SetBackColour(ToRgb(palette().color(QPalette::Window)));
     columnRuler_->SetReleasedColour(ToRgb(palette().color(QPalette::Midlight)));
-
-    hScroll_ = new QScrollBar(Qt::Horizontal, zemin_);
-    hScroll_->setObjectName(QStringLiteral("HScroll"));
-    vScroll_ = new QScrollBar(Qt::Vertical, zemin_);
-    vScroll_->setObjectName(QStringLiteral("VScroll"));
-    for (QScrollBar* bar : {hScroll_, vScroll_}) {
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->setSingleStep(300);
-        bar->setPageStep(3000);
-        bar->setMaximum(0);
-    }
-    connect(hScroll_, &QScrollBar::valueChanged, this, &FrmTabul::HScroll_Change);
-    connect(vScroll_, &QScrollBar::valueChanged, this, &FrmTabul::VScroll_Change);
-
-    connect(cetvel_, &PictureBox::MouseDown, this, &FrmTabul::Cetvel_MouseDown);
-    connect(cetvel_, &PictureBox::MouseMove, this, &FrmTabul::Cetvel_MouseMove);
-    connect(cetvel_, &PictureBox::MouseUp, this, &FrmTabul::Cetvel_MouseUp);
-    connect(command1_, &CommandButtons::Click, this, &FrmTabul::Command1_Click);
-
-    MainMenu& m = *menu_;
-    connect(m.DOS_01_01_01, &QAction::triggered, this, [this] { DOS_01_01_01_Click(*this); });
-    connect(m.DOS_01_01_02, &QAction::triggered, this, [this] { DOS_01_01_02_Click(*this); });
-    connect(m.DOS_01_02, &QAction::triggered, this, [this] { DOS_01_02_Click(*this); });
-    connect(m.DOS_01_03, &QAction::triggered, this, [this] { DOS_01_03_Click(*this); });
-    connect(m.DOS_02, &QAction::triggered, this, [this] { DOS_02_Click(*this); });
-    connect(m.DOS_04, &QAction::triggered, this, [this] { DOS_04_Click(*this); });
-    connect(m.DOS_05, &QAction::triggered, this, [this] { DOS_05_Click(*this); });
-    connect(m.DOS_XX, &QAction::triggered, this, &FrmTabul::DOS_XX_Click);
-    connect(m.GOR_01_01, &QAction::triggered, this, &FrmTabul::GOR_01_01_Click);
-    connect(m.GOR_01_02, &QAction::triggered, this, &FrmTabul::GOR_01_02_Click);
-    connect(m.GOR_01_03, &QAction::triggered, this, &FrmTabul::GOR_01_03_Click);
-    connect(m.GOR_02, &QAction::triggered, this, &FrmTabul::GOR_02_Click);
-    connect(m.GOR_03, &QAction::triggered, this, &FrmTabul::GOR_03_Click);
-    connect(m.GOR_04, &QAction::triggered, this, &FrmTabul::GOR_04_Click);
-    connect(m.GOR_05, &QAction::triggered, this, &FrmTabul::GOR_05_Click);
+    connect(Cetvel(), &PictureBox::MouseDown, this,
+            [this](Qt::MouseButton, float x) { columnRuler_->MouseDown(x); });
+    connect(Cetvel(), &PictureBox::MouseMove, this,
+            [this](Qt::MouseButtons buttons, float x) { columnRuler_->MouseMove(buttons, x); });
+    connect(Cetvel(), &PictureBox::MouseUp, this,
+            [this](Qt::MouseButton button, float) { columnRuler_->MouseUp(button); });
+    ConnectCommands();
 
     // A page at 100 % is about 800 pixels wide: the window opens wide enough
     // for it where the screen allows, and never larger than the screen.
     const QRect screenArea = screen()->availableGeometry();
     resize(std::min(1100, screenArea.width() * 9 / 10),
            std::min(850, screenArea.height() * 9 / 10));
-    layout_.LayOut(OuterWidthTwips(), OuterHeightTwips());
-    ApplyLayout();
+    desk_->LayOut(OuterWidthTwips(), OuterHeightTwips());
 }
 
-FrmTabul::~FrmTabul() {
-    // The row store holds a copy of the report's rows; it goes with the window.
-    if (!view_.rowStorePath.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(view_.rowStorePath, ignored);
-    }
+FrmTabul::~FrmTabul() = default;
+
+void FrmTabul::ConnectCommands() {
+    MainMenu& m = *menu_;
+    auto on = [this](QAction* item, auto handler) {
+        connect(item, &QAction::triggered, this, handler);
+    };
+    on(m.DOS_01_01_01, [this] { ExportSpreadsheet(*this); });
+    on(m.DOS_01_01_02, [this] { ExportCsv(*this); });
+    on(m.DOS_01_02, [this] { ExportCommaText(*this); });
+    on(m.DOS_01_03, [this] { ExportTabText(*this); });
+    on(m.DOS_02, [this] { EditReportHeaders(*this); });
+    on(m.DOS_04, [this] { EditPageSetup(*this); });
+    on(m.DOS_05, [this] { PrintReport(*this); });
+    on(m.DOS_XX, &FrmTabul::CloseProgram);
+    on(m.GOR_01_01, &FrmTabul::Zoom100);
+    on(m.GOR_01_02, &FrmTabul::Zoom75);
+    on(m.GOR_01_03, &FrmTabul::Zoom50);
+    on(m.GOR_02, &FrmTabul::ShowPreviousPage);
+    on(m.GOR_03, &FrmTabul::ShowNextPage);
+    on(m.GOR_04, &FrmTabul::ShowFirstPage);
+    on(m.GOR_05, &FrmTabul::ShowLastPage);
+    // Each toolbar button runs the command of a menu item.
+    QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,    m.DOS_01_01_01,
+                                                     m.GOR_02,    m.GOR_03,    m.GOR_01_01,
+                                                     m.GOR_01_02, m.GOR_01_03};
+    for (int i = 0; i < CommandButtons::Count; ++i)
+        connect(command1_->Button(i), &QToolButton::clicked, buttons[i], &QAction::trigger);
+}
+
+PictureBox* FrmTabul::Canvas() const {
+    return desk_->Canvas();
+}
+PictureBox* FrmTabul::Cetvel() const {
+    return desk_->Cetvel();
 }
 
 void FrmTabul::ShowCritical(const QString& text) {
     QMessageBox::critical(this, Title, text, QMessageBox::Ok);
 }
 
-bool FrmTabul::Form_Load() {
+bool FrmTabul::Start(const std::string& reportPath) {
     const std::vector<std::string> printers = printers_.PrinterNames();
     if (printers.empty()) {
         ShowCritical(QString::fromUtf8(
@@ -158,40 +130,39 @@ bool FrmTabul::Form_Load() {
         return false;
     }
     // The first printer of the collection, not the system's default one.
-    model_.SelectedPrinter = printers.front();
-    model_.CurrentPage = 1;
-    LoadSettings(model_, settings_, printers_.DefaultOrientation());
+    SelectedPrinter() = printers.front();
+    currentPage_ = 1;
+    setup_ = LoadSettings(settings_, printers_.DefaultOrientation());
 
-    view_.locale = environment_.locale;
-    view_.rowStorePath = RowStorePath(model_, [this](const std::string& message) {
-        ShowCritical(QString::fromStdString(message));
-    });
+    const WorkFilePlace place = WorkFilePrefix();
+    if (place.temporaryFolderMissing)
+        ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
+    zoom_ = 1.0f;
+    UpdatePageGeometry();
     // A large report takes a while before the window can show: a progress bar
     // stands in for it, and its button ends the program instead.
     LoadResult loaded;
     {
-        const QString name = QFileInfo(QString::fromStdString(model_.CommandLine)).fileName();
+        const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
         ProgressWindow progress(nullptr, QString::fromUtf8("Rapor okunuyor: ") + name);
-        loaded = LoadReport(model_, model_.CommandLine, view_.rowStorePath, progress.Callback());
+        LoadOptions options;
+        options.locale = environment_.locale;
+        options.progress = progress.Callback();
+        loaded = OpenReportPages(pages_, reportPath, RowStorePath(place.prefix), options,
+                                 Canvas()->Target(), setup_);
     }
     if (loaded.failure == LoadResult::Failure::Cancelled) {
         exitStatus_ = 1;
         return false;
     }
     if (!loaded.Ok()) {
-        const QString what = loaded.failure == LoadResult::Failure::ReportUnreadable
-                                 ? QString::fromUtf8("Rapor dosyası açılamadı:")
-                                 : QString::fromUtf8("Çalışma dosyası oluşturulamadı:");
-        ShowCritical(what + "\n" + QString::fromStdString(loaded.path));
+        ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
+                     QString::fromStdString(loaded.path));
         exitStatus_ = 2;
         return false;
     }
-
-    view_.ZoomFactor = 1.0f;
-    UpdatePageGeometry();
-    MeasureOnCanvas();
     RenderOnCanvas();
-    setWindowTitle(QString::fromStdString(model_.HeaderLines[1]) + CaptionTail);
+    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
     columnRuler_->HideIndicator();
     return true;
 }
@@ -206,76 +177,71 @@ int32_t FrmTabul::OuterHeightTwips() const {
     return static_cast<int32_t>(TwipsFromPixels(clientHeight)) + FrameHeightTwips;
 }
 
-void FrmTabul::Form_Resize() {
-    layout_.LayOut(OuterWidthTwips(), OuterHeightTwips());
-    ApplyLayout();
-    // Back to the page's top-left corner; each bar that moves runs its handler.
-    hScroll_->setValue(0);
-    vScroll_->setValue(0);
-    layout_.Canvas.top = 500;
-    layout_.Canvas.left = 200;
+void FrmTabul::LayOutForSize() {
+    desk_->LayOut(OuterWidthTwips(), OuterHeightTwips());
     UpdatePageGeometry();
 }
 
-void FrmTabul::ApplyLayout() {
-    zemin_->setGeometry(PixelRect(layout_.Zemin));
-    hScroll_->setGeometry(PixelRect(layout_.HScroll));
-    vScroll_->setGeometry(PixelRect(layout_.VScroll));
-    line1_->setGeometry(PixelsFromTwips(layout_.Line1X1), 0,
-                        PixelsFromTwips(layout_.Line1X2 - layout_.Line1X1), 1);
-    ApplyCanvasPosition();
-}
-
-void FrmTabul::ApplyCanvasPosition() {
-    const TwipsRect& c = layout_.Canvas;
-    canvas_->SetTwipsGeometry(c.left, c.top, c.width, c.height);
-    const TwipsRect& r = layout_.Cetvel;
-    cetvel_->SetTwipsGeometry(r.left, r.top, r.width, r.height);
-    LineElement edge = canvas_->Line(line3_);
-    edge.x1 = edge.x2 = layout_.Line3X;
-    edge.y1 = 0;
-    edge.y2 = layout_.Line3Y2;
-    canvas_->SetLine(line3_, edge);
-    hScroll_->raise();
-    vScroll_->raise();
-}
-
 void FrmTabul::UpdatePageGeometry() {
-    layout_.FitCanvas(view_.ZoomFactor, model_.PageSizeX, model_.PageSizeY);
-    vScroll_->setMinimum(0);
-    vScroll_->setMaximum(ScrollMaximum(layout_.Canvas.height, layout_.Zemin.height));
-    hScroll_->setMinimum(0);
-    hScroll_->setMaximum(ScrollMaximum(layout_.Canvas.width, layout_.Zemin.width));
-    ApplyCanvasPosition();
-}
-
-void FrmTabul::HScroll_Change() {
-    layout_.ScrollHorizontally(hScroll_->value());
-    ApplyCanvasPosition();
-}
-
-void FrmTabul::VScroll_Change() {
-    layout_.ScrollVertically(vScroll_->value());
-    ApplyCanvasPosition();
+    desk_->FitCanvas(zoom_, setup_.PageSizeX, setup_.PageSizeY);
 }
 
 void FrmTabul::MeasureOnCanvas() {
-    MeasureReportFont(canvas_->Target(), model_, view_);
+    const PagesStep step = LayOutPages(pages_, Canvas()->Target(), setup_, environment_.locale);
+    ShowRowStoreFailure(!step.ok, step.error);
+}
+
+RulerView FrmTabul::Ruler() const {
+    return {pages_.widths, pages_.metrics, columnFits_, pages_.fieldCount, zoom_};
 }
 
 void FrmTabul::RenderOnCanvas() {
     SetBusy(true);
-    if (environment_.clock) view_.now = environment_.clock();
-    const bool rowsRead = RenderPage(canvas_->Target(), model_, view_,
-                                     RulerSurface{&cetvel_->Target(), columnRuler_->BackColour()});
-    canvas_->PictureChanged();
-    cetvel_->PictureChanged();
+    const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
+    const int fieldsBefore = pages_.fieldCount;
+    const PageDrawing drawn = RenderPage(Canvas()->Target(), pages_.Inputs(setup_, Locale(), now),
+                                         currentPage_, zoom_, fieldsBefore);
+    pages_.fieldCount = drawn.fieldCount;
+    columnFits_ = drawn.ColumnFits;
+    // The ruler is drawn as the page's titles are: for the columns before its rows.
+    RulerView ruler = Ruler();
+    ruler.fieldCount = fieldsBefore;
+    columnRuler_->Draw(ruler, 0);
+    Canvas()->PictureChanged();
     SetBusy(false);
+    ShowRowStoreFailure(!drawn.rowsRead, drawn.error);
+}
+
+void FrmTabul::PrintPage(DrawingTarget& target, int32_t page) {
+    const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
+    const int fieldsBefore = pages_.fieldCount;
+    const PageDrawing drawn =
+        RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, 1.0f, fieldsBefore);
+    pages_.fieldCount = drawn.fieldCount;
+    columnFits_ = drawn.ColumnFits;
+    RulerView ruler = Ruler();
+    ruler.fieldCount = fieldsBefore;
+    columnRuler_->Draw(ruler, 0);
+    ShowRowStoreFailure(!drawn.rowsRead, drawn.error);
+}
+
+void FrmTabul::ShowRowStoreFailure(bool failed, const std::string& reason) {
     // Said once, not at every page, while the working file stays unreadable.
-    if (!rowsRead && !rowStoreFailureShown_)
-        ShowCritical(QString::fromUtf8("Çalışma dosyası okunamadı:\n") +
-                     QString::fromStdString(view_.rowStorePath));
-    rowStoreFailureShown_ = !rowsRead;
+    if (failed && !rowStoreFailureShown_)
+        ShowCritical(QString::fromStdString(RowStoreUnreadableTitle + "\n" + reason));
+    rowStoreFailureShown_ = failed;
+}
+
+bool FrmTabul::ColumnsOverflow() const {
+    const int columns = std::min(pages_.fieldCount, ReportLayout::DescribedColumns);
+    for (int c = 1; c <= columns; ++c)
+        if (!columnFits_[c]) return true;
+    return false;
+}
+
+void FrmTabul::ResizeColumn(int column, int16_t width) {
+    pages_.layout.ColumnWidths[static_cast<size_t>(column)] = width;
+    pages_.widths = DrawnWidths(pages_.layout, pages_.totals, setup_, Locale());
 }
 
 void FrmTabul::SetBusy(bool busy) {
@@ -293,151 +259,87 @@ QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
     return QFileDialog::getSaveFileName(this, title, proposedName, filter);
 }
 
-void FrmTabul::SetZoom(float factor, QAction* item) {
+void FrmTabul::ZoomTo(float factor, QAction* item) {
     for (QAction* zoom : {menu_->GOR_01_01, menu_->GOR_01_02, menu_->GOR_01_03})
         zoom->setChecked(false);
     item->setChecked(true);
-    vScroll_->setValue(0);
-    hScroll_->setValue(0);
-    view_.ZoomFactor = factor;
+    desk_->ScrollToCorner();
+    zoom_ = factor;
     UpdatePageGeometry();
     RenderOnCanvas();
 }
 
-void FrmTabul::GOR_01_01_Click() {
-    SetZoom(1.0f, menu_->GOR_01_01);
+void FrmTabul::Zoom100() {
+    ZoomTo(1.0f, menu_->GOR_01_01);
 }
-void FrmTabul::GOR_01_02_Click() {
-    SetZoom(0.75f, menu_->GOR_01_02);
+void FrmTabul::Zoom75() {
+    ZoomTo(0.75f, menu_->GOR_01_02);
 }
-void FrmTabul::GOR_01_03_Click() {
-    SetZoom(0.5f, menu_->GOR_01_03);
+void FrmTabul::Zoom50() {
+    ZoomTo(0.5f, menu_->GOR_01_03);
 }
 
-void FrmTabul::ShowPage(int32_t page) {
-    model_.CurrentPage = page;
+void FrmTabul::TurnToPage(int32_t page) {
+    currentPage_ = page;
     UpdatePageGeometry();
     RenderOnCanvas();
 }
 
-void FrmTabul::PreviousPage() {
-    if (model_.CurrentPage < 2) return;
-    ShowPage(model_.CurrentPage - 1);
+void FrmTabul::TurnToPreviousPage() {
+    if (currentPage_ >= 2) TurnToPage(currentPage_ - 1);
 }
 
-void FrmTabul::NextPage() {
-    if (model_.CurrentPage >= model_.PageCount) return;
-    ShowPage(model_.CurrentPage + 1);
-}
-
-void FrmTabul::Form_KeyDown(int16_t keyCode, int16_t) {
-    switch (keyCode) {
-        case 33:
-            PreviousPage();
-            break;
-        case 34:
-            NextPage();
-            break;
-        case 35:
-            ShowPage(model_.PageCount);
-            break;
-        case 36:
-            ShowPage(1);
-            break;
-        default:
-            break;
-    }
+void FrmTabul::TurnToNextPage() {
+    if (currentPage_ < PageCount()) TurnToPage(currentPage_ + 1);
 }
 
 void FrmTabul::keyPressEvent(QKeyEvent* event) {
-    // The platform's virtual-key codes of the four page keys.
-    int16_t code = 0;
+    // The page keys, whatever the modifiers held with them.
     switch (event->key()) {
         case Qt::Key_PageUp:
-            code = 33;
+            TurnToPreviousPage();
             break;
         case Qt::Key_PageDown:
-            code = 34;
+            TurnToNextPage();
             break;
         case Qt::Key_End:
-            code = 35;
+            TurnToPage(PageCount());
             break;
         case Qt::Key_Home:
-            code = 36;
+            TurnToPage(1);
             break;
         default:
             QMainWindow::keyPressEvent(event);
-            return;
     }
-    int16_t shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (event->modifiers() & Qt::AltModifier) shift |= 4;
-    Form_KeyDown(code, shift);
 }
 
-void FrmTabul::GOR_02_Click() {
-    vScroll_->setValue(0);
-    hScroll_->setValue(0);
-    Form_KeyDown(33, 0);
+void FrmTabul::ShowPreviousPage() {
+    desk_->ScrollToCorner();
+    TurnToPreviousPage();
 }
 
-void FrmTabul::GOR_03_Click() {
-    vScroll_->setValue(0);
-    hScroll_->setValue(0);
-    Form_KeyDown(34, 0);
+void FrmTabul::ShowNextPage() {
+    desk_->ScrollToCorner();
+    TurnToNextPage();
 }
 
-void FrmTabul::GOR_04_Click() {
-    vScroll_->setValue(0);
-    hScroll_->setValue(0);
-    Form_KeyDown(36, 0);
+void FrmTabul::ShowFirstPage() {
+    desk_->ScrollToCorner();
+    TurnToPage(1);
 }
 
-void FrmTabul::GOR_05_Click() {
-    vScroll_->setValue(0);
-    hScroll_->setValue(0);
-    Form_KeyDown(35, 0);
+void FrmTabul::ShowLastPage() {
+    desk_->ScrollToCorner();
+    TurnToPage(PageCount());
 }
 
-void FrmTabul::DOS_XX_Click() {
+void FrmTabul::CloseProgram() {
     close();
-}
-
-void FrmTabul::Command1_Click(int16_t index) {
-    switch (index) {
-        case 0:
-            DOS_XX_Click();
-            break;
-        case 1:
-            DOS_05_Click(*this);
-            break;
-        case 2:
-            DOS_01_01_01_Click(*this);
-            break;
-        case 3:
-            GOR_02_Click();
-            break;
-        case 4:
-            GOR_03_Click();
-            break;
-        case 5:
-            GOR_01_01_Click();
-            break;
-        case 6:
-            GOR_01_02_Click();
-            break;
-        case 7:
-            GOR_01_03_Click();
-            break;
-        default:
-            break;
-    }
 }
 
 void FrmTabul::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    LayOutForSize();
 }
 
 namespace {
@@ -454,7 +356,7 @@ void FrmTabul::ReclaimActivation() {
     if (!returnFromForm_ || QApplication::activeModalWidget() || !isVisible()) return;
     if (isActiveWindow()) {
         returnFromForm_ = false;
-        Form_Activate();
+        ReturnToFullSize();
     } else {
         // Where no window manager hands activation back, the window takes it.
         activateWindow();
@@ -474,7 +376,7 @@ bool FrmTabul::event(QEvent* event) {
             if (!activatedOnce_ || (returnFromForm_ && !QApplication::activeModalWidget())) {
                 activatedOnce_ = true;
                 returnFromForm_ = false;
-                Form_Activate();
+                ReturnToFullSize();
             }
             break;
         default:
@@ -483,24 +385,9 @@ bool FrmTabul::event(QEvent* event) {
     return handled;
 }
 
-void FrmTabul::Form_Activate() {
+// Each time the window becomes active, first and after its own forms, the
+// page returns to 100 %.
+void FrmTabul::ReturnToFullSize() {
     setFocus();
-    GOR_01_01_Click();
-}
-
-void FrmTabul::RenderOnTarget(DrawingTarget& target) {
-    RenderPage(target, model_, view_, RulerSurface{&cetvel_->Target(), columnRuler_->BackColour()});
-    cetvel_->PictureChanged();
-}
-
-void FrmTabul::Cetvel_MouseDown(int16_t button, int16_t, float x, float) {
-    columnRuler_->MouseDown(button, x);
-}
-
-void FrmTabul::Cetvel_MouseMove(int16_t button, int16_t, float x, float) {
-    columnRuler_->MouseMove(button, x);
-}
-
-void FrmTabul::Cetvel_MouseUp(int16_t button, int16_t, float, float) {
-    columnRuler_->MouseUp(button);
+    Zoom100();
 }

@@ -3,95 +3,89 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 
-#include "core/ReportModel.h"
+#include "core/PageSetup.h"
 #include "core/SettingsBackend.h"
 #include "platform/PrinterCatalog.h"
-#include "render/PageView.h"
+#include "render/RenderPage.h"
+#include "render/ReportPages.h"
 #include "viewer/ColumnRuler.h"
 #include "viewer/ReportWindow.h"
 #include "viewer/ViewerEnvironment.h"
-#include "viewer/WindowLayout.h"
 
 class CommandButtons;
 class MainMenu;
+class PageDesk;
 class PictureBox;
 class QAction;
-class QFrame;
 class QScrollBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
-// desk, the ruler above it, scroll bars, the menus and the toolbar. It owns the
-// view state (zoom, scroll positions, page metrics, which columns fit) and the
-// row store of the loaded report, which it removes when it goes.
+// desk, the ruler above it, scroll bars, the menus and the toolbar. It holds
+// the report's pages, the page setup and the view (page, zoom, which columns
+// fit) and draws the page whenever one of them changes.
 class FrmTabul : public QMainWindow, public ReportWindow {
     Q_OBJECT
   public:
-    FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend& settings,
-             ViewerEnvironment environment, QWidget* parent = nullptr);
+    FrmTabul(PrinterCatalog& printers, SettingsBackend& settings, ViewerEnvironment environment,
+             QWidget* parent = nullptr);
     ~FrmTabul() override;
 
-    // Reads the settings and the report named by CommandLine and draws page 1.
-    // False when the program has to end instead (no printer, unreadable
-    // report); the user has been told why, and ExitStatus says how to end.
-    bool Form_Load();
+    // Reads the settings and the report and draws page 1. False when the
+    // program has to end instead (no printer, unreadable report); the user
+    // has been told why, and ExitStatus says how to end.
+    bool Start(const std::string& reportPath);
     int ExitStatus() const { return exitStatus_; }
 
-    // ReportWindow.
+    // PrintHost and ReportWindow.
     QWidget* Widget() override { return this; }
-    ReportModel& Model() override { return model_; }
-    PageView& View() override { return view_; }
     PrinterCatalog& Printers() override { return printers_; }
-    SettingsBackend& Settings() override { return settings_; }
-    void SetZoom100() override { GOR_01_01_Click(); }
-    void UpdatePageGeometry() override;
-    void MeasureOnCanvas() override;
-    void RenderOnCanvas() override;
-    void RenderOnTarget(DrawingTarget& target) override;
+    const PageSetup& Setup() const override { return setup_; }
+    int32_t PageCount() const override { return pages_.totals.pageCount; }
+    bool ColumnsOverflow() const override;
+    void SetZoom100() override { Zoom100(); }
+    void PrintPage(DrawingTarget& target, int32_t page) override;
     void SetBusy(bool busy) override;
     QString AskSaveFileName(const QString& title, const QString& filter,
                             const QString& proposedName) override;
+    SettingsBackend& Settings() override { return settings_; }
+    ReportPages& Pages() override { return pages_; }
+    PageSetup& EditableSetup() override { return setup_; }
+    const NumberLocale& Locale() const override { return environment_.locale; }
+    void SetCurrentPage(int32_t page) override { currentPage_ = page; }
+    void MeasureOnCanvas() override;
+    void UpdatePageGeometry() override;
+    void RenderOnCanvas() override;
 
-    // Window events.
-    void Form_Resize();
-    void Form_Activate();
-    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    // The zoom commands: the page stays, the view returns to its corner.
+    void Zoom100();
+    void Zoom75();
+    void Zoom50();
+    // Page commands of the menu and the toolbar: back to the page's top-left
+    // corner first, then as the page keys.
+    void ShowPreviousPage();
+    void ShowNextPage();
+    void ShowFirstPage();
+    void ShowLastPage();
+    // The page keys, which keep the scroll position.
+    void TurnToPreviousPage();
+    void TurnToNextPage();
+    void TurnToPage(int32_t page);
+    void CloseProgram();
 
-    // Zoom: 100, 75 and 50 %.
-    void GOR_01_01_Click();
-    void GOR_01_02_Click();
-    void GOR_01_03_Click();
-    // Pages from the menu: back to the page's top-left corner first.
-    void GOR_02_Click();
-    void GOR_03_Click();
-    void GOR_04_Click();
-    void GOR_05_Click();
-    void DOS_XX_Click();
-    void Command1_Click(int16_t index);
-    void PreviousPage();
-    void NextPage();
-
-    void HScroll_Change();
-    void VScroll_Change();
-
-    // The ruler's mouse, positions in twips on the ruler.
-    void Cetvel_MouseDown(int16_t button, int16_t shift, float x, float y);
-    void Cetvel_MouseMove(int16_t button, int16_t shift, float x, float y);
-    void Cetvel_MouseUp(int16_t button, int16_t shift, float x, float y);
+    int32_t CurrentPage() const { return currentPage_; }
+    float ZoomFactor() const { return zoom_; }
+    const ColumnFlags& ColumnFits() const { return columnFits_; }
+    RulerView Ruler() const;
 
     // The parts of the window, for the commands and for tests.
-    const WindowLayout& Layout() const { return layout_; }
+    const PageDesk& Desk() const { return *desk_; }
     MainMenu& Menu() const { return *menu_; }
     CommandButtons& Toolbar() const { return *command1_; }
-    PictureBox* Canvas() const { return canvas_; }
-    PictureBox* Cetvel() const { return cetvel_; }
-    QWidget* Zemin() const { return zemin_; }
-    QScrollBar* HScroll() const { return hScroll_; }
-    QScrollBar* VScroll() const { return vScroll_; }
-    bool Line2Visible() const { return columnRuler_->IndicatorVisible(); }
-    int32_t Line2X() const { return columnRuler_->IndicatorX(); }
-    int16_t SelectedColumn() const { return columnRuler_->SelectedColumn(); }
-    int16_t DragDelta() const { return columnRuler_->DragDelta(); }
+    PictureBox* Canvas() const;
+    PictureBox* Cetvel() const;
+    const ColumnRuler& ColumnDrag() const { return *columnRuler_; }
 
     // The window's outer size in twips: what the layout is computed from. A
     // frame of 120 by 690 twips (borders, caption and menu bar) is counted
@@ -106,33 +100,30 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void SetZoom(float factor, QAction* item);
-    void ShowPage(int32_t page);
-    void ApplyLayout();
-    void ApplyCanvasPosition();
+    void ConnectCommands();
+    void ZoomTo(float factor, QAction* item);
+    void LayOutForSize();
+    void ReturnToFullSize();
     void ReclaimActivation();
+    void ResizeColumn(int column, int16_t width);
     void ShowCritical(const QString& text);
+    void ShowRowStoreFailure(bool failed, const std::string& reason);
 
-    ReportModel& model_;
     PrinterCatalog& printers_;
     SettingsBackend& settings_;
     ViewerEnvironment environment_;
-    PageView view_;
-    WindowLayout layout_;
+    PageSetup setup_;
+    ReportPages pages_;
+    int32_t currentPage_ = 0;
+    float zoom_ = 1.0f;
+    ColumnFlags columnFits_{};
     int exitStatus_ = 0;
     int busyCount_ = 0;
     bool rowStoreFailureShown_ = false;
 
     MainMenu* menu_ = nullptr;
     CommandButtons* command1_ = nullptr;
-    QWidget* client_ = nullptr;
-    QFrame* line1_ = nullptr;
-    QWidget* zemin_ = nullptr;
-    QScrollBar* hScroll_ = nullptr;
-    QScrollBar* vScroll_ = nullptr;
-    PictureBox* cetvel_ = nullptr;
-    PictureBox* canvas_ = nullptr;
-    int line3_ = -1;  // the paper's right edge on the canvas
+    PageDesk* desk_ = nullptr;
     std::unique_ptr<ColumnRuler> columnRuler_;
 
     // The activate handler runs when the window is first activated and when

@@ -7,27 +7,8 @@
 #include "platform/Twips.h"
 
 namespace {
-int16_t ButtonCode(Qt::MouseButtons buttons) {
-    int16_t code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int16_t code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
-    return code;
-}
-
 float TwipsX(const QMouseEvent* event) {
     return static_cast<float>(TwipsFromPixels(event->position().x()));
-}
-float TwipsY(const QMouseEvent* event) {
-    return static_cast<float>(TwipsFromPixels(event->position().y()));
 }
 
 // The middle of the pixel a twips position falls in.
@@ -47,7 +28,7 @@ void PictureBox::SetTwipsGeometry(int32_t left, int32_t top, int32_t width, int3
     const int x = PixelsFromTwips(left);
     const int y = PixelsFromTwips(top);
     setGeometry(x, y, PixelsFromTwips(left + width) - x, PixelsFromTwips(top + height) - y);
-    if (width != target_.Width() || height != target_.Height() ||
+    if (width != target_.PictureWidth() || height != target_.PictureHeight() ||
         devicePixelRatioF() != target_.DevicePixelRatio()) {
         target_.SetDevicePixelRatio(devicePixelRatioF());
         target_.Resize(width, height);
@@ -79,16 +60,13 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), TwipsX(event),
-                   TwipsY(event));
+    emit MouseDown(event->button(), TwipsX(event));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), TwipsX(event),
-                   TwipsY(event));
+    emit MouseMove(event->buttons(), TwipsX(event));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    emit MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), TwipsX(event),
-                 TwipsY(event));
+    emit MouseUp(event->button(), TwipsX(event));
 }

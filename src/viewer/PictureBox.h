@@ -10,8 +10,7 @@
 // A surface that keeps what is drawn on it: a picture in memory, drawn through
 // its drawing target and shown again whenever the window needs repainting.
 // Its place and size are given in twips. Mouse events are reported with
-// positions in twips and button and shift states coded 1 left / 2 right /
-// 4 middle and 1 shift / 2 control / 4 alt.
+// their button as Qt gives it and the pointer's x in twips.
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
@@ -19,8 +18,8 @@ class PictureBox : public QWidget {
 
     // A new size starts a new, white picture; moving keeps it.
     void SetTwipsGeometry(int32_t left, int32_t top, int32_t width, int32_t height);
-    int32_t TwipsWidth() const { return target_.Width(); }
-    int32_t TwipsHeight() const { return target_.Height(); }
+    int32_t TwipsWidth() const { return target_.PictureWidth(); }
+    int32_t TwipsHeight() const { return target_.PictureHeight(); }
 
     // Where RenderPage, DrawRuler and the window draw.
     CanvasTarget& Target() { return target_; }
@@ -37,9 +36,9 @@ class PictureBox : public QWidget {
     void SetLine(int index, const LineElement& line);
 
   signals:
-    void MouseDown(int16_t button, int16_t shift, float x, float y);
-    void MouseMove(int16_t button, int16_t shift, float x, float y);
-    void MouseUp(int16_t button, int16_t shift, float x, float y);
+    void MouseDown(Qt::MouseButton button, float x);
+    void MouseMove(Qt::MouseButtons buttons, float x);
+    void MouseUp(Qt::MouseButton button, float x);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,23 +1,27 @@
 #pragma once
 #include <QString>
-#include <string>
 
-#include "core/ReportModel.h"
+#include "core/NumberLocale.h"
+#include "core/PageSetup.h"
 #include "core/SettingsBackend.h"
-#include "platform/PrinterCatalog.h"
 #include "print/PrintHost.h"
-#include "render/PageView.h"
-#include "render/RenderPage.h"
+#include "render/ReportPages.h"
 
-// What the commands of the other windows (exports, dialogs) need from the
-// main window, besides what the print job needs. FrmTabul implements it; tests
-// may too.
+// What the main window's commands (exports, dialogs) need from it, besides
+// what the print job needs. FrmTabul implements it; tests may too.
 class ReportWindow : public PrintHost {
   public:
     virtual SettingsBackend& Settings() = 0;
-    // MeasureReportFont on the page canvas (ends with the totals pass).
+    virtual ReportPages& Pages() = 0;
+    virtual PageSetup& EditableSetup() = 0;
+    virtual const NumberLocale& Locale() const = 0;
+
+    // Shows page 1 again, from its top-left corner.
+    virtual void SetCurrentPage(int32_t page) = 0;
+    // Measures the report font on the page canvas and counts the pages again.
     virtual void MeasureOnCanvas() = 0;
-    // RenderPage of CurrentPage on the page canvas.
+    virtual void UpdatePageGeometry() = 0;
+    // Draws the current page on the page canvas.
     virtual void RenderOnCanvas() = 0;
 
     // The save dialog's file name, kept for the whole run: the next export

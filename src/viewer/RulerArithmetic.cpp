@@ -4,16 +4,16 @@
 
 #include "core/Rounding.h"
 
-std::vector<ColumnBoundary> ColumnBoundaries(const ReportModel& model, const PageView& view) {
+std::vector<ColumnBoundary> ColumnBoundaries(const RulerView& view) {
     std::vector<ColumnBoundary> boundaries;
-    const float zoom = view.ZoomFactor;
+    const float zoom = view.zoom;
     float position = zoom * static_cast<float>(view.metrics.LeftMargin);
     // Columns past the fifty the page lays out never get a marker.
-    const int last = std::min<int>(model.FieldCount, ReportModel::DescribedColumns);
+    const int last = std::min<int>(view.fieldCount, ReportLayout::DescribedColumns);
     for (int i = 1; i <= last; ++i) {
-        if (!view.ColumnFits[static_cast<size_t>(i)]) continue;
+        if (!view.fits[static_cast<size_t>(i)]) continue;
         const int32_t widthTwips =
-            int32_t{model.ColumnWidths[static_cast<size_t>(i)]} * view.metrics.CharWidth;
+            int32_t{view.widths[static_cast<size_t>(i)]} * view.metrics.CharWidth;
         position += zoom * static_cast<float>(widthTwips);
         boundaries.push_back({i, position});
     }

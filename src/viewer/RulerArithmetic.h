@@ -2,8 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/ReportModel.h"
-#include "render/PageView.h"
+#include "render/DrawRuler.h"
 
 // The right-hand boundary of one fitting column on the ruler, in twips at the
 // current zoom.
@@ -13,9 +12,9 @@ struct ColumnBoundary {
 };
 
 // The boundaries of the columns that start inside the printable line, in
-// column order: each column's width in characters times the character width,
-// scaled by the zoom, laid end to end from the left margin.
-std::vector<ColumnBoundary> ColumnBoundaries(const ReportModel& model, const PageView& view);
+// column order: each column's drawn width in characters times the character
+// width, scaled by the zoom, laid end to end from the left margin.
+std::vector<ColumnBoundary> ColumnBoundaries(const RulerView& view);
 
 // The column whose marker a press at x grabs: a boundary counts from 90 twips
 // to its left up to 10 twips to its right, both ends excluded, so the grip

@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "core/NumberLocale.h"
-#include "render/PageView.h"
+#include "render/ClockReading.h"
 
 // What the window takes from the system besides printers and settings: the
 // locale's separators and the clock printed on every page. Tests fix both.

@@ -1,13 +1,13 @@
 #pragma once
+#include <gtest/gtest.h>
+#include <locale.h>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
-
-#include <gtest/gtest.h>
-#include <locale.h>
 
 #include "TestSupport.h"
 

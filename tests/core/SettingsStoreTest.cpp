@@ -18,8 +18,7 @@ std::string Written(MemorySettingsBackend& backend) {
 
 TEST(LoadSettings, FirstRunStoresTheDefaultsInOrder) {
     MemorySettingsBackend backend;
-    ReportModel model;
-    LoadSettings(model, backend, 2);
+    const PageSetup model = LoadSettings(backend, 2);
     EXPECT_EQ(Written(backend),
               "PageSizeX=11906 PageSizeY=16838 PageOrient=2 SpaceX1=15 SpaceX2=15 SpaceY1=15 "
               "SpaceY2=15 FontName=Times New Roman FontSize=10 pTotals=True aTotals=True "
@@ -39,7 +38,13 @@ TEST(LoadSettings, ConvertsStoredTexts) {
         {"SpaceX1=13.5", "SpaceX1", "14"},
         {"SpaceY2=abc", "SpaceY2", "0"},
         {"FontSize=11.5", "FontSize", "12"},
-        {"FontSize=99999", "FontSize", "32767"},
+        // What no page can draw is brought within bounds.
+        {"FontSize=99999", "FontSize", "400"},
+        {"FontSize=-4", "FontSize", "0"},
+        {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
+        {"PageSizeX=-500;PageOrient=1", "PageSizeX", "1440"},
+        {"SpaceY1=-20", "SpaceY1", "0"},
+        {"SpaceX2=99999", "SpaceX2", "1000"},
         {"FontSize", "FontSize", "0"},
         {"FontName", "FontName", ""},
         {"FontName=Arial \t\r\n", "FontName", "Arial"},
@@ -55,8 +60,7 @@ TEST(LoadSettings, ConvertsStoredTexts) {
     };
     for (const auto& c : cases) {
         MemorySettingsBackend backend;
-        ReportModel model;
-        LoadSettings(model, backend, 1);  // an earlier run stored all twelve
+        LoadSettings(backend, 1);  // an earlier run stored all twelve
         std::istringstream stored(c.stored);
         for (std::string item; std::getline(stored, item, ';');) {
             const size_t equals = item.find('=');
@@ -65,7 +69,7 @@ TEST(LoadSettings, ConvertsStoredTexts) {
             else
                 backend.SetValue(SettingsKeyPath, item.substr(0, equals), item.substr(equals + 1));
         }
-        LoadSettings(model, backend, 1);
+        const PageSetup model = LoadSettings(backend, 1);
         const auto at = std::find(SettingNames.begin(), SettingNames.end(), c.name);
         EXPECT_EQ(SettingTexts(model)[at - SettingNames.begin()], c.loaded) << c.stored;
     }
@@ -81,8 +85,7 @@ TEST(ReadRegistryString, ReadsAtMost254CharactersOfAnExistingKey) {
 
 TEST(SaveSettings, WritesTheModelAsItStands) {
     MemorySettingsBackend backend;
-    ReportModel model;
-    ApplyDefaultSettings(model, 1);
+    PageSetup model = DefaultPageSetup(1);
     model.PageSizeX = 20000;  // wider than high yet portrait: not turned on save
     model.PageSizeY = 10000;
     model.SpaceX1 = -3;

@@ -16,25 +16,20 @@ struct ScopedTmpDir {
     ~ScopedTmpDir() { old ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR"); }
 };
 
-TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessId) {
+TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessIdOrElseTheCurrentFolder) {
     TempDir dir;
-    ScopedTmpDir tmp(dir.Path().string());
-    ReportModel model;
-    const std::string prefix = dir.Path().string() + "/" + std::to_string(getpid());
-    EXPECT_EQ(WorkFilePrefix(model), prefix);
-    EXPECT_EQ(model.AppThreadId, getpid());
-    EXPECT_EQ(RowStorePath(model), prefix + "BUFFILE.DAT");
-}
-
-TEST(WorkFilePrefix, MissingTemporaryFolderIsReportedOnEveryCall) {
+    const std::string pid = std::to_string(getpid());
+    {
+        ScopedTmpDir tmp(dir.Path().string());
+        const WorkFilePlace place = WorkFilePrefix();
+        EXPECT_EQ(place.prefix, dir.Path().string() + "/" + pid);
+        EXPECT_FALSE(place.temporaryFolderMissing);
+        EXPECT_EQ(RowStorePath(place.prefix), place.prefix + "BUFFILE.DAT");
+    }
     ScopedTmpDir tmp("/nonexistent/tabulon/tmp");
-    ReportModel model;
-    std::vector<std::string> messages;
-    auto report = [&](const std::string& m) { messages.push_back(m); };
-    EXPECT_EQ(WorkFilePrefix(model, report), "./" + std::to_string(getpid()));
-    WorkFilePrefix(model, report);
-    const std::string message = "Sistem Hatası.\nWindows temporary directory bulunamadı";
-    EXPECT_EQ(messages, std::vector<std::string>(2, message));
+    const WorkFilePlace place = WorkFilePrefix();
+    EXPECT_EQ(place.prefix, "./" + pid);
+    EXPECT_TRUE(place.temporaryFolderMissing);
 }
 
 }  // namespace

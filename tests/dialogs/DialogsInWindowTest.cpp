@@ -17,13 +17,12 @@ namespace {
 class DialogsInWindowTest : public ::testing::Test {
   protected:
     ViewerHarness h;
-    ReportModel& model = h.model;
 
     void SetUp() override {
         ASSERT_TRUE(h.Open(SalesReport(400)));
         h.Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-        ASSERT_GE(model.PageCount, 3);
+        ASSERT_GE(h.W().PageCount(), 3);
     }
 
     // Runs a menu item whose dialog `drive` handles, then expects page 1 at
@@ -32,10 +31,10 @@ class DialogsInWindowTest : public ::testing::Test {
     // manager's part, played here.
     void RunDialog(QAction* item, const std::function<void(QWidget*)>& drive) {
         FrmTabul& window = *h.window;
-        window.GOR_03_Click();
-        window.GOR_03_Click();
-        window.GOR_01_03_Click();
-        ASSERT_EQ(model.CurrentPage, 3);
+        window.ShowNextPage();
+        window.ShowNextPage();
+        window.Zoom50();
+        ASSERT_EQ(window.CurrentPage(), 3);
         ModalWatcher watcher([&](QWidget* dialog) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
             EXPECT_EQ(dialog->parentWidget(), &window);
@@ -47,8 +46,8 @@ class DialogsInWindowTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         QApplication::processEvents();
         EXPECT_TRUE(watcher.Fired());
-        EXPECT_EQ(model.CurrentPage, 1);
-        EXPECT_EQ(window.View().ZoomFactor, 1.0f);
+        EXPECT_EQ(window.CurrentPage(), 1);
+        EXPECT_EQ(window.ZoomFactor(), 1.0f);
         EXPECT_TRUE(window.Menu().GOR_01_01->isChecked());
         EXPECT_FALSE(window.Menu().GOR_01_03->isChecked());
         EXPECT_NE(window.cursor().shape(), Qt::WaitCursor);
@@ -56,7 +55,7 @@ class DialogsInWindowTest : public ::testing::Test {
 };
 
 TEST_F(DialogsInWindowTest, ALargerFontGivesMorePages) {
-    const int32_t pagesBefore = model.PageCount;
+    const int32_t pagesBefore = h.W().PageCount();
     MessageBoxCatcher question(QMessageBox::No);
     RunDialog(h.window->Menu().DOS_04, [&](QWidget* dialog) {
         QLineEdit* size = dialog->findChild<QComboBox*>("Combo2")->lineEdit();
@@ -65,22 +64,23 @@ TEST_F(DialogsInWindowTest, ALargerFontGivesMorePages) {
         QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
     });
     EXPECT_EQ(question.shown.size(), 1u);
-    EXPECT_EQ(model.FontSize, 16);
-    EXPECT_GT(model.PageCount, pagesBefore);
+    EXPECT_EQ(h.W().Setup().FontSize, 16);
+    EXPECT_GT(h.W().PageCount(), pagesBefore);
 }
 
 // The room kept for headers stays, so the pages stay as they were.
 TEST_F(DialogsInWindowTest, EditedHeadersMoveUpAndKeepThePages) {
-    const int32_t pagesBefore = model.PageCount;
+    const int32_t pagesBefore = h.W().PageCount();
     RunDialog(h.window->Menu().DOS_02, [](QWidget* dialog) {
         auto* first = dialog->findChild<QLineEdit*>("Text1(0)");
         first->selectAll();
         QTest::keyClick(first, Qt::Key_Delete);
         QTest::mouseClick(dialog->findChild<QWidget*>("Command1"), Qt::LeftButton);
     });
-    EXPECT_EQ(model.HeaderLines[1], "Kasım 2026");
-    EXPECT_EQ(model.HeaderLines[2], "Tüm şubeler");
-    EXPECT_EQ(model.HeaderLines[3], "");
-    EXPECT_EQ(model.PageCount, pagesBefore);
+    const auto& headers = h.Pages().layout.HeaderLines;
+    EXPECT_EQ(headers[1], "Kasım 2026");
+    EXPECT_EQ(headers[2], "Tüm şubeler");
+    EXPECT_EQ(headers[3], "");
+    EXPECT_EQ(h.W().PageCount(), pagesBefore);
 }
 }  // namespace

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "TypeText.h"
-#include "core/ReportModel.h"
+#include "core/ReportLayout.h"
 #include "dialogs/FrmChgHeaders.h"
 
 namespace {
@@ -33,8 +33,8 @@ TEST(FrmChgHeaders, ApplyMovesNonBlankLinesUpCancelKeepsThem) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.typed[0]) + "|" + c.typed[1] + "|" + c.typed[2] + " " + c.close);
-        ReportModel model;
-        for (int i = 1; i <= ReportModel::MaxHeaderLines; ++i)
+        ReportLayout model;
+        for (int i = 1; i <= ReportLayout::MaxHeaderLines; ++i)
             model.HeaderLines[i] = "Satır " + std::to_string(i);
         model.HeaderLines[2] = untouched[1];
         model.HeaderCount = 12;

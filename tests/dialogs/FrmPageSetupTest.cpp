@@ -23,10 +23,8 @@ const QColor DarkRed(128, 0, 0);
 
 // The built-in page setup: A4 portrait, 15 mm margins, Times New Roman 10 pt,
 // every option on.
-ReportModel DefaultSetup() {
-    ReportModel model;
-    ApplyDefaultSettings(model, 1);
-    return model;
+PageSetup DefaultSetup() {
+    return DefaultPageSetup(1);
 }
 
 template <typename W>
@@ -57,7 +55,7 @@ bool ClickAnswering(QWidget& form, const QString& button, QMessageBox::StandardB
 
 class PageSetupTest : public ::testing::Test {
   protected:
-    ReportModel model = DefaultSetup();
+    PageSetup model = DefaultSetup();
     MemorySettingsBackend settings;
 
     std::unique_ptr<FrmPageSetup> Open() {
@@ -142,7 +140,7 @@ TEST_F(PageSetupTest, StoredFaceIsListedOnceAndSelected) {
 // to landscape and back, there is nothing to ask. Cancel, Escape and the
 // close box drop every change. Either way nothing is saved.
 TEST_F(PageSetupTest, NoDifferenceOrCancelKeepsTheSettingsAndSavesNothing) {
-    const ReportModel before = model;
+    const PageSetup before = model;
     const auto change = [](FrmPageSetup& form) {
         Click(form, "Option_Yatay");
         ClickSpin(form, 0, true);
@@ -184,9 +182,9 @@ TEST_F(PageSetupTest, TypedSizeIsComparedExactlyAndStoredRoundedHalfToEven) {
         bool asks;
         int16_t stored;
     } cases[] = {
-        {"10", false, 10},  {" 10 ", false, 10},    {"10.4", true, 10}, {"10.5", true, 10},
-        {"11.5", true, 12}, {"9.5", true, 10},      {"abc", true, 0},   {"", true, 0},
-        {"12pt", true, 12}, {"99999", true, 32767},
+        {"10", false, 10},  {" 10 ", false, 10},  {"10.4", true, 10}, {"10.5", true, 10},
+        {"11.5", true, 12}, {"9.5", true, 10},    {"abc", true, 0},   {"", true, 0},
+        {"12pt", true, 12}, {"99999", true, 400},  // no page draws a larger font
     };
     for (const auto& c : cases) {
         model = DefaultSetup();

@@ -29,22 +29,21 @@ TEST(ExportDelimited, WritesEachFormatByteForByte) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
         LoadedReport report(c.lines);
-        report.model.FieldCount = c.fieldCount;
         const std::string out = report.Out("out.txt");
         WriteBytes(out, "an older file, longer than any export here\r\n");
-        const ExportResult result = ExportDelimited(report.model, report.rowStore, c.format, out);
-        ASSERT_TRUE(result.ok) << result.Message();
+        const ExportResult result =
+            ExportDelimited(report.rows, report.layout, c.fieldCount, c.format, out);
+        ASSERT_TRUE(result.ok()) << result.reason;
         EXPECT_EQ(ReadBytes(out), c.expected);
         EXPECT_EQ(report.OutFiles(), std::set<std::string>{"out.txt"});
     }
 }
 
-TEST(ExportDelimited, LeavesTheModelHoldingTheLastRow) {
+TEST(ExportDelimited, TellsTheFieldCountOfTheLastRow) {
     LoadedReport report({"2Kod\tAd\t", "91\tx\t", "9no tab"});
-    report.model.FieldCount = 2;
-    ASSERT_TRUE(
-        ExportDelimited(report.model, report.rowStore, DelimitedFormat::Csv, report.Out("o")).ok);
-    EXPECT_EQ(report.model.FieldCount, 0);
+    const ExportResult result =
+        ExportDelimited(report.rows, report.layout, 2, DelimitedFormat::Csv, report.Out("o"));
+    EXPECT_EQ(result.lastFieldCount, 0);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "core/ReportModel.h"
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
 #include "input/LoadReport.h"
@@ -16,8 +15,10 @@
 // temporary folder, with a separate folder for the exported files.
 struct LoadedReport {
     TempDir dir;
-    ReportModel model;
-    std::string rowStore = dir.File("BUFFILE.DAT");
+    LoadResult loaded;
+    const ReportLayout& layout = loaded.layout;
+    RowStore& rows = loaded.rows;
+    int titleCount = 0;  // the field count of the row read last
     std::string outDir = dir.File("out");
 
     explicit LoadedReport(const std::vector<std::string>& lines) {
@@ -25,7 +26,8 @@ struct LoadedReport {
         std::string text;
         for (const auto& line : lines) text += line + "\r\n";
         WriteBytes(dir.File("report.txt"), text);
-        LoadReport(model, dir.File("report.txt"), rowStore);
+        loaded = LoadReport(dir.File("report.txt"), dir.File("BUFFILE.DAT"));
+        titleCount = loaded.fieldCount;
     }
     std::string Out(const std::string& name) const { return outDir + "/" + name; }
     // Names in the export folder, so stray temporary files show up.
@@ -37,11 +39,11 @@ struct LoadedReport {
     }
     // Replaces the rows with `count` rows of three fields that do not compress well.
     void FillRows(int count) {
-        RowStore store;
-        store.Create(rowStore);
+        rows.Create(dir.File("BUFFILE.DAT"), false);
         for (int i = 0; i < count; ++i)
-            store.Append(std::to_string(i * 7919 % 100003) + "\tsatır " + std::to_string(i * 31) +
-                         "\t" + std::to_string(i) + ",25\t");
+            rows.Append(std::to_string(i * 7919 % 100003) + "\tsatır " + std::to_string(i * 31) +
+                        "\t" + std::to_string(i) + ",25\t");
+        rows.Flush();
     }
 };
 
@@ -54,13 +56,14 @@ struct Exporter {
 inline std::vector<Exporter> Exporters() {
     auto delimited = [](DelimitedFormat format) {
         return [format](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-            return ExportDelimited(r.model, r.rowStore, format, out, p);
+            return ExportDelimited(r.rows, r.layout, r.titleCount, format, out, p);
         };
     };
     return {{"csv", delimited(DelimitedFormat::Csv)},
             {"txt", delimited(DelimitedFormat::CommaText)},
             {"tsv", delimited(DelimitedFormat::TabText)},
             {"xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-                 return ExportWorkbook(r.model, r.rowStore, NumberLocale::Turkish(), out, p);
+                 return ExportWorkbook(r.rows, r.layout, r.titleCount, NumberLocale::Turkish(), out,
+                                       p);
              }}};
 }

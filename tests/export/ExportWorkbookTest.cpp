@@ -9,8 +9,9 @@ namespace {
 // order, one a line: text quoted, a styled cell followed by its style.
 std::string Sheet(LoadedReport& report, const NumberLocale& locale = NumberLocale::Turkish()) {
     const std::string out = report.Out("rapor.xlsx");
-    const ExportResult result = ExportWorkbook(report.model, report.rowStore, locale, out);
-    EXPECT_TRUE(result.ok) << result.Message();
+    const ExportResult result =
+        ExportWorkbook(report.rows, report.layout, report.titleCount, locale, out);
+    EXPECT_TRUE(result.ok()) << result.reason;
     EXPECT_EQ(report.OutFiles(), std::set<std::string>{"rapor.xlsx"});
     std::string text;
     for (const auto& [ref, cell] : SheetCells(out))
@@ -64,7 +65,7 @@ TEST(ExportWorkbook, TitlesFollowTheFieldCountAsTheExportFindsIt) {
     LoadedReport empty({"2Kod\tAd\t", "5N\tT\t"});
     EXPECT_EQ(Sheet(empty), "A1='Kod' s1\nB1='Ad' s1\n");
     LoadedReport report({"2Kod\tAd\tŞehir\t", "5N\tT\tT\t", "91\tx\tİzmir\t"});
-    report.model.FieldCount = 1;
+    report.titleCount = 1;
     EXPECT_EQ(Sheet(report), "A1='Kod' s1\nA2=1\nB2='x'\nC2='İzmir'\n");
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "TestSupport.h"
@@ -8,25 +10,21 @@
 
 namespace {
 
-// Loads report text from a temporary file into a fresh model.
+// Loads report text from a temporary file.
 struct Loaded {
     TempDir dir;
-    ReportModel model;
     LoadResult result;
-    std::string storePath = dir.File("BUFFILE.DAT");
+    const ReportLayout& model = result.layout;
 
-    explicit Loaded(const std::string& bytes, ReportModel start = {},
-                    const ProgressCallback& progress = {})
-        : model(std::move(start)) {
+    explicit Loaded(const std::string& bytes, const LoadOptions& options = {}) {
         WriteBytes(dir.File("report.txt"), bytes);
-        result = LoadReport(model, dir.File("report.txt"), storePath, progress);
+        result = LoadReport(dir.File("report.txt"), dir.File("BUFFILE.DAT"), options);
     }
     std::vector<std::string> Records() {
-        RowStore store;
-        store.Open(storePath);
-        std::vector<std::string> records;
-        for (std::string text; store.ReadNext(text);) records.push_back(text);
-        return records;
+        RecordBlock block;
+        std::string error;
+        result.rows.Read(1, result.rows.RecordCount(), block, error);
+        return std::vector<std::string>(block.texts.begin(), block.texts.end());
     }
 };
 
@@ -47,16 +45,16 @@ TEST(LoadReport, WorkedExample) {
     Loaded r(ReportText({"1MONTHLY SALES", "2Code\tName\tAmount\t", "36\t20\t12\t", "4\t\t++\t",
                          "5Z\tT\tC\t", "942\tAli\t1.234,50\t"}));
     ASSERT_TRUE(r.result.Ok());
-    const ReportModel& m = r.model;
+    const ReportLayout& m = r.model;
     EXPECT_EQ(m.HeaderCount, 1);
     EXPECT_EQ(m.HeaderLines[1], "MONTHLY SALES");
     EXPECT_EQ(Columns(m.ColumnTitles, 3), "Code|Name|Amount|");
     EXPECT_EQ(Columns(m.ColumnTotalFlags, 3), "0|0|1|");
     EXPECT_EQ(Columns(m.ColumnFormats, 3), "000000|@|#,##0.00;(#,##0.00)|");
     EXPECT_EQ(Columns(m.ColumnKinds, 3), "7|10|5|");
-    EXPECT_EQ(Columns(m.MeasuredWidths, 3), "4|4|8|");
+    // Measured 4, 4 and 8 characters: the amount column is 1.4 times wider.
     EXPECT_EQ(Columns(m.ColumnWidths, 3), "4|4|11|");
-    EXPECT_EQ(m.RowCount, 1);
+    EXPECT_EQ(r.result.fieldCount, 3);
     EXPECT_EQ(r.Records(), std::vector{"42\tAli\t1.234,50\t" + std::string(510 - 16, ' ')});
 }
 
@@ -65,7 +63,7 @@ TEST(LoadReport, RecordTypeIsTheFirstCharacterOnly) {
                          " 9nine\t", "", "1third", "2A\tB\tC\t", "2X\t"}));
     EXPECT_EQ(r.model.HeaderCount, 3);
     EXPECT_EQ(Columns(r.model.HeaderLines, 4), "2nd header||third||");
-    EXPECT_EQ(r.model.RowCount, 0);
+    EXPECT_EQ(r.result.rows.RecordCount(), 0);
     // Only the titles were split into fields; a second title record replaces them whole.
     EXPECT_EQ(Columns(r.model.ColumnWidths, 4), "1|1|1|0|");
     EXPECT_EQ(Columns(r.model.ColumnTitles, 3), "X|||");
@@ -121,71 +119,103 @@ TEST(LoadReport, DataRows) {
     // ever grow, from the whole line; the record keeps 510 bytes.
     Loaded r(ReportText({"9a\tb\tlast", "9text only", "9" + std::string(600, 'y') + "\t",
                          "2\xDEirket\t\xDEirket\t", "9\xC7orum\t"}));
-    EXPECT_EQ(r.model.RowCount, 4);
+    EXPECT_EQ(r.result.lastRowFieldCount, 1);
     const auto records = r.Records();
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].substr(0, 9), "a\tb\tlast ");
     EXPECT_EQ(records[2], std::string(510, 'y'));
     EXPECT_EQ(records[3].substr(0, 8), "Çorum\t ");
     EXPECT_EQ(r.model.ColumnTitles[1], "Şirket");
-    EXPECT_EQ(Columns(r.model.MeasuredWidths, 2), "600|6|");
-    EXPECT_EQ(Columns(r.model.ColumnWidths, 2), "50|6|");
+    EXPECT_EQ(Columns(r.model.ColumnWidths, 2), "50|6|");  // 600 measured, cut to 50
 }
 
-TEST(LoadReport, ResetsTheDescriptionButKeepsColumnKinds) {
-    ReportModel start;
-    start.ColumnKinds[4] = KindText;
-    start.ColumnTitles[1] = start.HeaderLines[2] = "old";
-    start.PageTotals.Add(1, 1, Currency{5});
-    Loaded r("", start);
-    EXPECT_TRUE(r.result.Ok());
-    EXPECT_EQ(r.model.ColumnKinds[4], KindText);
-    EXPECT_EQ(r.model.ColumnTitles[1], "");
-    EXPECT_EQ(r.model.HeaderLines[2], "");
-    EXPECT_EQ(r.model.PageTotals.Get(1, 1).scaled, 0);
-    EXPECT_EQ(r.model.RowCount, 0);
-    EXPECT_TRUE(r.Records().empty());
+// A line is kept up to 64 KiB and the rest skipped as it is read, however
+// long it runs, with or without an end.
+TEST(LoadReport, AnEndlessLineCostsNoMemory) {
+    const std::string endless = "9" + std::string(8 << 20, 'z');
+    for (const std::string& text : {endless, endless + "\r9next\t\r\n"}) {
+        Loaded r(text);
+        ASSERT_TRUE(r.result.Ok());
+        const auto records = r.Records();
+        ASSERT_GE(records.size(), 1u);
+        EXPECT_EQ(records[0], std::string(510, 'z'));
+        EXPECT_EQ(records.size(), text == endless ? 1u : 2u);
+    }
 }
 
+// Anything but a regular file is refused before it is read, so a FIFO
+// without a writer or an endless device never holds the program.
 TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
     TempDir dir;
-    ReportModel model;
+    mkfifo(dir.File("fifo").c_str(), 0600);
+    const struct {
+        std::string path;
+        LoadResult::Failure failure;
+    } cases[] = {
+        {dir.File("missing.txt"), LoadResult::Failure::ReportUnreadable},
+        {"", LoadResult::Failure::ReportUnreadable},
+        {dir.Path().string(), LoadResult::Failure::ReportNotAFile},
+        {dir.File("fifo"), LoadResult::Failure::ReportNotAFile},
+        {"/dev/zero", LoadResult::Failure::ReportNotAFile},
+    };
     const std::string store = dir.File("BUFFILE.DAT");
-    for (const std::string& path : {dir.File("missing.txt"), std::string(), dir.Path().string()}) {
-        EXPECT_FALSE(std::filesystem::exists(store)) << "left by the case before " << path;
-        const LoadResult result = LoadReport(model, path, store);
-        EXPECT_EQ(result.failure, LoadResult::Failure::ReportUnreadable) << path;
-        EXPECT_EQ(result.path, path);
+    for (const auto& c : cases) {
+        const LoadResult result = LoadReport(c.path, store, {true});
+        EXPECT_EQ(result.failure, c.failure) << c.path;
+        EXPECT_EQ(result.path, c.path);
         EXPECT_FALSE(result.reason.empty());
+        EXPECT_FALSE(std::filesystem::exists(store)) << "left by " << c.path;
     }
-    EXPECT_FALSE(std::filesystem::exists(store)) << "left by the folder";
     WriteBytes(dir.File("r.txt"), "9a\t\r\n");
-    EXPECT_EQ(LoadReport(model, dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT")).failure,
+    EXPECT_EQ(LoadReport(dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT")).failure,
               LoadResult::Failure::RowStoreUnwritable);
 }
 
 TEST(LoadReport, TellsTheBytesReadAndStopsWhenTold) {
-    // About 300 KB, so the file is read in several blocks.
+    // About 3 MB, so the file is read in several blocks.
     std::string text = ReportText({"1Rapor", "2Kod\tAd\t"});
-    for (int i = 1; i <= 10000; ++i) text += "9" + std::to_string(i) + "\tMüşteri adı\t\r\n";
+    for (int i = 1; i <= 100000; ++i) text += "9" + std::to_string(i) + "\tMüşteri adı\t\r\n";
     std::vector<int64_t> done;
-    Loaded all(text, {}, [&](int64_t bytes, int64_t total) {
+    LoadOptions counting;
+    counting.progress = [&](int64_t bytes, int64_t total) {
         EXPECT_EQ(total, static_cast<int64_t>(text.size()));
         EXPECT_TRUE(done.empty() || bytes > done.back());
         done.push_back(bytes);
         return true;
-    });
+    };
+    Loaded all(text, counting);
     ASSERT_TRUE(all.result.Ok());
     EXPECT_GE(done.size(), 3u);
     EXPECT_EQ(done.back(), static_cast<int64_t>(text.size()));
-    EXPECT_EQ(all.Records().size(), 10000u);
+    EXPECT_EQ(all.result.rows.RecordCount(), 100000);
 
     int asks = 0;
-    Loaded stopped(text, {}, [&](int64_t, int64_t) { return ++asks < 2; });
+    LoadOptions stopping;
+    stopping.progress = [&](int64_t, int64_t) { return ++asks < 2; };
+    Loaded stopped(text, stopping);
     EXPECT_EQ(stopped.result.failure, LoadResult::Failure::Cancelled);
     EXPECT_EQ(asks, 2);
-    EXPECT_GT(stopped.Records().size(), 0u);  // the rows so far
-    EXPECT_LT(stopped.Records().size(), 10000u);
+}
+
+// Knowing how a page is measured, the loader counts the page totals as it
+// reads, with the header count met before the first row.
+TEST(LoadReport, CountsPageTotalsWhileReading) {
+    std::vector<int16_t> asked;
+    LoadOptions options;
+    options.locale = NumberLocale::Turkish();
+    options.rowsPerPage = [&](int16_t headers) {
+        asked.push_back(headers);
+        return 2;
+    };
+    Loaded r(ReportText({"1Başlık", "4\t++\t", "9a\t1,5\t", "9b\t2\t", "9c\t3\t", "1Sonra"}),
+             options);
+    ASSERT_TRUE(r.result.totals);
+    EXPECT_EQ(asked, std::vector<int16_t>{1});
+    EXPECT_EQ(r.result.totals->rowsPerPage, 2);
+    EXPECT_EQ(r.result.totals->pageCount, 2);
+    EXPECT_EQ(r.result.totals->table.Get(1, 2).scaled, 35000);
+    EXPECT_EQ(r.result.totals->table.Get(2, 2).scaled, 30000);
+    EXPECT_EQ(r.model.HeaderCount, 2);  // the caller sees the count changed and counts again
 }
 
 }  // namespace

@@ -1,54 +1,117 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "TestSupport.h"
 #include "input/RowStore.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// The names in a folder, one per line.
+std::string Names(const TempDir& dir) {
+    std::string names;
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        names += entry.path().filename().string() + "\n";
+    return names;
+}
+
 TEST(RowStore, RecordLayoutToTheByte) {
     TempDir dir;
     RowStore store;
-    ASSERT_TRUE(store.Create(dir.File("s.dat")));
+    ASSERT_TRUE(store.Create(dir.File("s.dat"), true));
     ASSERT_TRUE(store.Append("a\tb\tc\t"));
     ASSERT_TRUE(store.Append(std::string(509, 'x') + "Ş"));  // 511 bytes: cut before Ş
-    ASSERT_TRUE(store.Close());
+    ASSERT_TRUE(store.Flush());
     const std::string record = "\xFE\x01" + std::string(510, ' ');
     EXPECT_EQ(ReadBytes(dir.File("s.dat")), std::string(record).replace(2, 6, "a\tb\tc\t") +
                                                 std::string(record).replace(2, 509, 509, 'x'));
 }
 
-TEST(RowStore, ReadsByNumberAndByRun) {
+TEST(RowStore, ReadsRunsByNumberOnceWritten) {
     TempDir dir;
     RowStore store;
-    ASSERT_TRUE(store.Create(dir.File("s.dat")));
-    for (int i = 1; i <= 25; ++i) store.Append("row" + std::to_string(i) + "\t");
-    ASSERT_TRUE(store.Close());
-    WriteBytes(dir.File("s.dat"), ReadBytes(dir.File("s.dat")) + "xyz");  // a partial record
-
-    ASSERT_TRUE(store.Open(dir.File("s.dat")));
-    EXPECT_EQ(store.RecordCount(), 25);
-    std::string text;
-    ASSERT_TRUE(store.ReadRecord(17, text));
-    EXPECT_EQ(text, "row17\t" + std::string(504, ' '));
-    EXPECT_FALSE(store.ReadRecord(26, text));
-    EXPECT_FALSE(store.ReadRecord(0, text));
-    std::vector<std::string> page;
-    ASSERT_TRUE(store.ReadRecords(21, 10, page));  // runs past the end: 5 records
-    ASSERT_EQ(page.size(), 5u);
-    EXPECT_EQ(page[4].substr(0, 6), "row25\t");
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    for (int i = 1; i <= 3000; ++i) store.Append("row" + std::to_string(i) + "\t");
+    RecordBlock block;
+    std::string error;
+    // Only what has reached the file can be read back.
+    ASSERT_TRUE(store.Read(1, 3000, block, error));
+    EXPECT_EQ(block.texts.size(), 2048u);
+    ASSERT_TRUE(store.Flush());
+    ASSERT_TRUE(store.Read(2990, 20, block, error));  // runs past the end: 11 records
+    ASSERT_EQ(block.texts.size(), 11u);
+    EXPECT_EQ(block.first, 2990);
+    EXPECT_EQ(block.texts[0], "row2990\t" + std::string(502, ' '));
+    EXPECT_EQ(block.texts[10].substr(0, 8), "row3000\t");
+    EXPECT_TRUE(store.Read(3001, 5, block, error));
+    EXPECT_TRUE(block.texts.empty());
+    EXPECT_TRUE(store.Read(0, 5, block, error));
+    EXPECT_TRUE(block.texts.empty());
 }
 
-TEST(RowStore, MissingFileReadsAsEmptyAndCreateTruncates) {
+// The temporary folder is shared: whatever lies under the name asked for, a
+// file or a link planted by someone else, is left alone, and the rows are the
+// user's alone. Without a kept name nothing of the store shows in the folder.
+TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
+    const struct {
+        const char* planted;  // what lies under the name first: "", "file", "link"
+        bool keepName;
+    } cases[] = {{"", false}, {"", true}, {"file", true}, {"link", true}, {"link", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.planted) + (c.keepName ? " kept" : " nameless"));
+        TempDir dir;
+        const std::string name = dir.File("4711BUFFILE.DAT");
+        const std::string victim = dir.File("victim.txt");
+        WriteBytes(victim, "the user's file");
+        if (c.planted == std::string("file")) WriteBytes(name, "someone else's");
+        if (c.planted == std::string("link")) fs::create_symlink(victim, name);
+        const std::string before = Names(dir);
+
+        RowStore store;
+        ASSERT_TRUE(store.Create(name, c.keepName)) << store.LastError();
+        ASSERT_TRUE(store.Append("satır\t"));
+        ASSERT_TRUE(store.Flush());
+        EXPECT_EQ(ReadBytes(victim), "the user's file");
+        if (c.planted == std::string("file")) EXPECT_EQ(ReadBytes(name), "someone else's");
+        if (!c.keepName) {
+            EXPECT_EQ(Names(dir), before);
+            EXPECT_EQ(store.Path(), "");
+            continue;
+        }
+        ASSERT_NE(store.Path(), "");
+        EXPECT_EQ(store.Path() == name, c.planted == std::string());
+        EXPECT_TRUE(store.Path().ends_with("BUFFILE.DAT")) << store.Path();
+        struct stat info {};
+        ASSERT_EQ(lstat(store.Path().c_str(), &info), 0);
+        EXPECT_TRUE(S_ISREG(info.st_mode));
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
+        EXPECT_EQ(ReadBytes(store.Path()).size(), 512u);
+    }
+}
+
+TEST(RowStore, AFolderThatCannotTakeItSaysWhy) {
+    RowStore store;
+    EXPECT_FALSE(store.Create("/nonexistent/tabulon/1BUFFILE.DAT", false));
+    EXPECT_NE(store.LastError().find("No such file"), std::string::npos) << store.LastError();
+    EXPECT_FALSE(store.IsOpen());
+}
+
+// A store whose file lost records under it reports the read, not empty rows.
+TEST(RowStore, AShortReadIsAnError) {
     TempDir dir;
     RowStore store;
-    EXPECT_TRUE(store.Open(dir.File("none.dat")));
-    EXPECT_EQ(store.RecordCount(), 0);
-    std::string text;
-    EXPECT_FALSE(store.ReadNext(text));
-    WriteBytes(dir.File("old.dat"), std::string(5000, 'z'));
-    ASSERT_TRUE(store.Create(dir.File("old.dat")));
-    ASSERT_TRUE(store.Close());
-    EXPECT_EQ(ReadBytes(dir.File("old.dat")), "");
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), true));
+    for (int i = 0; i < 10; ++i) store.Append("x\t");
+    ASSERT_TRUE(store.Flush());
+    fs::resize_file(store.Path(), 3 * RowStore::RecordSize);
+    RecordBlock block;
+    std::string error;
+    EXPECT_FALSE(store.Read(1, 10, block, error));
+    EXPECT_NE(error, "");
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ TEST_F(QtSettingsBackendTest, AFirstRunStoresTheDefaultsThatTheNextRunReads) {
     {
         QtSettingsBackend firstRun;
         EXPECT_FALSE(firstRun.KeyExists(SettingsKeyPath));
-        ReportModel model;
-        LoadSettings(model, firstRun, 2);
+        LoadSettings(firstRun, 2);
         EXPECT_TRUE(firstRun.KeyExists(SettingsKeyPath));
     }
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Vornak Software" / "Tabulon.conf"));
@@ -34,8 +33,7 @@ TEST_F(QtSettingsBackendTest, AFirstRunStoresTheDefaultsThatTheNextRunReads) {
     QtSettingsBackend nextRun;
     ASSERT_TRUE(nextRun.KeyExists(SettingsKeyPath));
     nextRun.SetValue(SettingsKeyPath, "FontSize", "12");
-    ReportModel model;
-    LoadSettings(model, nextRun, 1);
+    const PageSetup model = LoadSettings(nextRun, 1);
     // Stored as landscape by the first run's default printer.
     EXPECT_EQ(model.PageOrient, 2);
     EXPECT_EQ(model.PageSizeX, 16838);

@@ -14,7 +14,6 @@
 namespace {
 
 struct Dialog {
-    ReportModel model;
     FixedPrinterCatalog printers;
     std::unique_ptr<FrmPrint> form;
 
@@ -22,9 +21,7 @@ struct Dialog {
                     std::vector<std::string> names = {"Muhasebe", "Depo", "PDF"},
                     const std::string& current = "Depo") {
         printers.names = std::move(names);
-        model.PageCount = pageCount;
-        model.SelectedPrinter = "Muhasebe";
-        form = std::make_unique<FrmPrint>(model, printers, current);
+        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe");
         form->show();
     }
     const FrmPrintControls& c() const { return form->Controls(); }
@@ -80,7 +77,7 @@ TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeWhoseSpinnersStepOnePage) {
     EXPECT_EQ(d.c().Label3[0]->text(), QStringLiteral("1"));
 }
 
-TEST(FrmPrint, ConfirmWritesTheChoicesAndEveryWayOfCancellingOnlyClearsPrintConfirmed) {
+TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
     using Action = std::function<void(Dialog&)>;
     const Action confirm = [](Dialog& d) { d.Click(d.c().Command1); };
     struct Case {
@@ -95,16 +92,14 @@ TEST(FrmPrint, ConfirmWritesTheChoicesAndEveryWayOfCancellingOnlyClearsPrintConf
         {1, confirm, true, 6, 4, "PDF"},
         {2, confirm, true, -1, -1, "PDF"},
         {3, confirm, true, -2, -2, "PDF"},
-        {1, [](Dialog& d) { d.Click(d.c().Command2); }, false, 9, 9, "Muhasebe"},
-        {2, [](Dialog& d) { d.form->close(); }, false, 9, 9, "Muhasebe"},
-        {0, [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); }, false, 9, 9,
+        {1, [](Dialog& d) { d.Click(d.c().Command2); }, false, 0, 0, "Muhasebe"},
+        {2, [](Dialog& d) { d.form->close(); }, false, 0, 0, "Muhasebe"},
+        {0, [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); }, false, 0, 0,
          "Muhasebe"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.option << " " << c.confirmed);
         Dialog d;
-        d.model.PrintConfirmed = true;  // an earlier job was confirmed
-        d.model.PrintFromPage = d.model.PrintToPage = 9;
         // The range is set first, so odd and even must ignore it; nothing keeps
         // the first page at or below the last.
         d.Click(d.c().Option1[1]);
@@ -113,10 +108,11 @@ TEST(FrmPrint, ConfirmWritesTheChoicesAndEveryWayOfCancellingOnlyClearsPrintConf
         d.Click(d.c().Option1[c.option]);
         d.c().Combo1->setCurrentIndex(2);
         c.act(d);
-        EXPECT_EQ(d.model.PrintConfirmed, c.confirmed);
-        EXPECT_EQ(d.model.PrintFromPage, c.from);
-        EXPECT_EQ(d.model.PrintToPage, c.to);
-        EXPECT_EQ(d.model.SelectedPrinter, c.printer);
+        const PrintChoice& choice = d.form->Choice();
+        EXPECT_EQ(choice.confirmed, c.confirmed);
+        EXPECT_EQ(choice.fromPage, c.from);
+        EXPECT_EQ(choice.toPage, c.to);
+        EXPECT_EQ(choice.printer, c.printer);
         EXPECT_EQ(d.form->result(), c.confirmed ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_FALSE(d.form->isVisible());
     }
@@ -138,7 +134,7 @@ TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
         EXPECT_EQ(d.c().Combo1->currentIndex(), p.selected);
         // Confirmed as it stands; with no printer listed the previous one stays.
         d.Click(d.c().Command1);
-        EXPECT_EQ(d.model.SelectedPrinter, p.selected < 0 ? "Muhasebe" : p.printers[p.selected]);
+        EXPECT_EQ(d.form->Choice().printer, p.selected < 0 ? "Muhasebe" : p.printers[p.selected]);
     }
 }
 

@@ -64,10 +64,10 @@ TEST(PrintFromWindow, TheChosenPagesOfTheSampleReachThePdfFile) {
         ASSERT_TRUE(harness.OpenPath(TABULON_TEST_DATA "/sample.txt"));
         harness.Show();
         FrmTabul& window = *harness.window;
-        window.GOR_01_03_Click();
-        window.NextPage();
+        window.Zoom50();
+        window.TurnToNextPage();
         // Two very wide columns push the last ones past the right margin.
-        if (c.overflow != Fits) harness.model.ColumnWidths[2] = harness.model.ColumnWidths[3] = 50;
+        if (c.overflow != Fits) harness.Pages().widths[2] = harness.Pages().widths[3] = 50;
         const std::string file = harness.folder.File("rapor.pdf");
         QString question, asked;
         ChoosePages(c.option, c.from, c.to);
@@ -87,8 +87,8 @@ TEST(PrintFromWindow, TheChosenPagesOfTheSampleReachThePdfFile) {
                              ? QString()
                              : QString::fromUtf8("Farklı Kaydet|PDF Dosyaları (*.pdf)"));
         // Back on the page shown before, at 100 %.
-        EXPECT_EQ(harness.model.CurrentPage, 2);
-        EXPECT_EQ(window.View().ZoomFactor, 1.0f);
+        EXPECT_EQ(window.CurrentPage(), 2);
+        EXPECT_EQ(window.ZoomFactor(), 1.0f);
         EXPECT_TRUE(window.Menu().GOR_01_01->isChecked());
         if (c.pages.empty()) {
             EXPECT_FALSE(std::filesystem::exists(file));

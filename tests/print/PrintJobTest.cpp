@@ -22,25 +22,18 @@ struct JobRun : PrintJobUi, PrinterFactory {
     std::string printer = "Muhasebe", failure, progress;
     std::vector<std::string> dialogs;  // the printer each print dialog offered
 
-    // A five-page report of three fitting columns, shown at 50 %.
+    // A five-page report whose columns fit, shown at 50 %.
     JobRun() {
         window.printers.names = {"Muhasebe", "Depo Lazer", "PDF"};
         window.printers.defaultName = "Depo Lazer";
-        window.model.PageCount = 5;
-        window.model.CurrentPage = 1;
-        window.model.FieldCount = 3;
-        window.view.ZoomFactor = 0.5f;
-        window.view.ColumnFits.fill(true);
+        window.pages.totals.pageCount = 5;
+        window.zoom = 0.5f;
     }
 
-    void ShowPrintDialog(ReportModel& model, const PrinterCatalog&,
-                         const std::string& current) override {
+    PrintChoice ShowPrintDialog(int32_t, const PrinterCatalog&, const std::string& current,
+                                const std::string&) override {
         dialogs.push_back(current);
-        model.PrintConfirmed = confirm;
-        if (!confirm) return;
-        model.PrintFromPage = from;
-        model.PrintToPage = to;
-        model.SelectedPrinter = printer;
+        return {confirm, from, to, printer};
     }
     bool ConfirmOverflow() override {
         askedOverflow = true;
@@ -58,11 +51,7 @@ struct JobRun : PrintJobUi, PrinterFactory {
         return std::make_unique<RecordingPrinter>(log, name, pdfFile);
     }
 
-    void Run() {
-        RunPrintJob(window, *this, *this, [this](DrawingTarget& target) {
-            target.Print(std::to_string(window.model.CurrentPage));
-        });
-    }
+    void Run() { RunPrintJob(window, *this, *this); }
 
     // What the user was asked and what reached the printer after the page
     // setup: each sheet as the page drawn on it, N (NewPage), E (EndDoc),
@@ -101,18 +90,9 @@ TEST(PrintJob, PrintsTheSelectedPagesUnlessTheUserOrThePrinterStopsIt) {
         {5, -1, -1, {}, "1 N 3 N 5 E"},
         {5, -2, -2, {}, "2 N 4 N E"},
         {1, -2, -2, {}, "E"},
-        // Only a column of the report past the edge asks, and No stops the job.
-        {2, 1, 2, [](JobRun& j) { j.window.view.ColumnFits[2] = j.printAnyway = false; },
-         "overflow?"},
-        {2, 1, 2, [](JobRun& j) { j.window.view.ColumnFits[3] = false; }, "overflow? 1 N 2 E"},
-        {2, 1, 2, [](JobRun& j) { j.window.view.ColumnFits[4] = j.printAnyway = false; },
-         "1 N 2 E"},
-        {2, 1, 2,
-         [](JobRun& j) {
-             j.window.model.FieldCount = 150;
-             j.window.view.ColumnFits[50] = j.printAnyway = false;
-         },
-         "overflow?"},
+        // Columns past the edge ask first, and No stops the job.
+        {2, 1, 2, [](JobRun& j) { j.window.overflows = true, j.printAnyway = false; }, "overflow?"},
+        {2, 1, 2, [](JobRun& j) { j.window.overflows = true; }, "overflow? 1 N 2 E"},
         // A failing printer is reported and its document dropped.
         {3, 1, 3, [](JobRun& j) { j.log.failOnOpen = true; }, "A failed Muhasebe: Kağıt sıkıştı."},
         {3, 1, 3, [](JobRun& j) { j.log.failAtSheet = 1; }, "A failed Muhasebe: Kağıt sıkıştı."},
@@ -125,32 +105,30 @@ TEST(PrintJob, PrintsTheSelectedPagesUnlessTheUserOrThePrinterStopsIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.transcript);
         JobRun job;
-        job.window.model.PageCount = c.pageCount;
+        job.window.pages.totals.pageCount = c.pageCount;
         job.from = c.from;
         job.to = c.to;
         if (c.setup) c.setup(job);
         job.Run();
         EXPECT_EQ(job.Transcript(), c.transcript);
-        EXPECT_EQ(job.window.model.CurrentPage, 1);  // the page shown before
         EXPECT_FALSE(job.window.busy);
     }
 }
 
-TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingItAlsoAfterCancel) {
+TEST(PrintJob, ZoomsToFullSizeFirstAndLeavesTheWindowsPageAlsoAfterCancel) {
     JobRun job;
-    job.window.model.CurrentPage = 5;
-    job.window.model.PageOrient = 2;
-    job.window.model.PageSizeX = 16838;
-    job.window.model.PageSizeY = 11906;
+    job.window.currentPage = 5;
+    job.window.setup.PageOrient = 2;
+    job.window.setup.PageSizeX = 16838;
+    job.window.setup.PageSizeY = 11906;
     job.from = 2;
     job.to = 3;
     job.Run();
     EXPECT_EQ(job.window.calls,
-              (std::vector<std::string>{"SetZoom100@5", "UpdatePageGeometry@2", "SetBusy(true)",
-                                        "SetBusy(false)", "UpdatePageGeometry@3", "SetBusy(true)",
-                                        "SetBusy(false)"}));
-    EXPECT_EQ(job.window.model.CurrentPage, 5);
-    EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
+              (std::vector<std::string>{"SetZoom100@5", "SetBusy(true)", "SetBusy(false)",
+                                        "SetBusy(true)", "SetBusy(false)"}));
+    EXPECT_EQ(job.window.currentPage, 5);
+    EXPECT_EQ(job.window.zoom, 1.0f);
     EXPECT_EQ(job.progress, "0/2 1/2 2/2 ");
     // The page setup comes before the first sheet, on the printer chosen; no file asked.
     ASSERT_EQ(job.Transcript(), "2 N 3 N E");
@@ -161,12 +139,12 @@ TEST(PrintJob, ZoomsToFullSizeFirstAndRestoresThePageWithoutDrawingItAlsoAfterCa
 
     // Cancelled next time: the zoom only, and the dialog offered the last printer.
     job.window.calls.clear();
-    job.window.view.ZoomFactor = 0.75f;
+    job.window.zoom = 0.75f;
     job.confirm = false;
     job.Run();
     EXPECT_EQ(job.opened, 1);
     EXPECT_EQ(job.window.calls, std::vector<std::string>{"SetZoom100@5"});
-    EXPECT_EQ(job.window.view.ZoomFactor, 1.0f);
+    EXPECT_EQ(job.window.zoom, 1.0f);
     EXPECT_EQ(job.dialogs, (std::vector<std::string>{"Depo Lazer", "Muhasebe"}));
 }
 

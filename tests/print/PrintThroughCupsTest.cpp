@@ -28,12 +28,11 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
     // The main window over the system's printers, that is this spooler's.
     QtPrinterCatalog system;
     ViewerHarness harness;
-    harness.model.CommandLine = TABULON_TEST_DATA "/sample.txt";
-    FrmTabul window(harness.model, system, harness.settings, ViewerHarness::FixedEnvironment());
-    ASSERT_TRUE(window.Form_Load());
+    FrmTabul window(system, harness.settings, ViewerHarness::FixedEnvironment());
+    ASSERT_TRUE(window.Start(TABULON_TEST_DATA "/sample.txt"));
     window.show();
-    ASSERT_EQ(harness.model.PageCount, 3);
-    window.GOR_05_Click();
+    ASSERT_EQ(window.PageCount(), 3);
+    window.ShowLastPage();
 
     QStringList listed;
     QString preselected;
@@ -51,7 +50,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
 
     EXPECT_EQ(listed.join(","), QStringLiteral("Depo,Muhasebe_Lazer,PDF"));
     EXPECT_EQ(preselected, QStringLiteral("Depo"));  // the system's default at the first job
-    EXPECT_EQ(harness.model.CurrentPage, 3);
+    EXPECT_EQ(window.CurrentPage(), 3);
     EXPECT_EQ(window.CurrentPrinter(), "Muhasebe_Lazer");
 
     const QStringList documents = cupsd.SpooledDocuments();

@@ -16,19 +16,23 @@ std::string Figures(const PageMetrics& m) {
     return out.str();
 }
 
-TEST(MeasureReportFont, DefaultPageGivesTheKnownFigures) {
-    PageFixture f;
-    f.model.HeaderCount = 2;
-    f.view.metrics = {};
-    f.target.SetFontBold(true);  // as a drawn page leaves it
-    MeasureReportFont(f.target, f.model, f.view);
+TEST(MeasureReportFont, DefaultPageGivesTheKnownFiguresAt100PercentWhateverTheTarget) {
+    RecordingTarget target;
+    target.SetScale(0.5);
+    target.SetFontBold(true);  // as a drawn page leaves it
     // 14968 / 230 = 65.08 rows, less 2 headers and 5; 10286 / 120 = 85.7 characters.
-    EXPECT_EQ(Figures(f.view.metrics), "810,810,810,810 10286x14968 230/120 58x86");
-    EXPECT_EQ(f.target.Font(), "Times New Roman");
-    EXPECT_EQ(f.target.FontSize(), 10.0f);
-    EXPECT_FALSE(f.target.FontBold());
-    const auto& measured = f.target.measured;
+    EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 2)),
+              "810,810,810,810 10286x14968 230/120 58x86");
+    EXPECT_EQ(target.Font(), "Times New Roman");
+    EXPECT_EQ(target.FontSize(), 10.0f);
+    EXPECT_EQ(target.Scale(), 1.0);
+    EXPECT_FALSE(target.FontBold());
+    const auto& measured = target.measured;
     EXPECT_NE(std::find(measured.begin(), measured.end(), "0123456789"), measured.end());
+
+    target.textHeight = target.charWidth = 0;
+    EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
+              "810,810,810,810 10286x14968 1/1 14963x10286");
 }
 
 TEST(MeasureReportFont, RowsPerPageRoundsHalvesToEven) {
@@ -46,41 +50,13 @@ TEST(MeasureReportFont, RowsPerPageRoundsHalvesToEven) {
         {3000, 3, 230, -3},    // a page too small for its font
     };
     for (const auto& c : cases) {
-        PageFixture f;
-        f.model.PageSizeY = c.pageSizeY;
-        f.model.HeaderCount = c.headerCount;
-        f.target.textHeight = c.rowHeight;
-        MeasureReportFont(f.target, f.model, f.view);
-        EXPECT_EQ(f.view.metrics.RowsPerPage, c.rowsPerPage) << c.pageSizeY;
+        PageSetup setup = DefaultPageSetup(1);
+        setup.PageSizeY = c.pageSizeY;
+        RecordingTarget target;
+        target.textHeight = c.rowHeight;
+        EXPECT_EQ(MeasureReportFont(target, setup, c.headerCount).RowsPerPage, c.rowsPerPage)
+            << c.pageSizeY;
     }
-}
-
-TEST(MeasureReportFont, IgnoresTheZoomAndMeasuresAnEmptyFontAsOneTwip) {
-    for (float zoom : {1.0f, 0.75f, 0.5f}) {
-        PageFixture f;
-        f.view.ZoomFactor = zoom;
-        MeasureReportFont(f.target, f.model, f.view);
-        EXPECT_EQ(f.target.FontSize(), 10.0f);
-        EXPECT_EQ(Figures(f.view.metrics), "810,810,810,810 10286x14968 230/120 60x86") << zoom;
-    }
-    PageFixture f;
-    f.target.textHeight = f.target.charWidth = 0;
-    MeasureReportFont(f.target, f.model, f.view);
-    EXPECT_EQ(Figures(f.view.metrics), "810,810,810,810 10286x14968 1/1 14963x10286");
-}
-
-TEST(MeasureReportFont, EndsWithTheTotalsPass) {
-    PageFixture f;
-    f.Columns({{"Tutar", 10, "#,##0.00", true}});
-    f.view.metrics.RowsPerPage = 1000;
-    f.Rows({{"1,00"}, {"2,00"}, {"3,00"}});
-    EXPECT_EQ(f.model.PageCount, 1);
-    f.model.PageSizeY = 2000;  // leaves room for no row at all
-    f.model.HeaderCount = 0;
-    MeasureReportFont(f.target, f.model, f.view);
-    EXPECT_LE(f.view.metrics.RowsPerPage, 0);
-    EXPECT_EQ(f.model.PageCount, 4);  // every row on a page of its own after an empty first
-    EXPECT_EQ(f.model.PageTotals.Get(4, 1), Currency{30000});
 }
 
 }  // namespace

@@ -5,27 +5,22 @@
 
 #include "RecordingTarget.h"
 #include "TestSupport.h"
-#include "core/ReportModel.h"
 #include "core/SettingsStore.h"
 #include "input/ComputePageTotals.h"
-#include "input/RowStore.h"
-#include "render/PageView.h"
+#include "render/RenderPage.h"
+#include "render/ReportPages.h"
 
 // A small report on the default A4 page with fixed metrics (rows 230 twips
-// high, characters 120 wide), its rows in a row store of its own.
+// high, characters 120 wide, 5 rows a page), its rows in a row store of its own.
 struct PageFixture {
     TempDir dir;
-    ReportModel model;
-    PageView view;
+    PageSetup setup = DefaultPageSetup(1);
+    ReportPages pages;
+    NumberLocale locale = NumberLocale::Turkish();
     RecordingTarget target{25000, 16838};
 
     PageFixture() {
-        ApplyDefaultSettings(model, 1);
-        model.CurrentPage = 1;
-        view.locale = NumberLocale::Turkish();
-        view.now = {2026, 11, 30, 17, 45};
-        view.rowStorePath = dir.File("rows.dat");
-        PageMetrics& m = view.metrics;
+        PageMetrics& m = pages.metrics;
         m.LeftMargin = m.RightMargin = m.TopMargin = m.BottomMargin = 810;
         m.RowHeight = 230;
         m.CharWidth = 120;
@@ -35,6 +30,8 @@ struct PageFixture {
         m.CharsPerLine = 85;
     }
 
+    ReportLayout& Layout() { return pages.layout; }
+
     // Columns as title, width, pattern and total flag.
     struct Column {
         std::string title;
@@ -43,41 +40,41 @@ struct PageFixture {
         bool total = false;
     };
     void Columns(const std::vector<Column>& columns) {
-        for (size_t i = 0; i < columns.size(); ++i) {
+        // The layout describes 50 columns; rows may hold more.
+        for (size_t i = 0; i < columns.size() && i < ReportLayout::DescribedColumns; ++i) {
             const int c = static_cast<int>(i) + 1;
-            model.ColumnTitles[c] = columns[i].title;
-            model.ColumnWidths[c] = columns[i].width;
-            model.ColumnFormats[c] = columns[i].pattern;
-            model.ColumnTotalFlags[c] = columns[i].total;
+            Layout().ColumnTitles[c] = columns[i].title;
+            Layout().ColumnWidths[c] = columns[i].width;
+            Layout().ColumnFormats[c] = columns[i].pattern;
+            Layout().ColumnTotalFlags[c] = columns[i].total;
         }
-        model.FieldCount = static_cast<int16_t>(columns.size());
+        pages.fieldCount = static_cast<int>(columns.size());
+        pages.widths = Layout().ColumnWidths;
     }
 
-    // Writes the rows (fields joined by TABs, each ending with one) and runs
-    // the totals pass as measuring would.
+    // Writes the rows (fields joined by TABs, each ending with one) and counts
+    // the pages as opening the report would; the field count stays the
+    // columns' so the titles show them all.
     void Rows(const std::vector<std::vector<std::string>>& rows) {
-        RowStore store;
-        store.Create(view.rowStorePath);
+        pages.rows.Create(dir.File("BUFFILE.DAT"), true);
         for (const auto& row : rows) {
             std::string line;
             for (const auto& field : row) line += field + "\t";
-            store.Append(line);
+            pages.rows.Append(line);
         }
-        store.Close();
-        const int16_t fields = model.FieldCount;
-        ComputePageTotals(model, view.metrics.RowsPerPage, view.rowStorePath, view.locale);
-        model.FieldCount = fields;
+        pages.rows.Flush();
+        pages.totals =
+            ComputePageTotals(pages.rows, TotalFlagsOf(Layout()), pages.metrics.RowsPerPage, locale)
+                .totals;
+        pages.widths = Layout().ColumnWidths;
+    }
+
+    PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const MarkedField* marked = nullptr) {
+        target.Clear();
+        return RenderPage(target, pages.Inputs(setup, locale, {2026, 11, 30, 17, 45}), page, zoom,
+                          pages.fieldCount, marked);
     }
 };
-
-// Where and how a text was drawn: "x,y size" and " bold"; "-" when it was not drawn.
-inline std::string Where(const RecordingTarget& target, std::string_view text) {
-    const RecordingTarget::TextOp* t = target.FindText(text);
-    if (!t) return "-";
-    std::ostringstream out;
-    out << t->x << ',' << t->y << ' ' << t->size << (t->bold ? " bold" : "");
-    return out.str();
-}
 
 // A box's corners as "x1,y1,x2,y2".
 inline std::string Edges(const RecordingTarget::BoxOp& box) {

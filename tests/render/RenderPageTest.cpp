@@ -1,76 +1,91 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 
 #include "PageFixture.h"
-#include "render/DrawRuler.h"
 #include "render/RenderPage.h"
 
 namespace {
 
+using TextOp = RecordingTarget::TextOp;
+
 // Three columns: a zero-padded code, a name and a flagged amount.
 struct ThreeColumnPage : PageFixture {
     ThreeColumnPage() {
-        model.HeaderLines[1] = "A";
-        model.HeaderLines[3] = "C";
-        model.HeaderLines[4] = "D";
-        model.HeaderCount = 4;
+        Layout().HeaderLines[1] = "A";
+        Layout().HeaderLines[3] = "C";
+        Layout().HeaderLines[4] = "D";
+        Layout().HeaderCount = 4;
         Columns(
             {{"Kod", 6, "000000"}, {"Ad", 10, "@"}, {"Tutar", 12, "#,##0.00;(#,##0.00)", true}});
     }
-    void Render() {
-        target.Clear();
-        RenderPage(target, model, view, RulerSurface{});
+    const TextOp& Text(std::string_view text) const {
+        const TextOp* found = target.FindText(text);
+        static const TextOp none{"<not drawn>"};
+        EXPECT_NE(found, nullptr) << text;
+        return found ? *found : none;
     }
-    // The texts drawn from line y1 to line y2 as "text@x,y ", in drawing order.
-    std::string Texts(double y1, double y2) const {
-        std::ostringstream out;
+    double Right(const TextOp& t) const {
+        return t.x + CodePointCount(t.text) * target.charWidth * t.size / 10.0;
+    }
+    // The texts drawn below the titles and above the foot, as "text " in order.
+    std::string Body() const {
+        std::string body;
         for (const auto& t : target.texts)
-            if (t.y >= y1 && t.y <= y2) out << t.text << '@' << t.x << ',' << t.y << ' ';
-        return out.str();
+            if (t.y > Text("Kod").y && t.y < 15000) body += t.text + " ";
+        return body;
     }
 };
 
-using Placed = std::vector<std::pair<std::string_view, std::string>>;
-
-void ExpectPlaced(const RecordingTarget& target, const Placed& placed) {
-    for (const auto& [text, where] : placed) EXPECT_EQ(Where(target, text), where) << text;
-}
-
 const std::string DateLine = "Tarih/Saat:30.11.2026 - 17:45";
 
-TEST(RenderPage, LaysOutAPageAtFullSize) {
+TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
     ThreeColumnPage f;
     f.Rows({{"7", "Ali", "-1234,5"}, {"1", "Veli", "1000"}, {"2", "Can", "34,5"}});
     f.Render();
-    // Headers are bold; an empty second one takes no space, the fourth is never drawn.
-    // Titles stand 30 twips inside their boxes (edges 810, 1530, 2730), rows
-    // 50 twips below them. Numbers end 100 twips inside their cell, negative
-    // amounts in parentheses. The date line ends at the right margin and is
-    // bold after a totals row, the page number is centred. The credit line
-    // (6 points measure 138 here) stands 250 twips above the bottom margin.
-    const Placed placed = {{"A", "810,810 10 bold"},        {"C", "810,1040 10 bold"},
-                           {"Kod", "840,1270 10 bold"},     {"Ad", "1560,1270 10 bold"},
-                           {"Tutar", "2760,1270 10 bold"},  {"000007", "810,1550 10"},
-                           {DateLine, "7616,810 10 bold"},  {"Sayfa:1/1", "5413,15528 10 bold"},
-                           {CreditLine, "810,15640 6 bold"}};
-    ExpectPlaced(f.target, placed);
+    // Headers are bold at the margins; an empty second one takes no space,
+    // the fourth is never drawn.
+    EXPECT_EQ(f.Text("A").x, 810);
+    EXPECT_EQ(f.Text("A").y, 810);
+    EXPECT_TRUE(f.Text("A").bold);
+    EXPECT_EQ(f.Text("C").y, 810 + 230);
     EXPECT_EQ(f.target.FindText("D"), nullptr);
-    EXPECT_EQ(f.target.FindText(CreditLine)->font, "Arial");
-    EXPECT_EQ(f.Texts(1550, 2010),
-              "000007@810,1550 Ali@1530,1550 (1.234,50)@2870,1550 000001@810,1780 Veli@1530,1780 "
-              "1.000,00@3110,1780 000002@810,2010 Can@1530,2010 34,50@3470,2010 ");
-    const auto outlines = f.target.Outlines();
-    ASSERT_GE(outlines.size(), 3u);
-    EXPECT_EQ(Edges(outlines[0]), "808,1268,1480,1502");
-    EXPECT_EQ(Edges(outlines[2]), "2728,1268,4120,1502");
-    // Each cell is cleared from 100 twips inside the previous one.
-    const auto& boxes = f.target.boxes;
-    EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [](const auto& b) {
-        return b.filled && Edges(b) == "2630,1560,4170,1780";
-    }));
-    // Two empty slots follow; the totals rows stand 50 twips lower, 50 twips inside the edge.
-    EXPECT_EQ(f.Texts(2240, 15000), "(200,00)@3160,2750 (200,00)@3160,2980 ");
+    // Each title lies inside its own box, the boxes side by side.
+    const auto boxes = f.target.Outlines();
+    ASSERT_GE(boxes.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        const TextOp& title = f.Text(std::vector<std::string>{"Kod", "Ad", "Tutar"}[i]);
+        EXPECT_TRUE(title.bold);
+        EXPECT_GT(title.x, boxes[i].x1);
+        EXPECT_LT(f.Right(title), boxes[i].x2);
+        EXPECT_GT(title.y, boxes[i].y1);
+        if (i > 0) EXPECT_LT(boxes[i - 1].x2, boxes[i].x1);
+    }
+    // Rows follow one row height apart below the titles' boxes; codes and names
+    // start at their column's left edge, amounts end at one right edge, inside
+    // the cell, negative ones in parentheses.
+    const std::vector<std::string> codes{"000007", "000001", "000002"};
+    const std::vector<std::string> names{"Ali", "Veli", "Can"};
+    const std::vector<std::string> amounts{"(1.234,50)", "1.000,00", "34,50"};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(f.Text(codes[r]).y, f.Text(codes[0]).y + 230 * r);
+        EXPECT_EQ(f.Text(codes[r]).x, boxes[0].x1 + 2);
+        EXPECT_EQ(f.Text(names[r]).x, boxes[1].x1 + 2);
+        EXPECT_FALSE(f.Text(amounts[r]).bold);
+        EXPECT_NEAR(f.Right(f.Text(amounts[r])), f.Right(f.Text(amounts[0])), 1);
+        EXPECT_LT(f.Right(f.Text(amounts[r])), boxes[2].x2);
+    }
+    EXPECT_GT(f.Text(codes[0]).y, boxes[0].y2);
+    // The date line is bold after a totals row and ends at the right margin;
+    // the page number is centred; the credit line is small Arial at the foot.
+    EXPECT_TRUE(f.Text(DateLine).bold);
+    EXPECT_EQ(f.Right(f.Text(DateLine)), 11906 - 810);
+    EXPECT_NEAR(f.Text("Sayfa:1/1").x + f.Right(f.Text("Sayfa:1/1")), 11906, 1);
+    EXPECT_EQ(f.Text(CreditLine).font, "Arial");
+    EXPECT_EQ(f.Text(CreditLine).size, 6);
+    EXPECT_GT(f.Text(CreditLine).y, f.Text("Sayfa:1/1").y);
 }
 
 TEST(RenderPage, ClearsFirstAndCutsTheMarginsBeforeTheDateLine) {
@@ -79,7 +94,6 @@ TEST(RenderPage, ClearsFirstAndCutsTheMarginsBeforeTheDateLine) {
     f.Render();
     const auto& boxes = f.target.boxes;
     ASSERT_GE(boxes.size(), 5u);
-    EXPECT_TRUE(boxes[0].filled);
     EXPECT_EQ(Edges(boxes[0]), "1,1,25000,16838");
     // The four strips are the last boxes: left, top, right, bottom.
     std::string strips;
@@ -91,118 +105,159 @@ TEST(RenderPage, ClearsFirstAndCutsTheMarginsBeforeTheDateLine) {
               std::find(log.begin(), log.end(), "print " + DateLine) - log.begin());
 }
 
-TEST(RenderPage, LaterPagesReadTheirOwnRowsAndAddUpTheTotals) {
-    ThreeColumnPage f;
-    std::vector<std::vector<std::string>> rows;
-    for (int i = 1; i <= 12; ++i) rows.push_back({std::to_string(i), "x", std::to_string(i)});
-    f.Rows(rows);
-    ASSERT_EQ(f.model.PageCount, 3);
-    // Page 3 holds two rows and three empty slots; the totals rows keep their height.
-    f.model.CurrentPage = 3;
-    f.Render();
-    // The cumulative row adds up every page so far.
-    EXPECT_EQ(f.Texts(1550, 15000),
-              "000011@810,1550 x@1530,1550 11,00@3470,1550 000012@810,1780 x@1530,1780 "
-              "12,00@3470,1780 23,00@3520,2750 78,00@3520,2980 ");
-    EXPECT_NE(f.target.FindText("Sayfa:3/3"), nullptr);
-}
-
-TEST(RenderPage, RowSlotsTotalsRowsAndTheBoldDateLine) {
+TEST(RenderPage, TotalsRowsKeepTheirHeightAndBoldTheDateLine) {
     using Rows = std::vector<std::vector<std::string>>;
-    const Rows one = {{"1", "a", "1"}};
-    const std::string row1 = "000001@810,1550 a@1530,1550 1,00@3590,1550 ";
+    Rows twelve;
+    for (int i = 1; i <= 12; ++i) twelve.push_back({std::to_string(i), "x", std::to_string(i)});
     const struct {
         bool pTotals, aTotals;
-        int32_t rowsPerPage;
-        Rows rows;
-        std::string body;  // every text between the titles and the page number
-        bool boldDate;     // exactly when a totals row was drawn
+        int32_t page;
+        std::string totals;  // the totals drawn, in order
     } cases[] = {
-        // The totals rows stand below all five slots, 50 twips lower, 50 inside the edge.
-        {true, true, 5, one, row1 + "1,00@3640,2750 1,00@3640,2980 ", true},
+        // Page 1 is full, page 3 holds two rows: the totals rows stand as low.
+        {true, true, 1, "15,00 15,00 "},
+        {true, true, 3, "23,00 78,00 "},
         // Without page totals the cumulative row leaves one empty row.
-        {false, true, 5, one, row1 + "1,00@3640,2930 ", true},
-        {true, false, 5, one, row1 + "1,00@3640,2750 ", true},
-        {false, false, 5, one, row1, false},
-        // Page 1 holds no rows, so its total is zero, right after the titles.
-        {true, true, 0, one, "0,00@3640,1600 0,00@3640,1830 ", true},
-        {true, true, -3, one, "0,00@3640,1600 0,00@3640,1830 ", true},
-        // The totals row follows the field count of the last row read: no amount.
-        {true, true, 5, {{"1", "a", "1"}, {"2", "b"}}, row1 + "000002@810,1780 b@1530,1780 ", true},
+        {false, true, 3, "78,00 "},
+        {true, false, 2, "40,00 "},
+        {false, false, 2, ""},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.pTotals) + std::to_string(c.aTotals) + " page " +
+                     std::to_string(c.page));
         ThreeColumnPage f;
-        f.model.pTotals = c.pTotals;
-        f.model.aTotals = c.aTotals;
-        f.view.metrics.RowsPerPage = c.rowsPerPage;
-        f.Rows(c.rows);
-        f.Render();
-        EXPECT_EQ(f.Texts(1550, 15000), c.body) << c.pTotals << c.aTotals << c.rowsPerPage;
-        EXPECT_EQ(Where(f.target, DateLine),
-                  "7616,810 10" + std::string(c.boldDate ? " bold" : ""));
-        const auto& texts = f.target.texts;
-        const auto page = std::find_if(texts.begin(), texts.end(), [](const auto& t) {
-            return t.text.starts_with("Sayfa:1/");
-        });
-        ASSERT_NE(page, texts.end());
-        EXPECT_EQ(page->bold, c.boldDate);
-        EXPECT_NE(f.target.FindText("Tutar"), nullptr);  // titles use the count of the totals pass
+        f.setup.pTotals = c.pTotals;
+        f.setup.aTotals = c.aTotals;
+        f.Rows(twelve);
+        f.Render(c.page);
+        std::string totals;
+        double firstTotalY = 0;
+        for (const auto& t : f.target.texts)
+            if (t.bold && t.y > f.Text("Kod").y && t.y < 15000) {
+                if (totals.empty()) firstTotalY = t.y;
+                totals += t.text + " ";
+            }
+        EXPECT_EQ(totals, c.totals);
+        // Below all five row slots: 50 twips below for page totals, a whole
+        // empty row below for the cumulative row alone.
+        const double slotsEnd = f.Text("Kod").y + 230 + 50 + 5 * 230;
+        if (!totals.empty()) EXPECT_EQ(firstTotalY, slotsEnd + (c.pTotals ? 50 : 230));
+        EXPECT_EQ(f.Text(DateLine).bold, c.pTotals || c.aTotals);
+        EXPECT_EQ(f.Text("Sayfa:" + std::to_string(c.page) + "/3").bold, c.pTotals || c.aTotals);
     }
 }
 
-TEST(RenderPage, ZoomScalesFontsAndRoundsEveryColumnEdge) {
-    PageFixture f;
-    f.view.ZoomFactor = 0.75f;
-    f.view.metrics.CharWidth = 121;
-    f.model.HeaderLines[1] = "Rapor";
-    f.Columns({{"K", 3, ""}, {"Ad", 14, ""}, {"Şehir", 10, ""}, {"Son", 4, ""}});
-    f.Rows({{"1", "a", "b", "c"}});
-    RenderPage(f.target, f.model, f.view, RulerSurface{});
-    // x(1) = R(607.5) = 608; widths 272.25, 1270.5, 907.5: each edge rounded
-    // anew; y = R(608 + 172.5), half to even. The date text is measured at
-    // 100 % and its position zoomed; the credit line stands R((16838 - 187.5 - 948) x 0.75).
-    const Placed placed = {{"Rapor", "608,608 7.5 bold"},     {"K", "638,780 7.5 bold"},
-                           {"Ad", "910,780 7.5 bold"},        {"Şehir", "2180,780 7.5 bold"},
-                           {"Son", "3088,780 7.5 bold"},      {DateLine, "5712,608 7.5 bold"},
-                           {CreditLine, "608,11777 4.5 bold"}};
-    ExpectPlaced(f.target, placed);
+TEST(RenderPage, APageWithoutRoomForRowsShowsItsTitlesAndTotals) {
+    for (int32_t rowsPerPage : {0, -3}) {
+        ThreeColumnPage f;
+        f.pages.metrics.RowsPerPage = rowsPerPage;
+        f.Rows({{"1", "a", "1"}});
+        f.Render();
+        EXPECT_EQ(f.Body(), "0,00 0,00 ") << rowsPerPage;
+        EXPECT_EQ(f.Text("0,00").y, f.Text("Kod").y + 230 + 50 + 50);
+    }
+}
+
+// The titles follow the field count of the row read before this page; each
+// row shows its own fields; the totals rows follow the page's last row.
+TEST(RenderPage, TheRowReadLastDecidesTheColumnsShown) {
+    ThreeColumnPage f;
+    f.Rows({{"1", "a", "1"}, {"2", "b"}});
+    const PageDrawing drawn = f.Render();
+    EXPECT_EQ(f.Body(), "000001 a 1,00 000002 b ");
+    EXPECT_NE(f.target.FindText("Tutar"), nullptr);
+    EXPECT_EQ(drawn.fieldCount, 2);
+    f.pages.fieldCount = drawn.fieldCount;
+    f.Render();
+    EXPECT_EQ(f.target.FindText("Tutar"), nullptr);
+    f.pages.fieldCount = 7;
+    EXPECT_EQ(f.Render(2).fieldCount, 7);  // no rows on page 2: unchanged
+}
+
+// At any zoom the page is the page at 100 % shown smaller or larger: every
+// text keeps its place and size relative to the page, so what fits at 100 %
+// fits at every zoom. Only the page number and the credit line keep their own
+// rule for the height above the bottom margin.
+TEST(RenderPage, EveryZoomShowsThePageAt100PercentScaled) {
+    ThreeColumnPage f;
+    f.Rows({{"123456", "Ayşe", "-98765,43"}, {"2", "Ali", "1"}});
+    f.Render();
+    const std::vector<TextOp> full = f.target.texts;
+    for (float zoom : {0.5f, 0.75f, 1.25f, 2.0f}) {
+        SCOPED_TRACE(zoom);
+        f.Render(1, zoom);
+        ASSERT_EQ(f.target.texts.size(), full.size());
+        for (size_t i = 0; i < full.size(); ++i) {
+            const TextOp& z = f.target.texts[i];
+            EXPECT_EQ(z.text, full[i].text);
+            EXPECT_NEAR(z.x, full[i].x * zoom, 1) << z.text;
+            EXPECT_FLOAT_EQ(z.size, full[i].size * zoom);
+            const bool foot = z.text == CreditLine || z.text.starts_with("Sayfa:");
+            if (!foot) EXPECT_NEAR(z.y, full[i].y * zoom, 1) << z.text;
+        }
+    }
 }
 
 TEST(RenderPage, ColumnsPastTheLineAreDrawnButDoNotFit) {
     PageFixture f;
-    f.view.metrics.CharsPerLine = 10;
-    f.view.ColumnFits[4] = true;  // beyond this page's columns: left alone
+    f.pages.metrics.CharsPerLine = 10;
     f.Columns({{"A", 5, ""}, {"B", 5, ""}, {"C", 5, ""}});
     f.Rows({{"1", "2", "3"}});
-    RenderPage(f.target, f.model, f.view, RulerSurface{});
+    const PageDrawing drawn = f.Render();
     // Starting positions 1, 7 and 13 against a line of 10 characters.
-    EXPECT_EQ((std::vector<bool>(&f.view.ColumnFits[1], &f.view.ColumnFits[5])),
-              (std::vector<bool>{true, true, false, true}));
+    EXPECT_EQ((std::vector<bool>(&drawn.ColumnFits[1], &drawn.ColumnFits[5])),
+              (std::vector<bool>{true, true, false, false}));
     EXPECT_NE(f.target.FindText("C"), nullptr);
     EXPECT_NE(f.target.FindText("3"), nullptr);
 }
 
-TEST(RenderPage, NothingIsReadBeyondTheTotalledColumns) {
+TEST(RenderPage, OnlyFiftyColumnsAreDrawnAndThirtyTotalled) {
     PageFixture f;
-    std::vector<PageFixture::Column> columns(35, {"x", 1, "#,##0"});
+    std::vector<PageFixture::Column> columns(55, {"x", 1, "#,##0"});
     columns[29].total = true;  // column 30
     columns[33].total = true;  // column 34: never totalled
     f.Columns(columns);
-    f.Rows({std::vector<std::string>(35, "7")});
-    RenderPage(f.target, f.model, f.view, RulerSurface{});
-    int totals = 0;
-    for (const auto& t : f.target.texts) totals += t.y == 1090 + 5 * 230 + 50;  // no header lines
-    EXPECT_EQ(totals, 1);
+    std::vector<std::string> row(55, "7");
+    row[51] = "52nd";
+    f.Rows({row});
+    f.Render();
+    EXPECT_EQ(f.target.FindText("52nd"), nullptr);
+    int sevens = 0;
+    for (const auto& t : f.target.texts) sevens += t.text == "7";
+    EXPECT_EQ(sevens, 50 + 2);  // the row's fifty cells and column 30's two totals
 }
 
-TEST(RenderPage, RedrawsTheRulerWithoutHighlight) {
+TEST(RenderPage, OnlyTheMarkedFieldIsShaded) {
     ThreeColumnPage f;
-    f.Rows({{"1", "a", "1"}});
-    RecordingTarget ruler(25000, 200);
-    RenderPage(f.target, f.model, f.view, RulerSurface{&ruler, {1, 2, 3}});
-    ASSERT_EQ(ruler.pictures.size(), 3u);
-    for (const auto& p : ruler.pictures) EXPECT_EQ(p.picture, &NormalMarker());
-    EXPECT_EQ(ruler.boxes[0].colour, (Rgb{1, 2, 3}));
+    f.Rows({{"1", "Ayşe", "5"}, {"2", "Ali", "6"}});
+    auto shaded = [&f] {
+        int count = 0;
+        for (const auto& b : f.target.boxes) count += b.filled && b.colour != White;
+        return count;
+    };
+    f.Render();
+    EXPECT_EQ(shaded(), 0);
+    const MarkedField marked{2, 2};
+    f.Render(1, 1.0f, &marked);
+    ASSERT_EQ(shaded(), 1);
+    const auto box = std::find_if(f.target.boxes.begin(), f.target.boxes.end(),
+                                  [](const auto& b) { return b.filled && b.colour != White; });
+    const TextOp& ali = f.Text("Ali");
+    EXPECT_LE(box->x1, ali.x);
+    EXPECT_GE(box->x2, f.Right(ali));
+    EXPECT_LE(box->y1, ali.y + 230);
+    EXPECT_GT(box->y2, ali.y);
+}
+
+TEST(RenderPage, AWorkingFileThatCannotBeReadIsReported) {
+    ThreeColumnPage f;
+    f.Rows({{"1", "a", "1"}, {"2", "b", "2"}});
+    std::filesystem::resize_file(f.pages.rows.Path(), 100);
+    const PageDrawing drawn = f.Render();
+    EXPECT_FALSE(drawn.rowsRead);
+    EXPECT_NE(drawn.error, "");
+    EXPECT_EQ(f.target.FindText("000001"), nullptr);
+    EXPECT_NE(f.target.FindText("Sayfa:1/1"), nullptr);
 }
 
 }  // namespace

@@ -19,9 +19,10 @@ struct ExportWindow : RecordingReportWindow {
     ExportWindow() {
         WriteBytes(dir.File("report.txt"),
                    ReportText({"1Rapor", "2Kod\tAd\tTutar\t", "5N\tT\tC\t", "9a\tb\t1,5\t"}));
-        view.rowStorePath = dir.File("BUFFILE.DAT");
-        view.locale = NumberLocale::Turkish();
-        LoadReport(model, dir.File("report.txt"), view.rowStorePath);
+        LoadResult loaded = LoadReport(dir.File("report.txt"), dir.File("BUFFILE.DAT"));
+        pages.layout = loaded.layout;
+        pages.rows = std::move(loaded.rows);
+        pages.fieldCount = loaded.fieldCount;
     }
 };
 
@@ -40,16 +41,16 @@ TEST(ExportCommands, SaveOrCancelTheDialogRemembersTheNameAndRedrawsAsTheCommand
         QString proposed;
         Calls calls;
     } steps[] = {
-        {DOS_01_01_02_Click, csv, "", Page1Drawn},  {DOS_01_02_Click, "", csv, Page1Drawn},
-        {DOS_01_03_Click, "", csv, Page1Drawn},     {DOS_01_01_01_Click, xlsx, "", Busy},
-        {DOS_01_01_02_Click, "", xlsx, Page1Drawn}, {DOS_01_01_01_Click, "", "", {}},
-        {DOS_01_01_02_Click, csv, "", Page1Drawn},
+        {ExportCsv, csv, "", Page1Drawn},     {ExportCommaText, "", csv, Page1Drawn},
+        {ExportTabText, "", csv, Page1Drawn}, {ExportSpreadsheet, xlsx, "", Busy},
+        {ExportCsv, "", xlsx, Page1Drawn},    {ExportSpreadsheet, "", "", {}},
+        {ExportCsv, csv, "", Page1Drawn},
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
         window.answers.clear();
         if (!steps[i].answer.isEmpty()) window.answers.push_back(steps[i].answer);
         window.calls.clear();
-        window.model.CurrentPage = 2;
+        window.currentPage = 2;
         steps[i].command(window);
         ASSERT_EQ(window.questions.size(), i + 1);
         EXPECT_EQ(window.questions[i].proposedName, steps[i].proposed) << "step " << i;
@@ -61,8 +62,7 @@ TEST(ExportCommands, SaveOrCancelTheDialogRemembersTheNameAndRedrawsAsTheCommand
 }
 
 TEST(ExportCommands, FailureShowsTheCriticalMessageAndOpensNothing) {
-    for (Command command :
-         {DOS_01_01_02_Click, DOS_01_02_Click, DOS_01_03_Click, DOS_01_01_01_Click}) {
+    for (Command command : {ExportCsv, ExportCommaText, ExportTabText, ExportSpreadsheet}) {
         ExportWindow window;
         const QString out = QString::fromStdString(window.dir.File("yok/rapor"));
         window.answers = {out};
@@ -75,7 +75,7 @@ TEST(ExportCommands, FailureShowsTheCriticalMessageAndOpensNothing) {
         EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8("Dosya kaydedilemedi:\n") + out +
                                            "\nNo such file or directory");
         EXPECT_TRUE(files.opened.empty());
-        EXPECT_EQ(window.calls, command == DOS_01_01_01_Click ? Busy : Page1Drawn);
+        EXPECT_EQ(window.calls, command == ExportSpreadsheet ? Busy : Page1Drawn);
     }
 }
 }  // namespace

@@ -63,8 +63,8 @@ TEST(ExportThroughWindow, MenuItemsAndTheToolbarSaveTheChosenFile) {
     };
     for (const auto& e : exports) {
         SCOPED_TRACE(e.file);
-        w.GOR_04_Click();
-        w.GOR_03_Click();
+        w.ShowFirstPage();
+        w.ShowNextPage();
         const size_t openedBefore = files.opened.size();
         const QString out = QString::fromStdString(h.folder.File(e.file));
         SaveDialogAnswer answer(out);
@@ -75,14 +75,14 @@ TEST(ExportThroughWindow, MenuItemsAndTheToolbarSaveTheChosenFile) {
             ASSERT_EQ(files.opened.size(), openedBefore + 1);
             EXPECT_EQ(files.opened.back(), std::make_pair(out, true));
             EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
-            EXPECT_EQ(h.model.CurrentPage, 2);
+            EXPECT_EQ(h.W().CurrentPage(), 2);
             const auto cells = SheetCells(out.toStdString());
             EXPECT_EQ(cells.at("B1").value, "Müşteri");
             EXPECT_EQ(cells.at("D31").value, "110.5");  // 30 x 37 % 1000 = 110, with ",50"
         } else {
             const std::string written = ReadBytes(out.toStdString());
             EXPECT_EQ(written.substr(0, written.find("\r\n") + 2), e.firstLine);
-            EXPECT_EQ(h.model.CurrentPage, 1);
+            EXPECT_EQ(h.W().CurrentPage(), 1);
             EXPECT_EQ(files.opened.size(), openedBefore);
         }
     }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QTest>
 #include <filesystem>
+#include <set>
 
 #include "ViewerHarness.h"
 #include "viewer/FrmTabul.h"
@@ -19,11 +21,11 @@ TEST(FrmTabulLoad, ShowsPageOneAtFullSizeUnderTheFirstHeaderLine) {
         ViewerHarness h;
         ASSERT_TRUE(h.Open(SalesReport(200, c.header)));
         EXPECT_EQ(h.window->windowTitle(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(h.model.CurrentPage, 1);
-        EXPECT_GT(h.model.PageCount, 2);
-        EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
+        EXPECT_EQ(h.W().CurrentPage(), 1);
+        EXPECT_GT(h.W().PageCount(), 2);
+        EXPECT_EQ(h.W().ZoomFactor(), 1.0f);
         // The first printer of the collection, though another is the default.
-        EXPECT_EQ(h.model.SelectedPrinter, "Birinci");
+        EXPECT_EQ(h.W().SelectedPrinter(), "Birinci");
         // No zoom item is checked until the window is first activated.
         const MainMenu& menu = h.window->Menu();
         EXPECT_FALSE(menu.GOR_01_01->isChecked());
@@ -31,7 +33,7 @@ TEST(FrmTabulLoad, ShowsPageOneAtFullSizeUnderTheFirstHeaderLine) {
         EXPECT_TRUE(menu.GOR_01_01->isChecked());
         EXPECT_FALSE(menu.GOR_01_02->isChecked() || menu.GOR_01_03->isChecked());
         EXPECT_EQ(h.window->Canvas()->TwipsWidth(), 25000);
-        EXPECT_EQ(h.window->Layout().Canvas.height, h.model.PageSizeY);
+        EXPECT_EQ(h.W().Desk().Layout().Canvas.height, h.W().Setup().PageSizeY);
     }
 }
 
@@ -46,12 +48,17 @@ TEST(FrmTabulLoad, ALoadThatCannotGoOnSaysWhyAndFails) {
         bool printers;
         const char* file;  // written with a report unless empty
         const char* path;
-    } cases[] = {{false, "rapor.txt", "rapor.txt"}, {true, "", "yok.txt"}, {true, "", ""}};
+    } cases[] = {{false, "rapor.txt", "rapor.txt"},
+                 {true, "", "yok.txt"},
+                 {true, "", ""},
+                 {true, "", "/dev/zero"}};
     for (const auto& c : cases) {
         ViewerHarness h;
         if (!c.printers) h.printers.names.clear();
         if (*c.file) WriteBytes(h.folder.File(c.file), SalesReport(10));
-        const std::string path = *c.path ? h.folder.File(c.path) : std::string();
+        const std::string path = *c.path == '/' ? c.path
+                                 : *c.path      ? h.folder.File(c.path)
+                                                : std::string();
         MessageBoxCatcher boxes;
         EXPECT_FALSE(h.OpenPath(path)) << c.path;
         EXPECT_NE(h.window->ExitStatus(), 0);
@@ -59,18 +66,26 @@ TEST(FrmTabulLoad, ALoadThatCannotGoOnSaysWhyAndFails) {
         EXPECT_EQ(boxes.shown[0].title, QString::fromUtf8("Vornak Yazılım"));
         EXPECT_EQ(boxes.shown[0].text,
                   c.printers ? unreadable + QString::fromStdString(path) : noPrinter);
-        EXPECT_EQ(h.model.RowCount, 0);
-        EXPECT_TRUE(h.model.HeaderLines[1].empty());
+        EXPECT_EQ(h.Pages().rows.RecordCount(), 0);
+        EXPECT_TRUE(h.Pages().layout.HeaderLines[1].empty());
     }
 }
 
-TEST(FrmTabulLoad, TheRowStoreGoesWithTheWindow) {
+// The rows live in a working file without a name, so nothing of them shows in
+// the temporary folder, and nothing is left there however the program ends.
+TEST(FrmTabulLoad, TheWorkingFileHasNoName) {
     ViewerHarness h;
+    const auto names = [] {
+        std::set<std::string> found;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
+            found.insert(entry.path().filename().string());
+        return found;
+    };
+    const std::set<std::string> before = names();
     ASSERT_TRUE(h.Open(SalesReport(20)));
-    const std::string rowStore = h.window->View().rowStorePath;
-    EXPECT_TRUE(std::filesystem::exists(rowStore));
-    h.window.reset();
-    EXPECT_FALSE(std::filesystem::exists(rowStore));
+    EXPECT_EQ(names(), before);
+    EXPECT_EQ(h.Pages().rows.RecordCount(), 20);
 }
 
 TEST(FrmTabulLoad, AReportWithoutRowsOpensAndEveryPageKeyDrawsWithoutComplaint) {
@@ -78,7 +93,8 @@ TEST(FrmTabulLoad, AReportWithoutRowsOpensAndEveryPageKeyDrawsWithoutComplaint) 
     MessageBoxCatcher boxes;
     EXPECT_TRUE(h.Open(SalesReport(0)));
     h.Show();
-    for (int16_t key : {35, 33, 34, 36, 35}) h.window->Form_KeyDown(key, 0);
+    for (Qt::Key key : {Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End})
+        QTest::keyClick(h.window.get(), key);
     EXPECT_TRUE(boxes.shown.empty());
 }
 

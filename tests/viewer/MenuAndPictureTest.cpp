@@ -64,7 +64,7 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     ASSERT_TRUE(h.Open(SalesReport(30)));
     h.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-    h.window->GOR_01_03_Click();
+    h.window->Zoom50();
 
     {
         MessageBoxCatcher boxes;
@@ -72,7 +72,7 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     }
     h.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-    EXPECT_EQ(h.window->View().ZoomFactor, 0.5f);
+    EXPECT_EQ(h.window->ZoomFactor(), 0.5f);
 
     QDialog form(h.window.get());
     form.setObjectName(QStringLiteral("FrmPageSetup"));
@@ -80,7 +80,7 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     form.exec();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     QApplication::processEvents();
-    EXPECT_EQ(h.window->View().ZoomFactor, 1.0f);
+    EXPECT_EQ(h.window->ZoomFactor(), 1.0f);
     EXPECT_TRUE(h.window->Menu().GOR_01_01->isChecked());
 }
 

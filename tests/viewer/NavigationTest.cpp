@@ -7,10 +7,10 @@
 
 #include "ViewerHarness.h"
 #include "core/Rounding.h"
+#include "platform/Twips.h"
 #include "viewer/CommandButtons.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
-#include "platform/Twips.h"
 
 namespace {
 class Navigation : public ::testing::Test {
@@ -18,7 +18,7 @@ class Navigation : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(h.Open(SalesReport(200)));
         h.Show();
-        ASSERT_GE(h.model.PageCount, 3);
+        ASSERT_GE(h.W().PageCount(), 3);
         ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     }
     FrmTabul& W() { return *h.window; }
@@ -33,8 +33,8 @@ class Navigation : public ::testing::Test {
         return W().Canvas()->Image().pixelColor(QPoint(17, 17)) == QColor(0, 255, 0);
     }
     void ScrollAway() {
-        W().VScroll()->setValue(1500);
-        W().HScroll()->setValue(600);
+        W().Desk().VScroll()->setValue(1500);
+        W().Desk().HScroll()->setValue(600);
     }
     ViewerHarness h;
 };
@@ -43,7 +43,7 @@ class Navigation : public ::testing::Test {
 // always draw. Keys keep the scroll position.
 TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     ScrollAway();
-    const int32_t last = h.model.PageCount;
+    const int32_t last = h.W().PageCount();
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -60,11 +60,11 @@ TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     for (const auto& step : steps) {
         MarkCanvas();
         Key(step.key, step.modifiers);
-        EXPECT_EQ(h.model.CurrentPage, step.page) << QTest::toString(step.key);
+        EXPECT_EQ(h.W().CurrentPage(), step.page) << QTest::toString(step.key);
         EXPECT_EQ(CanvasMarked(), !step.redraws) << QTest::toString(step.key);
     }
-    EXPECT_EQ(W().Layout().Canvas.top, 400 - 1500);
-    EXPECT_EQ(W().Layout().Canvas.left, 200 - 600);
+    EXPECT_EQ(W().Desk().Layout().Canvas.top, 400 - 1500);
+    EXPECT_EQ(W().Desk().Layout().Canvas.left, 200 - 600);
 }
 
 // Menu page and zoom commands bring the page's corner back into view; zoom
@@ -73,7 +73,7 @@ TEST_F(Navigation, MenuCommandsReturnToTheCorner) {
     const MainMenu& menu = W().Menu();
     const std::pair<QAction*, float> zoomItems[] = {
         {menu.GOR_01_01, 1.0f}, {menu.GOR_01_02, 0.75f}, {menu.GOR_01_03, 0.5f}};
-    const int32_t last = h.model.PageCount;
+    const int32_t last = h.W().PageCount();
     const struct {
         QAction* item;
         int32_t page;
@@ -87,16 +87,17 @@ TEST_F(Navigation, MenuCommandsReturnToTheCorner) {
         ScrollAway();
         MarkCanvas();
         command.item->trigger();
-        EXPECT_EQ(h.model.CurrentPage, command.page);
-        EXPECT_EQ(W().View().ZoomFactor, command.zoom);
+        EXPECT_EQ(h.W().CurrentPage(), command.page);
+        EXPECT_EQ(W().ZoomFactor(), command.zoom);
         for (const auto& [item, zoom] : zoomItems)
             EXPECT_EQ(item->isChecked(), zoom == command.zoom);
-        EXPECT_EQ(W().Layout().Canvas.top, 400);
-        EXPECT_EQ(W().Layout().Canvas.left, 200);
+        EXPECT_EQ(W().Desk().Layout().Canvas.top, 400);
+        EXPECT_EQ(W().Desk().Layout().Canvas.left, 200);
         EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * command.zoom));
         EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * command.zoom));
         // The paper's edge stands at the page width times the zoom.
-        EXPECT_EQ(W().Layout().Line3X, RoundHalfEven(h.model.PageSizeX * command.zoom));
+        EXPECT_EQ(W().Desk().Layout().Line3X,
+                  RoundHalfEven(h.W().Setup().PageSizeX * command.zoom));
     }
     // The previous-page command on page 1 moved the view but drew nothing.
     EXPECT_TRUE(CanvasMarked());
@@ -110,8 +111,8 @@ TEST_F(Navigation, ToolbarButtonsAndTheCloseItemRunTheirCommands) {
     } clicks[] = {{4, 2, 1.0f}, {3, 1, 1.0f}, {6, 1, 0.75f}, {7, 1, 0.5f}, {5, 1, 1.0f}};
     for (const auto& click : clicks) {
         QTest::mouseClick(W().Toolbar().Button(click.button), Qt::LeftButton);
-        EXPECT_EQ(h.model.CurrentPage, click.page) << click.button;
-        EXPECT_EQ(W().View().ZoomFactor, click.zoom) << click.button;
+        EXPECT_EQ(h.W().CurrentPage(), click.page) << click.button;
+        EXPECT_EQ(W().ZoomFactor(), click.zoom) << click.button;
     }
     QTest::mouseClick(W().Toolbar().Button(0), Qt::LeftButton);
     EXPECT_FALSE(W().isVisible());
@@ -121,32 +122,32 @@ TEST_F(Navigation, ToolbarButtonsAndTheCloseItemRunTheirCommands) {
 }
 
 TEST_F(Navigation, ResizePutsTheCanvasAt500AndScrollingBackAt400) {
-    W().VScroll()->setValue(2000);
+    W().Desk().VScroll()->setValue(2000);
     W().resize(900, 650);
     QApplication::processEvents();
-    EXPECT_EQ(W().VScroll()->value(), 0);
-    EXPECT_EQ(W().Layout().Canvas.top, 500);
+    EXPECT_EQ(W().Desk().VScroll()->value(), 0);
+    EXPECT_EQ(W().Desk().Layout().Canvas.top, 500);
 
     // The ruler moves with the canvas.
-    W().VScroll()->setValue(1000);
-    EXPECT_EQ(W().Layout().Canvas.top, -600);
-    EXPECT_EQ(W().Layout().Cetvel.top, -810);
-    W().VScroll()->setValue(0);
-    EXPECT_EQ(W().Layout().Canvas.top, 400);
+    W().Desk().VScroll()->setValue(1000);
+    EXPECT_EQ(W().Desk().Layout().Canvas.top, -600);
+    EXPECT_EQ(W().Desk().Layout().Cetvel.top, -810);
+    W().Desk().VScroll()->setValue(0);
+    EXPECT_EQ(W().Desk().Layout().Canvas.top, 400);
     EXPECT_EQ(W().Canvas()->geometry().topLeft(),
               QPoint(PixelsFromTwips(200), PixelsFromTwips(400)));
 
     // The page follows the thumb while it is dragged.
-    W().VScroll()->setSliderDown(true);
-    W().VScroll()->setSliderPosition(1200);
-    EXPECT_EQ(W().Layout().Canvas.top, 400 - 1200);
-    W().VScroll()->setSliderDown(false);
+    W().Desk().VScroll()->setSliderDown(true);
+    W().Desk().VScroll()->setSliderPosition(1200);
+    EXPECT_EQ(W().Desk().Layout().Canvas.top, 400 - 1200);
+    W().Desk().VScroll()->setSliderDown(false);
 
     // Too small for the desk: it keeps its last size and nothing is said.
-    const TwipsRect desk = W().Layout().Zemin;
+    const TwipsRect desk = W().Desk().Layout().Zemin;
     W().resize(10, 40);
     QApplication::processEvents();
-    EXPECT_EQ(W().Layout().Zemin, desk);
+    EXPECT_EQ(W().Desk().Layout().Zemin, desk);
 }
 
 }  // namespace

@@ -6,21 +6,23 @@
 namespace {
 TEST(ColumnBoundaries, SkipColumnsThatDoNotFitAndScaleWithTheZoom) {
     // Columns 10, 5 and 20 characters wide; the second does not fit.
-    ReportModel model;
-    model.FieldCount = 3;
-    model.ColumnWidths[1] = 10;
-    model.ColumnWidths[2] = 5;
-    model.ColumnWidths[3] = 20;
-    PageView view;
-    view.ColumnFits[1] = view.ColumnFits[3] = true;
-    view.metrics.LeftMargin = 850;
-    view.metrics.CharWidth = 120;
+    ColumnWidthTable widths{};
+    widths.fill(1);
+    widths[1] = 10;
+    widths[2] = 5;
+    widths[3] = 20;
+    ColumnFlags fits{};
+    fits[1] = fits[3] = true;
+    PageMetrics metrics;
+    metrics.LeftMargin = 850;
+    metrics.CharWidth = 120;
+    RulerView view{widths, metrics, fits, 3, 1.0f};
     const struct {
         float zoom, first, third;
     } cases[] = {{1.0f, 2050.0f, 4450.0f}, {0.75f, 1537.5f, 3337.5f}, {0.5f, 1025.0f, 2225.0f}};
     for (const auto& c : cases) {
-        view.ZoomFactor = c.zoom;
-        const auto boundaries = ColumnBoundaries(model, view);
+        view.zoom = c.zoom;
+        const auto boundaries = ColumnBoundaries(view);
         ASSERT_EQ(boundaries.size(), 2u) << c.zoom;
         EXPECT_EQ(boundaries[0].column, 1);
         EXPECT_FLOAT_EQ(boundaries[0].x, c.first);
@@ -28,9 +30,9 @@ TEST(ColumnBoundaries, SkipColumnsThatDoNotFitAndScaleWithTheZoom) {
         EXPECT_FLOAT_EQ(boundaries[1].x, c.third);
     }
     // Past the fifty columns of the page there are no markers.
-    model.FieldCount = 60;
-    view.ColumnFits.fill(true);
-    EXPECT_EQ(ColumnBoundaries(model, view).back().column, 50);
+    view.fieldCount = 60;
+    fits.fill(true);
+    EXPECT_EQ(ColumnBoundaries(view).back().column, 50);
 }
 
 TEST(HitColumn, ReachesFrom90LeftTo10RightAndTheLaterColumnWins) {

@@ -5,10 +5,10 @@
 
 #include "ViewerHarness.h"
 #include "core/Rounding.h"
+#include "platform/Twips.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
 #include "viewer/RulerArithmetic.h"
-#include "platform/Twips.h"
 
 namespace {
 const QColor DarkRed(128, 0, 0);
@@ -21,10 +21,12 @@ class RulerDrag : public ::testing::Test {
         h.Show();
     }
     FrmTabul& W() { return *h.window; }
-    int32_t CharWidth() { return W().View().metrics.CharWidth; }
-    int16_t Width(int column) { return h.model.ColumnWidths[static_cast<size_t>(column)]; }
+    int32_t CharWidth() { return W().Pages().metrics.CharWidth; }
+    int16_t Width(int column) {
+        return W().Pages().layout.ColumnWidths[static_cast<size_t>(column)];
+    }
     float Boundary(int column) {
-        for (const ColumnBoundary& b : ColumnBoundaries(h.model, W().View()))
+        for (const ColumnBoundary& b : ColumnBoundaries(W().Ruler()))
             if (b.column == column) return b.x;
         ADD_FAILURE() << "no boundary for column " << column;
         return 0;
@@ -55,34 +57,40 @@ class RulerDrag : public ::testing::Test {
 // follows the pointer; the release wipes them.
 TEST_F(RulerDrag, APressNearABoundaryGrabsItUntilTheRelease) {
     const float b1 = Boundary(1), b2 = Boundary(2);
-    W().Cetvel_MouseDown(1, 0, b2 - 89, 100);
-    EXPECT_EQ(W().SelectedColumn(), 2);
-    EXPECT_TRUE(W().Line2Visible());
-    EXPECT_EQ(W().Line2X(), RoundHalfEven(b2 - 89));
+    PictureBox* ruler = W().Cetvel();
+    const ColumnRuler& drag = W().ColumnDrag();
+    const QPoint grip(static_cast<int>((b2 - 45) / TwipsPerPixel), 6);
+    QTest::mousePress(ruler, Qt::LeftButton, {}, grip);
+    EXPECT_EQ(drag.SelectedColumn(), 2);
+    EXPECT_TRUE(drag.IndicatorVisible());
+    EXPECT_EQ(drag.IndicatorX(), grip.x() * TwipsPerPixel);
     EXPECT_EQ(BoundaryLinePixel(b1), DarkRed);
     EXPECT_EQ(BoundaryLinePixel(b2), DarkRed);
     EXPECT_EQ(RulerBack(), LightYellow);
-    W().Cetvel_MouseMove(1, 0, b2 + 700, 100);
-    EXPECT_EQ(W().Line2X(), RoundHalfEven(b2 + 700));
-    W().Cetvel_MouseMove(3, 0, b2 + 1400, 100);  // not the left button: nothing
-    EXPECT_EQ(W().Line2X(), RoundHalfEven(b2 + 700));
-    W().Cetvel_MouseUp(1, 0, b2 + 700, 100);
+    QTest::mouseMove(ruler, grip + QPoint(50, 0));
+    EXPECT_EQ(drag.IndicatorX(), (grip.x() + 50) * TwipsPerPixel);
+    QTest::mouseRelease(ruler, Qt::LeftButton, {}, grip + QPoint(50, 0));
     EXPECT_EQ(BoundaryLinePixel(b1), QColor(Qt::white));
     EXPECT_EQ(BoundaryLinePixel(b2), QColor(Qt::white));
     EXPECT_NE(RulerBack(), LightYellow);
-    EXPECT_FALSE(W().Line2Visible());
-    EXPECT_EQ(W().SelectedColumn(), 0);
+    EXPECT_FALSE(drag.IndicatorVisible());
+    EXPECT_EQ(drag.SelectedColumn(), 0);
 }
 
-TEST_F(RulerDrag, APressAwayFromEveryBoundaryChangesNothing) {
-    const auto widths = h.model.ColumnWidths;
-    W().Cetvel_MouseDown(1, 0, 10, 100);
-    EXPECT_EQ(W().SelectedColumn(), 0);
+TEST_F(RulerDrag, APressAwayFromEveryBoundaryOrWithAnotherButtonChangesNothing) {
+    const auto widths = W().Pages().layout.ColumnWidths;
+    PictureBox* ruler = W().Cetvel();
+    QTest::mousePress(ruler, Qt::LeftButton, {}, QPoint(1, 6));
+    EXPECT_EQ(W().ColumnDrag().SelectedColumn(), 0);
     EXPECT_EQ(RulerBack(), LightYellow);
-    W().Cetvel_MouseMove(1, 0, 2000, 100);
-    EXPECT_FALSE(W().Line2Visible());
-    W().Cetvel_MouseUp(1, 0, 2000, 100);
-    EXPECT_EQ(h.model.ColumnWidths, widths);
+    QTest::mouseMove(ruler, QPoint(130, 6));
+    EXPECT_FALSE(W().ColumnDrag().IndicatorVisible());
+    QTest::mouseRelease(ruler, Qt::LeftButton, {}, QPoint(130, 6));
+    const QPoint grip(static_cast<int>((Boundary(2) - 45) / TwipsPerPixel), 6);
+    QTest::mousePress(ruler, Qt::RightButton, {}, grip);
+    QTest::mouseMove(ruler, grip + QPoint(60, 0));
+    QTest::mouseRelease(ruler, Qt::RightButton, {}, grip + QPoint(60, 0));
+    EXPECT_EQ(W().Pages().layout.ColumnWidths, widths);
 }
 
 // The distance counts in character cells as they appear at the zoom; a click

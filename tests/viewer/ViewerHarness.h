@@ -9,6 +9,7 @@
 #include "MessageBoxCatcher.h"
 #include "TestSupport.h"
 #include "viewer/FrmTabul.h"
+#include "viewer/PageDesk.h"
 
 // A report with a three-line header, four columns (the amounts totalled) and
 // the given number of data rows.
@@ -26,7 +27,6 @@ inline std::string SalesReport(int rows, const std::string& firstHeader = "SATIÅ
 // settings, locale and clock fixed by the test.
 struct ViewerHarness {
     TempDir folder;
-    ReportModel model;
     MemorySettingsBackend settings;
     FixedPrinterCatalog printers;
     std::unique_ptr<FrmTabul> window;
@@ -51,10 +51,11 @@ struct ViewerHarness {
     }
 
     bool OpenPath(const std::string& path) {
-        model.CommandLine = path;
-        window = std::make_unique<FrmTabul>(model, printers, settings, FixedEnvironment());
-        return window->Form_Load();
+        window = std::make_unique<FrmTabul>(printers, settings, FixedEnvironment());
+        return window->Start(path);
     }
+    FrmTabul& W() { return *window; }
+    ReportPages& Pages() { return window->Pages(); }
 
     // Shown at a fixed size and made active, as Main leaves it.
     void Show(int width = 1000, int height = 700) {

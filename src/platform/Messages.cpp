@@ -1,0 +1,24 @@
+#include "platform/Messages.h"
+
+#include "export/ExportWorkbook.h"
+
+std::string LoadFailureTitle(LoadResult::Failure failure) {
+    switch (failure) {
+        case LoadResult::Failure::RowStoreUnwritable:
+            return "Çalışma dosyası oluşturulamadı:";
+        case LoadResult::Failure::RowStoreUnreadable:
+            return RowStoreUnreadableTitle;
+        default:
+            return "Rapor dosyası açılamadı:";
+    }
+}
+
+std::string ExportFailureText(const ExportResult& result) {
+    std::string reason = result.reason;
+    if (result.outcome == ExportResult::Outcome::TooManyRows)
+        reason = "Çalışma sayfası en çok " + std::to_string(SheetRowLimit) +
+                 " satır alır; raporda " + std::to_string(result.rows) + " satır var.";
+    else if (result.outcome == ExportResult::Outcome::RowsUnreadable)
+        reason = RowStoreUnreadableTitle + " " + result.reason;
+    return "Dosya kaydedilemedi:\n" + result.path + "\n" + reason;
+}

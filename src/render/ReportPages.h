@@ -1,0 +1,48 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/PageSetup.h"
+#include "core/ProgressCallback.h"
+#include "input/LoadReport.h"
+#include "render/DrawingTarget.h"
+#include "render/PageInputs.h"
+
+// A loaded report and how it falls into pages under the current page setup:
+// what the window and tabulon-export hold while a report is open.
+struct ReportPages {
+    ReportLayout layout;
+    RowStore rows;
+    // The field count of the row read last: the titles, the totals rows, the
+    // ruler and the exports' titles follow it until another row is read.
+    int fieldCount = 0;
+    PageMetrics metrics;
+    PageTotals totals;
+    ColumnWidthTable widths{};  // as drawn
+
+    PageInputs Inputs(const PageSetup& setup, const NumberLocale& locale, ClockReading now) const {
+        return {layout, setup, metrics, widths, totals, rows, locale, now};
+    }
+};
+
+// How a step that reads the rows back ended.
+struct PagesStep {
+    bool ok = true;
+    bool cancelled = false;
+    std::string error;  // the row store's reason when it could not be read
+};
+
+// Measures the report font on the target and counts the pages and their
+// totals again: after the page setup or the headers changed. rowsPerPage,
+// when given, replaces the measured number.
+PagesStep LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
+                      const NumberLocale& locale, std::optional<int32_t> rowsPerPage = {},
+                      const ProgressCallback& progress = {});
+
+// Loads the report and lays its pages out as the window first shows them. The
+// page totals are counted while the rows are read; only a report whose header
+// or total records come after its first row needs a second pass.
+LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
+                           const std::string& rowStorePath, LoadOptions options,
+                           DrawingTarget& target, const PageSetup& setup,
+                           std::optional<int32_t> rowsPerPage = {});

@@ -1,0 +1,51 @@
+#pragma once
+#include <QObject>
+#include <cstdint>
+
+#include "viewer/WindowLayout.h"
+
+class PictureBox;
+class QFrame;
+class QScrollBar;
+class QWidget;
+
+// The window's work area: the line along the top, the grey desk (Zemin) with
+// the page canvas lying on it, the ruler (Cetvel) above the canvas, the red
+// paper edge on the canvas, and the two scroll bars that move the page.
+// Positions follow the window's outer size in twips.
+class PageDesk : public QObject {
+    Q_OBJECT
+  public:
+    explicit PageDesk(QWidget* client);
+
+    // The desk and both bars for the window's outer size; both scroll values
+    // return to 0 and the canvas to its resting place (top 500, left 200).
+    void LayOut(int32_t outerWidth, int32_t outerHeight);
+    // The canvas sized for the zoom and the page, the ruler above it, the
+    // scroll ranges and the paper edge; nothing is redrawn.
+    void FitCanvas(float zoom, int32_t pageSizeX, int32_t pageSizeY);
+    // Vertical, then horizontal scroll value back to 0.
+    void ScrollToCorner();
+
+    const WindowLayout& Layout() const { return layout_; }
+    PictureBox* Canvas() const { return canvas_; }
+    PictureBox* Cetvel() const { return cetvel_; }
+    QWidget* Zemin() const { return zemin_; }
+    QScrollBar* HScroll() const { return hScroll_; }
+    QScrollBar* VScroll() const { return vScroll_; }
+
+  private:
+    void HScroll_Change();
+    void VScroll_Change();
+    void Apply();
+    void ApplyCanvasPosition();
+
+    WindowLayout layout_;
+    QFrame* line1_ = nullptr;
+    QWidget* zemin_ = nullptr;
+    QScrollBar* hScroll_ = nullptr;
+    QScrollBar* vScroll_ = nullptr;
+    PictureBox* cetvel_ = nullptr;
+    PictureBox* canvas_ = nullptr;
+    int line3_ = -1;  // the paper's right edge on the canvas
+};
