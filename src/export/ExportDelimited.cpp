@@ -33,8 +33,7 @@ ExportResult ExportDelimited(ReportModel& model, const std::string& rowStorePath
 
     ReplacementFile file;
     if (!file.Create(targetPath)) return ExportResult::Failure(targetPath, file.Error());
-    if (!output.Open(file.TemporaryPath()))
-        return ExportResult::Failure(targetPath, output.Error());
+    if (!output.Open(file.Descriptor())) return ExportResult::Failure(targetPath, output.Error());
     auto writeFailed = [&] {
         const std::string reason = output.Error();
         output.Close();
