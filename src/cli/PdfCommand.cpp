@@ -1,24 +1,20 @@
 #include "cli/PdfCommand.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 
 #include "cli/CliSession.h"
+#include "cli/SaveFailure.h"
+#include "export/ReplacementFile.h"
 #include "platform/PrinterTarget.h"
 #include "render/RenderPage.h"
 
 namespace {
-
-int Fail(const std::string& path, const QString& reason) {
-    std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\n%s\n", path.c_str(),
-                 reason.toUtf8().constData());
-    return 1;
-}
 
 QPageLayout PaperOf(const ReportModel& model) {
     // A point is 20 twips; the paper is named portrait and turned as set up.
@@ -37,8 +33,11 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
                      session.model.PageCount);
         return 1;
     }
-    QSaveFile file(QString::fromStdString(outPath));
-    if (!file.open(QIODevice::WriteOnly)) return Fail(outPath, file.errorString());
+    ReplacementFile part;
+    if (!part.Create(outPath)) return SaveFailure(outPath, part.Error());
+    QFile file;
+    if (!file.open(part.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return SaveFailure(outPath, file.errorString());
 
     ReportModel& model = session.model;
     PageView& view = session.view;
@@ -51,7 +50,7 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
         writer.setCreator("Tabulon");
         writer.setTitle(QString::fromStdString(model.HeaderLines[1]));
         QPainter painter;
-        if (!painter.begin(&writer)) return Fail(outPath, file.errorString());
+        if (!painter.begin(&writer)) return SaveFailure(outPath, file.errorString());
         PrinterTarget target(painter);
         bool first = true;
         for (int32_t page : pages.Pages()) {
@@ -63,6 +62,8 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
         painter.end();
     }
     model.CurrentPage = shownPage;
-    if (!file.commit()) return Fail(outPath, file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError) return SaveFailure(outPath, file.errorString());
+    if (!part.Commit()) return SaveFailure(outPath, part.Error());
     return 0;
 }

@@ -1,12 +1,13 @@
 #include "cli/PngCommand.h"
 
+#include <QFile>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "cli/CliSession.h"
+#include "cli/SaveFailure.h"
+#include "export/ReplacementFile.h"
 #include "platform/CanvasTarget.h"
 #include "render/RenderPage.h"
 
@@ -20,23 +21,23 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     canvas.Resize(static_cast<int32_t>(25000 * zoom), static_cast<int32_t>(model.PageSizeY * zoom));
     RenderPage(canvas, model, view, RulerSurface{});
 
-    QSaveFile file(QString::fromStdString(outPath));
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        QImageWriter writer(&file, "png");
-        QImage image = canvas.Image();
-        if (paperOnly) {
-            const double paper = model.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
-            image = image.copy(0, 0, std::min(image.width(), static_cast<int>(std::ceil(paper))),
-                               image.height());
-        }
-        ok = writer.write(image);
-        if (!ok) file.cancelWriting();
+    QImage image = canvas.Image();
+    if (paperOnly) {
+        const double paper = model.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
+        image = image.copy(0, 0, std::min(image.width(), static_cast<int>(std::ceil(paper))),
+                           image.height());
     }
-    if (!ok || !file.commit()) {
-        std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\n%s\n", outPath.c_str(),
-                     file.errorString().toUtf8().constData());
-        return 1;
-    }
+
+    ReplacementFile part;
+    if (!part.Create(outPath)) return SaveFailure(outPath, part.Error());
+    QFile file;
+    if (!file.open(part.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return SaveFailure(outPath, file.errorString());
+    QImageWriter writer(&file, "png");
+    const bool written = writer.write(image);
+    file.close();
+    if (file.error() != QFileDevice::NoError) return SaveFailure(outPath, file.errorString());
+    if (!written) return SaveFailure(outPath, writer.errorString());
+    if (!part.Commit()) return SaveFailure(outPath, part.Error());
     return 0;
 }

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <cstdio>
+#include <string>
+
+#include "export/ExportResult.h"
+
+// Prints on standard error why a page output could not be saved, in the
+// words the exports use; returns the exit status for it.
+inline int SaveFailure(const std::string& path, const QString& reason) {
+    const std::string message = ExportResult::Failure(path, reason.toStdString()).Message();
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+}
+
+inline int SaveFailure(const std::string& path, const std::string& systemReason) {
+    return SaveFailure(path, QString::fromLocal8Bit(systemReason));
+}
