@@ -8,6 +8,7 @@
 #include "cli/CliSession.h"
 #include "cli/SaveFailure.h"
 #include "export/ReplacementFile.h"
+#include "export/StandardErrorSilenced.h"
 #include "platform/CanvasTarget.h"
 #include "render/RenderPage.h"
 
@@ -34,7 +35,13 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     if (!file.open(part.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         return SaveFailure(outPath, file.errorString());
     QImageWriter writer(&file, "png");
-    const bool written = writer.write(image);
+    bool written = false;
+    {
+        // The PNG library announces a failed write itself ("libpng error:
+        // Write Error"); the message below says which file and why.
+        StandardErrorSilenced quiet;
+        written = writer.write(image);
+    }
     file.close();
     if (file.error() != QFileDevice::NoError) return SaveFailure(outPath, file.errorString());
     if (!written) return SaveFailure(outPath, writer.errorString());
