@@ -14,7 +14,8 @@ constexpr int SlotCount = 8;
 // Linux refuses longer paths, so no file we can create is cut short here.
 constexpr size_t MaxPath = 4096;
 
-enum SlotState : int { Free, Reserved, Created };
+// A slot being filled is skipped by the handler until its path is whole.
+enum SlotState : int { Free, Filling, Listed };
 
 struct Slot {
     std::atomic<int> state{Free};
@@ -43,21 +44,18 @@ void OnTerminatingSignal(int signal) {
 
 }  // namespace
 
-int PartFileRegistry::Reserve(const char* path) {
+int PartFileRegistry::Add(const char* path) {
     const size_t length = std::strlen(path);
     if (length >= MaxPath) return -1;
     for (int i = 0; i < SlotCount; ++i) {
         int expected = Free;
-        if (!slots[i].state.compare_exchange_strong(expected, Reserved, std::memory_order_acquire))
+        if (!slots[i].state.compare_exchange_strong(expected, Filling, std::memory_order_acquire))
             continue;
         std::memcpy(slots[i].path, path, length + 1);
+        slots[i].state.store(Listed, std::memory_order_release);
         return i;
     }
     return -1;
-}
-
-void PartFileRegistry::MarkCreated(int slot) {
-    if (ValidSlot(slot)) slots[slot].state.store(Created, std::memory_order_release);
 }
 
 void PartFileRegistry::Forget(int slot) {
@@ -66,7 +64,7 @@ void PartFileRegistry::Forget(int slot) {
 
 void PartFileRegistry::RemoveAll() {
     for (Slot& slot : slots)
-        if (slot.state.load(std::memory_order_acquire) == Created) unlink(slot.path);
+        if (slot.state.load(std::memory_order_acquire) == Listed) unlink(slot.path);
 }
 
 void RemovePartFilesOnTermination() {

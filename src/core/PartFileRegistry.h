@@ -13,16 +13,16 @@
 // row.
 namespace PartFileRegistry {
 
-// Lists a path before the file is created; the handler leaves it alone until
-// MarkCreated, so a name that turns out to be taken by someone else's file is
-// never removed. Returns the slot, or -1 when the path is too long or the
+// Lists a path, before its file is created: a signal may come while the
+// system creates it, before the program learns it succeeded. The caller
+// lists only names that do not exist, so what a signal removes is ours (or
+// not there yet). Returns the slot, or -1 when the path is too long or the
 // table is full (that file is then not removed on a signal).
-int Reserve(const char* path);
-// The file now exists and is ours: a signal removes it from here on.
-void MarkCreated(int slot);
-// Takes the path off the list, once the file was renamed or removed.
+int Add(const char* path);
+// Takes the path off the list, once the file was renamed or removed, or was
+// never created.
 void Forget(int slot);
-// Removes every created file on the list; safe inside a signal handler.
+// Removes every listed file; safe inside a signal handler.
 void RemoveAll();
 
 }  // namespace PartFileRegistry

@@ -122,14 +122,17 @@ bool ReplacementFile::Create(const std::string& targetPath) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::string candidate =
             (final.parent_path() / TemporaryName(name, random())).string();
-        const int slot = PartFileRegistry::Reserve(candidate.c_str());
+        // A name that is taken is never listed, so a signal never removes
+        // someone else's file.
+        struct stat taken {};
+        if (lstat(candidate.c_str(), &taken) == 0) continue;
+        const int slot = PartFileRegistry::Add(candidate.c_str());
         // Exclusive: never through an existing name, never through a link
         // someone planted under it. Only the user can read it while it grows.
         const int fd = open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                             S_IRUSR | S_IWUSR);
         const int openError = errno;
         if (fd >= 0) {
-            PartFileRegistry::MarkCreated(slot);
             // The umask may have taken the owner's own bits; the writers that
             // open the file by name need them.
             fchmod(fd, S_IRUSR | S_IWUSR);
