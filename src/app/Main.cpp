@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <string>
 
+#include "core/PartFileRegistry.h"
 #include "platform/NeutralNumbers.h"
 #include "platform/QtPrinterCatalog.h"
 #include "platform/QtSettingsBackend.h"
@@ -12,6 +13,8 @@
 #include "viewer/ViewerEnvironment.h"
 
 int main(int argc, char** argv) {
+    // A TERM, INT or HUP while a file is written leaves no part file behind.
+    RemovePartFilesOnTermination();
     // Taken before Qt reads its own options out of argv.
     const std::string commandLine = JoinArguments(argc, argv);
     QApplication app(argc, argv);

@@ -31,8 +31,8 @@ void PrintInfo(const CliSession& session) {
         kinds.push_back(layout.ColumnKinds[c]);
         flags.push_back(layout.ColumnTotalFlags[c]);
     }
-    json.Member("ColumnTitles",
-                std::vector<std::string>(layout.ColumnTitles.begin() + 1, layout.ColumnTitles.end()));
+    json.Member("ColumnTitles", std::vector<std::string>(layout.ColumnTitles.begin() + 1,
+                                                         layout.ColumnTitles.end()));
     json.Member("ColumnWidths", Numbers(layout.ColumnWidths));
     // What the page draws: a column is widened to hold its widest printed total.
     json.Member("DrawnWidths", Numbers(pages.widths));

@@ -12,6 +12,7 @@
 #include "cli/PdfCommand.h"
 #include "cli/PngCommand.h"
 #include "core/DecimalNumber.h"
+#include "core/PartFileRegistry.h"
 #include "core/Rounding.h"
 #include "platform/NeutralNumbers.h"
 #include "render/PageSelection.h"
@@ -135,6 +136,8 @@ int Png(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A TERM, INT or HUP while a file is written leaves no part file behind.
+    RemovePartFilesOnTermination();
     // Text is measured and pages drawn without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/CliSession.h"
+#include "cli/SaveFailure.h"
 #include "platform/PrinterCatalog.h"
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinter.h"
@@ -31,15 +32,9 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
     });
     if (!unreadable.empty()) {
         printer.Abort();
-        std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\nÇalışma dosyası okunamadı: %s\n",
-                     outPath.c_str(), unreadable.c_str());
-        return 1;
+        return SaveFailure(outPath, RowStoreUnreadableTitle + " " + unreadable);
     }
     printer.EndDoc();
-    if (printer.Failed()) {
-        std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\n%s\n", outPath.c_str(),
-                     printer.ErrorText().c_str());
-        return 1;
-    }
+    if (printer.Failed()) return SaveFailure(outPath, printer.ErrorText());
     return 0;
 }

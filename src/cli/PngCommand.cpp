@@ -1,12 +1,14 @@
 #include "cli/PngCommand.h"
 
+#include <QFile>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "cli/CliSession.h"
+#include "cli/SaveFailure.h"
+#include "export/ReplacementFile.h"
+#include "export/StandardErrorSilenced.h"
 #include "platform/CanvasTarget.h"
 #include "render/DrawPages.h"
 
@@ -38,23 +40,29 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
         pages.fieldCount = RenderPage(target, inputs, p, zoom, pages.fieldCount).fieldCount;
     });
 
-    QSaveFile file(QString::fromStdString(outPath));
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        QImageWriter writer(&file, "png");
-        QImage image = canvas.Image();
-        if (paperOnly) {
-            const double paper = session.setup.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
-            image = image.copy(0, 0, std::min(image.width(), static_cast<int>(std::ceil(paper))),
-                               image.height());
-        }
-        ok = writer.write(image);
-        if (!ok) file.cancelWriting();
+    QImage image = canvas.Image();
+    if (paperOnly) {
+        const double paper = session.setup.PageSizeX * zoom / CanvasTarget::TwipsPerPixel;
+        image = image.copy(0, 0, std::min(image.width(), static_cast<int>(std::ceil(paper))),
+                           image.height());
     }
-    if (!ok || !file.commit()) {
-        std::fprintf(stderr, "Dosya kaydedilemedi:\n%s\n%s\n", outPath.c_str(),
-                     file.errorString().toUtf8().constData());
-        return 1;
+
+    ReplacementFile part;
+    if (!part.Create(outPath)) return SaveFailure(outPath, part.Error());
+    QFile file;
+    if (!file.open(part.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return SaveFailure(outPath, file.errorString());
+    QImageWriter writer(&file, "png");
+    bool written = false;
+    {
+        // The PNG library announces a failed write itself ("libpng error:
+        // Write Error"); the message below says which file and why.
+        StandardErrorSilenced quiet;
+        written = writer.write(image);
     }
+    file.close();
+    if (file.error() != QFileDevice::NoError) return SaveFailure(outPath, file.errorString());
+    if (!written) return SaveFailure(outPath, writer.errorString());
+    if (!part.Commit()) return SaveFailure(outPath, part.Error());
     return 0;
 }

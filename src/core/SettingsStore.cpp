@@ -32,8 +32,8 @@ PageSetup DefaultPageSetup(int16_t defaultOrientation) {
 
 PageSetup SanePageSetup(PageSetup setup) {
     constexpr int32_t SmallestPaper = 1440, LargestPaper = 68040;  // twips
-    constexpr int32_t LargestMargin = 1000;                         // millimetres
-    constexpr int16_t LargestFont = 400;                            // points
+    constexpr int32_t LargestMargin = 1000;                        // millimetres
+    constexpr int16_t LargestFont = 400;                           // points
     for (int32_t* size : {&setup.PageSizeX, &setup.PageSizeY})
         *size = std::clamp(*size, SmallestPaper, LargestPaper);
     for (int32_t* margin : {&setup.SpaceX1, &setup.SpaceX2, &setup.SpaceY1, &setup.SpaceY2})

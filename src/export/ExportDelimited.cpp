@@ -14,8 +14,7 @@ constexpr size_t BlockSize = 1 << 16;
 // Records read from the row store with one read: a megabyte.
 constexpr int64_t RecordsPerRead = 2048;
 
-void AppendField(std::string& block, std::string_view field, char separator,
-                 bool commasToPoints) {
+void AppendField(std::string& block, std::string_view field, char separator, bool commasToPoints) {
     const size_t start = block.size();
     block += field;
     if (commasToPoints)
@@ -36,7 +35,7 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
     ReplacementFile file;
     if (!file.Create(targetPath))
         return ExportResult::Failure(Outcome::TargetFailed, targetPath, file.Error());
-    if (!output.Open(file.TemporaryPath()))
+    if (!output.Open(file.Descriptor()))
         return ExportResult::Failure(Outcome::TargetFailed, targetPath, output.Error());
     auto writeFailed = [&] {
         const std::string reason = output.Error();
@@ -66,8 +65,8 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
             return ExportResult::Failure(Outcome::RowsUnreadable, targetPath, error);
         }
         for (std::string_view record : records.texts) {
-            const int fields = ForEachField(
-                record, ReportLayout::MaxFields, [&](int, std::string_view field) {
+            const int fields =
+                ForEachField(record, ReportLayout::MaxFields, [&](int, std::string_view field) {
                     AppendField(block, field, separator, commasToPoints);
                 });
             result.lastFieldCount = fields;

@@ -11,6 +11,7 @@
 #include "core/DecimalNumber.h"
 #include "core/TextEncoding.h"
 #include "export/ReplacementFile.h"
+#include "export/StandardErrorSilenced.h"
 #include "input/SplitFields.h"
 
 namespace {
@@ -42,19 +43,44 @@ void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind
     }
 }
 
-// Owns the workbook so every way out of the export closes it.
+// The library's reason for a failure: the system's words where it failed on
+// a file, its own otherwise. Its error codes read like "Error creating output
+// xlsx file. Usually a permissions error.", which says less than errno does.
+std::string FailureReason(lxw_error error, int systemError) {
+    switch (error) {
+        case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        case LXW_ERROR_CREATING_XLSX_FILE:
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+        case LXW_ERROR_ZIP_FILE_OPERATION:
+        case LXW_ERROR_ZIP_FILE_ADD:
+        case LXW_ERROR_ZIP_CLOSE:
+            if (systemError != 0) return std::strerror(systemError);
+            break;
+        default:
+            break;
+    }
+    return lxw_strerror(error);
+}
+
+// Owns the workbook so every way out of the export closes it; its own
+// messages stay off the terminal on every one of them.
 struct Workbook {
     lxw_workbook* book = nullptr;
     ~Workbook() {
-        if (book) workbook_close(book);
+        if (!book) return;
+        StandardErrorSilenced quiet;
+        workbook_close(book);
     }
     // Writes the file; the system's or the library's words on failure.
     bool Close(std::string& reason) {
+        StandardErrorSilenced quiet;
         errno = 0;
         const lxw_error error = workbook_close(book);
+        const int systemError = errno;
         book = nullptr;
         if (error == LXW_NO_ERROR) return true;
-        reason = errno != 0 ? std::strerror(errno) : lxw_strerror(error);
+        reason = FailureReason(error, systemError);
         return false;
     }
 };
@@ -89,18 +115,21 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
     options.tmpdir = tmpdir.data();
     options.use_zip64 = LXW_TRUE;
     Workbook workbook;
-    errno = 0;
-    workbook.book = workbook_new_opt(file.TemporaryPath().c_str(), &options);
-    lxw_worksheet* sheet = workbook.book ? workbook_add_worksheet(workbook.book, nullptr) : nullptr;
-    lxw_format* bold = workbook.book ? workbook_add_format(workbook.book) : nullptr;
-    if (!sheet || !bold)
-        return failed(Outcome::TargetFailed, std::strerror(errno ? errno : EIO));
-    format_set_bold(bold);
-
-    const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
-    for (int c = 1; c <= titles; ++c)
-        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1), layout.Title(c).c_str(),
-                               bold);
+    lxw_worksheet* sheet = nullptr;
+    {
+        StandardErrorSilenced quiet;
+        errno = 0;
+        workbook.book = workbook_new_opt(file.TemporaryPath().c_str(), &options);
+        sheet = workbook.book ? workbook_add_worksheet(workbook.book, nullptr) : nullptr;
+        lxw_format* bold = workbook.book ? workbook_add_format(workbook.book) : nullptr;
+        if (!sheet || !bold)
+            return failed(Outcome::TargetFailed, std::strerror(errno ? errno : EIO));
+        format_set_bold(bold);
+        const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
+        for (int c = 1; c <= titles; ++c)
+            worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1), layout.Title(c).c_str(),
+                                   bold);
+    }
 
     ExportResult result;
     RecordBlock records;
@@ -110,6 +139,7 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
         if (progress && !progress(first - 1, count)) return failed(Outcome::Cancelled, {});
         if (!rows.Read(first, RecordsPerRead, records, error))
             return failed(Outcome::RowsUnreadable, error);
+        StandardErrorSilenced quiet;
         for (size_t i = 0; i < records.texts.size(); ++i) {
             // Record r goes to sheet row r + 1, which the library counts from 0.
             const auto row = static_cast<lxw_row_t>(records.first + static_cast<int64_t>(i));

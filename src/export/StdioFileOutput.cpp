@@ -1,5 +1,8 @@
 #include "export/StdioFileOutput.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -16,10 +19,16 @@ bool StdioFileOutput::Fail() {
     return false;
 }
 
-bool StdioFileOutput::Open(const std::string& path) {
+bool StdioFileOutput::Open(int descriptor) {
     Close();
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) return Fail();
+    const int copy = fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0) return Fail();
+    file_ = fdopen(copy, "wb");
+    if (!file_) {
+        Fail();
+        close(copy);
+        return false;
+    }
     std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
     return true;
 }

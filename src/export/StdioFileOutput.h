@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// A file on disk written through a large stdio buffer, keeping the system's
+// A file written through a large stdio buffer, keeping the system's
 // words for the first failure.
 class StdioFileOutput {
   public:
@@ -12,8 +12,9 @@ class StdioFileOutput {
     StdioFileOutput(const StdioFileOutput&) = delete;
     StdioFileOutput& operator=(const StdioFileOutput&) = delete;
 
-    // Creates the file empty (an existing one is cut to nothing).
-    bool Open(const std::string& path);
+    // Writes to a file already open for writing, through a copy of its
+    // descriptor; the caller keeps its own.
+    bool Open(int descriptor);
     bool Write(std::string_view bytes);
     // Flushes and closes; false when buffered bytes could not be written.
     bool Close();

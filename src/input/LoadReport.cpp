@@ -61,7 +61,9 @@ class ReportFile {
         size_ = static_cast<int64_t>(info.st_size);
         return LoadResult::Failure::None;
     }
-    int64_t Size() const { return size_; }
+    int64_t Size() const {
+        return size_;
+    }
     // Bytes read into the buffer; 0 at the end, -1 on failure.
     int64_t Read(char* buffer, size_t size) {
         for (;;) {
@@ -152,7 +154,8 @@ class Loader {
             case 4: {
                 const RowFields fields = Split(payload);
                 for (int c = 1; c <= Columns; ++c)
-                    if (TrimSpaces(fields[c]).substr(0, 2) == "++") layout_.ColumnTotalFlags[c] = true;
+                    if (TrimSpaces(fields[c]).substr(0, 2) == "++")
+                        layout_.ColumnTotalFlags[c] = true;
                 return true;
             }
             case 5: {
@@ -263,8 +266,7 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     bool storeOk = true;
     int64_t bytesRead = 0;
     auto take = [&](std::string_view piece) {
-        if (carry.size() < LineLimit)
-            carry.append(piece.substr(0, LineLimit - carry.size()));
+        if (carry.size() < LineLimit) carry.append(piece.substr(0, LineLimit - carry.size()));
     };
     for (;;) {
         const int64_t got = report.Read(buffer.data(), buffer.size());

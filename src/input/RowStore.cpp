@@ -13,8 +13,9 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <mutex>
 #include <share.h>
+
+#include <mutex>
 #else
 #include <unistd.h>
 #endif
@@ -102,7 +103,8 @@ std::string FolderOf(const std::string& path) {
 std::string FreshName(const std::string& path, std::mt19937& random) {
     const std::string tail = "BUFFILE.DAT";
     const std::string piece = "." + std::to_string(random() % 1000000);
-    if (path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
+    if (path.size() >= tail.size() &&
+        path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
         return path.substr(0, path.size() - tail.size()) + piece + tail;
     return path + piece;
 }

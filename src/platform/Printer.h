@@ -10,7 +10,6 @@
 // nothing was drawn sends nothing at all.
 class Printer : public PageSheets {
   public:
-
     // 1 portrait, 2 landscape.
     virtual void SetOrientation(int16_t orientation) = 0;
     // The page as laid out, in twips, width first (a landscape page is wider

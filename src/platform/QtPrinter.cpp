@@ -1,13 +1,10 @@
 #include "platform/QtPrinter.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/PrinterCatalog.h"
 
@@ -19,20 +16,14 @@ QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
     printer_.setDocName(QStringLiteral("Tabulon"));
     if (printerName == PrinterCatalog::BuiltInPdfName) {
         pdfFile_ = pdfFile;
-        const QString target = QString::fromStdString(pdfFile);
-        // Reserve a fresh name beside the target; this also finds out early
-        // whether the folder can be written at all.
-        QTemporaryFile part(target + QStringLiteral(".XXXXXX"));
-        part.setAutoRemove(false);
-        if (pdfFile.empty() || !part.open()) {
-            Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" +
-                 part.errorString().toStdString());
+        // The part file is made now, which also finds out early whether the
+        // folder can be written at all; the PDF engine opens it by name.
+        if (!partFile_.Create(pdfFile)) {
+            Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" + partFile_.Error());
             return;
         }
-        partFile_ = part.fileName().toStdString();
-        part.close();
         printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(part.fileName());
+        printer_.setOutputFileName(QFile::decodeName(partFile_.TemporaryPath().c_str()));
         return;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printerName));
@@ -118,15 +109,8 @@ void QtPrinter::EndDoc() {
         Fail("Belge yazıcıya gönderilemedi.");
         return;
     }
-    if (!partFile_.empty()) {
-        std::error_code error;
-        std::filesystem::rename(partFile_, pdfFile_, error);
-        if (error) {
-            Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + error.message());
-            return;
-        }
-        partFile_.clear();
-    }
+    if (!partFile_.TemporaryPath().empty() && !partFile_.Commit())
+        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + partFile_.Error());
 }
 
 void QtPrinter::Abort() {
@@ -146,8 +130,5 @@ void QtPrinter::Fail(const std::string& reason) {
 }
 
 void QtPrinter::DropPartFile() {
-    if (partFile_.empty()) return;
-    std::error_code ignored;
-    std::filesystem::remove(partFile_, ignored);
-    partFile_.clear();
+    partFile_.Discard();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "export/ReplacementFile.h"
 #include "platform/Printer.h"
 #include "platform/PrinterSheetTarget.h"
 
@@ -50,6 +51,6 @@ class QtPrinter : public Printer {
     bool ended_ = false;
     bool failed_ = false;
     std::string errorText_;
-    std::string pdfFile_;   // the built-in PDF printer only
-    std::string partFile_;  // where it writes until the document is complete
+    std::string pdfFile_;       // the built-in PDF printer only
+    ReplacementFile partFile_;  // where it writes until the document is complete
 };

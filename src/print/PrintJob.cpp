@@ -18,9 +18,8 @@ std::string AskPdfFile(PrintHost& host) {
 
 void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
     host.SetZoom100();
-    const std::string current = host.CurrentPrinter().empty()
-                                    ? host.Printers().DefaultPrinterName()
-                                    : host.CurrentPrinter();
+    const std::string current = host.CurrentPrinter().empty() ? host.Printers().DefaultPrinterName()
+                                                              : host.CurrentPrinter();
     const PrintChoice choice =
         ui.ShowPrintDialog(host.PageCount(), host.Printers(), current, host.SelectedPrinter());
     if (!choice.confirmed) return;

@@ -35,8 +35,8 @@ ColumnWidthTable DrawnWidths(const ReportLayout& layout, const PageTotals& total
         }
         size_t widest = 0;
         for (Currency value : {shown.most, shown.least})
-            widest = std::max(widest, CodePointCount(FormatCurrency(value, layout.ColumnFormats[c],
-                                                                    locale)));
+            widest = std::max(
+                widest, CodePointCount(FormatCurrency(value, layout.ColumnFormats[c], locale)));
         widths[c] = std::max<int16_t>(widths[c], ClampToInt16(static_cast<int64_t>(widest) + 1));
     }
     return widths;

@@ -32,8 +32,8 @@ int DrawnColumns(int fieldCount) {
 DecimalNumber DecimalOf(int64_t value) {
     DecimalNumber n;
     n.negative = value < 0;
-    n.digits = std::to_string(value < 0 ? 0 - static_cast<uint64_t>(value)
-                                        : static_cast<uint64_t>(value));
+    n.digits =
+        std::to_string(value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value));
     return n;
 }
 
@@ -74,8 +74,8 @@ class PageLayout {
 
   private:
     double CellWidth(int c) const {
-        return static_cast<double>(ClampToInt32(static_cast<int64_t>(in_.widths[c]) *
-                                                static_cast<int64_t>(m_.CharWidth)));
+        return static_cast<double>(
+            ClampToInt32(static_cast<int64_t>(in_.widths[c]) * static_cast<int64_t>(m_.CharWidth)));
     }
 
     // A column fits when it starts before the line's last character; each

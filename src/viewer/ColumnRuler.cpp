@@ -75,9 +75,8 @@ void ColumnRuler::MouseMove(Qt::MouseButtons buttons, float x) {
 void ColumnRuler::MouseUp(Qt::MouseButton button) {
     if (button == Qt::LeftButton && selectedColumn_ > 0) {
         const RulerView view = view_();
-        resize_(selectedColumn_,
-                DraggedWidth(view.widths[static_cast<size_t>(selectedColumn_)], dragDelta_,
-                             view.zoom));
+        resize_(selectedColumn_, DraggedWidth(view.widths[static_cast<size_t>(selectedColumn_)],
+                                              dragDelta_, view.zoom));
         selectedColumn_ = 0;
     }
     HideIndicator();

@@ -2,8 +2,8 @@
 
 #include <QToolButton>
 
-#include "viewer/ToolbarIcons.h"
 #include "platform/Twips.h"
+#include "viewer/ToolbarIcons.h"
 
 CommandButtons::CommandButtons(QWidget* parent) : QObject(parent) {
     const int side = PixelsFromTwips(375);

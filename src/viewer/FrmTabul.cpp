@@ -101,8 +101,8 @@ void FrmTabul::ConnectCommands() {
     on(m.GOR_04, &FrmTabul::ShowFirstPage);
     on(m.GOR_05, &FrmTabul::ShowLastPage);
     // Each toolbar button runs the command of a menu item.
-    QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,    m.DOS_01_01_01,
-                                                     m.GOR_02,    m.GOR_03,    m.GOR_01_01,
+    QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,   m.DOS_01_01_01,
+                                                     m.GOR_02,    m.GOR_03,   m.GOR_01_01,
                                                      m.GOR_01_02, m.GOR_01_03};
     for (int i = 0; i < CommandButtons::Count; ++i)
         connect(command1_->Button(i), &QToolButton::clicked, buttons[i], &QAction::trigger);

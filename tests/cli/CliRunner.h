@@ -27,6 +27,17 @@ inline bool LocaleIsGenerated(const QString& lang) {
     return probe != locale_t{};
 }
 
+// The program's environment: the locale, and settings and temporary files in `home`.
+inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString& lang) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", lang);
+    env.insert("LANG", lang);
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(home.File("config")));
+    env.insert("TMPDIR", QString::fromStdString(home.Path().string()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    return env;
+}
+
 inline CliRun RunExport(const QStringList& args, const TempDir& home,
                         const QString& lang = "tr_TR.UTF-8") {
     if (!LocaleIsGenerated(lang)) {
@@ -35,13 +46,7 @@ inline CliRun RunExport(const QStringList& args, const TempDir& home,
         return {};
     }
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", lang);
-    env.insert("LANG", lang);
-    env.insert("XDG_CONFIG_HOME", QString::fromStdString(home.File("config")));
-    env.insert("TMPDIR", QString::fromStdString(home.Path().string()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(ExportEnvironment(home, lang));
     process.start(TABULON_EXPORT_PROGRAM, args);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -44,11 +44,15 @@ TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
                 limit.rlim_cur = 64 * 1024;
                 setrlimit(RLIMIT_FSIZE, &limit);
             }
+            testing::internal::CaptureStderr();
             const ExportResult result = exporter.run(report, target, {});
+            // Our message is the caller's to show; no library adds its own.
+            const std::string printed = testing::internal::GetCapturedStderr();
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, previousHandler);
 
             EXPECT_FALSE(result.ok());
+            EXPECT_EQ(printed, "");
             EXPECT_FALSE(result.reason.empty());
             EXPECT_EQ(result.path, target);
             EXPECT_EQ(report.OutFiles(), kept);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PdfTools.h"
+#include "PlantedTargets.h"
 #include "TestSupport.h"
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinter.h"
@@ -63,6 +64,19 @@ TEST(QtPrinter, DocumentsThatDoNotCompleteLeaveAnOlderFileAlone) {
     DrawPage(*PdfPrinter(file), "yarım");  // never ended
     EXPECT_EQ(ReadBytes(file), "older document");
     EXPECT_EQ(FilesIn(dir), 1u);
+}
+
+TEST(QtPrinter, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {
+    TableUmask umask;
+    for (const PlantedTarget& c : PlantedTargets()) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        if (!Plant(dir, c)) continue;
+        auto printer = PdfPrinter(dir.File("out/rapor"));
+        DrawPage(*printer, "yeni");
+        printer->EndDoc();
+        ExpectSaved(dir, c, !printer->Failed(), "%PDF-");
+    }
 }
 
 TEST(QtPrinter, FailsWhenItCannotBeReached) {

@@ -1,0 +1,137 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+// What the user's path looks like before a file is saved there, and what the
+// save must leave: the file that receives the new bytes (the path itself, or
+// the file its links lead to) with its permission bits, older files kept when
+// the save fails, and every link still the link it was. Saves run with umask
+// 027, so a new file is 0640 and a kept 0644 or 0600 cannot come from the
+// umask. Every case saves to out/rapor inside its folder.
+struct PlantedFile {
+    const char* name;
+    mode_t mode;
+};
+struct PlantedLink {
+    const char* name;
+    const char* to;  // a leading "/" stands for the case's folder
+};
+struct PlantedTarget {
+    const char* name;
+    std::vector<PlantedFile> files;
+    std::vector<PlantedLink> links;
+    const char* written;  // empty: the save must fail
+    mode_t mode;
+    // The first link belongs to another user, in a folder everyone may write to.
+    bool strangersLink = false;
+};
+
+inline std::vector<PlantedTarget> PlantedTargets() {
+    return {
+        {"missing", {}, {}, "out/rapor", 0640},
+        {"existing 0600", {{"out/rapor", 0600}}, {}, "out/rapor", 0600},
+        {"existing 0644", {{"out/rapor", 0644}}, {}, "out/rapor", 0644},
+        {"link to a file",
+         {{"asil/rapor.dat", 0600}},
+         {{"out/rapor", "../asil/rapor.dat"}},
+         "asil/rapor.dat",
+         0600},
+        {"dangling link",
+         {{"asil/.keep", 0600}},
+         {{"out/rapor", "/asil/yeni.dat"}},
+         "asil/yeni.dat",
+         0640},
+        // The second link is read from its own folder, not the first one's.
+        {"chain of links",
+         {{"asil/rapor.dat", 0604}},
+         {{"out/rapor", "../baglar/ic/ara"}, {"baglar/ic/ara", "../../asil/rapor.dat"}},
+         "asil/rapor.dat",
+         0604},
+        {"loop of links", {}, {{"out/rapor", "dongu"}, {"out/dongu", "rapor"}}, "", 0},
+        // Anyone may plant a link in the temporary folder; a stranger's link
+        // there must not choose which of our files is overwritten.
+        {"stranger's link in a shared folder",
+         {{"asil/rapor.dat", 0600}},
+         {{"out/rapor", "/asil/rapor.dat"}},
+         "",
+         0,
+         true},
+    };
+}
+
+// The older files' text; a save that fails leaves them as they were.
+inline const std::string OlderBytes = "eski dosya";
+
+inline std::string LinkText(const TempDir& dir, const PlantedLink& link) {
+    return link.to[0] == '/' ? dir.File(link.to + 1) : link.to;
+}
+
+// Plants the case in dir; false where it cannot be planted here.
+inline bool Plant(const TempDir& dir, const PlantedTarget& c) {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir.File("out"));
+    for (const PlantedFile& file : c.files) {
+        fs::create_directories(fs::path(dir.File(file.name)).parent_path());
+        WriteBytes(dir.File(file.name), OlderBytes);
+        chmod(dir.File(file.name).c_str(), file.mode);
+    }
+    for (const PlantedLink& link : c.links) {
+        fs::create_directories(fs::path(dir.File(link.name)).parent_path());
+        fs::create_symlink(LinkText(dir, link), dir.File(link.name));
+    }
+    if (!c.strangersLink) return true;
+    chmod(dir.File("out").c_str(), 01777);
+    return lchown(dir.File(c.links[0].name).c_str(), 65534, 65534) == 0;
+}
+
+// Checks what the save left; `magic` is how the new file's bytes begin.
+inline void ExpectSaved(const TempDir& dir, const PlantedTarget& c, bool ok,
+                        const std::string& magic) {
+    namespace fs = std::filesystem;
+    EXPECT_EQ(ok, *c.written != 0);
+    for (const PlantedLink& link : c.links) {
+        std::error_code ec;
+        EXPECT_EQ(fs::read_symlink(dir.File(link.name), ec).string(), LinkText(dir, link))
+            << link.name;
+    }
+    std::vector<std::string> others;  // neither planted nor written: left behind
+    for (const auto& entry : fs::recursive_directory_iterator(dir.Path())) {
+        if (entry.symlink_status().type() == fs::file_type::directory) continue;
+        const std::string name = entry.path().lexically_relative(dir.Path()).string();
+        bool planted = name == c.written;
+        for (const PlantedFile& file : c.files) planted = planted || name == file.name;
+        for (const PlantedLink& link : c.links) planted = planted || name == link.name;
+        if (!planted) others.push_back(name);
+    }
+    EXPECT_EQ(others, std::vector<std::string>{});
+    for (const PlantedFile& file : c.files) {
+        if (file.name != std::string(c.written)) {
+            EXPECT_TRUE(ReadBytes(dir.File(file.name)) == OlderBytes) << file.name << " changed";
+        }
+    }
+    if (!*c.written) return;
+    struct stat status {};
+    ASSERT_EQ(lstat(dir.File(c.written).c_str(), &status), 0);
+    EXPECT_TRUE(S_ISREG(status.st_mode));
+    EXPECT_EQ(status.st_mode & 07777, c.mode) << std::oct << (status.st_mode & 07777);
+    EXPECT_EQ(ReadBytes(dir.File(c.written)).substr(0, magic.size()), magic);
+}
+
+// Sets the umask the table's modes assume while it lives.
+class TableUmask {
+  public:
+    TableUmask() : saved_(umask(027)) {}
+    ~TableUmask() { umask(saved_); }
+    TableUmask(const TableUmask&) = delete;
+    TableUmask& operator=(const TableUmask&) = delete;
+
+  private:
+    mode_t saved_;
+};
