@@ -1,5 +1,6 @@
 // tabulon-export: the viewer's engine without a window, for automation and tests.
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -8,6 +9,7 @@
 
 #include "cli/CliSession.h"
 #include "cli/ExportCommand.h"
+#include "cli/FindCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PdfCommand.h"
 #include "cli/PngCommand.h"
@@ -25,11 +27,27 @@ int Usage() {
     std::fputs(
         "Kullanım:\n"
         "  tabulon-export info RAPOR [--rows-per-page N] [--keep-row-store]\n"
+        "  tabulon-export find RAPOR METİN [--rows-per-page N]\n"
         "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n"
         "  tabulon-export pdf RAPOR ÇIKTI.pdf [--pages all|N-M|odd|even]\n"
         "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50] [--paper]\n",
         stderr);
     return UsageError;
+}
+
+// More rows than any page could draw, or none at all, would only make every
+// page loop over empty slots: the number is brought within 1..100000, and
+// the user is told.
+int32_t RowsPerPageArgument(const char* text) {
+    constexpr int64_t Fewest = 1, Most = 100000;
+    const int64_t asked = ReadLeadingInteger(text);
+    const int64_t used = std::clamp(asked, Fewest, Most);
+    if (used != asked)
+        std::fprintf(stderr,
+                     "--rows-per-page %s geçersiz: sayfa başına 1 ile 100000 arasında satır "
+                     "olabilir; %lld kullanılıyor.\n",
+                     text, static_cast<long long>(used));
+    return static_cast<int32_t>(used);
 }
 
 struct Arguments {
@@ -51,7 +69,7 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--rows-per-page" && hasValue) {
-            args.rowsPerPage = ClampToInt32(ReadLeadingInteger(argv[++i]));
+            args.rowsPerPage = RowsPerPageArgument(argv[++i]);
         } else if (arg == "--pages" && hasValue) {
             args.pages = argv[++i];
         } else if (arg == "--page" && hasValue) {
@@ -152,6 +170,12 @@ int main(int argc, char** argv) {
             return *failure;
         PrintInfo(session);
         return 0;
+    }
+    if (args->command == "find" && args->positional.size() == 2) {
+        CliSession session;
+        if (auto failure = OpenCliSession(session, args->positional[0], {args->rowsPerPage}))
+            return *failure;
+        return PrintFoundFields(session, args->positional[1]);
     }
     if (IsExportCommand(args->command) && args->positional.size() == 2) {
         CliSession session;

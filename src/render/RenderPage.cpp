@@ -260,6 +260,12 @@ class PageLayout {
 
 }  // namespace
 
+int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t slot) {
+    int64_t headers = 0;
+    for (int i = 1; i <= 3; ++i) headers += !layout.HeaderLines[i].empty();
+    return metrics.TopMargin + (headers + 1 + slot) * metrics.RowHeight + 50;
+}
+
 PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
                        int fieldCount, const MarkedField* marked) {
     return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, marked).Draw();

@@ -26,6 +26,10 @@ struct PageDrawing {
     std::string error;
 };
 
+// The top of a row slot (0 the first) on every page, in the paper's twips:
+// below the header lines drawn and the titles.
+int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t slot);
+
 // Draws one page of the report onto the target, in the paper's twips, shown
 // at `zoom` by the target: headers, boxed titles, the page's rows read from
 // the row store, page and cumulative totals, date and time, page number and

@@ -17,6 +17,12 @@ ColumnRuler::ColumnRuler(PictureBox& canvas, PictureBox& ruler, std::function<Ru
       resize_(std::move(resize)),
       drawPage_(std::move(drawPage)) {
     indicator_ = canvas_.AddLine(LineElement{false, 0, 0, 0, 0, Qt::black});
+    QObject::connect(&ruler_, &PictureBox::MouseDown, &ruler_,
+                     [this](Qt::MouseButton, float x) { MouseDown(x); });
+    QObject::connect(&ruler_, &PictureBox::MouseMove, &ruler_,
+                     [this](Qt::MouseButtons buttons, float x) { MouseMove(buttons, x); });
+    QObject::connect(&ruler_, &PictureBox::MouseUp, &ruler_,
+                     [this](Qt::MouseButton button, float) { MouseUp(button); });
 }
 
 bool ColumnRuler::IndicatorVisible() const {

@@ -5,11 +5,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
-#include <QTimer>
-#include <QToolButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "core/SettingsStore.h"
@@ -17,14 +20,16 @@
 #include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "platform/Twips.h"
-#include "print/PrintCommand.h"
-#include "render/DrawRuler.h"
+#include "render/FindFields.h"
 #include "viewer/CommandButtons.h"
-#include "viewer/DialogCommands.h"
-#include "viewer/ExportCommands.h"
+#include "viewer/FindCommand.h"
+#include "viewer/FormReturnWatch.h"
+#include "viewer/GoToPageDialog.h"
 #include "viewer/MainMenu.h"
+#include "viewer/MenuCommands.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ZoomControl.h"
 
 namespace {
 const QString Title = QString::fromUtf8("Vornak Yazılım");
@@ -47,12 +52,18 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     setObjectName(QStringLiteral("FrmTabul"));
     setWindowTitle(QString::fromUtf8("Rapor Görüntüleyici"));
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     menu_ = new MainMenu(menuBar());
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
     command1_ = new CommandButtons(client);
     desk_ = new PageDesk(client);
+    pageIndicator_ = new QLabel(this);
+    zoomIndicator_ = new QLabel(this);
+    statusBar()->addPermanentWidget(pageIndicator_);
+    statusBar()->addPermanentWidget(zoomIndicator_);
+    find_ = new FindCommand(*this);
 
     columnRuler_ = std::make_unique<ColumnRuler>(
         *Canvas(), *Cetvel(), [this] { return Ruler(); },
@@ -62,13 +73,9 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     // after the first drag.
     columnRuler_->SetBackColour(ToRgb(palette().color(QPalette::Window)));
     columnRuler_->SetReleasedColour(ToRgb(palette().color(QPalette::Midlight)));
-    connect(Cetvel(), &PictureBox::MouseDown, this,
-            [this](Qt::MouseButton, float x) { columnRuler_->MouseDown(x); });
-    connect(Cetvel(), &PictureBox::MouseMove, this,
-            [this](Qt::MouseButtons buttons, float x) { columnRuler_->MouseMove(buttons, x); });
-    connect(Cetvel(), &PictureBox::MouseUp, this,
-            [this](Qt::MouseButton button, float) { columnRuler_->MouseUp(button); });
-    ConnectCommands();
+    zoom_ = std::make_unique<ZoomControl>(*menu_, *desk_, [this](float) { ApplyZoom(); });
+    ConnectMenuCommands(*this);
+    new FormReturnWatch(this, [this] { ReturnToFullSize(); });
 
     // A page at 100 % is about 800 pixels wide: the window opens wide enough
     // for it where the screen allows, and never larger than the screen.
@@ -79,34 +86,6 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
 }
 
 FrmTabul::~FrmTabul() = default;
-
-void FrmTabul::ConnectCommands() {
-    MainMenu& m = *menu_;
-    auto on = [this](QAction* item, auto handler) {
-        connect(item, &QAction::triggered, this, handler);
-    };
-    on(m.DOS_01_01_01, [this] { ExportSpreadsheet(*this); });
-    on(m.DOS_01_01_02, [this] { ExportCsv(*this); });
-    on(m.DOS_01_02, [this] { ExportCommaText(*this); });
-    on(m.DOS_01_03, [this] { ExportTabText(*this); });
-    on(m.DOS_02, [this] { EditReportHeaders(*this); });
-    on(m.DOS_04, [this] { EditPageSetup(*this); });
-    on(m.DOS_05, [this] { PrintReport(*this); });
-    on(m.DOS_XX, &FrmTabul::CloseProgram);
-    on(m.GOR_01_01, &FrmTabul::Zoom100);
-    on(m.GOR_01_02, &FrmTabul::Zoom75);
-    on(m.GOR_01_03, &FrmTabul::Zoom50);
-    on(m.GOR_02, &FrmTabul::ShowPreviousPage);
-    on(m.GOR_03, &FrmTabul::ShowNextPage);
-    on(m.GOR_04, &FrmTabul::ShowFirstPage);
-    on(m.GOR_05, &FrmTabul::ShowLastPage);
-    // Each toolbar button runs the command of a menu item.
-    QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,   m.DOS_01_01_01,
-                                                     m.GOR_02,    m.GOR_03,   m.GOR_01_01,
-                                                     m.GOR_01_02, m.GOR_01_03};
-    for (int i = 0; i < CommandButtons::Count; ++i)
-        connect(command1_->Button(i), &QToolButton::clicked, buttons[i], &QAction::trigger);
-}
 
 PictureBox* FrmTabul::Canvas() const {
     return desk_->Canvas();
@@ -133,32 +112,13 @@ bool FrmTabul::Start(const std::string& reportPath) {
     SelectedPrinter() = printers.front();
     currentPage_ = 1;
     setup_ = LoadSettings(settings_, printers_.DefaultOrientation());
-
-    const WorkFilePlace place = WorkFilePrefix();
-    if (place.temporaryFolderMissing)
-        ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
-    zoom_ = 1.0f;
     UpdatePageGeometry();
-    // A large report takes a while before the window can show: a progress bar
-    // stands in for it, and its button ends the program instead.
-    LoadResult loaded;
-    {
-        const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
-        ProgressWindow progress(nullptr, QString::fromUtf8("Rapor okunuyor: ") + name);
-        LoadOptions options;
-        options.locale = environment_.locale;
-        options.progress = progress.Callback();
-        loaded = OpenReportPages(pages_, reportPath, RowStorePath(place.prefix), options,
-                                 Canvas()->Target(), setup_);
-    }
-    if (loaded.failure == LoadResult::Failure::Cancelled) {
-        exitStatus_ = 1;
-        return false;
-    }
+    // Before the window shows, a progress bar stands in for it while a large
+    // report loads, and its button ends the program instead.
+    const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
-        ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
-                     QString::fromStdString(loaded.path));
-        exitStatus_ = 2;
+        if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
+        exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
         return false;
     }
     RenderOnCanvas();
@@ -167,62 +127,156 @@ bool FrmTabul::Start(const std::string& reportPath) {
     return true;
 }
 
+LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
+                          QWidget* progressParent) {
+    const WorkFilePlace place = WorkFilePrefix();
+    if (place.temporaryFolderMissing)
+        ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
+    const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
+    ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
+    return OpenReportPages(pages, reportPath, RowStorePath(place.prefix),
+                           {false, {}, environment_.locale, progress.Callback()},
+                           Canvas()->Target(), setup_);
+}
+
+void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
+    ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
+                 QString::fromStdString(loaded.path));
+}
+
+bool FrmTabul::OpenReport(const std::string& reportPath) {
+    ReportPages opened;
+    const LoadResult loaded = Load(opened, reportPath, this);
+    if (!loaded.Ok()) {
+        if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
+        return false;
+    }
+    // The old rows go with their working file as the new report takes its place.
+    pages_ = std::move(opened);
+    find_->Forget();
+    currentPage_ = 1;
+    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    desk_->ScrollToCorner();
+    UpdatePageGeometry();
+    RenderOnCanvas();
+    return true;
+}
+
+void FrmTabul::ChooseReportToOpen() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8("Rapor Aç"), QString(),
+        QString::fromUtf8("Rapor Dosyaları (*.txt *.TXT);;Tüm Dosyalar (*)"));
+    if (!path.isEmpty()) OpenReport(QFile::encodeName(path).toStdString());
+}
+
+void FrmTabul::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (data->hasUrls() && !data->urls().isEmpty() && data->urls().front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void FrmTabul::dropEvent(QDropEvent* event) {
+    const QString path = event->mimeData()->urls().front().toLocalFile();
+    event->acceptProposedAction();
+    OpenReport(QFile::encodeName(path).toStdString());
+}
+
 int32_t FrmTabul::OuterWidthTwips() const {
     return static_cast<int32_t>(TwipsFromPixels(width())) + FrameWidthTwips;
 }
 
+// The status bar takes its own room below the desk.
 int32_t FrmTabul::OuterHeightTwips() const {
-    const int clientHeight =
-        height() - (menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height());
+    const auto shown = [](const QWidget* bar) {
+        return bar->isVisible() ? bar->height() : bar->sizeHint().height();
+    };
+    const int clientHeight = height() - shown(menuBar()) - shown(statusBar());
     return static_cast<int32_t>(TwipsFromPixels(clientHeight)) + FrameHeightTwips;
 }
 
+// A fitted zoom follows the new size and draws the page; otherwise the
+// canvas keeps its picture.
 void FrmTabul::LayOutForSize() {
     desk_->LayOut(OuterWidthTwips(), OuterHeightTwips());
-    UpdatePageGeometry();
+    if (!pages_.rows.IsOpen() || !zoom_->Refit()) UpdatePageGeometry();
 }
 
 void FrmTabul::UpdatePageGeometry() {
-    desk_->FitCanvas(zoom_, setup_.PageSizeX, setup_.PageSizeY);
+    zoom_->SetPage(setup_.PageSizeX, setup_.PageSizeY);
+    desk_->FitCanvas(ZoomFactor(), setup_.PageSizeX, setup_.PageSizeY);
+}
+
+float FrmTabul::ZoomFactor() const {
+    return zoom_ ? zoom_->Factor() : 1.0f;
+}
+
+void FrmTabul::ApplyZoom() {
+    UpdatePageGeometry();
+    RenderOnCanvas();
+}
+
+void FrmTabul::SetZoom100() {
+    zoom_->Zoom100();
 }
 
 void FrmTabul::MeasureOnCanvas() {
     const PagesStep step = LayOutPages(pages_, Canvas()->Target(), setup_, environment_.locale);
     ShowRowStoreFailure(!step.ok, step.error);
+    find_->Forget();
 }
 
 RulerView FrmTabul::Ruler() const {
-    return {pages_.widths, pages_.metrics, columnFits_, pages_.fieldCount, zoom_};
+    return {pages_.widths, pages_.metrics, columnFits_, pages_.fieldCount, ZoomFactor()};
+}
+
+// Every page drawn, on screen or on paper, rewrites which columns fit and
+// redraws the ruler, as the page's titles are drawn: for the columns before
+// its rows.
+PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
+                               const MarkedField* marked) {
+    const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
+    const int fieldsBefore = pages_.fieldCount;
+    const PageDrawing drawn =
+        RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, zoom, fieldsBefore, marked);
+    pages_.fieldCount = drawn.fieldCount;
+    columnFits_ = drawn.ColumnFits;
+    RulerView ruler = Ruler();
+    ruler.fieldCount = fieldsBefore;
+    columnRuler_->Draw(ruler, 0);
+    ShowRowStoreFailure(!drawn.rowsRead, drawn.error);
+    return drawn;
 }
 
 void FrmTabul::RenderOnCanvas() {
     SetBusy(true);
-    const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
-    const int fieldsBefore = pages_.fieldCount;
-    const PageDrawing drawn = RenderPage(Canvas()->Target(), pages_.Inputs(setup_, Locale(), now),
-                                         currentPage_, zoom_, fieldsBefore);
-    pages_.fieldCount = drawn.fieldCount;
-    columnFits_ = drawn.ColumnFits;
-    // The ruler is drawn as the page's titles are: for the columns before its rows.
-    RulerView ruler = Ruler();
-    ruler.fieldCount = fieldsBefore;
-    columnRuler_->Draw(ruler, 0);
+    const std::optional<MarkedField>& hit = find_->Hit();
+    DrawPage(Canvas()->Target(), currentPage_, ZoomFactor(), hit ? &*hit : nullptr);
     Canvas()->PictureChanged();
     SetBusy(false);
-    ShowRowStoreFailure(!drawn.rowsRead, drawn.error);
+    UpdateStatus();
 }
 
 void FrmTabul::PrintPage(DrawingTarget& target, int32_t page) {
-    const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
-    const int fieldsBefore = pages_.fieldCount;
-    const PageDrawing drawn =
-        RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, 1.0f, fieldsBefore);
-    pages_.fieldCount = drawn.fieldCount;
-    columnFits_ = drawn.ColumnFits;
-    RulerView ruler = Ruler();
-    ruler.fieldCount = fieldsBefore;
-    columnRuler_->Draw(ruler, 0);
-    ShowRowStoreFailure(!drawn.rowsRead, drawn.error);
+    DrawPage(target, page, 1.0f, nullptr);
+}
+
+void FrmTabul::UpdateStatus() {
+    pageIndicator_->setText(QString::fromUtf8("Sayfa %1 / %2").arg(currentPage_).arg(PageCount()));
+    zoomIndicator_->setText(QStringLiteral("%%1").arg(std::lround(ZoomFactor() * 100)));
+}
+
+void FrmTabul::ShowStatusMessage(const QString& text) {
+    statusBar()->showMessage(text, 8000);
+}
+
+void FrmTabul::ShowFoundField(const MarkedField& field) {
+    currentPage_ = static_cast<int32_t>(PageOfRow(field.row, pages_.metrics.RowsPerPage));
+    // The row's slot brought into view, a little below the desk's top edge.
+    const int64_t slot = field.row - (static_cast<int64_t>(currentPage_) - 1) *
+                                         std::max(pages_.metrics.RowsPerPage, 1);
+    UpdatePageGeometry();
+    desk_->BringIntoView(RowTop(pages_.layout, pages_.metrics, slot - 1) * ZoomFactor());
+    RenderOnCanvas();
 }
 
 void FrmTabul::ShowRowStoreFailure(bool failed, const std::string& reason) {
@@ -259,26 +313,6 @@ QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
     return QFileDialog::getSaveFileName(this, title, proposedName, filter);
 }
 
-void FrmTabul::ZoomTo(float factor, QAction* item) {
-    for (QAction* zoom : {menu_->GOR_01_01, menu_->GOR_01_02, menu_->GOR_01_03})
-        zoom->setChecked(false);
-    item->setChecked(true);
-    desk_->ScrollToCorner();
-    zoom_ = factor;
-    UpdatePageGeometry();
-    RenderOnCanvas();
-}
-
-void FrmTabul::Zoom100() {
-    ZoomTo(1.0f, menu_->GOR_01_01);
-}
-void FrmTabul::Zoom75() {
-    ZoomTo(0.75f, menu_->GOR_01_02);
-}
-void FrmTabul::Zoom50() {
-    ZoomTo(0.5f, menu_->GOR_01_03);
-}
-
 void FrmTabul::TurnToPage(int32_t page) {
     currentPage_ = page;
     UpdatePageGeometry();
@@ -291,6 +325,13 @@ void FrmTabul::TurnToPreviousPage() {
 
 void FrmTabul::TurnToNextPage() {
     if (currentPage_ < PageCount()) TurnToPage(currentPage_ + 1);
+}
+
+void FrmTabul::GoToPage() {
+    GoToPageDialog dialog(currentPage_, PageCount(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    desk_->ScrollToCorner();
+    TurnToPage(dialog.Page());
 }
 
 void FrmTabul::keyPressEvent(QKeyEvent* event) {
@@ -311,6 +352,23 @@ void FrmTabul::keyPressEvent(QKeyEvent* event) {
         default:
             QMainWindow::keyPressEvent(event);
     }
+}
+
+// The wheel scrolls the page and runs on into the next one at the bottom (or
+// back into the previous one's bottom at the top), like one long document;
+// with Ctrl held it steps the zoom.
+void FrmTabul::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0) return;
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoom_->Step(notches > 0 ? +1 : -1);
+        return;
+    }
+    desk_->Wheel(notches, [this](int direction) {
+        const int32_t before = currentPage_;
+        direction > 0 ? TurnToNextPage() : TurnToPreviousPage();
+        return currentPage_ != before;
+    });
 }
 
 void FrmTabul::ShowPreviousPage() {
@@ -342,52 +400,9 @@ void FrmTabul::resizeEvent(QResizeEvent* event) {
     LayOutForSize();
 }
 
-namespace {
-// The program's own forms are named Frm..., by class or by object name.
-bool IsForm(const QWidget* widget) {
-    if (!widget) return false;
-    return QString::fromLatin1(widget->metaObject()->className())
-               .startsWith(QLatin1String("Frm")) ||
-           widget->objectName().startsWith(QLatin1String("Frm"));
-}
-}  // namespace
-
-void FrmTabul::ReclaimActivation() {
-    if (!returnFromForm_ || QApplication::activeModalWidget() || !isVisible()) return;
-    if (isActiveWindow()) {
-        returnFromForm_ = false;
-        ReturnToFullSize();
-    } else {
-        // Where no window manager hands activation back, the window takes it.
-        activateWindow();
-    }
-}
-
-bool FrmTabul::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    switch (event->type()) {
-        case QEvent::WindowBlocked:
-            if (IsForm(QApplication::activeModalWidget())) returnFromForm_ = true;
-            break;
-        case QEvent::WindowUnblocked:
-            if (returnFromForm_) QTimer::singleShot(0, this, &FrmTabul::ReclaimActivation);
-            break;
-        case QEvent::WindowActivate:
-            if (!activatedOnce_ || (returnFromForm_ && !QApplication::activeModalWidget())) {
-                activatedOnce_ = true;
-                returnFromForm_ = false;
-                ReturnToFullSize();
-            }
-            break;
-        default:
-            break;
-    }
-    return handled;
-}
-
 // Each time the window becomes active, first and after its own forms, the
 // page returns to 100 %.
 void FrmTabul::ReturnToFullSize() {
     setFocus();
-    Zoom100();
+    zoom_->Zoom100();
 }

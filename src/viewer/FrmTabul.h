@@ -15,10 +15,13 @@
 #include "viewer/ViewerEnvironment.h"
 
 class CommandButtons;
+class FindCommand;
+class ZoomControl;
 class MainMenu;
 class PageDesk;
 class PictureBox;
 class QAction;
+class QLabel;
 class QScrollBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
@@ -44,7 +47,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     const PageSetup& Setup() const override { return setup_; }
     int32_t PageCount() const override { return pages_.totals.pageCount; }
     bool ColumnsOverflow() const override;
-    void SetZoom100() override { Zoom100(); }
+    void SetZoom100() override;
     void PrintPage(DrawingTarget& target, int32_t page) override;
     void SetBusy(bool busy) override;
     QString AskSaveFileName(const QString& title, const QString& filter,
@@ -53,15 +56,16 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     ReportPages& Pages() override { return pages_; }
     PageSetup& EditableSetup() override { return setup_; }
     const NumberLocale& Locale() const override { return environment_.locale; }
+    int32_t CurrentPage() const override { return currentPage_; }
     void SetCurrentPage(int32_t page) override { currentPage_ = page; }
+    void ShowFoundField(const MarkedField& field) override;
+    void ShowStatusMessage(const QString& text) override;
     void MeasureOnCanvas() override;
     void UpdatePageGeometry() override;
     void RenderOnCanvas() override;
 
-    // The zoom commands: the page stays, the view returns to its corner.
-    void Zoom100();
-    void Zoom75();
-    void Zoom50();
+    // The zoom commands keep the page and return the view to its corner.
+    ZoomControl& Zoom() const { return *zoom_; }
     // Page commands of the menu and the toolbar: back to the page's top-left
     // corner first, then as the page keys.
     void ShowPreviousPage();
@@ -72,10 +76,16 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void TurnToPreviousPage();
     void TurnToNextPage();
     void TurnToPage(int32_t page);
+    // "Sayfaya Git": a page chosen in a small dialog, shown from its corner.
+    void GoToPage();
+    // Another report in place of this one; one that cannot be read leaves
+    // this one open.
+    bool OpenReport(const std::string& reportPath);
+    void ChooseReportToOpen();
     void CloseProgram();
 
-    int32_t CurrentPage() const { return currentPage_; }
-    float ZoomFactor() const { return zoom_; }
+    float ZoomFactor() const;
+    FindCommand& Finder() const { return *find_; }
     const ColumnFlags& ColumnFits() const { return columnFits_; }
     RulerView Ruler() const;
 
@@ -95,17 +105,22 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     int32_t OuterHeightTwips() const;
 
   protected:
-    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
-    void ConnectCommands();
-    void ZoomTo(float factor, QAction* item);
+    void ApplyZoom();
+    PageDrawing DrawPage(DrawingTarget& target, int32_t page, float zoom,
+                         const MarkedField* marked);
     void LayOutForSize();
     void ReturnToFullSize();
-    void ReclaimActivation();
+    LoadResult Load(ReportPages& pages, const std::string& reportPath, QWidget* progressParent);
+    void ShowLoadFailure(const LoadResult& loaded);
     void ResizeColumn(int column, int16_t width);
+    void UpdateStatus();
     void ShowCritical(const QString& text);
     void ShowRowStoreFailure(bool failed, const std::string& reason);
 
@@ -115,7 +130,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     PageSetup setup_;
     ReportPages pages_;
     int32_t currentPage_ = 0;
-    float zoom_ = 1.0f;
     ColumnFlags columnFits_{};
     int exitStatus_ = 0;
     int busyCount_ = 0;
@@ -124,11 +138,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     MainMenu* menu_ = nullptr;
     CommandButtons* command1_ = nullptr;
     PageDesk* desk_ = nullptr;
+    QLabel* pageIndicator_ = nullptr;
+    QLabel* zoomIndicator_ = nullptr;
     std::unique_ptr<ColumnRuler> columnRuler_;
-
-    // The activate handler runs when the window is first activated and when
-    // one of the program's own forms (not a message box or a file dialog)
-    // has closed; not when the user returns from another program.
-    bool activatedOnce_ = false;
-    bool returnFromForm_ = false;
+    FindCommand* find_ = nullptr;
+    std::unique_ptr<ZoomControl> zoom_;
 };

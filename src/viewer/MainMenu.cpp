@@ -1,6 +1,7 @@
 #include "viewer/MainMenu.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -15,6 +16,14 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
+QAction* Item(QMenu* menu, const char* name, const QString& caption,
+              const QList<QKeySequence>& keys) {
+    QAction* action = Item(menu, name, caption);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
 QMenu* Submenu(QMenu* parent, const char* name, const QString& caption) {
     QMenu* menu = parent->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
@@ -26,9 +35,12 @@ QMenu* Submenu(QMenu* parent, const char* name, const QString& caption) {
 MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     DOS_00 = bar->addMenu(QString::fromUtf8("&Dosya"));
     DOS_00->setObjectName(QStringLiteral("DOS_00"));
+    OpenReport = Item(DOS_00, "OpenReport", QString::fromUtf8("&Aç..."), {QKeySequence::Open});
+    DOS_00->addSeparator();
     DOS_01 = Submenu(DOS_00, "DOS_01", QString::fromUtf8("&Farklı Kaydet") + Spaces(25));
     DOS_01_01 = Submenu(DOS_01, "DOS_01_01", QString::fromUtf8("Excel Çalışma Sayfası"));
-    DOS_01_01_01 = Item(DOS_01_01, "DOS_01_01_01", QString::fromUtf8("XLS Formatı"));
+    DOS_01_01_01 =
+        Item(DOS_01_01, "DOS_01_01_01", QString::fromUtf8("XLS Formatı"), {QKeySequence::Save});
     DOS_01_01_02 = Item(DOS_01_01, "DOS_01_01_02", QString::fromUtf8("CSV Formatı"));
     DOS_01_02 = Item(DOS_01, "DOS_01_02", QString::fromUtf8("Metin Dosyası (Virgülle Ayrılmış)"));
     DOS_01_03 = Item(DOS_01, "DOS_01_03", QString::fromUtf8("Metin Dosyası (Sekmeyle Ayrılmış)"));
@@ -36,20 +48,39 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     DOS_02 = Item(DOS_00, "DOS_02", QString::fromUtf8("Rapor Başlıkları"));
     DOS_00->addSeparator()->setObjectName(QStringLiteral("DOS_88"));
     DOS_04 = Item(DOS_00, "DOS_04", QString::fromUtf8("Ya&zdırmat Tercihleri"));
-    DOS_05 = Item(DOS_00, "DOS_05", QString::fromUtf8("&Yazdır"));
+    DOS_05 = Item(DOS_00, "DOS_05", QString::fromUtf8("&Yazdır"), {QKeySequence::Print});
     DOS_00->addSeparator()->setObjectName(QStringLiteral("DOS_99"));
-    DOS_XX = Item(DOS_00, "DOS_XX", QString::fromUtf8("Kapa&t"));
+    DOS_XX = Item(DOS_00, "DOS_XX", QString::fromUtf8("Kapa&t"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
 
     GOR_00 = bar->addMenu(QString::fromUtf8("Görünüm"));
     GOR_00->setObjectName(QStringLiteral("GOR_00"));
     GOR_01 = Submenu(GOR_00, "GOR_01", QString::fromUtf8("Boyut") + Spaces(20));
-    GOR_01_01 = Item(GOR_01, "GOR_01_01", QStringLiteral("%100"));
+    GOR_01_01 =
+        Item(GOR_01, "GOR_01_01", QStringLiteral("%100"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     GOR_01_02 = Item(GOR_01, "GOR_01_02", QStringLiteral("%75"));
     GOR_01_03 = Item(GOR_01, "GOR_01_03", QStringLiteral("%50"));
-    for (QAction* zoom : {GOR_01_01, GOR_01_02, GOR_01_03}) zoom->setCheckable(true);
+    GOR_01->addSeparator();
+    FitWidth = Item(GOR_01, "FitWidth", QString::fromUtf8("Sayfa Genişliği"));
+    FitPage = Item(GOR_01, "FitPage", QString::fromUtf8("Tam Sayfa"));
+    for (QAction* zoom : {GOR_01_01, GOR_01_02, GOR_01_03, FitWidth, FitPage})
+        zoom->setCheckable(true);
+    GOR_01->addSeparator();
+    // Ctrl+= too, as Ctrl and the plus key give on keyboards without a keypad.
+    ZoomIn = Item(GOR_01, "ZoomIn", QString::fromUtf8("Büyüt"),
+                  {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOut = Item(GOR_01, "ZoomOut", QString::fromUtf8("Küçült"), {QKeySequence::ZoomOut});
     GOR_00->addSeparator()->setObjectName(QStringLiteral("GOR_88"));
     GOR_02 = Item(GOR_00, "GOR_02", QString::fromUtf8("Önceki Sayfa") + Spaces(14) + "Page Up");
     GOR_03 = Item(GOR_00, "GOR_03", QString::fromUtf8("Sonraki Sayfa") + Spaces(13) + "Page Down");
     GOR_04 = Item(GOR_00, "GOR_04", QString::fromUtf8("İlk Sayfa") + Spaces(21) + "Home");
     GOR_05 = Item(GOR_00, "GOR_05", QString::fromUtf8("Son Sayfa") + Spaces(18) + "End");
+    GoToPage = Item(GOR_00, "GoToPage", QString::fromUtf8("Sayfaya Git..."),
+                    {QKeySequence(Qt::CTRL | Qt::Key_G)});
+    GOR_00->addSeparator();
+    Find = Item(GOR_00, "Find", QString::fromUtf8("Bul..."), {QKeySequence::Find});
+    FindNext =
+        Item(GOR_00, "FindNext", QString::fromUtf8("Sonrakini Bul"), {QKeySequence(Qt::Key_F3)});
+    FindPrevious = Item(GOR_00, "FindPrevious", QString::fromUtf8("Öncekini Bul"),
+                        {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
 }

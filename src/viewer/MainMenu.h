@@ -7,14 +7,16 @@ class QMenuBar;
 
 // The window's menu bar, its items named by menu and position: DOS_ for
 // "&Dosya", GOR_ for "Görünüm". The page items show their key names as part
-// of the caption only; no item has a shortcut of its own, so the keys reach
-// the window's key handler.
+// of the caption only and carry no shortcut, so the page keys reach the
+// window's key handler. The items added beside them (open, find, go to a
+// page, fit and step zoom) and print, save and close carry their shortcuts.
 class MainMenu : public QObject {
     Q_OBJECT
   public:
     explicit MainMenu(QMenuBar* bar);
 
     QMenu* DOS_00 = nullptr;
+    QAction* OpenReport = nullptr;
     QMenu* DOS_01 = nullptr;
     QMenu* DOS_01_01 = nullptr;
     QAction* DOS_01_01_01 = nullptr;
@@ -31,8 +33,16 @@ class MainMenu : public QObject {
     QAction* GOR_01_01 = nullptr;
     QAction* GOR_01_02 = nullptr;
     QAction* GOR_01_03 = nullptr;
+    QAction* ZoomIn = nullptr;
+    QAction* ZoomOut = nullptr;
+    QAction* FitWidth = nullptr;
+    QAction* FitPage = nullptr;
     QAction* GOR_02 = nullptr;
     QAction* GOR_03 = nullptr;
     QAction* GOR_04 = nullptr;
     QAction* GOR_05 = nullptr;
+    QAction* GoToPage = nullptr;
+    QAction* Find = nullptr;
+    QAction* FindNext = nullptr;
+    QAction* FindPrevious = nullptr;
 };

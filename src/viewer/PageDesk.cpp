@@ -1,8 +1,11 @@
 #include "viewer/PageDesk.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QScrollBar>
+#include <algorithm>
 
+#include "core/Rounding.h"
 #include "platform/Twips.h"
 #include "viewer/PictureBox.h"
 
@@ -96,6 +99,26 @@ void PageDesk::FitCanvas(float zoom, int32_t pageSizeX, int32_t pageSizeY) {
 void PageDesk::ScrollToCorner() {
     vScroll_->setValue(0);
     hScroll_->setValue(0);
+}
+
+void PageDesk::BringIntoView(double canvasY) {
+    // Scrolled by v, the canvas's top stands 400 - v twips down the desk.
+    const double onDesk = 400 - vScroll_->value() + canvasY;
+    if (onDesk >= 200 && onDesk <= layout_.Zemin.height - 900) return;
+    vScroll_->setValue(std::clamp(RoundHalfEven(canvasY + 400 - 1500), 0, vScroll_->maximum()));
+}
+
+void PageDesk::Wheel(int notches, const std::function<bool(int)>& turnPage) {
+    if (notches == 0) return;
+    const int value = vScroll_->value();
+    if (notches < 0 && value >= vScroll_->maximum() && turnPage(+1)) {
+        vScroll_->setValue(0);
+    } else if (notches > 0 && value <= 0 && turnPage(-1)) {
+        vScroll_->setValue(vScroll_->maximum());
+    } else {
+        const int step = QApplication::wheelScrollLines() * vScroll_->singleStep();
+        vScroll_->setValue(value - notches * step);
+    }
 }
 
 void PageDesk::HScroll_Change() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <cstdint>
+#include <functional>
 
 #include "viewer/WindowLayout.h"
 
@@ -26,6 +27,13 @@ class PageDesk : public QObject {
     void FitCanvas(float zoom, int32_t pageSizeX, int32_t pageSizeY);
     // Vertical, then horizontal scroll value back to 0.
     void ScrollToCorner();
+    // A turn of the wheel by notches (up is positive) scrolls the page; past
+    // its bottom or top, turnPage(+1 or -1) goes on to the next page's top or
+    // the previous page's bottom, when there is one.
+    // Scrolls so a height of the canvas (in its twips) stands in view, a
+    // little below the desk's top, unless it is in view already.
+    void BringIntoView(double canvasY);
+    void Wheel(int notches, const std::function<bool(int direction)>& turnPage);
 
     const WindowLayout& Layout() const { return layout_; }
     PictureBox* Canvas() const { return canvas_; }

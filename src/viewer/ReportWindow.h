@@ -5,6 +5,7 @@
 #include "core/PageSetup.h"
 #include "core/SettingsBackend.h"
 #include "print/PrintHost.h"
+#include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
 // What the main window's commands (exports, dialogs) need from it, besides
@@ -16,8 +17,13 @@ class ReportWindow : public PrintHost {
     virtual PageSetup& EditableSetup() = 0;
     virtual const NumberLocale& Locale() const = 0;
 
-    // Shows page 1 again, from its top-left corner.
+    virtual int32_t CurrentPage() const = 0;
+    // The page to draw next.
     virtual void SetCurrentPage(int32_t page) = 0;
+    // Shows the page of a found field with the field marked and in view.
+    virtual void ShowFoundField(const MarkedField& field) = 0;
+    // A short note in the status bar.
+    virtual void ShowStatusMessage(const QString& text) = 0;
     // Measures the report font on the page canvas and counts the pages again.
     virtual void MeasureOnCanvas() = 0;
     virtual void UpdatePageGeometry() = 0;

@@ -33,7 +33,7 @@ class DialogsInWindowTest : public ::testing::Test {
         FrmTabul& window = *h.window;
         window.ShowNextPage();
         window.ShowNextPage();
-        window.Zoom50();
+        window.Zoom().Zoom50();
         ASSERT_EQ(window.CurrentPage(), 3);
         ModalWatcher watcher([&](QWidget* dialog) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));

@@ -64,7 +64,7 @@ TEST(PrintFromWindow, TheChosenPagesOfTheSampleReachThePdfFile) {
         ASSERT_TRUE(harness.OpenPath(TABULON_TEST_DATA "/sample.txt"));
         harness.Show();
         FrmTabul& window = *harness.window;
-        window.Zoom50();
+        window.Zoom().Zoom50();
         window.TurnToNextPage();
         // Two very wide columns push the last ones past the right margin.
         if (c.overflow != Fits) harness.Pages().widths[2] = harness.Pages().widths[3] = 50;

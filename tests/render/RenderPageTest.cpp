@@ -78,6 +78,7 @@ TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
         EXPECT_LT(f.Right(f.Text(amounts[r])), boxes[2].x2);
     }
     EXPECT_GT(f.Text(codes[0]).y, boxes[0].y2);
+    EXPECT_EQ(f.Text(codes[2]).y, RowTop(f.Layout(), f.pages.metrics, 2));
     // The date line is bold after a totals row and ends at the right margin;
     // the page number is centred; the credit line is small Arial at the foot.
     EXPECT_TRUE(f.Text(DateLine).bold);

@@ -64,7 +64,7 @@ TEST(FrmTabulActivate, AFormClosingReturnsToFullSize) {
     ASSERT_TRUE(h.Open(SalesReport(30)));
     h.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-    h.window->Zoom50();
+    h.window->Zoom().Zoom50();
 
     {
         MessageBoxCatcher boxes;

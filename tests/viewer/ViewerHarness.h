@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/PageDesk.h"
+#include "viewer/ZoomControl.h"
 
 // A report with a three-line header, four columns (the amounts totalled) and
 // the given number of data rows.

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/NumberLocale.h"
+#include "core/ProgressCallback.h"
+#include "core/ReportLayout.h"
+#include "input/RowStore.h"
+#include "render/RenderPage.h"
+
+// What a search looks for: a text inside the fields as the page shows them
+// (formatted by their column's pattern, so "1.650.883,28" finds the amount a
+// row holds as 1650883,28), without regard to case by Turkish rules. Only the
+// fifty columns a page lays out are searched.
+class FieldFinder {
+  public:
+    FieldFinder(const ReportLayout& layout, const NumberLocale& locale, std::string_view text);
+    bool Empty() const { return folded_.empty(); }
+    // Whether the field of this column, as the page shows it, holds the text.
+    bool Matches(int column, std::string_view field) const;
+
+  private:
+    const ReportLayout& layout_;
+    NumberLocale locale_;
+    std::string folded_;
+};
+
+// How a search for the next or previous hit ended.
+struct FindOutcome {
+    std::optional<MarkedField> hit;
+    bool wrapped = false;    // the hit lies past the report's end (or start), from the other side
+    bool cancelled = false;  // stopped through the progress callback
+    bool ok = true;          // false: the row store could not be read
+    std::string error;
+};
+
+// The first hit after `from` (row, column) going forward, or before it going
+// back, continuing from the report's other end once it is reached, up to
+// `from` itself. A `from` of row 0 starts before the first row (or, going
+// back, after the last).
+FindOutcome FindField(const RowStore& rows, const FieldFinder& finder, MarkedField from,
+                      bool forward, const ProgressCallback& progress = {});
+
+// Every hit in report order: row by row, column by column. `visit` answers
+// false to stop. False when the row store could not be read.
+bool FindEveryField(const RowStore& rows, const FieldFinder& finder,
+                    const std::function<bool(const MarkedField&)>& visit, std::string& error);
+
+// The page a data row prints on with this many rows per page; with none a
+// page, every row starts one of its own after an empty page 1.
+int64_t PageOfRow(int64_t row, int32_t rowsPerPage);

@@ -1,0 +1,51 @@
+#include "viewer/MenuCommands.h"
+
+#include <QAction>
+#include <QToolButton>
+
+#include "print/PrintCommand.h"
+#include "viewer/CommandButtons.h"
+#include "viewer/DialogCommands.h"
+#include "viewer/ExportCommands.h"
+#include "viewer/FindCommand.h"
+#include "viewer/FrmTabul.h"
+#include "viewer/MainMenu.h"
+#include "viewer/ZoomControl.h"
+
+void ConnectMenuCommands(FrmTabul& w) {
+    MainMenu& m = w.Menu();
+    auto on = [&w](QAction* item, auto handler) {
+        QObject::connect(item, &QAction::triggered, &w, handler);
+    };
+    on(m.OpenReport, [&w] { w.ChooseReportToOpen(); });
+    on(m.DOS_01_01_01, [&w] { ExportSpreadsheet(w); });
+    on(m.DOS_01_01_02, [&w] { ExportCsv(w); });
+    on(m.DOS_01_02, [&w] { ExportCommaText(w); });
+    on(m.DOS_01_03, [&w] { ExportTabText(w); });
+    on(m.DOS_02, [&w] { EditReportHeaders(w); });
+    on(m.DOS_04, [&w] { EditPageSetup(w); });
+    on(m.DOS_05, [&w] { PrintReport(w); });
+    on(m.DOS_XX, [&w] { w.CloseProgram(); });
+    on(m.GOR_01_01, [&w] { w.Zoom().Zoom100(); });
+    on(m.GOR_01_02, [&w] { w.Zoom().Zoom75(); });
+    on(m.GOR_01_03, [&w] { w.Zoom().Zoom50(); });
+    on(m.ZoomIn, [&w] { w.Zoom().Step(+1); });
+    on(m.ZoomOut, [&w] { w.Zoom().Step(-1); });
+    on(m.FitWidth, [&w] { w.Zoom().FitWidth(); });
+    on(m.FitPage, [&w] { w.Zoom().FitPage(); });
+    on(m.GOR_02, [&w] { w.ShowPreviousPage(); });
+    on(m.GOR_03, [&w] { w.ShowNextPage(); });
+    on(m.GOR_04, [&w] { w.ShowFirstPage(); });
+    on(m.GOR_05, [&w] { w.ShowLastPage(); });
+    on(m.GoToPage, [&w] { w.GoToPage(); });
+    on(m.Find, [&w] { w.Finder().OpenDialog(); });
+    on(m.FindNext, [&w] { w.Finder().Next(true); });
+    on(m.FindPrevious, [&w] { w.Finder().Next(false); });
+    // Each toolbar button runs the command of a menu item.
+    QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,   m.DOS_01_01_01,
+                                                     m.GOR_02,    m.GOR_03,   m.GOR_01_01,
+                                                     m.GOR_01_02, m.GOR_01_03};
+    for (int i = 0; i < CommandButtons::Count; ++i)
+        QObject::connect(w.Toolbar().Button(i), &QToolButton::clicked, buttons[i],
+                         &QAction::trigger);
+}

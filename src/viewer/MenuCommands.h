@@ -1,0 +1,5 @@
+#pragma once
+class FrmTabul;
+
+// Gives every menu item and toolbar button of the main window its command.
+void ConnectMenuCommands(FrmTabul& window);
