@@ -27,6 +27,7 @@ class RecordingReportWindow : public ReportWindow {
     bool busy = false;
     std::deque<QString> answers;  // none left: the user cancels
     std::vector<Question> questions;
+    std::vector<QString> statusNotes;
 
     QWidget* Widget() override { return &widget; }
     ReportModel& Model() override { return model; }
@@ -45,6 +46,8 @@ class RecordingReportWindow : public ReportWindow {
         busy = on;
         calls.push_back(on ? "SetBusy(true)" : "SetBusy(false)");
     }
+
+    void ShowStatusMessage(const QString& text) override { statusNotes.push_back(text); }
 
     QString AskSaveFileName(const QString& title, const QString& filter,
                             const QString& proposedName) override {

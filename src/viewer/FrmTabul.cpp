@@ -29,6 +29,7 @@
 #include "viewer/PictureBox.h"
 #include "viewer/ProgressWindow.h"
 #include "viewer/Twips.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
 const QString Title = QString::fromUtf8("Vornak Yazılım");
@@ -60,6 +61,8 @@ FrmTabul::FrmTabul(ReportModel& model, PrinterCatalog& printers, SettingsBackend
     setWindowTitle(QString::fromUtf8("Rapor Görüntüleyici"));
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new MainMenu(menuBar());
+    status_ = new ViewerStatusBar(this);
+    setStatusBar(status_);
 
     client_ = new QWidget(this);
     setCentralWidget(client_);
@@ -201,8 +204,11 @@ int32_t FrmTabul::OuterWidthTwips() const {
 }
 
 int32_t FrmTabul::OuterHeightTwips() const {
-    const int clientHeight =
-        height() - (menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height());
+    // Before the window is shown the bars have no height of their own yet.
+    const auto barHeight = [](const QWidget* bar) {
+        return bar->isVisible() ? bar->height() : bar->sizeHint().height();
+    };
+    const int clientHeight = height() - barHeight(menuBar()) - barHeight(status_);
     return static_cast<int32_t>(TwipsFromPixels(clientHeight)) + FrameHeightTwips;
 }
 
@@ -270,6 +276,7 @@ void FrmTabul::RenderOnCanvas() {
                                      RulerSurface{&cetvel_->Target(), columnRuler_->BackColour()});
     canvas_->PictureChanged();
     cetvel_->PictureChanged();
+    status_->ShowPage(model_.CurrentPage, model_.PageCount, view_.ZoomFactor);
     SetBusy(false);
     // Said once, not at every page, while the working file stays unreadable.
     if (!rowsRead && !rowStoreFailureShown_)
@@ -291,6 +298,10 @@ void FrmTabul::SetBusy(bool busy) {
 QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
                                   const QString& proposedName) {
     return QFileDialog::getSaveFileName(this, title, proposedName, filter);
+}
+
+void FrmTabul::ShowStatusMessage(const QString& text) {
+    status_->ShowNote(text);
 }
 
 void FrmTabul::SetZoom(float factor, QAction* item) {

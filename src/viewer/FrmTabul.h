@@ -19,6 +19,7 @@ class PictureBox;
 class QAction;
 class QFrame;
 class QScrollBar;
+class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
 // desk, the ruler above it, scroll bars, the menus and the toolbar. It owns the
@@ -51,6 +52,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void SetBusy(bool busy) override;
     QString AskSaveFileName(const QString& title, const QString& filter,
                             const QString& proposedName) override;
+    void ShowStatusMessage(const QString& text) override;
 
     // Window events.
     void Form_Resize();
@@ -83,6 +85,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     const WindowLayout& Layout() const { return layout_; }
     MainMenu& Menu() const { return *menu_; }
     CommandButtons& Toolbar() const { return *command1_; }
+    ViewerStatusBar& Status() const { return *status_; }
     PictureBox* Canvas() const { return canvas_; }
     PictureBox* Cetvel() const { return cetvel_; }
     QWidget* Zemin() const { return zemin_; }
@@ -96,7 +99,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // The window's outer size in twips: what the layout is computed from. A
     // frame of 120 by 690 twips (borders, caption and menu bar) is counted
     // around the client area on every platform, so the desk keeps the same
-    // margins whatever the window manager draws.
+    // margins whatever the window manager draws. The status bar is not client
+    // area either: the desk ends as far above it as it would above the frame.
     int32_t OuterWidthTwips() const;
     int32_t OuterHeightTwips() const;
 
@@ -125,6 +129,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
     MainMenu* menu_ = nullptr;
     CommandButtons* command1_ = nullptr;
+    ViewerStatusBar* status_ = nullptr;
     QWidget* client_ = nullptr;
     QFrame* line1_ = nullptr;
     QWidget* zemin_ = nullptr;

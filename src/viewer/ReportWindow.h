@@ -1,4 +1,6 @@
 #pragma once
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <string>
 
@@ -43,6 +45,14 @@ class ReportWindow {
     // The file-save dialog; an empty result means the user cancelled.
     virtual QString AskSaveFileName(const QString& title, const QString& filter,
                                     const QString& proposedName) = 0;
+
+    // A short note in the window's status bar ("Kaydedildi: ...").
+    virtual void ShowStatusMessage(const QString& text) = 0;
+    // After a save: where the file went, in full.
+    void ShowSaved(const QString& fileName) {
+        ShowStatusMessage(QString::fromUtf8("Kaydedildi: ") +
+                          QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+    }
 
     // The save dialog's file name, kept for the whole run: the next export
     // proposes the name chosen last (the spreadsheet export clears it first).
