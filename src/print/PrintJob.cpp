@@ -82,5 +82,7 @@ void RunPrintJob(ReportWindow& window, PrintJobUi& ui, PrinterFactory& printers,
     } else if (printer->Failed()) {
         printer->Abort();
         ui.ShowPrinterFailure(model.SelectedPrinter, printer->ErrorText());
+    } else if (!pdfFile.empty()) {
+        window.ShowSaved(QString::fromStdString(pdfFile));
     }
 }

@@ -32,6 +32,12 @@ QString SavingLabel(const QString& fileName) {
     return QString::fromUtf8("Kaydediliyor: ") + QFileInfo(fileName).fileName();
 }
 
+// Says in the status bar where the file went, once it is there; a cancelled
+// dialog saved nothing.
+void TellSaved(ReportWindow& window, const ExportResult& result, const QString& fileName) {
+    if (!fileName.isEmpty() && result.ok) window.ShowSaved(fileName);
+}
+
 void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QString& filter) {
     QString& fileName = window.SaveDialogFileName();
     const QString chosen = window.AskSaveFileName(DialogTitle(), filter, fileName);
@@ -48,6 +54,7 @@ void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QSt
     window.Model().CurrentPage = 1;
     window.UpdatePageGeometry();
     window.RenderOnCanvas();
+    TellSaved(window, result, chosen);
     ShowSaveFailure(window.Widget(), result);
 }
 
@@ -71,6 +78,7 @@ void DOS_01_01_01_Click(ReportWindow& window) {
     // one nothing happens.
     if (result.ok) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
     window.SetBusy(false);
+    TellSaved(window, result, chosen);
     ShowSaveFailure(window.Widget(), result);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
@@ -28,6 +27,7 @@
 #include "viewer/MainMenu.h"
 #include "viewer/PictureBox.h"
 #include "viewer/ProgressWindow.h"
+#include "viewer/SaveFileDialog.h"
 #include "viewer/Twips.h"
 #include "viewer/ViewerStatusBar.h"
 
@@ -297,7 +297,7 @@ void FrmTabul::SetBusy(bool busy) {
 
 QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
                                   const QString& proposedName) {
-    return QFileDialog::getSaveFileName(this, title, proposedName, filter);
+    return SaveFileDialog::Ask(this, title, filter, proposedName);
 }
 
 void FrmTabul::ShowStatusMessage(const QString& text) {
