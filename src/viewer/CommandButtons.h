@@ -7,8 +7,8 @@ class QToolButton;
 class QWidget;
 
 // The toolbar: eight picture buttons, 375 x 375 twips, 120 twips from the top,
-// in three groups (close; print and workbook; pages and zoom). Pressing one
-// reports its index.
+// in three groups (close; print and workbook; pages and zoom), each with a
+// Turkish tooltip. Pressing one reports its index.
 class CommandButtons : public QObject {
     Q_OBJECT
   public:

@@ -56,6 +56,26 @@ TEST(FrmTabulPicture, ToolbarPicturesAreDrawnOnATransparentGround) {
     }
 }
 
+// The three zoom labels are drawn in one size: their ink stands equally tall,
+// and "%100" fits inside the picture all the same.
+TEST(FrmTabulPicture, TheZoomLabelsReadAlike) {
+    std::vector<QRect> ink;
+    for (int i = 5; i <= 7; ++i) {
+        const QImage icon = ToolbarIcon(i).toImage();
+        QRect box;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (icon.pixelColor(x, y).alpha() > 128) box |= QRect(x, y, 1, 1);
+        ink.push_back(box);
+    }
+    EXPECT_EQ(ink[0].height(), ink[1].height());
+    EXPECT_EQ(ink[0].height(), ink[2].height());
+    EXPECT_GE(ink[0].height(), 6);
+    EXPECT_GT(ink[0].left(), 0);
+    EXPECT_LT(ink[0].right(), 19);
+    EXPECT_GT(ink[0].width(), ink[1].width());
+}
+
 // Activation handed back by one of the program's own forms returns the view to
 // 100 %; after a message box it does not. Where a window manager would give
 // activation back after the message box, activateWindow plays its part.
