@@ -6,9 +6,9 @@ class QMenu;
 class QMenuBar;
 
 // The window's menu bar, its items named by menu and position: DOS_ for
-// "&Dosya", GOR_ for "Görünüm". The page items show their key names as part
-// of the caption only; no item has a shortcut of its own, so the keys reach
-// the window's key handler.
+// "&Dosya", GOR_ for "Görünüm". The page items show their key names in the
+// shortcut column as caption text only; no item has a shortcut of its own, so
+// the keys reach the window's key handler.
 class MainMenu : public QObject {
     Q_OBJECT
   public:
