@@ -22,10 +22,9 @@ FrmPrint::FrmPrint(ReportModel& model, const PrinterCatalog& printers,
 
     for (QRadioButton* option : controls_.Option1)
         connect(option, &QRadioButton::toggled, this, &FrmPrint::Option1_Click);
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         connect(controls_.VScroll1[i], &QScrollBar::valueChanged, this,
                 [this, i] { VScroll1_Change(i); });
-    for (int i = 0; i < 2; ++i) {
         controls_.Label3[i]->installEventFilter(this);
         controls_.VScroll1[i]->installEventFilter(this);
     }
