@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
     // Row stores of the reports the tests open go to a folder of their own.
     TempDir temporary;
     setenv("TMPDIR", temporary.Path().c_str(), 1);
+    // Qt's file dialog keeps its folder history and column widths in the
+    // user's configuration; the tests' stays in their own folder.
+    setenv("XDG_CONFIG_HOME", temporary.File("config").c_str(), 1);
     QApplication app(argc, argv);
     UseNeutralNumbersInTheCLibrary();
     // Captions that carry numbers follow the user's locale; fix it.

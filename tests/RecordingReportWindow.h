@@ -33,7 +33,7 @@ class RecordingReportWindow : public ReportWindow {
     bool busy = false;
     std::deque<QString> answers;  // none left: the user cancels
     std::vector<Question> questions;
-    std::vector<QString> statusMessages;
+    std::vector<QString> statusNotes;
 
     QWidget* Widget() override { return &widget; }
     PrinterCatalog& Printers() override { return printers; }
@@ -55,10 +55,10 @@ class RecordingReportWindow : public ReportWindow {
     int32_t CurrentPage() const override { return currentPage; }
     void SetCurrentPage(int32_t page) override { currentPage = page; }
     void ShowFoundField(const MarkedField& field) override {
-        Record("ShowFoundField(" + std::to_string(field.row) + "," +
-               std::to_string(field.column) + ")");
+        Record("ShowFoundField(" + std::to_string(field.row) + "," + std::to_string(field.column) +
+               ")");
     }
-    void ShowStatusMessage(const QString& text) override { statusMessages.push_back(text); }
+    void ShowStatusMessage(const QString& text) override { statusNotes.push_back(text); }
     void UpdatePageGeometry() override { Record("UpdatePageGeometry"); }
     void MeasureOnCanvas() override { Record("MeasureOnCanvas"); }
     void RenderOnCanvas() override { Record("RenderOnCanvas"); }

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QLabel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -23,9 +24,12 @@ FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
 
     for (QRadioButton* option : controls_.Option1)
         connect(option, &QRadioButton::toggled, this, &FrmPrint::Option1_Click);
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         connect(controls_.VScroll1[i], &QScrollBar::valueChanged, this,
                 [this, i] { VScroll1_Change(i); });
+        controls_.Label3[i]->installEventFilter(this);
+        controls_.VScroll1[i]->installEventFilter(this);
+    }
     connect(controls_.Command1, &QPushButton::clicked, this, &FrmPrint::Command1_Click);
     connect(controls_.Command2, &QPushButton::clicked, this, &FrmPrint::reject);
 
@@ -58,7 +62,7 @@ void FrmPrint::Form_Load(const PrinterCatalog& printers, const std::string& curr
 
     // Each spinner stands inside the right end of its label box.
     for (int i = 0; i < 2; ++i) {
-        QLabel* label = controls_.Label3[i];
+        QLineEdit* label = controls_.Label3[i];
         QScrollBar* spinner = controls_.VScroll1[i];
         const QRect box = label->geometry();
         const int labelLeft = box.x() * 15, labelTop = box.y() * 15, labelWidth = box.width() * 15;
@@ -82,6 +86,7 @@ void FrmPrint::Option1_Click() {
         controls_.VScroll1[i]->setEnabled(range);
         QPalette palette = controls_.Label3[i]->palette();
         palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
         controls_.Label3[i]->setPalette(palette);
     }
 }
@@ -90,7 +95,41 @@ void FrmPrint::VScroll1_Change(int index) {
     controls_.Label3[index]->setText(QString::number(controls_.VScroll1[index]->value()));
 }
 
+void FrmPrint::Label3_Validate(int index) {
+    // A number is taken within 1..PageCount; anything else gives way to the
+    // spinner's value, which the box then shows again.
+    QScrollBar* spinner = controls_.VScroll1[index];
+    bool isNumber = false;
+    const qlonglong typed = controls_.Label3[index]->text().trimmed().toLongLong(&isNumber);
+    if (isNumber)
+        spinner->setValue(
+            static_cast<int>(std::clamp<qlonglong>(typed, spinner->minimum(), spinner->maximum())));
+    VScroll1_Change(index);
+}
+
+bool FrmPrint::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < 2; ++i) {
+        if (watched == controls_.Label3[i]) {
+            if (event->type() == QEvent::FocusOut) Label3_Validate(i);
+            if (event->type() == QEvent::KeyPress) {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                // Taken here, so Enter does not also press "Yazdır".
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                    Label3_Validate(i);
+                    return true;
+                }
+            }
+        } else if (watched == controls_.VScroll1[i] && event->type() == QEvent::MouseButtonPress) {
+            Label3_Validate(i);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void FrmPrint::Command1_Click() {
+    // A page typed and confirmed at once (Alt+Y) counts too.
+    Label3_Validate(0);
+    Label3_Validate(1);
     if (controls_.Option1[0]->isChecked()) {
         choice_.fromPage = 1;
         choice_.toPage = pageCount_;

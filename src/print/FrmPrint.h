@@ -24,10 +24,16 @@ class FrmPrint : public QDialog {
     // The close box and Escape cancel, as "Vazgeç" does.
     void reject() override;
 
+  protected:
+    // Enter in a page box and leaving it take the typed page; so does
+    // pressing its spinner, which then steps on from that page.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Form_Load(const PrinterCatalog& printers, const std::string& currentPrinter);
     void Option1_Click();
     void VScroll1_Change(int index);
+    void Label3_Validate(int index);
     void Command1_Click();
 
     int32_t pageCount_;

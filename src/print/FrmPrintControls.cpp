@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -71,10 +72,9 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
     const std::array<QRect, 2> labels{RectFromTwips(5760, 1200, 855, 375),
                                       RectFromTwips(6720, 1200, 855, 375)};
     for (int i = 0; i < 2; ++i) {
-        Label3[i] = Place(new QLabel(form), ("Label3_" + std::to_string(i)).c_str(), labels[i]);
-        Label3[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        Label3[i]->setAutoFillBackground(true);
-        Label3[i]->setIndent(3);
+        Label3[i] = Place(new QLineEdit(form), ("Label3_" + std::to_string(i)).c_str(), labels[i]);
+        // The typed digits stop short of the spinner standing in the box's right end.
+        Label3[i]->setTextMargins(0, 0, PixelsFromTwips(280), 0);
         // The spinner is laid over the label's right end when the form loads.
         VScroll1[i] = Place(new QScrollBar(Qt::Vertical, form),
                             ("VScroll1_" + std::to_string(i)).c_str(), labels[i]);

@@ -5,6 +5,7 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -21,7 +22,9 @@ struct FrmPrintControls {
     QLabel* Label2;
     std::array<QRadioButton*, 4> Option1;
     QButtonGroup* Option1Group;
-    std::array<QLabel*, 2> Label3;
+    // The range's page boxes: they show their spinner's value and take a
+    // typed page number as well.
+    std::array<QLineEdit*, 2> Label3;
     std::array<QScrollBar*, 2> VScroll1;
     QFrame* Frame1;
     QPushButton* Command2;

@@ -1,4 +1,6 @@
 #pragma once
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -36,6 +38,13 @@ class PrintHost {
     virtual void PrintPage(DrawingTarget& target, int32_t page) = 0;
     // The hourglass over the main window, on or off.
     virtual void SetBusy(bool busy) = 0;
+    // A short note in the window's status bar ("Kaydedildi: ...").
+    virtual void ShowStatusMessage(const QString& text) = 0;
+    // After a save: where the file went, in full.
+    void ShowSaved(const QString& fileName) {
+        ShowStatusMessage(QString::fromUtf8("Kaydedildi: ") +
+                          QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+    }
     // The file-save dialog; an empty result means the user cancelled.
     virtual QString AskSaveFileName(const QString& title, const QString& filter,
                                     const QString& proposedName) = 0;

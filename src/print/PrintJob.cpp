@@ -58,5 +58,7 @@ void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
     } else if (printer->Failed()) {
         printer->Abort();
         ui.ShowPrinterFailure(choice.printer, printer->ErrorText());
+    } else if (!pdfFile.empty()) {
+        host.ShowSaved(QString::fromStdString(pdfFile));
     }
 }

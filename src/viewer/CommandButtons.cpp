@@ -5,6 +5,14 @@
 #include "platform/Twips.h"
 #include "viewer/ToolbarIcons.h"
 
+namespace {
+// What each picture stands for, said when the pointer rests on it.
+const char* const Tips[CommandButtons::Count] = {
+    "Kapat", "Yazdır", "Excel Çalışma Sayfası", "Önceki Sayfa", "Sonraki Sayfa", "%100",
+    "%75",   "%50",
+};
+}  // namespace
+
 CommandButtons::CommandButtons(QWidget* parent) : QObject(parent) {
     const int side = PixelsFromTwips(375);
     for (int i = 0; i < Count; ++i) {
@@ -12,6 +20,7 @@ CommandButtons::CommandButtons(QWidget* parent) : QObject(parent) {
         button->setObjectName(QStringLiteral("Command1_%1").arg(i));
         button->setIcon(QIcon(ToolbarIcon(i, parent->devicePixelRatioF())));
         button->setIconSize(QSize(20, 20));
+        button->setToolTip(QString::fromUtf8(Tips[i]));
         button->setGeometry(PixelsFromTwips(Lefts[static_cast<size_t>(i)]), PixelsFromTwips(120),
                             side, side);
         // The page keys belong to the window, never to a button.

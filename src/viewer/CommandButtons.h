@@ -7,8 +7,8 @@ class QToolButton;
 class QWidget;
 
 // The toolbar: eight picture buttons, 375 x 375 twips, 120 twips from the top,
-// in three groups (close; print and workbook; pages and zoom). The window
-// gives each button its command.
+// in three groups (close; print and workbook; pages and zoom), each with a
+// Turkish tooltip. The window gives each button its command.
 class CommandButtons : public QObject {
     Q_OBJECT
   public:

@@ -38,6 +38,12 @@ QString SavingLabel(const QString& fileName) {
     return QString::fromUtf8("Kaydediliyor: ") + QFileInfo(fileName).fileName();
 }
 
+// Says in the status bar where the file went, once it is there; a cancelled
+// dialog saved nothing.
+void TellSaved(ReportWindow& window, const ExportResult& result, const QString& fileName) {
+    if (!fileName.isEmpty() && result.ok()) window.ShowSaved(fileName);
+}
+
 void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QString& filter) {
     QString& fileName = window.SaveDialogFileName();
     const QString chosen = window.AskSaveFileName(DialogTitle(), filter, fileName);
@@ -54,6 +60,7 @@ void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QSt
     window.SetCurrentPage(1);
     window.UpdatePageGeometry();
     window.RenderOnCanvas();
+    TellSaved(window, result, chosen);
     ShowSaveFailure(window.Widget(), result);
 }
 
@@ -79,6 +86,7 @@ void ExportSpreadsheet(ReportWindow& window) {
     // one nothing happens.
     if (result.ok()) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
     window.SetBusy(false);
+    TellSaved(window, result, chosen);
     ShowSaveFailure(window.Widget(), result);
 }
 

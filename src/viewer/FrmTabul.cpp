@@ -5,13 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -29,6 +27,8 @@
 #include "viewer/MenuCommands.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/SaveFileDialog.h"
+#include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
 
 namespace {
@@ -59,10 +59,8 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     setCentralWidget(client);
     command1_ = new CommandButtons(client);
     desk_ = new PageDesk(client);
-    pageIndicator_ = new QLabel(this);
-    zoomIndicator_ = new QLabel(this);
-    statusBar()->addPermanentWidget(pageIndicator_);
-    statusBar()->addPermanentWidget(zoomIndicator_);
+    status_ = new ViewerStatusBar(this);
+    setStatusBar(status_);
     find_ = new FindCommand(*this);
 
     columnRuler_ = std::make_unique<ColumnRuler>(
@@ -190,7 +188,7 @@ int32_t FrmTabul::OuterHeightTwips() const {
     const auto shown = [](const QWidget* bar) {
         return bar->isVisible() ? bar->height() : bar->sizeHint().height();
     };
-    const int clientHeight = height() - shown(menuBar()) - shown(statusBar());
+    const int clientHeight = height() - shown(menuBar()) - shown(status_);
     return static_cast<int32_t>(TwipsFromPixels(clientHeight)) + FrameHeightTwips;
 }
 
@@ -253,20 +251,15 @@ void FrmTabul::RenderOnCanvas() {
     DrawPage(Canvas()->Target(), currentPage_, ZoomFactor(), hit ? &*hit : nullptr);
     Canvas()->PictureChanged();
     SetBusy(false);
-    UpdateStatus();
+    status_->ShowPage(currentPage_, PageCount(), ZoomFactor());
 }
 
 void FrmTabul::PrintPage(DrawingTarget& target, int32_t page) {
     DrawPage(target, page, 1.0f, nullptr);
 }
 
-void FrmTabul::UpdateStatus() {
-    pageIndicator_->setText(QString::fromUtf8("Sayfa %1 / %2").arg(currentPage_).arg(PageCount()));
-    zoomIndicator_->setText(QStringLiteral("%%1").arg(std::lround(ZoomFactor() * 100)));
-}
-
 void FrmTabul::ShowStatusMessage(const QString& text) {
-    statusBar()->showMessage(text, 8000);
+    status_->ShowNote(text);
 }
 
 void FrmTabul::ShowFoundField(const MarkedField& field) {
@@ -310,7 +303,7 @@ void FrmTabul::SetBusy(bool busy) {
 
 QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
                                   const QString& proposedName) {
-    return QFileDialog::getSaveFileName(this, title, proposedName, filter);
+    return SaveFileDialog::Ask(this, title, filter, proposedName);
 }
 
 void FrmTabul::TurnToPage(int32_t page) {

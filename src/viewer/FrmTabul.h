@@ -21,8 +21,8 @@ class MainMenu;
 class PageDesk;
 class PictureBox;
 class QAction;
-class QLabel;
 class QScrollBar;
+class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
 // desk, the ruler above it, scroll bars, the menus and the toolbar. It holds
@@ -93,6 +93,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     const PageDesk& Desk() const { return *desk_; }
     MainMenu& Menu() const { return *menu_; }
     CommandButtons& Toolbar() const { return *command1_; }
+    ViewerStatusBar& Status() const { return *status_; }
     PictureBox* Canvas() const;
     PictureBox* Cetvel() const;
     const ColumnRuler& ColumnDrag() const { return *columnRuler_; }
@@ -120,7 +121,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     LoadResult Load(ReportPages& pages, const std::string& reportPath, QWidget* progressParent);
     void ShowLoadFailure(const LoadResult& loaded);
     void ResizeColumn(int column, int16_t width);
-    void UpdateStatus();
     void ShowCritical(const QString& text);
     void ShowRowStoreFailure(bool failed, const std::string& reason);
 
@@ -138,8 +138,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     MainMenu* menu_ = nullptr;
     CommandButtons* command1_ = nullptr;
     PageDesk* desk_ = nullptr;
-    QLabel* pageIndicator_ = nullptr;
-    QLabel* zoomIndicator_ = nullptr;
+    ViewerStatusBar* status_ = nullptr;
     std::unique_ptr<ColumnRuler> columnRuler_;
     FindCommand* find_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;

@@ -71,10 +71,12 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
                   {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     ZoomOut = Item(GOR_01, "ZoomOut", QString::fromUtf8("Küçült"), {QKeySequence::ZoomOut});
     GOR_00->addSeparator()->setObjectName(QStringLiteral("GOR_88"));
-    GOR_02 = Item(GOR_00, "GOR_02", QString::fromUtf8("Önceki Sayfa") + Spaces(14) + "Page Up");
-    GOR_03 = Item(GOR_00, "GOR_03", QString::fromUtf8("Sonraki Sayfa") + Spaces(13) + "Page Down");
-    GOR_04 = Item(GOR_00, "GOR_04", QString::fromUtf8("İlk Sayfa") + Spaces(21) + "Home");
-    GOR_05 = Item(GOR_00, "GOR_05", QString::fromUtf8("Son Sayfa") + Spaces(18) + "End");
+    // After a tab the key name stands in the menu's shortcut column, lined up
+    // whatever the font; it is text only, the window's key handler acts on it.
+    GOR_02 = Item(GOR_00, "GOR_02", QString::fromUtf8("Önceki Sayfa\tPage Up"));
+    GOR_03 = Item(GOR_00, "GOR_03", QString::fromUtf8("Sonraki Sayfa\tPage Down"));
+    GOR_04 = Item(GOR_00, "GOR_04", QString::fromUtf8("İlk Sayfa\tHome"));
+    GOR_05 = Item(GOR_00, "GOR_05", QString::fromUtf8("Son Sayfa\tEnd"));
     GoToPage = Item(GOR_00, "GoToPage", QString::fromUtf8("Sayfaya Git..."),
                     {QKeySequence(Qt::CTRL | Qt::Key_G)});
     GOR_00->addSeparator();

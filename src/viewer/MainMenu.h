@@ -6,10 +6,11 @@ class QMenu;
 class QMenuBar;
 
 // The window's menu bar, its items named by menu and position: DOS_ for
-// "&Dosya", GOR_ for "Görünüm". The page items show their key names as part
-// of the caption only and carry no shortcut, so the page keys reach the
-// window's key handler. The items added beside them (open, find, go to a
-// page, fit and step zoom) and print, save and close carry their shortcuts.
+// "&Dosya", GOR_ for "Görünüm". The page items show their key names in the
+// shortcut column as caption text only and carry no shortcut, so the page
+// keys reach the window's key handler. The items added beside them (open,
+// find, go to a page, fit and step zoom) and print, save and close carry
+// their shortcuts.
 class MainMenu : public QObject {
     Q_OBJECT
   public:

@@ -22,8 +22,6 @@ class ReportWindow : public PrintHost {
     virtual void SetCurrentPage(int32_t page) = 0;
     // Shows the page of a found field with the field marked and in view.
     virtual void ShowFoundField(const MarkedField& field) = 0;
-    // A short note in the status bar.
-    virtual void ShowStatusMessage(const QString& text) = 0;
     // Measures the report font on the page canvas and counts the pages again.
     virtual void MeasureOnCanvas() = 0;
     virtual void UpdatePageGeometry() = 0;

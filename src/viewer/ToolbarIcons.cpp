@@ -1,6 +1,7 @@
 #include "viewer/ToolbarIcons.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -74,11 +75,22 @@ void DrawPageWithArrow(QPainter& p, bool pointsRight) {
     p.drawPath(arrow);
 }
 
-void DrawZoomText(QPainter& p, const QString& text) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(text.size() > 3 ? 8 : 9);
+// One face and size for all three zoom labels, so they read alike: a narrow
+// bold face at the largest size that still fits "%100" into the picture.
+QFont ZoomFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
+    font.setStretch(QFont::Condensed);  // where neither narrow face is installed
     font.setBold(true);
-    font.setStretch(text.size() > 3 ? QFont::Condensed : QFont::Unstretched);
+    for (int pixels = 11; pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetricsF(font).horizontalAdvance(QStringLiteral("%100")) <= Side - 1) break;
+    }
+    return font;
+}
+
+void DrawZoomText(QPainter& p, const QString& text) {
+    static const QFont font = ZoomFont();
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(QRectF(0, 0, Side, Side), Qt::AlignCenter, text);

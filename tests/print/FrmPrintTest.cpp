@@ -2,11 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
@@ -34,7 +35,7 @@ struct Dialog {
         for (int i = 0; i < 2; ++i) {
             EXPECT_EQ(c().Label3[i]->isEnabled(), on);
             EXPECT_EQ(c().VScroll1[i]->isEnabled(), on);
-            EXPECT_EQ(c().Label3[i]->palette().color(QPalette::Window), back);
+            EXPECT_EQ(c().Label3[i]->palette().color(QPalette::Base), back);
         }
         return on;
     }
@@ -75,6 +76,55 @@ TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeWhoseSpinnersStepOnePage) {
     last->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(d.c().Label3[1]->text(), QStringLiteral("2"));
     EXPECT_EQ(d.c().Label3[0]->text(), QStringLiteral("1"));
+}
+
+// A page typed into a range box is taken on Enter or on leaving the box,
+// within 1..PageCount, and the arrows step on from it; Enter does not print.
+TEST(FrmPrint, ARangeBoxTakesATypedPage) {
+    Dialog d(12);
+    d.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
+    d.Click(d.c().Option1[1]);
+    QLineEdit* first = d.c().Label3[0];
+    QScrollBar* spinner = d.c().VScroll1[0];
+    const auto leaveByEnter = [&] { QTest::keyClick(first, Qt::Key_Return); };
+    const auto leaveByTab = [&] { QTest::keyClick(first, Qt::Key_Tab); };
+    const struct {
+        const char* typed;
+        std::function<void()> leave;
+        int page;
+    } cases[] = {
+        {"7", leaveByEnter, 7}, {" 9 ", leaveByTab, 9},  {"40", leaveByEnter, 12},
+        {"0", leaveByEnter, 1}, {"5", leaveByEnter, 5},  {"bes", leaveByEnter, 5},
+        {"", leaveByTab, 5},    {"3x", leaveByEnter, 5}, {"-2", leaveByTab, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        first->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([first] { return first->hasFocus(); }));
+        first->selectAll();
+        QTest::keyClicks(first, QString::fromLatin1(c.typed));
+        c.leave();
+        EXPECT_EQ(spinner->value(), c.page);
+        EXPECT_EQ(first->text(), QString::number(c.page));
+        EXPECT_TRUE(d.form->isVisible());
+        EXPECT_FALSE(d.form->Choice().confirmed);
+    }
+    // Typed, not confirmed, then the lower arrow: one page on from the typed one.
+    first->setFocus();
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("8"));
+    QTest::mouseClick(spinner, Qt::LeftButton, {},
+                      QPoint(spinner->width() / 2, spinner->height() - 2));
+    EXPECT_EQ(first->text(), QStringLiteral("9"));
+    // Typed and confirmed at once, as the button's Alt+Y does without moving the focus.
+    d.c().Label3[1]->setFocus();
+    d.c().Label3[1]->selectAll();
+    QTest::keyClicks(d.c().Label3[1], QStringLiteral("11"));
+    d.c().Command1->click();
+    EXPECT_TRUE(d.form->Choice().confirmed);
+    EXPECT_EQ(d.form->Choice().fromPage, 9);
+    EXPECT_EQ(d.form->Choice().toPage, 11);
 }
 
 TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {

@@ -155,12 +155,15 @@ TEST(PrintJob, OnlyThePdfPrinterAsksForAFileAndCancellingThatPrintsNothing) {
     EXPECT_EQ(pdf.window.questions.size(), 1u);  // its texts are checked on the real window
     EXPECT_EQ(pdf.opened, 0);
     EXPECT_EQ(pdf.window.CurrentPrinter(), "");
+    EXPECT_TRUE(pdf.window.statusNotes.empty());
 
     pdf.window.answers = {"/raporlar/kasim.pdf"};
     pdf.Run();
     EXPECT_EQ(pdf.log.name, "PDF");
     EXPECT_EQ(pdf.log.pdfFile, "/raporlar/kasim.pdf");
     EXPECT_EQ(pdf.Transcript(), "1 N 2 N 3 N 4 N 5 E");
+    EXPECT_EQ(pdf.window.statusNotes,
+              std::vector<QString>{QString::fromUtf8("Kaydedildi: /raporlar/kasim.pdf")});
 }
 
 }  // namespace

@@ -59,6 +59,9 @@ TEST(ExportCommands, SaveOrCancelTheDialogRemembersTheNameAndRedrawsAsTheCommand
     ASSERT_EQ(files.opened.size(), 1u);
     EXPECT_EQ(files.opened[0], std::make_pair(xlsx, true)) << "opened under the hourglass";
     EXPECT_TRUE(boxes.shown.empty());
+    // Only the three saves are told, each with the file's full path.
+    const QString saved = QString::fromUtf8("Kaydedildi: ");
+    EXPECT_EQ(window.statusNotes, (std::vector<QString>{saved + csv, saved + xlsx, saved + csv}));
 }
 
 TEST(ExportCommands, FailureShowsTheCriticalMessageAndOpensNothing) {
@@ -75,6 +78,7 @@ TEST(ExportCommands, FailureShowsTheCriticalMessageAndOpensNothing) {
         EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8("Dosya kaydedilemedi:\n") + out +
                                            "\nNo such file or directory");
         EXPECT_TRUE(files.opened.empty());
+        EXPECT_TRUE(window.statusNotes.empty());
         EXPECT_EQ(window.calls, command == ExportSpreadsheet ? Busy : Page1Drawn);
     }
 }

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
 #include "OpenedFiles.h"
 #include "ViewerHarness.h"
+#include "dialogs/ModalWatcher.h"
 #include "export/SheetReader.h"
 #include "viewer/CommandButtons.h"
 #include "viewer/MainMenu.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
 // Answers the save dialog the command opens with the given path, keeping
@@ -85,6 +89,65 @@ TEST(ExportThroughWindow, MenuItemsAndTheToolbarSaveTheChosenFile) {
             EXPECT_EQ(h.W().CurrentPage(), 1);
             EXPECT_EQ(files.opened.size(), openedBefore);
         }
+    }
+}
+// A name typed into the dialog without an extension gets the file type's;
+// one with an extension keeps it. The dialog reads Turkish, and the status
+// bar says where the file went.
+TEST(ExportThroughWindow, TheSaveDialogAddsTheTypesExtension) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.Open(SalesReport(20)));
+    h.Show();
+    FrmTabul& w = *h.window;
+    OpenedFiles files([] { return false; });
+    const struct {
+        QAction* item;
+        const char* typed;
+        const char* saved;
+    } saves[] = {
+        {w.Menu().DOS_01_01_01, "cikti", "cikti.xlsx"},
+        {w.Menu().DOS_01_01_02, "rapor", "rapor.csv"},
+        {w.Menu().DOS_01_03, "notlar.dat", "notlar.dat"},
+    };
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.typed);
+        QStringList texts;
+        ModalWatcher type([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                if (label->isVisible()) texts << label->text();
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->isVisible()) texts << button->text();
+            const QString folder = QString::fromStdString(h.folder.Path().string());
+            dialog->setDirectory(folder);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            // Typed where a person types: while the name has the focus, the
+            // folder's files arriving later do not put a selected file's name there.
+            dialog->activateWindow();
+            name->setFocus();
+            ASSERT_TRUE(QTest::qWaitFor([name] { return name->hasFocus(); }));
+            name->clear();
+            QTest::keyClicks(name, QString::fromLatin1(save.typed));
+            QTest::keyClick(name, Qt::Key_Return);
+            // Never left open, so a dialog that ignores Enter fails the test instead of hanging it.
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "Enter did not save: " << name->text().toStdString();
+                dialog->reject();
+            }
+        });
+        save.item->trigger();
+        ASSERT_TRUE(type.Fired());
+        EXPECT_FALSE(QApplication::activeModalWidget());
+        const QString path = QString::fromStdString(h.folder.File(save.saved));
+        EXPECT_TRUE(QFileInfo::exists(path));
+        EXPECT_EQ(w.Status().NoteText(), QString::fromUtf8("Kaydedildi: ") + path);
+        texts.sort();
+        EXPECT_EQ(texts,
+                  (QStringList{QString::fromUtf8("&Kaydet"), QString::fromUtf8("Dosya &adı:"),
+                               QString::fromUtf8("Dosya türü:"), QString::fromUtf8("Konum:"),
+                               QString::fromUtf8("İptal")}));
     }
 }
 }  // namespace

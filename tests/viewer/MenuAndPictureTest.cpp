@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QTest>
+#include <map>
 
 #include "ViewerHarness.h"
 #include "platform/QtPrinterCatalog.h"
@@ -11,14 +12,25 @@
 #include "viewer/ToolbarIcons.h"
 
 namespace {
-// The window handles the page keys itself; a shortcut would act a second time.
-TEST(MainMenu, NoItemHasAShortcut) {
+// The page items leave their keys to the window's key handler (a shortcut
+// would act a second time); the other commands show their shortcuts.
+TEST(MainMenu, ShortcutsAreShownWhereTheyAct) {
     ViewerHarness h;
     ASSERT_TRUE(h.Open(SalesReport(5)));
+    const std::map<QString, QString> shortcuts = {
+        {"OpenReport", "Ctrl+O"}, {"DOS_01_01_01", "Ctrl+S"},  {"DOS_05", "Ctrl+P"},
+        {"DOS_XX", "Ctrl+Q"},     {"GOR_01_01", "Ctrl+0"},     {"ZoomIn", "Ctrl++"},
+        {"ZoomOut", "Ctrl+-"},    {"GoToPage", "Ctrl+G"},      {"Find", "Ctrl+F"},
+        {"FindNext", "F3"},       {"FindPrevious", "Shift+F3"}};
     const QList<QAction*> items = h.window->findChildren<QAction*>();
-    EXPECT_GE(items.size(), 18);
-    for (const QAction* item : items)
-        EXPECT_TRUE(item->shortcut().isEmpty()) << item->objectName().toStdString();
+    EXPECT_GE(items.size(), 28);
+    for (const QAction* item : items) {
+        const auto wanted = shortcuts.find(item->objectName());
+        EXPECT_EQ(item->shortcut().toString(),
+                  wanted == shortcuts.end() ? QString() : wanted->second)
+            << item->objectName().toStdString();
+    }
+    EXPECT_EQ(h.W().Menu().GOR_03->text(), QString::fromUtf8("Sonraki Sayfa\tPage Down"));
 }
 
 TEST(FrmTabulPicture, TheShownWindowHoldsThePageAndTheRulerMarkers) {
@@ -54,6 +66,26 @@ TEST(FrmTabulPicture, ToolbarPicturesAreDrawnOnATransparentGround) {
             for (int x = 0; x < 20; ++x) inked += icon.pixelColor(x, y).alpha() > 128;
         EXPECT_GT(inked, 15) << i;
     }
+}
+
+// The three zoom labels are drawn in one size: their ink stands equally tall,
+// and "%100" fits inside the picture all the same.
+TEST(FrmTabulPicture, TheZoomLabelsReadAlike) {
+    std::vector<QRect> ink;
+    for (int i = 5; i <= 7; ++i) {
+        const QImage icon = ToolbarIcon(i).toImage();
+        QRect box;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (icon.pixelColor(x, y).alpha() > 128) box |= QRect(x, y, 1, 1);
+        ink.push_back(box);
+    }
+    EXPECT_EQ(ink[0].height(), ink[1].height());
+    EXPECT_EQ(ink[0].height(), ink[2].height());
+    EXPECT_GE(ink[0].height(), 6);
+    EXPECT_GT(ink[0].left(), 0);
+    EXPECT_LT(ink[0].right(), 19);
+    EXPECT_GT(ink[0].width(), ink[1].width());
 }
 
 // Activation handed back by one of the program's own forms returns the view to

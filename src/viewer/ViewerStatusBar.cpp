@@ -1,0 +1,46 @@
+#include "viewer/ViewerStatusBar.h"
+
+#include <QLabel>
+#include <cmath>
+
+ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setObjectName(QStringLiteral("StatusBar"));
+    setSizeGripEnabled(false);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("StatusNote"));
+    // A long path is cut rather than widening the window.
+    note_->setMinimumWidth(1);
+    note_->setIndent(4);
+    page_ = new QLabel(this);
+    page_->setObjectName(QStringLiteral("StatusPage"));
+    zoom_ = new QLabel(this);
+    zoom_->setObjectName(QStringLiteral("StatusZoom"));
+    // Wide enough for "%100", so the page text does not shift between zooms.
+    zoom_->setMinimumWidth(zoom_->fontMetrics().horizontalAdvance(QStringLiteral("%100")) + 8);
+    zoom_->setAlignment(Qt::AlignCenter);
+    addWidget(note_, 1);
+    addPermanentWidget(page_);
+    addPermanentWidget(zoom_);
+    // The window may still be made as narrow as it could be without the bar.
+    setMinimumWidth(1);
+}
+
+void ViewerStatusBar::ShowPage(int32_t current, int32_t count, float zoomFactor) {
+    page_->setText(QString::fromUtf8("Sayfa %1 / %2").arg(current).arg(count));
+    zoom_->setText(QStringLiteral("%") + QString::number(std::lround(zoomFactor * 100.0f)));
+}
+
+void ViewerStatusBar::ShowNote(const QString& text) {
+    note_->setText(text);
+    note_->setToolTip(text);
+}
+
+QString ViewerStatusBar::PageText() const {
+    return page_->text();
+}
+QString ViewerStatusBar::ZoomText() const {
+    return zoom_->text();
+}
+QString ViewerStatusBar::NoteText() const {
+    return note_->text();
+}

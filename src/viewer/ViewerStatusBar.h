@@ -1,0 +1,27 @@
+#pragma once
+#include <QStatusBar>
+#include <cstdint>
+
+class QLabel;
+
+// The strip along the bottom of the main window: a short note on the left
+// (where an export went), the page shown and the zoom on the right. The
+// note stays until the next one; the menus' hover tips do not wipe it.
+class ViewerStatusBar : public QStatusBar {
+    Q_OBJECT
+  public:
+    explicit ViewerStatusBar(QWidget* parent);
+
+    // "Sayfa 3 / 12" and "%75".
+    void ShowPage(int32_t current, int32_t count, float zoomFactor);
+    void ShowNote(const QString& text);
+
+    QString PageText() const;
+    QString ZoomText() const;
+    QString NoteText() const;
+
+  private:
+    QLabel* note_;
+    QLabel* page_;
+    QLabel* zoom_;
+};
