@@ -8,6 +8,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 
 #include "TestSupport.h"
 
@@ -35,6 +36,11 @@ inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString&
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(home.File("config")));
     env.insert("TMPDIR", QString::fromStdString(home.Path().string()));
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own runtime folder, so it has nothing to say on standard error.
+    const std::string runtime = home.File("config/runtime");
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime));
     return env;
 }
 
