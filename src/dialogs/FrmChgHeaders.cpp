@@ -37,18 +37,18 @@ FrmChgHeaders::FrmChgHeaders(ReportLayout& layout, QWidget* parent)
     Command1->setGeometry(RectFromTwips(6600, 2040, 1335, 375));
     MakeBold(Command1);
     for (QPushButton* button : {Command1, Command2}) button->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &FrmChgHeaders::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmChgHeaders::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &FrmChgHeaders::ApplyHeaders);
+    connect(Command2, &QPushButton::clicked, this, &FrmChgHeaders::Cancel);
 
-    Form_Load();
+    FillControls();
 }
 
-void FrmChgHeaders::Form_Load() {
+void FrmChgHeaders::FillControls() {
     for (int i = 0; i < EditedLines; ++i)
         Text1[i]->setText(QString::fromStdString(layout_.HeaderLines[i + 1]));
 }
 
-void FrmChgHeaders::Command1_Click() {
+void FrmChgHeaders::ApplyHeaders() {
     for (int slot = 1; slot <= EditedLines; ++slot) layout_.HeaderLines[slot].clear();
     // Blank boxes are dropped and the lines below move up; a line keeps its
     // leading spaces, which may indent it on the page.
@@ -61,6 +61,6 @@ void FrmChgHeaders::Command1_Click() {
     accept();
 }
 
-void FrmChgHeaders::Command2_Click() {
+void FrmChgHeaders::Cancel() {
     reject();
 }

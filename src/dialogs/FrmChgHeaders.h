@@ -15,9 +15,9 @@ class FrmChgHeaders : public QDialog {
     explicit FrmChgHeaders(ReportLayout& layout, QWidget* parent = nullptr);
 
   private:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void FillControls();
+    void ApplyHeaders();
+    void Cancel();
 
     ReportLayout& layout_;
     std::array<QLineEdit*, 3> Text1{};

@@ -76,7 +76,7 @@ FrmPageSetup::FrmPageSetup(PageSetup& setup, SettingsBackend& settings, QWidget*
     setFont(DialogFont());
     setFixedSize(RectFromTwips(0, 0, 11910, 5205).size());
     CreateControls();
-    Form_Load();
+    FillControls();
 }
 
 void FrmPageSetup::CreateControls() {
@@ -102,8 +102,8 @@ void FrmPageSetup::CreateControls() {
     Command3 = Place(Button(Utf8("&Iptal"), this), "Command3", 8760, 4680, 1335, 375);
     Command2 = Place(Button(Utf8("&Uygula"), this), "Command2", 10200, 4680, 1575, 375);
     MakeBold(Command2);
-    connect(Command3, &QPushButton::clicked, this, &FrmPageSetup::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmPageSetup::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FrmPageSetup::Cancel);
+    connect(Command2, &QPushButton::clicked, this, &FrmPageSetup::ApplySetup);
 }
 
 void FrmPageSetup::CreateOrientationFrame() {
@@ -116,10 +116,10 @@ void FrmPageSetup::CreateOrientationFrame() {
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Selecting an option runs its handler, also when the program selects it.
     connect(Option_Dusey, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option_Dusey_Click();
+        if (on) ChoosePortrait();
     });
     connect(Option_Yatay, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option_Yatay_Click();
+        if (on) ChooseLandscape();
     });
 }
 
@@ -146,7 +146,7 @@ void FrmPageSetup::CreateMarginFrame() {
                            boxes[i].first + boxWidth - (SpinWidthTwips + 30), boxes[i].second + 30,
                            SpinWidthTwips, boxHeight - 60);
         V_PFeed[i]->SetRange(SmallestMargin, LargestMargin);
-        connect(V_PFeed[i], &SpinControl::Changed, this, &FrmPageSetup::V_PFeed_Change);
+        connect(V_PFeed[i], &SpinControl::Changed, this, &FrmPageSetup::TakeMargins);
     }
 }
 
@@ -164,7 +164,7 @@ void FrmPageSetup::CreateFontControls() {
     connect(Combo2, &QComboBox::activated, this, &FrmPageSetup::UpdateFontSample);
 }
 
-void FrmPageSetup::Form_Load() {
+void FrmPageSetup::FillControls() {
     DialogLoaded = false;
     Combo1->clear();
     Combo2->clear();
@@ -212,21 +212,21 @@ void FrmPageSetup::FillFontList() {
         if (Combo1->itemText(i) == stored) Combo1->setCurrentIndex(i);
 }
 
-void FrmPageSetup::Option_Dusey_Click() {
+void FrmPageSetup::ChoosePortrait() {
     working_.PageOrient = 1;
     if (working_.PageSizeX > working_.PageSizeY) std::swap(working_.PageSizeX, working_.PageSizeY);
     Picture2->setPixmap(OrientationIcon(false));
     Picture1->DrawPreview(working_);
 }
 
-void FrmPageSetup::Option_Yatay_Click() {
+void FrmPageSetup::ChooseLandscape() {
     working_.PageOrient = 2;
     if (working_.PageSizeY > working_.PageSizeX) std::swap(working_.PageSizeX, working_.PageSizeY);
     Picture2->setPixmap(OrientationIcon(true));
     Picture1->DrawPreview(working_);
 }
 
-void FrmPageSetup::V_PFeed_Change() {
+void FrmPageSetup::TakeMargins() {
     if (!DialogLoaded) return;
     working_.SpaceX1 = V_PFeed[0]->Value();
     working_.SpaceX2 = V_PFeed[1]->Value();
@@ -242,7 +242,7 @@ void FrmPageSetup::UpdateFontSample() {
     Label3->UpdateFontSample(Combo1->currentText(), Combo2->currentText());
 }
 
-void FrmPageSetup::Command2_Click() {
+void FrmPageSetup::ApplySetup() {
     working_.pTotals = Check1[0]->checkState() == Qt::Checked;
     working_.aTotals = Check1[1]->checkState() == Qt::Checked;
     working_.pNumbers = Check1[2]->checkState() == Qt::Checked;
@@ -288,6 +288,6 @@ bool FrmPageSetup::AskToKeepSettings() {
     return question.exec() == QMessageBox::Yes;
 }
 
-void FrmPageSetup::Command3_Click() {
+void FrmPageSetup::Cancel() {
     reject();
 }

@@ -33,14 +33,14 @@ class FrmPageSetup : public QDialog {
     void CreateMarginFrame();
     void CreateFontControls();
 
-    void Form_Load();
+    void FillControls();
     void FillFontList();
-    void Option_Dusey_Click();
-    void Option_Yatay_Click();
-    void V_PFeed_Change();
+    void ChoosePortrait();
+    void ChooseLandscape();
+    void TakeMargins();
     void UpdateFontSample();
-    void Command2_Click();
-    void Command3_Click();
+    void ApplySetup();
+    void Cancel();
     bool AskToKeepSettings();
 
     PageSetup& setup_;

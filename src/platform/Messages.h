@@ -17,5 +17,10 @@ inline const std::string RowStoreUnreadableTitle = "Çalışma dosyası okunamad
 // "Dosya kaydedilemedi:", the file and the reason, for an export that failed.
 std::string ExportFailureText(const ExportResult& result);
 
+// Said when the system has no printer at all, before any report is read.
+inline const std::string NoPrinterText =
+    "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı en az 1 adet yazıcı "
+    "ister.\nLütfen Denetim Masası\\Yazıcılar seçeneğini kullanarak yazıcı tanımlayın";
+
 // Said when the system has no temporary folder and the current one is used.
 inline const std::string TemporaryFolderMissingText = "Sistem Hatası.\nGeçici klasör bulunamadı";

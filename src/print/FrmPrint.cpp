@@ -23,22 +23,22 @@ FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
     setFixedSize(PixelsFromTwips(8295), PixelsFromTwips(3150));
 
     for (QRadioButton* option : controls_.Option1)
-        connect(option, &QRadioButton::toggled, this, &FrmPrint::Option1_Click);
+        connect(option, &QRadioButton::toggled, this, &FrmPrint::EnableRangeForItsOption);
     for (int i = 0; i < 2; ++i) {
         connect(controls_.VScroll1[i], &QScrollBar::valueChanged, this,
-                [this, i] { VScroll1_Change(i); });
+                [this, i] { ShowSpinnerPage(i); });
         controls_.Label3[i]->installEventFilter(this);
         controls_.VScroll1[i]->installEventFilter(this);
     }
-    connect(controls_.Command1, &QPushButton::clicked, this, &FrmPrint::Command1_Click);
+    connect(controls_.Command1, &QPushButton::clicked, this, &FrmPrint::ConfirmPrint);
     connect(controls_.Command2, &QPushButton::clicked, this, &FrmPrint::reject);
 
-    Form_Load(printers, currentPrinter);
+    FillControls(printers, currentPrinter);
 }
 
-void FrmPrint::Form_Load(const PrinterCatalog& printers, const std::string& currentPrinter) {
+void FrmPrint::FillControls(const PrinterCatalog& printers, const std::string& currentPrinter) {
     controls_.Option1[0]->setChecked(true);
-    Option1_Click();
+    EnableRangeForItsOption();
 
     // The current printer is found by its exact name; of several entries with
     // that name the last one wins, and the first entry stands in for no match.
@@ -73,11 +73,11 @@ void FrmPrint::Form_Load(const PrinterCatalog& printers, const std::string& curr
                              PixelsFromTwips(labelHeight - 60));
     }
 
-    VScroll1_Change(0);
-    VScroll1_Change(1);
+    ShowSpinnerPage(0);
+    ShowSpinnerPage(1);
 }
 
-void FrmPrint::Option1_Click() {
+void FrmPrint::EnableRangeForItsOption() {
     const bool range = controls_.Option1[1]->isChecked();
     const QColor background =
         range ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button);
@@ -91,7 +91,7 @@ void FrmPrint::Option1_Click() {
     }
 }
 
-void FrmPrint::VScroll1_Change(int index) {
+void FrmPrint::ShowSpinnerPage(int index) {
     controls_.Label3[index]->setText(QString::number(controls_.VScroll1[index]->value()));
 }
 
@@ -104,7 +104,7 @@ void FrmPrint::Label3_Validate(int index) {
     if (isNumber)
         spinner->setValue(
             static_cast<int>(std::clamp<qlonglong>(typed, spinner->minimum(), spinner->maximum())));
-    VScroll1_Change(index);
+    ShowSpinnerPage(index);
 }
 
 bool FrmPrint::eventFilter(QObject* watched, QEvent* event) {
@@ -126,7 +126,7 @@ bool FrmPrint::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void FrmPrint::Command1_Click() {
+void FrmPrint::ConfirmPrint() {
     // A page typed and confirmed at once (Alt+Y) counts too.
     Label3_Validate(0);
     Label3_Validate(1);

@@ -30,11 +30,11 @@ class FrmPrint : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Form_Load(const PrinterCatalog& printers, const std::string& currentPrinter);
-    void Option1_Click();
-    void VScroll1_Change(int index);
+    void FillControls(const PrinterCatalog& printers, const std::string& currentPrinter);
+    void EnableRangeForItsOption();
+    void ShowSpinnerPage(int index);
     void Label3_Validate(int index);
-    void Command1_Click();
+    void ConfirmPrint();
 
     int32_t pageCount_;
     PrintChoice choice_;

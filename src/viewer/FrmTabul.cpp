@@ -99,10 +99,7 @@ void FrmTabul::ShowCritical(const QString& text) {
 bool FrmTabul::Start(const std::string& reportPath) {
     const std::vector<std::string> printers = printers_.PrinterNames();
     if (printers.empty()) {
-        ShowCritical(QString::fromUtf8(
-            "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı en az 1 adet "
-            "yazıcı ister.\nLütfen Denetim Masası\\Yazıcılar seçeneğini kullanarak yazıcı "
-            "tanımlayın"));
+        ShowCritical(QString::fromStdString(NoPrinterText));
         exitStatus_ = 1;
         return false;
     }

@@ -50,8 +50,8 @@ PageDesk::PageDesk(QWidget* client) : QObject(client) {
         bar->setMaximum(0);
     }
     // The bars report while the thumb is dragged too, so the page follows it.
-    connect(hScroll_, &QScrollBar::valueChanged, this, &PageDesk::HScroll_Change);
-    connect(vScroll_, &QScrollBar::valueChanged, this, &PageDesk::VScroll_Change);
+    connect(hScroll_, &QScrollBar::valueChanged, this, &PageDesk::MovePageSideways);
+    connect(vScroll_, &QScrollBar::valueChanged, this, &PageDesk::MovePageUpOrDown);
 }
 
 void PageDesk::LayOut(int32_t outerWidth, int32_t outerHeight) {
@@ -121,12 +121,12 @@ void PageDesk::Wheel(int notches, const std::function<bool(int)>& turnPage) {
     }
 }
 
-void PageDesk::HScroll_Change() {
+void PageDesk::MovePageSideways() {
     layout_.ScrollHorizontally(hScroll_->value());
     ApplyCanvasPosition();
 }
 
-void PageDesk::VScroll_Change() {
+void PageDesk::MovePageUpOrDown() {
     layout_.ScrollVertically(vScroll_->value());
     ApplyCanvasPosition();
 }

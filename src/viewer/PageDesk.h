@@ -43,8 +43,8 @@ class PageDesk : public QObject {
     QScrollBar* VScroll() const { return vScroll_; }
 
   private:
-    void HScroll_Change();
-    void VScroll_Change();
+    void MovePageSideways();
+    void MovePageUpOrDown();
     void Apply();
     void ApplyCanvasPosition();
 
