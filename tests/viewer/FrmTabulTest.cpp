@@ -108,4 +108,31 @@ TEST(FrmTabulBusy, TheHourglassStaysUntilTheCommandShowingItEnds) {
     h.window->SetBusy(false);
     EXPECT_EQ(h.window->cursor().shape(), Qt::ArrowCursor);
 }
+// The working file losing its rows under the window (a disk gone bad) is
+// said in Turkish, once while it stays so, never taken for an empty page.
+TEST(FrmTabulLoad, AWorkingFileThatCannotBeReadIsSaid) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.Open(SalesReport(200)));
+    h.Show();
+    // The nameless working file is reached through the descriptor the window holds.
+    std::string held;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+        if (target.find(std::filesystem::temp_directory_path().string()) == 0 &&
+            target.find("(deleted)") != std::string::npos)
+            held = fd.path().string();
+    }
+    ASSERT_NE(held, "");
+    std::filesystem::resize_file(held, 512);
+    MessageBoxCatcher boxes;
+    QTest::keyClick(h.window.get(), Qt::Key_End);
+    QTest::keyClick(h.window.get(), Qt::Key_Home);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QString::fromUtf8("Çalışma dosyası okunamadı:\n")))
+        << boxes.shown[0].text.toStdString();
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
+    h.W().MeasureOnCanvas();  // the count of pages after a dialog reads every row
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
 }  // namespace
