@@ -91,4 +91,35 @@ TEST(InfoCommand, UnreadableReportEndsWithStatus2) {
     EXPECT_TRUE(run.out.isEmpty());
 }
 
+// The window's find from the command line: every field holding the text as
+// the page shows it, with Turkish case rules, in report order with its page.
+TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
+    const struct {
+        QStringList args;
+        const char* hits;  // "row,column,page " each
+    } cases[] = {
+        {{"ALİ ŞAHİN"},
+         "7,2,1 18,2,1 19,2,1 37,2,1 72,2,2 73,2,2 79,2,2 80,2,2 95,2,2 96,2,2 109,2,2 117,2,2 "
+         "120,2,3 126,2,3 128,2,3 "},
+        {{"1.650.883,28"}, "1,6,1 "},
+        {{"ali şahin", "--rows-per-page", "50"},
+         "7,2,1 18,2,1 19,2,1 37,2,1 72,2,2 73,2,2 79,2,2 80,2,2 95,2,2 96,2,2 109,2,3 117,2,3 "
+         "120,2,3 126,2,3 128,2,3 "},
+        {{"yok böyle"}, ""},
+    };
+    for (const auto& c : cases) {
+        TempDir home;
+        const CliRun run = RunExport(QStringList{"find", TestData("sample.txt")} + c.args, home);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonArray hits = QJsonDocument::fromJson(run.out.toUtf8()).array();
+        std::string listed;
+        for (const QJsonValue& hit : hits)
+            listed += std::to_string(hit["Row"].toInt()) + "," +
+                      std::to_string(hit["Column"].toInt()) + "," +
+                      std::to_string(hit["Page"].toInt()) + " ";
+        EXPECT_EQ(listed, c.hits) << c.args.join(' ').toStdString();
+    }
+    TempDir home;
+    EXPECT_EQ(RunExport({"find", "/yok/rapor.txt", "x"}, home).exitCode, 2);
+}
 }  // namespace
