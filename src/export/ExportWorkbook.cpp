@@ -26,11 +26,10 @@ void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind
     switch (kind) {
         case KindNumber:
         case KindAmount: {
-            const auto number = ParseLocaleNumber(TrimSpaces(field), locale);
-            if (!number) return;
+            const auto value = ParseLocaleDouble(TrimSpaces(field), locale);
             // A value beyond the double range would reach the sheet as "inf".
-            const double value = number->ToDouble();
-            if (std::isfinite(value)) worksheet_write_number(sheet, row, col, value, nullptr);
+            if (value && std::isfinite(*value))
+                worksheet_write_number(sheet, row, col, *value, nullptr);
             return;
         }
         case KindText:

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <random>
+#include <thread>
 #include <utility>
 
 #include "core/TextEncoding.h"
@@ -17,6 +20,7 @@
 
 #include <mutex>
 #else
+#include <sys/mman.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +28,9 @@ namespace {
 
 // Records go to the file a megabyte at a time.
 constexpr size_t WriteBlock = 2048 * RowStore::RecordSize;
+// Runs from this size on are mapped instead of copied: the whole-file passes
+// of the totals and the exports, not the few rows of a page.
+constexpr size_t MapFrom = 256 * 1024;
 
 #ifdef _WIN32
 int OpenNew(const std::string& path, bool keepName) {
@@ -49,6 +56,13 @@ void CloseFile(int fd) {
     _close(fd);
 }
 void RemoveName(const std::string&) {}  // _O_TEMPORARY removes it on close
+void* MapRegion(int, int64_t, size_t) {
+    return nullptr;
+}
+void UnmapRegion(void*, size_t) {}
+size_t PageSize() {
+    return 4096;
+}
 #else
 int OpenNew(const std::string& path, bool) {
     // O_EXCL with O_NOFOLLOW: neither an existing file nor a planted link is
@@ -92,6 +106,26 @@ void CloseFile(int fd) {
 void RemoveName(const std::string& path) {
     unlink(path.c_str());
 }
+void* MapRegion(int fd, int64_t offset, size_t size) {
+    // Bytes past the end of the file cannot be touched through a mapping
+    // (the program would be killed): a file cut short by someone is read
+    // instead, which reports it.
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || info.st_size < offset + static_cast<int64_t>(size)) return nullptr;
+    void* base = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, static_cast<off_t>(offset));
+    if (base == MAP_FAILED) return nullptr;
+    // Read once, front to back: the system reads ahead and maps many pages
+    // with each fault.
+    madvise(base, size, MADV_SEQUENTIAL);
+    return base;
+}
+void UnmapRegion(void* base, size_t size) {
+    munmap(base, size);
+}
+size_t PageSize() {
+    static const size_t size = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    return size;
+}
 #endif
 
 std::string FolderOf(const std::string& path) {
@@ -119,6 +153,109 @@ void EncodeInto(char* record, std::string_view text) {
 
 }  // namespace
 
+MappedBytes::~MappedBytes() {
+    Release();
+}
+
+MappedBytes::MappedBytes(MappedBytes&& other) noexcept {
+    *this = std::move(other);
+}
+
+MappedBytes& MappedBytes::operator=(MappedBytes&& other) noexcept {
+    if (this != &other) {
+        Release();
+        base_ = std::exchange(other.base_, nullptr);
+        length_ = std::exchange(other.length_, 0);
+        data_ = std::exchange(other.data_, nullptr);
+    }
+    return *this;
+}
+
+void MappedBytes::Release() {
+    if (base_) UnmapRegion(base_, length_);
+    base_ = nullptr;
+    length_ = 0;
+    data_ = nullptr;
+}
+
+bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
+    Release();
+    // A mapping starts on a page; the bytes asked for start a little later.
+    const auto skip = static_cast<size_t>(offset % static_cast<int64_t>(PageSize()));
+    void* base = MapRegion(fd, offset - static_cast<int64_t>(skip), size + skip);
+    if (!base) return false;
+    base_ = base;
+    length_ = size + skip;
+    data_ = static_cast<const char*>(base) + skip;
+    return true;
+}
+
+// Writes one block at a time on a thread of its own: a block handed on is
+// written while the caller fills the next, and handing on the next waits for
+// the write before. A failed write is kept and reported from then on.
+class RowStore::Writer {
+  public:
+    explicit Writer(int fd) : fd_(fd), thread_([this] { Run(); }) {}
+    ~Writer() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    // Takes the first `size` bytes of `block` to write and gives back the
+    // block written before (empty the first time); 0, or the error of the
+    // write before, in which case nothing is taken.
+    int HandOn(std::vector<char>& block, size_t size) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return !busy_; });
+        if (error_ != 0) return error_;
+        block_.swap(block);
+        size_ = size;
+        busy_ = true;
+        lock.unlock();
+        changed_.notify_all();
+        return 0;
+    }
+    // Waits for the write under way; 0 or the error of a write.
+    int Settle() const {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return !busy_; });
+        return error_;
+    }
+
+  private:
+    void Run() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [this] { return busy_ || stopping_; });
+            if (!busy_) return;
+            lock.unlock();
+            const int error = WriteAll(fd_, block_.data(), size_) < 0 ? errno : 0;
+            lock.lock();
+            if (error_ == 0) error_ = error;
+            busy_ = false;
+            changed_.notify_all();
+        }
+    }
+
+    const int fd_;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;
+    std::vector<char> block_;
+    size_t size_ = 0;
+    bool busy_ = false;
+    bool stopping_ = false;
+    int error_ = 0;
+    std::thread thread_;  // last: it starts once the rest is ready
+};
+
+RowStore::RowStore() = default;
+
 RowStore::~RowStore() {
     Close();
 }
@@ -134,13 +271,18 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
         path_ = std::move(other.path_);
         lastError_ = std::move(other.lastError_);
         pending_ = std::move(other.pending_);
+        pendingBytes_ = std::exchange(other.pendingBytes_, 0);
         recordCount_ = std::exchange(other.recordCount_, 0);
-        flushedCount_ = std::exchange(other.flushedCount_, 0);
+        flushedCount_ = other.flushedCount_.exchange(0);
+        inFlightCount_ = std::exchange(other.inFlightCount_, 0);
+        // The writer's thread knows only the descriptor, which moves along.
+        writer_ = std::move(other.writer_);
     }
     return *this;
 }
 
 void RowStore::Close() {
+    writer_.reset();  // after the write under way
     if (fd_ >= 0) CloseFile(fd_);
     fd_ = -1;
 }
@@ -166,8 +308,9 @@ bool RowStore::Fail(const char* what, int error) {
 bool RowStore::Create(const std::string& preferredPath, bool keepName) {
     Close();
     path_.clear();
-    pending_.clear();
-    recordCount_ = flushedCount_ = 0;
+    pendingBytes_ = 0;
+    recordCount_ = inFlightCount_ = 0;
+    flushedCount_ = 0;
     if (!keepName) {
         fd_ = OpenNameless(FolderOf(preferredPath));
         if (fd_ >= 0) return true;
@@ -190,45 +333,79 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
 
 bool RowStore::Append(std::string_view text) {
     if (fd_ < 0) return false;
-    if (pending_.capacity() < WriteBlock) pending_.reserve(WriteBlock);
-    const size_t at = pending_.size();
-    pending_.resize(at + RecordSize);
-    EncodeInto(pending_.data() + at, text);
+    if (pending_.size() < WriteBlock) pending_.resize(WriteBlock);
+    EncodeInto(pending_.data() + pendingBytes_, text);
+    pendingBytes_ += RecordSize;
     ++recordCount_;
-    if (pending_.size() >= WriteBlock) return Flush();
+    if (pendingBytes_ == WriteBlock) return HandOn();
     return true;
+}
+
+bool RowStore::HandOn() {
+    if (!writer_) writer_ = std::make_unique<Writer>(fd_);
+    if (const int error = writer_->HandOn(pending_, pendingBytes_)) return WriteFailed(error);
+    inFlightCount_ = recordCount_ - flushedCount_;
+    flushedCount_ = recordCount_;
+    pendingBytes_ = 0;
+    return true;
+}
+
+bool RowStore::WriteFailed(int error) {
+    // What could not be written cannot be read either.
+    flushedCount_ -= inFlightCount_;
+    inFlightCount_ = 0;
+    recordCount_ = flushedCount_;
+    pendingBytes_ = 0;
+    return Fail("write", error);
 }
 
 bool RowStore::Flush() {
     if (fd_ < 0) return false;
-    if (pending_.empty()) return true;
-    if (WriteAll(fd_, pending_.data(), pending_.size()) < 0) {
+    if (writer_) {
+        if (const int error = writer_->Settle()) return WriteFailed(error);
+        inFlightCount_ = 0;
+    }
+    if (pendingBytes_ == 0) return true;
+    const bool written = WriteAll(fd_, pending_.data(), pendingBytes_) >= 0;
+    pendingBytes_ = 0;
+    if (!written) {
         const int error = errno;
-        pending_.clear();
-        // What could not be written cannot be read either.
         recordCount_ = flushedCount_;
         return Fail("write", error);
     }
-    pending_.clear();
     flushedCount_ = recordCount_;
     return true;
 }
 
 bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const {
     block.texts.clear();
+    block.mapped.Release();
     block.first = first;
-    if (fd_ < 0 || first < 1 || count <= 0 || first > flushedCount_) return true;
-    count = std::min(count, flushedCount_ - first + 1);
+    const int64_t flushed = flushedCount_;
+    if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return true;
+    if (writer_) {
+        if (const int failed = writer_->Settle()) {
+            error = std::string("write: ") + std::strerror(failed);
+            return false;
+        }
+    }
+    count = std::min(count, flushed - first + 1);
     const size_t bytes = static_cast<size_t>(count) * RecordSize;
-    block.bytes.resize(bytes);
-    const int64_t got =
-        ReadAt(fd_, block.bytes.data(), bytes, (first - 1) * static_cast<int64_t>(RecordSize));
-    if (got != static_cast<int64_t>(bytes)) {
-        error = std::string("read: ") + std::strerror(got < 0 ? errno : EIO);
-        return false;
+    const int64_t offset = (first - 1) * static_cast<int64_t>(RecordSize);
+    const char* data = nullptr;
+    if (bytes >= MapFrom && block.mapped.Map(fd_, offset, bytes)) {
+        data = block.mapped.Data();
+    } else {
+        block.bytes.resize(bytes);
+        const int64_t got = ReadAt(fd_, block.bytes.data(), bytes, offset);
+        if (got != static_cast<int64_t>(bytes)) {
+            error = std::string("read: ") + std::strerror(got < 0 ? errno : EIO);
+            return false;
+        }
+        data = block.bytes.data();
     }
     block.texts.reserve(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i)
-        block.texts.push_back(TextOf(block.bytes.data() + i * static_cast<int64_t>(RecordSize)));
+        block.texts.push_back(TextOf(data + i * static_cast<int64_t>(RecordSize)));
     return true;
 }
