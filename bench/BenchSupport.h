@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -91,17 +92,33 @@ inline ChildRun RunChild(const std::vector<std::string>& argv,
 }
 
 // Times a child process per iteration by hand, so the benchmark's own work
-// between runs is not counted; `peak_MiB` is the largest child's.
+// between runs is not counted. With `peak`, the counter peak_MiB is the
+// child's peak resident memory: the system counts a spawned child's peak from
+// the parent's own at the moment of spawning, so it means something only
+// while this process is still small.
 template <typename Run>
-void TimeChildren(benchmark::State& state, Run run) {
-    double peak = 0;
+void TimeChildren(benchmark::State& state, Run run, bool peak = false) {
+    double peakMiB = 0;
     for (auto _ : state) {
         const ChildRun child = run();
         if (child.status != 0) state.SkipWithError("the program failed");
         state.SetIterationTime(child.seconds);
-        peak = std::max(peak, child.peakMiB);
+        peakMiB = std::max(peakMiB, child.peakMiB);
     }
-    state.counters["peak_MiB"] = peak;
+    if (peak) state.counters["peak_MiB"] = peakMiB;
+}
+
+// Every benchmark runs as several repetitions of a few iterations and reports
+// their median: on a shared machine one slow run (another build, the system
+// taking back memory the last run freed) must not decide a ratio.
+inline void Repeated(benchmark::internal::Benchmark* b, int iterations = 1) {
+    b->Unit(benchmark::kMillisecond)
+        ->Iterations(iterations)
+        ->Repetitions(7)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("min", [](const std::vector<double>& v) {
+            return *std::min_element(v.begin(), v.end());
+        });
 }
 
 // The plain way of doing the loader's input and output: the report read in

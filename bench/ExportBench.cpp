@@ -155,10 +155,10 @@ void BM_WorkbookFloor(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_CsvProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_CsvPipelineFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_CsvFloor)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_ExportWorkbook)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_WorkbookFloor)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CsvProgram)->UseManualTime()->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_CsvPipelineFloor)->UseManualTime()->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_ExportCsv)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_CsvFloor)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_ExportWorkbook)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_WorkbookFloor)->Apply([](auto* b) { bench::Repeated(b); });
 BENCHMARK_MAIN();
