@@ -30,7 +30,7 @@ namespace {
 constexpr size_t WriteBlock = 2048 * RowStore::RecordSize;
 // Runs from this size on are mapped instead of copied: the whole-file passes
 // of the totals and the exports, not the few rows of a page.
-constexpr size_t MapFrom = 256 * 1024;
+constexpr size_t MapFrom = size_t{256} << 10;
 
 #ifdef _WIN32
 int OpenNew(const std::string& path, bool keepName) {
