@@ -99,9 +99,14 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string DecodeReportLine(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
     std::string out;
+    Windows1254ToUtf8(bytes, out);
+    return out;
+}
+
+void Windows1254ToUtf8(std::string_view bytes, std::string& out) {
+    out.clear();
     out.reserve(bytes.size() + bytes.size() / 2);
     for (char c : bytes) AppendUtf8(out, Windows1254ToUnicode(static_cast<unsigned char>(c)));
-    return out;
 }
 
 size_t CodePointCount(std::string_view utf8) {
