@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -143,12 +144,17 @@ std::string FreshName(const std::string& path, std::mt19937& random) {
     return path + piece;
 }
 
-void EncodeInto(char* record, std::string_view text) {
+// Writes a record over one whose text ended before `padded` bytes, the rest
+// being spaces already, and returns how far the new text leaves them.
+// Buffers are filled with spaces once and reused, so a record costs the
+// copying of its text instead of 510 bytes.
+size_t EncodeInto(char* record, std::string_view text, size_t padded) {
     record[0] = static_cast<char>(RowStore::TextSize & 0xFF);
     record[1] = static_cast<char>(RowStore::TextSize >> 8);
     const std::string_view cut = CutUtf8(text, RowStore::TextSize);
     std::memcpy(record + 2, cut.data(), cut.size());
-    std::memset(record + 2 + cut.size(), ' ', RowStore::TextSize - cut.size());
+    if (cut.size() < padded) std::memset(record + 2 + cut.size(), ' ', padded - cut.size());
+    return cut.size();
 }
 
 }  // namespace
@@ -190,9 +196,11 @@ bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
     return true;
 }
 
-// Writes one block at a time on a thread of its own: a block handed on is
-// written while the caller fills the next, and handing on the next waits for
-// the write before. A failed write is kept and reported from then on.
+// Writes blocks in order on a thread of its own while the caller fills the
+// next ones. Up to BlocksAhead blocks wait beside the one being written, so
+// that neither side waits for the other at every block when the machine is
+// busy with other work too. A failed write is kept and reported from then on;
+// the blocks after it are dropped.
 class RowStore::Writer {
   public:
     explicit Writer(int fd) : fd_(fd), thread_([this] { Run(); }) {}
@@ -207,38 +215,67 @@ class RowStore::Writer {
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
 
-    // Takes the first `size` bytes of `block` to write and gives back the
-    // block written before (empty the first time); 0, or the error of the
-    // write before, in which case nothing is taken.
-    int HandOn(std::vector<char>& block, size_t size) {
+    // Takes the first `size` bytes of `block` to write and gives back an
+    // empty block to fill (one written before, once there is one, with the
+    // extent of its texts in `padded`); 0, or the error of an earlier write,
+    // in which case nothing is taken.
+    int HandOn(std::vector<char>& block, size_t size, size_t& padded) {
         std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [this] { return !busy_; });
+        changed_.wait(lock, [this] { return waiting_.size() < BlocksAhead || error_ != 0; });
         if (error_ != 0) return error_;
-        block_.swap(block);
-        size_ = size;
-        busy_ = true;
+        waiting_.push_back({std::move(block), size, padded});
+        block.clear();
+        padded = 0;
+        if (!spare_.empty()) {
+            block.swap(spare_.back().bytes);
+            padded = spare_.back().padded;
+            spare_.pop_back();
+        }
         lock.unlock();
         changed_.notify_all();
         return 0;
     }
-    // Waits for the write under way; 0 or the error of a write.
+    // Waits until every block handed on is written; 0 or the error of a write.
     int Settle() const {
         std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [this] { return !busy_; });
+        changed_.wait(lock, [this] { return waiting_.empty() && !writing_; });
         return error_;
+    }
+    // The bytes handed on that never reached the file, once Settle or
+    // HandOn has reported the failure.
+    size_t LostBytes() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return lost_;
     }
 
   private:
+    static constexpr size_t BlocksAhead = 4;
+
+    struct Block {
+        std::vector<char> bytes;
+        size_t size = 0;
+        size_t padded = 0;  // see EncodeInto
+    };
+
     void Run() {
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
-            changed_.wait(lock, [this] { return busy_ || stopping_; });
-            if (!busy_) return;
+            changed_.wait(lock, [this] { return !waiting_.empty() || stopping_; });
+            if (waiting_.empty()) return;
+            Block block = std::move(waiting_.front());
+            waiting_.pop_front();
+            writing_ = true;
             lock.unlock();
-            const int error = WriteAll(fd_, block_.data(), size_) < 0 ? errno : 0;
+            const int error = WriteAll(fd_, block.bytes.data(), block.size) < 0 ? errno : 0;
             lock.lock();
-            if (error_ == 0) error_ = error;
-            busy_ = false;
+            writing_ = false;
+            if (error != 0) {
+                error_ = error;
+                lost_ += block.size;
+                for (const Block& dropped : waiting_) lost_ += dropped.size;
+                waiting_.clear();
+            }
+            spare_.push_back(std::move(block));
             changed_.notify_all();
         }
     }
@@ -246,11 +283,12 @@ class RowStore::Writer {
     const int fd_;
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;
-    std::vector<char> block_;
-    size_t size_ = 0;
-    bool busy_ = false;
+    std::deque<Block> waiting_;
+    std::vector<Block> spare_;  // written blocks, to be filled again
+    bool writing_ = false;
     bool stopping_ = false;
     int error_ = 0;
+    size_t lost_ = 0;
     std::thread thread_;  // last: it starts once the rest is ready
 };
 
@@ -271,10 +309,10 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
         path_ = std::move(other.path_);
         lastError_ = std::move(other.lastError_);
         pending_ = std::move(other.pending_);
+        padded_ = std::exchange(other.padded_, 0);
         pendingBytes_ = std::exchange(other.pendingBytes_, 0);
         recordCount_ = std::exchange(other.recordCount_, 0);
         flushedCount_ = other.flushedCount_.exchange(0);
-        inFlightCount_ = std::exchange(other.inFlightCount_, 0);
         // The writer's thread knows only the descriptor, which moves along.
         writer_ = std::move(other.writer_);
     }
@@ -289,7 +327,7 @@ void RowStore::Close() {
 
 std::string RowStore::EncodeRecord(std::string_view text) {
     std::string record(RecordSize, ' ');
-    EncodeInto(record.data(), text);
+    EncodeInto(record.data(), text, 0);
     return record;
 }
 
@@ -309,7 +347,7 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
     Close();
     path_.clear();
     pendingBytes_ = 0;
-    recordCount_ = inFlightCount_ = 0;
+    recordCount_ = 0;
     flushedCount_ = 0;
     if (!keepName) {
         fd_ = OpenNameless(FolderOf(preferredPath));
@@ -333,8 +371,11 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
 
 bool RowStore::Append(std::string_view text) {
     if (fd_ < 0) return false;
-    if (pending_.size() < WriteBlock) pending_.resize(WriteBlock);
-    EncodeInto(pending_.data() + pendingBytes_, text);
+    if (pending_.size() < WriteBlock) {
+        pending_.assign(WriteBlock, ' ');
+        padded_ = 0;
+    }
+    padded_ = std::max(padded_, EncodeInto(pending_.data() + pendingBytes_, text, padded_));
     pendingBytes_ += RecordSize;
     ++recordCount_;
     if (pendingBytes_ == WriteBlock) return HandOn();
@@ -343,8 +384,8 @@ bool RowStore::Append(std::string_view text) {
 
 bool RowStore::HandOn() {
     if (!writer_) writer_ = std::make_unique<Writer>(fd_);
-    if (const int error = writer_->HandOn(pending_, pendingBytes_)) return WriteFailed(error);
-    inFlightCount_ = recordCount_ - flushedCount_;
+    if (const int error = writer_->HandOn(pending_, pendingBytes_, padded_))
+        return WriteFailed(error);
     flushedCount_ = recordCount_;
     pendingBytes_ = 0;
     return true;
@@ -352,8 +393,7 @@ bool RowStore::HandOn() {
 
 bool RowStore::WriteFailed(int error) {
     // What could not be written cannot be read either.
-    flushedCount_ -= inFlightCount_;
-    inFlightCount_ = 0;
+    flushedCount_ -= static_cast<int64_t>(writer_->LostBytes() / RecordSize);
     recordCount_ = flushedCount_;
     pendingBytes_ = 0;
     return Fail("write", error);
@@ -363,7 +403,6 @@ bool RowStore::Flush() {
     if (fd_ < 0) return false;
     if (writer_) {
         if (const int error = writer_->Settle()) return WriteFailed(error);
-        inFlightCount_ = 0;
     }
     if (pendingBytes_ == 0) return true;
     const bool written = WriteAll(fd_, pending_.data(), pendingBytes_) >= 0;
@@ -383,8 +422,8 @@ bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::strin
     block.first = first;
     const int64_t flushed = flushedCount_;
     if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return true;
-    // The last block handed on may still be on its way to the file. Should
-    // its write fail, the file ends before it and reading it fails below.
+    // The last blocks handed on may still be on their way to the file.
+    // Should a write fail, the file ends before it and reading fails below.
     if (writer_) writer_->Settle();
     count = std::min(count, flushed - first + 1);
     const size_t bytes = static_cast<size_t>(count) * RecordSize;

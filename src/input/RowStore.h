@@ -53,10 +53,10 @@ struct RecordBlock {
 // large buffer and read back by position, so reads never disturb each other
 // and may come from another thread once the rows are written.
 //
-// A full buffer is written by a thread of the store's own while the next one
-// fills, so the system's copying of the rows into the file overlaps the work
-// of producing them; a read waits for that write when it has not yet ended.
-// Long runs are read by mapping the file rather than copying it.
+// Full buffers are written by a thread of the store's own while the next ones
+// fill, so the system's copying of the rows into the file overlaps the work
+// of producing them; a read waits for those writes when they have not yet
+// ended. Long runs are read by mapping the file rather than copying it.
 class RowStore {
   public:
     static constexpr size_t RecordSize = 512;
@@ -102,7 +102,7 @@ class RowStore {
     bool Fail(const char* what, int error);
     // Hands the full buffer to the writer, taking back an empty one.
     bool HandOn();
-    // A failed write: the rows from that block on are gone.
+    // A failed write: the rows from its block on are gone.
     bool WriteFailed(int error);
     void Close();
 
@@ -111,10 +111,12 @@ class RowStore {
     std::string lastError_;
     std::vector<char> pending_;  // encoded records not yet handed on
     size_t pendingBytes_ = 0;
+    // No record text in pending_ reaches past this many bytes: the rest of
+    // every record there is spaces.
+    size_t padded_ = 0;
     int64_t recordCount_ = 0;
-    // Records handed to the file; the last block of them may still be on
-    // its way there, which a read waits for.
+    // Records handed to the file; the last blocks of them may still be on
+    // their way there, which a read waits for.
     std::atomic<int64_t> flushedCount_ = 0;
-    int64_t inFlightCount_ = 0;  // records of the block being written
     std::unique_ptr<Writer> writer_;
 };

@@ -134,6 +134,30 @@ TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     expectRun(moved, 9001, 1000, 1000);
 }
 
+// Buffers are reused block after block: a short text written where a long
+// one was is still padded with spaces to the record's end.
+TEST(RowStore, PadsEveryRecordWhateverItsBufferHeldBefore) {
+    TempDir dir;
+    RowStore store;
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    constexpr int64_t Block = 2048, Rows = 16 * Block;
+    auto text = [](int64_t n) {
+        const size_t lengths[] = {510, 3, 200, 40};
+        std::string t = std::to_string(n) + "\t";
+        t.resize(lengths[(n / Block + n) % 4], 'y');
+        return t;
+    };
+    for (int64_t n = 1; n <= Rows; ++n) ASSERT_TRUE(store.Append(text(n)));
+    ASSERT_TRUE(store.Flush());
+    RecordBlock block;
+    std::string error;
+    ASSERT_TRUE(store.Read(1, Rows, block, error)) << error;
+    ASSERT_EQ(block.texts.size(), static_cast<size_t>(Rows));
+    for (int64_t n = 1; n <= Rows; ++n)
+        ASSERT_EQ(block.texts[n - 1], RowStore::TextOf(RowStore::EncodeRecord(text(n)).data()))
+            << n;
+}
+
 // A store whose file lost records under it reports the read, not empty rows.
 TEST(RowStore, AShortReadIsAnError) {
     TempDir dir;
