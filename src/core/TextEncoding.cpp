@@ -67,12 +67,17 @@ bool IsValidUtf8(std::string_view bytes) {
             ++i;
             continue;
         }
+        // Two bytes from C2 on are never overlong and never a surrogate: the
+        // Turkish letters, mostly, checked without decoding them.
+        if (c >= 0xC2 && c <= 0xDF) {
+            if (i + 1 >= n || !IsContinuation(static_cast<unsigned char>(bytes[i + 1])))
+                return false;
+            i += 2;
+            continue;
+        }
         size_t length = 0;
         char32_t cp = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
+        if (c >= 0xE0 && c <= 0xEF) {
             length = 3;
             cp = c & 0x0F;
         } else if (c >= 0xF0 && c <= 0xF4) {
