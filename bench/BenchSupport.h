@@ -60,9 +60,11 @@ class Reports {
     std::map<long, std::string> reports_;
 };
 
-// How a child process went: its wall time and its peak resident memory.
+// How a child process went: its wall time, the processor time of all its
+// threads and its peak resident memory.
 struct ChildRun {
     double seconds = 0;
+    double cpuSeconds = 0;
     double peakMiB = 0;
     int status = -1;
 };
@@ -86,6 +88,8 @@ inline ChildRun RunChild(const std::vector<std::string>& argv,
         rusage usage{};
         wait4(pid, &run.status, 0, &usage);
         run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+        auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+        run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     posix_spawn_file_actions_destroy(&actions);
@@ -99,21 +103,25 @@ inline ChildRun RunChild(const std::vector<std::string>& argv,
 // while this process is still small.
 template <typename Run>
 void TimeChildren(benchmark::State& state, Run run, bool peak = false) {
-    double peakMiB = 0;
+    double peakMiB = 0, cpuSeconds = 0;
     for (auto _ : state) {
         const ChildRun child = run();
         if (child.status != 0) state.SkipWithError("the program failed");
         state.SetIterationTime(child.seconds);
         peakMiB = std::max(peakMiB, child.peakMiB);
+        cpuSeconds += child.cpuSeconds;
     }
     if (peak) state.counters["peak_MiB"] = peakMiB;
+    state.counters["cpu_ms"] = cpuSeconds * 1000 / static_cast<double>(state.iterations());
 }
 
 // Every benchmark runs as several repetitions of a few iterations and reports
 // their median: on a shared machine one slow run (another build, the system
-// taking back memory the last run freed) must not decide a ratio.
+// taking back memory the last run freed) must not decide a ratio. The CPU
+// column counts every thread of this process, the row store's writer too.
 inline void Repeated(benchmark::internal::Benchmark* b, int iterations = 1) {
     b->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
         ->Iterations(iterations)
         ->Repetitions(7)
         ->ReportAggregatesOnly(true)
