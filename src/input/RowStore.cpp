@@ -197,9 +197,9 @@ bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
 }
 
 // Writes blocks in order on a thread of its own while the caller fills the
-// next ones. Up to BlocksAhead blocks wait beside the one being written, so
-// that neither side waits for the other at every block when the machine is
-// busy with other work too. A failed write is kept and reported from then on;
+// next ones. A block may wait beside the one being written, so that the two
+// sides need not meet at every block; more waiting blocks were measured to
+// gain nothing but memory. A failed write is kept and reported from then on;
 // the blocks after it are dropped.
 class RowStore::Writer {
   public:
@@ -249,7 +249,7 @@ class RowStore::Writer {
     }
 
   private:
-    static constexpr size_t BlocksAhead = 4;
+    static constexpr size_t BlocksAhead = 1;
 
     struct Block {
         std::vector<char> bytes;
