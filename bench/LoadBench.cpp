@@ -1,125 +1,120 @@
-// Loading and the totals pass against plain copies of the same bytes, measured
-// in the same run at 100k and 1M rows: the loader should stay within a small
-// factor of just reading the report and writing 512 bytes per row, and its
-// memory should not grow with the rows (the peak resident size after the 1M
-// runs equals the one after the 100k runs).
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
+// Opening a report, beside floors measured in the same run:
+// - `tabulon-export info` as a child process (load, page totals counted in
+//   the same pass, page 1 drawn, the JSON written) at 100k, 1M and 3M rows,
+//   with the child's peak resident memory, which must not grow with the rows
+//   beyond the page totals;
+// - the loader alone, in this process;
+// - the load floor: the same report read and the same 512 bytes per row
+//   written with plain 1 MiB reads and writes;
+// - the totals pass over a 1M-row store, beside reading that store plainly.
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <vector>
-
-#include "ReportGenerator.h"
+#include "BenchSupport.h"
 #include "input/ComputePageTotals.h"
 #include "input/LoadReport.h"
-#include "input/RowStore.h"
 
 namespace {
 
-constexpr size_t BufferSize = 1 << 20;
+using bench::Reports;
 
-struct Files {
-    std::string dir;
-    std::string report, store;
-    explicit Files(long rows)
-        : dir(std::filesystem::temp_directory_path() /
-              ("tabulon-bench-" + std::to_string(getpid()) + "-" + std::to_string(rows))),
-          report(dir + "/report.txt"),
-          store(dir + "/BUFFILE.DAT") {
-        std::filesystem::create_directories(dir);
-        WriteLargeReport(report, rows);
-        ReportModel model;
-        LoadReport(model, report, store);
-    }
-    ~Files() { std::filesystem::remove_all(dir); }
-};
-
-Files& Shared(long rows) {
-    static std::map<long, std::unique_ptr<Files>> files;
-    auto& entry = files[rows];
-    if (!entry) entry = std::make_unique<Files>(rows);
-    return *entry;
+void Rows(benchmark::State& state) {
+    state.counters["rows/s"] = benchmark::Counter(
+        static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate);
 }
 
-void Count(benchmark::State& state) {
-    state.counters["rows/s"] = benchmark::Counter(
-        static_cast<double>(state.range(0)) * state.iterations(), benchmark::Counter::kIsRate);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+void BM_InfoProgram(benchmark::State& state) {
+    const std::string& report = Reports::Shared().Report(state.range(0));
+    bench::TimeChildren(
+        state,
+        [&] {
+            return bench::RunChild({TABULON_EXPORT_PROGRAM, "info", report});
+        },
+        true);
+    Rows(state);
+}
+
+void BM_LoadFloor(benchmark::State& state) {
+    Reports& reports = Reports::Shared();
+    const std::string& report = reports.Report(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(bench::LoadFloor(report, reports.Dir()));
+    Rows(state);
 }
 
 void BM_LoadReport(benchmark::State& state) {
-    Files& files = Shared(state.range(0));
+    Reports& reports = Reports::Shared();
+    const std::string& report = reports.Report(state.range(0));
+    LoadOptions options;
+    options.locale = NumberLocale::Turkish();
+    options.rowsPerPage = [](int16_t) { return 58; };
     for (auto _ : state) {
-        ReportModel model;
-        LoadReport(model, files.report, files.dir + "/load.dat");
-        benchmark::DoNotOptimize(model.RowCount);
+        LoadResult loaded = LoadReport(report, reports.File("BUFFILE.DAT"), options);
+        benchmark::DoNotOptimize(loaded.rows.RecordCount());
     }
-    Count(state);
+    Rows(state);
 }
 
-// Floor: read the report in 1 MiB blocks and write one 512-byte record per
-// row through a 1 MiB buffer.
-void BM_CopyFloor(benchmark::State& state) {
-    Files& files = Shared(state.range(0));
-    for (auto _ : state) {
-        std::FILE* in = std::fopen(files.report.c_str(), "rb");
-        std::FILE* out = std::fopen((files.dir + "/floor.dat").c_str(), "wb");
-        std::setvbuf(out, nullptr, _IOFBF, BufferSize);
-        std::vector<char> block(BufferSize);
-        const std::string record(512, ' ');
-        size_t got = 0;
-        while ((got = std::fread(block.data(), 1, block.size(), in)) > 0)
-            for (size_t i = 0; i < got; ++i)
-                if (block[i] == '\r') std::fwrite(record.data(), 1, record.size(), out);
-        std::fclose(in);
-        std::fclose(out);
+// A loaded 1M-row store, its name kept so that the floor can read it too.
+struct Store {
+    LoadResult loaded;
+    Store() {
+        Reports& reports = Reports::Shared();
+        LoadOptions options;
+        options.keepRowStoreName = true;
+        loaded = LoadReport(reports.Report(1000000), reports.File("kept.dat"), options);
     }
-    Count(state);
-}
+    ~Store() { unlink(loaded.rows.Path().c_str()); }
+    static Store& Shared() {
+        static Store store;
+        return store;
+    }
+};
 
 void BM_ComputePageTotals(benchmark::State& state) {
-    Files& files = Shared(state.range(0));
-    ReportModel model;
-    model.ColumnTotalFlags[4] = model.ColumnTotalFlags[6] = true;
+    Store& store = Store::Shared();
+    const TotalFlags flags = TotalFlagsOf(store.loaded.layout);
     for (auto _ : state) {
-        ComputePageTotals(model, 58, files.store, NumberLocale::Turkish());
-        benchmark::DoNotOptimize(model.PageCount);
+        TotalsPass pass = ComputePageTotals(store.loaded.rows, flags, 58, NumberLocale::Turkish());
+        benchmark::DoNotOptimize(pass.totals.pageCount);
     }
-    Count(state);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(store.loaded.rows.RecordCount()) *
+                               static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
-// Floor: read every record of the row store once, in 1 MiB blocks.
+// Floor: every byte of the same store read once, in 1 MiB blocks.
 void BM_ReadRowStoreFloor(benchmark::State& state) {
-    Files& files = Shared(state.range(0));
+    Store& store = Store::Shared();
+    std::vector<char> block(bench::Block);
     for (auto _ : state) {
-        std::FILE* in = std::fopen(files.store.c_str(), "rb");
-        std::vector<char> block(BufferSize);
-        size_t total = 0, got = 0;
-        while ((got = std::fread(block.data(), 1, block.size(), in)) > 0) total += got;
-        std::fclose(in);
+        const int fd = open(store.loaded.rows.Path().c_str(), O_RDONLY | O_CLOEXEC);
+        size_t total = 0;
+        ssize_t got = 0;
+        while ((got = read(fd, block.data(), block.size())) > 0) total += static_cast<size_t>(got);
+        close(fd);
         benchmark::DoNotOptimize(total);
     }
-    Count(state);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(store.loaded.rows.RecordCount()) *
+                               static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
 }  // namespace
 
-BENCHMARK(BM_LoadReport)->Unit(benchmark::kMillisecond)->Arg(100000)->Arg(1000000)->Iterations(3);
-BENCHMARK(BM_CopyFloor)->Unit(benchmark::kMillisecond)->Arg(100000)->Arg(1000000)->Iterations(3);
-BENCHMARK(BM_ComputePageTotals)
-    ->Unit(benchmark::kMillisecond)
+// The programs first, while this process is small (see TimeChildren).
+BENCHMARK(BM_InfoProgram)
     ->Arg(100000)
     ->Arg(1000000)
-    ->Iterations(3);
-BENCHMARK(BM_ReadRowStoreFloor)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Iterations(3);
+    ->Arg(3000000)
+    ->UseManualTime()
+    ->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_LoadFloor)->Arg(100000)->Arg(1000000)->Arg(3000000)->Apply([](auto* b) {
+    bench::Repeated(b);
+});
+BENCHMARK(BM_LoadReport)->Arg(1000000)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_ComputePageTotals)->Apply([](auto* b) { bench::Repeated(b, 3); });
+BENCHMARK(BM_ReadRowStoreFloor)->Apply([](auto* b) { bench::Repeated(b, 3); });
 BENCHMARK_MAIN();

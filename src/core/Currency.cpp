@@ -1,23 +1,20 @@
 #include "core/Currency.h"
 
-#include <cstdlib>
-#include <limits>
-
-Currency AddCurrency(Currency a, Currency b) {
-    int64_t sum = 0;
-    if (__builtin_add_overflow(a.scaled, b.scaled, &sum)) {
-        sum = b.scaled > 0 ? std::numeric_limits<int64_t>::max()
-                           : std::numeric_limits<int64_t>::min();
-    }
-    return Currency{sum};
-}
+#include <charconv>
 
 std::string CurrencyToPlainText(Currency value) {
     const bool negative = value.scaled < 0;
     // Work in unsigned so that the most negative value has a magnitude too.
-    uint64_t magnitude =
+    const uint64_t magnitude =
         negative ? 0 - static_cast<uint64_t>(value.scaled) : static_cast<uint64_t>(value.scaled);
-    std::string fraction = std::to_string(magnitude % Currency::Scale);
-    fraction.insert(0, 4 - fraction.size(), '0');
-    return (negative ? "-" : "") + std::to_string(magnitude / Currency::Scale) + "." + fraction;
+    // Sign, at most 15 whole digits, the point and four decimals.
+    char text[24];
+    char* end = text;
+    if (negative) *end++ = '-';
+    end = std::to_chars(end, text + sizeof text, magnitude / Currency::Scale).ptr;
+    *end++ = '.';
+    const uint64_t fraction = magnitude % Currency::Scale;
+    for (uint64_t unit = Currency::Scale / 10; unit > 0; unit /= 10)
+        *end++ = static_cast<char>('0' + fraction / unit % 10);
+    return std::string(text, end);
 }

@@ -46,6 +46,8 @@ void Increment(std::string& digits) {
 }
 
 bool StartsWith(std::string_view text, size_t at, const std::string& piece) {
+    // Separators are mostly one byte: compared as such, they cost nothing.
+    if (piece.size() == 1) return at < text.size() && text[at] == piece[0];
     return !piece.empty() && text.substr(at, piece.size()) == piece;
 }
 
@@ -220,21 +222,30 @@ std::optional<DecimalNumber> ParseLocaleNumber(std::string_view text, const Numb
 
 namespace {
 
-// The common shape of amounts in report rows ("-1.234,56"), read straight into
-// ten-thousandths. Anything else (more decimals, exponents, parentheses, very
-// long digit runs) returns nullopt and takes the general path.
-std::optional<Currency> ParsePlainCurrency(std::string_view text, const NumberLocale& locale) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+// The common shape of numbers in report rows ("-1.234,56"): blanks around, a
+// sign in front, digits with group separators before the decimal one. Read
+// straight into its digits as an integer and the number of decimals, with at
+// most maxDigits digits; anything else (exponents, parentheses, a sign at the
+// end, longer digit runs) returns false and takes the general path.
+struct PlainNumber {
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    int64_t value = 0;
+    int64_t digits = 0;
+    int decimals = 0;
+};
+
+bool ReadPlainNumber(std::string_view text, const NumberLocale& locale, int maxDigits,
+                     PlainNumber& number) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) number.negative = text[i++] == '-';
     int digits = 0, decimals = 0;
+    int64_t value = 0;
     bool sawDecimal = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (IsDigit(c)) {
-            if (++digits > 14 || (sawDecimal && ++decimals > 4)) return std::nullopt;
+            if (++digits > maxDigits) return false;
+            decimals += sawDecimal;
             value = value * 10 + (c - '0');
         } else if (!sawDecimal && StartsWith(text, i, locale.decimalSeparator)) {
             sawDecimal = true;
@@ -245,13 +256,40 @@ std::optional<Currency> ParsePlainCurrency(std::string_view text, const NumberLo
             break;
         }
     }
-    while (i < text.size() && text[i] == ' ') ++i;
-    if (i != text.size() || digits == 0) return std::nullopt;
-    for (; decimals < 4; ++decimals) value *= 10;
-    return Currency{negative ? -value : value};
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    number.digits = value;
+    number.decimals = decimals;
+    return i == text.size() && digits > 0;
+}
+
+// Money needs at most four decimals here; more take the general path, which
+// rounds them.
+std::optional<Currency> ParsePlainCurrency(std::string_view text, const NumberLocale& locale) {
+    PlainNumber number;
+    if (!ReadPlainNumber(text, locale, 14, number) || number.decimals > 4) return std::nullopt;
+    int64_t value = number.digits;
+    for (int d = number.decimals; d < 4; ++d) value *= 10;
+    return Currency{number.negative ? -value : value};
 }
 
 }  // namespace
+
+std::optional<double> ParseLocaleDouble(std::string_view text, const NumberLocale& locale) {
+    // Up to 15 digits the integer and the power of ten are exact doubles, and
+    // one division rounds their quotient to the nearest double, as reading
+    // the decimal text does.
+    static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    PlainNumber number;
+    if (ReadPlainNumber(text, locale, 15, number)) {
+        if (number.digits == 0) return 0.0;
+        const double value = static_cast<double>(number.digits) / Powers[number.decimals];
+        return number.negative ? -value : value;
+    }
+    const auto general = ParseLocaleNumber(text, locale);
+    if (!general) return std::nullopt;
+    return general->ToDouble();
+}
 
 std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberLocale& locale) {
     if (auto plain = ParsePlainCurrency(text, locale)) return plain;

@@ -41,6 +41,10 @@ int64_t ReadLeadingInteger(std::string_view text);
 // nullopt when the text is not a number in that locale.
 std::optional<DecimalNumber> ParseLocaleNumber(std::string_view text, const NumberLocale& locale);
 
+// The same number as the nearest double (ParseLocaleNumber's ToDouble),
+// read without building its digits on the common path.
+std::optional<double> ParseLocaleDouble(std::string_view text, const NumberLocale& locale);
+
 // The text as money with four decimals (rounded half to even), or nullopt when
 // it is not a number in the locale or does not fit the currency range.
 std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberLocale& locale);

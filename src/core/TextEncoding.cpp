@@ -1,6 +1,7 @@
 #include "core/TextEncoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -54,17 +55,29 @@ bool IsValidUtf8(std::string_view bytes) {
     size_t i = 0;
     const size_t n = bytes.size();
     while (i < n) {
+        // Most of a report is ASCII: eight bytes at a time while no byte has
+        // its high bit set.
+        for (uint64_t word = 0; i + 8 <= n; i += 8) {
+            std::memcpy(&word, bytes.data() + i, 8);
+            if (word & 0x8080808080808080u) break;
+        }
+        if (i == n) break;
         const auto c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {
             ++i;
             continue;
         }
+        // Two bytes from C2 on are never overlong and never a surrogate: the
+        // Turkish letters, mostly, checked without decoding them.
+        if (c >= 0xC2 && c <= 0xDF) {
+            if (i + 1 >= n || !IsContinuation(static_cast<unsigned char>(bytes[i + 1])))
+                return false;
+            i += 2;
+            continue;
+        }
         size_t length = 0;
         char32_t cp = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
+        if (c >= 0xE0 && c <= 0xEF) {
             length = 3;
             cp = c & 0x0F;
         } else if (c >= 0xF0 && c <= 0xF4) {
@@ -91,9 +104,14 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string DecodeReportLine(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
     std::string out;
+    Windows1254ToUtf8(bytes, out);
+    return out;
+}
+
+void Windows1254ToUtf8(std::string_view bytes, std::string& out) {
+    out.clear();
     out.reserve(bytes.size() + bytes.size() / 2);
     for (char c : bytes) AppendUtf8(out, Windows1254ToUnicode(static_cast<unsigned char>(c)));
-    return out;
 }
 
 size_t CodePointCount(std::string_view utf8) {

@@ -11,6 +11,9 @@ bool IsValidUtf8(std::string_view bytes);
 // One line as UTF-8: kept when it already is valid UTF-8, otherwise read as
 // Windows-1254 and converted.
 std::string DecodeReportLine(std::string_view bytes);
+// Windows-1254 text converted to UTF-8 into `out`, whose memory is reused
+// line after line.
+void Windows1254ToUtf8(std::string_view bytes, std::string& out);
 
 // Number of characters (code points) of UTF-8 text; widths count these.
 size_t CodePointCount(std::string_view utf8);

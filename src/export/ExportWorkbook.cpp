@@ -21,22 +21,27 @@ static_assert(SheetRowLimit == LXW_ROW_MAX - 1, "row 1 holds the titles");
 // Records read from the row store with one read: a megabyte.
 constexpr int64_t RecordsPerRead = 2048;
 
-void WriteField(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, uint8_t kind,
-                std::string_view field, const NumberLocale& locale, std::string& text) {
+// A cell of the sheet, counted from 0 as the library counts.
+struct Cell {
+    lxw_row_t row;
+    lxw_col_t col;
+};
+
+void WriteField(lxw_worksheet* sheet, Cell cell, uint8_t kind, std::string_view field,
+                const NumberLocale& locale, std::string& text) {
     switch (kind) {
         case KindNumber:
         case KindAmount: {
-            const auto number = ParseLocaleNumber(TrimSpaces(field), locale);
-            if (!number) return;
+            const auto value = ParseLocaleDouble(TrimSpaces(field), locale);
             // A value beyond the double range would reach the sheet as "inf".
-            const double value = number->ToDouble();
-            if (std::isfinite(value)) worksheet_write_number(sheet, row, col, value, nullptr);
+            if (value && std::isfinite(*value))
+                worksheet_write_number(sheet, cell.row, cell.col, *value, nullptr);
             return;
         }
         case KindText:
             if (field.empty()) return;
             text.assign(field);
-            worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
+            worksheet_write_string(sheet, cell.row, cell.col, text.c_str(), nullptr);
             return;
         default:
             return;
@@ -145,7 +150,7 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
             const auto row = static_cast<lxw_row_t>(records.first + static_cast<int64_t>(i));
             result.lastFieldCount = ForEachField(
                 records.texts[i], ReportLayout::MaxFields, [&](int c, std::string_view field) {
-                    WriteField(sheet, row, static_cast<lxw_col_t>(c - 1), layout.Kind(c), field,
+                    WriteField(sheet, {row, static_cast<lxw_col_t>(c - 1)}, layout.Kind(c), field,
                                locale, text);
                 });
         }

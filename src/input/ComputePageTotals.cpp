@@ -3,7 +3,7 @@
 #include "input/SplitFields.h"
 
 namespace {
-// Records read with one read: 1 MiB of the row store at a time.
+// Records viewed at a time: 1 MiB of the row store.
 constexpr int64_t RunLength = 2048;
 }  // namespace
 
@@ -23,10 +23,11 @@ TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int
             pass.ok = false;
             return pass;
         }
-        // Each record is walked in place, only as far as the last flagged column.
+        // Each record is walked in place, only as far as the last flagged
+        // column; amounts are read with their trailing blanks.
         for (std::string_view text : block.texts) {
             counter.StartRow();
-            ForEachField(text, lastFlagged, [&](int c, std::string_view field) {
+            ForEachRawField(text, lastFlagged, [&](int c, std::string_view field) {
                 if (flags[c]) counter.AddField(c, field);
             });
         }

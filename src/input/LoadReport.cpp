@@ -25,7 +25,7 @@ namespace {
 // The part of a line that is kept: far more than a record (510 bytes) or 150
 // fields of 50 characters need, and small enough that an endless line costs
 // nothing.
-constexpr size_t LineLimit = 64 * 1024;
+constexpr size_t LineLimit = size_t{64} << 10;
 constexpr size_t ReadBlock = 1 << 20;
 constexpr int Columns = ReportLayout::DescribedColumns;
 
@@ -127,7 +127,7 @@ class Loader {
         if (raw.empty() || raw[0] < '1' || raw[0] > '9') return true;
         std::string_view line = raw;
         if (!IsValidUtf8(raw)) {
-            decoded_ = DecodeReportLine(raw);
+            Windows1254ToUtf8(raw, decoded_);
             line = decoded_;
         }
         const int type = line[0] - '0';

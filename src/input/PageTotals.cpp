@@ -17,6 +17,19 @@ PageTotalsCounter::PageTotalsCounter(int32_t rowsPerPage, const TotalFlags& flag
         if (flags[c]) lastFlagged_ = c;
 }
 
+static_assert(ReportLayout::TotalledColumns < 32, "a bit for every totalled column");
+
 void PageTotalsCounter::AddField(int column, std::string_view text) {
-    totals_.table.Add(totals_.pageCount, column, SafeCurrency(text, locale_));
+    if (column < 1 || column > ReportLayout::TotalledColumns) return;
+    page_[column] = AddCurrency(page_[column], SafeCurrency(text, locale_));
+    added_ |= 1u << column;
+}
+
+void PageTotalsCounter::EndPage() {
+    for (int c = 1; added_ != 0 && c <= ReportLayout::TotalledColumns; ++c) {
+        if (!(added_ & (1u << c))) continue;
+        totals_.table.Add(totals_.pageCount, c, page_[c]);
+        page_[c] = Currency{};
+        added_ &= ~(1u << c);
+    }
 }

@@ -35,6 +35,7 @@ class PageTotalsCounter {
     // The next row begins: it lands on the current page or starts the next.
     void StartRow() {
         if (++rowsOnPage_ > totals_.rowsPerPage) {
+            EndPage();
             if (totals_.pageCount < INT32_MAX) ++totals_.pageCount;
             rowsOnPage_ = 1;
         }
@@ -42,12 +43,20 @@ class PageTotalsCounter {
     // A flagged field of the current row, read as money in the locale.
     void AddField(int column, std::string_view text);
 
-    const PageTotals& Totals() const { return totals_; }
-    PageTotals Take() { return std::move(totals_); }
+    PageTotals Take() {
+        EndPage();
+        return std::move(totals_);
+    }
 
   private:
+    // The current page's sums go into the table, once per page rather than
+    // once per row.
+    void EndPage();
+
     PageTotals totals_;
     NumberLocale locale_;
     int lastFlagged_ = 0;
     int64_t rowsOnPage_ = 0;
+    std::array<Currency, ReportLayout::TotalledColumns + 1> page_{};
+    uint32_t added_ = 0;  // bit c: something was added to column c on this page
 };

@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <random>
+#include <thread>
 #include <utility>
 
 #include "core/TextEncoding.h"
@@ -17,6 +21,7 @@
 
 #include <mutex>
 #else
+#include <sys/mman.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +29,9 @@ namespace {
 
 // Records go to the file a megabyte at a time.
 constexpr size_t WriteBlock = 2048 * RowStore::RecordSize;
+// Runs from this size on are mapped instead of copied: the whole-file passes
+// of the totals and the exports, not the few rows of a page.
+constexpr size_t MapFrom = size_t{256} << 10;
 
 #ifdef _WIN32
 int OpenNew(const std::string& path, bool keepName) {
@@ -49,6 +57,13 @@ void CloseFile(int fd) {
     _close(fd);
 }
 void RemoveName(const std::string&) {}  // _O_TEMPORARY removes it on close
+void* MapRegion(int, int64_t, size_t) {
+    return nullptr;
+}
+void UnmapRegion(void*, size_t) {}
+size_t PageSize() {
+    return 4096;
+}
 #else
 int OpenNew(const std::string& path, bool) {
     // O_EXCL with O_NOFOLLOW: neither an existing file nor a planted link is
@@ -92,6 +107,26 @@ void CloseFile(int fd) {
 void RemoveName(const std::string& path) {
     unlink(path.c_str());
 }
+void* MapRegion(int fd, int64_t offset, size_t size) {
+    // Bytes past the end of the file cannot be touched through a mapping
+    // (the program would be killed): a file cut short by someone is read
+    // instead, which reports it.
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || info.st_size < offset + static_cast<int64_t>(size)) return nullptr;
+    void* base = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, static_cast<off_t>(offset));
+    if (base == MAP_FAILED) return nullptr;
+    // Read once, front to back: the system reads ahead and maps many pages
+    // with each fault.
+    madvise(base, size, MADV_SEQUENTIAL);
+    return base;
+}
+void UnmapRegion(void* base, size_t size) {
+    munmap(base, size);
+}
+size_t PageSize() {
+    static const size_t size = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    return size;
+}
 #endif
 
 std::string FolderOf(const std::string& path) {
@@ -109,15 +144,155 @@ std::string FreshName(const std::string& path, std::mt19937& random) {
     return path + piece;
 }
 
-void EncodeInto(char* record, std::string_view text) {
+// Writes a record over one whose text ended before `padded` bytes, the rest
+// being spaces already, and returns how far the new text leaves them.
+// Buffers are filled with spaces once and reused, so a record costs the
+// copying of its text instead of 510 bytes.
+size_t EncodeInto(char* record, std::string_view text, size_t padded) {
     record[0] = static_cast<char>(RowStore::TextSize & 0xFF);
     record[1] = static_cast<char>(RowStore::TextSize >> 8);
     const std::string_view cut = CutUtf8(text, RowStore::TextSize);
     std::memcpy(record + 2, cut.data(), cut.size());
-    std::memset(record + 2 + cut.size(), ' ', RowStore::TextSize - cut.size());
+    if (cut.size() < padded) std::memset(record + 2 + cut.size(), ' ', padded - cut.size());
+    return cut.size();
 }
 
 }  // namespace
+
+MappedBytes::~MappedBytes() {
+    Release();
+}
+
+MappedBytes::MappedBytes(MappedBytes&& other) noexcept {
+    *this = std::move(other);
+}
+
+MappedBytes& MappedBytes::operator=(MappedBytes&& other) noexcept {
+    if (this != &other) {
+        Release();
+        base_ = std::exchange(other.base_, nullptr);
+        length_ = std::exchange(other.length_, 0);
+        data_ = std::exchange(other.data_, nullptr);
+    }
+    return *this;
+}
+
+void MappedBytes::Release() {
+    if (base_) UnmapRegion(base_, length_);
+    base_ = nullptr;
+    length_ = 0;
+    data_ = nullptr;
+}
+
+bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
+    Release();
+    // A mapping starts on a page; the bytes asked for start a little later.
+    const auto skip = static_cast<size_t>(offset % static_cast<int64_t>(PageSize()));
+    void* base = MapRegion(fd, offset - static_cast<int64_t>(skip), size + skip);
+    if (!base) return false;
+    base_ = base;
+    length_ = size + skip;
+    data_ = static_cast<const char*>(base) + skip;
+    return true;
+}
+
+// Writes blocks in order on a thread of its own while the caller fills the
+// next ones. A block may wait beside the one being written, so that the two
+// sides need not meet at every block; more waiting blocks were measured to
+// gain nothing but memory. A failed write is kept and reported from then on;
+// the blocks after it are dropped.
+class RowStore::Writer {
+  public:
+    explicit Writer(int fd) : fd_(fd), thread_([this] { Run(); }) {}
+    ~Writer() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    // Takes the first `size` bytes of `block` to write and gives back an
+    // empty block to fill (one written before, once there is one, with the
+    // extent of its texts in `padded`); 0, or the error of an earlier write,
+    // in which case nothing is taken.
+    int HandOn(std::vector<char>& block, size_t size, size_t& padded) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return waiting_.size() < BlocksAhead || error_ != 0; });
+        if (error_ != 0) return error_;
+        waiting_.push_back({std::move(block), size, padded});
+        block.clear();
+        padded = 0;
+        if (!spare_.empty()) {
+            block.swap(spare_.back().bytes);
+            padded = spare_.back().padded;
+            spare_.pop_back();
+        }
+        lock.unlock();
+        changed_.notify_all();
+        return 0;
+    }
+    // Waits until every block handed on is written; 0 or the error of a write.
+    int Settle() const {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return waiting_.empty() && !writing_; });
+        return error_;
+    }
+    // The bytes handed on that never reached the file, once Settle or
+    // HandOn has reported the failure.
+    size_t LostBytes() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return lost_;
+    }
+
+  private:
+    static constexpr size_t BlocksAhead = 1;
+
+    struct Block {
+        std::vector<char> bytes;
+        size_t size = 0;
+        size_t padded = 0;  // see EncodeInto
+    };
+
+    void Run() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [this] { return !waiting_.empty() || stopping_; });
+            if (waiting_.empty()) return;
+            Block block = std::move(waiting_.front());
+            waiting_.pop_front();
+            writing_ = true;
+            lock.unlock();
+            const int error = WriteAll(fd_, block.bytes.data(), block.size) < 0 ? errno : 0;
+            lock.lock();
+            writing_ = false;
+            if (error != 0) {
+                error_ = error;
+                lost_ += block.size;
+                for (const Block& dropped : waiting_) lost_ += dropped.size;
+                waiting_.clear();
+            }
+            spare_.push_back(std::move(block));
+            changed_.notify_all();
+        }
+    }
+
+    const int fd_;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;
+    std::deque<Block> waiting_;
+    std::vector<Block> spare_;  // written blocks, to be filled again
+    bool writing_ = false;
+    bool stopping_ = false;
+    int error_ = 0;
+    size_t lost_ = 0;
+    std::thread thread_;  // last: it starts once the rest is ready
+};
+
+RowStore::RowStore() = default;
 
 RowStore::~RowStore() {
     Close();
@@ -134,20 +309,25 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
         path_ = std::move(other.path_);
         lastError_ = std::move(other.lastError_);
         pending_ = std::move(other.pending_);
+        padded_ = std::exchange(other.padded_, 0);
+        pendingBytes_ = std::exchange(other.pendingBytes_, 0);
         recordCount_ = std::exchange(other.recordCount_, 0);
-        flushedCount_ = std::exchange(other.flushedCount_, 0);
+        flushedCount_ = other.flushedCount_.exchange(0);
+        // The writer's thread knows only the descriptor, which moves along.
+        writer_ = std::move(other.writer_);
     }
     return *this;
 }
 
 void RowStore::Close() {
+    writer_.reset();  // after the write under way
     if (fd_ >= 0) CloseFile(fd_);
     fd_ = -1;
 }
 
 std::string RowStore::EncodeRecord(std::string_view text) {
     std::string record(RecordSize, ' ');
-    EncodeInto(record.data(), text);
+    EncodeInto(record.data(), text, 0);
     return record;
 }
 
@@ -166,8 +346,9 @@ bool RowStore::Fail(const char* what, int error) {
 bool RowStore::Create(const std::string& preferredPath, bool keepName) {
     Close();
     path_.clear();
-    pending_.clear();
-    recordCount_ = flushedCount_ = 0;
+    pendingBytes_ = 0;
+    recordCount_ = 0;
+    flushedCount_ = 0;
     if (!keepName) {
         fd_ = OpenNameless(FolderOf(preferredPath));
         if (fd_ >= 0) return true;
@@ -190,45 +371,77 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
 
 bool RowStore::Append(std::string_view text) {
     if (fd_ < 0) return false;
-    if (pending_.capacity() < WriteBlock) pending_.reserve(WriteBlock);
-    const size_t at = pending_.size();
-    pending_.resize(at + RecordSize);
-    EncodeInto(pending_.data() + at, text);
+    if (pending_.size() < WriteBlock) {
+        pending_.assign(WriteBlock, ' ');
+        padded_ = 0;
+    }
+    padded_ = std::max(padded_, EncodeInto(pending_.data() + pendingBytes_, text, padded_));
+    pendingBytes_ += RecordSize;
     ++recordCount_;
-    if (pending_.size() >= WriteBlock) return Flush();
+    if (pendingBytes_ == WriteBlock) return HandOn();
     return true;
+}
+
+bool RowStore::HandOn() {
+    if (!writer_) writer_ = std::make_unique<Writer>(fd_);
+    if (const int error = writer_->HandOn(pending_, pendingBytes_, padded_))
+        return WriteFailed(error);
+    flushedCount_ = recordCount_;
+    pendingBytes_ = 0;
+    return true;
+}
+
+bool RowStore::WriteFailed(int error) {
+    // What could not be written cannot be read either.
+    flushedCount_ -= static_cast<int64_t>(writer_->LostBytes() / RecordSize);
+    recordCount_ = flushedCount_;
+    pendingBytes_ = 0;
+    return Fail("write", error);
 }
 
 bool RowStore::Flush() {
     if (fd_ < 0) return false;
-    if (pending_.empty()) return true;
-    if (WriteAll(fd_, pending_.data(), pending_.size()) < 0) {
+    if (writer_) {
+        if (const int error = writer_->Settle()) return WriteFailed(error);
+    }
+    if (pendingBytes_ == 0) return true;
+    const bool written = WriteAll(fd_, pending_.data(), pendingBytes_) >= 0;
+    pendingBytes_ = 0;
+    if (!written) {
         const int error = errno;
-        pending_.clear();
-        // What could not be written cannot be read either.
         recordCount_ = flushedCount_;
         return Fail("write", error);
     }
-    pending_.clear();
     flushedCount_ = recordCount_;
     return true;
 }
 
 bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const {
     block.texts.clear();
+    block.mapped.Release();
     block.first = first;
-    if (fd_ < 0 || first < 1 || count <= 0 || first > flushedCount_) return true;
-    count = std::min(count, flushedCount_ - first + 1);
+    const int64_t flushed = flushedCount_;
+    if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return true;
+    // The last blocks handed on may still be on their way to the file.
+    // Should a write fail, the file ends before it and reading fails below.
+    if (writer_) writer_->Settle();
+    count = std::min(count, flushed - first + 1);
     const size_t bytes = static_cast<size_t>(count) * RecordSize;
-    block.bytes.resize(bytes);
-    const int64_t got =
-        ReadAt(fd_, block.bytes.data(), bytes, (first - 1) * static_cast<int64_t>(RecordSize));
-    if (got != static_cast<int64_t>(bytes)) {
-        error = std::string("read: ") + std::strerror(got < 0 ? errno : EIO);
-        return false;
+    const int64_t offset = (first - 1) * static_cast<int64_t>(RecordSize);
+    const char* data = nullptr;
+    if (bytes >= MapFrom && block.mapped.Map(fd_, offset, bytes)) {
+        data = block.mapped.Data();
+    } else {
+        block.bytes.resize(bytes);
+        const int64_t got = ReadAt(fd_, block.bytes.data(), bytes, offset);
+        if (got != static_cast<int64_t>(bytes)) {
+            error = std::string("read: ") + std::strerror(got < 0 ? errno : EIO);
+            return false;
+        }
+        data = block.bytes.data();
     }
     block.texts.reserve(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i)
-        block.texts.push_back(TextOf(block.bytes.data() + i * static_cast<int64_t>(RecordSize)));
+        block.texts.push_back(TextOf(data + i * static_cast<int64_t>(RecordSize)));
     return true;
 }

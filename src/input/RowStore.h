@@ -1,14 +1,40 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A read-only view of part of a file in memory, given back to the system
+// when it is replaced or destroyed.
+class MappedBytes {
+  public:
+    MappedBytes() = default;
+    ~MappedBytes();
+    MappedBytes(MappedBytes&& other) noexcept;
+    MappedBytes& operator=(MappedBytes&& other) noexcept;
+    MappedBytes(const MappedBytes&) = delete;
+    MappedBytes& operator=(const MappedBytes&) = delete;
+
+    // Maps `size` bytes of the file from `offset`; false where the system
+    // cannot, and the caller reads them instead.
+    bool Map(int fd, int64_t offset, size_t size);
+    const char* Data() const { return data_; }
+    void Release();
+
+  private:
+    void* base_ = nullptr;  // where the mapping starts, a page before data_ at most
+    size_t length_ = 0;
+    const char* data_ = nullptr;
+};
 
 // Records read together: one block of bytes and a view of each record's text
 // into it. A block is reused read after read, so its views hold until the
 // next read into it.
 struct RecordBlock {
     std::vector<char> bytes;
+    MappedBytes mapped;  // long runs are viewed in place instead of copied
     std::vector<std::string_view> texts;
     int64_t first = 0;  // the number of texts[0]
 };
@@ -26,12 +52,17 @@ struct RecordBlock {
 // temporary folder however the program ends. Rows are appended through a
 // large buffer and read back by position, so reads never disturb each other
 // and may come from another thread once the rows are written.
+//
+// Full buffers are written by a thread of the store's own while the next ones
+// fill, so the system's copying of the rows into the file overlaps the work
+// of producing them; a read waits for those writes when they have not yet
+// ended. Long runs are read by mapping the file rather than copying it.
 class RowStore {
   public:
     static constexpr size_t RecordSize = 512;
     static constexpr size_t TextSize = 510;
 
-    RowStore() = default;
+    RowStore();
     ~RowStore();
     RowStore(RowStore&& other) noexcept;
     RowStore& operator=(RowStore&& other) noexcept;
@@ -46,7 +77,8 @@ class RowStore {
     bool IsOpen() const { return fd_ >= 0; }
 
     bool Append(std::string_view text);
-    // Writes what is still buffered; false when the disk refused it.
+    // Writes what is still buffered and waits for the writes under way;
+    // false when the disk refused any of it.
     bool Flush();
 
     // Records appended so far; the ones flushed can be read.
@@ -65,13 +97,26 @@ class RowStore {
     static std::string_view TextOf(const char* record);
 
   private:
+    class Writer;
+
     bool Fail(const char* what, int error);
+    // Hands the full buffer to the writer, taking back an empty one.
+    bool HandOn();
+    // A failed write: the rows from its block on are gone.
+    bool WriteFailed(int error);
     void Close();
 
     int fd_ = -1;
     std::string path_;
     std::string lastError_;
-    std::vector<char> pending_;  // encoded records not yet written
+    std::vector<char> pending_;  // encoded records not yet handed on
+    size_t pendingBytes_ = 0;
+    // No record text in pending_ reaches past this many bytes: the rest of
+    // every record there is spaces.
+    size_t padded_ = 0;
     int64_t recordCount_ = 0;
-    int64_t flushedCount_ = 0;
+    // Records handed to the file; the last blocks of them may still be on
+    // their way there, which a read waits for.
+    std::atomic<int64_t> flushedCount_ = 0;
+    std::unique_ptr<Writer> writer_;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QString>
 
@@ -20,4 +21,5 @@ class ProgressWindow {
 
   private:
     QProgressDialog dialog_;
+    QElapsedTimer sinceMoved_;
 };

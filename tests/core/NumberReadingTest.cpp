@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
 
 #include "core/Currency.h"
@@ -48,6 +49,41 @@ TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
     for (const char* bad : {"", "abc", "12a", "1,2,3", "922337203685477,5808"})
         EXPECT_FALSE(ParseLocaleCurrency(bad, tr)) << bad;
     EXPECT_FALSE(ParseLocaleCurrency("1e400", en));
+}
+
+// The quick reading of common numbers gives the very double the exact
+// decimal reading gives, and the general shapes still read as before.
+TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
+    const NumberLocale tr = NumberLocale::Turkish();
+    NumberLocale wide = tr;
+    wide.groupSeparator = "\u202F";  // a narrow no-break space, three bytes
+    const struct {
+        std::string text;
+        const NumberLocale& locale;
+    } cases[] = {{"1.234,50", tr},
+                 {"-0,1", tr},
+                 {"0,3", tr},
+                 {"-0,00", tr},
+                 {" 42 ", tr},
+                 {"999999999999999", tr},
+                 {"9999999999999999", tr},
+                 {"0,123456789012345", tr},
+                 {"1,7976931348623157", tr},
+                 {"(12,50)", tr},
+                 {"12-", tr},
+                 {"1,5E3", tr},
+                 {"1\u202F234,5", wide},
+                 {"+7,25", tr}};
+    for (const auto& c : cases) {
+        const auto exact = ParseLocaleNumber(c.text, c.locale);
+        ASSERT_TRUE(exact) << c.text;
+        const auto quick = ParseLocaleDouble(c.text, c.locale);
+        ASSERT_TRUE(quick) << c.text;
+        EXPECT_EQ(std::bit_cast<uint64_t>(*quick), std::bit_cast<uint64_t>(exact->ToDouble()))
+            << c.text;
+    }
+    for (const char* bad : {"", "abc", "12a", "1,2,3", "-", "1.2,3,4"})
+        EXPECT_FALSE(ParseLocaleDouble(bad, tr)) << bad;
 }
 
 TEST(DecimalNumber, RoundsOnTheExactDecimalValue) {

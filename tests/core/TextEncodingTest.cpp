@@ -24,6 +24,37 @@ TEST(DecodeReportLine, KeepsUtf8AndConvertsTheTurkishCodePage) {
     for (const auto& c : cases) EXPECT_EQ(DecodeReportLine(c.in), c.out) << c.in;
 }
 
+// Each sequence is judged the same wherever it lies among ASCII bytes, which
+// are looked at eight at a time.
+TEST(IsValidUtf8, JudgesEverySequenceAtEveryOffset) {
+    const struct {
+        std::string sequence;
+        bool valid;
+    } cases[] = {
+        {"Ş", true},
+        {"€", true},
+        {"😀", true},
+        {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
+        {"\xC3", false},             // cut short
+        {"\xC3(", false},
+        {"\x80", false},      // a continuation alone
+        {"\xC0\x80", false},  // overlong
+        {"\xC1\xBF", false},
+        {"\xE0\x80\xAF", false},
+        {"\xED\xA0\x80", false},      // a surrogate
+        {"\xF4\x90\x80\x80", false},  // past U+10FFFF
+        {"\xF5\x80\x80\x80", false},
+    };
+    for (const auto& c : cases) {
+        for (size_t before = 0; before <= 9; ++before) {
+            for (const std::string after : {"", "x", "tail of ascii"}) {
+                const std::string text = std::string(before, 'a') + c.sequence + after;
+                EXPECT_EQ(IsValidUtf8(text), c.valid) << before << " " << c.sequence << after;
+            }
+        }
+    }
+}
+
 TEST(CutUtf8, NeverSplitsACharacter) {
     const std::string text = "abŞc";  // 5 bytes
     EXPECT_EQ(CutUtf8(text, 3), "ab");

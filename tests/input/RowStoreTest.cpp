@@ -100,6 +100,64 @@ TEST(RowStore, AFolderThatCannotTakeItSaysWhy) {
     EXPECT_FALSE(store.IsOpen());
 }
 
+std::string Row(int64_t n) {
+    std::string text = "row" + std::to_string(n) + "\t";
+    return text + std::string(RowStore::TextSize - text.size(), ' ');
+}
+
+// Rows handed on to the file while more are appended can be read at once,
+// by runs long enough to be mapped or short enough to be copied, starting on
+// a page or between pages, and still after the store has moved.
+TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
+    TempDir dir;
+    RowStore store;
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    RecordBlock block;
+    std::string error;
+    auto expectRun = [&](const RowStore& from, int64_t first, int64_t count, size_t got) {
+        ASSERT_TRUE(from.Read(first, count, block, error)) << error;
+        ASSERT_EQ(block.texts.size(), got) << first << "+" << count;
+        for (size_t i = 0; i < got; ++i)
+            ASSERT_EQ(block.texts[i], Row(first + static_cast<int64_t>(i))) << first << "+" << i;
+    };
+    for (int64_t n = 1; n <= 5000; ++n) ASSERT_TRUE(store.Append(Row(n).substr(0, 8)));
+    expectRun(store, 1, 5000, 4096);  // two blocks handed on, the third still filling
+    expectRun(store, 4090, 50, 7);
+    for (int64_t n = 5001; n <= 10000; ++n) ASSERT_TRUE(store.Append(Row(n).substr(0, 9)));
+    ASSERT_TRUE(store.Flush());
+    const struct {
+        int64_t first, count;
+        size_t got;
+    } runs[] = {{1, 2048, 2048}, {3, 1000, 1000}, {7, 9000, 9000}, {4097, 5, 5}, {9990, 600, 11}};
+    for (const auto& r : runs) expectRun(store, r.first, r.count, r.got);
+    RowStore moved = std::move(store);
+    expectRun(moved, 9001, 1000, 1000);
+}
+
+// Buffers are reused block after block: a short text written where a long
+// one was is still padded with spaces to the record's end.
+TEST(RowStore, PadsEveryRecordWhateverItsBufferHeldBefore) {
+    TempDir dir;
+    RowStore store;
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    constexpr int64_t Block = 2048, Rows = 16 * Block;
+    auto text = [](int64_t n) {
+        const size_t lengths[] = {510, 3, 200, 40};
+        std::string t = std::to_string(n) + "\t";
+        t.resize(lengths[(n / Block + n) % 4], 'y');
+        return t;
+    };
+    for (int64_t n = 1; n <= Rows; ++n) ASSERT_TRUE(store.Append(text(n)));
+    ASSERT_TRUE(store.Flush());
+    RecordBlock block;
+    std::string error;
+    ASSERT_TRUE(store.Read(1, Rows, block, error)) << error;
+    ASSERT_EQ(block.texts.size(), static_cast<size_t>(Rows));
+    for (int64_t n = 1; n <= Rows; ++n)
+        ASSERT_EQ(block.texts[n - 1], RowStore::TextOf(RowStore::EncodeRecord(text(n)).data()))
+            << n;
+}
+
 // A store whose file lost records under it reports the read, not empty rows.
 TEST(RowStore, AShortReadIsAnError) {
     TempDir dir;

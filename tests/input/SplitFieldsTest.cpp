@@ -30,4 +30,19 @@ TEST(SplitFields, FieldsEndWithATabAndAtMost150AreKept) {
     EXPECT_EQ(SplitFields(many)[150], "150");
 }
 
+// A field ends at its TAB wherever that lies in the line, next to bytes that
+// differ from a TAB in one bit or are the high bytes of UTF-8.
+TEST(SplitFields, FindsTheTabAtEveryOffset) {
+    for (const char filler : {'x', '\x08', '\x0A', '\x89', '\xC5'}) {
+        for (size_t at = 0; at < 40; ++at) {
+            std::string line(48, filler);
+            line[at] = '\t';
+            line[at + 3] = '\t';
+            EXPECT_EQ(FindTab(line, 0), at) << int(filler) << " " << at;
+            EXPECT_EQ(FindTab(line, at + 1), at + 3) << int(filler) << " " << at;
+            EXPECT_EQ(FindTab(line.substr(0, at), 0), std::string_view::npos);
+        }
+    }
+}
+
 }  // namespace

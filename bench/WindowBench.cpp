@@ -1,0 +1,78 @@
+// The window on a 1M-row report: from creating the main window until page 1
+// has been painted on its canvas (offscreen), beside the load floor of the
+// same report measured in the same run. The window's start is everything the
+// program does before the user sees page 1: the printers listed, the settings
+// read, the report loaded under the progress window, page 1 drawn, the window
+// shown and activated.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+
+#include "BenchSupport.h"
+#include "platform/QtPrinterCatalog.h"
+#include "platform/QtSettingsBackend.h"
+#include "viewer/FrmTabul.h"
+#include "viewer/PictureBox.h"
+#include "viewer/TurkishTranslations.h"
+
+namespace {
+
+using bench::Reports;
+
+// Notes the first paint of a widget.
+class PaintWatch : public QObject {
+  public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted = true;
+        return false;
+    }
+};
+
+void BM_WindowShowsPage1(benchmark::State& state) {
+    const std::string& report = Reports::Shared().Report(state.range(0));
+    QtPrinterCatalog printers;
+    for (auto _ : state) {
+        QtSettingsBackend settings;
+        FrmTabul window(printers, settings, SystemViewerEnvironment());
+        PaintWatch watch;
+        window.Canvas()->installEventFilter(&watch);
+        if (!window.Start(report)) {
+            state.SkipWithError("the window did not start");
+            break;
+        }
+        window.show();
+        // Painting follows once the earlier events of the show are handled.
+        while (!watch.painted) QApplication::processEvents(QEventLoop::AllEvents, 10);
+        state.PauseTiming();
+        window.close();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_LoadFloor(benchmark::State& state) {
+    Reports& reports = Reports::Shared();
+    const std::string& report = reports.Report(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(bench::LoadFloor(report, reports.Dir()));
+}
+
+}  // namespace
+
+BENCHMARK(BM_WindowShowsPage1)->Arg(1000000)->Arg(3000000)->Apply([](auto* b) {
+    bench::Repeated(b);
+});
+BENCHMARK(BM_LoadFloor)->Arg(1000000)->Arg(3000000)->Apply([](auto* b) { bench::Repeated(b); });
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    Reports::Shared();  // before Qt reads its settings folder
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tabulon"));
+    app.setOrganizationName(QStringLiteral("Vornak Software"));
+    InstallTurkishTranslations();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
