@@ -208,13 +208,24 @@ class Loader {
             counter_.emplace(options_.rowsPerPage(layout_.HeaderCount), TotalFlagsOf(layout_),
                              options_.locale);
         if (counter_) counter_->StartRow();
+        // Widths are measured over the whole line; the totals and the field
+        // count of the row read last come from what the record keeps, as a
+        // pass over the row store would find them. Only a row longer than a
+        // record is walked twice.
+        const std::string_view kept = CutUtf8(payload, RowStore::TextSize);
+        const bool whole = kept.size() == payload.size();
         const int count =
             ForEachField(payload, ReportLayout::MaxFields, [&](int c, std::string_view field) {
                 if (c <= Columns) Measure(c, field);
-                if (counter_ && counter_->Flagged(c)) counter_->AddField(c, field);
+                if (whole && counter_ && counter_->Flagged(c)) counter_->AddField(c, field);
             });
+        const int keptCount =
+            whole ? count
+                  : ForEachField(kept, ReportLayout::MaxFields, [&](int c, std::string_view field) {
+                        if (counter_ && counter_->Flagged(c)) counter_->AddField(c, field);
+                    });
         result_.fieldCount = count;
-        result_.lastRowFieldCount = count;
+        result_.lastRowFieldCount = keptCount;
         return result_.rows.Append(payload);
     }
 
