@@ -22,20 +22,25 @@ namespace {
 
 constexpr size_t BufferSize = 1 << 20;
 
+// The report and its row store, kept under a name so the floors can read it.
 struct Files {
     std::string dir;
-    std::string report, store;
+    std::string report;
+    LoadResult loaded;
     explicit Files(long rows)
         : dir(std::filesystem::temp_directory_path() /
               ("tabulon-bench-" + std::to_string(getpid()) + "-" + std::to_string(rows))),
-          report(dir + "/report.txt"),
-          store(dir + "/BUFFILE.DAT") {
+          report(dir + "/report.txt") {
         std::filesystem::create_directories(dir);
         WriteLargeReport(report, rows);
-        ReportModel model;
-        LoadReport(model, report, store);
+        LoadOptions options;
+        options.keepRowStoreName = true;
+        loaded = LoadReport(report, dir + "/BUFFILE.DAT", options);
     }
     ~Files() { std::filesystem::remove_all(dir); }
+    Files(const Files&) = delete;
+    Files& operator=(const Files&) = delete;
+    const std::string& Store() const { return loaded.rows.Path(); }
 };
 
 Files& Shared(long rows) {
@@ -56,9 +61,8 @@ void Count(benchmark::State& state) {
 void BM_LoadReport(benchmark::State& state) {
     Files& files = Shared(state.range(0));
     for (auto _ : state) {
-        ReportModel model;
-        LoadReport(model, files.report, files.dir + "/load.dat");
-        benchmark::DoNotOptimize(model.RowCount);
+        const LoadResult loaded = LoadReport(files.report, files.dir + "/load.dat");
+        benchmark::DoNotOptimize(loaded.rows.RecordCount());
     }
     Count(state);
 }
@@ -85,11 +89,12 @@ void BM_CopyFloor(benchmark::State& state) {
 
 void BM_ComputePageTotals(benchmark::State& state) {
     Files& files = Shared(state.range(0));
-    ReportModel model;
-    model.ColumnTotalFlags[4] = model.ColumnTotalFlags[6] = true;
+    TotalFlags flags{};
+    flags[4] = flags[6] = true;
     for (auto _ : state) {
-        ComputePageTotals(model, 58, files.store, NumberLocale::Turkish());
-        benchmark::DoNotOptimize(model.PageCount);
+        const TotalsPass pass =
+            ComputePageTotals(files.loaded.rows, flags, 58, NumberLocale::Turkish());
+        benchmark::DoNotOptimize(pass.totals.pageCount);
     }
     Count(state);
 }
@@ -98,7 +103,7 @@ void BM_ComputePageTotals(benchmark::State& state) {
 void BM_ReadRowStoreFloor(benchmark::State& state) {
     Files& files = Shared(state.range(0));
     for (auto _ : state) {
-        std::FILE* in = std::fopen(files.store.c_str(), "rb");
+        std::FILE* in = std::fopen(files.Store().c_str(), "rb");
         std::vector<char> block(BufferSize);
         size_t total = 0, got = 0;
         while ((got = std::fread(block.data(), 1, block.size(), in)) > 0) total += got;

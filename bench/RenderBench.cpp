@@ -18,21 +18,21 @@
 
 #include "ReportGenerator.h"
 #include "core/SettingsStore.h"
-#include "input/LoadReport.h"
-#include "input/RowStore.h"
 #include "input/SplitFields.h"
 #include "platform/CanvasTarget.h"
 #include "platform/PrinterTarget.h"
-#include "render/MeasureReportFont.h"
 #include "render/RenderPage.h"
+#include "render/ReportPages.h"
 
 namespace {
 
 // A report opened as the window opens it, with the default page setup.
 struct OpenReport {
     std::string dir;
-    ReportModel model;
-    PageView view;
+    PageSetup setup = DefaultPageSetup(1);
+    NumberLocale locale = NumberLocale::Turkish();
+    ClockReading now{2026, 12, 6, 12, 0};
+    ReportPages pages;
     CanvasTarget canvas;
 
     OpenReport(const std::string& name, long rows) {
@@ -41,17 +41,20 @@ struct OpenReport {
         std::filesystem::create_directories(dir);
         const std::string report = dir + "/report.txt";
         WriteLargeReport(report, rows);
-        view.rowStorePath = dir + "/BUFFILE.DAT";
-        LoadReport(model, report, view.rowStorePath);
+        canvas.Resize(25000, setup.PageSizeY);
+        LoadOptions options;
+        options.locale = locale;
+        OpenReportPages(pages, report, dir + "/BUFFILE.DAT", options, canvas, setup);
         std::filesystem::remove(report);
-        ApplyDefaultSettings(model, 1);
-        model.CurrentPage = 1;
-        view.locale = NumberLocale::Turkish();
-        view.now = {2026, 12, 6, 12, 0};
-        canvas.Resize(25000, model.PageSizeY);
-        MeasureReportFont(canvas, model, view);
     }
     ~OpenReport() { std::filesystem::remove_all(dir); }
+    OpenReport(const OpenReport&) = delete;
+    OpenReport& operator=(const OpenReport&) = delete;
+
+    int32_t PageCount() const { return pages.totals.pageCount; }
+    PageDrawing Draw(DrawingTarget& target, int32_t page) const {
+        return RenderPage(target, pages.Inputs(setup, locale, now), page, 1.0f, pages.fieldCount);
+    }
 };
 
 OpenReport& MillionRows() {
@@ -63,7 +66,7 @@ OpenReport& ThousandPages() {
     // Rows per page are measured, so ask for just enough rows.
     static std::unique_ptr<OpenReport> report = [] {
         auto probe = std::make_unique<OpenReport>("probe", 1);
-        const long rows = 1000L * probe->view.metrics.RowsPerPage;
+        const long rows = 1000L * probe->pages.metrics.RowsPerPage;
         probe.reset();
         return std::make_unique<OpenReport>("thousand", rows);
     }();
@@ -75,38 +78,38 @@ int32_t PageOf(const OpenReport& report, int which) {
         case 0:
             return 1;
         case 1:
-            return report.model.PageCount - 1;  // the last full page
+            return report.PageCount() - 1;  // the last full page
         default:
-            return report.model.PageCount;
+            return report.PageCount();
     }
 }
 
 void BM_RenderPageOnCanvas(benchmark::State& state) {
     OpenReport& r = MillionRows();
-    r.model.CurrentPage = PageOf(r, static_cast<int>(state.range(0)));
+    const int32_t page = PageOf(r, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        RenderPage(r.canvas, r.model, r.view, RulerSurface{});
-        benchmark::DoNotOptimize(r.model.FieldCount);
+        const PageDrawing drawn = r.Draw(r.canvas, page);
+        benchmark::DoNotOptimize(drawn.fieldCount);
     }
-    state.SetLabel("page " + std::to_string(r.model.CurrentPage) + " of " +
-                   std::to_string(r.model.PageCount));
+    state.SetLabel("page " + std::to_string(page) + " of " + std::to_string(r.PageCount()));
 }
 BENCHMARK(BM_RenderPageOnCanvas)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // Floor: read the page's records and draw every raw field once, no layout.
-void DrawRawPage(QPainter& painter, OpenReport& r, int32_t page, double pixelsPerTwip) {
-    const int64_t rows = r.view.metrics.RowsPerPage;
-    RowStore store;
-    store.Open(r.view.rowStorePath);
-    std::vector<std::string> records;
-    store.ReadRecords((page - 1) * rows + 1, rows, records);
+void DrawRawPage(QPainter& painter, const OpenReport& r, int32_t page, double pixelsPerTwip) {
+    const int64_t rows = r.pages.metrics.RowsPerPage;
+    RecordBlock block;
+    std::string error;
+    r.pages.rows.Read((page - 1) * rows + 1, rows, block, error);
     painter.setFont(QFont("Times New Roman", 10));
     double y = 1500 * pixelsPerTwip;
-    for (const std::string& record : records) {
-        SplitFields(r.model, record);
+    for (std::string_view record : block.texts) {
+        const RowFields fields = SplitFields(record);
         double x = 810 * pixelsPerTwip;
-        for (int c = 1; c <= r.model.FieldCount; ++c) {
-            painter.drawText(QPointF(x, y), QString::fromStdString(r.model.Fields[c]));
+        for (int c = 1; c <= fields.count; ++c) {
+            const std::string_view field = fields[c];
+            painter.drawText(QPointF(x, y),
+                             QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
             x += 1500 * pixelsPerTwip;
         }
         y += 225 * pixelsPerTwip;
@@ -146,14 +149,14 @@ void PdfOfEveryPage(benchmark::State& state, OpenReport& r, DrawPage drawPage) {
         buffer.open(QIODevice::WriteOnly);
         auto writer = PdfOn(buffer);
         QPainter painter(writer.get());
-        for (int32_t page = 1; page <= r.model.PageCount; ++page) {
+        for (int32_t page = 1; page <= r.PageCount(); ++page) {
             if (page > 1) writer->newPage();
             drawPage(painter, page);
         }
         painter.end();
         benchmark::DoNotOptimize(buffer.data().size());
     }
-    PagesPerSecond(state, r.model.PageCount);
+    PagesPerSecond(state, r.PageCount());
 }
 
 void BM_PdfOutput(benchmark::State& state) {
@@ -161,8 +164,7 @@ void BM_PdfOutput(benchmark::State& state) {
     std::unique_ptr<PrinterTarget> target;
     PdfOfEveryPage(state, r, [&](QPainter& painter, int32_t page) {
         if (page == 1) target = std::make_unique<PrinterTarget>(painter);
-        r.model.CurrentPage = page;
-        RenderPage(*target, r.model, r.view, RulerSurface{});
+        r.Draw(*target, page);
     });
 }
 BENCHMARK(BM_PdfOutput)->Unit(benchmark::kSecond)->Iterations(2);
