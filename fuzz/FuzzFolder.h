@@ -44,7 +44,7 @@ class FuzzFolder {
 
 // Writes the bytes as a file in the folder and returns its path.
 inline std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size) {
-    const std::string path = FuzzFolder::File(name);
+    std::string path = FuzzFolder::File(name);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) std::abort();
     if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
