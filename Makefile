@@ -1,6 +1,9 @@
 # Everyday commands. Each one installs what is missing, configures and builds first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Options for CMake, e.g. CMAKE_FLAGS=-DTABULON_WERROR=ON; given, they are
+# applied to an existing build folder too (ninja reconfigures by itself when a
+# CMakeLists.txt changes).
 CMAKE_FLAGS ?=
 
 .PHONY: deps configure build run test bench fuzz clean format
@@ -8,10 +11,9 @@ CMAKE_FLAGS ?=
 deps:
 	@scripts/install-deps
 
-$(BUILD)/build.ninja: CMakeLists.txt
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
-
-configure: deps $(BUILD)/build.ninja
+configure: deps
+	@if [ -n "$(CMAKE_FLAGS)" ] || [ ! -f $(BUILD)/build.ninja ]; then \
+		cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null; fi
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -27,12 +29,13 @@ bench: configure
 	@scripts/run-benchmarks $(BUILD)
 
 fuzz: deps
-	@cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTABULON_FUZZ=ON >/dev/null
+	@cmake -S . -B $(BUILD)-fuzz -G Ninja $(CMAKE_FLAGS) -DCMAKE_CXX_COMPILER=clang++ \
+		-DTABULON_FUZZ=ON >/dev/null
 	@cmake --build $(BUILD)-fuzz -j $(JOBS)
 	@scripts/run-fuzzers $(BUILD)-fuzz
 
 format:
-	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@scripts/source-files | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize

@@ -1,33 +1,91 @@
-// Feeds arbitrary bytes to the loader as a report file, then reads the rows
-// back through the totals pass: nothing may crash, hang or leave the widths
-// outside 0..50.
-#include <unistd.h>
+// Feeds arbitrary bytes to the loader as a report file, sometimes behind a
+// line long enough that the fuzzed lines cross the loader's read blocks.
+// Nothing may crash or hang; every data line must become one record of valid
+// UTF-8; widths stay within 0..50; and the page totals counted while the rows
+// are read must equal those a second pass over the row store counts.
+#include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "FuzzFolder.h"
+#include "ReportLines.h"
+#include "core/TextEncoding.h"
 #include "input/ComputePageTotals.h"
 #include "input/LoadReport.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string dir = [] {
-        char pattern[] = "/tmp/tabulon-fuzz-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    const std::string report = dir + "/report.txt";
-    const std::string store = dir + "/BUFFILE.DAT";
-    std::FILE* f = std::fopen(report.c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
+namespace {
 
-    ReportModel model;
-    if (!LoadReport(model, report, store).Ok()) std::abort();
-    for (int c = 1; c <= ReportModel::DescribedColumns; ++c)
-        if (model.ColumnWidths[c] < 0 || model.ColumnWidths[c] > 50) std::abort();
-    for (int c = 1; c <= 30; ++c) model.ColumnTotalFlags[c] = true;
-    ComputePageTotals(model, size % 7, store, NumberLocale::Turkish());
-    if (model.PageCount < 1) std::abort();
+// The loader reads a megabyte at a time; a filler line this much shorter puts
+// the fuzzed lines across the first block's end.
+constexpr size_t ReadBlock = 1 << 20;
+
+void CheckRecords(const RowStore& rows) {
+    RecordBlock block;
+    std::string error;
+    for (int64_t first = 1; first <= rows.RecordCount(); first += 1000) {
+        if (!rows.Read(first, 1000, block, error)) std::abort();
+        for (std::string_view text : block.texts)
+            if (text.size() != RowStore::TextSize || !IsValidUtf8(text)) std::abort();
+    }
+}
+
+void CheckSameTotals(const PageTotals& a, const PageTotals& b) {
+    if (a.pageCount != b.pageCount) std::abort();
+    for (int32_t page = 1; page <= a.pageCount; ++page)
+        for (int c = 1; c <= ReportLayout::TotalledColumns; ++c)
+            if (a.table.Get(page, c) != b.table.Get(page, c)) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    // Rows per page as measured: a page's rows less the header lines.
+    const int32_t pageRows = input.ConsumeIntegralInRange<int32_t>(-3, 60);
+    const NumberLocale locale =
+        input.ConsumeBool() ? NumberLocale::Turkish() : NumberLocale::English();
+    const bool acrossBlocks = input.ConsumeIntegralInRange<int>(0, 3) == 0;
+    const size_t before = input.ConsumeIntegral<uint8_t>();
+    const std::vector<uint8_t> fuzzed = input.ConsumeRemainingBytes<uint8_t>();
+
+    std::string bytes;
+    if (acrossBlocks) {
+        bytes.assign(ReadBlock - before - 1, '0');  // type 0: a line that is ignored
+        bytes += '\r';
+    }
+    bytes.append(fuzzed.begin(), fuzzed.end());
+    const std::string report =
+        WriteFuzzFile("report.txt", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+
+    LoadOptions options;
+    options.locale = locale;
+    options.rowsPerPage = [pageRows](int16_t headerCount) { return pageRows - headerCount; };
+    const LoadResult loaded = LoadReport(report, FuzzFolder::File("BUFFILE.DAT"), options);
+    if (!loaded.Ok()) std::abort();
+    const ReportLayout& layout = loaded.layout;
+    for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
+        if (layout.ColumnWidths[c] < 0 || layout.ColumnWidths[c] > 50) std::abort();
+    if (layout.HeaderCount < 0) std::abort();
+    if (loaded.fieldCount < 0 || loaded.fieldCount > ReportLayout::MaxFields) std::abort();
+
+    const int64_t rowCount = loaded.rows.RecordCount();
+    if (rowCount != CountDataLines(bytes)) std::abort();
+    if (loaded.lastRowFieldCount.has_value() != (rowCount > 0)) std::abort();
+    CheckRecords(loaded.rows);
+
+    const int32_t rowsPerPage = pageRows - layout.HeaderCount;
+    const TotalsPass pass =
+        ComputePageTotals(loaded.rows, TotalFlagsOf(layout), rowsPerPage, locale);
+    if (!pass.ok || pass.cancelled) std::abort();
+    if (pass.totals.pageCount != ExpectedPages(rowCount, rowsPerPage)) std::abort();
+    if (loaded.totals.has_value() != (rowCount > 0)) std::abort();
+    if (pass.lastFieldCount != loaded.lastRowFieldCount) std::abort();
+    // Counted while reading, under the header count and flags of the first
+    // row: when those still hold at the end, both counts must agree.
+    if (loaded.totals && loaded.totals->rowsPerPage == rowsPerPage &&
+        loaded.totals->flags == TotalFlagsOf(layout))
+        CheckSameTotals(*loaded.totals, pass.totals);
     return 0;
 }

@@ -15,8 +15,9 @@ constexpr uint32_t BrightRed = 0xFF990000;  // RGB 153, 0, 0
 // row 4 and whose tip is pixel 6 of row 9, so at 15 twips per pixel the tip
 // lies 90 twips right of the picture's left edge.
 Picture Marker(bool filled) {
-    Picture p{21, 12, std::vector<uint32_t>(21 * 12, Transparent)};
-    auto set = [&p](int x, int y, uint32_t colour) { p.pixels[y * p.width + x] = colour; };
+    constexpr int Width = 21, Height = 12;
+    Picture p{Width, Height, std::vector<uint32_t>(size_t{Width} * Height, Transparent)};
+    auto set = [&p](int x, int y, uint32_t colour) { p.pixels[p.Index(x, y)] = colour; };
     constexpr int Tip = 6, Top = 4, Bottom = 9;
     for (int y = Top; y <= Bottom; ++y) {
         const int half = Bottom - y;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -9,5 +10,8 @@ struct Picture {
     int height = 0;
     std::vector<uint32_t> pixels;
 
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+    uint32_t At(int x, int y) const { return pixels[Index(x, y)]; }
+    size_t Index(int x, int y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
+    }
 };

@@ -216,8 +216,9 @@ class PageLayout {
     // the distance above the bottom margin is zoomed once more, so on screen
     // they sit a little lower at smaller zooms than a plain scaling would.
     double FootY(double gap, double textHeight) const {
-        return R(((in_.setup.PageSizeY - gap * zoom_) - (m_.BottomMargin + textHeight)) * zoom_) /
-               zoom_;
+        const double zoom = zoom_;
+        return R(((in_.setup.PageSizeY - gap * zoom) - (m_.BottomMargin + textHeight)) * zoom) /
+               zoom;
     }
 
     void PageNumberLine() {

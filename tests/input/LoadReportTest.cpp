@@ -159,8 +159,10 @@ TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
         {"/dev/zero", LoadResult::Failure::ReportNotAFile},
     };
     const std::string store = dir.File("BUFFILE.DAT");
+    LoadOptions keepName;
+    keepName.keepRowStoreName = true;
     for (const auto& c : cases) {
-        const LoadResult result = LoadReport(c.path, store, {true});
+        const LoadResult result = LoadReport(c.path, store, keepName);
         EXPECT_EQ(result.failure, c.failure) << c.path;
         EXPECT_EQ(result.path, c.path);
         EXPECT_FALSE(result.reason.empty());

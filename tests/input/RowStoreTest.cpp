@@ -76,7 +76,9 @@ TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
         ASSERT_TRUE(store.Append("satır\t"));
         ASSERT_TRUE(store.Flush());
         EXPECT_EQ(ReadBytes(victim), "the user's file");
-        if (c.planted == std::string("file")) EXPECT_EQ(ReadBytes(name), "someone else's");
+        if (c.planted == std::string("file")) {
+            EXPECT_EQ(ReadBytes(name), "someone else's");
+        }
         if (!c.keepName) {
             EXPECT_EQ(Names(dir), before);
             EXPECT_EQ(store.Path(), "");

@@ -23,7 +23,11 @@ struct ThreeColumnPage : PageFixture {
     }
     const TextOp& Text(std::string_view text) const {
         const TextOp* found = target.FindText(text);
-        static const TextOp none{"<not drawn>"};
+        static const TextOp none = [] {
+            TextOp op;
+            op.text = "<not drawn>";
+            return op;
+        }();
         EXPECT_NE(found, nullptr) << text;
         return found ? *found : none;
     }
@@ -61,7 +65,9 @@ TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
         EXPECT_GT(title.x, boxes[i].x1);
         EXPECT_LT(f.Right(title), boxes[i].x2);
         EXPECT_GT(title.y, boxes[i].y1);
-        if (i > 0) EXPECT_LT(boxes[i - 1].x2, boxes[i].x1);
+        if (i > 0) {
+            EXPECT_LT(boxes[i - 1].x2, boxes[i].x1);
+        }
     }
     // Rows follow one row height apart below the titles' boxes; codes and names
     // start at their column's left edge, amounts end at one right edge, inside
@@ -142,7 +148,9 @@ TEST(RenderPage, TotalsRowsKeepTheirHeightAndBoldTheDateLine) {
         // Below all five row slots: 50 twips below for page totals, a whole
         // empty row below for the cumulative row alone.
         const double slotsEnd = f.Text("Kod").y + 230 + 50 + 5 * 230;
-        if (!totals.empty()) EXPECT_EQ(firstTotalY, slotsEnd + (c.pTotals ? 50 : 230));
+        if (!totals.empty()) {
+            EXPECT_EQ(firstTotalY, slotsEnd + (c.pTotals ? 50 : 230));
+        }
         EXPECT_EQ(f.Text(DateLine).bold, c.pTotals || c.aTotals);
         EXPECT_EQ(f.Text("Sayfa:" + std::to_string(c.page) + "/3").bold, c.pTotals || c.aTotals);
     }
@@ -194,7 +202,9 @@ TEST(RenderPage, EveryZoomShowsThePageAt100PercentScaled) {
             EXPECT_NEAR(z.x, full[i].x * zoom, 1) << z.text;
             EXPECT_FLOAT_EQ(z.size, full[i].size * zoom);
             const bool foot = z.text == CreditLine || z.text.starts_with("Sayfa:");
-            if (!foot) EXPECT_NEAR(z.y, full[i].y * zoom, 1) << z.text;
+            if (!foot) {
+                EXPECT_NEAR(z.y, full[i].y * zoom, 1) << z.text;
+            }
         }
     }
 }
