@@ -231,7 +231,7 @@ PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
                                const MarkedField* marked) {
     const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
     const int fieldsBefore = pages_.fieldCount;
-    const PageDrawing drawn =
+    PageDrawing drawn =
         RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, zoom, fieldsBefore, marked);
     pages_.fieldCount = drawn.fieldCount;
     columnFits_ = drawn.ColumnFits;
