@@ -8,6 +8,9 @@
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Appends one character as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // One line as UTF-8: kept when it already is valid UTF-8, otherwise read as
 // Windows-1254 and converted.
 std::string DecodeReportLine(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "core/TurkishCase.h"
 
+#include "core/TextEncoding.h"
+
 namespace {
 
 char32_t Lower(char32_t c) {
@@ -15,24 +17,6 @@ char32_t Lower(char32_t c) {
     return c;
 }
 
-void Append(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 }  // namespace
 
 std::string FoldTurkishCase(std::string_view utf8) {
@@ -42,7 +26,7 @@ std::string FoldTurkishCase(std::string_view utf8) {
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         if (lead < 0x80) {
-            Append(out, Lower(lead));
+            AppendUtf8(out, Lower(lead));
             ++i;
             continue;
         }
@@ -55,7 +39,7 @@ std::string FoldTurkishCase(std::string_view utf8) {
         char32_t c = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
         for (size_t k = 1; k < length; ++k)
             c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        Append(out, Lower(c));
+        AppendUtf8(out, Lower(c));
         i += length;
     }
     return out;
