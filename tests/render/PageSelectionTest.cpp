@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "render/PageSelection.h"
 
 namespace {
 
-struct SelectionCase {
-    int32_t from, to, pageCount;
-    std::vector<int32_t> pages;
-};
-
 TEST(PageSelection, FollowsThePrintDialogChoices) {
-    const SelectionCase cases[] = {
-        {1, 3, 3, {1, 2, 3}},     // all
-        {2, 3, 5, {2, 3}},        // a range
+    const struct {
+        int32_t from, to, pageCount;
+        std::vector<int32_t> pages;
+    } cases[] = {
+        {1, 3, 3, {1, 2, 3}},
+        {2, 3, 5, {2, 3}},
         {4, 2, 5, {}},            // a reversed range prints nothing
         {2, 0, 4, {1, 2, 3, 4}},  // no last page: every page
         {3, -5, 4, {1, 2, 3, 4}},
@@ -26,15 +24,12 @@ TEST(PageSelection, FollowsThePrintDialogChoices) {
         {-2, 1, 1, {}},
         {2, 9, 3, {2, 3}},  // never past the last page
     };
-    for (const SelectionCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.from) + ".." + std::to_string(c.to) + " of " +
-                     std::to_string(c.pageCount));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << ".." << c.to << " of " << c.pageCount);
         const PageSelection s = SelectPages(c.from, c.to, c.pageCount);
         EXPECT_EQ(s.Pages(), c.pages);
-        for (int32_t p = 1; p <= c.pageCount; ++p) {
-            const bool listed = std::find(c.pages.begin(), c.pages.end(), p) != c.pages.end();
-            EXPECT_EQ(s.Includes(p), listed) << p;
-        }
+        for (int32_t p = 1; p <= c.pageCount; ++p)
+            EXPECT_EQ(s.Includes(p), std::count(c.pages.begin(), c.pages.end(), p) == 1) << p;
     }
 }
 
