@@ -1,39 +1,41 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QComboBox>
-#include <QPushButton>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <filesystem>
 
 #include "GuiDriver.h"
 #include "PrivateCupsd.h"
 #include "ProgramRun.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
-#include "viewer/MainMenu.h"
+#include "render/DrawnWidths.h"
 #include "viewer/ViewerHarness.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
 
-// The page numbers a PDF shows, one "Sayfa:N/3" per sheet, under the sample's title.
+// The page number of each sheet of a PDF, from its "Sayfa:N/3" under the
+// sample's title; "?" for a sheet without them.
 std::string SheetsOf(const std::string& pdf) {
     std::string sheets;
-    for (int sheet = 1; sheet <= PdfPageCount(pdf); ++sheet) {
-        const std::string text = PdfText(pdf, sheet);
+    for (const std::string& text : PdfPages(pdf)) {
         const size_t at = text.find("Sayfa:");
-        if (at != std::string::npos && text.find("AYLIK SATIŞ RAPORU") != std::string::npos)
-            sheets += text.substr(at + 6, 1);
+        const bool titled = text.find("AYLIK SATIŞ RAPORU") != std::string::npos;
+        sheets += at != std::string::npos && titled ? text.substr(at + 6, 1) : "?";
     }
     return sheets;
 }
 
 // A real spooler of the test's own, whose queues the print dialog lists
 // before the built-in PDF printer, the system's default preselected at the
-// first job and the printer used last afterwards. The sample report shown at
-// 50 % on page 2; each job, from the keys, the toolbar or the menu, ends back
-// on that page at 100 %. Columns past the paper's edge ask first.
+// first job and the printer used last afterwards. The sample is shown at 50 %
+// on page 2; each job, from the keys, the toolbar or the menu, ends back on
+// that page at 100 % and sends the chosen pages on portrait A4. Columns past
+// the paper's edge ask first. The PDF printer asks for its file; cancelling
+// that prints nothing, a file it cannot write is said, and the progress
+// bar's button drops a long job.
 TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
@@ -47,32 +49,44 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const QString overflow = QString::fromUtf8(
-        "Bazı sütunlar, sayfa dışına taşıyor. Bu sütunlar çıktıda görülmeyecektir.\nRaporu "
-        "yine de yazdırmak istiyor musunuz?");
-    enum Start { CtrlP, Toolbar, Menu };
+    WriteBytes(h.folder.File("uzun.txt"), SalesReport(20000));
+    const std::string overflow =
+        "Vornak Yazılım [question Yes No] Bazı sütunlar, sayfa dışına taşıyor. Bu sütunlar "
+        "çıktıda görülmeyecektir.\nRaporu yine de yazdırmak istiyor musunuz?";
+    const std::string unwritable =
+        "Vornak Yazılım [critical] Rapor yazdırılamadı: PDF\nPDF "
+        "dosyası oluşturulamadı: /proc/rapor.pdf\n";
+    enum Start { CtrlP, Toolbar, Menu, MenuOnALongReport };
     const struct {
         Start start;
         const char* preselected;
         const char* printer;
         int option, from, to;  // all, a range, odd, even
-        const char* answer;    // to the overflow question, empty when none comes
-        const char* file;      // the PDF named in the save dialog
-        const char* sheets;    // the pages that arrive, in order
+        bool wide;             // columns past the edge
+        QMessageBox::StandardButton answer;
+        const char* file;  // named in the save dialog; nullptr: none asked, "": cancelled
+        const char* sheets;
+        std::string said;  // how the message box began
     } jobs[] = {
-        {CtrlP, "Depo", "Muhasebe_Lazer", 1, 2, 3, "", "", "23"},
-        {Toolbar, "Muhasebe_Lazer", "PDF", 0, 1, 1, "", "rapor", "123"},
-        {Menu, "PDF", "PDF", 3, 1, 1, "Yes", "cift", "2"},
-        {Menu, "PDF", "PDF", 0, 1, 1, "No", "", ""},
-    };
+        {CtrlP, "Depo", "Muhasebe_Lazer", 1, 2, 3, false, QMessageBox::No, nullptr, "23", ""},
+        {Toolbar, "Muhasebe_Lazer", "PDF", 0, 1, 1, false, QMessageBox::No, "rapor", "123", ""},
+        {Menu, "PDF", "PDF", 3, 1, 1, true, QMessageBox::Yes, "cift", "2", overflow},
+        {Menu, "PDF", "PDF", 0, 1, 1, true, QMessageBox::No, nullptr, "", overflow},
+        {Menu, "PDF", "PDF", 0, 1, 1, false, QMessageBox::Ok, "", "", ""},
+        {Menu, "PDF", "PDF", 0, 1, 1, false, QMessageBox::Ok, "/proc/rapor", "", unwritable},
+        {MenuOnALongReport, "PDF", "PDF", 0, 1, 1, false, QMessageBox::Ok, "uzun", "", ""}};
+    QString note;
     for (const auto& job : jobs) {
-        SCOPED_TRACE(testing::Message() << job.printer << " " << job.option << " " << job.answer);
+        SCOPED_TRACE(testing::Message() << job.printer << " " << job.option << " " << job.said);
+        if (job.start == MenuOnALongReport)
+            ASSERT_TRUE(window.OpenReport(h.folder.File("uzun.txt")));
         window.Zoom().Zoom50();
         window.ShowFirstPage();
         window.ShowNextPage();
-        // Two very wide columns push the last ones past the right margin.
-        if (*job.answer) window.Pages().widths[2] = window.Pages().widths[3] = 50;
-        QString listed, preselected, asked, saveTitle;
+        ReportPages& pages = window.Pages();
+        pages.widths = DrawnWidths(pages.layout, pages.totals, window.Setup(), window.Locale());
+        if (job.wide) pages.widths[2] = pages.widths[3] = 50;
+        QString listed, preselected;
         OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
             const FrmPrintControls& c = dialog->Controls();
             for (int i = 0; i < c.Combo1->count(); ++i) listed += c.Combo1->itemText(i) + ",";
@@ -83,12 +97,13 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
             c.VScroll1[1]->setValue(job.to);
             QTest::mouseClick(c.Command1, Qt::LeftButton);
         });
-        OnModal<QMessageBox> question([&](QMessageBox* box) {
-            asked = box->text();
-            box->button(*job.answer == 'Y' ? QMessageBox::Yes : QMessageBox::No)->click();
+        const std::string name = job.file ? job.file : "";
+        FileChoice save(h.folder.Path().string(), QString::fromStdString(name));
+        OnModal<QProgressDialog> stop([](QProgressDialog* progress) {
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
         });
-        SaveAs save(QString::fromStdString(h.folder.Path().string()), job.file);
-        const QStringList spooled = cupsd.SpooledDocuments();
+        MessageBoxCatcher boxes(job.answer);
+        const qsizetype spooled = cupsd.SpooledDocuments().size();
         if (job.start == CtrlP)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
         else if (job.start == Toolbar)
@@ -96,26 +111,33 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         else
             window.Menu().DOS_05->trigger();
         EXPECT_TRUE(choose.Fired());
-        EXPECT_EQ(listed, QStringLiteral("Depo,Muhasebe_Lazer,PDF,"));
-        EXPECT_EQ(preselected, QString::fromLatin1(job.preselected));
-        EXPECT_EQ(asked, *job.answer ? overflow : QString());
-        EXPECT_EQ(save.title + "|" + save.filters,
-                  *job.file ? QString::fromUtf8("Farklı Kaydet|PDF Dosyaları (*.pdf)") : "|");
+        EXPECT_EQ(listed, "Depo,Muhasebe_Lazer,PDF,");
+        EXPECT_EQ(preselected, job.preselected);
+        EXPECT_EQ(boxes.shown.empty() ? "" : boxes.shown[0].substr(0, job.said.size()), job.said);
+        EXPECT_EQ(save.asked, job.file ? "Farklı Kaydet|PDF Dosyaları (*.pdf)|rapor.pdf" : "");
+        EXPECT_EQ(stop.Fired(), job.start == MenuOnALongReport);
         EXPECT_EQ(window.CurrentPage(), 2);
         EXPECT_EQ(window.ZoomFactor(), 1.0f);
         EXPECT_TRUE(window.Menu().GOR_01_01->isChecked());
         std::string arrived;
-        if (*job.file) {
-            arrived = SheetsOf(h.folder.File(job.file + std::string(".pdf")));
-        } else if (cupsd.SpooledDocuments().size() > spooled.size()) {
+        const std::string pdf = h.folder.File(name + ".pdf");
+        if (job.file && std::filesystem::exists(pdf)) {
+            arrived = SheetsOf(pdf);
+            EXPECT_NE(PdfInfo(pdf).find("595 x 842 pts (A4)"), std::string::npos);
+            note = QString::fromStdString("Kaydedildi: " + pdf);
+        } else if (cupsd.SpooledDocuments().size() > spooled) {
             const std::string document = cupsd.SpooledDocuments().back().toStdString();
-            EXPECT_NE(PdfInfo(document).find("(A4)"), std::string::npos) << PdfInfo(document);
+            EXPECT_NE(PdfInfo(document).find("595 x 842 pts (A4)"), std::string::npos);
             arrived = SheetsOf(document);
         }
         EXPECT_EQ(arrived, job.sheets);
-        if (!*job.answer) EXPECT_EQ(window.CurrentPrinter(), job.printer);
+        EXPECT_EQ(window.Status().NoteText(), note);
+        if (*job.sheets) {
+            EXPECT_EQ(window.CurrentPrinter(), job.printer);
+        }
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.folder.Path()), {}), 2);
+    // Only the two PDFs saved and the long report are left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.folder.Path()), {}), 3);
 }
 
 }  // namespace

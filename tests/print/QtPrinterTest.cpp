@@ -25,7 +25,6 @@ void DrawPage(Printer& printer, const std::string& text) {
 size_t FilesIn(const TempDir& dir) {
     return std::distance(std::filesystem::directory_iterator(dir.Path()), {});
 }
-
 // A size close to a standard sheet becomes that sheet, in whole points.
 TEST(QtPrinter, LaysTheSheetOutWithTheReportsPaperAndOrientation) {
     const struct {
