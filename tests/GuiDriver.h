@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <string>
 #include <vector>
 
 // Acts once on the next modal window of the given kind, from inside its event
@@ -39,23 +40,21 @@ class OnModal {
 };
 
 // Closes every message box that opens while it lives, pressing the given
-// button (or closing it with that result), and keeps what it said.
+// button (or closing it with that result), and keeps what each said as
+// "title [icon buttons] text", the buttons only when there is a choice.
 class MessageBoxCatcher {
   public:
-    struct Shown {
-        QString title, text;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-    };
-    std::vector<Shown> shown;
+    std::vector<std::string> shown;
 
     explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok) {
         QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<QMessageBox*>(w);
                 if (!box || !box->isVisible()) continue;
-                shown.push_back(
-                    {box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+                const char* icons[] = {"", "information", "warning", "critical", "question"};
+                const bool choice = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
+                shown.push_back(box->windowTitle().toStdString() + " [" + icons[box->icon()] +
+                                (choice ? " Yes No] " : "] ") + box->text().toStdString());
                 if (QAbstractButton* button = box->button(answer))
                     button->click();
                 else
@@ -80,23 +79,23 @@ inline void TypeText(QWidget* widget, const QString& text) {
     }
 }
 
-// Types a name into the program's save dialog in `folder` and presses Enter,
-// or cancels it for an empty name, noting the dialog's title, filters, the
-// name it proposed and its visible labels. Typed while the name has the
-// focus, so the folder's files arriving later do not put a selected file's
-// name there; never left open, so a dialog that ignores Enter fails the test
-// instead of hanging it.
-struct SaveAs {
-    QString title, filters, proposed;
+// Answers the program's file dialog: types the name (in `folder`, unless the
+// name is a path) and presses Enter, or cancels for an empty name. Notes the
+// dialog as "title|filters|proposed name" and its visible labels. Typed while
+// the name has the focus, so the folder's files arriving later do not put a
+// selected file's name there; never left open, so a dialog that ignores Enter
+// fails the test.
+struct FileChoice {
+    std::string asked;
     QStringList labels;
     OnModal<QFileDialog> answer;
 
-    SaveAs(const QString& folder, const QString& name)
+    FileChoice(const std::string& folder, QString name)
         : answer([this, folder, name](QFileDialog* dialog) {
-              title = dialog->windowTitle();
-              filters = dialog->nameFilters().join(";;");
               auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-              proposed = edit->text();
+              asked = (dialog->windowTitle() + "|" + dialog->nameFilters().join(";;") + "|" +
+                       edit->text())
+                          .toStdString();
               for (const QWidget* w : dialog->findChildren<QWidget*>()) {
                   const auto* label = qobject_cast<const QLabel*>(w);
                   const auto* button = qobject_cast<const QPushButton*>(w);
@@ -104,12 +103,13 @@ struct SaveAs {
                       labels << (label ? label->text() : button->text());
               }
               if (name.isEmpty()) return dialog->reject();
-              dialog->setDirectory(folder);
+              const qsizetype slash = name.lastIndexOf('/');
+              dialog->setDirectory(slash < 0 ? QString::fromStdString(folder) : name.left(slash));
               dialog->activateWindow();
               edit->setFocus();
               EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }));
               edit->clear();
-              TypeText(edit, name);
+              TypeText(edit, name.mid(slash + 1));
               QTest::keyClick(edit, Qt::Key_Return);
               if (!dialog->isVisible()) return;
               ADD_FAILURE() << "Enter did not save: " << edit->text().toStdString();

@@ -15,11 +15,12 @@
 #include "viewer/FindCommand.h"
 #include "viewer/FindDialog.h"
 #include "viewer/FrmTabul.h"
+#include "viewer/MainMenu.h"
 #include "viewer/PageDesk.h"
 #include "viewer/ZoomControl.h"
 
 // A report with a three-line header, four columns (the amounts totalled) and
-// the given number of data rows.
+// the given number of data rows; 200 rows make four pages.
 inline std::string SalesReport(int rows, const std::string& firstHeader = "SATIŞ RAPORU") {
     std::string text =
         ReportText({"1" + firstHeader, "1Kasım 2026", "1Tüm şubeler",
@@ -54,23 +55,23 @@ struct ViewerHarness {
     FrmTabul& W() { return *window; }
     ReportPages& Pages() { return window->Pages(); }
     // Shown at a fixed size and made active, as Main leaves it.
-    void Show(int width = 1000, int height = 700) {
-        window->resize(width, height);
+    void Show() {
+        window->resize(1000, 700);
         window->show();
         window->activateWindow();
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 };
 
-// The sales report of 200 rows (four pages) in a shown, active window.
+// The sales report of 200 rows in a shown, active window.
 class ShownViewer : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(h.Open(SalesReport(200)));
         h.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     }
     FrmTabul& W() { return *h.window; }
+    const MainMenu& Menu() { return h.window->Menu(); }
     // Keys go where the application sends them: to the widget with the
     // focus. After a dialog has closed, the window manager hands activation
     // back to the window; offscreen the test does.
