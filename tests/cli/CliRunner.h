@@ -11,44 +11,36 @@
 #include "TestSupport.h"
 
 // tabulon-export's session: the locale, and settings and temporary files in
-// `home`, so a run never sees or leaves the user's files.
+// `home` (with Qt's own runtime folder, so it has nothing to say on standard
+// error), so a run never sees or leaves the user's files.
 inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString& lang) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LC_ALL", "LANG"}) env.insert(name, lang);
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(home.File("config")));
     env.insert("TMPDIR", QString::fromStdString(home.Path().string()));
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own runtime folder, so it has nothing to say on standard error.
-    const std::string runtime = home.File("config/runtime");
-    std::filesystem::create_directories(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime));
+    std::filesystem::create_directories(home.File("config/runtime"));
+    std::filesystem::permissions(home.File("config/runtime"), std::filesystem::perms::owner_all);
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(home.File("config/runtime")));
     return env;
 }
 
-// Runs tabulon-export with its data segment held to 400 MiB, so an input
-// that made it keep what it reads would end it. The locale must exist on the
-// machine: without it the C library silently keeps C number formatting and a
-// Turkish fault would pass.
-inline ProgramRun RunExport(const QStringList& args, const TempDir& home,
+// Runs tabulon-export with its data segment held to 400 MiB, so an input that
+// made it keep what it reads would end it. The locale must exist: without it
+// the C library silently keeps C numbers and a Turkish fault would pass.
+inline ProgramRun RunExport(QStringList args, const TempDir& home,
                             const QString& lang = "tr_TR.UTF-8") {
     locale_t probe = newlocale(LC_ALL_MASK, lang.toUtf8().constData(), locale_t{});
-    if (!probe) {
+    if (!probe)
         ADD_FAILURE() << lang.toStdString() << " is not generated; run scripts/install-deps";
-        return {};
-    }
-    freelocale(probe);
-    return Run(TABULON_EXPORT_PROGRAM, args, ExportEnvironment(home, lang), [] {
+    if (probe) freelocale(probe);
+    args.replaceInStrings("SAMPLE", TABULON_TEST_DATA "/sample.txt");
+    return RunProgram(TABULON_EXPORT_PROGRAM, args, ExportEnvironment(home, lang), [] {
         const rlimit limit{400u << 20, 400u << 20};
         setrlimit(RLIMIT_DATA, &limit);
     });
 }
 
-inline QString TestData(const char* name) {
-    return QString(TABULON_TEST_DATA) + "/" + name;
-}
-
-// The JSON object `info` printed.
 inline QJsonObject Json(const ProgramRun& run) {
-    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }

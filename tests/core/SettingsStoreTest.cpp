@@ -50,29 +50,27 @@ TEST(LoadSettings, ConvertsStoredTexts) {
         const char* stored;  // "Name=text;...", a name alone: the value is missing
         const char* name;
         const char* loaded;
-    } cases[] = {
-        {"SpaceX1=12.5", "SpaceX1", "12"},
-        {"SpaceX1=13.5", "SpaceX1", "14"},
-        {"SpaceY2=abc", "SpaceY2", "0"},
-        {"FontSize=11.5", "FontSize", "12"},
-        {"FontSize=99999", "FontSize", "400"},
-        {"FontSize=-4", "FontSize", "0"},
-        {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
-        {"PageSizeX=-500;PageOrient=1", "PageSizeX", "1440"},
-        {"SpaceY1=-20", "SpaceY1", "0"},
-        {"SpaceX2=99999", "SpaceX2", "1000"},
-        {"FontSize", "FontSize", "0"},
-        {"FontName", "FontName", ""},
-        {"FontName=Arial \t\r\n", "FontName", "Arial"},
-        {"pTotals=true", "pTotals", "False"},
-        {"aTotals=True  ", "aTotals", "True"},
-        {"pNumbers=", "pNumbers", "False"},
-        {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
-        {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
-        {"PageOrient=1;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "11906"},
-        {"PageOrient=0;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
-        {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"},
-    };
+    } cases[] = {{"SpaceX1=12.5", "SpaceX1", "12"},
+                 {"SpaceX1=13.5", "SpaceX1", "14"},
+                 {"SpaceY2=abc", "SpaceY2", "0"},
+                 {"FontSize=11.5", "FontSize", "12"},
+                 {"FontSize=99999", "FontSize", "400"},
+                 {"FontSize=-4", "FontSize", "0"},
+                 {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
+                 {"PageSizeX=-500;PageOrient=1", "PageSizeX", "1440"},
+                 {"SpaceY1=-20", "SpaceY1", "0"},
+                 {"SpaceX2=99999", "SpaceX2", "1000"},
+                 {"FontSize", "FontSize", "0"},
+                 {"FontName", "FontName", ""},
+                 {"FontName=Arial \t\r\n", "FontName", "Arial"},
+                 {"pTotals=true", "pTotals", "False"},
+                 {"aTotals=True  ", "aTotals", "True"},
+                 {"pNumbers=", "pNumbers", "False"},
+                 {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
+                 {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
+                 {"PageOrient=1;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "11906"},
+                 {"PageOrient=0;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
+                 {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"}};
     for (const auto& c : cases) {
         MemorySettingsBackend backend;
         LoadSettings(backend, 1);  // an earlier run stored all twelve

@@ -18,14 +18,12 @@ TEST(FrmChgHeaders, ApplyMovesNonBlankLinesUpCancelKeepsThem) {
         const char* typed[3];
         const char* close;  // a button, or "Escape"
         const char* kept[3];
-    } cases[] = {
-        {{"", "", "Üçüncü"}, "Command1", {"Üçüncü", "", ""}},
-        {{"Bir", "   ", "Üç"}, "Command1", {"Bir", "Üç", ""}},
-        {{"  Girintili  ", "İki", ""}, "Command1", {"  Girintili", "İki", ""}},
-        {{"A", "B", "C "}, "Command1", {"A", "B", "C"}},
-        {{"", "Yeni", "Satır 3"}, "Command2", {shown[0], shown[1], shown[2]}},
-        {{"", "Yeni", "Satır 3"}, "Escape", {shown[0], shown[1], shown[2]}},
-    };
+    } cases[] = {{{"", "", "Üçüncü"}, "Command1", {"Üçüncü", "", ""}},
+                 {{"Bir", "   ", "Üç"}, "Command1", {"Bir", "Üç", ""}},
+                 {{"  Girintili  ", "İki", ""}, "Command1", {"  Girintili", "İki", ""}},
+                 {{"A", "B", "C "}, "Command1", {"A", "B", "C"}},
+                 {{"", "Yeni", "Satır 3"}, "Command2", {shown[0], shown[1], shown[2]}},
+                 {{"", "Yeni", "Satır 3"}, "Escape", {shown[0], shown[1], shown[2]}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.typed[0]) + "|" + c.typed[1] + "|" + c.typed[2] + " " + c.close);
         ReportLayout model;

@@ -4,9 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
+#include <sstream>
 
 #include "GuiDriver.h"
 #include "MemorySettingsBackend.h"
@@ -18,7 +17,6 @@
 #include "platform/Twips.h"
 
 namespace {
-const QColor Black(0, 0, 0), DarkRed(128, 0, 0);
 
 // The dialog over a model that starts as the built-in page setup (A4
 // portrait, 15 mm margins, Times New Roman 10 pt, every option on).
@@ -39,12 +37,6 @@ class PageSetupTest : public ::testing::Test {
         return widget;
     }
     void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
-    // Presses Apply answering the question that may follow; what it asked.
-    std::vector<MessageBoxCatcher::Shown> Apply(QMessageBox::StandardButton answer) {
-        MessageBoxCatcher boxes(answer);
-        Click("Command2");
-        return boxes.shown;
-    }
     // Types into the size box the way a user does: select all, then the keys.
     void TypeSize(const QString& text) {
         QLineEdit* edit = Get<QComboBox>("Combo2")->lineEdit();
@@ -57,33 +49,51 @@ class PageSetupTest : public ::testing::Test {
         QTest::mouseClick(spin, Qt::LeftButton, {},
                           QPoint(spin->width() / 2, up ? 1 : spin->height() - 2));
     }
-    QStringList MarginTexts() {
+    QString Margins() {
         QStringList texts;
         for (int i = 0; i < 4; ++i) texts << Get<QLabel>(QString("PFeed(%1)").arg(i))->text();
-        return texts;
-    }
-    std::string Stored(const std::string& name) {
-        return settings.QueryValue(SettingsKeyPath, name).value_or("<missing>");
+        return texts.join(' ');
     }
     // The colour the preview shows at a point given in its own twips.
     QColor PreviewAt(double x, double y) {
         auto* preview = Get<PagePreview>("Picture1");
         const QImage shown = preview->grab().toImage();
-        const QPoint at =
-            preview->contentsRect().topLeft() + QPoint(PixelsFromTwips(x), PixelsFromTwips(y));
-        EXPECT_TRUE(shown.rect().contains(at)) << x << ", " << y;
-        return shown.pixelColor(at);
+        return shown.pixelColor(preview->contentsRect().topLeft() +
+                                QPoint(PixelsFromTwips(x), PixelsFromTwips(y)));
     }
 };
 
+// The twelve values as "Name=text" in their stored order.
+std::string Texts(const PageSetup& setup) {
+    std::string text;
+    for (size_t i = 0; i < SettingNames.size(); ++i)
+        text += SettingNames[i] + "=" + SettingTexts(setup)[i] + ";";
+    return text;
+}
+// What was stored, in the order written.
+std::string Stored(MemorySettingsBackend& settings) {
+    std::string text;
+    for (const auto& name : settings.writeOrder)
+        text += name + "=" + *settings.QueryValue(SettingsKeyPath, name) + ";";
+    return text;
+}
+// The built-in page setup's texts with some values changed ("Name=text;...").
+std::string DefaultsWith(const std::string& changes) {
+    std::string text = Texts(DefaultPageSetup(1));
+    std::istringstream list(changes);
+    for (std::string item; std::getline(list, item, ';');) {
+        const std::string name = item.substr(0, item.find('=') + 1);
+        const size_t at = text.find(name) + name.size();
+        text.replace(at, text.find(';', at) - at, item.substr(name.size()));
+    }
+    return text;
+}
+
 // Any stored orientation other than portrait opens as landscape. The margin
 // boxes show bare numbers until the first spin, then the unit; the spins stop
-// at the ends of their range and the model waits for Apply, whose Yes stores
-// all twelve values in order.
-TEST_F(PageSetupTest, OpensWithTheModelsValuesAndYesStoresTheNewOnes) {
+// at the ends of their range and the model waits for Apply.
+TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
     model.PageOrient = 0;
-    model.PageSizeX = 16838;
-    model.PageSizeY = 11906;
     model.SpaceX2 = 29;
     model.SpaceY1 = 5;
     model.aTotals = false;
@@ -94,34 +104,27 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndYesStoresTheNewOnes) {
         EXPECT_EQ(Get<QCheckBox>(QString("Check1(%1)").arg(i))->isChecked(), i != 1) << i;
     EXPECT_EQ(Get<QComboBox>("Combo2")->currentText(), "9");
     EXPECT_EQ(Get<FontSample>("Label3")->text(), "Times New Roman 9.pnt");
-    EXPECT_EQ(MarginTexts(), (QStringList{"15", "29", "5", "15"}));
+    EXPECT_EQ(Margins(), "15 29 5 15");
     Spin(0, true);
-    EXPECT_EQ(MarginTexts(), (QStringList{"16mm", "29mm", "5mm", "15mm"}));
-    Spin(1, true);
-    Spin(1, true);   // already at the top of the range
-    Spin(2, false);  // already at the bottom
-    Spin(3, false);
-    EXPECT_EQ(MarginTexts(), (QStringList{"16mm", "30mm", "5mm", "14mm"}));
+    EXPECT_EQ(Margins(), "16mm 29mm 5mm 15mm");
+    for (auto [margin, up] : {std::pair{1, true}, {1, true}, {2, false}, {3, false}})
+        Spin(margin, up);
+    EXPECT_EQ(Margins(), "16mm 30mm 5mm 14mm");
     EXPECT_EQ(model.SpaceX1, 15);
-    Click("Check1(1)");
-    EXPECT_EQ(Apply(QMessageBox::Yes).size(), 1u);
-    EXPECT_EQ((std::array{model.SpaceX1, model.SpaceX2, model.SpaceY1, model.SpaceY2}),
-              (std::array{16, 30, 5, 14}));
-    EXPECT_EQ(model.PageOrient, 2);
-    EXPECT_EQ(settings.writeOrder,
-              std::vector<std::string>(SettingNames.begin(), SettingNames.end()));
-    for (const auto& [name, text] : {std::pair{"PageOrient", "2"},
-                                     {"PageSizeX", "16838"},
-                                     {"SpaceX2", "30"},
-                                     {"aTotals", "True"},
-                                     {"FontName", "Times New Roman"}})
-        EXPECT_EQ(Stored(name), text) << name;
+    MessageBoxCatcher yes(QMessageBox::Yes);
+    Click("Command2");
+    EXPECT_EQ(Stored(settings), Texts(model));
+    EXPECT_EQ(Texts(model),
+              DefaultsWith("PageSizeX=16838;PageSizeY=11906;PageOrient=2;SpaceX1=16;"
+                           "SpaceX2=30;SpaceY1=5;SpaceY2=14;FontSize=9;aTotals=False"));
 }
 
 // Apply compares with the setup the dialog opened with: untouched, or turned
 // to landscape and back, there is nothing to ask. The size is compared
 // unrounded (any difference asks) but kept rounded half to even, within what
-// a page can draw. Cancel, Escape and the close box drop every change.
+// a page can draw. The new setup holds for the run whatever the answer; Yes
+// also stores all twelve values in order. A greyed box counts as unchecked.
+// Cancel, Escape and the close box drop every change.
 TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
     const auto size = [this](const char* typed) { return [this, typed] { TypeSize(typed); }; };
     const auto change = [this] {
@@ -133,23 +136,33 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
     const struct {
         std::function<void()> act;
         const char* close;  // a button, Escape or the close box
-        bool asks;
-        int16_t kept;  // the font size afterwards
+        bool asks, yes;
+        std::string kept;  // the model's values afterwards, as changed from the defaults
     } cases[] = {
-        {[] {}, "Command2", false, 10},
-        {[this] { Click("Option_Yatay"), Click("Option_Dusey"); }, "Command2", false, 10},
-        {size(" 10 "), "Command2", false, 10},
-        {size("10.4"), "Command2", true, 10},
-        {size("10.5"), "Command2", true, 10},
-        {size("11.5"), "Command2", true, 12},
-        {size("9.5"), "Command2", true, 10},
-        {size("abc"), "Command2", true, 0},
-        {size(""), "Command2", true, 0},
-        {size("12pt"), "Command2", true, 12},
-        {size("99999"), "Command2", true, 400},
-        {change, "Command3", false, 10},
-        {change, "Escape", false, 10},
-        {change, "close", false, 10},
+        {[] {}, "Command2", false, false, ""},
+        {[this] { Click("Option_Yatay"), Click("Option_Dusey"); }, "Command2", false, false, ""},
+        {size(" 10 "), "Command2", false, false, ""},
+        {size("10.4"), "Command2", true, true, ""},
+        {size("10.5"), "Command2", true, true, ""},
+        {size("11.5"), "Command2", true, true, "FontSize=12"},
+        {size("9.5"), "Command2", true, true, ""},
+        {size("abc"), "Command2", true, true, "FontSize=0"},
+        {size(""), "Command2", true, true, "FontSize=0"},
+        {size("12pt"), "Command2", true, true, "FontSize=12"},
+        {size("99999"), "Command2", true, true, "FontSize=400"},
+        {[this] { Click("Check1(1)"); }, "Command2", true, true, "aTotals=False"},
+        {[this] {
+             Click("Option_Yatay");
+             Get<QCheckBox>("Check1(0)")->setChecked(false);
+             Get<QCheckBox>("Check1(2)")->setCheckState(Qt::PartiallyChecked);
+             Get<QComboBox>("Combo1")->setCurrentText("Liberation Sans");
+         },
+         "Command2", true, false,
+         "PageSizeX=16838;PageSizeY=11906;PageOrient=2;FontName=Liberation Sans;pTotals=False;"
+         "pNumbers=False"},
+        {change, "Command3", false, false, ""},
+        {change, "Escape", false, false, ""},
+        {change, "close", false, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.close << " " << c.kept);
@@ -157,48 +170,25 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         settings = MemorySettingsBackend();
         Open();
         c.act();
-        MessageBoxCatcher boxes(QMessageBox::Yes);
+        MessageBoxCatcher boxes(c.yes ? QMessageBox::Yes : QMessageBox::No);
         if (c.close == std::string("Escape"))
             QTest::keyClick(form.get(), Qt::Key_Escape);
         else if (c.close == std::string("close"))
             form->close();
         else
             Click(c.close);
-        EXPECT_EQ(boxes.shown.size(), c.asks ? 1u : 0u);
         EXPECT_FALSE(form->isVisible());
         const bool applied = c.close == std::string("Command2");
         EXPECT_EQ(form->result(), applied ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(model.FontSize, c.kept);
-        EXPECT_EQ(Stored("FontSize"), c.asks ? std::to_string(c.kept) : "<missing>");
-        if (!c.asks) EXPECT_EQ(SettingTexts(model), SettingTexts(DefaultPageSetup(1)));
+        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
+        EXPECT_EQ(Stored(settings), c.yes ? DefaultsWith(c.kept) : "");
+        EXPECT_EQ(boxes.shown,
+                  c.asks ? std::vector<std::string>{"Vornak Yazılım [question Yes No] Yaptığınız "
+                                                    "ayarlamaların kaydedilmesini ve bundan sonra "
+                                                    "oluşturacağınız raporlarda da geçerli "
+                                                    "olmasını istiyor musunuz?"}
+                         : std::vector<std::string>{});
     }
-}
-
-// No keeps the new setup for this run and saves nothing; a greyed box counts
-// as unchecked.
-TEST_F(PageSetupTest, NoKeepsTheNewSetupForTheRunAndSavesNothing) {
-    Open();
-    Click("Option_Yatay");
-    Get<QCheckBox>("Check1(0)")->setChecked(false);
-    Get<QCheckBox>("Check1(2)")->setCheckState(Qt::PartiallyChecked);
-    auto* faces = Get<QComboBox>("Combo1");
-    faces->setCurrentIndex(faces->findText("Liberation Sans"));
-    const auto asked = Apply(QMessageBox::No);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, QString::fromUtf8("Vornak Yazılım"));
-    EXPECT_EQ(asked[0].text, QString::fromUtf8("Yaptığınız ayarlamaların kaydedilmesini ve bundan "
-                                               "sonra oluşturacağınız raporlarda da geçerli "
-                                               "olmasını istiyor musunuz?"));
-    EXPECT_EQ(asked[0].icon, QMessageBox::Question);
-    EXPECT_EQ(asked[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_TRUE(settings.values.empty());
-    EXPECT_EQ(model.PageOrient, 2);
-    EXPECT_EQ(model.PageSizeX, 16838);
-    EXPECT_EQ(model.PageSizeY, 11906);
-    EXPECT_EQ(model.FontName, "Liberation Sans");
-    EXPECT_FALSE(model.pTotals);
-    EXPECT_TRUE(model.aTotals);
-    EXPECT_FALSE(model.pNumbers);
 }
 
 // A face that exists only as an alias is added once so the stored face stays
@@ -219,6 +209,7 @@ TEST_F(PageSetupTest, ChoosingAnEntryUpdatesTheSampleTypingDoesNot) {
     Open();
     auto* sample = Get<FontSample>("Label3");
     auto* sizes = Get<QComboBox>("Combo2");
+    auto* faces = Get<QComboBox>("Combo1");
     TypeSize("14");
     EXPECT_EQ(sample->text(), "Arial 10.pnt");
     sizes->setCurrentIndex(sizes->findText("14"));
@@ -226,7 +217,6 @@ TEST_F(PageSetupTest, ChoosingAnEntryUpdatesTheSampleTypingDoesNot) {
     EXPECT_EQ(sample->text(), "Arial 15.pnt");
     EXPECT_EQ(sample->font().pointSizeF(), 15.0);
     TypeSize("10.5");
-    auto* faces = Get<QComboBox>("Combo1");
     faces->setCurrentIndex(faces->findText("Liberation Sans") - 1);
     QTest::keyClick(faces, Qt::Key_Down);
     EXPECT_EQ(sample->text(), "Liberation Sans 10,5.pnt");
@@ -237,55 +227,48 @@ TEST_F(PageSetupTest, ChoosingAnEntryUpdatesTheSampleTypingDoesNot) {
 }
 
 // The working size swaps only where the page does not already lie that way.
-// The preview's page box runs from (x0, y0) to (pw, ph) itself, each margin
-// line is measured from that box and overhangs it by 80 twips; a square page
-// shows as portrait. A spun margin's line moves and the old one goes.
+// The preview shows the page box turned with it (a square page as portrait),
+// from (x0, y0) to (pw, ph) itself, not to the origin plus the size; a margin
+// line overhangs the box and moves when its margin is spun.
 TEST_F(PageSetupTest, OrientationSwapsTheWorkingSizeAndThePreview) {
     const struct {
         int32_t x, y;
         const char* option;
-        int32_t workingX, workingY;
-        int16_t orient;
+        std::string working;
         double x0, y0, pw, ph;
-    } cases[] = {{11906, 16838, "Option_Yatay", 16838, 11906, 2, 100, 500, 3600, 2800},
-                 {16838, 11906, "Option_Dusey", 11906, 16838, 1, 500, 100, 2800, 3600},
-                 {12000, 12000, "Option_Yatay", 12000, 12000, 2, 500, 100, 2800, 3600}};
+    } cases[] = {{11906, 16838, "Option_Yatay", "16838x11906/2", 100, 500, 3600, 2800},
+                 {16838, 11906, "Option_Dusey", "11906x16838/1", 500, 100, 2800, 3600},
+                 {12000, 12000, "Option_Yatay", "12000x12000/2", 500, 100, 2800, 3600}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.option) + " " + std::to_string(c.x));
+        SCOPED_TRACE(c.working);
         model.PageSizeX = c.x;
         model.PageSizeY = c.y;
-        model.PageOrient = c.orient == 2 ? 1 : 2;
+        model.PageOrient = c.option[7] == 'Y' ? 1 : 2;
         model.SpaceX1 = 10, model.SpaceX2 = 20, model.SpaceY1 = 25, model.SpaceY2 = 30;
         Open();
         Click(c.option);
-        EXPECT_EQ(form->Working().PageSizeX, c.workingX);
-        EXPECT_EQ(form->Working().PageSizeY, c.workingY);
-        EXPECT_EQ(form->Working().PageOrient, c.orient);
+        const PageSetupWorkingCopy& w = form->Working();
+        EXPECT_EQ(std::to_string(w.PageSizeX) + "x" + std::to_string(w.PageSizeY) + "/" +
+                      std::to_string(w.PageOrient),
+                  c.working);
         EXPECT_EQ(model.PageSizeX, c.x) << "the model waits for Apply";
-        const QColor face = form->palette().color(QPalette::Button);
+        const QColor black(0, 0, 0), red(128, 0, 0), face = form->palette().color(QPalette::Button);
         const double midX = (c.x0 + c.pw) / 2 + 100, midY = (c.y0 + c.ph) / 2 + 100;
+        EXPECT_EQ(PreviewAt(c.x0, midY), black);
+        EXPECT_EQ(PreviewAt(c.pw, midY), black);
+        EXPECT_EQ(PreviewAt(midX, c.y0), black);
+        EXPECT_EQ(PreviewAt(midX, c.ph), black);
+        EXPECT_EQ(PreviewAt(midX, midY), face);
         const bool tall = c.pw < c.ph;
-        const struct {
-            double x, y;
-            QColor colour;
-        } points[] = {
-            {c.x0, midY, Black},
-            {c.pw, midY, Black},
-            {midX, c.y0, Black},
-            {midX, c.ph, Black},
-            {midX, midY, face},
-            // Nothing where origin plus size would have put the far edge.
-            {tall ? c.x0 + c.pw : midX, tall ? midY : c.y0 + c.ph, face},
-            // Outside the box, within the overhang, only the margin lines show.
-            {c.x0 + 10 * 15, c.y0 - 60, DarkRed},
-            {c.pw - 20 * 15, c.ph + 60, DarkRed},
-            {c.x0 - 60, c.y0 + 25 * 15, DarkRed},
-            {c.pw + 60, c.ph - 30 * 15, DarkRed},
-            {c.x0 - 60, midY, face},
-            {tall ? c.x0 - 120 : c.x0 + 10 * 15, tall ? c.y0 + 25 * 15 : c.y0 - 120, face}};
-        for (const auto& p : points) EXPECT_EQ(PreviewAt(p.x, p.y), p.colour) << p.x << "," << p.y;
+        EXPECT_EQ(PreviewAt(tall ? c.x0 + c.pw : midX, tall ? midY : c.y0 + c.ph), face);
+        EXPECT_EQ(PreviewAt(c.x0 + 10 * 15, c.y0 - 60), red);
+        EXPECT_EQ(PreviewAt(c.pw - 20 * 15, c.ph + 60), red);
+        EXPECT_EQ(PreviewAt(c.x0 - 60, c.y0 + 25 * 15), red);
+        EXPECT_EQ(PreviewAt(c.pw + 60, c.ph - 30 * 15), red);
+        EXPECT_EQ(PreviewAt(tall ? c.x0 - 120 : c.x0 + 10 * 15, tall ? c.y0 + 25 * 15 : c.y0 - 120),
+                  face);
         for (int i = 0; i < 5; ++i) Spin(0, true);
-        EXPECT_EQ(PreviewAt(c.x0 + 15 * 15, c.y0 - 50), DarkRed);
+        EXPECT_EQ(PreviewAt(c.x0 + 15 * 15, c.y0 - 50), red);
         EXPECT_EQ(PreviewAt(c.x0 + 10 * 15, c.y0 - 50), face);
     }
 }

@@ -16,23 +16,21 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
         int column;
         const char* field;
         bool found;
-    } cases[] = {
-        {"ismail", 1, "İsmail Irmak", true},
-        {"İSMAİL", 1, "ismail", true},
-        {"IRMAK", 1, "İsmail Irmak", true},
-        {"irmak", 1, "İsmail Irmak", false},
-        {"ırmak", 1, "IRMAK", true},
-        {"ŞULE ÖLÇER", 1, "şule ölçer", true},
-        {"çorum", 1, "ÇORUM", true},
-        {"GÜL", 1, "gülşen", true},
-        {"1.650.883,28", 2, "1650883,28", true},
-        {"1650883", 2, "1650883,28", false},
-        {"(513", 2, "-513323,55", true},
-        {"-513", 2, "-513323,55", false},
-        {"000042", 3, "42", true},
-        {"", 1, "anything", false},
-        {"x", 1, "", false},
-    };
+    } cases[] = {{"ismail", 1, "İsmail Irmak", true},
+                 {"İSMAİL", 1, "ismail", true},
+                 {"IRMAK", 1, "İsmail Irmak", true},
+                 {"irmak", 1, "İsmail Irmak", false},
+                 {"ırmak", 1, "IRMAK", true},
+                 {"ŞULE ÖLÇER", 1, "şule ölçer", true},
+                 {"çorum", 1, "ÇORUM", true},
+                 {"GÜL", 1, "gülşen", true},
+                 {"1.650.883,28", 2, "1650883,28", true},
+                 {"1650883", 2, "1650883,28", false},
+                 {"(513", 2, "-513323,55", true},
+                 {"-513", 2, "-513323,55", false},
+                 {"000042", 3, "42", true},
+                 {"", 1, "anything", false},
+                 {"x", 1, "", false}};
     for (const auto& c : cases) {
         const FieldFinder finder(f.Layout(), f.locale, c.typed);
         EXPECT_EQ(finder.Matches(c.column, c.field), c.found) << c.typed << " in " << c.field;
@@ -58,13 +56,11 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
         MarkedField from;
         bool forward;
         const char* hit;
-    } cases[] = {
-        {"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
-        {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
-        {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
-        {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
-        {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"},
-    };
+    } cases[] = {{"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
+                 {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
+                 {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
+                 {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
+                 {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"}};
     for (const auto& c : cases)
         EXPECT_EQ(find(c.text, c.from, c.forward), c.hit)
             << c.text << " from " << c.from.row << "," << c.from.column

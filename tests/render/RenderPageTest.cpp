@@ -40,56 +40,54 @@ struct ThreeColumnPage : PageFixture {
     }
 };
 
+// Headers are bold at the margins, an empty second one takes no space, the
+// fourth is never drawn. Each bold title lies inside its own box, the boxes
+// side by side. Rows follow one row height apart below the titles' boxes;
+// codes and names start at their column's left edge, amounts end 50 twips
+// inside their cell, negative ones in parentheses. The date line is bold
+// after a totals row and ends at the right margin; the page number is
+// centred; the credit line is small Arial at the foot. The page is cleared
+// first; white strips cut the margins last, just before the date line.
 TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
     ThreeColumnPage f;
     f.Rows({{"7", "Ali", "-1234,5"}, {"1", "Veli", "1000"}, {"2", "Can", "34,5"}});
     f.Render();
-    // Headers are bold at the margins; an empty second one takes no space,
-    // the fourth is never drawn.
     EXPECT_EQ(f.Text("A").x, 810);
     EXPECT_EQ(f.Text("A").y, 810);
     EXPECT_TRUE(f.Text("A").bold);
     EXPECT_EQ(f.Text("C").y, 810 + 230);
     EXPECT_EQ(f.target.FindText("D"), nullptr);
-    // Each bold title lies inside its own box, the boxes side by side.
-    std::vector<RecordingTarget::BoxOp> boxes;
+    std::vector<RecordingTarget::BoxOp> cells;
     for (const auto& b : f.target.boxes)
-        if (!b.filled) boxes.push_back(b);
-    ASSERT_GE(boxes.size(), 3u);
-    const char* titles[] = {"Kod", "Ad", "Tutar"};
-    for (int i = 0; i < 3; ++i) {
-        const TextOp& title = f.Text(titles[i]);
-        EXPECT_TRUE(title.bold);
-        EXPECT_GT(title.x, boxes[i].x1);
-        EXPECT_LT(f.Right(title), boxes[i].x2);
-        EXPECT_GT(title.y, boxes[i].y1);
-        if (i > 0) EXPECT_LT(boxes[i - 1].x2, boxes[i].x1);
-    }
-    // Rows follow one row height apart below the titles' boxes; codes and
-    // names start at their column's left edge, amounts end at one right edge
-    // inside the cell, negative ones in parentheses.
-    const char* rows[3][3] = {{"000007", "Ali", "(1.234,50)"},
+        if (!b.filled) cells.push_back(b);
+    ASSERT_GE(cells.size(), 3u);
+    const char* rows[4][3] = {{"Kod", "Ad", "Tutar"},
+                              {"000007", "Ali", "(1.234,50)"},
                               {"000001", "Veli", "1.000,00"},
                               {"000002", "Can", "34,50"}};
-    for (int r = 0; r < 3; ++r) {
-        EXPECT_EQ(f.Text(rows[r][0]).y, f.Text(rows[0][0]).y + 230 * r);
-        EXPECT_EQ(f.Text(rows[r][0]).x, boxes[0].x1 + 2);
-        EXPECT_EQ(f.Text(rows[r][1]).x, boxes[1].x1 + 2);
-        EXPECT_FALSE(f.Text(rows[r][2]).bold);
-        EXPECT_NEAR(f.Right(f.Text(rows[r][2])), boxes[2].x2 - 50, 1);
+    for (int i = 0; i < 3; ++i) {
+        const TextOp& title = f.Text(rows[0][i]);
+        EXPECT_TRUE(title.bold);
+        EXPECT_GT(title.x, cells[i].x1);
+        EXPECT_LT(f.Right(title), cells[i].x2);
+        EXPECT_GT(title.y, cells[i].y1);
+        if (i > 0) EXPECT_LT(cells[i - 1].x2, cells[i].x1);
     }
-    EXPECT_GT(f.Text(rows[0][0]).y, boxes[0].y2);
-    EXPECT_EQ(f.Text(rows[2][0]).y, RowTop(f.Layout(), f.pages.metrics, 2));
-    // The date line is bold after a totals row and ends at the right margin;
-    // the page number is centred; the credit line is small Arial at the foot.
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(f.Text(rows[r][0]).y, RowTop(f.Layout(), f.pages.metrics, r - 1));
+        EXPECT_EQ(f.Text(rows[r][0]).x, cells[0].x1 + 2);
+        EXPECT_EQ(f.Text(rows[r][1]).x, cells[1].x1 + 2);
+        EXPECT_FALSE(f.Text(rows[r][2]).bold);
+        EXPECT_NEAR(f.Right(f.Text(rows[r][2])), cells[2].x2 - 50, 1);
+    }
+    EXPECT_EQ(f.Text(rows[2][0]).y - f.Text(rows[1][0]).y, 230);
+    EXPECT_GT(f.Text(rows[1][0]).y, cells[0].y2);
     EXPECT_TRUE(f.Text(DateLine).bold);
     EXPECT_EQ(f.Right(f.Text(DateLine)), 11906 - 810);
     EXPECT_NEAR(f.Text("Sayfa:1/1").x + f.Right(f.Text("Sayfa:1/1")), 11906, 1);
-    EXPECT_EQ(f.Text(CreditLine).font, "Arial");
-    EXPECT_EQ(f.Text(CreditLine).size, 6);
+    EXPECT_EQ(f.Text(CreditLine).font + " " + std::to_string(f.Text(CreditLine).size),
+              "Arial 6.000000");
     EXPECT_GT(f.Text(CreditLine).y, f.Text("Sayfa:1/1").y);
-    // The page is cleared first; the four strips that cut the margins (left,
-    // top, right, bottom) come last, before the date line.
     const auto& all = f.target.boxes;
     EXPECT_EQ(Edges(all[0]), "1,1,25000,16838");
     std::string strips;
