@@ -78,8 +78,9 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     QString note;
     for (const auto& job : jobs) {
         SCOPED_TRACE(testing::Message() << job.printer << " " << job.option << " " << job.said);
-        if (job.start == MenuOnALongReport)
+        if (job.start == MenuOnALongReport) {
             ASSERT_TRUE(window.OpenReport(h.folder.File("uzun.txt")));
+        }
         window.Zoom().Zoom50();
         window.ShowFirstPage();
         window.ShowNextPage();

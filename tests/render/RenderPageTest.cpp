@@ -22,7 +22,7 @@ struct ThreeColumnPage : PageFixture {
             {{"Kod", 6, "000000"}, {"Ad", 10, "@"}, {"Tutar", 12, "#,##0.00;(#,##0.00)", true}});
     }
     const TextOp& Text(std::string_view text) const {
-        static const TextOp none{"<not drawn>"};
+        static const TextOp none{"<not drawn>", 0, 0, "", 0, false};
         const TextOp* found = target.FindText(text);
         EXPECT_NE(found, nullptr) << text;
         return found ? *found : none;
@@ -71,7 +71,9 @@ TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
         EXPECT_GT(title.x, cells[i].x1);
         EXPECT_LT(f.Right(title), cells[i].x2);
         EXPECT_GT(title.y, cells[i].y1);
-        if (i > 0) EXPECT_LT(cells[i - 1].x2, cells[i].x1);
+        if (i > 0) {
+            EXPECT_LT(cells[i - 1].x2, cells[i].x1);
+        }
     }
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(f.Text(rows[r][0]).y, RowTop(f.Layout(), f.pages.metrics, r - 1));
@@ -120,8 +122,9 @@ TEST(RenderPage, TotalsRowsKeepTheirHeightAndBoldTheDateLine) {
         f.Render(c.page);
         EXPECT_EQ(f.Body(true), c.totals);
         const double slotsEnd = f.Text("Kod").y + 230 + 50 + 5 * 230;
-        if (!c.totals.empty())
+        if (!c.totals.empty()) {
             EXPECT_EQ(f.Text(c.totals.substr(0, 5)).y, slotsEnd + (c.pTotals ? 50 : 230));
+        }
         EXPECT_EQ(f.Text(DateLine).bold, c.pTotals || c.aTotals);
         EXPECT_EQ(f.Text("Sayfa:" + std::to_string(c.page) + "/3").bold, c.pTotals || c.aTotals);
     }
@@ -172,8 +175,9 @@ TEST(RenderPage, EveryZoomShowsThePageAt100PercentScaled) {
             EXPECT_EQ(z.text, full[i].text);
             EXPECT_NEAR(z.x, full[i].x * zoom, 1) << z.text;
             EXPECT_FLOAT_EQ(z.size, full[i].size * zoom);
-            if (z.text != CreditLine && !z.text.starts_with("Sayfa:"))
+            if (z.text != CreditLine && !z.text.starts_with("Sayfa:")) {
                 EXPECT_NEAR(z.y, full[i].y * zoom, 1) << z.text;
+            }
         }
     }
 }

@@ -98,9 +98,10 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
             QTest::keyClick(&h.W(), key);
         h.W().MeasureOnCanvas();  // the count of pages after a dialog reads every row
         ASSERT_EQ(boxes.shown.size(), rows ? 1u : 0u);
-        if (rows)
+        if (rows) {
             EXPECT_TRUE(boxes.shown[0].starts_with(
                 "Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
+        }
     }
 }
 
