@@ -7,10 +7,10 @@
 #include "core/TextEncoding.h"
 #include "render/DrawingTarget.h"
 
-// A drawing target that keeps a list of what was drawn, with fixed metrics:
-// at 10 points every character is `charWidth` wide and every text
-// `textHeight` high; other sizes scale with the point size. What it records
-// is as shown, at its scale: coordinates and font sizes multiplied by it.
+// A drawing target that keeps what was drawn, with fixed metrics: at 10
+// points every character is `charWidth` wide and every text `textHeight`
+// high; other sizes scale with the point size. What it records is as shown,
+// at its scale: coordinates and font sizes multiplied by it.
 class RecordingTarget : public DrawingTarget {
   public:
     struct TextOp {
@@ -24,90 +24,47 @@ class RecordingTarget : public DrawingTarget {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         Rgb colour;
         bool filled = false;
-    };
-    struct PointOp {
-        double x = 0, y = 0;
-        Rgb colour;
+        size_t textsBefore = 0;  // how many texts were drawn before it
     };
     struct PictureOp {
         const Picture* picture = nullptr;
         double x = 0, y = 0;
     };
-    // Every operation in order, as one line of text, for order checks.
-    std::vector<std::string> log;
     std::vector<TextOp> texts;
     std::vector<BoxOp> boxes;
-    std::vector<PointOp> points;
     std::vector<PictureOp> pictures;
-    std::vector<std::string> measured;  // texts passed to TextWidth / TextHeight
-
-    int32_t width = 25000;
-    int32_t height = 16838;
-    double charWidth = 120;
-    double textHeight = 230;
+    int32_t width = 25000, height = 16838;
+    double charWidth = 120, textHeight = 230;
 
     RecordingTarget() = default;
     RecordingTarget(int32_t w, int32_t h) : width(w), height(h) {}
+    void Clear() { texts.clear(), boxes.clear(), pictures.clear(); }
 
-    void Clear() {
-        log.clear();
-        texts.clear();
-        boxes.clear();
-        points.clear();
-        pictures.clear();
-        measured.clear();
-    }
-
-    void SetScale(double scale) override {
-        scale_ = scale;
-        log.push_back("scale " + std::to_string(scale));
-    }
+    void SetScale(double scale) override { scale_ = scale; }
     double Scale() const override { return scale_; }
-
-    void SetFont(const std::string& face) override {
-        font_ = face;
-        log.push_back("font " + face);
-    }
-    void SetFontSize(float points) override {
-        size_ = points;
-        log.push_back("size " + std::to_string(points));
-    }
-    void SetFontBold(bool bold) override {
-        bold_ = bold;
-        log.push_back(bold ? "bold on" : "bold off");
-    }
+    void SetFont(const std::string& face) override { font_ = face; }
+    void SetFontSize(float points) override { size_ = points; }
+    void SetFontBold(bool bold) override { bold_ = bold; }
     std::string Font() const override { return font_; }
     float FontSize() const override { return size_; }
     bool FontBold() const override { return bold_; }
     int32_t Width() const override { return static_cast<int32_t>(width / scale_); }
     int32_t Height() const override { return static_cast<int32_t>(height / scale_); }
-
     double TextWidth(std::string_view text) override {
-        measured.emplace_back(text);
         return static_cast<double>(CodePointCount(text)) * charWidth * size_ / 10.0;
     }
-    double TextHeight(std::string_view text) override {
-        measured.emplace_back(text);
-        return textHeight * size_ / 10.0;
-    }
+    double TextHeight(std::string_view) override { return textHeight * size_ / 10.0; }
     void Box(double x1, double y1, double x2, double y2, Rgb colour, bool filled) override {
-        boxes.push_back({x1 * scale_, y1 * scale_, x2 * scale_, y2 * scale_, colour, filled});
-        log.push_back(filled ? "fill" : "outline");
+        boxes.push_back(
+            {x1 * scale_, y1 * scale_, x2 * scale_, y2 * scale_, colour, filled, texts.size()});
     }
-    void PSet(double x, double y, Rgb colour) override {
-        points.push_back({x * scale_, y * scale_, colour});
-        x_ = x * scale_;
-        y_ = y * scale_;
-        log.push_back("pset");
-    }
+    void PSet(double x, double y, Rgb) override { x_ = x * scale_, y_ = y * scale_; }
     void Print(std::string_view text) override {
         texts.push_back(
-            {std::string(text), x_, y_, font_, static_cast<float>(size_ * scale_), bold_});
-        log.push_back("print " + std::string(text));
+            {std::string(text), x_, y_, font_, size_ * static_cast<float>(scale_), bold_});
     }
     void PaintPicture(const Picture& picture, double x, double y) override {
         pictures.push_back({&picture, x * scale_, y * scale_});
-        log.push_back("picture");
     }
 
     // The first text drawn that equals `text`, or nullptr.
@@ -115,12 +72,6 @@ class RecordingTarget : public DrawingTarget {
         for (const TextOp& t : texts)
             if (t.text == text) return &t;
         return nullptr;
-    }
-    std::vector<BoxOp> Outlines() const {
-        std::vector<BoxOp> out;
-        for (const BoxOp& b : boxes)
-            if (!b.filled) out.push_back(b);
-        return out;
     }
 
   private:

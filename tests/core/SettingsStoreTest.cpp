@@ -16,48 +16,61 @@ std::string Written(MemorySettingsBackend& backend) {
     return text;
 }
 
-TEST(LoadSettings, FirstRunStoresTheDefaultsInOrder) {
-    MemorySettingsBackend backend;
-    const PageSetup model = LoadSettings(backend, 2);
-    EXPECT_EQ(Written(backend),
+// The first run stores the defaults in order; landscape by the default
+// printer turns the model's page, not the stored texts. A save writes the
+// model as it stands: wider than high yet portrait is not turned.
+TEST(SaveSettings, FirstRunStoresTheDefaultsAndASaveTheModelAsItStands) {
+    MemorySettingsBackend first;
+    const PageSetup model = LoadSettings(first, 2);
+    EXPECT_EQ(Written(first),
               "PageSizeX=11906 PageSizeY=16838 PageOrient=2 SpaceX1=15 SpaceX2=15 SpaceY1=15 "
               "SpaceY2=15 FontName=Times New Roman FontSize=10 pTotals=True aTotals=True "
               "pNumbers=True ");
-    // Landscape by the default printer: the model's page is turned, the stored texts are not.
     EXPECT_EQ(model.PageSizeX, 16838);
     EXPECT_EQ(model.PageSizeY, 11906);
+    MemorySettingsBackend saved;
+    PageSetup changed = DefaultPageSetup(1);
+    changed.PageSizeX = 20000;
+    changed.PageSizeY = 10000;
+    changed.SpaceX1 = -3;
+    changed.FontName = "Arial";
+    changed.pTotals = false;
+    SaveSettings(changed, saved);
+    EXPECT_EQ(Written(saved),
+              "PageSizeX=20000 PageSizeY=10000 PageOrient=1 SpaceX1=-3 SpaceX2=15 SpaceY1=15 "
+              "SpaceY2=15 FontName=Arial FontSize=10 pTotals=False aTotals=True pNumbers=True ");
 }
 
+// Stored texts are read as whole numbers rounded half to even and brought
+// within what a page can draw; names lose trailing white space, flags are
+// True exactly. The page is turned to match the stored orientation (0 counts
+// as landscape). At most 254 characters of an existing key are read.
 TEST(LoadSettings, ConvertsStoredTexts) {
     const struct {
         const char* stored;  // "Name=text;...", a name alone: the value is missing
         const char* name;
         const char* loaded;
-    } cases[] = {
-        {"SpaceX1=12.5", "SpaceX1", "12"},
-        {"SpaceX1=13.5", "SpaceX1", "14"},
-        {"SpaceY2=abc", "SpaceY2", "0"},
-        {"FontSize=11.5", "FontSize", "12"},
-        // What no page can draw is brought within bounds.
-        {"FontSize=99999", "FontSize", "400"},
-        {"FontSize=-4", "FontSize", "0"},
-        {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
-        {"PageSizeX=-500;PageOrient=1", "PageSizeX", "1440"},
-        {"SpaceY1=-20", "SpaceY1", "0"},
-        {"SpaceX2=99999", "SpaceX2", "1000"},
-        {"FontSize", "FontSize", "0"},
-        {"FontName", "FontName", ""},
-        {"FontName=Arial \t\r\n", "FontName", "Arial"},
-        {"pTotals=true", "pTotals", "False"},
-        {"aTotals=True  ", "aTotals", "True"},
-        {"pNumbers=", "pNumbers", "False"},
-        // The page size is turned to match the stored orientation; 0 counts as landscape.
-        {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
-        {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
-        {"PageOrient=1;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "11906"},
-        {"PageOrient=0;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
-        {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"},
-    };
+    } cases[] = {{"SpaceX1=12.5", "SpaceX1", "12"},
+                 {"SpaceX1=13.5", "SpaceX1", "14"},
+                 {"SpaceY2=abc", "SpaceY2", "0"},
+                 {"FontSize=11.5", "FontSize", "12"},
+                 {"FontSize=99999", "FontSize", "400"},
+                 {"FontSize=-4", "FontSize", "0"},
+                 {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
+                 {"PageSizeX=-500;PageOrient=1", "PageSizeX", "1440"},
+                 {"SpaceY1=-20", "SpaceY1", "0"},
+                 {"SpaceX2=99999", "SpaceX2", "1000"},
+                 {"FontSize", "FontSize", "0"},
+                 {"FontName", "FontName", ""},
+                 {"FontName=Arial \t\r\n", "FontName", "Arial"},
+                 {"pTotals=true", "pTotals", "False"},
+                 {"aTotals=True  ", "aTotals", "True"},
+                 {"pNumbers=", "pNumbers", "False"},
+                 {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
+                 {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
+                 {"PageOrient=1;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "11906"},
+                 {"PageOrient=0;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
+                 {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"}};
     for (const auto& c : cases) {
         MemorySettingsBackend backend;
         LoadSettings(backend, 1);  // an earlier run stored all twelve
@@ -73,28 +86,11 @@ TEST(LoadSettings, ConvertsStoredTexts) {
         const auto at = std::find(SettingNames.begin(), SettingNames.end(), c.name);
         EXPECT_EQ(SettingTexts(model)[at - SettingNames.begin()], c.loaded) << c.stored;
     }
-}
-
-TEST(ReadRegistryString, ReadsAtMost254CharactersOfAnExistingKey) {
     MemorySettingsBackend backend;
     backend.SetValue(SettingsKeyPath, "FontName", std::string(300, 'x'));
     EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "FontName").size(), 254u);
     EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "Missing"), "");
     EXPECT_EQ(ReadRegistryString(backend, "SOFTWARE\\Elsewhere", "FontName"), "");
-}
-
-TEST(SaveSettings, WritesTheModelAsItStands) {
-    MemorySettingsBackend backend;
-    PageSetup model = DefaultPageSetup(1);
-    model.PageSizeX = 20000;  // wider than high yet portrait: not turned on save
-    model.PageSizeY = 10000;
-    model.SpaceX1 = -3;
-    model.FontName = "Arial";
-    model.pTotals = false;
-    SaveSettings(model, backend);
-    EXPECT_EQ(Written(backend),
-              "PageSizeX=20000 PageSizeY=10000 PageOrient=1 SpaceX1=-3 SpaceX2=15 SpaceY1=15 "
-              "SpaceY2=15 FontName=Arial FontSize=10 pTotals=False aTotals=True pNumbers=True ");
 }
 
 }  // namespace

@@ -3,84 +3,74 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTest>
 
-#include "ModalWatcher.h"
-#include "TypeText.h"
 #include "viewer/MainMenu.h"
-#include "viewer/MessageBoxCatcher.h"
 #include "viewer/ViewerHarness.h"
 
 namespace {
-// The real main window over a report of a few pages, shown and active, moved
-// to page 3 at 50 % so the return to page 1 at 100 % shows.
-class DialogsInWindowTest : public ::testing::Test {
-  protected:
-    ViewerHarness h;
 
-    void SetUp() override {
-        ASSERT_TRUE(h.Open(SalesReport(400)));
-        h.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-        ASSERT_GE(h.W().PageCount(), 3);
-    }
+using DialogsInWindow = ShownViewer;
 
-    // Runs a menu item whose dialog `drive` handles, then expects page 1 at
-    // 100 % and the hourglass gone; it showed while the dialog was open.
-    // Handing activation back to the main window afterwards is the window
-    // manager's part, played here.
-    void RunDialog(QAction* item, const std::function<void(QWidget*)>& drive) {
-        FrmTabul& window = *h.window;
-        window.ShowNextPage();
-        window.ShowNextPage();
-        window.Zoom().Zoom50();
-        ASSERT_EQ(window.CurrentPage(), 3);
-        ModalWatcher watcher([&](QWidget* dialog) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-            EXPECT_EQ(dialog->parentWidget(), &window);
-            EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
-            drive(dialog);
+// A menu item's form over the real window moved to page 3 at 50 %: the
+// hourglass shows while the form is open, and afterwards the window is back
+// on page 1 at 100 %. Handing activation back to the main window is the
+// window manager's part, played here. A larger font gives more pages; edited
+// headers move up and keep the room kept for headers, so the pages stay.
+TEST_F(DialogsInWindow, FormsFromTheMenuReturnToPageOneAtFullSize) {
+    const int32_t pages = W().PageCount();
+    const struct {
+        QAction* item;
+        std::function<void(QWidget*)> drive;
+        size_t questions;  // whether to keep the settings: No
+        bool morePages;
+    } forms[] = {
+        {W().Menu().DOS_02,
+         [](QWidget* form) {
+             auto* first = form->findChild<QLineEdit*>("Text1(0)");
+             first->selectAll();
+             QTest::keyClick(first, Qt::Key_Delete);
+             QTest::mouseClick(form->findChild<QWidget*>("Command1"), Qt::LeftButton);
+         },
+         0, false},
+        {W().Menu().DOS_04,
+         [](QWidget* form) {
+             QLineEdit* size = form->findChild<QComboBox*>("Combo2")->lineEdit();
+             size->selectAll();
+             TypeText(size, "16");
+             QTest::mouseClick(form->findChild<QWidget*>("Command2"), Qt::LeftButton);
+         },
+         1, true},
+    };
+    for (const auto& f : forms) {
+        W().ShowNextPage();
+        W().ShowNextPage();
+        W().Zoom().Zoom50();
+        ASSERT_EQ(W().CurrentPage(), 3);
+        MessageBoxCatcher question(QMessageBox::No);
+        OnModal<QWidget> watcher([&](QWidget* form) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+            EXPECT_EQ(form->parentWidget(), &W());
+            EXPECT_EQ(W().cursor().shape(), Qt::WaitCursor);
+            f.drive(form);
         });
-        item->trigger();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        f.item->trigger();
+        W().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&W()));
         QApplication::processEvents();
         EXPECT_TRUE(watcher.Fired());
-        EXPECT_EQ(window.CurrentPage(), 1);
-        EXPECT_EQ(window.ZoomFactor(), 1.0f);
-        EXPECT_TRUE(window.Menu().GOR_01_01->isChecked());
-        EXPECT_FALSE(window.Menu().GOR_01_03->isChecked());
-        EXPECT_NE(window.cursor().shape(), Qt::WaitCursor);
+        EXPECT_EQ(W().CurrentPage(), 1);
+        EXPECT_EQ(W().ZoomFactor(), 1.0f);
+        EXPECT_TRUE(W().Menu().GOR_01_01->isChecked());
+        EXPECT_FALSE(W().Menu().GOR_01_03->isChecked());
+        EXPECT_NE(W().cursor().shape(), Qt::WaitCursor);
+        EXPECT_EQ(question.shown.size(), f.questions);
+        EXPECT_EQ(W().PageCount() > pages, f.morePages);
     }
-};
-
-TEST_F(DialogsInWindowTest, ALargerFontGivesMorePages) {
-    const int32_t pagesBefore = h.W().PageCount();
-    MessageBoxCatcher question(QMessageBox::No);
-    RunDialog(h.window->Menu().DOS_04, [&](QWidget* dialog) {
-        QLineEdit* size = dialog->findChild<QComboBox*>("Combo2")->lineEdit();
-        size->selectAll();
-        TypeText(size, "16");
-        QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
-    });
-    EXPECT_EQ(question.shown.size(), 1u);
-    EXPECT_EQ(h.W().Setup().FontSize, 16);
-    EXPECT_GT(h.W().PageCount(), pagesBefore);
-}
-
-// The room kept for headers stays, so the pages stay as they were.
-TEST_F(DialogsInWindowTest, EditedHeadersMoveUpAndKeepThePages) {
-    const int32_t pagesBefore = h.W().PageCount();
-    RunDialog(h.window->Menu().DOS_02, [](QWidget* dialog) {
-        auto* first = dialog->findChild<QLineEdit*>("Text1(0)");
-        first->selectAll();
-        QTest::keyClick(first, Qt::Key_Delete);
-        QTest::mouseClick(dialog->findChild<QWidget*>("Command1"), Qt::LeftButton);
-    });
     const auto& headers = h.Pages().layout.HeaderLines;
     EXPECT_EQ(headers[1], "Kasım 2026");
     EXPECT_EQ(headers[2], "Tüm şubeler");
     EXPECT_EQ(headers[3], "");
-    EXPECT_EQ(h.W().PageCount(), pagesBefore);
+    EXPECT_EQ(W().Setup().FontSize, 16);
 }
+
 }  // namespace

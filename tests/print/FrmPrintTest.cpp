@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +26,7 @@ struct Dialog {
     }
     const FrmPrintControls& c() const { return form->Controls(); }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    // Both page labels and both spinners are enabled together, the labels white when they are.
+    // Both page boxes and both spinners are enabled together, the boxes white when they are.
     bool RangeEnabled() const {
         const bool on = c().VScroll1[0]->isEnabled();
         const QColor back =
@@ -41,41 +40,30 @@ struct Dialog {
     }
 };
 
-TEST(FrmPrint, OpensOnAllPagesWithAGreyRangeOfOneOverTheReport) {
-    for (int32_t pages : {7, 1}) {
+// It opens on all pages with a grey range of 1 to 1 over the report's pages,
+// each spinner inside its box; only "Sayfa Aralığı" enables
+// the range, whose lower arrow raises the value, never past the last page.
+TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeWhoseSpinnersStepOnePage) {
+    for (int32_t pages : {1, 3}) {
         Dialog d(pages);
-        EXPECT_EQ(d.form->windowTitle(), QString::fromUtf8("Yazdır"));
+        EXPECT_EQ(d.form->windowTitle(), "Yazdır");
         EXPECT_TRUE(d.c().Option1[0]->isChecked());
-        EXPECT_FALSE(d.RangeEnabled());
         for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(d.c().Label3[i]->text(), QStringLiteral("1"));
+            EXPECT_EQ(d.c().Label3[i]->text(), "1");
             EXPECT_EQ(d.c().VScroll1[i]->minimum(), 1);
             EXPECT_EQ(d.c().VScroll1[i]->maximum(), pages);
-            // The spinner stands inside the right end of its label.
-            const QRect label = d.c().Label3[i]->geometry(),
-                        spinner = d.c().VScroll1[i]->geometry();
-            EXPECT_TRUE(label.contains(spinner));
-            EXPECT_LE(label.right() - spinner.right(), 3);
+            EXPECT_TRUE(d.c().Label3[i]->geometry().contains(d.c().VScroll1[i]->geometry()));
         }
+        for (int option : {0, 1, 2, 1, 3, 0, 1}) {
+            d.Click(d.c().Option1[option]);
+            EXPECT_EQ(d.RangeEnabled(), option == 1) << option;
+        }
+        QScrollBar* last = d.c().VScroll1[1];
+        for (int i = 0; i < 4; ++i) last->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        last->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        EXPECT_EQ(d.c().Label3[1]->text(), QString::number(pages - 1 ? pages - 1 : 1));
+        EXPECT_EQ(d.c().Label3[0]->text(), "1");
     }
-}
-
-TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeWhoseSpinnersStepOnePage) {
-    Dialog d(3);
-    for (int option : {1, 2, 1, 3, 0, 1}) {
-        SCOPED_TRACE(option);
-        d.Click(d.c().Option1[option]);
-        EXPECT_EQ(d.RangeEnabled(), option == 1);
-        for (auto* button : d.c().Option1)
-            EXPECT_EQ(button->isChecked(), button == d.c().Option1[option]);
-    }
-    // The lower arrow raises the value, never past the last page.
-    QScrollBar* last = d.c().VScroll1[1];
-    for (int i = 0; i < 4; ++i) last->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(d.c().Label3[1]->text(), QStringLiteral("3"));
-    last->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(d.c().Label3[1]->text(), QStringLiteral("2"));
-    EXPECT_EQ(d.c().Label3[0]->text(), QStringLiteral("1"));
 }
 
 // A page typed into a range box is taken on Enter or on leaving the box,
@@ -87,57 +75,54 @@ TEST(FrmPrint, ARangeBoxTakesATypedPage) {
     d.Click(d.c().Option1[1]);
     QLineEdit* first = d.c().Label3[0];
     QScrollBar* spinner = d.c().VScroll1[0];
-    const auto leaveByEnter = [&] { QTest::keyClick(first, Qt::Key_Return); };
-    const auto leaveByTab = [&] { QTest::keyClick(first, Qt::Key_Tab); };
+    const auto type = [](QLineEdit* box, const char* typed) {
+        box->setFocus();
+        EXPECT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }));
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(typed));
+    };
     const struct {
         const char* typed;
-        std::function<void()> leave;
+        Qt::Key leave;
         int page;
     } cases[] = {
-        {"7", leaveByEnter, 7}, {" 9 ", leaveByTab, 9},  {"40", leaveByEnter, 12},
-        {"0", leaveByEnter, 1}, {"5", leaveByEnter, 5},  {"bes", leaveByEnter, 5},
-        {"", leaveByTab, 5},    {"3x", leaveByEnter, 5}, {"-2", leaveByTab, 1},
+        {"7", Qt::Key_Return, 7}, {" 9 ", Qt::Key_Tab, 9},   {"40", Qt::Key_Return, 12},
+        {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Return, 5},  {"bes", Qt::Key_Return, 5},
+        {"", Qt::Key_Tab, 5},     {"3x", Qt::Key_Return, 5}, {"-2", Qt::Key_Tab, 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        first->setFocus();
-        ASSERT_TRUE(QTest::qWaitFor([first] { return first->hasFocus(); }));
-        first->selectAll();
-        QTest::keyClicks(first, QString::fromLatin1(c.typed));
-        c.leave();
-        EXPECT_EQ(spinner->value(), c.page);
-        EXPECT_EQ(first->text(), QString::number(c.page));
+        type(first, c.typed);
+        QTest::keyClick(first, c.leave);
+        EXPECT_EQ(spinner->value(), c.page) << c.typed;
+        EXPECT_EQ(first->text(), QString::number(c.page)) << c.typed;
         EXPECT_TRUE(d.form->isVisible());
         EXPECT_FALSE(d.form->Choice().confirmed);
     }
     // Typed, not confirmed, then the lower arrow: one page on from the typed one.
-    first->setFocus();
-    first->selectAll();
-    QTest::keyClicks(first, QStringLiteral("8"));
+    type(first, "8");
     QTest::mouseClick(spinner, Qt::LeftButton, {},
                       QPoint(spinner->width() / 2, spinner->height() - 2));
     EXPECT_EQ(first->text(), QStringLiteral("9"));
     // Typed and confirmed at once, as the button's Alt+Y does without moving the focus.
-    d.c().Label3[1]->setFocus();
-    d.c().Label3[1]->selectAll();
-    QTest::keyClicks(d.c().Label3[1], QStringLiteral("11"));
+    type(d.c().Label3[1], "11");
     d.c().Command1->click();
     EXPECT_TRUE(d.form->Choice().confirmed);
     EXPECT_EQ(d.form->Choice().fromPage, 9);
     EXPECT_EQ(d.form->Choice().toPage, 11);
 }
 
+// The range is set first, so odd and even must ignore it; nothing keeps the
+// first page at or below the last.
 TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
     using Action = std::function<void(Dialog&)>;
     const Action confirm = [](Dialog& d) { d.Click(d.c().Command1); };
-    struct Case {
+    const struct {
         int option;
         Action act;
         bool confirmed;
         int32_t from, to;
         const char* printer;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, confirm, true, 1, 7, "PDF"},
         {1, confirm, true, 6, 4, "PDF"},
         {2, confirm, true, -1, -1, "PDF"},
@@ -147,11 +132,9 @@ TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
         {0, [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); }, false, 0, 0,
          "Muhasebe"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.option << " " << c.confirmed);
         Dialog d;
-        // The range is set first, so odd and even must ignore it; nothing keeps
-        // the first page at or below the last.
         d.Click(d.c().Option1[1]);
         d.c().VScroll1[0]->setValue(6);
         d.c().VScroll1[1]->setValue(4);
@@ -168,23 +151,26 @@ TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
     }
 }
 
+// The last exact match of the current printer, or else the first; confirmed
+// as it stands, and with no printer listed the previous one stays.
 TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
-    struct Case {
+    const struct {
         std::vector<std::string> printers;
         std::string current;
         int selected;
-    };
-    for (const Case& p :
-         {Case{{"A", "B", "PDF"}, "B", 1}, Case{{"A", "B", "PDF"}, "C", 0},
-          Case{{"Lazer", "lazer", "PDF"}, "lazer", 1}, Case{{"A", "Lazer", "PDF"}, "LAZER", 0},
-          Case{{"X", "A", "X", "PDF"}, "X", 2}, Case{{"A", "PDF"}, "PDF", 1}, Case{{}, "A", -1}}) {
-        SCOPED_TRACE(p.current);
-        Dialog d(2, p.printers, p.current);
-        ASSERT_EQ(d.c().Combo1->count(), static_cast<int>(p.printers.size()));
-        EXPECT_EQ(d.c().Combo1->currentIndex(), p.selected);
-        // Confirmed as it stands; with no printer listed the previous one stays.
+    } cases[] = {{{"A", "B", "PDF"}, "B", 1},
+                 {{"A", "B", "PDF"}, "C", 0},
+                 {{"Lazer", "lazer", "PDF"}, "lazer", 1},
+                 {{"A", "Lazer", "PDF"}, "LAZER", 0},
+                 {{"X", "A", "X", "PDF"}, "X", 2},
+                 {{"A", "PDF"}, "PDF", 1},
+                 {{}, "A", -1}};
+    for (const auto& c : cases) {
+        Dialog d(2, c.printers, c.current);
+        ASSERT_EQ(d.c().Combo1->count(), static_cast<int>(c.printers.size()));
+        EXPECT_EQ(d.c().Combo1->currentIndex(), c.selected) << c.current;
         d.Click(d.c().Command1);
-        EXPECT_EQ(d.form->Choice().printer, p.selected < 0 ? "Muhasebe" : p.printers[p.selected]);
+        EXPECT_EQ(d.form->Choice().printer, c.selected < 0 ? "Muhasebe" : c.printers[c.selected]);
     }
 }
 

@@ -1,65 +1,144 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QPushButton>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
 
-#include "ModalDriver.h"
-#include "PdfTools.h"
+#include "GuiDriver.h"
 #include "PrivateCupsd.h"
+#include "ProgramRun.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
-#include "viewer/MainMenu.h"
+#include "render/DrawnWidths.h"
 #include "viewer/ViewerHarness.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
 
-// A real spooler of the test's own: its queues appear in the print dialog, the
-// job goes to the chosen queue and arrives there as a PDF of the chosen pages.
-TEST(PrintThroughCups, TheChosenPagesReachTheChosenQueue) {
+// The page number of each sheet of a PDF, from its "Sayfa:N/3" under the
+// sample's title; "?" for a sheet without them.
+std::string SheetsOf(const std::string& pdf) {
+    std::string sheets;
+    for (const std::string& text : PdfPages(pdf)) {
+        const size_t at = text.find("Sayfa:");
+        const bool titled = text.find("AYLIK SATIŞ RAPORU") != std::string::npos;
+        sheets += at != std::string::npos && titled ? text.substr(at + 6, 1) : "?";
+    }
+    return sheets;
+}
+
+// A real spooler of the test's own, whose queues the print dialog lists
+// before the built-in PDF printer, the system's default preselected at the
+// first job and the printer used last afterwards. The sample is shown at 50 %
+// on page 2; each job, from the keys, the toolbar or the menu, ends back on
+// that page at 100 % and sends the chosen pages on portrait A4. Columns past
+// the paper's edge ask first. The PDF printer asks for its file; cancelling
+// that prints nothing, a file it cannot write is said, and the progress
+// bar's button drops a long job.
+TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
     ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
                 cupsd.SetDefault("Depo"))
         << cupsd.Problem();
-
-    // The main window over the system's printers, that is this spooler's.
     QtPrinterCatalog system;
-    ViewerHarness harness;
-    FrmTabul window(system, harness.settings, ViewerHarness::FixedEnvironment());
+    ViewerHarness h;
+    FrmTabul window(system, h.settings, ViewerHarness::FixedEnvironment());
     ASSERT_TRUE(window.Start(TABULON_TEST_DATA "/sample.txt"));
     window.show();
-    ASSERT_EQ(window.PageCount(), 3);
-    window.ShowLastPage();
-
-    QStringList listed;
-    QString preselected;
-    WhenModalOpens<FrmPrint>([&](FrmPrint* dialog) {
-        const FrmPrintControls& c = dialog->Controls();
-        for (int i = 0; i < c.Combo1->count(); ++i) listed << c.Combo1->itemText(i);
-        preselected = c.Combo1->currentText();
-        c.Combo1->setCurrentIndex(c.Combo1->findText(QStringLiteral("Muhasebe_Lazer")));
-        QTest::mouseClick(c.Option1[1], Qt::LeftButton);
-        c.VScroll1[0]->setValue(2);
-        c.VScroll1[1]->setValue(3);
-        QTest::mouseClick(c.Command1, Qt::LeftButton);
-    });
-    window.Menu().DOS_05->trigger();
-
-    EXPECT_EQ(listed.join(","), QStringLiteral("Depo,Muhasebe_Lazer,PDF"));
-    EXPECT_EQ(preselected, QStringLiteral("Depo"));  // the system's default at the first job
-    EXPECT_EQ(window.CurrentPage(), 3);
-    EXPECT_EQ(window.CurrentPrinter(), "Muhasebe_Lazer");
-
-    const QStringList documents = cupsd.SpooledDocuments();
-    ASSERT_EQ(documents.size(), 1);
-    const std::string document = documents[0].toStdString();
-    ASSERT_EQ(PdfPageCount(document), 2) << PdfInfo(document);
-    EXPECT_NE(PdfText(document, 1).find("Sayfa:2/3"), std::string::npos);
-    EXPECT_NE(PdfText(document, 2).find("Sayfa:3/3"), std::string::npos);
-    EXPECT_NE(PdfInfo(document).find("(A4)"), std::string::npos) << PdfInfo(document);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    WriteBytes(h.folder.File("uzun.txt"), SalesReport(20000));
+    const std::string overflow =
+        "Vornak Yazılım [question Yes No] Bazı sütunlar, sayfa dışına taşıyor. Bu sütunlar "
+        "çıktıda görülmeyecektir.\nRaporu yine de yazdırmak istiyor musunuz?";
+    const std::string unwritable =
+        "Vornak Yazılım [critical] Rapor yazdırılamadı: PDF\nPDF "
+        "dosyası oluşturulamadı: /proc/rapor.pdf\n";
+    enum Start { CtrlP, Toolbar, Menu, MenuOnALongReport };
+    const struct {
+        Start start;
+        const char* preselected;
+        const char* printer;
+        int option, from, to;  // all, a range, odd, even
+        bool wide;             // columns past the edge
+        QMessageBox::StandardButton answer;
+        const char* file;  // named in the save dialog; nullptr: none asked, "": cancelled
+        const char* sheets;
+        std::string said;  // how the message box began
+    } jobs[] = {
+        {CtrlP, "Depo", "Muhasebe_Lazer", 1, 2, 3, false, QMessageBox::No, nullptr, "23", ""},
+        {Toolbar, "Muhasebe_Lazer", "PDF", 0, 1, 1, false, QMessageBox::No, "rapor", "123", ""},
+        {Menu, "PDF", "PDF", 3, 1, 1, true, QMessageBox::Yes, "cift", "2", overflow},
+        {Menu, "PDF", "PDF", 0, 1, 1, true, QMessageBox::No, nullptr, "", overflow},
+        {Menu, "PDF", "PDF", 0, 1, 1, false, QMessageBox::Ok, "", "", ""},
+        {Menu, "PDF", "PDF", 0, 1, 1, false, QMessageBox::Ok, "/proc/rapor", "", unwritable},
+        {MenuOnALongReport, "PDF", "PDF", 0, 1, 1, false, QMessageBox::Ok, "uzun", "", ""}};
+    QString note;
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(testing::Message() << job.printer << " " << job.option << " " << job.said);
+        if (job.start == MenuOnALongReport) {
+            ASSERT_TRUE(window.OpenReport(h.folder.File("uzun.txt")));
+        }
+        window.Zoom().Zoom50();
+        window.ShowFirstPage();
+        window.ShowNextPage();
+        ReportPages& pages = window.Pages();
+        pages.widths = DrawnWidths(pages.layout, pages.totals, window.Setup(), window.Locale());
+        if (job.wide) pages.widths[2] = pages.widths[3] = 50;
+        QString listed, preselected;
+        OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
+            const FrmPrintControls& c = dialog->Controls();
+            for (int i = 0; i < c.Combo1->count(); ++i) listed += c.Combo1->itemText(i) + ",";
+            preselected = c.Combo1->currentText();
+            c.Combo1->setCurrentIndex(c.Combo1->findText(job.printer));
+            QTest::mouseClick(c.Option1[job.option], Qt::LeftButton);
+            c.VScroll1[0]->setValue(job.from);
+            c.VScroll1[1]->setValue(job.to);
+            QTest::mouseClick(c.Command1, Qt::LeftButton);
+        });
+        const std::string name = job.file ? job.file : "";
+        FileChoice save(h.folder.Path().string(), QString::fromStdString(name));
+        OnModal<QProgressDialog> stop([](QProgressDialog* progress) {
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        MessageBoxCatcher boxes(job.answer);
+        const qsizetype spooled = cupsd.SpooledDocuments().size();
+        if (job.start == CtrlP)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        else if (job.start == Toolbar)
+            window.Toolbar().Button(1)->click();
+        else
+            window.Menu().DOS_05->trigger();
+        EXPECT_TRUE(choose.Fired());
+        EXPECT_EQ(listed, "Depo,Muhasebe_Lazer,PDF,");
+        EXPECT_EQ(preselected, job.preselected);
+        EXPECT_EQ(boxes.shown.empty() ? "" : boxes.shown[0].substr(0, job.said.size()), job.said);
+        EXPECT_EQ(save.asked, job.file ? "Farklı Kaydet|PDF Dosyaları (*.pdf)|rapor.pdf" : "");
+        EXPECT_EQ(stop.Fired(), job.start == MenuOnALongReport);
+        EXPECT_EQ(window.CurrentPage(), 2);
+        EXPECT_EQ(window.ZoomFactor(), 1.0f);
+        EXPECT_TRUE(window.Menu().GOR_01_01->isChecked());
+        std::string arrived;
+        const std::string pdf = h.folder.File(name + ".pdf");
+        if (job.file && std::filesystem::exists(pdf)) {
+            arrived = SheetsOf(pdf);
+            EXPECT_NE(PdfInfo(pdf).find("595 x 842 pts (A4)"), std::string::npos);
+            note = QString::fromStdString("Kaydedildi: " + pdf);
+        } else if (cupsd.SpooledDocuments().size() > spooled) {
+            const std::string document = cupsd.SpooledDocuments().back().toStdString();
+            EXPECT_NE(PdfInfo(document).find("595 x 842 pts (A4)"), std::string::npos);
+            arrived = SheetsOf(document);
+        }
+        EXPECT_EQ(arrived, job.sheets);
+        EXPECT_EQ(window.Status().NoteText(), note);
+        if (*job.sheets) {
+            EXPECT_EQ(window.CurrentPrinter(), job.printer);
+        }
+    }
+    // Only the two PDFs saved and the long report are left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.folder.Path()), {}), 3);
 }
 
 }  // namespace

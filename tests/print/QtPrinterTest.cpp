@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PdfTools.h"
 #include "PlantedTargets.h"
+#include "ProgramRun.h"
 #include "TestSupport.h"
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinter.h"
@@ -25,24 +25,22 @@ void DrawPage(Printer& printer, const std::string& text) {
 size_t FilesIn(const TempDir& dir) {
     return std::distance(std::filesystem::directory_iterator(dir.Path()), {});
 }
-
+// A size close to a standard sheet becomes that sheet, in whole points.
 TEST(QtPrinter, LaysTheSheetOutWithTheReportsPaperAndOrientation) {
-    struct Case {
+    const struct {
         int16_t orientation;
         int32_t width, height;
         const char* pageSize;
-    };
-    for (const Case& c :
-         {Case{1, 11906, 16838, "595 x 842 pts (A4)"}, Case{2, 16838, 11906, "842 x 595 pts (A4)"},
-          Case{1, 12240, 15840, "612 x 792 pts (letter)"}}) {
-        SCOPED_TRACE(c.pageSize);
+    } cases[] = {{1, 11906, 16838, "595 x 842 pts (A4)"},
+                 {2, 16838, 11906, "842 x 595 pts (A4)"},
+                 {1, 12240, 15840, "612 x 792 pts (letter)"}};
+    for (const auto& c : cases) {
         TempDir dir;
         const std::string file = dir.File("paper.pdf");
         auto printer = PdfPrinter(file);
         printer->SetOrientation(c.orientation);
         printer->SetPaperSize(c.width, c.height);
         DrawPage(*printer, "Kağıt");
-        // A size close to a standard sheet becomes that sheet, in whole points.
         EXPECT_NEAR(printer->Target().Width(), c.width, 10);
         EXPECT_NEAR(printer->Target().Height(), c.height, 10);
         printer->EndDoc();
@@ -51,19 +49,33 @@ TEST(QtPrinter, LaysTheSheetOutWithTheReportsPaperAndOrientation) {
     }
 }
 
+// Empty, aborted or never ended, a document leaves an older file alone; a
+// printer that cannot be reached draws nothing, and neither throws nor crashes.
 TEST(QtPrinter, DocumentsThatDoNotCompleteLeaveAnOlderFileAlone) {
     TempDir dir;
     const std::string file = dir.File("eski.pdf");
     WriteBytes(file, "older document");
     auto empty = PdfPrinter(file);
-    empty->EndDoc();  // nothing drawn
+    empty->EndDoc();
     EXPECT_FALSE(empty->Failed());
     auto aborted = PdfPrinter(file);
     DrawPage(*aborted, "yarım");
     aborted->Abort();
-    DrawPage(*PdfPrinter(file), "yarım");  // never ended
+    DrawPage(*PdfPrinter(file), "yarım");
     EXPECT_EQ(ReadBytes(file), "older document");
     EXPECT_EQ(FilesIn(dir), 1u);
+
+    const std::string missingFolder = dir.File("yok") + "/rapor.pdf";
+    auto pdf = PdfPrinter(missingFolder);
+    EXPECT_TRUE(pdf->Failed());
+    EXPECT_NE(pdf->ErrorText().find(missingFolder), std::string::npos) << pdf->ErrorText();
+    DrawPage(*pdf, "hiç");
+    pdf->NewPage();
+    pdf->EndDoc();
+    EXPECT_FALSE(std::filesystem::exists(missingFolder));
+    QtPrinter gone("Böyle Bir Yazıcı Yok", "", nullptr);
+    EXPECT_TRUE(gone.Failed());
+    EXPECT_EQ(gone.ErrorText(), "Yazıcı bulunamadı.");
 }
 
 TEST(QtPrinter, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {
@@ -77,23 +89,6 @@ TEST(QtPrinter, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {
         printer->EndDoc();
         ExpectSaved(dir, c, !printer->Failed(), "%PDF-");
     }
-}
-
-TEST(QtPrinter, FailsWhenItCannotBeReached) {
-    TempDir dir;
-    const std::string missingFolder = dir.File("yok") + "/rapor.pdf";
-    auto pdf = PdfPrinter(missingFolder);
-    EXPECT_TRUE(pdf->Failed());
-    EXPECT_NE(pdf->ErrorText().find(missingFolder), std::string::npos) << pdf->ErrorText();
-    // A failed printer draws nothing, and neither throws nor crashes.
-    DrawPage(*pdf, "hiç");
-    pdf->NewPage();
-    pdf->EndDoc();
-    EXPECT_FALSE(std::filesystem::exists(missingFolder));
-
-    QtPrinter gone("Böyle Bir Yazıcı Yok", "", nullptr);
-    EXPECT_TRUE(gone.Failed());
-    EXPECT_EQ(gone.ErrorText(), "Yazıcı bulunamadı.");
 }
 
 }  // namespace

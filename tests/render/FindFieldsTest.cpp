@@ -6,6 +6,8 @@
 
 namespace {
 
+// The text is looked for in the fields as the page shows them, folded by
+// Turkish case rules.
 TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
     PageFixture f;
     f.Columns({{"Ad", 10, "@"}, {"Tutar", 12, "#,##0.00;(#,##0.00)"}, {"Kod", 6, "000000"}});
@@ -14,24 +16,21 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
         int column;
         const char* field;
         bool found;
-    } cases[] = {
-        {"ismail", 1, "İsmail Irmak", true},
-        {"İSMAİL", 1, "ismail", true},
-        {"IRMAK", 1, "İsmail Irmak", true},
-        {"irmak", 1, "İsmail Irmak", false},
-        {"ırmak", 1, "IRMAK", true},
-        {"ŞULE ÖLÇER", 1, "şule ölçer", true},
-        {"çorum", 1, "ÇORUM", true},
-        {"GÜL", 1, "gülşen", true},
-        // Amounts as the page shows them, not as the report wrote them.
-        {"1.650.883,28", 2, "1650883,28", true},
-        {"1650883", 2, "1650883,28", false},
-        {"(513", 2, "-513323,55", true},
-        {"-513", 2, "-513323,55", false},
-        {"000042", 3, "42", true},
-        {"", 1, "anything", false},
-        {"x", 1, "", false},
-    };
+    } cases[] = {{"ismail", 1, "İsmail Irmak", true},
+                 {"İSMAİL", 1, "ismail", true},
+                 {"IRMAK", 1, "İsmail Irmak", true},
+                 {"irmak", 1, "İsmail Irmak", false},
+                 {"ırmak", 1, "IRMAK", true},
+                 {"ŞULE ÖLÇER", 1, "şule ölçer", true},
+                 {"çorum", 1, "ÇORUM", true},
+                 {"GÜL", 1, "gülşen", true},
+                 {"1.650.883,28", 2, "1650883,28", true},
+                 {"1650883", 2, "1650883,28", false},
+                 {"(513", 2, "-513323,55", true},
+                 {"-513", 2, "-513323,55", false},
+                 {"000042", 3, "42", true},
+                 {"", 1, "anything", false},
+                 {"x", 1, "", false}};
     for (const auto& c : cases) {
         const FieldFinder finder(f.Layout(), f.locale, c.typed);
         EXPECT_EQ(finder.Matches(c.column, c.field), c.found) << c.typed << " in " << c.field;
@@ -39,43 +38,33 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
     EXPECT_EQ(FoldTurkishCase("IİĞÜŞÖÇ Ÿ"), "ıiğüşöç ÿ");
 }
 
-// Rows: a b / b a / c b, three columns each.
-struct ThreeRows : PageFixture {
-    ThreeRows() {
-        Columns({{"A", 5, "@"}, {"B", 5, "@"}});
-        Rows({{"a", "b"}, {"b", "a"}, {"c", "b"}});
-    }
-    std::string Find(const char* text, MarkedField from, bool forward) {
+// Rows a b / b a / c b. The search goes on from the field shown, wraps at
+// the ends, lists every hit in report order and can be stopped.
+TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
+    PageFixture f;
+    f.Columns({{"A", 5, "@"}, {"B", 5, "@"}});
+    f.Rows({{"a", "b"}, {"b", "a"}, {"c", "b"}});
+    const auto find = [&f](const char* text, MarkedField from, bool forward) -> std::string {
         const FindOutcome found =
-            FindField(pages.rows, FieldFinder(Layout(), locale, text), from, forward);
+            FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, text), from, forward);
         if (!found.hit) return "none";
         return std::to_string(found.hit->row) + "," + std::to_string(found.hit->column) +
                (found.wrapped ? " wrapped" : "");
-    }
-};
-
-TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
-    ThreeRows f;
+    };
     const struct {
         const char* text;
         MarkedField from;
         bool forward;
         const char* hit;
-    } cases[] = {
-        {"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
-        {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
-        {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
-        {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
-        {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"},
-    };
+    } cases[] = {{"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
+                 {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
+                 {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
+                 {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
+                 {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"}};
     for (const auto& c : cases)
-        EXPECT_EQ(f.Find(c.text, c.from, c.forward), c.hit)
+        EXPECT_EQ(find(c.text, c.from, c.forward), c.hit)
             << c.text << " from " << c.from.row << "," << c.from.column
             << (c.forward ? " >" : " <");
-}
-
-TEST(FindField, ListsEveryHitInReportOrderAndCanBeStopped) {
-    ThreeRows f;
     std::string hits, error;
     ASSERT_TRUE(FindEveryField(
         f.pages.rows, FieldFinder(f.Layout(), f.locale, "B"),
@@ -85,9 +74,9 @@ TEST(FindField, ListsEveryHitInReportOrderAndCanBeStopped) {
         },
         error));
     EXPECT_EQ(hits, "1,2 2,1 3,2 ");
-    const FindOutcome stopped = FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "z"),
-                                          {1, 1}, true, [](int64_t, int64_t) { return false; });
-    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_TRUE(FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "z"), {1, 1}, true,
+                          [](int64_t, int64_t) { return false; })
+                    .cancelled);
     EXPECT_EQ(PageOfRow(11, 5), 3);
     EXPECT_EQ(PageOfRow(5, 5), 1);
     EXPECT_EQ(PageOfRow(3, 0), 4);

@@ -29,10 +29,10 @@ struct PageFixture {
         m.RowsPerPage = 5;
         m.CharsPerLine = 85;
     }
-
     ReportLayout& Layout() { return pages.layout; }
 
-    // Columns as title, width, pattern and total flag.
+    // Columns as title, width, pattern and total flag; the layout describes
+    // 50 columns, rows may hold more.
     struct Column {
         std::string title;
         int16_t width;
@@ -40,9 +40,8 @@ struct PageFixture {
         bool total = false;
     };
     void Columns(const std::vector<Column>& columns) {
-        // The layout describes 50 columns; rows may hold more.
         for (size_t i = 0; i < columns.size() && i < ReportLayout::DescribedColumns; ++i) {
-            const int c = static_cast<int>(i) + 1;
+            const size_t c = i + 1;
             Layout().ColumnTitles[c] = columns[i].title;
             Layout().ColumnWidths[c] = columns[i].width;
             Layout().ColumnFormats[c] = columns[i].pattern;
@@ -52,9 +51,9 @@ struct PageFixture {
         pages.widths = Layout().ColumnWidths;
     }
 
-    // Writes the rows (fields joined by TABs, each ending with one) and counts
-    // the pages as opening the report would; the field count stays the
-    // columns' so the titles show them all.
+    // Writes the rows (fields each ending with a TAB) and counts the pages as
+    // opening the report would; the field count stays the columns' so the
+    // titles show them all.
     void Rows(const std::vector<std::vector<std::string>>& rows) {
         pages.rows.Create(dir.File("BUFFILE.DAT"), true);
         for (const auto& row : rows) {
@@ -66,7 +65,6 @@ struct PageFixture {
         pages.totals =
             ComputePageTotals(pages.rows, TotalFlagsOf(Layout()), pages.metrics.RowsPerPage, locale)
                 .totals;
-        pages.widths = Layout().ColumnWidths;
     }
 
     PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const MarkedField* marked = nullptr) {

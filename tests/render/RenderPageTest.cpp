@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 
 #include "PageFixture.h"
@@ -10,8 +9,9 @@
 namespace {
 
 using TextOp = RecordingTarget::TextOp;
+const std::string DateLine = "Tarih/Saat:30.11.2026 - 17:45";
 
-// Three columns: a zero-padded code, a name and a flagged amount.
+// Headers A, -, C, D; a zero-padded code, a name and a flagged amount.
 struct ThreeColumnPage : PageFixture {
     ThreeColumnPage() {
         Layout().HeaderLines[1] = "A";
@@ -22,134 +22,108 @@ struct ThreeColumnPage : PageFixture {
             {{"Kod", 6, "000000"}, {"Ad", 10, "@"}, {"Tutar", 12, "#,##0.00;(#,##0.00)", true}});
     }
     const TextOp& Text(std::string_view text) const {
+        static const TextOp none{"<not drawn>", 0, 0, "", 0, false};
         const TextOp* found = target.FindText(text);
-        static const TextOp none = [] {
-            TextOp op;
-            op.text = "<not drawn>";
-            return op;
-        }();
         EXPECT_NE(found, nullptr) << text;
         return found ? *found : none;
     }
     double Right(const TextOp& t) const {
         return t.x + CodePointCount(t.text) * target.charWidth * t.size / 10.0;
     }
-    // The texts drawn below the titles and above the foot, as "text " in order.
-    std::string Body() const {
+    // The texts drawn below the titles and above the foot, as "text " in
+    // order; only the bold ones (the totals) if asked.
+    std::string Body(bool boldOnly = false) const {
         std::string body;
         for (const auto& t : target.texts)
-            if (t.y > Text("Kod").y && t.y < 15000) body += t.text + " ";
+            if (t.y > Text("Kod").y && t.y < 15000 && (t.bold || !boldOnly)) body += t.text + " ";
         return body;
     }
 };
 
-const std::string DateLine = "Tarih/Saat:30.11.2026 - 17:45";
-
+// Headers are bold at the margins, an empty second one takes no space, the
+// fourth is never drawn. Each bold title lies inside its own box, the boxes
+// side by side. Rows follow one row height apart below the titles' boxes;
+// codes and names start at their column's left edge, amounts end 50 twips
+// inside their cell, negative ones in parentheses. The date line is bold
+// after a totals row and ends at the right margin; the page number is
+// centred; the credit line is small Arial at the foot. The page is cleared
+// first; white strips cut the margins last, just before the date line.
 TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
     ThreeColumnPage f;
     f.Rows({{"7", "Ali", "-1234,5"}, {"1", "Veli", "1000"}, {"2", "Can", "34,5"}});
     f.Render();
-    // Headers are bold at the margins; an empty second one takes no space,
-    // the fourth is never drawn.
     EXPECT_EQ(f.Text("A").x, 810);
     EXPECT_EQ(f.Text("A").y, 810);
     EXPECT_TRUE(f.Text("A").bold);
     EXPECT_EQ(f.Text("C").y, 810 + 230);
     EXPECT_EQ(f.target.FindText("D"), nullptr);
-    // Each title lies inside its own box, the boxes side by side.
-    const auto boxes = f.target.Outlines();
-    ASSERT_GE(boxes.size(), 3u);
+    std::vector<RecordingTarget::BoxOp> cells;
+    for (const auto& b : f.target.boxes)
+        if (!b.filled) cells.push_back(b);
+    ASSERT_GE(cells.size(), 3u);
+    const char* rows[4][3] = {{"Kod", "Ad", "Tutar"},
+                              {"000007", "Ali", "(1.234,50)"},
+                              {"000001", "Veli", "1.000,00"},
+                              {"000002", "Can", "34,50"}};
     for (int i = 0; i < 3; ++i) {
-        const TextOp& title = f.Text(std::vector<std::string>{"Kod", "Ad", "Tutar"}[i]);
+        const TextOp& title = f.Text(rows[0][i]);
         EXPECT_TRUE(title.bold);
-        EXPECT_GT(title.x, boxes[i].x1);
-        EXPECT_LT(f.Right(title), boxes[i].x2);
-        EXPECT_GT(title.y, boxes[i].y1);
+        EXPECT_GT(title.x, cells[i].x1);
+        EXPECT_LT(f.Right(title), cells[i].x2);
+        EXPECT_GT(title.y, cells[i].y1);
         if (i > 0) {
-            EXPECT_LT(boxes[i - 1].x2, boxes[i].x1);
+            EXPECT_LT(cells[i - 1].x2, cells[i].x1);
         }
     }
-    // Rows follow one row height apart below the titles' boxes; codes and names
-    // start at their column's left edge, amounts end at one right edge, inside
-    // the cell, negative ones in parentheses.
-    const std::vector<std::string> codes{"000007", "000001", "000002"};
-    const std::vector<std::string> names{"Ali", "Veli", "Can"};
-    const std::vector<std::string> amounts{"(1.234,50)", "1.000,00", "34,50"};
-    for (int r = 0; r < 3; ++r) {
-        EXPECT_EQ(f.Text(codes[r]).y, f.Text(codes[0]).y + 230 * r);
-        EXPECT_EQ(f.Text(codes[r]).x, boxes[0].x1 + 2);
-        EXPECT_EQ(f.Text(names[r]).x, boxes[1].x1 + 2);
-        EXPECT_FALSE(f.Text(amounts[r]).bold);
-        EXPECT_NEAR(f.Right(f.Text(amounts[r])), f.Right(f.Text(amounts[0])), 1);
-        EXPECT_LT(f.Right(f.Text(amounts[r])), boxes[2].x2);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(f.Text(rows[r][0]).y, RowTop(f.Layout(), f.pages.metrics, r - 1));
+        EXPECT_EQ(f.Text(rows[r][0]).x, cells[0].x1 + 2);
+        EXPECT_EQ(f.Text(rows[r][1]).x, cells[1].x1 + 2);
+        EXPECT_FALSE(f.Text(rows[r][2]).bold);
+        EXPECT_NEAR(f.Right(f.Text(rows[r][2])), cells[2].x2 - 50, 1);
     }
-    EXPECT_GT(f.Text(codes[0]).y, boxes[0].y2);
-    EXPECT_EQ(f.Text(codes[2]).y, RowTop(f.Layout(), f.pages.metrics, 2));
-    // The date line is bold after a totals row and ends at the right margin;
-    // the page number is centred; the credit line is small Arial at the foot.
+    EXPECT_EQ(f.Text(rows[2][0]).y - f.Text(rows[1][0]).y, 230);
+    EXPECT_GT(f.Text(rows[1][0]).y, cells[0].y2);
     EXPECT_TRUE(f.Text(DateLine).bold);
     EXPECT_EQ(f.Right(f.Text(DateLine)), 11906 - 810);
     EXPECT_NEAR(f.Text("Sayfa:1/1").x + f.Right(f.Text("Sayfa:1/1")), 11906, 1);
-    EXPECT_EQ(f.Text(CreditLine).font, "Arial");
-    EXPECT_EQ(f.Text(CreditLine).size, 6);
+    EXPECT_EQ(f.Text(CreditLine).font + " " + std::to_string(f.Text(CreditLine).size),
+              "Arial 6.000000");
     EXPECT_GT(f.Text(CreditLine).y, f.Text("Sayfa:1/1").y);
-}
-
-TEST(RenderPage, ClearsFirstAndCutsTheMarginsBeforeTheDateLine) {
-    ThreeColumnPage f;
-    f.Rows({{"1", "Ali", "5"}});
-    f.Render();
-    const auto& boxes = f.target.boxes;
-    ASSERT_GE(boxes.size(), 5u);
-    EXPECT_EQ(Edges(boxes[0]), "1,1,25000,16838");
-    // The four strips are the last boxes: left, top, right, bottom.
+    const auto& all = f.target.boxes;
+    EXPECT_EQ(Edges(all[0]), "1,1,25000,16838");
     std::string strips;
-    for (size_t i = boxes.size() - 4; i < boxes.size(); ++i) strips += Edges(boxes[i]) + " ";
+    for (size_t i = all.size() - 4; i < all.size(); ++i) strips += Edges(all[i]) + " ";
     EXPECT_EQ(strips, "1,1,790,16838 1,1,25000,800 24200,1,25000,16838 1,16038,25000,16838 ");
-    const auto& log = f.target.log;
-    const auto lastFill = std::find(log.rbegin(), log.rend(), "fill");
-    EXPECT_LT(lastFill.base() - log.begin(),
-              std::find(log.begin(), log.end(), "print " + DateLine) - log.begin());
+    EXPECT_EQ(f.target.texts.at(all.back().textsBefore).text, DateLine);
 }
 
+// Below all five row slots stand 50 twips for page totals, or a whole empty
+// row for the cumulative row alone: the totals rows stand as low on a short
+// page. The date line and page number are bold after a totals row.
 TEST(RenderPage, TotalsRowsKeepTheirHeightAndBoldTheDateLine) {
-    using Rows = std::vector<std::vector<std::string>>;
-    Rows twelve;
+    std::vector<std::vector<std::string>> twelve;
     for (int i = 1; i <= 12; ++i) twelve.push_back({std::to_string(i), "x", std::to_string(i)});
     const struct {
         bool pTotals, aTotals;
         int32_t page;
         std::string totals;  // the totals drawn, in order
-    } cases[] = {
-        // Page 1 is full, page 3 holds two rows: the totals rows stand as low.
-        {true, true, 1, "15,00 15,00 "},
-        {true, true, 3, "23,00 78,00 "},
-        // Without page totals the cumulative row leaves one empty row.
-        {false, true, 3, "78,00 "},
-        {true, false, 2, "40,00 "},
-        {false, false, 2, ""},
-    };
+    } cases[] = {{true, true, 1, "15,00 15,00 "},
+                 {true, true, 3, "23,00 78,00 "},
+                 {false, true, 3, "78,00 "},
+                 {true, false, 2, "40,00 "},
+                 {false, false, 2, ""}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.pTotals) + std::to_string(c.aTotals) + " page " +
-                     std::to_string(c.page));
+        SCOPED_TRACE(testing::Message() << c.pTotals << c.aTotals << " page " << c.page);
         ThreeColumnPage f;
         f.setup.pTotals = c.pTotals;
         f.setup.aTotals = c.aTotals;
         f.Rows(twelve);
         f.Render(c.page);
-        std::string totals;
-        double firstTotalY = 0;
-        for (const auto& t : f.target.texts)
-            if (t.bold && t.y > f.Text("Kod").y && t.y < 15000) {
-                if (totals.empty()) firstTotalY = t.y;
-                totals += t.text + " ";
-            }
-        EXPECT_EQ(totals, c.totals);
-        // Below all five row slots: 50 twips below for page totals, a whole
-        // empty row below for the cumulative row alone.
+        EXPECT_EQ(f.Body(true), c.totals);
         const double slotsEnd = f.Text("Kod").y + 230 + 50 + 5 * 230;
-        if (!totals.empty()) {
-            EXPECT_EQ(firstTotalY, slotsEnd + (c.pTotals ? 50 : 230));
+        if (!c.totals.empty()) {
+            EXPECT_EQ(f.Text(c.totals.substr(0, 5)).y, slotsEnd + (c.pTotals ? 50 : 230));
         }
         EXPECT_EQ(f.Text(DateLine).bold, c.pTotals || c.aTotals);
         EXPECT_EQ(f.Text("Sayfa:" + std::to_string(c.page) + "/3").bold, c.pTotals || c.aTotals);
@@ -184,9 +158,9 @@ TEST(RenderPage, TheRowReadLastDecidesTheColumnsShown) {
 }
 
 // At any zoom the page is the page at 100 % shown smaller or larger: every
-// text keeps its place and size relative to the page, so what fits at 100 %
-// fits at every zoom. Only the page number and the credit line keep their own
-// rule for the height above the bottom margin.
+// text keeps its place and size relative to the page. Only the page number
+// and the credit line keep their own rule for the height above the bottom
+// margin.
 TEST(RenderPage, EveryZoomShowsThePageAt100PercentScaled) {
     ThreeColumnPage f;
     f.Rows({{"123456", "Ayşe", "-98765,43"}, {"2", "Ali", "1"}});
@@ -201,63 +175,62 @@ TEST(RenderPage, EveryZoomShowsThePageAt100PercentScaled) {
             EXPECT_EQ(z.text, full[i].text);
             EXPECT_NEAR(z.x, full[i].x * zoom, 1) << z.text;
             EXPECT_FLOAT_EQ(z.size, full[i].size * zoom);
-            const bool foot = z.text == CreditLine || z.text.starts_with("Sayfa:");
-            if (!foot) {
+            if (z.text != CreditLine && !z.text.starts_with("Sayfa:")) {
                 EXPECT_NEAR(z.y, full[i].y * zoom, 1) << z.text;
             }
         }
     }
 }
 
-TEST(RenderPage, ColumnsPastTheLineAreDrawnButDoNotFit) {
+// Columns starting past the line (positions 1, 7 and 13 against 10
+// characters) are drawn but do not fit. Only fifty columns are drawn and
+// thirty totalled.
+TEST(RenderPage, ColumnsPastTheLineOrTheFiftiethAreNotShown) {
     PageFixture f;
     f.pages.metrics.CharsPerLine = 10;
     f.Columns({{"A", 5, ""}, {"B", 5, ""}, {"C", 5, ""}});
     f.Rows({{"1", "2", "3"}});
     const PageDrawing drawn = f.Render();
-    // Starting positions 1, 7 and 13 against a line of 10 characters.
     EXPECT_EQ((std::vector<bool>(&drawn.ColumnFits[1], &drawn.ColumnFits[5])),
               (std::vector<bool>{true, true, false, false}));
     EXPECT_NE(f.target.FindText("C"), nullptr);
     EXPECT_NE(f.target.FindText("3"), nullptr);
-}
 
-TEST(RenderPage, OnlyFiftyColumnsAreDrawnAndThirtyTotalled) {
-    PageFixture f;
+    PageFixture wide;
     std::vector<PageFixture::Column> columns(55, {"x", 1, "#,##0"});
-    columns[29].total = true;  // column 30
-    columns[33].total = true;  // column 34: never totalled
-    f.Columns(columns);
+    columns[29].total = columns[33].total = true;  // columns 30 and 34
+    wide.Columns(columns);
     std::vector<std::string> row(55, "7");
     row[51] = "52nd";
-    f.Rows({row});
-    f.Render();
-    EXPECT_EQ(f.target.FindText("52nd"), nullptr);
-    int sevens = 0;
-    for (const auto& t : f.target.texts) sevens += t.text == "7";
-    EXPECT_EQ(sevens, 50 + 2);  // the row's fifty cells and column 30's two totals
+    wide.Rows({row});
+    wide.Render();
+    EXPECT_EQ(wide.target.FindText("52nd"), nullptr);
+    // The row's fifty cells and column 30's two totals.
+    EXPECT_EQ(std::count_if(wide.target.texts.begin(), wide.target.texts.end(),
+                            [](const TextOp& t) { return t.text == "7"; }),
+              50 + 2);
 }
 
 TEST(RenderPage, OnlyTheMarkedFieldIsShaded) {
     ThreeColumnPage f;
     f.Rows({{"1", "Ayşe", "5"}, {"2", "Ali", "6"}});
-    auto shaded = [&f] {
-        int count = 0;
-        for (const auto& b : f.target.boxes) count += b.filled && b.colour != White;
-        return count;
+    const auto shaded = [&f] {
+        std::vector<RecordingTarget::BoxOp> found;
+        for (const auto& b : f.target.boxes)
+            if (b.filled && b.colour != White) found.push_back(b);
+        return found;
     };
     f.Render();
-    EXPECT_EQ(shaded(), 0);
+    EXPECT_TRUE(shaded().empty());
     const MarkedField marked{2, 2};
     f.Render(1, 1.0f, &marked);
-    ASSERT_EQ(shaded(), 1);
-    const auto box = std::find_if(f.target.boxes.begin(), f.target.boxes.end(),
-                                  [](const auto& b) { return b.filled && b.colour != White; });
+    ASSERT_EQ(shaded().size(), 1u);
+    const auto box = shaded()[0];
     const TextOp& ali = f.Text("Ali");
-    EXPECT_LE(box->x1, ali.x);
-    EXPECT_GE(box->x2, f.Right(ali));
-    EXPECT_LE(box->y1, ali.y + 230);
-    EXPECT_GT(box->y2, ali.y);
+    EXPECT_LE(box.x1, ali.x);
+    EXPECT_GE(box.x2, f.Right(ali));
+    EXPECT_LE(box.y1, ali.y + 230);
+    EXPECT_GT(box.y2, ali.y);
 }
 
 TEST(RenderPage, AWorkingFileThatCannotBeReadIsReported) {

@@ -1,32 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMimeData>
 #include <QScrollBar>
-#include <QTest>
-#include <QToolButton>
+#include <QSpinBox>
 
 #include "ViewerHarness.h"
 #include "core/Rounding.h"
 #include "platform/Twips.h"
-#include "viewer/CommandButtons.h"
-#include "viewer/MainMenu.h"
+#include "viewer/GoToPageDialog.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
-class Navigation : public ::testing::Test {
+
+class Navigation : public ShownViewer {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(h.Open(SalesReport(200)));
-        h.Show();
-        ASSERT_GE(h.W().PageCount(), 3);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-    }
-    FrmTabul& W() { return *h.window; }
-    // Keys go where the application sends them: to the widget with the focus.
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : h.window.get(), key, modifiers);
-    }
     // A green square in the page's top-left margin, until the page is drawn again.
     void MarkCanvas() { W().Canvas()->Target().Box(150, 150, 400, 400, Rgb{0, 255, 0}, true); }
     bool CanvasMarked() {
@@ -36,118 +25,273 @@ class Navigation : public ::testing::Test {
         W().Desk().VScroll()->setValue(1500);
         W().Desk().HScroll()->setValue(600);
     }
-    ViewerHarness h;
+    const TwipsRect& Canvas() { return W().Desk().Layout().Canvas; }
+    // The status bar: "Sayfa 2 / 4 %75".
+    std::string Status() {
+        return (W().Status().PageText() + " " + W().Status().ZoomText()).toStdString();
+    }
+    // Turns the mouse wheel over the page by notches (down is negative). A
+    // wheel turn the page does not take goes on to the window; a test's own
+    // event would stop at the page, so it goes to the window at once.
+    void Wheel(int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QPointF at = W().Canvas()->mapTo(&W(), QPointF(100, 100));
+        QWheelEvent wheel(at, W().mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&W(), &wheel);
+    }
 };
 
 // Keys past the first or last page are ignored without drawing; Home and End
-// always draw. Keys keep the scroll position.
+// always draw. Keys, whatever the modifiers, keep the scroll position: the
+// page items leave them to the window and only name them.
 TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     ScrollAway();
-    const int32_t last = h.W().PageCount();
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int32_t page;
         bool redraws;
-    } steps[] = {
-        {Qt::Key_PageUp, {}, 1, false},      {Qt::Key_Home, {}, 1, true},
-        {Qt::Key_PageDown, {}, 2, true},     {Qt::Key_PageDown, {}, 3, true},
-        {Qt::Key_PageUp, {}, 2, true},       {Qt::Key_End, {}, last, true},
-        {Qt::Key_PageDown, {}, last, false}, {Qt::Key_End, {}, last, true},
-        {Qt::Key_Home, {}, 1, true},         {Qt::Key_A, {}, 1, false},
-        {Qt::Key_Down, {}, 1, false},        {Qt::Key_PageDown, Qt::ShiftModifier, 2, true},
-    };
+    } steps[] = {{Qt::Key_PageUp, {}, 1, false},   {Qt::Key_Home, {}, 1, true},
+                 {Qt::Key_PageDown, {}, 2, true},  {Qt::Key_PageDown, {}, 3, true},
+                 {Qt::Key_PageUp, {}, 2, true},    {Qt::Key_End, {}, 4, true},
+                 {Qt::Key_PageDown, {}, 4, false}, {Qt::Key_End, {}, 4, true},
+                 {Qt::Key_Home, {}, 1, true},      {Qt::Key_A, {}, 1, false},
+                 {Qt::Key_Down, {}, 1, false},     {Qt::Key_PageDown, Qt::ShiftModifier, 2, true}};
     for (const auto& step : steps) {
+        SCOPED_TRACE(QTest::toString(step.key));
         MarkCanvas();
         Key(step.key, step.modifiers);
-        EXPECT_EQ(h.W().CurrentPage(), step.page) << QTest::toString(step.key);
-        EXPECT_EQ(CanvasMarked(), !step.redraws) << QTest::toString(step.key);
+        EXPECT_EQ(CanvasMarked(), !step.redraws);
+        EXPECT_EQ(Status(), "Sayfa " + std::to_string(step.page) + " / 4 %100");
     }
-    EXPECT_EQ(W().Desk().Layout().Canvas.top, 400 - 1500);
-    EXPECT_EQ(W().Desk().Layout().Canvas.left, 200 - 600);
+    EXPECT_EQ(Canvas().top, 400 - 1500);
+    EXPECT_EQ(Canvas().left, 200 - 600);
+    EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
 }
 
-// Menu page and zoom commands bring the page's corner back into view; zoom
-// keeps the page and checks its own item only.
-TEST_F(Navigation, MenuCommandsReturnToTheCorner) {
-    const MainMenu& menu = W().Menu();
+// Menu and toolbar page and zoom commands bring the page's corner back into
+// view; zoom keeps the page, checks its own item only (also when chosen
+// again) and scales the canvas, the ruler and the paper's edge. The first
+// button and Ctrl+Q close the window.
+TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
     const std::pair<QAction*, float> zoomItems[] = {
-        {menu.GOR_01_01, 1.0f}, {menu.GOR_01_02, 0.75f}, {menu.GOR_01_03, 0.5f}};
-    const int32_t last = h.W().PageCount();
+        {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
+    const auto item = [](QAction* action) { return [action] { action->trigger(); }; };
+    const auto button = [this](int i) { return [this, i] { Click(i); }; };
     const struct {
-        QAction* item;
-        int32_t page;
-        float zoom;
-    } commands[] = {
-        {menu.GOR_03, 2, 1.0f},     {menu.GOR_01_02, 2, 0.75f},   {menu.GOR_02, 1, 0.75f},
-        {menu.GOR_05, last, 0.75f}, {menu.GOR_01_03, last, 0.5f}, {menu.GOR_01_03, last, 0.5f},
-        {menu.GOR_04, 1, 0.5f},     {menu.GOR_01_01, 1, 1.0f},    {menu.GOR_02, 1, 1.0f}};
-    for (const auto& command : commands) {
-        SCOPED_TRACE(command.item->objectName().toStdString());
+        std::function<void()> command;
+        const char* status;
+    } commands[] = {{item(Menu().GOR_03), "Sayfa 2 / 4 %100"},
+                    {item(Menu().GOR_01_02), "Sayfa 2 / 4 %75"},
+                    {item(Menu().GOR_02), "Sayfa 1 / 4 %75"},
+                    {item(Menu().GOR_05), "Sayfa 4 / 4 %75"},
+                    {item(Menu().GOR_01_03), "Sayfa 4 / 4 %50"},
+                    {item(Menu().GOR_01_03), "Sayfa 4 / 4 %50"},
+                    {item(Menu().GOR_04), "Sayfa 1 / 4 %50"},
+                    {item(Menu().GOR_01_01), "Sayfa 1 / 4 %100"},
+                    {button(4), "Sayfa 2 / 4 %100"},
+                    {button(6), "Sayfa 2 / 4 %75"},
+                    {button(3), "Sayfa 1 / 4 %75"},
+                    {button(7), "Sayfa 1 / 4 %50"},
+                    {button(5), "Sayfa 1 / 4 %100"},
+                    // The previous page on page 1 moves the view but draws nothing.
+                    {item(Menu().GOR_02), "Sayfa 1 / 4 %100"}};
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.status);
         ScrollAway();
         MarkCanvas();
-        command.item->trigger();
-        EXPECT_EQ(h.W().CurrentPage(), command.page);
-        EXPECT_EQ(W().ZoomFactor(), command.zoom);
-        for (const auto& [item, zoom] : zoomItems)
-            EXPECT_EQ(item->isChecked(), zoom == command.zoom);
-        EXPECT_EQ(W().Desk().Layout().Canvas.top, 400);
-        EXPECT_EQ(W().Desk().Layout().Canvas.left, 200);
-        EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * command.zoom));
-        EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * command.zoom));
-        // The paper's edge stands at the page width times the zoom.
-        EXPECT_EQ(W().Desk().Layout().Line3X,
-                  RoundHalfEven(h.W().Setup().PageSizeX * command.zoom));
+        c.command();
+        EXPECT_EQ(Status(), c.status);
+        const float zoom = W().ZoomFactor();
+        for (const auto& [action, factor] : zoomItems)
+            EXPECT_EQ(action->isChecked(), factor == zoom);
+        EXPECT_EQ(Canvas().top, 400);
+        EXPECT_EQ(Canvas().left, 200);
+        EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * zoom));
+        EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * zoom));
+        EXPECT_EQ(W().Desk().Layout().Line3X, RoundHalfEven(W().Setup().PageSizeX * zoom));
     }
-    // The previous-page command on page 1 moved the view but drew nothing.
     EXPECT_TRUE(CanvasMarked());
-}
-
-TEST_F(Navigation, ToolbarButtonsAndTheCloseItemRunTheirCommands) {
-    const struct {
-        int button;
-        int32_t page;
-        float zoom;
-    } clicks[] = {{4, 2, 1.0f}, {3, 1, 1.0f}, {6, 1, 0.75f}, {7, 1, 0.5f}, {5, 1, 1.0f}};
-    for (const auto& click : clicks) {
-        QTest::mouseClick(W().Toolbar().Button(click.button), Qt::LeftButton);
-        EXPECT_EQ(h.W().CurrentPage(), click.page) << click.button;
-        EXPECT_EQ(W().ZoomFactor(), click.zoom) << click.button;
-    }
-    QTest::mouseClick(W().Toolbar().Button(0), Qt::LeftButton);
+    Click(0);
     EXPECT_FALSE(W().isVisible());
     h.Show();
-    W().Menu().DOS_XX->trigger();
+    Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(W().isVisible());
 }
 
-TEST_F(Navigation, ResizePutsTheCanvasAt500AndScrollingBackAt400) {
-    W().Desk().VScroll()->setValue(2000);
-    W().resize(900, 650);
-    QApplication::processEvents();
-    EXPECT_EQ(W().Desk().VScroll()->value(), 0);
-    EXPECT_EQ(W().Desk().Layout().Canvas.top, 500);
-
-    // The ruler moves with the canvas.
-    W().Desk().VScroll()->setValue(1000);
-    EXPECT_EQ(W().Desk().Layout().Canvas.top, -600);
-    EXPECT_EQ(W().Desk().Layout().Cetvel.top, -810);
-    W().Desk().VScroll()->setValue(0);
-    EXPECT_EQ(W().Desk().Layout().Canvas.top, 400);
-    EXPECT_EQ(W().Canvas()->geometry().topLeft(),
-              QPoint(PixelsFromTwips(200), PixelsFromTwips(400)));
-
-    // The page follows the thumb while it is dragged.
-    W().Desk().VScroll()->setSliderDown(true);
-    W().Desk().VScroll()->setSliderPosition(1200);
-    EXPECT_EQ(W().Desk().Layout().Canvas.top, 400 - 1200);
-    W().Desk().VScroll()->setSliderDown(false);
-
-    // Too small for the desk: it keeps its last size and nothing is said.
+// A resize changes neither page nor zoom and scrolls back to the corner; the
+// desk ends as far above the status bar as it would above the window's
+// bottom edge, so the horizontal scroll bar stays whole in view. The ruler
+// moves with the page, which follows the thumb while it is dragged. Too small
+// for the desk, the window keeps its last layout.
+TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
+    Key(Qt::Key_PageDown);
+    Menu().GOR_01_02->trigger();
+    QScrollBar* bar = W().Desk().VScroll();
+    const auto bottom = [this](const QWidget* w) {
+        return w->mapTo(&W(), QPoint(0, w->height())).y();
+    };
+    for (const QSize size : {QSize(900, 650), QSize(700, 420)}) {
+        bar->setValue(2000);
+        W().resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
+        EXPECT_TRUE(W().Status().isVisible());
+        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260 / 15, 1);
+        EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
+    }
+    bar->setSliderDown(true);
+    bar->setSliderPosition(1200);
+    EXPECT_EQ(Canvas().top, 400 - 1200);
+    EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
+    bar->setSliderDown(false);
     const TwipsRect desk = W().Desk().Layout().Zemin;
     W().resize(10, 40);
     QApplication::processEvents();
     EXPECT_EQ(W().Desk().Layout().Zemin, desk);
+}
+
+// Ctrl+G asks for a page within the report's pages and goes there from its
+// corner; Escape stays where the view was.
+TEST_F(Navigation, CtrlGGoesToTheChosenPageFromItsCorner) {
+    const struct {
+        const char* typed;
+        Qt::Key key;
+        const char* status;
+    } cases[] = {{"2", Qt::Key_Return, "Sayfa 2 / 4 %100"},
+                 {"3", Qt::Key_Escape, "Sayfa 2 / 4 %100"},
+                 {"999", Qt::Key_Return, "Sayfa 2 / 4 %100"}};
+    for (const auto& c : cases) {
+        W().Desk().VScroll()->setValue(900);
+        OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
+            dialog->PageBox()->selectAll();
+            QTest::keyClicks(dialog->PageBox(), c.typed);
+            QTest::keyClick(dialog->PageBox(), c.key);
+        });
+        Key(Qt::Key_G, Qt::ControlModifier);
+        EXPECT_TRUE(answer.Fired());
+        EXPECT_EQ(Status(), c.status) << c.typed;
+        EXPECT_EQ(W().Desk().VScroll()->value(), c.key == Qt::Key_Return ? 0 : 900);
+    }
+}
+
+// The fitted zooms fill the desk (the paper's width less the scroll bar and
+// the canvas's offset); Ctrl+plus, Ctrl+minus and Ctrl+wheel step through 50,
+// 75, 100, 125, 150 and 200 %, Ctrl+0 is 100 %.
+TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
+    Menu().FitWidth->trigger();
+    const float width = W().ZoomFactor();
+    const int paper = PixelsFromTwips(W().Desk().Layout().Line3X + 200);
+    const int room = W().Desk().Zemin()->width() - W().Desk().VScroll()->width();
+    EXPECT_LE(paper, room);
+    EXPECT_GE(paper, room - 40);
+    Menu().FitPage->trigger();
+    EXPECT_LT(W().ZoomFactor(), width);
+    EXPECT_TRUE(Menu().FitPage->isChecked());
+    EXPECT_FALSE(Menu().GOR_01_01->isChecked());
+    const auto ctrl = [this](int key) { return [this, key] { Key(key, Qt::ControlModifier); }; };
+    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
+    const struct {
+        std::function<void()> act;
+        const char* zoom;
+    } steps[] = {{ctrl(Qt::Key_0), "%100"},
+                 {ctrl(Qt::Key_Plus), "%125"},
+                 {wheel, "%150"},
+                 {wheel, "%200"},
+                 {wheel, "%200"},
+                 {ctrl(Qt::Key_Minus), "%150"},
+                 {[&] { Menu().GOR_01_03->trigger(); }, "%50"},
+                 {ctrl(Qt::Key_Minus), "%50"}};
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(W().Status().ZoomText(), step.zoom);
+    }
+    EXPECT_TRUE(Menu().GOR_01_03->isChecked());
+}
+
+// At a page's bottom the wheel goes on to the next page's top, at its top
+// back to the previous page's bottom.
+TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
+    QScrollBar* bar = W().Desk().VScroll();
+    ASSERT_GT(bar->maximum(), 0);
+    Wheel(-1);
+    EXPECT_GT(bar->value(), 0);
+    for (int i = 0; i < 100 && W().CurrentPage() == 1; ++i) Wheel(-1);
+    EXPECT_EQ(W().CurrentPage(), 2);
+    EXPECT_EQ(bar->value(), 0);
+    Wheel(+1);
+    EXPECT_EQ(W().CurrentPage(), 1);
+    EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+// "Müşteri 3" stands on rows 3, 20, 37, ... (every seventeenth); F3 goes from
+// hit to hit across pages and round the end with a note, Shift+F3 back. The
+// hit is marked on the page.
+TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
+    Key(Qt::Key_F, Qt::ControlModifier);
+    FindDialog* dialog = W().Finder().Dialog();
+    ASSERT_TRUE(dialog->isVisible());
+    TypeText(dialog->TextBox(), "MÜŞTERİ 3");
+    QTest::keyClick(dialog->TextBox(), Qt::Key_Return);
+    ASSERT_TRUE(W().Finder().Hit());
+    EXPECT_EQ(W().Finder().Hit()->row, 3);
+    EXPECT_EQ(W().Finder().Hit()->column, 2);
+    int marked = 0;
+    const QImage& page = W().Canvas()->Image();
+    for (int y = 0; y < page.height(); y += 2)
+        for (int x = 0; x < page.width(); x += 2) marked += page.pixel(x, y) == qRgb(255, 228, 110);
+    EXPECT_GT(marked, 20);
+    W().activateWindow();
+    std::vector<int64_t> rows;
+    for (int i = 0; i < 12 && (rows.empty() || rows.back() != 3); ++i) {
+        Key(Qt::Key_F3);
+        rows.push_back(W().Finder().Hit()->row);
+    }
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[0], 20);
+    EXPECT_EQ(rows.back(), 3);
+    EXPECT_TRUE(W().Status().NoteText().contains("baştan")) << Status();
+    EXPECT_EQ(W().CurrentPage(), 1);
+    Key(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(W().Finder().Hit()->row, rows[rows.size() - 2]);
+    EXPECT_GT(W().CurrentPage(), 1);
+    dialog->TextBox()->setText("yok böyle");
+    dialog->NextButton()->click();
+    EXPECT_FALSE(W().Finder().Hit());
+    EXPECT_TRUE(W().Status().NoteText().contains("bulunamadı"));
+}
+
+// A report that cannot be read leaves this one open; one chosen with Ctrl+O,
+// or dropped on the window like a file from the desktop, takes its place
+// from page 1.
+TEST_F(Navigation, AnotherReportOpensInPlaceAndAnUnreadableOneKeepsThisOne) {
+    MessageBoxCatcher boxes;
+    EXPECT_FALSE(W().OpenReport(h.folder.File("yok.txt")));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Vornak Yazılım [critical] Rapor dosyası "
+                                                    "açılamadı:\n" +
+                                                    h.folder.File("yok.txt")});
+    EXPECT_EQ(W().Pages().rows.RecordCount(), 200);
+    WriteBytes(h.folder.File("diger.txt"), SalesReport(7, "STOK"));
+    WriteBytes(h.folder.File("ucuncu.txt"), SalesReport(70, "ÜÇ"));
+    Key(Qt::Key_End);
+    FileChoice choice(h.folder.Path().string(), "diger.txt");
+    Key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(W().Pages().rows.RecordCount(), 7);
+    EXPECT_EQ(Status(), "Sayfa 1 / 1 %100");
+    EXPECT_EQ(W().windowTitle(), "STOK-Rapor Görüntüleyici");
+    Key(Qt::Key_End);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(h.folder.File("ucuncu.txt")))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W(), &drop);
+    EXPECT_EQ(W().Pages().rows.RecordCount(), 70);
+    EXPECT_EQ(Status(), "Sayfa 1 / 2 %100");
+    Key(Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(W().isVisible());
 }
 
 }  // namespace

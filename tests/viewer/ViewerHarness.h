@@ -1,19 +1,26 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "FixedPrinterCatalog.h"
+#include "GuiDriver.h"
 #include "MemorySettingsBackend.h"
-#include "MessageBoxCatcher.h"
 #include "TestSupport.h"
+#include "viewer/CommandButtons.h"
+#include "viewer/FindCommand.h"
+#include "viewer/FindDialog.h"
 #include "viewer/FrmTabul.h"
+#include "viewer/MainMenu.h"
 #include "viewer/PageDesk.h"
 #include "viewer/ZoomControl.h"
 
 // A report with a three-line header, four columns (the amounts totalled) and
-// the given number of data rows.
+// the given number of data rows; 200 rows make four pages.
 inline std::string SalesReport(int rows, const std::string& firstHeader = "SATIŞ RAPORU") {
     std::string text =
         ReportText({"1" + firstHeader, "1Kasım 2026", "1Tüm şubeler",
@@ -25,44 +32,58 @@ inline std::string SalesReport(int rows, const std::string& firstHeader = "SATI�
 }
 
 // A window over a report written into a temporary folder, with printers,
-// settings, locale and clock fixed by the test.
+// settings, locale and clock fixed by the test; the first printer listed is
+// not the default one.
 struct ViewerHarness {
     TempDir folder;
     MemorySettingsBackend settings;
-    FixedPrinterCatalog printers;
+    FixedPrinterCatalog printers{{"Birinci", "İkinci", "PDF"}, "İkinci"};
     std::unique_ptr<FrmTabul> window;
 
-    ViewerHarness() {
-        printers.names = {"Birinci", "İkinci", "PDF"};
-        printers.defaultName = "İkinci";
-    }
-
     static ViewerEnvironment FixedEnvironment() {
-        ViewerEnvironment environment;
-        environment.locale = NumberLocale::Turkish();
-        environment.clock = [] { return ClockReading{2026, 11, 30, 14, 5}; };
-        return environment;
+        return {NumberLocale::Turkish(), [] { return ClockReading{2026, 11, 30, 14, 5}; }};
     }
-
     // Creates and loads the window; false when the load sequence ended it.
     bool Open(const std::string& reportText) {
-        const std::string path = folder.File("rapor.txt");
-        WriteBytes(path, reportText);
-        return OpenPath(path);
+        WriteBytes(folder.File("rapor.txt"), reportText);
+        return OpenPath(folder.File("rapor.txt"));
     }
-
     bool OpenPath(const std::string& path) {
         window = std::make_unique<FrmTabul>(printers, settings, FixedEnvironment());
         return window->Start(path);
     }
     FrmTabul& W() { return *window; }
     ReportPages& Pages() { return window->Pages(); }
-
     // Shown at a fixed size and made active, as Main leaves it.
-    void Show(int width = 1000, int height = 700) {
-        window->resize(width, height);
+    void Show() {
+        window->resize(1000, 700);
         window->show();
         window->activateWindow();
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
+};
+
+// The sales report of 200 rows in a shown, active window.
+class ShownViewer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(h.Open(SalesReport(200)));
+        h.Show();
+    }
+    FrmTabul& W() { return *h.window; }
+    const MainMenu& Menu() { return h.window->Menu(); }
+    // Keys go where the application sends them: to the widget with the
+    // focus. After a dialog has closed, the window manager hands activation
+    // back to the window; offscreen the test does.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        if (!QApplication::activeModalWidget() && !W().isActiveWindow() &&
+            !W().Finder().Dialog()->isActiveWindow()) {
+            W().activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+        }
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : h.window.get(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void Click(int button) { QTest::mouseClick(W().Toolbar().Button(button), Qt::LeftButton); }
+    ViewerHarness h;
 };

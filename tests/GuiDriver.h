@@ -1,0 +1,118 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Acts once on the next modal window of the given kind, from inside its event
+// loop, while it lives. Gives up after about ten seconds, so a window that
+// never opens fails the test instead of hanging it.
+template <typename Window = QWidget>
+class OnModal {
+  public:
+    explicit OnModal(std::function<void(Window*)> act) : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (!modal && ++tries_ < 1000) return;
+            timer_.stop();
+            fired_ = modal != nullptr;
+            if (modal) act_(modal);
+        });
+        timer_.start(10);
+    }
+    bool Fired() const { return fired_; }
+
+  private:
+    std::function<void(Window*)> act_;
+    QTimer timer_;
+    int tries_ = 0;
+    bool fired_ = false;
+};
+
+// Closes every message box that opens while it lives, pressing the given
+// button (or closing it with that result), and keeps what each said as
+// "title [icon buttons] text", the buttons only when there is a choice.
+class MessageBoxCatcher {
+  public:
+    std::vector<std::string> shown;
+
+    explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible()) continue;
+                const char* icons[] = {"", "information", "warning", "critical", "question"};
+                const bool choice = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
+                shown.push_back(box->windowTitle().toStdString() + " [" + icons[box->icon()] +
+                                (choice ? " Yes No] " : "] ") + box->text().toStdString());
+                if (QAbstractButton* button = box->button(answer))
+                    button->click();
+                else
+                    box->done(answer);
+            }
+        });
+        timer_.start(10);
+    }
+
+  private:
+    QTimer timer_;
+};
+
+// Types text key by key. QTest::keyClicks only knows ASCII keys, so Turkish
+// letters go in as key events that carry their text.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(widget, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+// Answers the program's file dialog: types the name (in `folder`, unless the
+// name is a path) and presses Enter, or cancels for an empty name. Notes the
+// dialog as "title|filters|proposed name" and its visible labels. Typed while
+// the name has the focus, so the folder's files arriving later do not put a
+// selected file's name there; never left open, so a dialog that ignores Enter
+// fails the test.
+struct FileChoice {
+    std::string asked;
+    QStringList labels;
+    OnModal<QFileDialog> answer;
+
+    FileChoice(const std::string& folder, QString name)
+        : answer([this, folder, name](QFileDialog* dialog) {
+              auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+              asked = (dialog->windowTitle() + "|" + dialog->nameFilters().join(";;") + "|" +
+                       edit->text())
+                          .toStdString();
+              for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+                  const auto* label = qobject_cast<const QLabel*>(w);
+                  const auto* button = qobject_cast<const QPushButton*>(w);
+                  if (w->isVisible() && (label || button))
+                      labels << (label ? label->text() : button->text());
+              }
+              if (name.isEmpty()) return dialog->reject();
+              const qsizetype slash = name.lastIndexOf('/');
+              dialog->setDirectory(slash < 0 ? QString::fromStdString(folder) : name.left(slash));
+              dialog->activateWindow();
+              edit->setFocus();
+              EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }));
+              edit->clear();
+              TypeText(edit, name.mid(slash + 1));
+              QTest::keyClick(edit, Qt::Key_Return);
+              if (!dialog->isVisible()) return;
+              ADD_FAILURE() << "Enter did not save: " << edit->text().toStdString();
+              dialog->reject();
+          }) {}
+};

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PageFixture.h"
+#include "render/DrawRuler.h"
+#include "render/DrawnWidths.h"
+#include "render/MeasureReportFont.h"
+
+namespace {
+
+// "margins l,r,t,b printable WxH row height/char width rows x chars".
+std::string Figures(const PageMetrics& m) {
+    std::ostringstream out;
+    out << m.LeftMargin << ',' << m.RightMargin << ',' << m.TopMargin << ',' << m.BottomMargin
+        << ' ' << m.PrintableWidth << 'x' << m.PrintableHeight << ' ' << m.RowHeight << '/'
+        << m.CharWidth << ' ' << m.RowsPerPage << 'x' << m.CharsPerLine;
+    return out.str();
+}
+
+// 14968 / 230 = 65.08 rows less 2 headers and 5, 10286 / 120 = 85.7
+// characters: measured at 100 % in the regular face whatever a drawn page
+// left the target at; a font that measures as nothing counts as one twip.
+// The rows per page round halves to even and count every header record.
+TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
+    RecordingTarget target;
+    target.SetScale(0.5);
+    target.SetFontBold(true);
+    EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 2)),
+              "810,810,810,810 10286x14968 230/120 58x86");
+    EXPECT_EQ(target.Font() + " " + std::to_string(target.FontSize()), "Times New Roman 10.000000");
+    EXPECT_EQ(target.Scale(), 1.0);
+    EXPECT_FALSE(target.FontBold());
+    target.textHeight = target.charWidth = 0;
+    EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
+              "810,810,810,810 10286x14968 1/1 14963x10286");
+    // Printable height = page - 1620 - 250; rows = height / 200 - (headers + 5).
+    for (auto [pageSizeY, headers, rows] : {std::tuple{14970, 2, 58},
+                                            {14770, 2, 58},
+                                            {14870, 2, 58},
+                                            {14970, 12, 48},
+                                            {2000, 3, -7}}) {
+        PageSetup setup = DefaultPageSetup(1);
+        setup.PageSizeY = pageSizeY;
+        RecordingTarget twoHundred;
+        twoHundred.textHeight = 200;
+        EXPECT_EQ(MeasureReportFont(twoHundred, setup, headers).RowsPerPage, rows) << pageSizeY;
+    }
+}
+
+// Pages are counted as the whole report says even when its description comes
+// late: a row height less per header record, total markers after the rows
+// still count, titles after the rows do not decide the columns (the last
+// row does). A new setup counts again.
+TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate) {
+    std::string rows[101];
+    for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
+    const struct {
+        std::string text;
+        int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
+        int32_t rowsPerPage, pageCount;
+        int64_t lastPageTotal;
+    } cases[] = {{"1A\r\n4++\t\r\n" + rows[59], 0, 59, 1, 1770},
+                 {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", 0, 58, 2, 59},
+                 {"1A\r\n" + rows[59] + "4++\t\r\n", 0, 59, 1, 1770},
+                 {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", 0, 59, 1, 0},
+                 {"1A\r\n4++\t\r\n" + rows[100], 8000, 21, 5, (85 + 100) * 8}};  // 6130 / 230 - 6
+    for (const auto& c : cases) {
+        TempDir dir;
+        ReportPages pages;
+        RecordingTarget target;
+        PageSetup setup = DefaultPageSetup(1);
+        WriteBytes(dir.File("r.txt"), c.text);
+        LoadOptions options;
+        options.locale = NumberLocale::Turkish();
+        ASSERT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
+        setup.PageSizeY = c.laidOutAgainAt;
+        if (c.laidOutAgainAt) {
+            ASSERT_TRUE(LayOutPages(pages, target, setup, options.locale).ok);
+        }
+        EXPECT_EQ(pages.metrics.RowsPerPage, c.rowsPerPage);
+        EXPECT_EQ(pages.totals.pageCount, c.pageCount);
+        EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);
+        EXPECT_EQ(pages.fieldCount, 2);
+    }
+}
+
+// The rows are read once when the description comes first: the progress
+// heard is the loader's bytes alone. A description after the rows takes a
+// second pass over the rows, which counts rows instead.
+TEST(OpenReportPages, ReadsTheRowsOnceWhenTheDescriptionComesFirst) {
+    std::string rows;
+    for (int i = 1; i <= 5000; ++i) rows += "9" + std::to_string(i) + "\ta\t\r\n";
+    for (const bool late : {false, true}) {
+        TempDir dir;
+        const std::string text = late ? "1A\r\n" + rows + "4++\t\r\n" : "1A\r\n4++\t\r\n" + rows;
+        WriteBytes(dir.File("r.txt"), text);
+        std::vector<int64_t> totals;
+        LoadOptions options;
+        options.progress = [&](int64_t, int64_t total) {
+            totals.push_back(total);
+            return true;
+        };
+        ReportPages pages;
+        RecordingTarget target;
+        target.textHeight = 230;
+        ASSERT_TRUE(OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target,
+                                    DefaultPageSetup(1))
+                        .Ok());
+        EXPECT_EQ(pages.totals.table.Get(1, 1).scaled / Currency::Scale, 59 * 60 / 2);
+        const auto rowCounts = std::count(totals.begin(), totals.end(), 5000);
+        EXPECT_EQ(rowCounts > 0, late);
+        EXPECT_EQ(static_cast<size_t>(rowCounts) +
+                      std::count(totals.begin(), totals.end(), static_cast<int64_t>(text.size())),
+                  totals.size());
+    }
+}
+
+// A totalled column is drawn at least one character wider than the widest
+// total it prints, page or running, so no total runs into the next column.
+TEST(DrawnWidths, HoldTheWidestPrintedTotal) {
+    const struct {
+        bool pTotals, aTotals;
+        std::vector<int64_t> pages;  // page totals of column 1 in whole units
+        int16_t width;
+        const char* pattern;
+        int16_t drawn;
+    } cases[] = {{true, true, {20000, 21306}, 5, "#,##0", 7},   // 41.306 running total
+                 {true, false, {20000, 21306}, 5, "#,##0", 7},  // 21.306
+                 {false, true, {999, 1}, 3, "#,##0", 6},        // 1.000
+                 {true, true, {-123456, 100}, 5, "#,##0.00;(#,##0.00)", 13},  // (123.456,00)
+                 {false, false, {999999999}, 5, "#,##0", 5},                  // no totals printed
+                 {true, true, {12}, 20, "#,##0", 20}};                        // wide enough already
+    for (const auto& c : cases) {
+        PageFixture f;
+        f.setup.pTotals = c.pTotals;
+        f.setup.aTotals = c.aTotals;
+        f.Columns({{"T", c.width, c.pattern, true}, {"U", 4, c.pattern}});
+        for (size_t p = 0; p < c.pages.size(); ++p)
+            f.pages.totals.table.Add(static_cast<int64_t>(p) + 1, 1,
+                                     Currency{c.pages[p] * Currency::Scale});
+        f.pages.totals.pageCount = static_cast<int32_t>(c.pages.size());
+        const ColumnWidthTable drawn = DrawnWidths(f.Layout(), f.pages.totals, f.setup, f.locale);
+        EXPECT_EQ(drawn[1], c.drawn) << c.pattern << " " << c.pages.back();
+        EXPECT_EQ(drawn[2], 4);
+    }
+}
+
+// Widths 6, 10, 12, the third not fitting, at 75 % with 121-twip characters:
+// markers stand 120 twips left of each right-hand edge (p = R(607.5) = 608,
+// then 1152.5 -> 1152), column 2's highlighted, on the ruler's back colour.
+TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
+    PageMetrics metrics;
+    metrics.LeftMargin = 810;
+    metrics.CharWidth = 121;
+    RecordingTarget ruler(18750, 200);
+    DrawRuler(ruler, {192, 255, 255},
+              {ColumnWidthTable{0, 6, 10, 12}, metrics, {false, true, true, false}, 3, 0.75f}, 2);
+    ASSERT_EQ(ruler.boxes.size(), 1u);
+    EXPECT_EQ(Edges(ruler.boxes[0]), "0,0,18750,200");
+    EXPECT_EQ(ruler.boxes[0].colour, (Rgb{192, 255, 255}));
+    std::ostringstream markers;
+    for (const auto& p : ruler.pictures)
+        markers << p.x << ',' << p.y << (p.picture == &NormalMarker() ? " normal|" : " red|");
+    EXPECT_EQ(markers.str(), "1032.5,0 normal|1939.5,0 red|");
+}
+
+}  // namespace

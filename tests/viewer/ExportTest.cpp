@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "OpenedFiles.h"
+#include "ViewerHarness.h"
+#include "export/SheetReader.h"
+#include "viewer/ViewerStatusBar.h"
+
+namespace {
+
+using ExportThroughWindow = ShownViewer;
+
+// Each export, from the menu, its key or toolbar button 2, asks in the
+// Turkish save dialog and writes its format to the file typed there; a name
+// typed without an extension gets the file type's. Each proposes the file
+// chosen last in this run, except the workbook export, which always starts
+// empty. Delimited exports end on page 1 even when cancelled or failed; the
+// workbook export leaves the page alone and opens the workbook in the
+// desktop's spreadsheet program under the hourglass. The status bar says
+// where a saved file went; a failed save says why instead and opens nothing.
+TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
+    OpenedFiles files([this] { return W().cursor().shape() == Qt::WaitCursor; });
+    const std::string excel = "Farklı Kaydet|Excel Çalışma Sayfası (*.xlsx)|";
+    const std::string csv = "Farklı Kaydet|CSV Dosyaları (*.csv)|";
+    const std::string text = "Farklı Kaydet|Txt Dosyaları (*.txt)|";
+    const auto item = [](QAction* action) { return [action] { action->trigger(); }; };
+    const struct {
+        std::function<void()> run;
+        const char* typed;  // empty: cancelled
+        std::string asked;
+        const char* saved;  // empty: nothing saved
+        int32_t page;
+        std::string firstLine;    // empty: a workbook
+        const char* failed = "";  // the path the save could not write
+    } exports[] = {
+        {[this] { Key(Qt::Key_S, Qt::ControlModifier); }, "menü", excel, "menü.xlsx", 2, ""},
+        {item(Menu().DOS_01_01_02), "satış", csv + "menü.xlsx", "satış.csv", 1,
+         "1,Müşteri 1,Ankara,37.50,\r\n"},
+        {item(Menu().DOS_01_02), "", text + "satış.csv", "", 1, ""},
+        {[this] { Click(2); }, "", excel, "", 2, ""},
+        {item(Menu().DOS_01_03), "sekme.dat", text, "sekme.dat", 1,
+         "Kod\tMüşteri\tŞehir\tTutar\t\r\n"},
+        {item(Menu().DOS_01_02), "virgül", text + "sekme.dat", "virgül.txt", 1,
+         "Kod,Müşteri,Şehir,Tutar,\r\n"},
+        {item(Menu().DOS_01_01_01), "düğme", excel, "düğme.xlsx", 2, ""},
+        {item(Menu().DOS_01_03), "/proc/sekme", text + "düğme.xlsx", "", 1, "", "/proc/sekme.txt"},
+        {item(Menu().DOS_01_01_01), "/proc/tablo", excel, "", 2, "", "/proc/tablo.xlsx"}};
+    QString note;
+    for (const auto& e : exports) {
+        SCOPED_TRACE(e.typed);
+        W().ShowFirstPage();
+        W().ShowNextPage();
+        const size_t opened = files.opened.size();
+        FileChoice answer(h.folder.Path().string(), e.typed);
+        MessageBoxCatcher boxes;
+        e.run();
+        ASSERT_TRUE(answer.answer.Fired());
+        EXPECT_FALSE(QApplication::activeModalWidget());
+        EXPECT_EQ(answer.asked, e.asked);
+        answer.labels.sort();
+        EXPECT_EQ(answer.labels.join('|'), "&Kaydet|Dosya &adı:|Dosya türü:|Konum:|İptal");
+        EXPECT_EQ(W().CurrentPage(), e.page);
+        EXPECT_EQ(W().cursor().shape(), Qt::ArrowCursor);
+        const std::string path = h.folder.File(e.saved);
+        if (*e.saved) note = QString::fromStdString("Kaydedildi: " + path);
+        EXPECT_EQ(W().Status().NoteText(), note);
+        EXPECT_EQ(boxes.shown.size(), *e.failed ? 1u : 0u);
+        if (*e.failed) {
+            EXPECT_TRUE(boxes.shown[0].starts_with(
+                std::string("Vornak Yazılım [critical] Dosya kaydedilemedi:\n") + e.failed + "\n"))
+                << boxes.shown[0];
+        }
+        const bool workbook = *e.saved && e.firstLine.empty();
+        ASSERT_EQ(files.opened.size(), opened + workbook);
+        if (workbook) {
+            EXPECT_EQ(files.opened.back(), std::make_pair(QString::fromStdString(path), true));
+            EXPECT_EQ(SheetCells(path).at("B1").value, "Müşteri");
+            EXPECT_EQ(SheetCells(path).at("D31").value, "110.5");  // 30 x 37 % 1000, with ",50"
+        } else if (*e.saved) {
+            EXPECT_EQ(ReadBytes(path).substr(0, e.firstLine.size()), e.firstLine);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <filesystem>
+#include <set>
+
+#include "ViewerHarness.h"
+#include "viewer/JoinArguments.h"
+#include "viewer/PictureBox.h"
+#include "viewer/ToolbarIcons.h"
+
+namespace {
+
+std::set<std::string> TemporaryFiles() {
+    std::set<std::string> found;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
+        found.insert(entry.path().filename().string());
+    return found;
+}
+
+// Page 1 at 100 % under the first header line, on the first printer listed;
+// no zoom item is checked until the window is first activated. The rows live
+// in a working file without a name, so nothing of them shows in the
+// temporary folder. The shown window holds the page's dark text and the
+// ruler's black marker outlines.
+TEST(FrmTabul, OpensOnPageOneAtFullSizeUnderTheFirstHeaderLine) {
+    ViewerHarness h;
+    const std::set<std::string> before = TemporaryFiles();
+    ASSERT_TRUE(h.Open(SalesReport(200)));
+    EXPECT_EQ(TemporaryFiles(), before);
+    EXPECT_EQ(h.Pages().rows.RecordCount(), 200);
+    EXPECT_EQ(h.W().windowTitle(), "SATIŞ RAPORU-Rapor Görüntüleyici");
+    EXPECT_EQ(h.W().CurrentPage(), 1);
+    EXPECT_EQ(h.W().ZoomFactor(), 1.0f);
+    EXPECT_EQ(h.W().SelectedPrinter(), "Birinci");
+    EXPECT_FALSE(h.W().Menu().GOR_01_01->isChecked());
+    h.Show();
+    EXPECT_TRUE(h.W().Menu().GOR_01_01->isChecked());
+    EXPECT_EQ(h.W().Desk().Layout().Canvas.height, h.W().Setup().PageSizeY);
+    const auto count = [](const QImage& image, QRect area, auto inked) {
+        int n = 0;
+        area = area.intersected(image.rect());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) n += inked(image.pixelColor(x, y));
+        return n;
+    };
+    const QRect canvas(h.W().Canvas()->mapTo(&h.W(), QPoint(0, 0)), h.W().Canvas()->size());
+    EXPECT_GT(count(h.W().grab().toImage(), canvas, [](QColor c) { return c.lightness() < 100; }),
+              800);
+    const QImage ruler = h.W().Cetvel()->Image();
+    EXPECT_GT(count(ruler, ruler.rect(), [](QColor c) { return c == Qt::black; }), 40);
+}
+
+// Without a printer, or without a readable report, the window says why and
+// ends with a failing status, having read nothing.
+TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
+    for (const char* path : {"", "yok.txt", "/dev/zero"}) {
+        ViewerHarness h;
+        WriteBytes(h.folder.File("rapor.txt"), SalesReport(10));
+        if (!*path) h.printers.names.clear();
+        const std::string opened = !*path         ? h.folder.File("rapor.txt")
+                                   : *path == '/' ? path
+                                                  : h.folder.File(path);
+        MessageBoxCatcher boxes;
+        EXPECT_FALSE(h.OpenPath(opened)) << path;
+        EXPECT_NE(h.W().ExitStatus(), 0);
+        EXPECT_EQ(boxes.shown,
+                  std::vector<std::string>{
+                      "Vornak Yazılım [critical] " +
+                      (*path ? "Rapor dosyası açılamadı:\n" + opened
+                             : "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı "
+                               "en az 1 adet yazıcı ister.\nLütfen Denetim Masası\\Yazıcılar "
+                               "seçeneğini kullanarak yazıcı tanımlayın")});
+        EXPECT_EQ(h.Pages().rows.RecordCount(), 0);
+        EXPECT_TRUE(h.Pages().layout.HeaderLines[1].empty());
+    }
+}
+
+// A report without rows takes every page key without complaint. The working
+// file losing its rows under the window (a disk gone bad) is said once while
+// it stays so, never taken for an empty page; the nameless file is reached
+// through the descriptor the window holds.
+TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
+    for (int rows : {0, 200}) {
+        ViewerHarness h;
+        ASSERT_TRUE(h.Open(SalesReport(rows)));
+        h.Show();
+        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+            if (rows && target.starts_with(std::filesystem::temp_directory_path().string()) &&
+                target.ends_with("(deleted)"))
+                std::filesystem::resize_file(fd.path(), 512);
+        }
+        MessageBoxCatcher boxes;
+        for (Qt::Key key : {Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home})
+            QTest::keyClick(&h.W(), key);
+        h.W().MeasureOnCanvas();  // the count of pages after a dialog reads every row
+        ASSERT_EQ(boxes.shown.size(), rows ? 1u : 0u);
+        if (rows) {
+            EXPECT_TRUE(boxes.shown[0].starts_with(
+                "Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
+        }
+    }
+}
+
+// Drawing the page must not take the hourglass away from a running command.
+TEST(FrmTabul, TheHourglassStaysUntilTheCommandShowingItEnds) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.Open(SalesReport(10)));
+    h.W().SetBusy(true);
+    h.W().RenderOnCanvas();
+    EXPECT_EQ(h.W().cursor().shape(), Qt::WaitCursor);
+    h.W().SetBusy(false);
+    EXPECT_EQ(h.W().cursor().shape(), Qt::ArrowCursor);
+}
+
+// Activation handed back after a message box keeps the zoom (only the
+// program's own forms return it to 100 %); where a window manager would give
+// activation back, activateWindow plays its part.
+TEST(FrmTabul, AMessageBoxClosingKeepsTheZoom) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.Open(SalesReport(30)));
+    h.Show();
+    h.W().Zoom().Zoom50();
+    {
+        MessageBoxCatcher boxes;
+        QMessageBox::information(&h.W(), "t", "m");
+    }
+    h.W().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.W()));
+    QApplication::processEvents();
+    EXPECT_EQ(h.W().ZoomFactor(), 0.5f);
+}
+
+// The eight toolbar pictures are drawn on a transparent ground. The three
+// zoom labels are drawn in one size: their ink stands equally tall, and
+// "%100" fits inside the picture all the same.
+TEST(ToolbarIcons, PicturesOnATransparentGroundWithAlikeZoomLabels) {
+    std::vector<QRect> ink;
+    for (int i = 0; i < 8; ++i) {
+        const QImage icon = ToolbarIcon(i).toImage();
+        ASSERT_EQ(icon.size(), QSize(20, 20));
+        EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0) << i;
+        QRect box;
+        int inked = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                if (icon.pixelColor(x, y).alpha() > 128) box |= QRect(x, y, 1, 1), ++inked;
+        EXPECT_GT(inked, 15) << i;
+        ink.push_back(box);
+    }
+    EXPECT_EQ(ink[5].height(), ink[6].height());
+    EXPECT_EQ(ink[5].height(), ink[7].height());
+    EXPECT_GE(ink[5].height(), 6);
+    EXPECT_TRUE(QRect(1, 0, 18, 20).contains(ink[5]));
+    EXPECT_GT(ink[5].width(), ink[6].width());
+}
+
+// The report's path is everything after the program's name, joined by single spaces.
+TEST(JoinArguments, TheArgumentsAfterTheProgramJoinedBySingleSpaces) {
+    const struct {
+        std::vector<const char*> argv;
+        std::string commandLine;
+    } cases[] = {
+        {{"tabulon"}, ""},
+        {{"tabulon", "/tmp/Satış", "Raporları/kasım.txt"}, "/tmp/Satış Raporları/kasım.txt"},
+        {{"tabulon", "a  b", "", "c"}, "a  b  c"},
+        {{"tabulon", "\"/tmp/rapor.txt\""}, "\"/tmp/rapor.txt\""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(JoinArguments(static_cast<int>(c.argv.size()), c.argv.data()), c.commandLine);
+}
+
+}  // namespace
