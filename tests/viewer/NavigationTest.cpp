@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -58,7 +59,7 @@ TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
                  {Qt::Key_Home, {}, 1, true},      {Qt::Key_A, {}, 1, false},
                  {Qt::Key_Down, {}, 1, false},     {Qt::Key_PageDown, Qt::ShiftModifier, 2, true}};
     for (const auto& step : steps) {
-        SCOPED_TRACE(QTest::toString(step.key));
+        SCOPED_TRACE(QKeySequence(step.key | step.modifiers).toString().toStdString());
         MarkCanvas();
         Key(step.key, step.modifiers);
         EXPECT_EQ(CanvasMarked(), !step.redraws);
