@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QThread>
+
+#include "CliRunner.h"
+
+namespace {
+
+// The files the process holds open in `folder` itself, as the system names them.
+std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::path& folder) {
+    std::vector<std::string> held;
+    std::error_code error;
+    for (const auto& fd :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        const std::filesystem::path target = std::filesystem::read_symlink(fd.path(), error);
+        if (target.parent_path() == folder) held.push_back(target.string());
+    }
+    return held;
+}
+
+// The window program, started as the business programs start it, keeps its
+// working file without a name in the temporary folder from the first row on,
+// so that however it ends, during the load or with the page shown, nothing of
+// it is left there.
+TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
+    std::string large;
+    for (int i = 1; i <= 400000; ++i) large += "9" + std::to_string(i) + "\tAli\t1.250,50\t\r\n";
+    for (const auto& [signal, rows] : {std::pair{SIGTERM, 0}, {SIGKILL, 0}, {SIGKILL, 400000}}) {
+        SCOPED_TRACE(std::to_string(signal) + " " + std::to_string(rows));
+        TempDir home;
+        const std::string report = home.File("rapor.txt");
+        WriteBytes(report, rows ? "1RAPOR\r\n2Kod\tAd\tTutar\t\r\n" + large
+                                : ReadBytes(TABULON_TEST_DATA "/sample.txt"));
+        QProcess viewer;
+        viewer.setProcessEnvironment(ExportEnvironment(home, "tr_TR.UTF-8"));
+        viewer.start(TABULON_PROGRAM, {QString::fromStdString(report)});
+        ASSERT_TRUE(viewer.waitForStarted());
+        std::vector<std::string> held;
+        for (int i = 0; i < 600 && held.empty(); ++i) {
+            QThread::msleep(50);
+            for (const std::string& file : OpenUnder(viewer.processId(), home.Path()))
+                if (!file.ends_with("rapor.txt")) held.push_back(file);
+        }
+        ASSERT_EQ(held.size(), 1u) << "no working file held by the window";
+        EXPECT_TRUE(held[0].ends_with(" (deleted)")) << held[0];
+        if (!rows) QThread::msleep(500);  // the page is shown by now
+        kill(static_cast<pid_t>(viewer.processId()), signal);
+        ASSERT_TRUE(viewer.waitForFinished(30000));
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(home.Path()))
+            if (entry.path().filename() != "config" && entry.path().filename() != "rapor.txt")
+                left.push_back(entry.path().string());
+        EXPECT_EQ(left, std::vector<std::string>{});
+    }
+}
+
+}  // namespace
