@@ -7,7 +7,6 @@
 #include "ViewerHarness.h"
 #include "viewer/JoinArguments.h"
 #include "viewer/PictureBox.h"
-#include "viewer/ToolbarIcons.h"
 
 namespace {
 
@@ -126,27 +125,6 @@ TEST(FrmTabul, DrawingKeepsTheHourglassAndAMessageBoxKeepsTheZoom) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&h.W()));
     QApplication::processEvents();
     EXPECT_EQ(h.W().ZoomFactor(), 0.5f);
-}
-
-// The eight toolbar pictures are inked on a transparent ground; the three
-// zoom labels stand equally tall, "%100" the widest and still inside.
-TEST(ToolbarIcons, PicturesOnATransparentGroundWithAlikeZoomLabels) {
-    std::vector<QRect> ink(8);
-    for (int i = 0; i < 8; ++i) {
-        const QImage icon = ToolbarIcon(i).toImage();
-        ASSERT_EQ(icon.size(), QSize(20, 20));
-        EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0) << i;
-        int inked = 0;
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x)
-                if (icon.pixelColor(x, y).alpha() > 128) ink[i] |= QRect(x, y, 1, 1), ++inked;
-        EXPECT_GT(inked, 15) << i;
-    }
-    EXPECT_EQ(ink[5].height(), ink[6].height());
-    EXPECT_EQ(ink[5].height(), ink[7].height());
-    EXPECT_GE(ink[5].height(), 6);
-    EXPECT_TRUE(QRect(1, 0, 18, 20).contains(ink[5]));
-    EXPECT_GT(ink[5].width(), ink[6].width());
 }
 
 // The report's path is everything after the program's name, joined by single spaces.
