@@ -106,7 +106,7 @@ TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
         const ProgramRun run = RunExport(QStringList{"find", "SAMPLE"} + c.args, home);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         std::string listed;
-        for (const QJsonValue& hit :
+        for (const QJsonValue hit :
              QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).array())
             listed += std::to_string(hit["Row"].toInt()) + "," +
                       std::to_string(hit["Column"].toInt()) + "," +

@@ -77,7 +77,7 @@ TEST(ComputePageTotals, CrossesReadsTellsTheLastRowAndReportsAFailedRead) {
     const TotalsPass pass = ComputePageTotals(s.store, Flagged({2}), 1000, NumberLocale::Turkish());
     ASSERT_EQ(pass.totals.pageCount, 5);
     for (int p = 1; p <= 4; ++p) {
-        const int64_t first = (p - 1) * 1000 + 1, last = p * 1000;
+        const int64_t first = (p - 1) * int64_t{1000} + 1, last = p * int64_t{1000};
         EXPECT_EQ(pass.totals.table.Get(p, 2).scaled / 10000, (first + last) * 1000 / 2) << p;
     }
     EXPECT_EQ(pass.totals.table.Get(5, 2).scaled / 10000, (4001 + 4999) * 999 / 2 + 2);

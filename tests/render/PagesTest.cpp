@@ -58,11 +58,12 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate)
         int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
         int32_t rowsPerPage, pageCount;
         int64_t lastPageTotal;
-    } cases[] = {{"1A\r\n4++\t\r\n" + rows[59], 0, 59, 1, 1770},
-                 {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", 0, 58, 2, 59},
-                 {"1A\r\n" + rows[59] + "4++\t\r\n", 0, 59, 1, 1770},
-                 {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", 0, 59, 1, 0},
-                 {"1A\r\n4++\t\r\n" + rows[100], 8000, 21, 5, (85 + 100) * 8}};  // 6130 / 230 - 6
+    } cases[] = {
+        {"1A\r\n4++\t\r\n" + rows[59], 0, 59, 1, 1770},
+        {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", 0, 58, 2, 59},
+        {"1A\r\n" + rows[59] + "4++\t\r\n", 0, 59, 1, 1770},
+        {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", 0, 59, 1, 0},
+        {"1A\r\n4++\t\r\n" + rows[100], 8000, 21, 5, int64_t{85 + 100} * 8}};  // 6130 / 230 - 6
     for (const auto& c : cases) {
         TempDir dir;
         ReportPages pages;

@@ -133,7 +133,7 @@ TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
         EXPECT_EQ(bar->value(), 0);
         EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
         EXPECT_TRUE(W().Status().isVisible());
-        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260 / 15, 1);
+        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
         EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
     }
     bar->setSliderDown(true);
