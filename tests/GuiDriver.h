@@ -90,7 +90,7 @@ struct FileChoice {
     QStringList labels;
     OnModal<QFileDialog> answer;
 
-    FileChoice(const std::string& folder, QString name)
+    FileChoice(const std::string& folder, const QString& name)
         : answer([this, folder, name](QFileDialog* dialog) {
               auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
               asked = (dialog->windowTitle() + "|" + dialog->nameFilters().join(";;") + "|" +

@@ -9,12 +9,10 @@
 
 #include "TestSupport.h"
 
-// What the user's path looks like before a file is saved there, and what the
-// save must leave: the file that receives the new bytes (the path itself, or
-// the file its links lead to) with its permission bits, older files kept when
-// the save fails, and every link still the link it was. Saves run with umask
-// 027, so a new file is 0640 and a kept 0644 or 0600 cannot come from the
-// umask. Every case saves to out/rapor inside its folder.
+// What lies at out/rapor before a save and what the save must leave: the file
+// the path or its links lead to receives the bytes and keeps its mode, links
+// stay, a failed save keeps older files. Saves run with umask 027, so a new
+// file is 0640 and a kept 0644 or 0600 cannot come from the umask.
 struct PlantedFile {
     const char* name;
     mode_t mode;
@@ -55,8 +53,7 @@ inline std::vector<PlantedTarget> PlantedTargets() {
          "asil/rapor.dat",
          0604},
         {"loop of links", {}, {{"out/rapor", "dongu"}, {"out/dongu", "rapor"}}, "", 0},
-        // Anyone may plant a link in the temporary folder; a stranger's link
-        // there must not choose which of our files is overwritten.
+        // A stranger's link in a shared folder must not choose what we overwrite.
         {"stranger's link in a shared folder",
          {{"asil/rapor.dat", 0600}},
          {{"out/rapor", "/asil/rapor.dat"}},
@@ -125,13 +122,10 @@ inline void ExpectSaved(const TempDir& dir, const PlantedTarget& c, bool ok,
 }
 
 // Sets the umask the table's modes assume while it lives.
-class TableUmask {
-  public:
-    TableUmask() : saved_(umask(027)) {}
-    ~TableUmask() { umask(saved_); }
+struct TableUmask {
+    mode_t saved = umask(027);
+    TableUmask() = default;
+    ~TableUmask() { umask(saved); }
     TableUmask(const TableUmask&) = delete;
     TableUmask& operator=(const TableUmask&) = delete;
-
-  private:
-    mode_t saved_;
 };

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <clocale>
+#include <sstream>
 
 #include "core/Currency.h"
 #include "core/DecimalNumber.h"
@@ -57,30 +58,17 @@ TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
     const NumberLocale tr = NumberLocale::Turkish();
     NumberLocale wide = tr;
     wide.groupSeparator = "\u202F";  // a narrow no-break space, three bytes
-    const struct {
-        std::string text;
-        const NumberLocale& locale;
-    } cases[] = {{"1.234,50", tr},
-                 {"-0,1", tr},
-                 {"0,3", tr},
-                 {"-0,00", tr},
-                 {" 42 ", tr},
-                 {"999999999999999", tr},
-                 {"9999999999999999", tr},
-                 {"0,123456789012345", tr},
-                 {"1,7976931348623157", tr},
-                 {"(12,50)", tr},
-                 {"12-", tr},
-                 {"1,5E3", tr},
-                 {"1\u202F234,5", wide},
-                 {"+7,25", tr}};
-    for (const auto& c : cases) {
-        const auto exact = ParseLocaleNumber(c.text, c.locale);
-        ASSERT_TRUE(exact) << c.text;
-        const auto quick = ParseLocaleDouble(c.text, c.locale);
-        ASSERT_TRUE(quick) << c.text;
+    std::istringstream cases(
+        "1.234,50|-0,1|0,3|-0,00| 42 "
+        "|999999999999999|9999999999999999|0,123456789012345|1,7976931348623157|(12,50)|12-|1,5E3|"
+        "1\u202F234,5|+7,25");
+    for (std::string text; std::getline(cases, text, '|');) {
+        const NumberLocale& locale = text.find("\u202F") == std::string::npos ? tr : wide;
+        const auto exact = ParseLocaleNumber(text, locale);
+        const auto quick = ParseLocaleDouble(text, locale);
+        ASSERT_TRUE(exact && quick) << text;
         EXPECT_EQ(std::bit_cast<uint64_t>(*quick), std::bit_cast<uint64_t>(exact->ToDouble()))
-            << c.text;
+            << text;
     }
     for (const char* bad : {"", "abc", "12a", "1,2,3", "-", "1.2,3,4"})
         EXPECT_FALSE(ParseLocaleDouble(bad, tr)) << bad;

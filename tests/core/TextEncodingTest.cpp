@@ -20,6 +20,9 @@ TEST(DecodeReportLine, KeepsUtf8AndConvertsTheTurkishCodePage) {
                  {"\xE0\x80\xAF", "à€¯"},
                  {"\xED\xA0\x80", "í\xC2\xA0€"}};
     for (const auto& c : cases) EXPECT_EQ(DecodeReportLine(c.in), c.out) << c.in;
+    EXPECT_EQ(CutUtf8("abŞc", 3), "ab");  // a cut never splits a character
+    EXPECT_EQ(CutUtf8("abŞc", 4), "abŞ");
+    EXPECT_EQ(CodePointCount("abŞc"), 4u);
 }
 
 // Each sequence is judged the same wherever it lies among ASCII bytes, which
@@ -51,14 +54,6 @@ TEST(IsValidUtf8, JudgesEverySequenceAtEveryOffset) {
             }
         }
     }
-}
-
-TEST(CutUtf8, NeverSplitsACharacter) {
-    const std::string text = "abŞc";  // 5 bytes
-    EXPECT_EQ(CutUtf8(text, 3), "ab");
-    EXPECT_EQ(CutUtf8(text, 4), "abŞ");
-    EXPECT_EQ(CutUtf8(text, 10), text);
-    EXPECT_EQ(CodePointCount(text), 4u);
 }
 
 }  // namespace

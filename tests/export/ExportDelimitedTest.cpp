@@ -36,14 +36,10 @@ TEST(ExportDelimited, WritesEachFormatByteForByte) {
         ASSERT_TRUE(result.ok()) << result.reason;
         EXPECT_EQ(ReadBytes(out), c.expected);
         EXPECT_EQ(report.OutFiles(), std::set<std::string>{"out.txt"});
+        if (&c.lines == &shortRows) {  // the last row's field count, which the titles follow next
+            EXPECT_EQ(result.lastFieldCount, 0);
+        }
     }
-}
-
-TEST(ExportDelimited, TellsTheFieldCountOfTheLastRow) {
-    LoadedReport report({"2Kod\tAd\t", "91\tx\t", "9no tab"});
-    const ExportResult result =
-        ExportDelimited(report.rows, report.layout, 2, DelimitedFormat::Csv, report.Out("o"));
-    EXPECT_EQ(result.lastFieldCount, 0);
 }
 
 }  // namespace

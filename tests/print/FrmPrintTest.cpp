@@ -111,8 +111,8 @@ TEST(FrmPrint, ARangeBoxTakesATypedPage) {
     EXPECT_EQ(d.form->Choice().toPage, 11);
 }
 
-// The range is set first, so odd and even must ignore it; nothing keeps the
-// first page at or below the last.
+// The range is set first, so odd pages must ignore it; nothing keeps the
+// first page at or below the last. (All and even pages print through the spooler.)
 TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
     using Action = std::function<void(Dialog&)>;
     const Action confirm = [](Dialog& d) { d.Click(d.c().Command1); };
@@ -123,10 +123,8 @@ TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
         int32_t from, to;
         const char* printer;
     } cases[] = {
-        {0, confirm, true, 1, 7, "PDF"},
         {1, confirm, true, 6, 4, "PDF"},
         {2, confirm, true, -1, -1, "PDF"},
-        {3, confirm, true, -2, -2, "PDF"},
         {1, [](Dialog& d) { d.Click(d.c().Command2); }, false, 0, 0, "Muhasebe"},
         {2, [](Dialog& d) { d.form->close(); }, false, 0, 0, "Muhasebe"},
         {0, [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); }, false, 0, 0,

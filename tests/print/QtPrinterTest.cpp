@@ -53,7 +53,7 @@ TEST(QtPrinter, LaysTheSheetOutWithTheReportsPaperAndOrientation) {
 // printer that cannot be reached draws nothing, and neither throws nor crashes.
 TEST(QtPrinter, DocumentsThatDoNotCompleteLeaveAnOlderFileAlone) {
     TempDir dir;
-    const std::string file = dir.File("eski.pdf");
+    const std::string file = dir.File("eski.pdf"), missingFolder = dir.File("yok") + "/rapor.pdf";
     WriteBytes(file, "older document");
     auto empty = PdfPrinter(file);
     empty->EndDoc();
@@ -64,18 +64,15 @@ TEST(QtPrinter, DocumentsThatDoNotCompleteLeaveAnOlderFileAlone) {
     DrawPage(*PdfPrinter(file), "yarım");
     EXPECT_EQ(ReadBytes(file), "older document");
     EXPECT_EQ(FilesIn(dir), 1u);
-
-    const std::string missingFolder = dir.File("yok") + "/rapor.pdf";
     auto pdf = PdfPrinter(missingFolder);
-    EXPECT_TRUE(pdf->Failed());
     EXPECT_NE(pdf->ErrorText().find(missingFolder), std::string::npos) << pdf->ErrorText();
     DrawPage(*pdf, "hiç");
     pdf->NewPage();
     pdf->EndDoc();
+    EXPECT_TRUE(pdf->Failed());
     EXPECT_FALSE(std::filesystem::exists(missingFolder));
-    QtPrinter gone("Böyle Bir Yazıcı Yok", "", nullptr);
-    EXPECT_TRUE(gone.Failed());
-    EXPECT_EQ(gone.ErrorText(), "Yazıcı bulunamadı.");
+    const QtPrinter gone("Böyle Bir Yazıcı Yok", "", nullptr);
+    EXPECT_TRUE(gone.Failed() && gone.ErrorText() == "Yazıcı bulunamadı.") << gone.ErrorText();
 }
 
 TEST(QtPrinter, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "PageFixture.h"
 #include "render/DrawRuler.h"
 #include "render/DrawnWidths.h"
@@ -60,11 +58,12 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate)
         int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
         int32_t rowsPerPage, pageCount;
         int64_t lastPageTotal;
-    } cases[] = {{"1A\r\n4++\t\r\n" + rows[59], 0, 59, 1, 1770},
-                 {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", 0, 58, 2, 59},
-                 {"1A\r\n" + rows[59] + "4++\t\r\n", 0, 59, 1, 1770},
-                 {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", 0, 59, 1, 0},
-                 {"1A\r\n4++\t\r\n" + rows[100], 8000, 21, 5, (85 + 100) * 8}};  // 6130 / 230 - 6
+    } cases[] = {
+        {"1A\r\n4++\t\r\n" + rows[59], 0, 59, 1, 1770},
+        {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", 0, 58, 2, 59},
+        {"1A\r\n" + rows[59] + "4++\t\r\n", 0, 59, 1, 1770},
+        {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", 0, 59, 1, 0},
+        {"1A\r\n4++\t\r\n" + rows[100], 8000, 21, 5, int64_t{85 + 100} * 8}};  // 6130 / 230 - 6
     for (const auto& c : cases) {
         TempDir dir;
         ReportPages pages;
@@ -84,37 +83,6 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate)
         EXPECT_EQ(pages.totals.pageCount, c.pageCount);
         EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);
         EXPECT_EQ(pages.fieldCount, 2);
-    }
-}
-
-// The rows are read once when the description comes first: the progress
-// heard is the loader's bytes alone. A description after the rows takes a
-// second pass over the rows, which counts rows instead.
-TEST(OpenReportPages, ReadsTheRowsOnceWhenTheDescriptionComesFirst) {
-    std::string rows;
-    for (int i = 1; i <= 5000; ++i) rows += "9" + std::to_string(i) + "\ta\t\r\n";
-    for (const bool late : {false, true}) {
-        TempDir dir;
-        const std::string text = late ? "1A\r\n" + rows + "4++\t\r\n" : "1A\r\n4++\t\r\n" + rows;
-        WriteBytes(dir.File("r.txt"), text);
-        std::vector<int64_t> totals;
-        LoadOptions options;
-        options.progress = [&](int64_t, int64_t total) {
-            totals.push_back(total);
-            return true;
-        };
-        ReportPages pages;
-        RecordingTarget target;
-        target.textHeight = 230;
-        ASSERT_TRUE(OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target,
-                                    DefaultPageSetup(1))
-                        .Ok());
-        EXPECT_EQ(pages.totals.table.Get(1, 1).scaled / Currency::Scale, 59 * 60 / 2);
-        const auto rowCounts = std::count(totals.begin(), totals.end(), 5000);
-        EXPECT_EQ(rowCounts > 0, late);
-        EXPECT_EQ(static_cast<size_t>(rowCounts) +
-                      std::count(totals.begin(), totals.end(), static_cast<int64_t>(text.size())),
-                  totals.size());
     }
 }
 

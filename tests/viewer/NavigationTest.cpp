@@ -31,9 +31,8 @@ class Navigation : public ShownViewer {
     std::string Status() {
         return (W().Status().PageText() + " " + W().Status().ZoomText()).toStdString();
     }
-    // Turns the mouse wheel over the page by notches (down is negative). A
-    // wheel turn the page does not take goes on to the window; a test's own
-    // event would stop at the page, so it goes to the window at once.
+    // Turns the wheel by notches (down is negative); sent to the window, where
+    // a turn the page does not take would go on to.
     void Wheel(int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPointF at = W().Canvas()->mapTo(&W(), QPointF(100, 100));
         QWheelEvent wheel(at, W().mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
@@ -42,9 +41,8 @@ class Navigation : public ShownViewer {
     }
 };
 
-// Keys past the first or last page are ignored without drawing; Home and End
-// always draw. Keys, whatever the modifiers, keep the scroll position: the
-// page items leave them to the window and only name them.
+// Keys past the first or last page draw nothing, Home and End always draw;
+// keys keep the scroll position whatever the modifiers.
 TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     ScrollAway();
     const struct {
@@ -70,10 +68,9 @@ TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
     EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
 }
 
-// Menu and toolbar page and zoom commands bring the page's corner back into
-// view; zoom keeps the page, checks its own item only (also when chosen
-// again) and scales the canvas, the ruler and the paper's edge. The first
-// button and Ctrl+Q close the window.
+// Menu and toolbar commands bring the page's corner into view; zoom keeps
+// the page, checks its own item only and scales the canvas, the ruler and
+// the paper's edge. The first button and Ctrl+Q close the window.
 TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
     const std::pair<QAction*, float> zoomItems[] = {
         {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
@@ -120,11 +117,9 @@ TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
     EXPECT_FALSE(W().isVisible());
 }
 
-// A resize changes neither page nor zoom and scrolls back to the corner; the
-// desk ends as far above the status bar as it would above the window's
-// bottom edge, so the horizontal scroll bar stays whole in view. The ruler
-// moves with the page, which follows the thumb while it is dragged. Too small
-// for the desk, the window keeps its last layout.
+// A resize keeps page and zoom and scrolls back to the corner; the desk ends
+// above the status bar with its scroll bar whole in view. The page and ruler
+// follow a dragged thumb; too small a window keeps its last layout.
 TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
     Key(Qt::Key_PageDown);
     Menu().GOR_01_02->trigger();
@@ -139,7 +134,7 @@ TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
         EXPECT_EQ(bar->value(), 0);
         EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
         EXPECT_TRUE(W().Status().isVisible());
-        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260 / 15, 1);
+        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
         EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
     }
     bar->setSliderDown(true);
@@ -153,8 +148,7 @@ TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
     EXPECT_EQ(W().Desk().Layout().Zemin, desk);
 }
 
-// Ctrl+G asks for a page within the report's pages and goes there from its
-// corner; Escape stays where the view was.
+// Ctrl+G goes to a page within the report from its corner; Escape stays.
 TEST_F(Navigation, CtrlGGoesToTheChosenPageFromItsCorner) {
     const struct {
         const char* typed;
@@ -177,9 +171,8 @@ TEST_F(Navigation, CtrlGGoesToTheChosenPageFromItsCorner) {
     }
 }
 
-// The fitted zooms fill the desk (the paper's width less the scroll bar and
-// the canvas's offset); Ctrl+plus, Ctrl+minus and Ctrl+wheel step through 50,
-// 75, 100, 125, 150 and 200 %, Ctrl+0 is 100 %.
+// Fit width fills the desk beside the scroll bar; Ctrl+plus, Ctrl+minus and
+// Ctrl+wheel step through 50, 75, 100, 125, 150 and 200 %, Ctrl+0 is 100 %.
 TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
     Menu().FitWidth->trigger();
     const float width = W().ZoomFactor();
@@ -211,8 +204,7 @@ TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
     EXPECT_TRUE(Menu().GOR_01_03->isChecked());
 }
 
-// At a page's bottom the wheel goes on to the next page's top, at its top
-// back to the previous page's bottom.
+// The wheel runs from a page's bottom to the next one's top, and back.
 TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
     QScrollBar* bar = W().Desk().VScroll();
     ASSERT_GT(bar->maximum(), 0);
@@ -226,9 +218,8 @@ TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 
-// "Müşteri 3" stands on rows 3, 20, 37, ... (every seventeenth); F3 goes from
-// hit to hit across pages and round the end with a note, Shift+F3 back. The
-// hit is marked on the page.
+// "Müşteri 3" stands on every seventeenth row from 3; F3 goes from hit to hit
+// across pages and round the end with a note, Shift+F3 back; the hit is marked.
 TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     Key(Qt::Key_F, Qt::ControlModifier);
     FindDialog* dialog = W().Finder().Dialog();
@@ -263,9 +254,8 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     EXPECT_TRUE(W().Status().NoteText().contains("bulunamadı"));
 }
 
-// A report that cannot be read leaves this one open; one chosen with Ctrl+O,
-// or dropped on the window like a file from the desktop, takes its place
-// from page 1.
+// An unreadable report leaves this one open; one chosen with Ctrl+O or
+// dropped on the window takes its place from page 1.
 TEST_F(Navigation, AnotherReportOpensInPlaceAndAnUnreadableOneKeepsThisOne) {
     MessageBoxCatcher boxes;
     EXPECT_FALSE(W().OpenReport(h.folder.File("yok.txt")));

@@ -7,7 +7,6 @@
 #include "ViewerHarness.h"
 #include "viewer/JoinArguments.h"
 #include "viewer/PictureBox.h"
-#include "viewer/ToolbarIcons.h"
 
 namespace {
 
@@ -105,23 +104,17 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
     }
 }
 
-// Drawing the page must not take the hourglass away from a running command.
-TEST(FrmTabul, TheHourglassStaysUntilTheCommandShowingItEnds) {
+// Drawing the page must not take the hourglass away from a running command;
+// activation handed back after a message box keeps the zoom (only the
+// program's own forms return it to 100 %).
+TEST(FrmTabul, DrawingKeepsTheHourglassAndAMessageBoxKeepsTheZoom) {
     ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(10)));
+    ASSERT_TRUE(h.Open(SalesReport(30)));
     h.W().SetBusy(true);
     h.W().RenderOnCanvas();
     EXPECT_EQ(h.W().cursor().shape(), Qt::WaitCursor);
     h.W().SetBusy(false);
     EXPECT_EQ(h.W().cursor().shape(), Qt::ArrowCursor);
-}
-
-// Activation handed back after a message box keeps the zoom (only the
-// program's own forms return it to 100 %); where a window manager would give
-// activation back, activateWindow plays its part.
-TEST(FrmTabul, AMessageBoxClosingKeepsTheZoom) {
-    ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(30)));
     h.Show();
     h.W().Zoom().Zoom50();
     {
@@ -132,30 +125,6 @@ TEST(FrmTabul, AMessageBoxClosingKeepsTheZoom) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&h.W()));
     QApplication::processEvents();
     EXPECT_EQ(h.W().ZoomFactor(), 0.5f);
-}
-
-// The eight toolbar pictures are drawn on a transparent ground. The three
-// zoom labels are drawn in one size: their ink stands equally tall, and
-// "%100" fits inside the picture all the same.
-TEST(ToolbarIcons, PicturesOnATransparentGroundWithAlikeZoomLabels) {
-    std::vector<QRect> ink;
-    for (int i = 0; i < 8; ++i) {
-        const QImage icon = ToolbarIcon(i).toImage();
-        ASSERT_EQ(icon.size(), QSize(20, 20));
-        EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0) << i;
-        QRect box;
-        int inked = 0;
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x)
-                if (icon.pixelColor(x, y).alpha() > 128) box |= QRect(x, y, 1, 1), ++inked;
-        EXPECT_GT(inked, 15) << i;
-        ink.push_back(box);
-    }
-    EXPECT_EQ(ink[5].height(), ink[6].height());
-    EXPECT_EQ(ink[5].height(), ink[7].height());
-    EXPECT_GE(ink[5].height(), 6);
-    EXPECT_TRUE(QRect(1, 0, 18, 20).contains(ink[5]));
-    EXPECT_GT(ink[5].width(), ink[6].width());
 }
 
 // The report's path is everything after the program's name, joined by single spaces.
