@@ -19,10 +19,11 @@ struct Store {
     }
 };
 
+// The totals flags of a description marking these columns.
 TotalFlags Flagged(std::initializer_list<int> columns) {
-    TotalFlags flags{};
-    for (int c : columns) flags[static_cast<size_t>(c)] = true;
-    return flags;
+    ReportLayout layout;
+    for (int c : columns) layout.ColumnTotalFlags[static_cast<size_t>(c)] = true;
+    return TotalFlagsOf(layout);
 }
 
 // Each page is totalled from zero; with no room for rows page 1 stays empty
