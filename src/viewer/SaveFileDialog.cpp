@@ -27,6 +27,8 @@ SaveFileDialog::SaveFileDialog(QWidget* parent, const QString& title, const QStr
                                const QString& proposedName)
     : QFileDialog(parent, title) {
     setOption(QFileDialog::DontUseNativeDialog);
+    // The exports replace a file already there; the program asks nothing.
+    setOption(QFileDialog::DontConfirmOverwrite);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setIconProvider(IconProvider());

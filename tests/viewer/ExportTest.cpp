@@ -19,6 +19,7 @@ using ExportThroughWindow = ShownViewer;
 // workbook export leaves the page alone and opens the workbook in the
 // desktop's spreadsheet program under the hourglass. The status bar says
 // where a saved file went; a failed save says why instead and opens nothing.
+// A file already there is replaced without a question.
 TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
     OpenedFiles files([this] { return W().cursor().shape() == Qt::WaitCursor; });
     const std::string excel = "Farklı Kaydet|Excel Çalışma Sayfası (*.xlsx)|";
@@ -43,6 +44,8 @@ TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
          "Kod\tMüşteri\tŞehir\tTutar\t\r\n"},
         {item(Menu().DOS_01_02), "virgül", text + "sekme.dat", "virgül.txt", 1,
          "Kod,Müşteri,Şehir,Tutar,\r\n"},
+        {item(Menu().DOS_01_01_02), "satış.csv", csv + "virgül.txt", "satış.csv", 1,
+         "1,Müşteri 1,Ankara,37.50,\r\n"},
         {item(Menu().DOS_01_01_01), "düğme", excel, "düğme.xlsx", 2, ""},
         {item(Menu().DOS_01_03), "/proc/sekme", text + "düğme.xlsx", "", 1, "", "/proc/sekme.txt"},
         {item(Menu().DOS_01_01_01), "/proc/tablo", excel, "", 2, "", "/proc/tablo.xlsx"}};
