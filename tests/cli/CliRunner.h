@@ -45,6 +45,14 @@ inline ProgramRun RunExport(QStringList args, const TempDir& home,
     });
 }
 
+// What a run left in its temporary folder beside its settings, as full paths.
+inline std::vector<std::string> LeftIn(const TempDir& home) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(home.Path()))
+        if (entry.path().filename() != "config") names.push_back(entry.path().string());
+    return names;
+}
+
 inline QJsonObject Json(const ProgramRun& run) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }

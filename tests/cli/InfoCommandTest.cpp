@@ -15,13 +15,6 @@ std::string First(const QJsonValue& list, int n) {
     return text.toStdString();
 }
 
-std::vector<std::string> LeftIn(const TempDir& home) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(home.Path()))
-        if (entry.path().filename() != "config") names.push_back(entry.path().string());
-    return names;
-}
-
 // As the window sees the sample right after opening it, measured on the page
 // canvas (Times New Roman 10 points is 15 whole pixels at 96 dpi; 14968 / 225
 // - 8 rows). Without --keep-row-store the working file never has a name. The
