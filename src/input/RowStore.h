@@ -53,9 +53,10 @@ struct RecordBlock {
 // large buffer and read back by position, so reads never disturb each other
 // and may come from another thread once the rows are written.
 //
-// Full buffers are written by a thread of the store's own while the next ones
-// fill, so the system's copying of the rows into the file overlaps the work
-// of producing them; a read waits for those writes when they have not yet
+// Rows are handed in batches to a thread of the store's own, which makes
+// them into records and writes them while the next ones are read, so the
+// system's copying of the records into the file overlaps the work of
+// producing the rows; a read waits for those writes when they have not yet
 // ended. Long runs are read by mapping the file rather than copying it.
 class RowStore {
   public:
@@ -100,7 +101,7 @@ class RowStore {
     class Writer;
 
     bool Fail(const char* what, int error);
-    // Hands the full buffer to the writer, taking back an empty one.
+    // Hands the texts appended to the writer, taking back an empty batch.
     bool HandOn();
     // A failed write: the rows from its block on are gone.
     bool WriteFailed(int error);
@@ -109,11 +110,8 @@ class RowStore {
     int fd_ = -1;
     std::string path_;
     std::string lastError_;
-    std::vector<char> pending_;  // encoded records not yet handed on
-    size_t pendingBytes_ = 0;
-    // No record text in pending_ reaches past this many bytes: the rest of
-    // every record there is spaces.
-    size_t padded_ = 0;
+    struct Batch;
+    std::unique_ptr<Batch> pending_;  // texts appended, not yet handed on
     int64_t recordCount_ = 0;
     // Records handed to the file; the last blocks of them may still be on
     // their way there, which a read waits for.
