@@ -233,32 +233,57 @@ struct PlainNumber {
     int decimals = 0;
 };
 
+// A separator as the loop compares it: one byte, as nearly every locale has,
+// is compared as a byte; a longer one as text.
+struct Separator {
+    explicit Separator(const std::string& text)
+        : text(text), byte(text.size() == 1 ? text[0] : '\0'), single(text.size() == 1) {}
+    bool At(std::string_view line, size_t at) const {
+        return single ? line[at] == byte : StartsWith(line, at, text);
+    }
+    const std::string& text;
+    const char byte;
+    const bool single;
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Reads one run of digits onto `value`: the run's length. Unsigned, so that a
+// run too long for the type wraps harmlessly before its length rejects it.
+size_t ReadDigits(std::string_view text, size_t& i, uint64_t& value) {
+    const size_t start = i;
+    while (i < text.size() && IsDigit(text[i]))
+        value = value * 10 + static_cast<unsigned>(text[i++] - '0');
+    return i - start;
+}
+
 bool ReadPlainNumber(std::string_view text, const NumberLocale& locale, int maxDigits,
                      PlainNumber& number) {
+    const Separator decimal(locale.decimalSeparator), group(locale.groupSeparator);
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && IsBlank(text[i])) ++i;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) number.negative = text[i++] == '-';
-    int digits = 0, decimals = 0;
-    int64_t value = 0;
-    bool sawDecimal = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (IsDigit(c)) {
-            if (++digits > maxDigits) return false;
-            decimals += sawDecimal;
-            value = value * 10 + (c - '0');
-        } else if (!sawDecimal && StartsWith(text, i, locale.decimalSeparator)) {
-            sawDecimal = true;
-            i += locale.decimalSeparator.size() - 1;
-        } else if (!sawDecimal && digits > 0 && StartsWith(text, i, locale.groupSeparator)) {
-            i += locale.groupSeparator.size() - 1;
-        } else {
+    uint64_t value = 0;
+    size_t digits = ReadDigits(text, i, value);
+    size_t decimals = 0;
+    // Groups follow a digit; the decimal separator ends them.
+    while (i < text.size()) {
+        if (decimal.At(text, i)) {
+            i += decimal.text.size();
+            decimals = ReadDigits(text, i, value);
+            digits += decimals;
             break;
         }
+        if (digits == 0 || !group.At(text, i)) break;
+        i += group.text.size();
+        digits += ReadDigits(text, i, value);
     }
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    number.digits = value;
-    number.decimals = decimals;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    if (digits > static_cast<size_t>(maxDigits)) return false;
+    number.digits = static_cast<int64_t>(value);
+    number.decimals = static_cast<int>(decimals);
     return i == text.size() && digits > 0;
 }
 
