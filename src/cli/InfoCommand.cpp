@@ -55,11 +55,13 @@ void PrintInfo(const CliSession& session) {
     json.Member("PageCount", static_cast<long long>(pages.totals.pageCount));
     // One page's totals at a time, so memory stays flat however many pages.
     json.BeginRows("PageTotals");
-    std::vector<std::string> row(ReportLayout::TotalledColumns);
     for (int32_t p = 1; p <= pages.totals.pageCount; ++p) {
-        for (int c = 1; c <= ReportLayout::TotalledColumns; ++c)
-            row[static_cast<size_t>(c - 1)] = CurrencyToPlainText(pages.totals.table.Get(p, c));
-        json.Row(row);
+        json.Row(ReportLayout::TotalledColumns, [&](std::string& out, size_t i) {
+            // A plain number needs no escape.
+            out.push_back('"');
+            AppendPlainText(out, pages.totals.table.Get(p, static_cast<int>(i) + 1));
+            out.push_back('"');
+        });
     }
     json.EndRows();
     // The working file has no name unless it was asked to keep one.

@@ -1,8 +1,19 @@
 #include "cli/JsonWriter.h"
 
-std::string JsonWriter::Quote(std::string_view text) {
+#include <algorithm>
+
+void JsonWriter::AppendQuoted(std::string& out, std::string_view text) {
     static const char hex[] = "0123456789abcdef";
-    std::string out = "\"";
+    out.push_back('"');
+    const auto plain = [](char c) {
+        return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20;
+    };
+    // Most texts, numbers above all, need no escape: they go in whole.
+    if (std::all_of(text.begin(), text.end(), plain)) {
+        out.append(text);
+        out.push_back('"');
+        return;
+    }
     for (char c : text) {
         switch (c) {
             case '"':
@@ -30,7 +41,13 @@ std::string JsonWriter::Quote(std::string_view text) {
                 }
         }
     }
-    return out + "\"";
+    out.push_back('"');
+}
+
+std::string JsonWriter::Quote(std::string_view text) {
+    std::string out;
+    AppendQuoted(out, text);
+    return out;
 }
 
 void JsonWriter::Name(std::string_view name) {
@@ -92,12 +109,6 @@ void JsonWriter::BeginRows(std::string_view name) {
     Name(name);
     Write("[");
     firstRow_ = true;
-}
-
-void JsonWriter::Row(const std::vector<std::string>& strings) {
-    Write(firstRow_ ? "\n    " : ",\n    ");
-    firstRow_ = false;
-    Write(List(strings, [](const std::string& s) { return Quote(s); }));
 }
 
 void JsonWriter::EndRows() {

@@ -19,14 +19,27 @@ class JsonWriter {
     void Member(std::string_view name, const std::vector<long long>& numbers);
     void Member(std::string_view name, const std::vector<bool>& flags);
 
-    // A list of rows, each a list of strings, written one row at a time.
+    // A list of rows, each a list of `count` items, written one row at a time:
+    // `append(out, i)` appends item i as JSON text. A row is one write, its
+    // text gathered in a buffer kept from row to row.
     void BeginRows(std::string_view name);
-    void Row(const std::vector<std::string>& strings);
+    template <typename Append>
+    void Row(size_t count, Append&& append) {
+        row_.assign(firstRow_ ? "\n    [" : ",\n    [");
+        firstRow_ = false;
+        for (size_t i = 0; i < count; ++i) {
+            if (i > 0) row_ += ", ";
+            append(row_, i);
+        }
+        row_.push_back(']');
+        Write(row_);
+    }
     void EndRows();
 
     void Finish();
 
     static std::string Quote(std::string_view text);
+    static void AppendQuoted(std::string& out, std::string_view text);
 
   private:
     void Name(std::string_view name);
@@ -35,4 +48,5 @@ class JsonWriter {
     std::FILE* out_;
     bool firstMember_ = true;
     bool firstRow_ = true;
+    std::string row_;
 };

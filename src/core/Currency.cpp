@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-std::string CurrencyToPlainText(Currency value) {
+void AppendPlainText(std::string& out, Currency value) {
     const bool negative = value.scaled < 0;
     // Work in unsigned so that the most negative value has a magnitude too.
     const uint64_t magnitude =
@@ -16,5 +16,11 @@ std::string CurrencyToPlainText(Currency value) {
     const uint64_t fraction = magnitude % Currency::Scale;
     for (uint64_t unit = Currency::Scale / 10; unit > 0; unit /= 10)
         *end++ = static_cast<char>('0' + fraction / unit % 10);
-    return std::string(text, end);
+    out.append(text, end);
+}
+
+std::string CurrencyToPlainText(Currency value) {
+    std::string text;
+    AppendPlainText(text, value);
+    return text;
 }

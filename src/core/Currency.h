@@ -25,3 +25,5 @@ inline Currency AddCurrency(Currency a, Currency b) {
 
 // "1234.5000", "-12.5000": the plain decimal form used in machine-readable output.
 std::string CurrencyToPlainText(Currency value);
+// The same, appended to `out`.
+void AppendPlainText(std::string& out, Currency value);
