@@ -24,7 +24,7 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
     session.locale = SystemNumberLocale();
     session.now = ClockNow();
     QtSettingsBackend settings;
-    session.setup = LoadSettings(settings, DefaultPrinterOrientation());
+    session.setup = LoadSettings(settings, DefaultPrinterOrientation);
     const WorkFilePlace place = WorkFilePrefix();
     if (place.temporaryFolderMissing)
         std::fprintf(stderr, "%s\n", TemporaryFolderMissingText.c_str());

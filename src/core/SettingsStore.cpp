@@ -77,8 +77,9 @@ std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyP
     return text;
 }
 
-PageSetup LoadSettings(SettingsBackend& backend, int16_t defaultOrientation) {
-    PageSetup setup = DefaultPageSetup(defaultOrientation);
+PageSetup LoadSettings(SettingsBackend& backend,
+                       const std::function<int16_t()>& defaultOrientation) {
+    PageSetup setup;
     if (backend.KeyExists(SettingsKeyPath)) {
         auto read = [&](const std::string& name) {
             return ReadRegistryString(backend, SettingsKeyPath, name);
@@ -97,6 +98,7 @@ PageSetup LoadSettings(SettingsBackend& backend, int16_t defaultOrientation) {
         setup.pNumbers = read("pNumbers") == "True";
         setup = SanePageSetup(setup);
     } else {
+        setup = DefaultPageSetup(defaultOrientation());
         backend.CreateKey(SettingsKeyPath);
         WriteAll(setup, backend);
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/PageSetup.h"
@@ -31,8 +32,10 @@ PageSetup SanePageSetup(PageSetup setup);
 // The defaults, replaced by the stored values when the key exists (a missing
 // single value reads as empty text), and on the first run stored. The values
 // are kept sane and the page size ends up matching the orientation.
-// defaultOrientation is the default printer's: 1 portrait, 2 landscape.
-PageSetup LoadSettings(SettingsBackend& backend, int16_t defaultOrientation);
+// defaultOrientation gives the default printer's (1 portrait, 2 landscape);
+// it is asked only on the first run, as asking a printer takes time.
+PageSetup LoadSettings(SettingsBackend& backend,
+                       const std::function<int16_t()>& defaultOrientation);
 
 // Writes the twelve values as they stand.
 void SaveSettings(const PageSetup& setup, SettingsBackend& backend);

@@ -106,7 +106,7 @@ bool FrmTabul::Start(const std::string& reportPath) {
     // The first printer of the collection, not the system's default one.
     SelectedPrinter() = printers.front();
     currentPage_ = 1;
-    setup_ = LoadSettings(settings_, printers_.DefaultOrientation());
+    setup_ = LoadSettings(settings_, [this] { return printers_.DefaultOrientation(); });
     UpdatePageGeometry();
     // Before the window shows, a progress bar stands in for it while a large
     // report loads, and its button ends the program instead.

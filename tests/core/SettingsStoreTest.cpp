@@ -21,7 +21,7 @@ std::string Written(MemorySettingsBackend& backend) {
 // model as it stands: wider than high yet portrait is not turned.
 TEST(SaveSettings, FirstRunStoresTheDefaultsAndASaveTheModelAsItStands) {
     MemorySettingsBackend first;
-    const PageSetup model = LoadSettings(first, 2);
+    const PageSetup model = LoadSettings(first, [] { return int16_t{2}; });
     EXPECT_EQ(Written(first),
               "PageSizeX=11906 PageSizeY=16838 PageOrient=2 SpaceX1=15 SpaceX2=15 SpaceY1=15 "
               "SpaceY2=15 FontName=Times New Roman FontSize=10 pTotals=True aTotals=True "
@@ -73,7 +73,7 @@ TEST(LoadSettings, ConvertsStoredTexts) {
                  {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"}};
     for (const auto& c : cases) {
         MemorySettingsBackend backend;
-        LoadSettings(backend, 1);  // an earlier run stored all twelve
+        LoadSettings(backend, [] { return int16_t{1}; });  // an earlier run stored all twelve
         std::istringstream stored(c.stored);
         for (std::string item; std::getline(stored, item, ';');) {
             const size_t equals = item.find('=');
@@ -82,7 +82,7 @@ TEST(LoadSettings, ConvertsStoredTexts) {
             else
                 backend.SetValue(SettingsKeyPath, item.substr(0, equals), item.substr(equals + 1));
         }
-        const PageSetup model = LoadSettings(backend, 1);
+        const PageSetup model = LoadSettings(backend, [] { return int16_t{1}; });
         const auto at = std::find(SettingNames.begin(), SettingNames.end(), c.name);
         EXPECT_EQ(SettingTexts(model)[at - SettingNames.begin()], c.loaded) << c.stored;
     }
