@@ -55,6 +55,9 @@ class Reports {
         // The programs and the window read and store their page setup here,
         // never in the user's own settings.
         setenv("XDG_CONFIG_HOME", (dir_ + "/config").c_str(), 1);
+        // And they run as our users run them, in Turkish, where the amounts
+        // of the reports ("12.345,67") are numbers.
+        setenv("LC_ALL", "tr_TR.UTF-8", 1);
     }
     std::string dir_;
     std::map<long, std::string> reports_;
