@@ -7,23 +7,6 @@
 
 namespace {
 
-// A page image is saved the way every file is: the delimited exports plant
-// the same table in the export tests, the PDF in the print tests.
-TEST(SavedOutput, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {
-    TableUmask umask;
-    for (const PlantedTarget& c : PlantedTargets()) {
-        SCOPED_TRACE(c.name);
-        TempDir home, dir;
-        if (!Plant(dir, c)) continue;
-        const QString target = QString::fromStdString(dir.File("out/rapor"));
-        const ProgramRun run = RunExport({"png", "SAMPLE", target, "--page", "1"}, home);
-        ExpectSaved(dir, c, run.exitCode == 0, "\x89PNG");
-        EXPECT_TRUE(!run.exitCode ||
-                    run.err.starts_with("Dosya kaydedilemedi:\n" + target.toStdString() + "\n"))
-            << run.err;
-    }
-}
-
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
