@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
+
 #include "CliRunner.h"
 
 namespace {
@@ -13,9 +15,10 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
     TempDir home;
     const auto path = [&home](const char* name) { return QString::fromStdString(home.File(name)); };
     mkfifo(home.File("fifo").c_str(), 0600);
-    // A gigabyte without a line end: "9" and then zero bytes, as a sparse file.
+    // A gigabyte line, "9" and then zero bytes as a sparse file, and a row after it.
     WriteBytes(home.File("endless.txt"), "9");
     std::filesystem::resize_file(home.File("endless.txt"), 1u << 30);
+    std::ofstream(home.File("endless.txt"), std::ios::app) << "\r9next\t\r\n";
     const QString out = path("yok/rapor.out");
     const std::string noReport = "Rapor dosyası açılamadı:\n";
     const std::string cannotSave = "Dosya kaydedilemedi:\n" + out.toStdString() + "\n";
@@ -28,7 +31,7 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
     } cases[] = {{{"info", "/dev/zero"}, 2, noReport + "/dev/zero\n"},
                  {{"info", "/no/such/report.txt"}, 2, noReport + "/no/such/report.txt\n"},
                  {{"info", path("fifo")}, 2, noReport},
-                 {{"info", path("endless.txt")}, 0, "", "\"RowCount\": 1,"},
+                 {{"info", path("endless.txt")}, 0, "", "\"RowCount\": 2,"},
                  {{"info", "SAMPLE", "--rows-per-page", "2147483647"},
                   0,
                   "--rows-per-page 2147483647",

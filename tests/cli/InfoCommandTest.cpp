@@ -60,32 +60,23 @@ TEST(InfoCommand, GivenRowsPerPageAndTheSystemLocaleDecideThePageTotals) {
 // The window's find from the command line: every field holding the text as
 // the page shows it, with Turkish case rules, in report order with its page.
 TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
-    const std::string rows[] = {"7",  "18", "19",  "37",  "72",  "73",  "79", "80",
-                                "95", "96", "109", "117", "120", "126", "128"};
-    const auto hits = [&rows](int perPage) {  // "row,2,page " for each of the rows above
-        std::string text;
-        for (const std::string& row : rows)
-            text += row + ",2," + std::to_string((std::stoi(row) - 1) / perPage + 1) + " ";
-        return text;
-    };
-    const struct {
-        QStringList args;
-        std::string hits;  // "row,column,page " each
-    } cases[] = {{{"ALİ ŞAHİN"}, hits(59)},
-                 {{"ali şahin", "--rows-per-page", "50"}, hits(50)},
-                 {{"1.650.883,28"}, "1,6,1 "},
-                 {{"yok böyle"}, ""}};
-    for (const auto& c : cases) {
+    const int rows[] = {7, 18, 19, 37, 72, 73, 79, 80, 95, 96, 109, 117, 120, 126, 128};
+    for (const auto& [args, perPage] : {std::pair{QStringList{"ALİ ŞAHİN"}, 59},
+                                        {{"ali şahin", "--rows-per-page", "50"}, 50},
+                                        {{"yok böyle"}, 0}}) {
         TempDir home;
-        const ProgramRun run = RunExport(QStringList{"find", "SAMPLE"} + c.args, home);
+        const ProgramRun run = RunExport(QStringList{"find", "SAMPLE"} + args, home);
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        std::string listed;
+        std::string listed, hits;  // "row,column,page " each
         for (const QJsonValue hit :
              QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).array())
             listed += std::to_string(hit["Row"].toInt()) + "," +
                       std::to_string(hit["Column"].toInt()) + "," +
                       std::to_string(hit["Page"].toInt()) + " ";
-        EXPECT_EQ(listed, c.hits) << c.args.join(' ').toStdString();
+        for (int row : rows)
+            if (perPage)
+                hits += std::to_string(row) + ",2," + std::to_string((row - 1) / perPage + 1) + " ";
+        EXPECT_EQ(listed, hits) << args.join(' ').toStdString();
     }
     TempDir home;
     EXPECT_EQ(RunExport({"find", "/yok/rapor.txt", "x"}, home).exitCode, 2);

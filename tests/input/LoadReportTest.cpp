@@ -127,20 +127,6 @@ TEST(LoadReport, DataRows) {
     EXPECT_EQ(Columns(r.model.ColumnWidths, 2), "50|6|");  // 600 measured, cut to 50
 }
 
-// A line is kept up to 64 KiB and the rest skipped as it is read, however
-// long it runs, with or without an end.
-TEST(LoadReport, AnEndlessLineCostsNoMemory) {
-    const std::string endless = "9" + std::string(8 << 20, 'z');
-    for (const std::string& text : {endless, endless + "\r9next\t\r\n"}) {
-        Loaded r(text);
-        ASSERT_TRUE(r.result.Ok());
-        const auto records = r.Records();
-        ASSERT_GE(records.size(), 1u);
-        EXPECT_EQ(records[0], std::string(510, 'z'));
-        EXPECT_EQ(records.size(), text == endless ? 1u : 2u);
-    }
-}
-
 // Anything but a regular file is refused before it is read, so a FIFO
 // without a writer or an endless device never holds the program.
 TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {

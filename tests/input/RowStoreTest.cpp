@@ -38,33 +38,25 @@ TEST(RowStore, RecordLayoutToTheByte) {
 // file or a link planted by someone else, is left alone, and the rows are the
 // user's alone. Without a kept name nothing of the store shows in the folder.
 TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
-    const struct {
-        const char* planted;  // what lies under the name first: "", "file", "link"
-        bool keepName;
-    } cases[] = {{"", false}, {"", true}, {"file", true}, {"link", true}, {"link", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.planted) + (c.keepName ? " kept" : " nameless"));
+    for (const auto& [planted, keepName] :
+         {std::pair{"", false}, {"", true}, {"file", true}, {"link", true}, {"link", false}}) {
+        SCOPED_TRACE(std::string(planted) + (keepName ? " kept" : " nameless"));
         TempDir dir;
         const std::string name = dir.File("4711BUFFILE.DAT"), victim = dir.File("victim.txt");
-        const std::string planted = c.planted;
         WriteBytes(victim, "the user's file");
-        if (planted == "file") WriteBytes(name, "someone else's");
-        if (planted == "link") fs::create_symlink(victim, name);
-        const std::string before = Names(dir);
+        if (planted == std::string("file")) WriteBytes(name, "someone else's");
+        if (planted == std::string("link")) fs::create_symlink(victim, name);
+        const std::string before = Names(dir), there = ReadBytes(name);
         RowStore store;
-        ASSERT_TRUE(store.Create(name, c.keepName)) << store.LastError();
-        ASSERT_TRUE(store.Append("satır\t"));
-        ASSERT_TRUE(store.Flush());
+        ASSERT_TRUE(store.Create(name, keepName)) << store.LastError();
+        ASSERT_TRUE(store.Append("satır\t") && store.Flush());
         EXPECT_EQ(ReadBytes(victim), "the user's file");
-        if (planted == "file") {
-            EXPECT_EQ(ReadBytes(name), "someone else's");
-        }
-        if (!c.keepName) {
-            EXPECT_EQ(Names(dir), before);
-            EXPECT_EQ(store.Path(), "");
+        EXPECT_TRUE(!*planted || ReadBytes(name) == there);
+        if (!keepName) {
+            EXPECT_EQ(Names(dir) + store.Path(), before);
             continue;
         }
-        EXPECT_EQ(store.Path() == name, planted.empty());
+        EXPECT_EQ(store.Path() == name, !*planted);
         EXPECT_TRUE(store.Path().ends_with("BUFFILE.DAT")) << store.Path();
         struct stat info {};
         ASSERT_EQ(lstat(store.Path().c_str(), &info), 0);
