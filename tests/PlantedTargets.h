@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
@@ -13,18 +14,11 @@
 // the path or its links lead to receives the bytes and keeps its mode, links
 // stay, a failed save keeps older files. Saves run with umask 027, so a new
 // file is 0640 and a kept 0644 or 0600 cannot come from the umask.
-struct PlantedFile {
-    const char* name;
-    mode_t mode;
-};
-struct PlantedLink {
-    const char* name;
-    const char* to;  // a leading "/" stands for the case's folder
-};
 struct PlantedTarget {
     const char* name;
-    std::vector<PlantedFile> files;
-    std::vector<PlantedLink> links;
+    std::vector<std::pair<const char*, mode_t>> files;  // each holding OlderBytes
+    // Link and target; a target's leading "/" stands for the case's folder.
+    std::vector<std::pair<const char*, const char*>> links;
     const char* written;  // empty: the save must fail
     mode_t mode;
     // The first link belongs to another user, in a folder everyone may write to.
@@ -63,29 +57,28 @@ inline std::vector<PlantedTarget> PlantedTargets() {
     };
 }
 
-// The older files' text; a save that fails leaves them as they were.
 inline const std::string OlderBytes = "eski dosya";
 
-inline std::string LinkText(const TempDir& dir, const PlantedLink& link) {
-    return link.to[0] == '/' ? dir.File(link.to + 1) : link.to;
+inline std::string LinkText(const TempDir& dir, const char* to) {
+    return to[0] == '/' ? dir.File(to + 1) : to;
 }
 
 // Plants the case in dir; false where it cannot be planted here.
 inline bool Plant(const TempDir& dir, const PlantedTarget& c) {
     namespace fs = std::filesystem;
     fs::create_directories(dir.File("out"));
-    for (const PlantedFile& file : c.files) {
-        fs::create_directories(fs::path(dir.File(file.name)).parent_path());
-        WriteBytes(dir.File(file.name), OlderBytes);
-        chmod(dir.File(file.name).c_str(), file.mode);
+    for (const auto& [name, mode] : c.files) {
+        fs::create_directories(fs::path(dir.File(name)).parent_path());
+        WriteBytes(dir.File(name), OlderBytes);
+        chmod(dir.File(name).c_str(), mode);
     }
-    for (const PlantedLink& link : c.links) {
-        fs::create_directories(fs::path(dir.File(link.name)).parent_path());
-        fs::create_symlink(LinkText(dir, link), dir.File(link.name));
+    for (const auto& [name, to] : c.links) {
+        fs::create_directories(fs::path(dir.File(name)).parent_path());
+        fs::create_symlink(LinkText(dir, to), dir.File(name));
     }
     if (!c.strangersLink) return true;
     chmod(dir.File("out").c_str(), 01777);
-    return lchown(dir.File(c.links[0].name).c_str(), 65534, 65534) == 0;
+    return lchown(dir.File(c.links[0].first).c_str(), 65534, 65534) == 0;
 }
 
 // Checks what the save left; `magic` is how the new file's bytes begin.
@@ -93,26 +86,23 @@ inline void ExpectSaved(const TempDir& dir, const PlantedTarget& c, bool ok,
                         const std::string& magic) {
     namespace fs = std::filesystem;
     EXPECT_EQ(ok, *c.written != 0);
-    for (const PlantedLink& link : c.links) {
+    for (const auto& [link, to] : c.links) {
         std::error_code ec;
-        EXPECT_EQ(fs::read_symlink(dir.File(link.name), ec).string(), LinkText(dir, link))
-            << link.name;
+        EXPECT_EQ(fs::read_symlink(dir.File(link), ec).string(), LinkText(dir, to)) << link;
     }
+    for (const auto& [file, mode] : c.files)
+        EXPECT_TRUE(file == std::string(c.written) || ReadBytes(dir.File(file)) == OlderBytes)
+            << file << " changed";
     std::vector<std::string> others;  // neither planted nor written: left behind
     for (const auto& entry : fs::recursive_directory_iterator(dir.Path())) {
-        if (entry.symlink_status().type() == fs::file_type::directory) continue;
         const std::string name = entry.path().lexically_relative(dir.Path()).string();
-        bool planted = name == c.written;
-        for (const PlantedFile& file : c.files) planted = planted || name == file.name;
-        for (const PlantedLink& link : c.links) planted = planted || name == link.name;
+        bool planted =
+            name == c.written || entry.symlink_status().type() == fs::file_type::directory;
+        for (const auto& file : c.files) planted = planted || name == file.first;
+        for (const auto& link : c.links) planted = planted || name == link.first;
         if (!planted) others.push_back(name);
     }
     EXPECT_EQ(others, std::vector<std::string>{});
-    for (const PlantedFile& file : c.files) {
-        if (file.name != std::string(c.written)) {
-            EXPECT_TRUE(ReadBytes(dir.File(file.name)) == OlderBytes) << file.name << " changed";
-        }
-    }
     if (!*c.written) return;
     struct stat status {};
     ASSERT_EQ(lstat(dir.File(c.written).c_str(), &status), 0);
@@ -124,8 +114,5 @@ inline void ExpectSaved(const TempDir& dir, const PlantedTarget& c, bool ok,
 // Sets the umask the table's modes assume while it lives.
 struct TableUmask {
     mode_t saved = umask(027);
-    TableUmask() = default;
     ~TableUmask() { umask(saved); }
-    TableUmask(const TableUmask&) = delete;
-    TableUmask& operator=(const TableUmask&) = delete;
 };

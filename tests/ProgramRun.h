@@ -24,12 +24,11 @@ inline ProgramRun RunProgram(
             process.readAllStandardError().toStdString()};
 }
 
-// pdfinfo and pdftotext read back what a printer or tabulon-export wrote.
 inline std::string PdfInfo(const std::string& path) {
     return RunProgram("pdfinfo", {QString::fromStdString(path)}).out;
 }
 
-// The text of each page, 1-based, from a form feed to the next.
+// The text of each page, from a form feed to the next.
 inline std::vector<std::string> PdfPages(const std::string& path) {
     std::vector<std::string> pages;
     std::string text = RunProgram("pdftotext", {QString::fromStdString(path), "-"}).out;

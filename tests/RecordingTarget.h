@@ -15,10 +15,10 @@ class RecordingTarget : public DrawingTarget {
   public:
     struct TextOp {
         std::string text;
-        double x = 0, y = 0;
+        double x, y;
         std::string font;
-        float size = 0;
-        bool bold = false;
+        float size;
+        bool bold;
     };
     struct BoxOp {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -27,8 +27,8 @@ class RecordingTarget : public DrawingTarget {
         size_t textsBefore = 0;  // how many texts were drawn before it
     };
     struct PictureOp {
-        const Picture* picture = nullptr;
-        double x = 0, y = 0;
+        const Picture* picture;
+        double x, y;
     };
     std::vector<TextOp> texts;
     std::vector<BoxOp> boxes;
@@ -67,8 +67,7 @@ class RecordingTarget : public DrawingTarget {
         pictures.push_back({&picture, x * scale_, y * scale_});
     }
 
-    // The first text drawn that equals `text`, or nullptr.
-    const TextOp* FindText(std::string_view text) const {
+    const TextOp* FindText(std::string_view text) const {  // the first drawn, or nullptr
         for (const TextOp& t : texts)
             if (t.text == text) return &t;
         return nullptr;

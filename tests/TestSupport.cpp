@@ -1,20 +1,17 @@
 #include "TestSupport.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tabulon-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" +
-             std::to_string(random() % 100000));
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "tabulon-test-XXXXXX").string();
+    if (!mkdtemp(name.data())) throw std::runtime_error("cannot create a folder in " + name);
+    path_ = name;
+    chmod(name.c_str(), 0755);  // as a folder made the usual way, for helpers of other users
 }
 
 TempDir::~TempDir() {
@@ -24,8 +21,8 @@ TempDir::~TempDir() {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw std::runtime_error("cannot write " + path);
 }
 
 std::string ReadBytes(const std::string& path) {

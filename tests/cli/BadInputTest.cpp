@@ -13,56 +13,53 @@ namespace {
 // page can draw are brought within bounds, margins missing count as 0.
 TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
     TempDir home;
-    const QString fifo = QString::fromStdString(home.File("fifo"));
-    const QString endless = QString::fromStdString(home.File("endless.txt"));
-    const QString out = QString::fromStdString(home.File("yok/rapor.out"));
-    mkfifo(fifo.toUtf8(), 0600);
-    // A gigabyte without a line end: "9" and then zero bytes, as a sparse file.
-    std::ofstream(endless.toStdString(), std::ios::binary) << '9';
-    std::filesystem::resize_file(endless.toStdString(), 1u << 30);
+    const auto path = [&home](const char* name) { return QString::fromStdString(home.File(name)); };
+    mkfifo(home.File("fifo").c_str(), 0600);
+    // A gigabyte line, "9" and then zero bytes as a sparse file, and a row after it.
+    WriteBytes(home.File("endless.txt"), "9");
+    std::filesystem::resize_file(home.File("endless.txt"), 1u << 30);
+    std::ofstream(home.File("endless.txt"), std::ios::app) << "\r9next\t\r\n";
+    const QString out = path("yok/rapor.out");
     const std::string noReport = "Rapor dosyası açılamadı:\n";
     const std::string cannotSave = "Dosya kaydedilemedi:\n" + out.toStdString() + "\n";
     const struct {
         QStringList args;
-        const char* settings;  // the stored page setup, none when empty
         int status;
-        std::string err;  // how standard error begins, empty when it stays empty
-        const char* out;  // in standard output; nullptr: nothing there
-    } cases[] = {
-        {{"info", "/dev/zero"}, "", 2, noReport + "/dev/zero\n", nullptr},
-        {{"info", "/no/such/report.txt"}, "", 2, noReport + "/no/such/report.txt\n", nullptr},
-        {{"info", fifo}, "", 2, noReport, nullptr},
-        {{"info", endless}, "", 0, "", "\"RowCount\": 1,"},
-        {{"info", "SAMPLE", "--rows-per-page", "2147483647"},
-         "",
-         0,
-         "--rows-per-page 2147483647",
-         "\"RowsPerPage\": 100000,"},
-        {{"info", "SAMPLE", "--rows-per-page", "-5"},
-         "",
-         0,
-         "--rows-per-page -5",
-         "\"RowsPerPage\": 1,"},
-        {{"pdf", "SAMPLE", QString::fromStdString(home.File("o.pdf"))},
-         "PageSizeY=2147483647\nFontSize=1\nPageOrient=1\n",
-         0,
-         "",
-         nullptr},
-        {{"info", "SAMPLE"},
-         "PageSizeX=-11906\nPageSizeY=-16838\nPageOrient=1\n",
-         0,
-         "",
-         "\"PrintableWidth\": 1440,"},
-        {{"csv", "SAMPLE", out}, "", 1, cannotSave, nullptr},
-        {{"pdf", "SAMPLE", out}, "", 1, cannotSave, nullptr},
-        {{"png", "SAMPLE", out, "--page", "1"}, "", 1, cannotSave, nullptr},
-        {{"pdf", "SAMPLE", out, "--pages", "3-2"}, "", 1, "Seçilen aralıkta", nullptr},
-        {{"pdf", "SAMPLE", out, "--pages", "x"}, "", 64, "", nullptr},
-        {{"pdf", "SAMPLE", out, "--pages", "0-2"}, "", 64, "", nullptr},
-        {{"png", "SAMPLE", out, "--page", "4"}, "", 64, "", nullptr},
-        {{"png", "SAMPLE", out, "--page", "0"}, "", 64, "", nullptr},
-        {{"png", "SAMPLE", out, "--page", "1", "--zoom", "80"}, "", 64, "", nullptr},
-        {{"png", "SAMPLE", out}, "", 64, "", nullptr}};
+        std::string err;            // how standard error begins, empty when it stays empty
+        const char* out = nullptr;  // in standard output; nullptr: nothing there
+        const char* settings = "";  // the stored page setup, none when empty
+    } cases[] = {{{"info", "/dev/zero"}, 2, noReport + "/dev/zero\n"},
+                 {{"info", "/no/such/report.txt"}, 2, noReport + "/no/such/report.txt\n"},
+                 {{"info", path("fifo")}, 2, noReport},
+                 {{"info", path("endless.txt")}, 0, "", "\"RowCount\": 2,"},
+                 {{"info", "SAMPLE", "--rows-per-page", "2147483647"},
+                  0,
+                  "--rows-per-page 2147483647",
+                  "\"RowsPerPage\": 100000,"},
+                 {{"info", "SAMPLE", "--rows-per-page", "-5"},
+                  0,
+                  "--rows-per-page -5",
+                  "\"RowsPerPage\": 1,"},
+                 {{"pdf", "SAMPLE", path("o.pdf")},
+                  0,
+                  "",
+                  nullptr,
+                  "PageSizeY=2147483647\nFontSize=1\nPageOrient=1\n"},
+                 {{"info", "SAMPLE"},
+                  0,
+                  "",
+                  "\"PrintableWidth\": 1440,",
+                  "PageSizeX=-11906\nPageSizeY=-16838\nPageOrient=1\n"},
+                 {{"csv", "SAMPLE", out}, 1, cannotSave},
+                 {{"pdf", "SAMPLE", out}, 1, cannotSave},
+                 {{"png", "SAMPLE", out, "--page", "1"}, 1, cannotSave},
+                 {{"pdf", "SAMPLE", out, "--pages", "3-2"}, 1, "Seçilen aralıkta"},
+                 {{"pdf", "SAMPLE", out, "--pages", "x"}, 64, ""},
+                 {{"pdf", "SAMPLE", out, "--pages", "0-2"}, 64, ""},
+                 {{"png", "SAMPLE", out, "--page", "4"}, 64, ""},
+                 {{"png", "SAMPLE", out, "--page", "0"}, 64, ""},
+                 {{"png", "SAMPLE", out, "--page", "1", "--zoom", "80"}, 64, ""},
+                 {{"png", "SAMPLE", out}, 64, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const std::string conf = home.File("config/Vornak Software/Tabulon.conf");

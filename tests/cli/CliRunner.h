@@ -10,9 +10,8 @@
 #include "ProgramRun.h"
 #include "TestSupport.h"
 
-// tabulon-export's session: the locale, and settings and temporary files in
-// `home` (with Qt's own runtime folder, so it has nothing to say on standard
-// error), so a run never sees or leaves the user's files.
+// tabulon-export's session: the locale, and settings, temporary files and Qt's
+// runtime folder in `home`, so a run never sees or leaves the user's files.
 inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString& lang) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LC_ALL", "LANG"}) env.insert(name, lang);
@@ -31,14 +30,13 @@ inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString&
 inline ProgramRun RunExport(QStringList args, const TempDir& home,
                             const QString& lang = "tr_TR.UTF-8") {
     locale_t probe = newlocale(LC_ALL_MASK, lang.toUtf8().constData(), locale_t{});
-    if (!probe)
-        ADD_FAILURE() << lang.toStdString() << " is not generated; run scripts/install-deps";
+    EXPECT_NE(probe, nullptr) << lang.toStdString()
+                              << " is not generated; run scripts/install-deps";
     if (probe) freelocale(probe);
     args.replaceInStrings("SAMPLE", TABULON_TEST_DATA "/sample.txt");
     return RunProgram(TABULON_EXPORT_PROGRAM, args, ExportEnvironment(home, lang), [] {
 #ifndef __SANITIZE_ADDRESS__
-        // AddressSanitizer reserves terabytes of shadow memory up front, so
-        // the sanitized suite runs unlimited; the plain suite holds the bound.
+        // AddressSanitizer reserves terabytes of shadow memory up front.
         const rlimit limit{400u << 20, 400u << 20};
         setrlimit(RLIMIT_DATA, &limit);
 #endif

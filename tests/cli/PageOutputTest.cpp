@@ -38,25 +38,18 @@ TEST(PdfCommand, PrintsTheChosenPagesAsSelectableText) {
 // from the 810-twip top margin, the credit line near the bottom, nothing in
 // the margins.
 TEST(PngCommand, DrawsThePageCanvasAtEachZoom) {
-    const struct {
-        const char* zoom;
-        bool paper;
-        QSize size;
-    } cases[] = {{"100", false, {1667, 1123}},
-                 {"75", false, {1250, 842}},
-                 {"50", false, {834, 562}},
-                 {"50", true, {397, 562}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.zoom);
+    for (const auto& [zoom, paper, size] : {std::tuple{100, false, QSize{1667, 1123}},
+                                            {75, false, QSize{1250, 842}},
+                                            {50, false, QSize{834, 562}},
+                                            {50, true, QSize{397, 562}}}) {
+        SCOPED_TRACE(zoom);
         TempDir home;
         const QString out = QString::fromStdString(home.File("sayfa.png"));
-        QStringList args{"png", "SAMPLE", out, "--page", "2", "--zoom", c.zoom};
-        if (c.paper) args << "--paper";
-        ASSERT_EQ(RunExport(args, home).exitCode, 0);
+        QStringList args{"png", "SAMPLE", out, "--page", "2", "--zoom", QString::number(zoom)};
+        ASSERT_EQ(RunExport(paper ? args << "--paper" : args, home).exitCode, 0);
         const QImage image(out);
-        EXPECT_EQ(image.size(), c.size);
-        const double factor = std::stoi(c.zoom) / 100.0 / 15;
-        const auto ink = [&](double x, double y, double w, double h) {
+        EXPECT_EQ(image.size(), size);
+        const auto ink = [&, factor = zoom / 100.0 / 15](double x, double y, double w, double h) {
             int count = 0;
             const QRect area = QRect(x * factor, y * factor, w * factor, h * factor) & image.rect();
             for (int py = area.top(); py <= area.bottom(); ++py)
@@ -66,8 +59,7 @@ TEST(PngCommand, DrawsThePageCanvasAtEachZoom) {
         };
         EXPECT_GT(ink(810, 1485, 3000, 225), 50);
         EXPECT_GT(ink(810, 15500, 3000, 500), 10);
-        EXPECT_EQ(ink(0, 0, 1e6, 790), 0);
-        EXPECT_EQ(ink(0, 0, 780, 1e6), 0);
+        EXPECT_EQ(ink(0, 0, 1e6, 790) + ink(0, 0, 780, 1e6), 0);
     }
 }
 

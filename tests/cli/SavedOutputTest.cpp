@@ -7,23 +7,6 @@
 
 namespace {
 
-// A page image is saved the way every file is: the delimited exports plant
-// the same table in the export tests, the PDF in the print tests.
-TEST(SavedOutput, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {
-    TableUmask umask;
-    for (const PlantedTarget& c : PlantedTargets()) {
-        SCOPED_TRACE(c.name);
-        TempDir home, dir;
-        if (!Plant(dir, c)) continue;
-        const QString target = QString::fromStdString(dir.File("out/rapor"));
-        const ProgramRun run = RunExport({"png", "SAMPLE", target, "--page", "1"}, home);
-        ExpectSaved(dir, c, run.exitCode == 0, "\x89PNG");
-        EXPECT_TRUE(!run.exitCode ||
-                    run.err.starts_with("Dosya kaydedilemedi:\n" + target.toStdString() + "\n"))
-            << run.err;
-    }
-}
-
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -35,21 +18,16 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 // as it was, and the program ends by that signal; one ignored (as under
 // nohup) lets the export complete. Each writer under each signal.
 TEST(SavedOutput, ASignalDuringTheExportLeavesNoPartFileAndTheOlderFileAlone) {
-    const struct {
-        const char* command;
-        int signal;
-        bool ignored;
-    } cases[] = {{"csv", SIGTERM, false},
-                 {"xlsx", SIGINT, false},
-                 {"pdf", SIGHUP, false},
-                 {"txt", SIGHUP, true}};
     TempDir data;
     // Large enough that every export is still writing when the signal comes.
     WriteLargeReport(data.File("rapor.txt"), 300000);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.command) + " " + strsignal(c.signal));
+    for (const auto& [command, signal, ignored] : {std::tuple{"csv", SIGTERM, false},
+                                                   {"xlsx", SIGINT, false},
+                                                   {"pdf", SIGHUP, false},
+                                                   {"txt", SIGHUP, true}}) {
+        SCOPED_TRACE(std::string(command) + " " + strsignal(signal));
         TempDir home;
-        const std::string folder = home.File("out"), target = folder + "/rapor." + c.command;
+        const std::string folder = home.File("out"), target = folder + "/rapor." + command;
         std::filesystem::create_directories(folder);
         const auto writing = [&] {
             for (const std::string& name : FilesIn(folder))
@@ -64,24 +42,24 @@ TEST(SavedOutput, ASignalDuringTheExportLeavesNoPartFileAndTheOlderFileAlone) {
             WriteBytes(target, OlderBytes);
             program.setProcessEnvironment(ExportEnvironment(home, "tr_TR.UTF-8"));
             program.setChildProcessModifier(
-                [c] { ::signal(c.signal, c.ignored ? SIG_IGN : SIG_DFL); });
+                [signal, ignored] { ::signal(signal, ignored ? SIG_IGN : SIG_DFL); });
             program.start(TABULON_EXPORT_PROGRAM,
-                          {c.command, QString::fromStdString(data.File("rapor.txt")),
+                          {command, QString::fromStdString(data.File("rapor.txt")),
                            QString::fromStdString(target)});
             program.waitForStarted();
             while (program.state() == QProcess::Running && !writing()) program.waitForFinished(1);
             const pid_t pid = static_cast<pid_t>(program.processId());
             if (pid > 0) kill(pid, SIGSTOP);
             signalled = pid > 0 && program.state() == QProcess::Running && writing();
-            if (signalled) kill(pid, c.signal);
+            if (signalled) kill(pid, signal);
             if (pid > 0) kill(pid, SIGCONT);
             program.waitForFinished(120000);
         }
         ASSERT_TRUE(signalled) << "each export ended before its signal";
-        EXPECT_EQ(program.exitStatus(), c.ignored ? QProcess::NormalExit : QProcess::CrashExit);
-        EXPECT_EQ(program.exitCode(), c.ignored ? 0 : c.signal);
-        EXPECT_EQ(ReadBytes(target) == OlderBytes, !c.ignored);
-        EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"rapor." + std::string(c.command)});
+        EXPECT_EQ(program.exitStatus(), ignored ? QProcess::NormalExit : QProcess::CrashExit);
+        EXPECT_EQ(program.exitCode(), ignored ? 0 : signal);
+        EXPECT_EQ(ReadBytes(target) == OlderBytes, !ignored);
+        EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"rapor." + std::string(command)});
     }
 }
 

@@ -8,28 +8,18 @@
 
 namespace {
 
-// Points TMPDIR somewhere for the life of one test; the test folders need it back.
-struct ScopedTmpDir {
-    const char* old = std::getenv("TMPDIR");
-    std::string saved = old ? old : "";
-    explicit ScopedTmpDir(const std::string& value) { setenv("TMPDIR", value.c_str(), 1); }
-    ~ScopedTmpDir() { old ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR"); }
-};
-
 TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessIdOrElseTheCurrentFolder) {
     TempDir dir;
-    const std::string pid = std::to_string(getpid());
-    {
-        ScopedTmpDir tmp(dir.Path().string());
+    const std::string pid = std::to_string(getpid()), saved = std::getenv("TMPDIR") ?: "";
+    for (const std::string& tmp : {dir.Path().string(), std::string("/nonexistent/tabulon/tmp")}) {
+        setenv("TMPDIR", tmp.c_str(), 1);
         const WorkFilePlace place = WorkFilePrefix();
-        EXPECT_EQ(place.prefix, dir.Path().string() + "/" + pid);
-        EXPECT_FALSE(place.temporaryFolderMissing);
+        const bool missing = tmp != dir.Path().string();
+        EXPECT_EQ(place.prefix, (missing ? "." : tmp) + "/" + pid);
+        EXPECT_EQ(place.temporaryFolderMissing, missing);
         EXPECT_EQ(RowStorePath(place.prefix), place.prefix + "BUFFILE.DAT");
     }
-    ScopedTmpDir tmp("/nonexistent/tabulon/tmp");
-    const WorkFilePlace place = WorkFilePrefix();
-    EXPECT_EQ(place.prefix, "./" + pid);
-    EXPECT_TRUE(place.temporaryFolderMissing);
+    saved.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", saved.c_str(), 1);
 }
 
 }  // namespace

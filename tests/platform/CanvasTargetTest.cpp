@@ -57,26 +57,4 @@ TEST(CanvasTarget, MeasuresAndPlacesInScreenPixelsWhateverThePixelRatio) {
     }
 }
 
-// Boxes cover both corners; outlines leave the inside empty.
-TEST(CanvasTarget, BoxesCoverBothCornersAndOutlinesLeaveTheInsideEmpty) {
-    CanvasTarget canvas;
-    canvas.Resize(1500, 1500);
-    canvas.Box(150, 150, 300, 300, Black, true);   // pixels 10 to 20
-    canvas.Box(600, 600, 900, 750, Black, false);  // sides at 40, 60 and 40, 50
-    const QImage& image = canvas.Image();
-    std::string inked;
-    for (auto [x, y] : {std::pair{10, 10},
-                        {20, 20},
-                        {9, 15},
-                        {21, 15},
-                        {40, 45},
-                        {60, 45},
-                        {50, 40},
-                        {50, 50},
-                        {50, 45},
-                        {61, 45}})
-        inked += image.pixel(x, y) == qRgb(0, 0, 0) ? '#' : '.';
-    EXPECT_EQ(inked, "##..####..");
-}
-
 }  // namespace

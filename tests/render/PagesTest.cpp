@@ -17,9 +17,10 @@ std::string Figures(const PageMetrics& m) {
 }
 
 // 14968 / 230 = 65.08 rows less 2 headers and 5, 10286 / 120 = 85.7
-// characters: measured at 100 % in the regular face whatever a drawn page
+// characters, measured at 100 % in the regular face whatever a drawn page
 // left the target at; a font that measures as nothing counts as one twip.
-// The rows per page round halves to even and count every header record.
+// Rows per page round halves to even (printable height = page - 1870) and
+// count every header record.
 TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     RecordingTarget target;
     target.SetScale(0.5);
@@ -27,12 +28,10 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 2)),
               "810,810,810,810 10286x14968 230/120 58x86");
     EXPECT_EQ(target.Font() + " " + std::to_string(target.FontSize()), "Times New Roman 10.000000");
-    EXPECT_EQ(target.Scale(), 1.0);
-    EXPECT_FALSE(target.FontBold());
+    EXPECT_TRUE(target.Scale() == 1.0 && !target.FontBold());
     target.textHeight = target.charWidth = 0;
     EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
               "810,810,810,810 10286x14968 1/1 14963x10286");
-    // Printable height = page - 1620 - 250; rows = height / 200 - (headers + 5).
     for (auto [pageSizeY, headers, rows] : {std::tuple{14970, 2, 58},
                                             {14770, 2, 58},
                                             {14870, 2, 58},
@@ -40,9 +39,8 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
                                             {2000, 3, -7}}) {
         PageSetup setup = DefaultPageSetup(1);
         setup.PageSizeY = pageSizeY;
-        RecordingTarget twoHundred;
-        twoHundred.textHeight = 200;
-        EXPECT_EQ(MeasureReportFont(twoHundred, setup, headers).RowsPerPage, rows) << pageSizeY;
+        target.textHeight = 200;
+        EXPECT_EQ(MeasureReportFont(target, setup, headers).RowsPerPage, rows) << pageSizeY;
     }
 }
 
