@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 
@@ -110,6 +113,33 @@ TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     for (const auto& r : runs) expectRun(store, r.first, r.count, r.got);
     RowStore moved = std::move(store);
     expectRun(moved, 9001, 1000, 1000);
+}
+
+// A disk that takes the first megabyte of rows and refuses the rest: the
+// store says so, counts only the rows that reached the file and reads them
+// back as written.
+TEST(RowStore, CountsOnlyWhatTheDiskTook) {
+    TempDir dir;
+    RowStore store;
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1536 * 1024, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    bool appended = true;
+    for (int64_t n = 1; n <= 10000 && appended; ++n) appended = store.Append(Row(n));
+    const bool flushed = appended && store.Flush();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(flushed);
+    EXPECT_NE(store.LastError().find("write"), std::string::npos) << store.LastError();
+    EXPECT_EQ(store.RecordCount(), 2048);
+    RecordBlock block;
+    std::string error;
+    ASSERT_TRUE(store.Read(1, 10000, block, error)) << error;
+    ASSERT_EQ(block.texts.size(), 2048u);
+    for (int64_t n = 1; n <= 2048; ++n) ASSERT_EQ(block.texts[n - 1], Row(n)) << n;
 }
 
 }  // namespace
