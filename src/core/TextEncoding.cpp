@@ -1,5 +1,6 @@
 #include "core/TextEncoding.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -64,7 +65,14 @@ bool IsValidUtf8(std::string_view bytes) {
         // its high bit set.
         for (uint64_t word = 0; i + 8 <= n; i += 8) {
             std::memcpy(&word, bytes.data() + i, 8);
-            if (word & 0x8080808080808080u) break;
+            if (const uint64_t high = word & 0x8080808080808080u) {
+                // On to the first byte of the word that is not ASCII.
+                const int bits = std::endian::native == std::endian::little
+                                     ? std::countr_zero(high)
+                                     : std::countl_zero(high);
+                i += static_cast<size_t>(bits / 8);
+                break;
+            }
         }
         if (i == n) break;
         const auto c = static_cast<unsigned char>(bytes[i]);
