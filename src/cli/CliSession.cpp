@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/QtSettingsBackend.h"
 #include "platform/SystemEnvironment.h"
+#include "render/MeasuringTarget.h"
 
 CliSession::CliSession() = default;
 CliSession::~CliSession() = default;
@@ -43,10 +44,12 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
                      result.path.c_str(), result.reason.c_str());
         return 2;
     }
-    // Page 1 is drawn as the window shows it on opening, which leaves the
-    // field count of page 1's last row for the titles of what follows.
+    // Page 1 is laid out as the window shows it on opening, which leaves the
+    // field count of page 1's last row for the titles of what follows and
+    // tells which columns fit; nothing of it needs painting here.
+    MeasuringTarget measuring(*session.canvas);
     const PageDrawing drawn =
-        RenderPage(*session.canvas, session.Inputs(), 1, 1.0f, session.pages.fieldCount);
+        RenderPage(measuring, session.Inputs(), 1, 1.0f, session.pages.fieldCount);
     if (!drawn.rowsRead) {
         std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(), drawn.error.c_str());
         return 2;
