@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -11,8 +10,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <string>
-#include <vector>
 
 // Acts once on the next modal window of the given kind, from inside its event
 // loop, while it lives. Gives up after about ten seconds, so a window that
@@ -81,10 +78,9 @@ inline void TypeText(QWidget* widget, const QString& text) {
 
 // Answers the program's file dialog: types the name (in `folder`, unless the
 // name is a path) and presses Enter, or cancels for an empty name. Notes the
-// dialog as "title|filters|proposed name" and its visible labels. Typed while
-// the name has the focus, so the folder's files arriving later do not put a
-// selected file's name there; never left open, so a dialog that ignores Enter
-// fails the test.
+// dialog as "title|filters|proposed name" and its visible labels. Typed with
+// the focus in the name, so a file selected as the folder's listing arrives
+// does not replace it; a dialog that ignores Enter fails the test.
 struct FileChoice {
     std::string asked;
     QStringList labels;

@@ -12,9 +12,7 @@
 #include "core/SettingsStore.h"
 #include "dialogs/FontSample.h"
 #include "dialogs/FrmPageSetup.h"
-#include "dialogs/PagePreview.h"
 #include "dialogs/SpinControl.h"
-#include "platform/Twips.h"
 
 namespace {
 
@@ -53,13 +51,6 @@ class PageSetupTest : public ::testing::Test {
         QStringList texts;
         for (int i = 0; i < 4; ++i) texts << Get<QLabel>(QString("PFeed(%1)").arg(i))->text();
         return texts.join(' ');
-    }
-    // The colour the preview shows at a point given in its own twips.
-    QColor PreviewAt(double x, double y) {
-        auto* preview = Get<PagePreview>("Picture1");
-        const QImage shown = preview->grab().toImage();
-        return shown.pixelColor(preview->contentsRect().topLeft() +
-                                QPoint(PixelsFromTwips(x), PixelsFromTwips(y)));
     }
 };
 
@@ -218,55 +209,6 @@ TEST_F(PageSetupTest, ChoosingAnEntryUpdatesTheSampleTypingDoesNot) {
     TypeSize("x");
     QTest::keyClick(faces, Qt::Key_Up);
     EXPECT_EQ(sample->text(), faces->currentText() + " 10,5.pnt");
-}
-
-// The working size swaps only where the page does not already lie that way.
-// The preview shows the page box turned with it (a square page as portrait),
-// from (x0, y0) to (pw, ph) itself, not to the origin plus the size; a margin
-// line overhangs the box and moves when its margin is spun.
-TEST_F(PageSetupTest, OrientationSwapsTheWorkingSizeAndThePreview) {
-    const struct {
-        int32_t x, y;
-        const char* option;
-        std::string working;
-        double x0, y0, pw, ph;
-    } cases[] = {{11906, 16838, "Option_Yatay", "16838x11906/2", 100, 500, 3600, 2800},
-                 {16838, 11906, "Option_Dusey", "11906x16838/1", 500, 100, 2800, 3600},
-                 {12000, 12000, "Option_Yatay", "12000x12000/2", 500, 100, 2800, 3600}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.working);
-        model.PageSizeX = c.x;
-        model.PageSizeY = c.y;
-        model.PageOrient = c.option[7] == 'Y' ? 1 : 2;
-        model.SpaceX1 = 10, model.SpaceX2 = 20, model.SpaceY1 = 25, model.SpaceY2 = 30;
-        Open();
-        Click(c.option);
-        const PageSetupWorkingCopy& w = form->Working();
-        EXPECT_EQ(std::to_string(w.PageSizeX) + "x" + std::to_string(w.PageSizeY) + "/" +
-                      std::to_string(w.PageOrient),
-                  c.working);
-        EXPECT_EQ(model.PageSizeX, c.x) << "the model waits for Apply";
-        const QColor black(0, 0, 0), red(128, 0, 0), face = form->palette().color(QPalette::Button);
-        const double midX = (c.x0 + c.pw) / 2 + 100, midY = (c.y0 + c.ph) / 2 + 100;
-        const bool tall = c.pw < c.ph;
-        // Each colour at the points that must show it: the box's sides, its
-        // inside and where the origin plus the size would end, each margin's line.
-        const std::pair<QPointF, QColor> shown[] = {
-            {{c.x0, midY}, black},
-            {{c.pw, midY}, black},
-            {{midX, c.y0}, black},
-            {{midX, c.ph}, black},
-            {{midX, midY}, face},
-            {{tall ? c.x0 + c.pw : midX, tall ? midY : c.y0 + c.ph}, face},
-            {{c.x0 + 10 * 15, c.y0 - 60}, red},
-            {{c.pw - 20 * 15, c.ph + 60}, red},
-            {{c.x0 - 60, c.y0 + 25 * 15}, red},
-            {{c.pw + 60, c.ph - 30 * 15}, red}};
-        for (const auto& [at, colour] : shown) EXPECT_EQ(PreviewAt(at.x(), at.y()), colour);
-        for (int i = 0; i < 5; ++i) Spin(0, true);
-        EXPECT_EQ(PreviewAt(c.x0 + 15 * 15, c.y0 - 50), red);
-        EXPECT_EQ(PreviewAt(c.x0 + 10 * 15, c.y0 - 50), face);
-    }
 }
 
 }  // namespace

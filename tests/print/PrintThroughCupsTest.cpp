@@ -40,7 +40,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
     ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
-                cupsd.SetDefault("Depo"))
+                cupsd.Admin({"-d", "Depo"}))
         << cupsd.Problem();
     QtPrinterCatalog system;
     ViewerHarness h;

@@ -1,11 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDesktopServices>
 
-#include "OpenedFiles.h"
 #include "ViewerHarness.h"
 #include "export/SheetReader.h"
 #include "viewer/ViewerStatusBar.h"
+
+// Takes the place of the desktop's file handler while it lives, noting each
+// file it was asked to open and whether the hourglass was showing then.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+  public:
+    explicit OpenedFiles(std::function<bool()> busyNow) : busyNow_(std::move(busyNow)) {
+        QDesktopServices::setUrlHandler("file", this, "Open");
+    }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
+    std::vector<std::pair<QString, bool>> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened.push_back({url.toLocalFile(), busyNow_()}); }
+
+  private:
+    std::function<bool()> busyNow_;
+};
 
 namespace {
 
@@ -87,3 +105,5 @@ TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
 }
 
 }  // namespace
+
+#include "ExportTest.moc"

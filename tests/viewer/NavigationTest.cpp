@@ -22,10 +22,6 @@ class Navigation : public ShownViewer {
     bool CanvasMarked() {
         return W().Canvas()->Image().pixelColor(QPoint(17, 17)) == QColor(0, 255, 0);
     }
-    void ScrollAway() {
-        W().Desk().VScroll()->setValue(1500);
-        W().Desk().HScroll()->setValue(600);
-    }
     const TwipsRect& Canvas() { return W().Desk().Layout().Canvas; }
     // The status bar: "Sayfa 2 / 4 %75".
     std::string Status() {
@@ -41,45 +37,49 @@ class Navigation : public ShownViewer {
     }
 };
 
-// Keys past the first or last page draw nothing, Home and End always draw;
-// keys keep the scroll position whatever the modifiers.
-TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
-    ScrollAway();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int32_t page;
-        bool redraws;
-    } steps[] = {{Qt::Key_PageUp, {}, 1, false},   {Qt::Key_Home, {}, 1, true},
-                 {Qt::Key_PageDown, {}, 2, true},  {Qt::Key_PageDown, {}, 3, true},
-                 {Qt::Key_PageUp, {}, 2, true},    {Qt::Key_End, {}, 4, true},
-                 {Qt::Key_PageDown, {}, 4, false}, {Qt::Key_End, {}, 4, true},
-                 {Qt::Key_Home, {}, 1, true},      {Qt::Key_A, {}, 1, false},
-                 {Qt::Key_Down, {}, 1, false},     {Qt::Key_PageDown, Qt::ShiftModifier, 2, true}};
-    for (const auto& step : steps) {
-        SCOPED_TRACE(QKeySequence(step.key | step.modifiers).toString().toStdString());
-        MarkCanvas();
-        Key(step.key, step.modifiers);
-        EXPECT_EQ(CanvasMarked(), !step.redraws);
-        EXPECT_EQ(Status(), "Sayfa " + std::to_string(step.page) + " / 4 %100");
-    }
-    EXPECT_EQ(Canvas().top, 400 - 1500);
-    EXPECT_EQ(Canvas().left, 200 - 600);
-    EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
-}
-
-// Menu and toolbar commands bring the page's corner into view; zoom keeps
-// the page, checks its own item only and scales the canvas, the ruler and
-// the paper's edge. The first button and Ctrl+Q close the window.
-TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
-    const std::pair<QAction*, float> zoomItems[] = {
-        {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
+// Each command from a view scrolled away from the page's corner: the page
+// keys, whatever the modifiers, keep the scroll position and draw nothing past
+// the first or last page (Home and End always draw); Ctrl+G, the menu and the
+// toolbar bring the corner into view, Escape in Ctrl+G's dialog stays. Zoom
+// keeps the page, checks its own item only and scales the canvas, the ruler
+// and the paper's edge. The first button and Ctrl+Q close the window.
+TEST_F(Navigation, CommandsTurnThePageAndZoom) {
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        return [this, k, m] { Key(k, m); };
+    };
+    const auto goTo = [this](const char* typed, Qt::Key k) {
+        return [this, typed, k] {
+            OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
+                dialog->PageBox()->selectAll();
+                QTest::keyClicks(dialog->PageBox(), typed);
+                QTest::keyClick(dialog->PageBox(), k);
+            });
+            Key(Qt::Key_G, Qt::ControlModifier);
+            EXPECT_TRUE(answer.Fired());
+        };
+    };
     const auto item = [](QAction* action) { return [action] { action->trigger(); }; };
     const auto button = [this](int i) { return [this, i] { Click(i); }; };
     const struct {
         std::function<void()> command;
         const char* status;
-    } commands[] = {{item(Menu().GOR_03), "Sayfa 2 / 4 %100"},
+        bool redraws = true, toCorner = true;
+    } commands[] = {{key(Qt::Key_PageUp), "Sayfa 1 / 4 %100", false, false},
+                    {key(Qt::Key_Home), "Sayfa 1 / 4 %100", true, false},
+                    {key(Qt::Key_PageDown), "Sayfa 2 / 4 %100", true, false},
+                    {key(Qt::Key_End), "Sayfa 4 / 4 %100", true, false},
+                    {key(Qt::Key_PageDown), "Sayfa 4 / 4 %100", false, false},
+                    {key(Qt::Key_End), "Sayfa 4 / 4 %100", true, false},
+                    {key(Qt::Key_PageUp), "Sayfa 3 / 4 %100", true, false},
+                    {key(Qt::Key_Home), "Sayfa 1 / 4 %100", true, false},
+                    {key(Qt::Key_A), "Sayfa 1 / 4 %100", false, false},
+                    {key(Qt::Key_Down), "Sayfa 1 / 4 %100", false, false},
+                    {key(Qt::Key_PageDown, Qt::ShiftModifier), "Sayfa 2 / 4 %100", true, false},
+                    {goTo("3", Qt::Key_Return), "Sayfa 3 / 4 %100"},
+                    {goTo("1", Qt::Key_Escape), "Sayfa 3 / 4 %100", false, false},
+                    {goTo("999", Qt::Key_Return), "Sayfa 3 / 4 %100"},
+                    {item(Menu().GOR_04), "Sayfa 1 / 4 %100"},
+                    {item(Menu().GOR_03), "Sayfa 2 / 4 %100"},
                     {item(Menu().GOR_01_02), "Sayfa 2 / 4 %75"},
                     {item(Menu().GOR_02), "Sayfa 1 / 4 %75"},
                     {item(Menu().GOR_05), "Sayfa 4 / 4 %75"},
@@ -93,23 +93,28 @@ TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
                     {button(7), "Sayfa 1 / 4 %50"},
                     {button(5), "Sayfa 1 / 4 %100"},
                     // The previous page on page 1 moves the view but draws nothing.
-                    {item(Menu().GOR_02), "Sayfa 1 / 4 %100"}};
+                    {item(Menu().GOR_02), "Sayfa 1 / 4 %100", false}};
+    const std::pair<QAction*, float> zoomItems[] = {
+        {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
     for (const auto& c : commands) {
-        SCOPED_TRACE(c.status);
-        ScrollAway();
+        SCOPED_TRACE(testing::Message() << c.status << " " << &c - commands);
+        W().Desk().VScroll()->setValue(1500);
+        W().Desk().HScroll()->setValue(600);
         MarkCanvas();
         c.command();
         EXPECT_EQ(Status(), c.status);
+        EXPECT_EQ(CanvasMarked(), !c.redraws);
+        EXPECT_EQ(Canvas().top, c.toCorner ? 400 : 400 - 1500);
+        EXPECT_EQ(Canvas().left, c.toCorner ? 200 : 200 - 600);
+        EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
         const float zoom = W().ZoomFactor();
         for (const auto& [action, factor] : zoomItems)
             EXPECT_EQ(action->isChecked(), factor == zoom);
-        EXPECT_EQ(Canvas().top, 400);
-        EXPECT_EQ(Canvas().left, 200);
         EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * zoom));
         EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * zoom));
         EXPECT_EQ(W().Desk().Layout().Line3X, RoundHalfEven(W().Setup().PageSizeX * zoom));
     }
-    EXPECT_TRUE(CanvasMarked());
+    EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
     Click(0);
     EXPECT_FALSE(W().isVisible());
     h.Show();
@@ -118,57 +123,26 @@ TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
 }
 
 // A resize keeps page and zoom and scrolls back to the corner; the desk ends
-// above the status bar with its scroll bar whole in view. The page and ruler
-// follow a dragged thumb; too small a window keeps its last layout.
+// above the status bar with its scroll bar whole in view. Too small a window
+// keeps its last layout.
 TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
     Key(Qt::Key_PageDown);
     Menu().GOR_01_02->trigger();
-    QScrollBar* bar = W().Desk().VScroll();
+    W().Desk().VScroll()->setValue(2000);
+    W().resize(700, 420);
+    QApplication::processEvents();
     const auto bottom = [this](const QWidget* w) {
         return w->mapTo(&W(), QPoint(0, w->height())).y();
     };
-    for (const QSize size : {QSize(900, 650), QSize(700, 420)}) {
-        bar->setValue(2000);
-        W().resize(size);
-        QApplication::processEvents();
-        EXPECT_EQ(bar->value(), 0);
-        EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
-        EXPECT_TRUE(W().Status().isVisible());
-        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
-        EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
-    }
-    bar->setSliderDown(true);
-    bar->setSliderPosition(1200);
-    EXPECT_EQ(Canvas().top, 400 - 1200);
-    EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
-    bar->setSliderDown(false);
+    EXPECT_EQ(W().Desk().VScroll()->value(), 0);
+    EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
+    EXPECT_TRUE(W().Status().isVisible());
+    EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
+    EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
     const TwipsRect desk = W().Desk().Layout().Zemin;
     W().resize(10, 40);
     QApplication::processEvents();
     EXPECT_EQ(W().Desk().Layout().Zemin, desk);
-}
-
-// Ctrl+G goes to a page within the report from its corner; Escape stays.
-TEST_F(Navigation, CtrlGGoesToTheChosenPageFromItsCorner) {
-    const struct {
-        const char* typed;
-        Qt::Key key;
-        const char* status;
-    } cases[] = {{"2", Qt::Key_Return, "Sayfa 2 / 4 %100"},
-                 {"3", Qt::Key_Escape, "Sayfa 2 / 4 %100"},
-                 {"999", Qt::Key_Return, "Sayfa 2 / 4 %100"}};
-    for (const auto& c : cases) {
-        W().Desk().VScroll()->setValue(900);
-        OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
-            dialog->PageBox()->selectAll();
-            QTest::keyClicks(dialog->PageBox(), c.typed);
-            QTest::keyClick(dialog->PageBox(), c.key);
-        });
-        Key(Qt::Key_G, Qt::ControlModifier);
-        EXPECT_TRUE(answer.Fired());
-        EXPECT_EQ(Status(), c.status) << c.typed;
-        EXPECT_EQ(W().Desk().VScroll()->value(), c.key == Qt::Key_Return ? 0 : 900);
-    }
 }
 
 // Fit width fills the desk beside the scroll bar; Ctrl+plus, Ctrl+minus and
