@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,34 +6,24 @@
 
 namespace {
 
-using DialogsInWindow = ShownViewer;
-
-// A menu item's form over the window moved to page 3 at 50 %: the hourglass
-// shows while it is open, and afterwards the report starts over on page 1 at
-// 100 %, measured again. A larger font gives more pages; edited headers move
-// up and keep the room kept for headers, so the pages stay. Handing
-// activation back to the window is the window manager's part, played here.
-TEST_F(DialogsInWindow, FormsFromTheMenuStartTheReportOverOnPageOne) {
-    const int32_t pages = W().PageCount();
-    for (const bool pageSetup : {false, true}) {
+class DialogsInWindow : public ShownViewer {
+  protected:
+    // Opens a menu item's form over the window moved to page 3 at 50 %, with
+    // the hourglass showing while it is open, and lets `drive` close it.
+    // Confirmed or not, the report starts over on page 1 at 100 %. Handing
+    // activation back to the window is the window manager's part, played here.
+    void OpenForm(QAction* item, const std::function<void(QWidget*)>& drive) {
         W().ShowNextPage();
         W().ShowNextPage();
         W().Zoom().Zoom50();
         ASSERT_EQ(W().CurrentPage(), 3);
-        MessageBoxCatcher question(QMessageBox::No);  // whether to keep the settings
         OnModal<QWidget> watcher([&](QWidget* form) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(form));
             EXPECT_EQ(form->parentWidget(), &W());
             EXPECT_EQ(W().cursor().shape(), Qt::WaitCursor);
-            QLineEdit* edit = pageSetup ? form->findChild<QComboBox*>("Combo2")->lineEdit()
-                                        : form->findChild<QLineEdit*>("Text1(0)");
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
-            TypeText(edit, pageSetup ? "16" : "");
-            QTest::mouseClick(form->findChild<QWidget*>(pageSetup ? "Command2" : "Command1"),
-                              Qt::LeftButton);
+            drive(form);
         });
-        (pageSetup ? Menu().DOS_04 : Menu().DOS_02)->trigger();
+        item->trigger();
         W().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&W()));
         QApplication::processEvents();
@@ -43,13 +31,61 @@ TEST_F(DialogsInWindow, FormsFromTheMenuStartTheReportOverOnPageOne) {
         EXPECT_EQ(W().CurrentPage(), 1);
         EXPECT_EQ(W().ZoomFactor(), 1.0f);
         EXPECT_NE(W().cursor().shape(), Qt::WaitCursor);
-        EXPECT_EQ(question.shown.size(), pageSetup ? 1u : 0u);
-        EXPECT_EQ(W().PageCount() > pages, pageSetup);
     }
-    const auto& headers = h.Pages().layout.HeaderLines;
-    EXPECT_EQ(std::vector<std::string>(&headers[1], &headers[4]),
-              (std::vector<std::string>{"Kasım 2026", "Tüm şubeler", ""}));
+};
+
+// Apply moves the non-blank header lines up and drops only trailing spaces;
+// Cancel and Escape keep the lines. Lines past the third and the room kept
+// for headers stay either way, so the pages do too.
+TEST_F(DialogsInWindow, HeadersApplyMovesNonBlankLinesUpCancelKeepsThem) {
+    auto& layout = h.Pages().layout;
+    layout.HeaderLines[4] = "Satır 4";
+    const int32_t room = layout.HeaderCount, pages = W().PageCount();
+    const struct {
+        const char* typed[3];
+        const char* close;  // a button, or "Escape"
+        const char* kept[3];
+    } cases[] = {{{"", "", "Üçüncü"}, "Command1", {"Üçüncü", "", ""}},
+                 {{"Bir", "   ", "Üç"}, "Command1", {"Bir", "Üç", ""}},
+                 {{"  Girintili  ", "İki", ""}, "Command1", {"  Girintili", "İki", ""}},
+                 {{"", "Yeni", "Satır"}, "Command2", {"  Girintili", "İki", ""}},
+                 {{"", "Yeni", "Satır"}, "Escape", {"  Girintili", "İki", ""}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed[0]) + "|" + c.typed[1] + "|" + c.typed[2] + " " + c.close);
+        OpenForm(Menu().DOS_02, [&](QWidget* form) {
+            for (int i = 0; i < 3; ++i) {
+                auto* box = form->findChild<QLineEdit*>(QString("Text1(%1)").arg(i));
+                EXPECT_EQ(box->text().toStdString(), layout.HeaderLines[i + 1]);
+                box->selectAll();
+                QTest::keyClick(box, Qt::Key_Delete);
+                TypeText(box, QString::fromUtf8(c.typed[i]));
+            }
+            if (c.close == std::string("Escape"))
+                QTest::keyClick(form, Qt::Key_Escape);
+            else
+                QTest::mouseClick(form->findChild<QPushButton*>(c.close), Qt::LeftButton);
+        });
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(layout.HeaderLines[i + 1], c.kept[i]) << i;
+        EXPECT_EQ(layout.HeaderLines[4], "Satır 4");
+        EXPECT_EQ(layout.HeaderCount, room);
+        EXPECT_EQ(W().PageCount(), pages);
+    }
+}
+
+// A larger font applied in the page setup gives more pages; whether to keep
+// it for later reports is asked (No).
+TEST_F(DialogsInWindow, ALargerFontFromThePageSetupGivesMorePages) {
+    const int32_t pages = W().PageCount();
+    MessageBoxCatcher question(QMessageBox::No);
+    OpenForm(Menu().DOS_04, [](QWidget* form) {
+        QLineEdit* size = form->findChild<QComboBox*>("Combo2")->lineEdit();
+        size->selectAll();
+        TypeText(size, "16");
+        QTest::mouseClick(form->findChild<QWidget*>("Command2"), Qt::LeftButton);
+    });
+    EXPECT_EQ(question.shown.size(), 1u);
     EXPECT_EQ(W().Setup().FontSize, 16);
+    EXPECT_GT(W().PageCount(), pages);
 }
 
 }  // namespace

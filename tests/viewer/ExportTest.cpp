@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QDesktopServices>
 
@@ -72,6 +70,7 @@ TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
         SCOPED_TRACE(e.typed);
         W().ShowFirstPage();
         W().ShowNextPage();
+        W().Zoom().Zoom75();
         const size_t opened = files.opened.size();
         FileChoice answer(h.folder.Path().string(), e.typed);
         MessageBoxCatcher boxes;
@@ -83,6 +82,10 @@ TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
         EXPECT_EQ(answer.labels.join('|'), "&Kaydet|Dosya &adı:|Dosya türü:|Konum:|İptal");
         EXPECT_EQ(W().CurrentPage(), e.page);
         EXPECT_EQ(W().cursor().shape(), Qt::ArrowCursor);
+        W().activateWindow();  // as the window manager does after a dialog or message box
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&W()));
+        QApplication::processEvents();
+        EXPECT_EQ(W().ZoomFactor(), 0.75f) << "only the program's own forms return it to 100 %";
         const std::string path = h.folder.File(e.saved);
         if (*e.saved) note = QString::fromStdString("Kaydedildi: " + path);
         EXPECT_EQ(W().Status().NoteText(), note);

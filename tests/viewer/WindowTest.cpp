@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <filesystem>
 
@@ -82,29 +80,6 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
                 "Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
         }
     }
-}
-
-// Drawing the page must not take the hourglass away from a running command;
-// activation handed back after a message box keeps the zoom (only the
-// program's own forms return it to 100 %).
-TEST(FrmTabul, DrawingKeepsTheHourglassAndAMessageBoxKeepsTheZoom) {
-    ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(30)));
-    h.W().SetBusy(true);
-    h.W().RenderOnCanvas();
-    EXPECT_EQ(h.W().cursor().shape(), Qt::WaitCursor);
-    h.W().SetBusy(false);
-    EXPECT_EQ(h.W().cursor().shape(), Qt::ArrowCursor);
-    h.Show();
-    h.W().Zoom().Zoom50();
-    {
-        MessageBoxCatcher boxes;
-        QMessageBox::information(&h.W(), "t", "m");
-    }
-    h.W().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.W()));
-    QApplication::processEvents();
-    EXPECT_EQ(h.W().ZoomFactor(), 0.5f);
 }
 
 // The report's path is everything after the program's name, joined by single spaces.
