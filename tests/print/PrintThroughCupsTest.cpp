@@ -14,8 +14,7 @@
 
 namespace {
 
-// The page number of each sheet of a PDF, from its "Sayfa:N/3" under the
-// sample's title; "?" for a sheet without them.
+// The page number of each sheet of a PDF under the sample's title; "?" for none.
 std::string SheetsOf(const std::string& pdf) {
     std::string sheets;
     for (const std::string& text : PdfPages(pdf)) {

@@ -27,15 +27,13 @@ namespace {
 
 using ExportThroughWindow = ShownViewer;
 
-// Each export, from the menu, its key or toolbar button 2, asks in the
-// Turkish save dialog and writes its format to the file typed there; a name
-// typed without an extension gets the file type's. Each proposes the file
-// chosen last in this run, except the workbook export, which always starts
-// empty. Delimited exports end on page 1 even when cancelled or failed; the
-// workbook export leaves the page alone and opens the workbook in the
-// desktop's spreadsheet program under the hourglass. The status bar says
-// where a saved file went; a failed save says why instead and opens nothing.
-// A file already there is replaced without a question.
+// Each export, from the menu, its key or toolbar button 2, asks in the Turkish
+// save dialog (proposing the file chosen last, the workbook always empty) and
+// writes its format there, adding the type's extension to a bare name and
+// replacing a file without a question. Delimited exports end on page 1 even
+// when cancelled or failed; the workbook leaves the page alone and opens in
+// the desktop's spreadsheet program under the hourglass. The status bar says
+// where a file went; a failed save says why and opens nothing.
 TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
     OpenedFiles files([this] { return W().cursor().shape() == Qt::WaitCursor; });
     const std::string excel = "Farklı Kaydet|Excel Çalışma Sayfası (*.xlsx)|";
