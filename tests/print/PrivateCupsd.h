@@ -82,8 +82,7 @@ class PrivateCupsd {
     }
     bool Fail(const QString& problem) {
         QFile log(dir_.filePath("log/error_log"));
-        log.open(QIODevice::ReadOnly);
-        problem_ = problem + "\n" + log.readAll();
+        problem_ = problem + "\n" + (log.open(QIODevice::ReadOnly) ? log.readAll() : "");
         return false;
     }
     // Runs a program against this spooler; a failure is the Problem() when `report` is set.

@@ -8,11 +8,10 @@
 
 namespace {
 
-// Columns 10, 5 and 20 characters wide at 75 %, the second not fitting; past
-// the fifty columns of the page there are no markers. A press reaches from 90
-// twips left of a boundary to 10 right, the later column winning; a drag
-// counts whole characters, halves to even; the new width divides by the zoom
-// after rounding, never below one character. The scroll bars hold 16-bit values.
+// Columns 10, 5 and 20 characters wide at 75 %, the second not fitting, and
+// none past the page's fifty. A press reaches from 90 twips left of a boundary
+// to 10 right, the later column winning; a drag counts whole characters,
+// halves to even, and never leaves less than one. Scroll bars hold 16 bits.
 TEST(RulerArithmetic, BoundariesHitsDragsAndWidths) {
     ColumnWidthTable widths{};
     widths.fill(1);
@@ -30,14 +29,10 @@ TEST(RulerArithmetic, BoundariesHitsDragsAndWidths) {
     view.fieldCount = 60;
     fits.fill(true);
     EXPECT_EQ(ColumnBoundaries(view).back().column, 50);
-    const std::vector<ColumnBoundary> one{{4, 2000.0f}}, close{{2, 2000.0f}, {3, 2060.0f}};
-    const struct {
-        const std::vector<ColumnBoundary>& boundaries;
-        float x;
-        int column;
-    } hits[] = {{one, 1911.0f, 4}, {one, 1910.0f, 0},   {one, 2009.5f, 4},
-                {one, 2010.0f, 0}, {close, 1990.0f, 3}, {close, 1950.0f, 2}};
-    for (const auto& c : hits) EXPECT_EQ(HitColumn(c.boundaries, c.x), c.column) << c.x;
+    const std::vector<ColumnBoundary> close{{2, 2000.0f}, {3, 2060.0f}};
+    for (auto [x, column] :
+         {std::pair{1911.0f, 2}, {1910.0f, 0}, {1990.0f, 3}, {2069.5f, 3}, {2070.0f, 0}})
+        EXPECT_EQ(HitColumn(close, x), column) << x;
     for (auto [distance, delta] : {std::pair{-360.0f, -3}, {180.0f, 2}, {300.0f, 2}, {60.0f, 0}})
         EXPECT_EQ(DragDeltaFor(1000.0f + distance, 1000.0f, 120), delta) << distance;
     for (auto [width, delta, zoom, result] :
