@@ -12,8 +12,7 @@
 #include <functional>
 
 // Acts once on the next modal window of the given kind, from inside its event
-// loop, while it lives. Gives up after about ten seconds, so a window that
-// never opens fails the test instead of hanging it.
+// loop; gives up after about ten seconds, so a window that never opens fails.
 template <typename Window = QWidget>
 class OnModal {
   public:
@@ -36,9 +35,8 @@ class OnModal {
     bool fired_ = false;
 };
 
-// Closes every message box that opens while it lives, pressing the given
-// button (or closing it with that result), and keeps what each said as
-// "title [icon buttons] text", the buttons only when there is a choice.
+// Answers every message box that opens while it lives with the given button,
+// keeping each as "title [icon buttons] text", buttons only for Yes/No.
 class MessageBoxCatcher {
   public:
     std::vector<std::string> shown;
@@ -76,11 +74,9 @@ inline void TypeText(QWidget* widget, const QString& text) {
     }
 }
 
-// Answers the program's file dialog: types the name (in `folder`, unless the
-// name is a path) and presses Enter, or cancels for an empty name. Notes the
-// dialog as "title|filters|proposed name" and its visible labels. Typed with
-// the focus in the name, so a file selected as the folder's listing arrives
-// does not replace it; a dialog that ignores Enter fails the test.
+// Answers the file dialog: types the name (in `folder`, unless it is a path)
+// with the focus in the name box and presses Enter, or cancels for an empty
+// name. Notes the dialog as "title|filters|proposed name" and its labels.
 struct FileChoice {
     std::string asked;
     QStringList labels;

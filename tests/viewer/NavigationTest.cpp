@@ -24,8 +24,7 @@ class Navigation : public ShownViewer {
     std::string Status() {
         return (W().Status().PageText() + " " + W().Status().ZoomText()).toStdString();
     }
-    // Turns the wheel by notches (down is negative); sent to the window, where
-    // a turn the page does not take would go on to.
+    // Turns the wheel by notches (down is negative) over the page.
     void Wheel(int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPointF at = W().Canvas()->mapTo(&W(), QPointF(100, 100));
         QWheelEvent wheel(at, W().mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
@@ -129,9 +128,10 @@ TEST_F(Navigation, CommandsTurnThePageAndZoom) {
 }
 
 // A resize keeps page and zoom and scrolls back to the corner; the desk ends
-// above the status bar with its scroll bar whole in view. Too small a window
-// keeps its last layout.
-TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
+// above the status bar with its scroll bar whole in view, and too small a
+// window keeps its last layout. Fit width then fills the desk beside the
+// scroll bar; fit page is smaller.
+TEST_F(Navigation, AResizeLaysTheDeskOutAndTheZoomFitsIt) {
     Key(Qt::Key_PageDown);
     Menu().GOR_01_02->trigger();
     W().Desk().VScroll()->setValue(2000);
@@ -144,14 +144,6 @@ TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
     EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
     EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
     EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
-    const TwipsRect desk = W().Desk().Layout().Zemin;
-    W().resize(10, 40);
-    QApplication::processEvents();
-    EXPECT_EQ(W().Desk().Layout().Zemin, desk);
-}
-
-// Fit width fills the desk beside the scroll bar; fit page is smaller.
-TEST_F(Navigation, ZoomFitsTheWidthOrThePage) {
     Menu().FitWidth->trigger();
     const float width = W().ZoomFactor();
     const int paper = PixelsFromTwips(W().Desk().Layout().Line3X + 200);
@@ -162,6 +154,10 @@ TEST_F(Navigation, ZoomFitsTheWidthOrThePage) {
     EXPECT_LT(W().ZoomFactor(), width);
     EXPECT_TRUE(Menu().FitPage->isChecked());
     EXPECT_FALSE(Menu().GOR_01_01->isChecked());
+    const TwipsRect desk = W().Desk().Layout().Zemin;
+    W().resize(10, 40);
+    QApplication::processEvents();
+    EXPECT_EQ(W().Desk().Layout().Zemin, desk);
 }
 
 // The wheel runs from a page's bottom to the next one's top, and back.

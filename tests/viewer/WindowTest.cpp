@@ -54,10 +54,9 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
     }
 }
 
-// A report without rows takes every page key without complaint. The working
-// file losing its rows under the window (a disk gone bad) is said once while
-// it stays so, never taken for an empty page; the nameless file is reached
-// through the descriptor the window holds.
+// A report without rows takes every page key without complaint; the nameless
+// working file losing its rows under the window (a disk gone bad) is said
+// once while it stays so, never taken for an empty page.
 TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
     for (int rows : {0, 200}) {
         ViewerHarness h;
@@ -84,16 +83,12 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
 
 // The report's path is everything after the program's name, joined by single spaces.
 TEST(JoinArguments, TheArgumentsAfterTheProgramJoinedBySingleSpaces) {
-    const struct {
-        std::vector<const char*> argv;
-        std::string commandLine;
-    } cases[] = {
-        {{"tabulon"}, ""},
-        {{"tabulon", "/tmp/Satış", "Raporları/kasım.txt"}, "/tmp/Satış Raporları/kasım.txt"},
-        {{"tabulon", "a  b", "", "c"}, "a  b  c"},
-        {{"tabulon", "\"/tmp/rapor.txt\""}, "\"/tmp/rapor.txt\""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(JoinArguments(static_cast<int>(c.argv.size()), c.argv.data()), c.commandLine);
+    for (const auto& [argv, commandLine] :
+         {std::pair<std::vector<const char*>, std::string>{{"tabulon"}, ""},
+          {{"tabulon", "/tmp/Satış", "Raporları/kasım.txt"}, "/tmp/Satış Raporları/kasım.txt"},
+          {{"tabulon", "a  b", "", "c"}, "a  b  c"},
+          {{"tabulon", "\"/tmp/rapor.txt\""}, "\"/tmp/rapor.txt\""}})
+        EXPECT_EQ(JoinArguments(static_cast<int>(argv.size()), argv.data()), commandLine);
 }
 
 }  // namespace
