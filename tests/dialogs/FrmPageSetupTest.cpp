@@ -82,11 +82,8 @@ std::string DefaultsWith(const std::string& changes) {
 // boxes show bare numbers until the first spin, then the unit; the spins stop
 // at the ends of their range and the model waits for Apply.
 TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
-    model.PageOrient = 0;
-    model.SpaceX2 = 29;
-    model.SpaceY1 = 5;
+    model.PageOrient = 0, model.SpaceX2 = 29, model.SpaceY1 = 5, model.FontSize = 9;
     model.aTotals = false;
-    model.FontSize = 9;
     Open();
     EXPECT_TRUE(Get<QRadioButton>("Option_Yatay")->isChecked());
     for (int i = 0; i < 3; ++i)

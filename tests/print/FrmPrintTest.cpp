@@ -51,18 +51,15 @@ TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
         box->selectAll();
         QTest::keyClicks(box, QString::fromLatin1(typed));
     };
-    const struct {
-        const char* typed;
-        Qt::Key leave;
-        int page;
-    } cases[] = {{"7", Qt::Key_Return, 7}, {" 9 ", Qt::Key_Tab, 9}, {"40", Qt::Key_Return, 12},
-                 {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Tab, 5},   {"bes", Qt::Key_Return, 5},
-                 {"3x", Qt::Key_Tab, 5},   {"-2", Qt::Key_Tab, 1}};
-    for (const auto& c : cases) {
-        type(first, c.typed);
-        QTest::keyClick(first, c.leave);
-        EXPECT_EQ(spinner->value(), c.page) << c.typed;
-        EXPECT_EQ(first->text(), QString::number(c.page)) << c.typed;
+    const std::tuple<const char*, Qt::Key, int> cases[] = {
+        {"7", Qt::Key_Return, 7}, {" 9 ", Qt::Key_Tab, 9}, {"40", Qt::Key_Return, 12},
+        {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Tab, 5},   {"bes", Qt::Key_Return, 5},
+        {"3x", Qt::Key_Tab, 5},   {"-2", Qt::Key_Tab, 1}};
+    for (const auto& [typed, leave, page] : cases) {
+        type(first, typed);
+        QTest::keyClick(first, leave);
+        EXPECT_EQ(spinner->value(), page) << typed;
+        EXPECT_EQ(first->text(), QString::number(page)) << typed;
         EXPECT_TRUE(d.form->isVisible());
     }
     type(first, "8");  // then the lower arrow: one page on from the typed one

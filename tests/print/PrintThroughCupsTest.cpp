@@ -106,10 +106,8 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         const qsizetype spooled = cupsd.SpooledDocuments().size();
         if (job.start == CtrlP)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
-        else if (job.start == Toolbar)
-            window.Toolbar().Button(1)->click();
-        else
-            window.Menu().DOS_05->trigger();
+        if (job.start == Toolbar) window.Toolbar().Button(1)->click();
+        if (job.start >= Menu) window.Menu().DOS_05->trigger();
         EXPECT_TRUE(choose.Fired());
         EXPECT_EQ(listed, "Depo,Muhasebe_Lazer,PDF,");
         EXPECT_EQ(preselected, job.preselected);

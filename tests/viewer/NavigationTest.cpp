@@ -196,14 +196,12 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
         Key(Qt::Key_F3);
         rows.push_back(W().Finder().Hit()->row);
     }
-    ASSERT_GE(rows.size(), 2u);
-    EXPECT_EQ(rows[0], 20);
-    EXPECT_EQ(rows.back(), 3);
+    ASSERT_EQ(rows, (std::vector<int64_t>{20, 37, 54, 71, 88, 105, 122, 139, 156, 173, 190, 3}));
     EXPECT_TRUE(W().Status().NoteText().contains("baştan")) << Status();
     EXPECT_EQ(W().CurrentPage(), 1);
     Key(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(W().Finder().Hit()->row, rows[rows.size() - 2]);
-    EXPECT_GT(W().CurrentPage(), 1);
+    EXPECT_EQ(W().Finder().Hit()->row, 190);
+    EXPECT_EQ(W().CurrentPage(), 4);
     dialog->TextBox()->setText("yok böyle");
     dialog->NextButton()->click();
     EXPECT_FALSE(W().Finder().Hit());

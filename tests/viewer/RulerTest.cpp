@@ -70,8 +70,7 @@ TEST_F(RulerDrag, WidthsChangeByTheDistanceInOnScreenCharacterCells) {
                  {Menu().GOR_01_03, -20, 1.0f, 2},
                  {Menu().GOR_01_02, -20, 2.0f, 3}};
     for (const auto& d : drags) {
-        SCOPED_TRACE(testing::Message() << d.zoom->text().toStdString() << " " << d.from << " "
-                                        << d.characters << " " << d.button);
+        SCOPED_TRACE(testing::Message() << &d - drags);
         d.zoom->trigger();
         auto widths = W().Pages().layout.ColumnWidths;
         const QPoint start = At(Boundary(2) + d.from);

@@ -24,8 +24,8 @@ TEST(FrmTabul, OpensOnPageOneAtFullSizeUnderTheFirstHeaderLine) {
     EXPECT_EQ(h.W().Desk().Layout().Canvas.height, h.W().Setup().PageSizeY);
     const QImage shown = h.W().Canvas()->grab().toImage();
     int dark = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x) dark += shown.pixelColor(x, y).lightness() < 100;
+    for (int i = 0; i < shown.width() * shown.height(); ++i)
+        dark += shown.pixelColor(i % shown.width(), i / shown.width()).lightness() < 100;
     EXPECT_GT(dark, 800);
 }
 
