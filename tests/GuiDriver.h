@@ -50,10 +50,7 @@ class MessageBoxCatcher {
                 const bool choice = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
                 shown.push_back(box->windowTitle().toStdString() + " [" + icons[box->icon()] +
                                 (choice ? " Yes No] " : "] ") + box->text().toStdString());
-                if (QAbstractButton* button = box->button(answer))
-                    button->click();
-                else
-                    box->done(answer);
+                box->button(answer) ? box->button(answer)->click() : box->done(answer);
             }
         });
         timer_.start(10);
@@ -63,15 +60,13 @@ class MessageBoxCatcher {
     QTimer timer_;
 };
 
-// Types text key by key. QTest::keyClicks only knows ASCII keys, so Turkish
-// letters go in as key events that carry their text.
+// Types text key by key, Turkish letters as key events that carry their text.
 inline void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
+    for (const QChar ch : text)
         if (ch.unicode() < 128)
             QTest::keyClick(widget, ch.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
 }
 
 // Answers the file dialog: types the name (in `folder`, unless it is a path)

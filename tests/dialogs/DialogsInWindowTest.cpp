@@ -8,10 +8,9 @@ namespace {
 
 class DialogsInWindow : public ShownViewer {
   protected:
-    // Opens a menu item's form over the window moved to page 3 at 50 %, with
-    // the hourglass showing while it is open, and lets `drive` close it.
-    // Confirmed or not, the report starts over on page 1 at 100 %. Handing
-    // activation back to the window is the window manager's part, played here.
+    // Opens a menu item's form, for `drive` to close, over the window on page 3
+    // at 50 %: the hourglass shows meanwhile, and confirmed or not the report
+    // starts over on page 1 at 100 %. The test hands activation back.
     void OpenForm(QAction* item, const std::function<void(QWidget*)>& drive) {
         W().ShowNextPage();
         W().ShowNextPage();

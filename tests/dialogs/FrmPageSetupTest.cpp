@@ -144,6 +144,9 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
          "pNumbers=False"},
         {change, "Command3", false, false, ""},
     };
+    const std::string question =
+        "Vornak Yazılım [question Yes No] Yaptığınız ayarlamaların kaydedilmesini ve bundan "
+        "sonra oluşturacağınız raporlarda da geçerli olmasını istiyor musunuz?";
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.close << " " << c.kept);
         model = DefaultPageSetup(1);
@@ -157,12 +160,7 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         EXPECT_EQ(form->result(), applied ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
         EXPECT_EQ(Stored(settings), c.yes ? DefaultsWith(c.kept) : "");
-        EXPECT_EQ(boxes.shown,
-                  c.asks ? std::vector<std::string>{"Vornak Yazılım [question Yes No] Yaptığınız "
-                                                    "ayarlamaların kaydedilmesini ve bundan sonra "
-                                                    "oluşturacağınız raporlarda da geçerli "
-                                                    "olmasını istiyor musunuz?"}
-                         : std::vector<std::string>{});
+        EXPECT_EQ(boxes.shown, c.asks ? std::vector{question} : std::vector<std::string>{});
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "GuiDriver.h"
 #include "PrivateCupsd.h"
 #include "ProgramRun.h"
 #include "platform/QtPrinterCatalog.h"

@@ -73,7 +73,7 @@ class PrivateCupsd {
     std::string Problem() const { return problem_.toStdString(); }
 
   private:
-    // Writes a configuration file, "@" standing for the spooler's folder.
+    // "@" stands for the spooler's folder.
     void Write(const QString& name, QString text) {
         QFile file(dir_.filePath(name));
         if (file.open(QIODevice::WriteOnly)) file.write(text.replace('@', dir_.path()).toUtf8());

@@ -2,7 +2,6 @@
 
 #include "PlantedTargets.h"
 #include "ProgramRun.h"
-#include "TestSupport.h"
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinter.h"
 
@@ -15,11 +14,8 @@ std::unique_ptr<QtPrinter> PdfPrinter(const std::string& file) {
 }
 
 void DrawPage(Printer& printer, const std::string& text) {
-    DrawingTarget& target = printer.Target();
-    target.SetFont("Arial");
-    target.SetFontSize(12);
-    target.PSet(1440, 1440, Black);
-    target.Print(text);
+    printer.Target().PSet(1440, 1440, Black);
+    printer.Target().Print(text);
 }
 
 size_t FilesIn(const TempDir& dir) {

@@ -10,17 +10,14 @@
 class OpenedFiles : public QObject {
     Q_OBJECT
   public:
-    explicit OpenedFiles(std::function<bool()> busyNow) : busyNow_(std::move(busyNow)) {
+    explicit OpenedFiles(std::function<bool()> busy) : busyNow(std::move(busy)) {
         QDesktopServices::setUrlHandler("file", this, "Open");
     }
     ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
+    Q_INVOKABLE void Open(const QUrl& url) { opened.push_back({url.toLocalFile(), busyNow()}); }
+
+    std::function<bool()> busyNow;
     std::vector<std::pair<QString, bool>> opened;
-
-  public slots:
-    void Open(const QUrl& url) { opened.push_back({url.toLocalFile(), busyNow_()}); }
-
-  private:
-    std::function<bool()> busyNow_;
 };
 
 namespace {

@@ -20,7 +20,6 @@ class Navigation : public ShownViewer {
         return W().Canvas()->Image().pixelColor(QPoint(17, 17)) == QColor(0, 255, 0);
     }
     const TwipsRect& Canvas() { return W().Desk().Layout().Canvas; }
-    // The status bar: "Sayfa 2 / 4 %75".
     std::string Status() {
         return (W().Status().PageText() + " " + W().Status().ZoomText()).toStdString();
     }

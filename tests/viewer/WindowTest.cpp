@@ -36,9 +36,7 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
         ViewerHarness h;
         WriteBytes(h.folder.File("rapor.txt"), SalesReport(10));
         if (!*path) h.printers.names.clear();
-        const std::string opened = !*path         ? h.folder.File("rapor.txt")
-                                   : *path == '/' ? path
-                                                  : h.folder.File(path);
+        const std::string opened = *path == '/' ? path : h.folder.File(*path ? path : "rapor.txt");
         MessageBoxCatcher boxes;
         EXPECT_FALSE(h.OpenPath(opened)) << path;
         EXPECT_NE(h.W().ExitStatus(), 0);
