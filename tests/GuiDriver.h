@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -11,12 +10,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <string>
-#include <vector>
 
 // Acts once on the next modal window of the given kind, from inside its event
-// loop, while it lives. Gives up after about ten seconds, so a window that
-// never opens fails the test instead of hanging it.
+// loop; gives up after about ten seconds, so a window that never opens fails.
 template <typename Window = QWidget>
 class OnModal {
   public:
@@ -39,9 +35,8 @@ class OnModal {
     bool fired_ = false;
 };
 
-// Closes every message box that opens while it lives, pressing the given
-// button (or closing it with that result), and keeps what each said as
-// "title [icon buttons] text", the buttons only when there is a choice.
+// Answers every message box that opens while it lives with the given button,
+// keeping each as "title [icon buttons] text", buttons only for Yes/No.
 class MessageBoxCatcher {
   public:
     std::vector<std::string> shown;
@@ -55,10 +50,7 @@ class MessageBoxCatcher {
                 const bool choice = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
                 shown.push_back(box->windowTitle().toStdString() + " [" + icons[box->icon()] +
                                 (choice ? " Yes No] " : "] ") + box->text().toStdString());
-                if (QAbstractButton* button = box->button(answer))
-                    button->click();
-                else
-                    box->done(answer);
+                box->button(answer) ? box->button(answer)->click() : box->done(answer);
             }
         });
         timer_.start(10);
@@ -68,23 +60,18 @@ class MessageBoxCatcher {
     QTimer timer_;
 };
 
-// Types text key by key. QTest::keyClicks only knows ASCII keys, so Turkish
-// letters go in as key events that carry their text.
+// Types text key by key, Turkish letters as key events that carry their text.
 inline void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
+    for (const QChar ch : text)
         if (ch.unicode() < 128)
             QTest::keyClick(widget, ch.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
 }
 
-// Answers the program's file dialog: types the name (in `folder`, unless the
-// name is a path) and presses Enter, or cancels for an empty name. Notes the
-// dialog as "title|filters|proposed name" and its visible labels. Typed while
-// the name has the focus, so the folder's files arriving later do not put a
-// selected file's name there; never left open, so a dialog that ignores Enter
-// fails the test.
+// Answers the file dialog: types the name (in `folder`, unless it is a path)
+// with the focus in the name box and presses Enter, or cancels for an empty
+// name. Notes the dialog as "title|filters|proposed name" and its labels.
 struct FileChoice {
     std::string asked;
     QStringList labels;

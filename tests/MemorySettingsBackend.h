@@ -6,8 +6,8 @@
 
 #include "core/SettingsBackend.h"
 
-// Settings held in memory, so tests never touch the user's stored page setup.
-// Records the order of writes to check that all twelve values go out in order.
+// Settings held in memory, so tests never touch the user's stored page setup;
+// the order of writes is kept to check that all twelve values go out in order.
 class MemorySettingsBackend : public SettingsBackend {
   public:
     std::set<std::string> keys;
@@ -19,8 +19,7 @@ class MemorySettingsBackend : public SettingsBackend {
     std::optional<std::string> QueryValue(const std::string& keyPath,
                                           const std::string& name) override {
         auto it = values.find(keyPath + "|" + name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     void SetValue(const std::string& keyPath, const std::string& name,
                   const std::string& text) override {

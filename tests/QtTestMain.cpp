@@ -12,11 +12,9 @@
 int main(int argc, char** argv) {
     // Windows and pictures need no screen; test discovery runs without one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Row stores of the reports the tests open go to a folder of their own.
+    // Row stores and the file dialog's history stay in the tests' own folder.
     TempDir temporary;
     setenv("TMPDIR", temporary.Path().c_str(), 1);
-    // Qt's file dialog keeps its folder history and column widths in the
-    // user's configuration; the tests' stays in their own folder.
     setenv("XDG_CONFIG_HOME", temporary.File("config").c_str(), 1);
     QApplication app(argc, argv);
     UseNeutralNumbersInTheCLibrary();

@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <functional>
 
 #include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
@@ -26,53 +25,24 @@ struct Dialog {
     }
     const FrmPrintControls& c() const { return form->Controls(); }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    // Both page boxes and both spinners are enabled together, the boxes white when they are.
-    bool RangeEnabled() const {
-        const bool on = c().VScroll1[0]->isEnabled();
-        const QColor back =
-            on ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button);
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(c().Label3[i]->isEnabled(), on);
-            EXPECT_EQ(c().VScroll1[i]->isEnabled(), on);
-            EXPECT_EQ(c().Label3[i]->palette().color(QPalette::Base), back);
-        }
-        return on;
-    }
 };
 
-// It opens on all pages with a grey range of 1 to 1 over the report's pages,
-// each spinner inside its box; only "Sayfa Aralığı" enables
-// the range, whose lower arrow raises the value, never past the last page.
-TEST(FrmPrint, OnlyThePageRangeOptionEnablesTheRangeWhoseSpinnersStepOnePage) {
-    for (int32_t pages : {1, 3}) {
-        Dialog d(pages);
-        EXPECT_EQ(d.form->windowTitle(), "Yazdır");
-        EXPECT_TRUE(d.c().Option1[0]->isChecked());
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(d.c().Label3[i]->text(), "1");
-            EXPECT_EQ(d.c().VScroll1[i]->minimum(), 1);
-            EXPECT_EQ(d.c().VScroll1[i]->maximum(), pages);
-            EXPECT_TRUE(d.c().Label3[i]->geometry().contains(d.c().VScroll1[i]->geometry()));
-        }
-        for (int option : {0, 1, 2, 1, 3, 0, 1}) {
-            d.Click(d.c().Option1[option]);
-            EXPECT_EQ(d.RangeEnabled(), option == 1) << option;
-        }
-        QScrollBar* last = d.c().VScroll1[1];
-        for (int i = 0; i < 4; ++i) last->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        last->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        EXPECT_EQ(d.c().Label3[1]->text(), QString::number(pages - 1 ? pages - 1 : 1));
-        EXPECT_EQ(d.c().Label3[0]->text(), "1");
-    }
-}
-
-// A page typed into a range box is taken on Enter or on leaving the box,
-// within 1..PageCount, and the arrows step on from it; Enter does not print.
-TEST(FrmPrint, ARangeBoxTakesATypedPage) {
+// "Yazdır" opens on all pages; only "Sayfa Aralığı" enables the page boxes
+// and their spinners. A page typed into a box is taken on Enter or on leaving
+// the box, within 1..PageCount, and the arrows step on from it; Enter does not
+// print, and the button takes a page typed but not yet confirmed.
+TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
     Dialog d(12);
     d.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
-    d.Click(d.c().Option1[1]);
+    EXPECT_EQ(d.form->windowTitle(), "Yazdır");
+    EXPECT_TRUE(d.c().Option1[0]->isChecked());
+    for (int option : {0, 1, 2, 1, 3, 0, 1}) {
+        d.Click(d.c().Option1[option]);
+        const QWidget* range[] = {d.c().Label3[0], d.c().Label3[1], d.c().VScroll1[0],
+                                  d.c().VScroll1[1]};
+        for (const QWidget* w : range) EXPECT_EQ(w->isEnabled(), option == 1) << option;
+    }
     QLineEdit* first = d.c().Label3[0];
     QScrollBar* spinner = d.c().VScroll1[0];
     const auto type = [](QLineEdit* box, const char* typed) {
@@ -81,94 +51,38 @@ TEST(FrmPrint, ARangeBoxTakesATypedPage) {
         box->selectAll();
         QTest::keyClicks(box, QString::fromLatin1(typed));
     };
-    const struct {
-        const char* typed;
-        Qt::Key leave;
-        int page;
-    } cases[] = {
-        {"7", Qt::Key_Return, 7}, {" 9 ", Qt::Key_Tab, 9},   {"40", Qt::Key_Return, 12},
-        {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Return, 5},  {"bes", Qt::Key_Return, 5},
-        {"", Qt::Key_Tab, 5},     {"3x", Qt::Key_Return, 5}, {"-2", Qt::Key_Tab, 1},
-    };
-    for (const auto& c : cases) {
-        type(first, c.typed);
-        QTest::keyClick(first, c.leave);
-        EXPECT_EQ(spinner->value(), c.page) << c.typed;
-        EXPECT_EQ(first->text(), QString::number(c.page)) << c.typed;
+    const std::tuple<const char*, Qt::Key, int> cases[] = {
+        {"7", Qt::Key_Return, 7}, {" 9 ", Qt::Key_Tab, 9}, {"40", Qt::Key_Return, 12},
+        {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Tab, 5},   {"bes", Qt::Key_Return, 5},
+        {"3x", Qt::Key_Tab, 5},   {"-2", Qt::Key_Tab, 1}};
+    for (const auto& [typed, leave, page] : cases) {
+        type(first, typed);
+        QTest::keyClick(first, leave);
+        EXPECT_EQ(spinner->value(), page) << typed;
+        EXPECT_EQ(first->text(), QString::number(page)) << typed;
         EXPECT_TRUE(d.form->isVisible());
-        EXPECT_FALSE(d.form->Choice().confirmed);
     }
-    // Typed, not confirmed, then the lower arrow: one page on from the typed one.
-    type(first, "8");
+    type(first, "8");  // then the lower arrow: one page on from the typed one
     QTest::mouseClick(spinner, Qt::LeftButton, {},
                       QPoint(spinner->width() / 2, spinner->height() - 2));
     EXPECT_EQ(first->text(), QStringLiteral("9"));
-    // Typed and confirmed at once, as the button's Alt+Y does without moving the focus.
     type(d.c().Label3[1], "11");
-    d.c().Command1->click();
+    d.c().Command1->click();  // as its Alt+Y does, without moving the focus
     EXPECT_TRUE(d.form->Choice().confirmed);
     EXPECT_EQ(d.form->Choice().fromPage, 9);
     EXPECT_EQ(d.form->Choice().toPage, 11);
 }
 
-// The range is set first, so odd pages must ignore it; nothing keeps the
-// first page at or below the last. (All and even pages print through the spooler.)
-TEST(FrmPrint, ConfirmGivesTheChoicesAndEveryWayOfCancellingGivesNone) {
-    using Action = std::function<void(Dialog&)>;
-    const Action confirm = [](Dialog& d) { d.Click(d.c().Command1); };
-    const struct {
-        int option;
-        Action act;
-        bool confirmed;
-        int32_t from, to;
-        const char* printer;
-    } cases[] = {
-        {1, confirm, true, 6, 4, "PDF"},
-        {2, confirm, true, -1, -1, "PDF"},
-        {1, [](Dialog& d) { d.Click(d.c().Command2); }, false, 0, 0, "Muhasebe"},
-        {2, [](Dialog& d) { d.form->close(); }, false, 0, 0, "Muhasebe"},
-        {0, [](Dialog& d) { QTest::keyClick(d.form.get(), Qt::Key_Escape); }, false, 0, 0,
-         "Muhasebe"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.option << " " << c.confirmed);
-        Dialog d;
-        d.Click(d.c().Option1[1]);
-        d.c().VScroll1[0]->setValue(6);
-        d.c().VScroll1[1]->setValue(4);
-        d.Click(d.c().Option1[c.option]);
-        d.c().Combo1->setCurrentIndex(2);
-        c.act(d);
-        const PrintChoice& choice = d.form->Choice();
-        EXPECT_EQ(choice.confirmed, c.confirmed);
-        EXPECT_EQ(choice.fromPage, c.from);
-        EXPECT_EQ(choice.toPage, c.to);
-        EXPECT_EQ(choice.printer, c.printer);
-        EXPECT_EQ(d.form->result(), c.confirmed ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_FALSE(d.form->isVisible());
-    }
-}
-
-// The last exact match of the current printer, or else the first; confirmed
-// as it stands, and with no printer listed the previous one stays.
+// The last exact match of the current printer "X", or else the first; with
+// no printer listed the previous one stays.
 TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
-    const struct {
-        std::vector<std::string> printers;
-        std::string current;
-        int selected;
-    } cases[] = {{{"A", "B", "PDF"}, "B", 1},
-                 {{"A", "B", "PDF"}, "C", 0},
-                 {{"Lazer", "lazer", "PDF"}, "lazer", 1},
-                 {{"A", "Lazer", "PDF"}, "LAZER", 0},
-                 {{"X", "A", "X", "PDF"}, "X", 2},
-                 {{"A", "PDF"}, "PDF", 1},
-                 {{}, "A", -1}};
-    for (const auto& c : cases) {
-        Dialog d(2, c.printers, c.current);
-        ASSERT_EQ(d.c().Combo1->count(), static_cast<int>(c.printers.size()));
-        EXPECT_EQ(d.c().Combo1->currentIndex(), c.selected) << c.current;
+    for (auto [printers, selected] : {std::pair{std::vector<std::string>{"X", "A", "X", "x"}, 2},
+                                      {{"A", "x", "PDF"}, 0},
+                                      {{}, -1}}) {
+        Dialog d(2, printers, "X");
+        EXPECT_EQ(d.c().Combo1->currentIndex(), selected);
         d.Click(d.c().Command1);
-        EXPECT_EQ(d.form->Choice().printer, c.selected < 0 ? "Muhasebe" : c.printers[c.selected]);
+        EXPECT_EQ(d.form->Choice().printer, selected < 0 ? "Muhasebe" : printers[selected]);
     }
 }
 

@@ -3,15 +3,13 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <string>
 
 // A CUPS spooler of the test's own: configuration, spool, logs and socket in a
 // temporary folder, reached through CUPS_SERVER, so printing is tested
-// without touching the machine's printing setup. Stopped and removed with the
-// object.
+// without touching the machine's printing setup. Stopped with the object.
 class PrivateCupsd {
   public:
     ~PrivateCupsd() {
@@ -27,8 +25,7 @@ class PrivateCupsd {
         if (!dir_.isValid()) return Fail("cannot create a folder under /tmp");
         for (const char* sub : {"spool/tmp", "cache", "state", "log", "run"})
             QDir(dir_.path()).mkpath(sub);
-        // cupsd will not work as root; as root it works as lp, which must
-        // reach every folder it uses.
+        // As root it works as lp, which must reach every folder it uses.
         const bool root = geteuid() == 0;
         Write("cups-files.conf", QString(root ? "User lp\nGroup lp\n" : "") +
                                      "ServerRoot @\nRequestRoot @/spool\nCacheDir @/cache\n"
@@ -36,8 +33,8 @@ class PrivateCupsd {
                                      "AccessLog @/log/access_log\nErrorLog @/log/error_log\n"
                                      "PageLog @/log/page_log\nFileDevice Yes\n");
         Write("cupsd.conf",
-              "Listen @/run/cups.sock\nBrowsing No\nWebInterface No\n"
-              "LogLevel warn\nPreserveJobFiles Yes\nPreserveJobHistory Yes\n"
+              "Listen @/run/cups.sock\nBrowsing No\nWebInterface No\nLogLevel warn\n"
+              "PreserveJobFiles Yes\nPreserveJobHistory Yes\n"
               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
               "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
         if (root && !Client("chown", {"-R", "lp:lp", dir_.path()})) return false;
@@ -54,12 +51,17 @@ class PrivateCupsd {
         return Fail("cupsd did not answer");
     }
 
-    // A raw queue keeps documents byte for byte as the client sent them, in
-    // the spool folder; what the device receives is thrown away.
+    // "lpstat -r" answers before the scheduler takes every request on a busy
+    // machine, so a request that cannot connect is retried for a while. A raw
+    // queue keeps each document in the spool folder as the client sent it.
+    bool Admin(const QStringList& arguments) {
+        for (int i = 0; i < 100 && !cupsd_.waitForFinished(50); ++i)
+            if (Client("lpadmin", arguments, false)) return true;
+        return Client("lpadmin", arguments);
+    }
     bool AddRawQueue(const QString& name) {
         return Admin({"-p", name, "-v", "file:///dev/null", "-E"});
     }
-    bool SetDefault(const QString& name) { return Admin({"-d", name}); }
 
     // The documents of submitted jobs as the spooler received them, oldest first.
     QStringList SpooledDocuments() const {
@@ -71,19 +73,17 @@ class PrivateCupsd {
     std::string Problem() const { return problem_.toStdString(); }
 
   private:
-    // Writes a configuration file, "@" standing for the spooler's folder.
+    // "@" stands for the spooler's folder.
     void Write(const QString& name, QString text) {
         QFile file(dir_.filePath(name));
         if (file.open(QIODevice::WriteOnly)) file.write(text.replace('@', dir_.path()).toUtf8());
     }
     bool Fail(const QString& problem) {
         QFile log(dir_.filePath("log/error_log"));
-        log.open(QIODevice::ReadOnly);
-        problem_ = problem + "\n" + log.readAll();
+        problem_ = problem + "\n" + (log.open(QIODevice::ReadOnly) ? log.readAll() : "");
         return false;
     }
-    // Runs a program against this spooler; a failure is the Problem() when
-    // `report` is set.
+    // Runs a program against this spooler; a failure is the Problem() when `report` is set.
     bool Client(const QString& program, const QStringList& arguments, bool report = true) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
@@ -92,16 +92,6 @@ class PrivateCupsd {
                         process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
         if (!ok && report) Fail(program + " failed: " + process.readAll());
         return ok;
-    }
-    // "lpstat -r" answers before the scheduler takes every request on a busy
-    // machine, so an administrative request that cannot connect is retried
-    // for a few seconds.
-    bool Admin(const QStringList& arguments) {
-        for (int i = 0; i < 100; ++i) {
-            if (Client("lpadmin", arguments, false)) return true;
-            if (cupsd_.waitForFinished(50)) break;
-        }
-        return Client("lpadmin", arguments);
     }
     // libcups remembers the server it first talked to; a process that has
     // already asked it about printers is told to read CUPS_SERVER again.

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QKeySequence>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -22,17 +19,11 @@ class Navigation : public ShownViewer {
     bool CanvasMarked() {
         return W().Canvas()->Image().pixelColor(QPoint(17, 17)) == QColor(0, 255, 0);
     }
-    void ScrollAway() {
-        W().Desk().VScroll()->setValue(1500);
-        W().Desk().HScroll()->setValue(600);
-    }
     const TwipsRect& Canvas() { return W().Desk().Layout().Canvas; }
-    // The status bar: "Sayfa 2 / 4 %75".
     std::string Status() {
         return (W().Status().PageText() + " " + W().Status().ZoomText()).toStdString();
     }
-    // Turns the wheel by notches (down is negative); sent to the window, where
-    // a turn the page does not take would go on to.
+    // Turns the wheel by notches (down is negative) over the page.
     void Wheel(int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPointF at = W().Canvas()->mapTo(&W(), QPointF(100, 100));
         QWheelEvent wheel(at, W().mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
@@ -41,45 +32,50 @@ class Navigation : public ShownViewer {
     }
 };
 
-// Keys past the first or last page draw nothing, Home and End always draw;
-// keys keep the scroll position whatever the modifiers.
-TEST_F(Navigation, PageKeysStopAtTheBoundsAndHomeAndEndAlwaysRedraw) {
-    ScrollAway();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int32_t page;
-        bool redraws;
-    } steps[] = {{Qt::Key_PageUp, {}, 1, false},   {Qt::Key_Home, {}, 1, true},
-                 {Qt::Key_PageDown, {}, 2, true},  {Qt::Key_PageDown, {}, 3, true},
-                 {Qt::Key_PageUp, {}, 2, true},    {Qt::Key_End, {}, 4, true},
-                 {Qt::Key_PageDown, {}, 4, false}, {Qt::Key_End, {}, 4, true},
-                 {Qt::Key_Home, {}, 1, true},      {Qt::Key_A, {}, 1, false},
-                 {Qt::Key_Down, {}, 1, false},     {Qt::Key_PageDown, Qt::ShiftModifier, 2, true}};
-    for (const auto& step : steps) {
-        SCOPED_TRACE(QKeySequence(step.key | step.modifiers).toString().toStdString());
-        MarkCanvas();
-        Key(step.key, step.modifiers);
-        EXPECT_EQ(CanvasMarked(), !step.redraws);
-        EXPECT_EQ(Status(), "Sayfa " + std::to_string(step.page) + " / 4 %100");
-    }
-    EXPECT_EQ(Canvas().top, 400 - 1500);
-    EXPECT_EQ(Canvas().left, 200 - 600);
-    EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
-}
-
-// Menu and toolbar commands bring the page's corner into view; zoom keeps
-// the page, checks its own item only and scales the canvas, the ruler and
-// the paper's edge. The first button and Ctrl+Q close the window.
-TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
-    const std::pair<QAction*, float> zoomItems[] = {
-        {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
+// Each command from a view scrolled away from the page's corner: the page
+// keys, whatever the modifiers, keep the scroll position and draw nothing past
+// the first or last page (Home and End always draw); Ctrl+G (not escaped), the
+// menu and the toolbar bring the corner into view. Zoom steps through 50, 75,
+// 100, 125, 150 and 200 %, keeps the page, checks its own item only and scales
+// the canvas, ruler and paper's edge. The first button and Ctrl+Q close.
+TEST_F(Navigation, CommandsTurnThePageAndZoom) {
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        return [this, k, m] { Key(k, m); };
+    };
+    const auto goTo = [this](const char* typed, Qt::Key k) {
+        return [this, typed, k] {
+            OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
+                dialog->PageBox()->selectAll();
+                QTest::keyClicks(dialog->PageBox(), typed);
+                QTest::keyClick(dialog->PageBox(), k);
+            });
+            Key(Qt::Key_G, Qt::ControlModifier);
+            EXPECT_TRUE(answer.Fired());
+        };
+    };
     const auto item = [](QAction* action) { return [action] { action->trigger(); }; };
     const auto button = [this](int i) { return [this, i] { Click(i); }; };
+    const auto ctrl = [&key](Qt::Key k) { return key(k, Qt::ControlModifier); };
+    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
     const struct {
         std::function<void()> command;
         const char* status;
-    } commands[] = {{item(Menu().GOR_03), "Sayfa 2 / 4 %100"},
+        bool redraws = true, toCorner = true;
+    } commands[] = {{key(Qt::Key_PageUp), "Sayfa 1 / 4 %100", false, false},
+                    {key(Qt::Key_Home), "Sayfa 1 / 4 %100", true, false},
+                    {key(Qt::Key_PageDown), "Sayfa 2 / 4 %100", true, false},
+                    {key(Qt::Key_End), "Sayfa 4 / 4 %100", true, false},
+                    {key(Qt::Key_PageDown), "Sayfa 4 / 4 %100", false, false},
+                    {key(Qt::Key_End), "Sayfa 4 / 4 %100", true, false},
+                    {key(Qt::Key_PageUp), "Sayfa 3 / 4 %100", true, false},
+                    {key(Qt::Key_Home), "Sayfa 1 / 4 %100", true, false},
+                    {key(Qt::Key_A), "Sayfa 1 / 4 %100", false, false},
+                    {key(Qt::Key_PageDown, Qt::ShiftModifier), "Sayfa 2 / 4 %100", true, false},
+                    {goTo("3", Qt::Key_Return), "Sayfa 3 / 4 %100"},
+                    {goTo("1", Qt::Key_Escape), "Sayfa 3 / 4 %100", false, false},
+                    {goTo("999", Qt::Key_Return), "Sayfa 3 / 4 %100"},
+                    {item(Menu().GOR_04), "Sayfa 1 / 4 %100"},
+                    {item(Menu().GOR_03), "Sayfa 2 / 4 %100"},
                     {item(Menu().GOR_01_02), "Sayfa 2 / 4 %75"},
                     {item(Menu().GOR_02), "Sayfa 1 / 4 %75"},
                     {item(Menu().GOR_05), "Sayfa 4 / 4 %75"},
@@ -92,24 +88,37 @@ TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
                     {button(3), "Sayfa 1 / 4 %75"},
                     {button(7), "Sayfa 1 / 4 %50"},
                     {button(5), "Sayfa 1 / 4 %100"},
+                    {ctrl(Qt::Key_Plus), "Sayfa 1 / 4 %125"},
+                    {wheel, "Sayfa 1 / 4 %150"},
+                    {wheel, "Sayfa 1 / 4 %200"},
+                    {wheel, "Sayfa 1 / 4 %200"},
+                    {ctrl(Qt::Key_Minus), "Sayfa 1 / 4 %150"},
+                    {item(Menu().GOR_01_03), "Sayfa 1 / 4 %50"},
+                    {ctrl(Qt::Key_Minus), "Sayfa 1 / 4 %50"},
+                    {ctrl(Qt::Key_0), "Sayfa 1 / 4 %100"},
                     // The previous page on page 1 moves the view but draws nothing.
-                    {item(Menu().GOR_02), "Sayfa 1 / 4 %100"}};
+                    {item(Menu().GOR_02), "Sayfa 1 / 4 %100", false}};
+    const std::pair<QAction*, float> zoomItems[] = {
+        {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
     for (const auto& c : commands) {
-        SCOPED_TRACE(c.status);
-        ScrollAway();
+        SCOPED_TRACE(testing::Message() << c.status << " " << &c - commands);
+        W().Desk().VScroll()->setValue(1500);
+        W().Desk().HScroll()->setValue(600);
         MarkCanvas();
         c.command();
         EXPECT_EQ(Status(), c.status);
+        EXPECT_EQ(CanvasMarked(), !c.redraws);
+        EXPECT_EQ(Canvas().top, c.toCorner ? 400 : 400 - 1500);
+        EXPECT_EQ(Canvas().left, c.toCorner ? 200 : 200 - 600);
+        EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
         const float zoom = W().ZoomFactor();
         for (const auto& [action, factor] : zoomItems)
             EXPECT_EQ(action->isChecked(), factor == zoom);
-        EXPECT_EQ(Canvas().top, 400);
-        EXPECT_EQ(Canvas().left, 200);
         EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * zoom));
         EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * zoom));
         EXPECT_EQ(W().Desk().Layout().Line3X, RoundHalfEven(W().Setup().PageSizeX * zoom));
     }
-    EXPECT_TRUE(CanvasMarked());
+    EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
     Click(0);
     EXPECT_FALSE(W().isVisible());
     h.Show();
@@ -118,62 +127,22 @@ TEST_F(Navigation, MenuAndToolbarCommandsReturnToTheCorner) {
 }
 
 // A resize keeps page and zoom and scrolls back to the corner; the desk ends
-// above the status bar with its scroll bar whole in view. The page and ruler
-// follow a dragged thumb; too small a window keeps its last layout.
-TEST_F(Navigation, AResizeLaysTheDeskOutAboveTheStatusBar) {
+// above the status bar with its scroll bar whole in view, and too small a
+// window keeps its last layout. Fit width then fills the desk beside the
+// scroll bar; fit page is smaller.
+TEST_F(Navigation, AResizeLaysTheDeskOutAndTheZoomFitsIt) {
     Key(Qt::Key_PageDown);
     Menu().GOR_01_02->trigger();
-    QScrollBar* bar = W().Desk().VScroll();
+    W().Desk().VScroll()->setValue(2000);
+    W().resize(700, 420);
+    QApplication::processEvents();
     const auto bottom = [this](const QWidget* w) {
         return w->mapTo(&W(), QPoint(0, w->height())).y();
     };
-    for (const QSize size : {QSize(900, 650), QSize(700, 420)}) {
-        bar->setValue(2000);
-        W().resize(size);
-        QApplication::processEvents();
-        EXPECT_EQ(bar->value(), 0);
-        EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
-        EXPECT_TRUE(W().Status().isVisible());
-        EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
-        EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
-    }
-    bar->setSliderDown(true);
-    bar->setSliderPosition(1200);
-    EXPECT_EQ(Canvas().top, 400 - 1200);
-    EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
-    bar->setSliderDown(false);
-    const TwipsRect desk = W().Desk().Layout().Zemin;
-    W().resize(10, 40);
-    QApplication::processEvents();
-    EXPECT_EQ(W().Desk().Layout().Zemin, desk);
-}
-
-// Ctrl+G goes to a page within the report from its corner; Escape stays.
-TEST_F(Navigation, CtrlGGoesToTheChosenPageFromItsCorner) {
-    const struct {
-        const char* typed;
-        Qt::Key key;
-        const char* status;
-    } cases[] = {{"2", Qt::Key_Return, "Sayfa 2 / 4 %100"},
-                 {"3", Qt::Key_Escape, "Sayfa 2 / 4 %100"},
-                 {"999", Qt::Key_Return, "Sayfa 2 / 4 %100"}};
-    for (const auto& c : cases) {
-        W().Desk().VScroll()->setValue(900);
-        OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
-            dialog->PageBox()->selectAll();
-            QTest::keyClicks(dialog->PageBox(), c.typed);
-            QTest::keyClick(dialog->PageBox(), c.key);
-        });
-        Key(Qt::Key_G, Qt::ControlModifier);
-        EXPECT_TRUE(answer.Fired());
-        EXPECT_EQ(Status(), c.status) << c.typed;
-        EXPECT_EQ(W().Desk().VScroll()->value(), c.key == Qt::Key_Return ? 0 : 900);
-    }
-}
-
-// Fit width fills the desk beside the scroll bar; Ctrl+plus, Ctrl+minus and
-// Ctrl+wheel step through 50, 75, 100, 125, 150 and 200 %, Ctrl+0 is 100 %.
-TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
+    EXPECT_EQ(W().Desk().VScroll()->value(), 0);
+    EXPECT_EQ(Status(), "Sayfa 2 / 4 %75");
+    EXPECT_NEAR(W().Status().geometry().top() - bottom(W().Desk().Zemin()), 260.0 / 15, 1);
+    EXPECT_LE(bottom(W().Desk().HScroll()), bottom(W().Desk().Zemin()));
     Menu().FitWidth->trigger();
     const float width = W().ZoomFactor();
     const int paper = PixelsFromTwips(W().Desk().Layout().Line3X + 200);
@@ -184,24 +153,10 @@ TEST_F(Navigation, ZoomFitsAndStepsByMenuKeysAndWheel) {
     EXPECT_LT(W().ZoomFactor(), width);
     EXPECT_TRUE(Menu().FitPage->isChecked());
     EXPECT_FALSE(Menu().GOR_01_01->isChecked());
-    const auto ctrl = [this](int key) { return [this, key] { Key(key, Qt::ControlModifier); }; };
-    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
-    const struct {
-        std::function<void()> act;
-        const char* zoom;
-    } steps[] = {{ctrl(Qt::Key_0), "%100"},
-                 {ctrl(Qt::Key_Plus), "%125"},
-                 {wheel, "%150"},
-                 {wheel, "%200"},
-                 {wheel, "%200"},
-                 {ctrl(Qt::Key_Minus), "%150"},
-                 {[&] { Menu().GOR_01_03->trigger(); }, "%50"},
-                 {ctrl(Qt::Key_Minus), "%50"}};
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(W().Status().ZoomText(), step.zoom);
-    }
-    EXPECT_TRUE(Menu().GOR_01_03->isChecked());
+    const TwipsRect desk = W().Desk().Layout().Zemin;
+    W().resize(10, 40);
+    QApplication::processEvents();
+    EXPECT_EQ(W().Desk().Layout().Zemin, desk);
 }
 
 // The wheel runs from a page's bottom to the next one's top, and back.
@@ -229,25 +184,23 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     ASSERT_TRUE(W().Finder().Hit());
     EXPECT_EQ(W().Finder().Hit()->row, 3);
     EXPECT_EQ(W().Finder().Hit()->column, 2);
-    int marked = 0;
     const QImage& page = W().Canvas()->Image();
-    for (int y = 0; y < page.height(); y += 2)
-        for (int x = 0; x < page.width(); x += 2) marked += page.pixel(x, y) == qRgb(255, 228, 110);
-    EXPECT_GT(marked, 20);
+    int marked = 0;  // the hit's shading
+    for (int i = 0; i < page.width() * page.height(); ++i)
+        marked += page.pixel(i % page.width(), i / page.width()) == qRgb(255, 228, 110);
+    EXPECT_GT(marked, 80);
     W().activateWindow();
     std::vector<int64_t> rows;
     for (int i = 0; i < 12 && (rows.empty() || rows.back() != 3); ++i) {
         Key(Qt::Key_F3);
         rows.push_back(W().Finder().Hit()->row);
     }
-    ASSERT_GE(rows.size(), 2u);
-    EXPECT_EQ(rows[0], 20);
-    EXPECT_EQ(rows.back(), 3);
+    ASSERT_EQ(rows, (std::vector<int64_t>{20, 37, 54, 71, 88, 105, 122, 139, 156, 173, 190, 3}));
     EXPECT_TRUE(W().Status().NoteText().contains("baştan")) << Status();
     EXPECT_EQ(W().CurrentPage(), 1);
     Key(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(W().Finder().Hit()->row, rows[rows.size() - 2]);
-    EXPECT_GT(W().CurrentPage(), 1);
+    EXPECT_EQ(W().Finder().Hit()->row, 190);
+    EXPECT_EQ(W().CurrentPage(), 4);
     dialog->TextBox()->setText("yok böyle");
     dialog->NextButton()->click();
     EXPECT_FALSE(W().Finder().Hit());
@@ -259,9 +212,7 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
 TEST_F(Navigation, AnotherReportOpensInPlaceAndAnUnreadableOneKeepsThisOne) {
     MessageBoxCatcher boxes;
     EXPECT_FALSE(W().OpenReport(h.folder.File("yok.txt")));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Vornak Yazılım [critical] Rapor dosyası "
-                                                    "açılamadı:\n" +
-                                                    h.folder.File("yok.txt")});
+    EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(W().Pages().rows.RecordCount(), 200);
     WriteBytes(h.folder.File("diger.txt"), SalesReport(7, "STOK"));
     WriteBytes(h.folder.File("ucuncu.txt"), SalesReport(70, "ÜÇ"));

@@ -72,9 +72,8 @@ class ShownViewer : public ::testing::Test {
     }
     FrmTabul& W() { return *h.window; }
     const MainMenu& Menu() { return h.window->Menu(); }
-    // Keys go where the application sends them: to the widget with the
-    // focus. After a dialog has closed, the window manager hands activation
-    // back to the window; offscreen the test does.
+    // Keys go to the widget with the focus. After a dialog has closed, the
+    // window manager hands activation back to the window; offscreen the test does.
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         if (!QApplication::activeModalWidget() && !W().isActiveWindow() &&
             !W().Finder().Dialog()->isActiveWindow()) {
