@@ -3,6 +3,11 @@
 #include <charconv>
 
 void AppendPlainText(std::string& out, Currency value) {
+    // Most columns of most pages total nothing.
+    if (value.scaled == 0) {
+        out += "0.0000";
+        return;
+    }
     const bool negative = value.scaled < 0;
     // Work in unsigned so that the most negative value has a magnitude too.
     const uint64_t magnitude =
