@@ -5,6 +5,16 @@
 namespace {
 // 96 dots per inch, as a QImage counts them (dots per metre).
 constexpr int DotsPerMetre = 3780;
+
+// A white picture of w by h pixels at 96 dpi and the given pixel ratio.
+QImage WhitePicture(int w, int h, qreal ratio) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.setDotsPerMeterX(DotsPerMetre);
+    image.setDotsPerMeterY(DotsPerMetre);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
 }  // namespace
 
 CanvasTarget::CanvasTarget(qreal devicePixelRatio)
@@ -25,14 +35,17 @@ void CanvasTarget::Resize(int32_t widthTwips, int32_t heightTwips) {
     EndPainting();
     width_ = std::max<int32_t>(widthTwips, 0);
     height_ = std::max<int32_t>(heightTwips, 0);
+    // The picture is made when first drawn on or shown: a canvas used for
+    // measuring alone never needs its megabytes.
+    image_ = QImage();
+    metrics_.reset();
+}
+
+void CanvasTarget::MakePicture() {
+    if (!image_.isNull()) return;
     const int w = std::max(1, static_cast<int>(std::ceil(width_ / TwipsPerPixel * ratio_)));
     const int h = std::max(1, static_cast<int>(std::ceil(height_ / TwipsPerPixel * ratio_)));
-    image_ = QImage(w, h, QImage::Format_RGB32);
-    image_.setDotsPerMeterX(DotsPerMetre);
-    image_.setDotsPerMeterY(DotsPerMetre);
-    image_.setDevicePixelRatio(ratio_);
-    image_.fill(Qt::white);
-    metrics_.reset();
+    image_ = WhitePicture(w, h, ratio_);
 }
 
 void CanvasTarget::SetDevicePixelRatio(qreal ratio) {
@@ -43,11 +56,13 @@ void CanvasTarget::SetDevicePixelRatio(qreal ratio) {
 
 const QImage& CanvasTarget::Image() {
     EndPainting();
+    MakePicture();
     return image_;
 }
 
 QPainter& CanvasTarget::Painter() {
     if (!painter_) {
+        MakePicture();
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
@@ -56,7 +71,11 @@ QPainter& CanvasTarget::Painter() {
 }
 
 const QFontMetrics& CanvasTarget::Metrics() {
-    if (!metrics_) metrics_.emplace(CurrentFont(), &image_);
+    // Measured on a pixel of the picture's resolution, whether or not the
+    // picture has been made.
+    if (measuredOn_.isNull() || measuredOn_.devicePixelRatio() != ratio_)
+        measuredOn_ = WhitePicture(1, 1, ratio_);
+    if (!metrics_) metrics_.emplace(CurrentFont(), &measuredOn_);
     return *metrics_;
 }
 

@@ -47,10 +47,12 @@ class CanvasTarget : public QPainterTarget {
   private:
     const QFontMetrics& Metrics();
     void EndPainting();
+    void MakePicture();
 
     qreal ratio_ = 1.0;
     int32_t width_ = 0, height_ = 0;
-    QImage image_;
+    QImage image_;       // null until drawn on or shown
+    QImage measuredOn_;  // one pixel at the picture's resolution, for measuring
     std::unique_ptr<QPainter> painter_;
     std::optional<QFontMetrics> metrics_;
 };
