@@ -3,10 +3,7 @@
 #include "CliRunner.h"
 #include "export/SheetReader.h"
 
-namespace {
-
-// Each command writes the rows as the window's export would right after
-// opening: page 1 of two rows ends with a short row, so the titles are two.
+// Page 1 of two rows ends with a short row, so the titles are two.
 TEST(ExportCommand, WritesTheFileTheWindowWouldRightAfterOpening) {
     const std::pair<const char*, std::string> cases[] = {
         {"csv", "1,Ayşe,1.234.56,\r\n2,Ali,\r\n3,Can,7.5,\r\n"},
@@ -50,5 +47,3 @@ TEST(ExportCommand, ATurkishSessionWritesAmountsAsNumbersOfTheirValue) {
               "float=1650883.28\n")
         << read.err;
 }
-
-}  // namespace

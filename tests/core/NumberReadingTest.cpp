@@ -8,8 +8,6 @@
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
 
-namespace {
-
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
         double in;
@@ -52,9 +50,8 @@ TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
     EXPECT_FALSE(ParseLocaleCurrency("1e400", en));
 }
 
-// The quick reading of common numbers gives the very double the exact
-// decimal reading gives, and the general shapes still read as before, both
-// whatever the C library's locale (a Turkish one reads "," as the point).
+// The quick reading gives the exact reading's double whatever the C library's
+// locale (a Turkish one reads "," as the point).
 TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     std::setlocale(LC_NUMERIC, "tr_TR.UTF-8");
@@ -106,5 +103,3 @@ TEST(Currency, SumsSaturateAndPrintWithFourDecimals) {
     EXPECT_EQ(AddCurrency(Currency{INT64_MIN}, Currency{-1}).scaled, INT64_MIN);
     EXPECT_EQ(AddCurrency(Currency{5}, Currency{-7}).scaled, -2);
 }
-
-}  // namespace

@@ -6,11 +6,8 @@
 
 #include "ExportFixture.h"
 
-namespace {
-
-// Each way saving can fail: the export reports it, leaves no partial file
-// and keeps what was there. A disk fills up after 64 KiB, as a small tmpfs
-// where mounting is allowed and always as a file-size limit on this process.
+// A disk fills up after 64 KiB: a small tmpfs where mounting is allowed, and
+// always a file-size limit on this process.
 enum class Failure { MissingFolder, TargetIsAFolder, FullTmpfs, FileSizeLimit };
 
 TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
@@ -57,5 +54,3 @@ TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
         }
     }
 }
-
-}  // namespace

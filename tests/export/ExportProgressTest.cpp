@@ -2,8 +2,6 @@
 
 #include "ExportFixture.h"
 
-namespace {
-
 using Asked = std::vector<std::pair<int64_t, int64_t>>;
 
 TEST(ExportProgress, EveryExportAsksAtEachMegabyteOfRowsAndStopsWhenTold) {
@@ -35,5 +33,3 @@ TEST(ExportProgress, EveryExportAsksAtEachMegabyteOfRowsAndStopsWhenTold) {
         }
     }
 }
-
-}  // namespace

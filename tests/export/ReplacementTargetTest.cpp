@@ -6,9 +6,7 @@
 #include "ExportFixture.h"
 #include "PlantedTargets.h"
 
-namespace {
-
-bool IsPartFile(const std::string& name) {
+static bool IsPartFile(const std::string& name) {
     return name.size() > 4 && name[0] == '.' && name.ends_with(".tmp");
 }
 
@@ -26,8 +24,7 @@ TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
             report.FillRows(10);  // the progress callback is asked once, before the rows
             TempDir dir;
             if (!Plant(dir, c)) continue;
-            // While the rows are written, the part file beside the file to
-            // be replaced is the user's alone.
+            // While the rows are written the part file is the user's alone.
             std::vector<mode_t> partModes;
             const std::string folder =
                 *c.written ? std::filesystem::path(dir.File(c.written)).parent_path().string()
@@ -50,5 +47,3 @@ TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
         }
     }
 }
-
-}  // namespace

@@ -2,8 +2,6 @@
 
 #include "input/SplitFields.h"
 
-namespace {
-
 TEST(SplitFields, FieldsEndWithATabAndAtMost150AreKept) {
     std::string many;
     for (int i = 1; i <= 200; ++i) many += std::to_string(i) + "\t";
@@ -30,8 +28,7 @@ TEST(SplitFields, FieldsEndWithATabAndAtMost150AreKept) {
     EXPECT_EQ(SplitFields(many)[150], "150");
 }
 
-// A field ends at its TAB wherever that lies in the line, next to bytes that
-// differ from a TAB in one bit or are the high bytes of UTF-8.
+// Bytes eight at a time: fillers differ from a TAB in one bit or are UTF-8 high bytes.
 TEST(SplitFields, FindsTheTabAtEveryOffset) {
     for (const char filler : {'x', '\x08', '\x0A', '\x89', '\xC5'}) {
         for (size_t at = 0; at < 40; ++at) {
@@ -44,5 +41,3 @@ TEST(SplitFields, FindsTheTabAtEveryOffset) {
         }
     }
 }
-
-}  // namespace

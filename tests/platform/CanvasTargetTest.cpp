@@ -6,15 +6,10 @@
 #include "platform/CanvasTarget.h"
 #include "render/DrawRuler.h"
 
-namespace {
-
 const char* const Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-// Text is measured in whole pixels at 96 dots per inch whatever the pixel
-// ratio (10 points are 13 pixels, the line 15 high), half points kept, and
-// stands below and right of its position and nowhere else. Pictures go at
-// fifteen twips a pixel, scaled by the pixel ratio: the marker's tip at pixel
-// 6 of row 9, dark red inside, transparent corners keep the back colour.
+// Whole pixels at 96 dpi whatever the pixel ratio (10 points: the line 15 pixels
+// high); the marker's tip is pixel 6 of row 9, its corners transparent.
 TEST(CanvasTarget, MeasuresAndPlacesInScreenPixelsWhateverThePixelRatio) {
     for (int ratio : {1, 2}) {
         SCOPED_TRACE(ratio);
@@ -56,5 +51,3 @@ TEST(CanvasTarget, MeasuresAndPlacesInScreenPixelsWhateverThePixelRatio) {
         EXPECT_EQ(ruler.pixel((100 + 12) * ratio, 4 * ratio), qRgb(192, 255, 255));
     }
 }
-
-}  // namespace
