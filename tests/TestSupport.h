@@ -18,9 +18,8 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-// Writes bytes to a file exactly as given (no line-end translation).
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 
-// Report lines joined with CR LF, each line ending with one.
+// Each line ending with CR LF.
 std::string ReportText(const std::vector<std::string>& lines);

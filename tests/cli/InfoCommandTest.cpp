@@ -63,9 +63,8 @@ TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
         std::string listed, hits;  // "row,column,page " each
         for (const QJsonValue hit :
              QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).array())
-            listed += std::to_string(hit["Row"].toInt()) + "," +
-                      std::to_string(hit["Column"].toInt()) + "," +
-                      std::to_string(hit["Page"].toInt()) + " ";
+            for (const char* key : {"Row", "Column", "Page"})
+                listed += std::to_string(hit[key].toInt()) + (key[0] == 'P' ? " " : ",");
         for (int row : rows)
             if (perPage)
                 hits += std::to_string(row) + ",2," + std::to_string((row - 1) / perPage + 1) + " ";

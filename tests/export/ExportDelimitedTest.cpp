@@ -33,8 +33,7 @@ TEST(ExportDelimited, WritesEachFormatByteForByte) {
         ASSERT_TRUE(result.ok()) << result.reason;
         EXPECT_EQ(ReadBytes(out), c.expected);
         EXPECT_EQ(report.OutFiles(), std::set<std::string>{"out.txt"});
-        if (&c.lines == &shortRows) {  // the last row's field count, which the titles follow next
-            EXPECT_EQ(result.lastFieldCount, 0);
-        }
+        // The last row's field count, which the titles follow next.
+        EXPECT_TRUE(&c.lines != &shortRows || result.lastFieldCount == 0);
     }
 }

@@ -3,7 +3,6 @@
 #include "ExportFixture.h"
 #include "SheetReader.h"
 
-// The cells one a line: text quoted, a styled cell followed by its style.
 static std::string Sheet(LoadedReport& report,
                          const NumberLocale& locale = NumberLocale::Turkish()) {
     const std::string out = report.Out("rapor.xlsx");
@@ -11,11 +10,7 @@ static std::string Sheet(LoadedReport& report,
         ExportWorkbook(report.rows, report.layout, report.titleCount, locale, out);
     EXPECT_TRUE(result.ok()) << result.reason;
     EXPECT_EQ(report.OutFiles(), std::set<std::string>{"rapor.xlsx"});
-    std::string text;
-    for (const auto& [ref, cell] : SheetCells(out))
-        text += ref + "=" + (cell.type == "inlineStr" ? "'" + cell.value + "'" : cell.value) +
-                (cell.style.empty() ? "" : " s" + cell.style) + "\n";
-    return text;
+    return SheetText(out);
 }
 
 // Kod: number, Boş: no format letter, Tutar: amount, Ad: text.

@@ -45,3 +45,12 @@ inline std::map<std::string, SheetCell> SheetCells(const std::string& workbook) 
     }
     return cells;
 }
+
+// The cells one a line: text quoted, a styled cell followed by its style.
+inline std::string SheetText(const std::string& workbook) {
+    std::string text;
+    for (const auto& [ref, cell] : SheetCells(workbook))
+        text += ref + "=" + (cell.type == "inlineStr" ? "'" + cell.value + "'" : cell.value) +
+                (cell.style.empty() ? "" : " s" + cell.style) + "\n";
+    return text;
+}

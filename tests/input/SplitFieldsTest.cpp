@@ -9,16 +9,14 @@ TEST(SplitFields, FieldsEndWithATabAndAtMost150AreKept) {
         std::string line;
         std::vector<std::string> fields;  // a count alone when there are many
         int count;
-    } cases[] = {
-        {"a\tb\tc\t", {"a", "b", "c"}, 3},
-        {"a\tb\tlast", {"a", "b"}, 2},
-        {"no tabs", {}, 0},
-        {"", {}, 0},
-        {"\t\t", {"", ""}, 2},
-        {"  lead  \t", {"  lead"}, 1},
-        {"a\t" + std::string(500, ' '), {"a"}, 1},
-        {many, {}, 150},
-    };
+    } cases[] = {{"a\tb\tc\t", {"a", "b", "c"}, 3},
+                 {"a\tb\tlast", {"a", "b"}, 2},
+                 {"no tabs", {}, 0},
+                 {"", {}, 0},
+                 {"\t\t", {"", ""}, 2},
+                 {"  lead  \t", {"  lead"}, 1},
+                 {"a\t" + std::string(500, ' '), {"a"}, 1},
+                 {many, {}, 150}};
     for (const auto& c : cases) {
         const RowFields row = SplitFields(c.line);
         EXPECT_EQ(row.count, c.count) << c.line;

@@ -32,7 +32,6 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
     EXPECT_EQ(FoldTurkishCase("IİĞÜŞÖÇ Ÿ"), "ıiğüşöç ÿ");
 }
 
-// Rows a b / b a / c b.
 TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     PageFixture f;
     f.Columns({{"A", 5, "@"}, {"B", 5, "@"}});

@@ -27,11 +27,9 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     target.textHeight = target.charWidth = 0;
     EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
               "810,810,810,810 10286x14968 1/1 14963x10286");
-    for (auto [pageSizeY, headers, rows] : {std::tuple{14970, 2, 58},
-                                            {14770, 2, 58},
-                                            {14870, 2, 58},
-                                            {14970, 12, 48},
-                                            {2000, 3, -7}}) {
+    const int cases[][3] = {
+        {14970, 2, 58}, {14770, 2, 58}, {14870, 2, 58}, {14970, 12, 48}, {2000, 3, -7}};
+    for (const auto& [pageSizeY, headers, rows] : cases) {
         PageSetup setup = DefaultPageSetup(1);
         setup.PageSizeY = pageSizeY;
         target.textHeight = 200;
