@@ -76,25 +76,6 @@ TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(DecimalNumber, RoundsOnTheExactDecimalValue) {
-    const NumberLocale en = NumberLocale::English();
-    constexpr auto Even = RoundingMode::HalfEven, Away = RoundingMode::HalfAwayFromZero;
-    const struct {
-        const char* text;
-        int decimals;
-        RoundingMode mode;
-        const char* rounded;
-    } cases[] = {{"1.005", 2, Away, "1.01"},  {"1.005", 2, Even, "1.00"},
-                 {"1.015", 2, Even, "1.02"},  {"9.995", 2, Away, "10.00"},
-                 {"-0.004", 2, Even, "0.00"}, {"-2.5", 0, Away, "-3."},
-                 {"123", 3, Even, "123.000"}};
-    for (const auto& c : cases) {
-        const DecimalNumber d = ParseLocaleNumber(c.text, en)->Rounded(c.decimals, c.mode);
-        EXPECT_EQ((d.negative ? "-" : "") + d.IntegerDigits() + "." + d.FractionDigits(), c.rounded)
-            << c.text;
-    }
-}
-
 TEST(Currency, SumsSaturateAndPrintWithFourDecimals) {
     EXPECT_EQ(CurrencyToPlainText(Currency{12345000}), "1234.5000");
     EXPECT_EQ(CurrencyToPlainText(Currency{-5}), "-0.0005");
