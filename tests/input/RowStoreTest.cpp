@@ -55,6 +55,7 @@ TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
             continue;
         }
         EXPECT_EQ(store.Path() == name, !*planted);
+        EXPECT_TRUE(store.Path().ends_with("BUFFILE.DAT")) << store.Path();
         struct stat info {};
         ASSERT_EQ(lstat(store.Path().c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0170777, S_IFREG | 0600u);
