@@ -10,10 +10,8 @@
 
 #include "TestSupport.h"
 
-// What lies at out/rapor before a save and what the save must leave: the file
-// the path or its links lead to receives the bytes and keeps its mode, links
-// stay, a failed save keeps older files. Saves run with umask 027, so a new
-// file is 0640 and a kept 0644 or 0600 cannot come from the umask.
+// What lies at out/rapor before a save. Saves run with umask 027, so a new file
+// is 0640 and a kept 0644 or 0600 cannot come from the umask.
 struct PlantedTarget {
     const char* name;
     std::vector<std::pair<const char*, mode_t>> files;  // each holding OlderBytes
@@ -30,30 +28,16 @@ inline std::vector<PlantedTarget> PlantedTargets() {
         {"missing", {}, {}, "out/rapor", 0640},
         {"existing 0600", {{"out/rapor", 0600}}, {}, "out/rapor", 0600},
         {"existing 0644", {{"out/rapor", 0644}}, {}, "out/rapor", 0644},
-        {"link to a file",
-         {{"asil/rapor.dat", 0600}},
-         {{"out/rapor", "../asil/rapor.dat"}},
-         "asil/rapor.dat",
-         0600},
-        {"dangling link",
-         {{"asil/.keep", 0600}},
-         {{"out/rapor", "/asil/yeni.dat"}},
-         "asil/yeni.dat",
-         0640},
+        {"link to file", {{"ana/rapor", 0600}}, {{"out/rapor", "../ana/rapor"}}, "ana/rapor", 0600},
+        {"dangling link", {{"ana/.keep", 0600}}, {{"out/rapor", "/ana/yeni"}}, "ana/yeni", 0640},
         // The second link is read from its own folder, not the first one's.
         {"chain of links",
-         {{"asil/rapor.dat", 0604}},
-         {{"out/rapor", "../baglar/ic/ara"}, {"baglar/ic/ara", "../../asil/rapor.dat"}},
-         "asil/rapor.dat",
+         {{"ana/rapor", 0604}},
+         {{"out/rapor", "../bag/ic/ara"}, {"bag/ic/ara", "../../ana/rapor"}},
+         "ana/rapor",
          0604},
         {"loop of links", {}, {{"out/rapor", "dongu"}, {"out/dongu", "rapor"}}, "", 0},
-        // A stranger's link in a shared folder must not choose what we overwrite.
-        {"stranger's link in a shared folder",
-         {{"asil/rapor.dat", 0600}},
-         {{"out/rapor", "/asil/rapor.dat"}},
-         "",
-         0,
-         true},
+        {"stranger's link", {{"ana/rapor", 0600}}, {{"out/rapor", "/ana/rapor"}}, "", 0, true},
     };
 }
 

@@ -7,10 +7,8 @@
 #include "core/TextEncoding.h"
 #include "render/DrawingTarget.h"
 
-// A drawing target that keeps what was drawn, with fixed metrics: at 10
-// points every character is `charWidth` wide and every text `textHeight`
-// high; other sizes scale with the point size. What it records is as shown,
-// at its scale: coordinates and font sizes multiplied by it.
+// Keeps what was drawn as shown at its scale, with fixed metrics at 10 points
+// (`charWidth`, `textHeight`) that scale with the point size.
 class RecordingTarget : public DrawingTarget {
   public:
     struct TextOp {

@@ -1,9 +1,9 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <vector>
 
-// A folder under the system temporary directory that is removed with all its
-// contents when the test ends.
+// A temporary folder removed with all its contents when the test ends.
 class TempDir {
   public:
     TempDir();
@@ -18,9 +18,8 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-// Writes bytes to a file exactly as given (no line-end translation).
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 
-// Report lines joined with CR LF, each line ending with one.
-std::string ReportText(std::initializer_list<std::string> lines);
+// Each line ending with CR LF.
+std::string ReportText(const std::vector<std::string>& lines);

@@ -5,12 +5,8 @@
 
 #include "CliRunner.h"
 
-namespace {
-
-// Each bad input ends at once with its status and what standard error begins
-// with: nothing blocks, grows or loops on. 2: no report, 64: a wrong command
-// line, 1: nothing to write or the file cannot be saved. Stored page sizes no
-// page can draw are brought within bounds, margins missing count as 0.
+// Nothing blocks, grows or loops on. Status 2: no report, 64: a wrong command
+// line, 1: nothing to write or the file cannot be saved.
 TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
     TempDir home;
     const auto path = [&home](const char* name) { return QString::fromStdString(home.File(name)); };
@@ -22,6 +18,8 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
     const QString out = path("yok/rapor.out");
     const std::string noReport = "Rapor dosyası açılamadı:\n";
     const std::string cannotSave = "Dosya kaydedilemedi:\n" + out.toStdString() + "\n";
+    const char* hugePage = "PageSizeY=2147483647\nFontSize=1\nPageOrient=1\n";
+    const char* negativePage = "PageSizeX=-11906\nPageSizeY=-16838\nPageOrient=1\n";
     const struct {
         QStringList args;
         int status;
@@ -40,16 +38,8 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
                   0,
                   "--rows-per-page -5",
                   "\"RowsPerPage\": 1,"},
-                 {{"pdf", "SAMPLE", path("o.pdf")},
-                  0,
-                  "",
-                  nullptr,
-                  "PageSizeY=2147483647\nFontSize=1\nPageOrient=1\n"},
-                 {{"info", "SAMPLE"},
-                  0,
-                  "",
-                  "\"PrintableWidth\": 1440,",
-                  "PageSizeX=-11906\nPageSizeY=-16838\nPageOrient=1\n"},
+                 {{"pdf", "SAMPLE", path("o.pdf")}, 0, "", nullptr, hugePage},
+                 {{"info", "SAMPLE"}, 0, "", "\"PrintableWidth\": 1440,", negativePage},
                  {{"csv", "SAMPLE", out}, 1, cannotSave},
                  {{"pdf", "SAMPLE", out}, 1, cannotSave},
                  {{"png", "SAMPLE", out, "--page", "1"}, 1, cannotSave},
@@ -77,5 +67,3 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
         EXPECT_TRUE(c.out ? run.out.find(c.out) != std::string::npos : run.out.empty()) << run.out;
     }
 }
-
-}  // namespace

@@ -10,8 +10,7 @@
 #include "ProgramRun.h"
 #include "TestSupport.h"
 
-// tabulon-export's session: the locale, and settings, temporary files and Qt's
-// runtime folder in `home`, so a run never sees or leaves the user's files.
+// Settings, temporary files and Qt's runtime folder in `home`, away from the user's.
 inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString& lang) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LC_ALL", "LANG"}) env.insert(name, lang);
@@ -24,9 +23,8 @@ inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString&
     return env;
 }
 
-// Runs tabulon-export with its data segment held to 400 MiB, so an input that
-// made it keep what it reads would end it. The locale must exist: without it
-// the C library silently keeps C numbers and a Turkish fault would pass.
+// The data segment is held to 400 MiB, so keeping what it reads would end it. Without
+// the locale the C library silently keeps C numbers and a Turkish fault would pass.
 inline ProgramRun RunExport(QStringList args, const TempDir& home,
                             const QString& lang = "tr_TR.UTF-8") {
     locale_t probe = newlocale(LC_ALL_MASK, lang.toUtf8().constData(), locale_t{});

@@ -5,13 +5,8 @@
 
 #include "CliRunner.h"
 
-namespace {
-
-// As the window sees the sample right after opening it, measured on the page
-// canvas (Times New Roman 10 points is 15 whole pixels at 96 dpi; 14968 / 225
-// - 8 rows); the quantity column is drawn wider for its total. Without
-// --keep-row-store the working file never has a name. The first run stores
-// the default page setup where the window reads it.
+// Measured on the page canvas: Times New Roman 10 points is 15 whole pixels at
+// 96 dpi, 14968 / 225 - 8 rows; the quantity column is drawn wider for its total.
 TEST(InfoCommand, DescribesTheSampleReportAsTheWindowOpensIt) {
     TempDir home;
     const ProgramRun run = RunExport({"info", "SAMPLE"}, home);
@@ -33,8 +28,7 @@ TEST(InfoCommand, DescribesTheSampleReportAsTheWindowOpensIt) {
               std::string::npos);
 }
 
-// The sample writes amounts the Turkish way; read in English they are not
-// numbers. A kept working file is the user's alone.
+// The sample writes amounts the Turkish way: in English they are no numbers.
 TEST(InfoCommand, GivenRowsPerPageAndTheSystemLocaleDecideThePageTotals) {
     for (const auto& [lang, amounts] :
          {std::pair{"tr_TR.UTF-8", "43817142.5300"}, std::pair{"C.UTF-8", "0.0000"}}) {
@@ -57,8 +51,7 @@ TEST(InfoCommand, GivenRowsPerPageAndTheSystemLocaleDecideThePageTotals) {
         EXPECT_EQ(kept.st_size, 130 * 512);
     }
 }
-// The window's find from the command line: every field holding the text as
-// the page shows it, with Turkish case rules, in report order with its page.
+
 TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
     const int rows[] = {7, 18, 19, 37, 72, 73, 79, 80, 95, 96, 109, 117, 120, 126, 128};
     for (const auto& [args, perPage] : {std::pair{QStringList{"ALİ ŞAHİN"}, 59},
@@ -70,9 +63,8 @@ TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
         std::string listed, hits;  // "row,column,page " each
         for (const QJsonValue hit :
              QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).array())
-            listed += std::to_string(hit["Row"].toInt()) + "," +
-                      std::to_string(hit["Column"].toInt()) + "," +
-                      std::to_string(hit["Page"].toInt()) + " ";
+            for (const char* key : {"Row", "Column", "Page"})
+                listed += std::to_string(hit[key].toInt()) + (key[0] == 'P' ? " " : ",");
         for (int row : rows)
             if (perPage)
                 hits += std::to_string(row) + ",2," + std::to_string((row - 1) / perPage + 1) + " ";
@@ -81,5 +73,3 @@ TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
     TempDir home;
     EXPECT_EQ(RunExport({"find", "/yok/rapor.txt", "x"}, home).exitCode, 2);
 }
-
-}  // namespace

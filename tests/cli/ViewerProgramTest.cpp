@@ -5,10 +5,7 @@
 
 #include "CliRunner.h"
 
-namespace {
-
-// The files the process holds open in `folder` itself, as the system names them.
-std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::path& folder) {
+static std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::path& folder) {
     std::vector<std::string> held;
     std::error_code error;
     for (const auto& fd :
@@ -19,10 +16,8 @@ std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::path& fold
     return held;
 }
 
-// The window program, started as the business programs start it, keeps its
-// working file without a name in the temporary folder from the first row on,
-// so that however it ends, during the load or with the page shown, nothing of
-// it is left there.
+// The working file has no name from the first row on, so a kill during the
+// load or with the page shown leaves nothing.
 TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
     std::string large;
     for (int i = 1; i <= 400000; ++i) large += "9" + std::to_string(i) + "\tAli\t1.250,50\t\r\n";
@@ -49,5 +44,3 @@ TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
         EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
     }
 }
-
-}  // namespace

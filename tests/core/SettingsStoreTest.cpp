@@ -6,18 +6,14 @@
 #include "MemorySettingsBackend.h"
 #include "core/SettingsStore.h"
 
-namespace {
-
-// "Name=text" for every value the backend received, in the order written.
-std::string Written(MemorySettingsBackend& backend) {
+static std::string Written(MemorySettingsBackend& backend) {
     std::string text;
     for (const auto& name : backend.writeOrder)
         text += name + "=" + *backend.QueryValue(SettingsKeyPath, name) + " ";
     return text;
 }
 
-// The first run stores the defaults in order; landscape by the default
-// printer turns the model's page, not the stored texts.
+// Landscape by the default printer turns the model's page, not the stored texts.
 TEST(SaveSettings, FirstRunStoresTheDefaultsInOrder) {
     MemorySettingsBackend first;
     const PageSetup model = LoadSettings(first, [] { return int16_t{2}; });
@@ -29,10 +25,8 @@ TEST(SaveSettings, FirstRunStoresTheDefaultsInOrder) {
     EXPECT_EQ(model.PageSizeY, 11906);
 }
 
-// Stored texts are read as whole numbers rounded half to even and brought
-// within what a page can draw; names lose trailing white space, flags are
-// True exactly. The page is turned to match the stored orientation (0 counts
-// as landscape). At most 254 characters of an existing key are read.
+// Numbers round half to even into what a page can draw; flags are True exactly;
+// orientation 0 counts as landscape.
 TEST(LoadSettings, ConvertsStoredTexts) {
     const struct {
         const char* stored;  // "Name=text;...", a name alone: the value is missing
@@ -75,5 +69,3 @@ TEST(LoadSettings, ConvertsStoredTexts) {
     EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "Missing"), "");
     EXPECT_EQ(ReadRegistryString(backend, "SOFTWARE\\Elsewhere", "FontName"), "");
 }
-
-}  // namespace

@@ -6,8 +6,6 @@
 #include "TestSupport.h"
 #include "core/WorkFilePrefix.h"
 
-namespace {
-
 TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessIdOrElseTheCurrentFolder) {
     TempDir dir;
     const std::string pid = std::to_string(getpid()), saved = std::getenv("TMPDIR") ?: "";
@@ -21,5 +19,3 @@ TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessIdOrElseTheCurrentF
     }
     saved.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", saved.c_str(), 1);
 }
-
-}  // namespace

@@ -2,13 +2,10 @@
 
 #include "ExportFixture.h"
 
-namespace {
-
 TEST(ExportDelimited, WritesEachFormatByteForByte) {
     const std::vector<std::string> example = {"2A\tB\tC\t", "9a\tb,c\t\t", "91.234,56\t  x   \t\t"};
     const std::vector<std::string> empty = {"1Başlık", "2Kod\tAd\t"};
-    // Titles follow the field count as the export finds it, each row keeps
-    // its own fields and a row without any gives an empty line.
+    // Titles follow the field count given; a row without fields gives an empty line.
     const std::vector<std::string> shortRows = {"2Kod\tŞehir\tTutar\t", "91\tİzmir\t5,5\t",
                                                 "92\tx\t", "9no tab"};
     const struct {
@@ -36,10 +33,7 @@ TEST(ExportDelimited, WritesEachFormatByteForByte) {
         ASSERT_TRUE(result.ok()) << result.reason;
         EXPECT_EQ(ReadBytes(out), c.expected);
         EXPECT_EQ(report.OutFiles(), std::set<std::string>{"out.txt"});
-        if (&c.lines == &shortRows) {  // the last row's field count, which the titles follow next
-            EXPECT_EQ(result.lastFieldCount, 0);
-        }
+        // The last row's field count, which the titles follow next.
+        EXPECT_TRUE(&c.lines != &shortRows || result.lastFieldCount == 0);
     }
 }
-
-}  // namespace

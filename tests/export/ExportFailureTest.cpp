@@ -6,11 +6,8 @@
 
 #include "ExportFixture.h"
 
-namespace {
-
-// Each way saving can fail: the export reports it, leaves no partial file
-// and keeps what was there. A disk fills up after 64 KiB, as a small tmpfs
-// where mounting is allowed and always as a file-size limit on this process.
+// A disk fills up after 64 KiB: a small tmpfs where mounting is allowed, and
+// always a file-size limit on this process.
 enum class Failure { MissingFolder, TargetIsAFolder, FullTmpfs, FileSizeLimit };
 
 TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
@@ -19,24 +16,22 @@ TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
         for (const Exporter& exporter : Exporters()) {
             SCOPED_TRACE(std::string(exporter.name) + " " + std::to_string(int(failure)));
             LoadedReport report({"2A\tB\tC\t", "5N\tT\tC\t", "91\tx\t2\t"});
-            const bool smallDisk = failure >= Failure::FullTmpfs;
+            const bool smallDisk = failure >= Failure::FullTmpfs,
+                       missing = failure == Failure::MissingFolder;
             if (smallDisk) report.FillRows(60000);  // far more than the disk holds
             if (failure == Failure::FullTmpfs &&
                 mount("tmpfs", report.outDir.c_str(), "tmpfs", 0, "size=64k") != 0)
                 continue;
-            const std::string target =
-                report.Out(failure == Failure::MissingFolder ? "yok/rapor" : "rapor");
+            const std::string target = report.Out(missing ? "yok/rapor" : "rapor");
             // What stays: the older file, or what the folder in its place holds.
             const std::string kept = smallDisk ? target : target + "/içerik";
             if (failure == Failure::TargetIsAFolder) std::filesystem::create_directory(target);
-            if (failure != Failure::MissingFolder) WriteBytes(kept, "eski dosya");
+            if (!missing) WriteBytes(kept, "eski dosya");
             rlimit saved{};
             getrlimit(RLIMIT_FSIZE, &saved);
             auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-            if (failure == Failure::FileSizeLimit) {
-                const rlimit limit{64 * 1024, saved.rlim_max};
-                setrlimit(RLIMIT_FSIZE, &limit);
-            }
+            const rlimit limit{64 * 1024, saved.rlim_max};
+            if (failure == Failure::FileSizeLimit) setrlimit(RLIMIT_FSIZE, &limit);
             testing::internal::CaptureStderr();
             const ExportResult result = exporter.run(report, target, {});
             // Our message is the caller's to show; no library adds its own.
@@ -45,17 +40,11 @@ TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
             std::signal(SIGXFSZ, previousHandler);
             EXPECT_TRUE(!result.ok() && !result.reason.empty() && result.path == target);
             EXPECT_EQ(printed, "");
-            EXPECT_EQ(report.OutFiles(), failure == Failure::MissingFolder
-                                             ? std::set<std::string>{}
-                                             : std::set<std::string>{"rapor"});
-            if (failure == Failure::MissingFolder) {
-                EXPECT_EQ(result.reason, "No such file or directory");
-            } else {
-                EXPECT_EQ(ReadBytes(kept), "eski dosya");
-            }
+            EXPECT_EQ(report.OutFiles(),
+                      missing ? std::set<std::string>{} : std::set<std::string>{"rapor"});
+            EXPECT_EQ(missing ? result.reason : ReadBytes(kept),
+                      missing ? "No such file or directory" : "eski dosya");
             if (failure == Failure::FullTmpfs) umount2(report.outDir.c_str(), MNT_DETACH);
         }
     }
 }
-
-}  // namespace

@@ -11,8 +11,7 @@
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 
-// A report loaded from the given lines into a model and a row store inside a
-// temporary folder, with a separate folder for the exported files.
+// A report loaded from these lines, with a folder of its own for the exports.
 struct LoadedReport {
     TempDir dir;
     LoadResult loaded;
@@ -23,9 +22,7 @@ struct LoadedReport {
 
     explicit LoadedReport(const std::vector<std::string>& lines) {
         std::filesystem::create_directories(outDir);
-        std::string text;
-        for (const auto& line : lines) text += line + "\r\n";
-        WriteBytes(dir.File("report.txt"), text);
+        WriteBytes(dir.File("report.txt"), ReportText(lines));
         loaded = LoadReport(dir.File("report.txt"), dir.File("BUFFILE.DAT"));
         titleCount = loaded.fieldCount;
     }

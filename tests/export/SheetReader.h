@@ -23,8 +23,7 @@ struct SheetCell {
     std::string value;  // the text or the number as written
 };
 
-// The cells of the first sheet by reference ("A1"); cells without a value
-// are left out, so an empty cell is a missing key.
+// The first sheet's cells with a value, by reference ("A1").
 inline std::map<std::string, SheetCell> SheetCells(const std::string& workbook) {
     const std::string xml = WorkbookPart(workbook, "xl/worksheets/sheet1.xml");
     static const std::regex cell(R"re(<c r="([A-Z]+[0-9]+)"([^>]*?)(/>|>([\s\S]*?)</c>))re");
@@ -45,4 +44,13 @@ inline std::map<std::string, SheetCell> SheetCells(const std::string& workbook) 
         cells[(*it)[1]] = c;
     }
     return cells;
+}
+
+// The cells one a line: text quoted, a styled cell followed by its style.
+inline std::string SheetText(const std::string& workbook) {
+    std::string text;
+    for (const auto& [ref, cell] : SheetCells(workbook))
+        text += ref + "=" + (cell.type == "inlineStr" ? "'" + cell.value + "'" : cell.value) +
+                (cell.style.empty() ? "" : " s" + cell.style) + "\n";
+    return text;
 }

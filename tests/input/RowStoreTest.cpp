@@ -3,18 +3,14 @@
 #include <sys/stat.h>
 
 #include <csignal>
-
 #include <filesystem>
 
 #include "TestSupport.h"
 #include "input/RowStore.h"
 
-namespace {
-
 namespace fs = std::filesystem;
 
-// The names in a folder, one per line.
-std::string Names(const TempDir& dir) {
+static std::string Names(const TempDir& dir) {
     std::string names;
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         names += entry.path().filename().string() + "\n";
@@ -37,9 +33,8 @@ TEST(RowStore, RecordLayoutToTheByte) {
     EXPECT_NE(store.LastError().find("No such file"), std::string::npos) << store.LastError();
 }
 
-// The temporary folder is shared: whatever lies under the name asked for, a
-// file or a link planted by someone else, is left alone, and the rows are the
-// user's alone. Without a kept name nothing of the store shows in the folder.
+// The temporary folder is shared: a file or link planted under the name is left
+// alone. Without a kept name nothing of the store shows in the folder.
 TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
     for (const auto& [planted, keepName] :
          {std::pair{"", false}, {"", true}, {"file", true}, {"link", true}, {"link", false}}) {
@@ -68,18 +63,15 @@ TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
     }
 }
 
-// Row n as read back: its number and a run whose length changes from row to
-// row and block to block, so a buffer filled again must be padded again.
-std::string Row(int64_t n) {
+// A run whose length changes from row to row and block to block, so a buffer
+// filled again must be padded again.
+static std::string Row(int64_t n) {
     std::string text =
         "row" + std::to_string(n) + "\t" + std::string((n / 2048 + n) % 4 * 150, 'y');
     return text + std::string(RowStore::TextSize - text.size(), ' ');
 }
 
-// Rows handed on to the file while more are appended can be read at once,
-// by runs long enough to be mapped or short enough to be copied, starting on
-// a page or between pages, running past the end or before the first, and
-// still after the store has moved.
+// Runs long enough to be mapped or short enough to be copied, on a page or between.
 TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     TempDir dir;
     RowStore store;
@@ -89,13 +81,10 @@ TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     auto expectRun = [&](const RowStore& from, int64_t first, int64_t count, size_t got) {
         ASSERT_TRUE(from.Read(first, count, block, error)) << error;
         ASSERT_EQ(block.texts.size(), got) << first << "+" << count;
-        if (got) {
-            EXPECT_EQ(block.first, first);
-        }
+        EXPECT_TRUE(!got || block.first == first) << block.first;
         for (size_t i = 0; i < got; ++i)
             ASSERT_EQ(block.texts[i], Row(first + static_cast<int64_t>(i))) << first << "+" << i;
     };
-    // Each row as its text alone, or with a space more than that.
     const auto append = [&store](int64_t n, size_t more) {
         const std::string row = Row(n);
         return store.Append(row.substr(0, row.find_last_not_of(' ') + 1 + more));
@@ -115,9 +104,7 @@ TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     expectRun(moved, 9001, 1000, 1000);
 }
 
-// A disk that takes the first megabyte of rows and refuses the rest: the
-// store says so, counts only the rows that reached the file and reads them
-// back as written.
+// A disk that takes the first megabyte of rows and refuses the rest.
 TEST(RowStore, CountsOnlyWhatTheDiskTook) {
     TempDir dir;
     RowStore store;
@@ -141,5 +128,3 @@ TEST(RowStore, CountsOnlyWhatTheDiskTook) {
     ASSERT_EQ(block.texts.size(), 2048u);
     for (int64_t n = 1; n <= 2048; ++n) ASSERT_EQ(block.texts[n - 1], Row(n)) << n;
 }
-
-}  // namespace

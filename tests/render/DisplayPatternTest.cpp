@@ -2,19 +2,15 @@
 
 #include "render/DisplayPattern.h"
 
-namespace {
-
 // Swaps the decimal and group separators: the English form of Turkish text.
-std::string ToEnglish(std::string text) {
+static std::string ToEnglish(std::string text) {
     for (char& c : text) c = c == ',' ? '.' : c == '.' ? ',' : c;
     return text;
 }
 
 TEST(DisplayPattern, FormatsFieldsInBothLocales) {
-    // Fields as they come in a report, written the Turkish way; the English
-    // locale gets the same text with the separators swapped, and must give
-    // the same result with the separators swapped. Text that is not a number
-    // stays what it was.
+    // Halves go away from zero on the exact digits, never through binary floats; a
+    // negative that rounds to zero has no sign. English gets the separators swapped.
     const struct {
         const char* text;
         const char* pattern;
@@ -24,14 +20,12 @@ TEST(DisplayPattern, FormatsFieldsInBothLocales) {
                  {"1234567,891", "#,##0.00", "1.234.567,89"},
                  {"0,4", "#,##0", "0"},
                  {"999,995", "#,##0.00", "1.000,00"},
-                 // Halves go away from zero on the exact digits, never through binary floats.
                  {"1,005", "#,##0.00", "1,01"},
                  {"2,5", "#,##0", "3"},
                  {"-2,5", "#,##0", "-3"},
                  {"-1234,5", "#,##0.00", "-1.234,50"},
                  {"-1234,5", "#,##0.00;(#,##0.00)", "(1.234,50)"},
                  {"1234,5", "#,##0.00;(#,##0.00)", "1.234,50"},
-                 // A negative value that rounds to zero shows no sign and no parentheses.
                  {"-0,001", "#,##0.00;(#,##0.00)", "0,00"},
                  {"42", "000000", "000042"},
                  {"1234567", "000", "1234567"},
@@ -50,9 +44,7 @@ TEST(DisplayPattern, FormatsFieldsInBothLocales) {
     }
 }
 
-// "1.234,50" is a number in Turkish but not in English, where the group
-// separator cannot follow the decimal point. Amounts show over the whole
-// 64-bit range; only grouped patterns align right.
+// In English "1.234,50" is no number: the group separator cannot follow the point.
 TEST(DisplayPattern, FormatsCurrencyAmountsAndKnowsWhichAlignRight) {
     const NumberLocale tr = NumberLocale::Turkish(), en = NumberLocale::English();
     EXPECT_EQ(FormatField("1.234,50", "#,##0.00", en), "1.234,50");
@@ -79,5 +71,3 @@ TEST(DisplayPattern, FormatsCurrencyAmountsAndKnowsWhichAlignRight) {
     EXPECT_EQ(FormatDateTime({2026, 3, 7, 9, 5}, tr), "07.03.2026 - 09:05");
     EXPECT_EQ(FormatDateTime({2026, 12, 31, 23, 59}, dots), "31.12.2026 - 23.59");
 }
-
-}  // namespace

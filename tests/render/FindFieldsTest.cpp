@@ -4,10 +4,6 @@
 #include "core/TurkishCase.h"
 #include "render/FindFields.h"
 
-namespace {
-
-// The text is looked for in the fields as the page shows them, folded by
-// Turkish case rules.
 TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
     PageFixture f;
     f.Columns({{"Ad", 10, "@"}, {"Tutar", 12, "#,##0.00;(#,##0.00)"}, {"Kod", 6, "000000"}});
@@ -36,8 +32,6 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
     EXPECT_EQ(FoldTurkishCase("IİĞÜŞÖÇ Ÿ"), "ıiğüşöç ÿ");
 }
 
-// Rows a b / b a / c b. The search goes on from the field shown, wraps at
-// the ends, lists every hit in report order and can be stopped.
 TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     PageFixture f;
     f.Columns({{"A", 5, "@"}, {"B", 5, "@"}});
@@ -79,5 +73,3 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     EXPECT_EQ(PageOfRow(5, 5), 1);
     EXPECT_EQ(PageOfRow(3, 0), 4);
 }
-
-}  // namespace

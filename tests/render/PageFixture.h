@@ -10,8 +10,7 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
-// A small report on the default A4 page with fixed metrics (rows 230 twips
-// high, characters 120 wide, 5 rows a page), its rows in a row store of its own.
+// The default A4 page with fixed metrics: rows 230 twips, characters 120, 5 rows a page.
 struct PageFixture {
     TempDir dir;
     PageSetup setup = DefaultPageSetup(1);
@@ -31,8 +30,7 @@ struct PageFixture {
     }
     ReportLayout& Layout() { return pages.layout; }
 
-    // Columns as title, width, pattern and total flag; the layout describes
-    // 50 columns, rows may hold more.
+    // The layout describes 50 columns, rows may hold more.
     struct Column {
         std::string title;
         int16_t width;
@@ -51,9 +49,7 @@ struct PageFixture {
         pages.widths = Layout().ColumnWidths;
     }
 
-    // Writes the rows (fields each ending with a TAB) and counts the pages as
-    // opening the report would; the field count stays the columns' so the
-    // titles show them all.
+    // Counts the pages as opening would; the field count stays the columns'.
     void Rows(const std::vector<std::vector<std::string>>& rows) {
         pages.rows.Create(dir.File("BUFFILE.DAT"), true);
         for (const auto& row : rows) {
@@ -74,7 +70,6 @@ struct PageFixture {
     }
 };
 
-// A box's corners as "x1,y1,x2,y2".
 inline std::string Edges(const RecordingTarget::BoxOp& box) {
     std::ostringstream out;
     out << box.x1 << ',' << box.y1 << ',' << box.x2 << ',' << box.y2;

@@ -5,10 +5,8 @@
 #include "render/DrawnWidths.h"
 #include "render/MeasureReportFont.h"
 
-namespace {
-
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
-std::string Figures(const PageMetrics& m) {
+static std::string Figures(const PageMetrics& m) {
     std::ostringstream out;
     out << m.LeftMargin << ',' << m.RightMargin << ',' << m.TopMargin << ',' << m.BottomMargin
         << ' ' << m.PrintableWidth << 'x' << m.PrintableHeight << ' ' << m.RowHeight << '/'
@@ -16,11 +14,8 @@ std::string Figures(const PageMetrics& m) {
     return out.str();
 }
 
-// 14968 / 230 = 65.08 rows less 2 headers and 5, 10286 / 120 = 85.7
-// characters, measured at 100 % in the regular face whatever a drawn page
-// left the target at; a font that measures as nothing counts as one twip.
-// Rows per page round halves to even (printable height = page - 1870) and
-// count every header record.
+// 14968 / 230 = 65.08 rows less 2 headers and 5, 10286 / 120 = 85.7 characters,
+// measured at 100 % in the regular face whatever a drawn page left the target at.
 TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     RecordingTarget target;
     target.SetScale(0.5);
@@ -32,11 +27,9 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     target.textHeight = target.charWidth = 0;
     EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
               "810,810,810,810 10286x14968 1/1 14963x10286");
-    for (auto [pageSizeY, headers, rows] : {std::tuple{14970, 2, 58},
-                                            {14770, 2, 58},
-                                            {14870, 2, 58},
-                                            {14970, 12, 48},
-                                            {2000, 3, -7}}) {
+    const int cases[][3] = {
+        {14970, 2, 58}, {14770, 2, 58}, {14870, 2, 58}, {14970, 12, 48}, {2000, 3, -7}};
+    for (const auto& [pageSizeY, headers, rows] : cases) {
         PageSetup setup = DefaultPageSetup(1);
         setup.PageSizeY = pageSizeY;
         target.textHeight = 200;
@@ -44,10 +37,8 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     }
 }
 
-// Pages are counted as the whole report says even when its description comes
-// late: a row height less per header record, total markers after the rows
-// still count, titles after the rows do not decide the columns (the last
-// row does). A new setup counts again.
+// Headers and total markers after the rows still count; titles there do not
+// decide the columns, the last row does.
 TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate) {
     std::string rows[101];
     for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
@@ -74,9 +65,7 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate)
             OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
                 .Ok());
         setup.PageSizeY = c.laidOutAgainAt;
-        if (c.laidOutAgainAt) {
-            ASSERT_TRUE(LayOutPages(pages, target, setup, options.locale).ok);
-        }
+        ASSERT_TRUE(!c.laidOutAgainAt || LayOutPages(pages, target, setup, options.locale).ok);
         EXPECT_EQ(pages.metrics.RowsPerPage, c.rowsPerPage);
         EXPECT_EQ(pages.totals.pageCount, c.pageCount);
         EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);
@@ -84,8 +73,7 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate)
     }
 }
 
-// A totalled column is drawn at least one character wider than the widest
-// total it prints, page or running, so no total runs into the next column.
+// One character wider than the widest total printed, so none runs into the next column.
 TEST(DrawnWidths, HoldTheWidestPrintedTotal) {
     const struct {
         bool pTotals, aTotals;
@@ -114,9 +102,8 @@ TEST(DrawnWidths, HoldTheWidestPrintedTotal) {
     }
 }
 
-// Widths 6, 10, 12, the third not fitting, at 75 % with 121-twip characters:
-// markers stand 120 twips left of each right-hand edge (p = R(607.5) = 608,
-// then 1152.5 -> 1152), column 2's highlighted, on the ruler's back colour.
+// Markers stand 120 twips left of each right-hand edge; edges round half to
+// even at every step (607.5 -> 608, 1152.5 -> 1152). The third column does not fit.
 TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     PageMetrics metrics;
     metrics.LeftMargin = 810;
@@ -132,5 +119,3 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
         markers << p.x << ',' << p.y << (p.picture == &NormalMarker() ? " normal|" : " red|");
     EXPECT_EQ(markers.str(), "1032.5,0 normal|1939.5,0 red|");
 }
-
-}  // namespace
