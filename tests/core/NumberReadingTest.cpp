@@ -45,7 +45,8 @@ TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
     EXPECT_EQ(scaled(ParseLocaleCurrency("1e2", en)), 1000000);
     // The whole 64-bit range of four-decimal amounts, and not one step more.
     EXPECT_EQ(scaled(ParseLocaleCurrency("922337203685477,5807", tr)), Max);
-    for (const char* bad : {"", "abc", "12a", "1,2,3", "922337203685477,5808"})
+    // A group separator follows a digit: ".5" is no number.
+    for (const char* bad : {"", "abc", "12a", "1,2,3", ".5", "-.5", "922337203685477,5808"})
         EXPECT_FALSE(ParseLocaleCurrency(bad, tr)) << bad;
     EXPECT_FALSE(ParseLocaleCurrency("1e400", en));
 }
