@@ -146,13 +146,23 @@ std::string FreshName(const std::string& path, std::mt19937& random) {
     return path + piece;
 }
 
+// The little-endian 16-bit length in front of a record's text, and of each
+// text of a batch.
+void PutLength(char* at, size_t length) {
+    at[0] = static_cast<char>(length & 0xFF);
+    at[1] = static_cast<char>(length >> 8);
+}
+size_t LengthAt(const char* at) {
+    return static_cast<unsigned char>(at[0]) |
+           (static_cast<size_t>(static_cast<unsigned char>(at[1])) << 8);
+}
+
 // Writes a record over one whose text ended before `padded` bytes, the rest
 // being spaces already, and returns how far the new text leaves them.
 // Buffers are filled with spaces once and reused, so a record costs the
 // copying of its text instead of 510 bytes.
 size_t EncodeInto(char* record, std::string_view text, size_t padded) {
-    record[0] = static_cast<char>(RowStore::TextSize & 0xFF);
-    record[1] = static_cast<char>(RowStore::TextSize >> 8);
+    PutLength(record, RowStore::TextSize);
     const std::string_view cut = CutUtf8(text, RowStore::TextSize);
     std::memcpy(record + 2, cut.data(), cut.size());
     if (cut.size() < padded) std::memset(record + 2 + cut.size(), ' ', padded - cut.size());
@@ -211,8 +221,7 @@ struct RowStore::Batch {
 
     void Add(std::string_view cut) {
         char* at = bytes.get() + size;
-        at[0] = static_cast<char>(cut.size() & 0xFF);
-        at[1] = static_cast<char>(cut.size() >> 8);
+        PutLength(at, cut.size());
         std::memcpy(at + 2, cut.data(), cut.size());
         size += 2 + cut.size();
         ++records;
@@ -309,8 +318,7 @@ class RowStore::Writer {
         size_t filled = 0;
         const char* at = batch.bytes.get();
         for (int64_t n = 0; n < batch.records; ++n) {
-            const size_t length = static_cast<unsigned char>(at[0]) |
-                                  (static_cast<size_t>(static_cast<unsigned char>(at[1])) << 8);
+            const size_t length = LengthAt(at);
             padded_ = std::max(padded_, EncodeInto(records_.data() + filled,
                                                    std::string_view(at + 2, length), padded_));
             at += 2 + length;
@@ -377,8 +385,7 @@ std::string RowStore::EncodeRecord(std::string_view text) {
 }
 
 std::string_view RowStore::TextOf(const char* record) {
-    size_t length = static_cast<unsigned char>(record[0]) |
-                    (static_cast<size_t>(static_cast<unsigned char>(record[1])) << 8);
+    size_t length = LengthAt(record);
     if (length > TextSize) length = TextSize;
     return {record + 2, length};
 }
