@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 # CMakeLists.txt changes).
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench fuzz clean format
+.PHONY: deps configure build run test bench fuzz clean format package
 
 deps:
 	@scripts/install-deps
@@ -39,3 +39,7 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize
+
+# The Debian package, build/tabulon_VERSION_ARCH.deb.
+package: build
+	@cmake --build $(BUILD) --target package

@@ -1,6 +1,8 @@
 // tabulon: the report viewer. The whole argument part of the command line
 // names the report, so a path with spaces works without quotes.
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <string>
 
 #include "core/PartFileRegistry.h"
@@ -16,11 +18,16 @@ int main(int argc, char** argv) {
     // A TERM, INT or HUP while a file is written leaves no part file behind.
     RemovePartFilesOnTermination();
     // Taken before Qt reads its own options out of argv.
-    const std::string commandLine = JoinArguments(argc, argv);
+    const StartArguments started = ReadStartArguments(argc, argv);
     QApplication app(argc, argv);
     UseNeutralNumbersInTheCLibrary();
     app.setApplicationName(QStringLiteral("Tabulon"));
     app.setOrganizationName(QStringLiteral("Vornak Software"));
+    // The icon in every size the build drew from its picture.
+    QIcon icon;
+    for (const QString& size : QDir(QStringLiteral(":/icons")).entryList())
+        icon.addFile(QStringLiteral(":/icons/%1/tabulon.png").arg(size));
+    app.setWindowIcon(icon);
 
     // The interface is Turkish throughout, Qt's own buttons and dialogs too.
     InstallTurkishTranslations();
@@ -28,7 +35,7 @@ int main(int argc, char** argv) {
     QtPrinterCatalog printers;
     QtSettingsBackend settings;
     FrmTabul window(printers, settings, SystemViewerEnvironment());
-    if (!window.Start(commandLine)) return window.ExitStatus();
+    if (!window.Start(started.reportPath, started.fromDesktop)) return window.ExitStatus();
     window.show();
     return app.exec();
 }

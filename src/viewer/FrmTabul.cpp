@@ -96,7 +96,7 @@ void FrmTabul::ShowCritical(const QString& text) {
     QMessageBox::critical(this, Title, text, QMessageBox::Ok);
 }
 
-bool FrmTabul::Start(const std::string& reportPath) {
+bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     const std::vector<std::string> printers = printers_.PrinterNames();
     if (printers.empty()) {
         ShowCritical(QString::fromStdString(NoPrinterText));
@@ -108,6 +108,12 @@ bool FrmTabul::Start(const std::string& reportPath) {
     currentPage_ = 1;
     setup_ = LoadSettings(settings_, [this] { return printers_.DefaultOrientation(); });
     UpdatePageGeometry();
+    const std::string reportPath =
+        fromDesktop && givenPath.empty() ? AskForReportPath() : givenPath;
+    if (fromDesktop && reportPath.empty()) {
+        exitStatus_ = 0;
+        return false;
+    }
     // Before the window shows, a progress bar stands in for it while a large
     // report loads, and its button ends the program instead.
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
@@ -157,11 +163,16 @@ bool FrmTabul::OpenReport(const std::string& reportPath) {
     return true;
 }
 
-void FrmTabul::ChooseReportToOpen() {
+std::string FrmTabul::AskForReportPath() {
     const QString path = QFileDialog::getOpenFileName(
         this, QString::fromUtf8("Rapor Aç"), QString(),
         QString::fromUtf8("Rapor Dosyaları (*.txt *.TXT);;Tüm Dosyalar (*)"));
-    if (!path.isEmpty()) OpenReport(QFile::encodeName(path).toStdString());
+    return QFile::encodeName(path).toStdString();
+}
+
+void FrmTabul::ChooseReportToOpen() {
+    const std::string path = AskForReportPath();
+    if (!path.empty()) OpenReport(path);
 }
 
 void FrmTabul::dragEnterEvent(QDragEnterEvent* event) {

@@ -37,8 +37,10 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
     // Reads the settings and the report and draws page 1. False when the
     // program has to end instead (no printer, unreadable report); the user
-    // has been told why, and ExitStatus says how to end.
-    bool Start(const std::string& reportPath);
+    // has been told why, and ExitStatus says how to end. Started from the
+    // desktop without a report, it asks for one first; closing that chooser
+    // ends the program quietly.
+    bool Start(const std::string& reportPath, bool fromDesktop = false);
     int ExitStatus() const { return exitStatus_; }
 
     // PrintHost and ReportWindow.
@@ -82,6 +84,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // this one open.
     bool OpenReport(const std::string& reportPath);
     void ChooseReportToOpen();
+    // The file chooser for a report; an empty path when the user closed it.
+    std::string AskForReportPath();
     void CloseProgram();
 
     float ZoomFactor() const;

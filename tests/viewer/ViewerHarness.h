@@ -48,9 +48,9 @@ struct ViewerHarness {
         WriteBytes(folder.File("rapor.txt"), reportText);
         return OpenPath(folder.File("rapor.txt"));
     }
-    bool OpenPath(const std::string& path) {
+    bool OpenPath(const std::string& path, bool fromDesktop = false) {
         window = std::make_unique<FrmTabul>(printers, settings, FixedEnvironment());
-        return window->Start(path);
+        return window->Start(path, fromDesktop);
     }
     FrmTabul& W() { return *window; }
     ReportPages& Pages() { return window->Pages(); }

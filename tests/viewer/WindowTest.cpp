@@ -79,14 +79,58 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
     }
 }
 
-// The report's path is everything after the program's name, joined by single spaces.
+// The report's path is everything after the program's name, joined by single
+// spaces; the desktop entry's "--desktop" in front only says where it came from.
 TEST(JoinArguments, TheArgumentsAfterTheProgramJoinedBySingleSpaces) {
-    for (const auto& [argv, commandLine] :
-         {std::pair<std::vector<const char*>, std::string>{{"tabulon"}, ""},
-          {{"tabulon", "/tmp/Satış", "Raporları/kasım.txt"}, "/tmp/Satış Raporları/kasım.txt"},
-          {{"tabulon", "a  b", "", "c"}, "a  b  c"},
-          {{"tabulon", "\"/tmp/rapor.txt\""}, "\"/tmp/rapor.txt\""}})
-        EXPECT_EQ(JoinArguments(static_cast<int>(argv.size()), argv.data()), commandLine);
+    struct Case {
+        std::vector<const char*> argv;
+        std::string reportPath;
+        bool fromDesktop;
+    };
+    for (const auto& [argv, reportPath, fromDesktop] : std::vector<Case>{
+             {{"tabulon"}, "", false},
+             {{"tabulon", "/tmp/Satış", "Raporları/kasım.txt"},
+              "/tmp/Satış Raporları/kasım.txt",
+              false},
+             {{"tabulon", "a  b", "", "c"}, "a  b  c", false},
+             {{"tabulon", "\"/tmp/rapor.txt\""}, "\"/tmp/rapor.txt\"", false},
+             {{"tabulon", "--desktop"}, "", true},
+             {{"tabulon", "--desktop", "/tmp/Satış", "Raporu.txt"}, "/tmp/Satış Raporu.txt", true},
+             {{"tabulon", "/tmp/x", "--desktop"}, "/tmp/x --desktop", false}}) {
+        const int argc = static_cast<int>(argv.size());
+        EXPECT_EQ(
+            JoinArguments(argc, argv.data()),
+            fromDesktop ? "--desktop" + std::string(argc > 2 ? " " : "") + reportPath : reportPath);
+        const StartArguments read = ReadStartArguments(argc, argv.data());
+        EXPECT_EQ(read.reportPath, reportPath);
+        EXPECT_EQ(read.fromDesktop, fromDesktop);
+    }
+}
+
+// Started from the desktop without a report, the window asks for one in the
+// file chooser; closing the chooser ends the program quietly, and a report
+// named on the command line is opened without asking.
+TEST(FrmTabul, AStartFromTheDesktopWithoutAReportOffersTheFileChooser) {
+    struct Case {
+        const char* given;
+        const char* chosen;
+        bool started;
+    };
+    for (const auto& [given, chosen, started] :
+         std::vector<Case>{{"", "rapor.txt", true}, {"", "", false}, {"rapor.txt", "", true}}) {
+        ViewerHarness h;
+        WriteBytes(h.folder.File("rapor.txt"), SalesReport(10, "MASAÜSTÜ"));
+        MessageBoxCatcher boxes;
+        FileChoice choice(h.folder.Path().string(), QString::fromUtf8(chosen));
+        EXPECT_EQ(h.OpenPath(*given ? h.folder.File(given) : "", true), started) << given;
+        EXPECT_EQ(choice.answer.Fired(), !*given) << given;
+        if (!*given) {
+            EXPECT_TRUE(choice.asked.starts_with("Rapor Aç|")) << choice.asked;
+        }
+        EXPECT_EQ(h.W().ExitStatus(), 0);
+        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_EQ(h.Pages().rows.RecordCount(), started ? 10 : 0) << given;
+    }
 }
 
 }  // namespace
