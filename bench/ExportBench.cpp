@@ -112,8 +112,8 @@ void BM_CsvFloor(benchmark::State& state) {
 void BM_ExportWorkbook(benchmark::State& state) {
     Loaded& l = Loaded::Shared();
     for (auto _ : state)
-        ExportWorkbook(l.loaded.rows, l.loaded.layout, 5, NumberLocale::Turkish(),
-                       l.reports.File("out.xlsx"));
+        ExportWorkbook(l.loaded.rows, l.loaded.layout, 5, l.loaded.layout.ColumnWidths,
+                       NumberLocale::Turkish(), l.reports.File("out.xlsx"));
     CountRows(state);
 }
 

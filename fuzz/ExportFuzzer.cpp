@@ -78,8 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (txt != Replaced(tsv, '\t', ',')) std::abort();
     if (csv != Replaced(Replaced(tsv.substr(titleEnd + 2), ',', '.'), '\t', ',')) std::abort();
 
-    const ExportResult workbook = ExportWorkbook(loaded.rows, loaded.layout, loaded.fieldCount,
-                                                 locale, FuzzFolder::File("out.xlsx"));
+    const ExportResult workbook =
+        ExportWorkbook(loaded.rows, loaded.layout, loaded.fieldCount, loaded.layout.ColumnWidths,
+                       locale, FuzzFolder::File("out.xlsx"));
     if (!workbook.ok() || workbook.lastFieldCount != loaded.lastRowFieldCount) std::abort();
     if (ReadWhole(FuzzFolder::File("out.xlsx")).compare(0, 4, "PK\x03\x04") != 0) std::abort();
     CheckNoStrayFiles();

@@ -19,8 +19,8 @@ int RunExportCommand(CliSession& session, const std::string& command,
     const ReportPages& pages = session.pages;
     ExportResult result;
     if (command == "xlsx") {
-        result =
-            ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, session.locale, outputPath);
+        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, pages.widths,
+                                session.locale, outputPath);
     } else {
         const DelimitedFormat format = command == "csv"   ? DelimitedFormat::Csv
                                        : command == "txt" ? DelimitedFormat::CommaText

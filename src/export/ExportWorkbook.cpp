@@ -3,6 +3,8 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -28,14 +30,14 @@ struct Cell {
 };
 
 void WriteField(lxw_worksheet* sheet, Cell cell, uint8_t kind, std::string_view field,
-                const NumberLocale& locale, std::string& text) {
+                const NumberLocale& locale, lxw_format* numberFormat, std::string& text) {
     switch (kind) {
         case KindNumber:
         case KindAmount: {
             const auto value = ParseLocaleDouble(TrimSpaces(field), locale);
             // A value beyond the double range would reach the sheet as "inf".
             if (value && std::isfinite(*value))
-                worksheet_write_number(sheet, cell.row, cell.col, *value, nullptr);
+                worksheet_write_number(sheet, cell.row, cell.col, *value, numberFormat);
             return;
         }
         case KindText:
@@ -68,6 +70,38 @@ std::string FailureReason(lxw_error error, int systemError) {
     return lxw_strerror(error);
 }
 
+// A display pattern is already a number format as the sheet's file writes
+// it: "," groups, "." marks the decimals, whatever the reader's locale, and a
+// section after ";" shows negatives. "@" and no pattern leave the number as is.
+using ColumnFormats = std::array<lxw_format*, ReportLayout::MaxFields + 1>;
+ColumnFormats NumberFormats(lxw_workbook* book, const ReportLayout& layout) {
+    ColumnFormats formats{};
+    for (int c = 1; c <= ReportLayout::DescribedColumns; ++c) {
+        const std::string& pattern = layout.ColumnFormats[c];
+        const uint8_t kind = layout.Kind(c);
+        if ((kind != KindNumber && kind != KindAmount) || pattern.empty() || pattern == "@")
+            continue;
+        formats[c] = workbook_add_format(book);
+        if (formats[c]) format_set_num_format(formats[c], pattern.c_str());
+    }
+    return formats;
+}
+
+// The title row stays in view and filters the rows, and every described
+// column is as wide as the page draws it, a character more for the cell's
+// margins, so no shown text is cut.
+void DressSheet(lxw_worksheet* sheet, int titles, int64_t rowCount,
+                const decltype(ReportLayout::ColumnWidths)& shownWidths) {
+    worksheet_freeze_panes(sheet, 1, 0);
+    if (titles > 0)
+        worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(rowCount),
+                             static_cast<lxw_col_t>(titles - 1));
+    for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
+        if (shownWidths[c] > 0)
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(c - 1),
+                                 static_cast<lxw_col_t>(c - 1), shownWidths[c] + 1.0, nullptr);
+}
+
 // Owns the workbook so every way out of the export closes it; its own
 // messages stay off the terminal on every one of them.
 struct Workbook {
@@ -92,7 +126,32 @@ struct Workbook {
 
 }  // namespace
 
+std::string SheetName(const std::string& headerLine) {
+    const std::string_view forbidden = "[]:*?/\\";
+    std::string_view rest = headerLine;
+    rest.remove_prefix(std::min(rest.find_first_not_of(" '"), rest.size()));
+    std::string name;
+    // Header lines are UTF-8: a character's length shows in its first byte.
+    for (size_t characters = 0; !rest.empty() && characters < LXW_SHEETNAME_MAX; ++characters) {
+        const auto lead = static_cast<unsigned char>(rest[0]);
+        const size_t length = std::min<size_t>(lead >= 0xF0   ? 4
+                                               : lead >= 0xE0 ? 3
+                                               : lead >= 0xC0 ? 2
+                                                              : 1,
+                                               rest.size());
+        const bool replaced = lead < 0x20 || forbidden.find(rest[0]) != std::string_view::npos;
+        name += replaced ? std::string_view("_") : rest.substr(0, length);
+        rest.remove_prefix(length);
+    }
+    name.erase(name.find_last_not_of(" '") + 1);
+    // Excel keeps "History" for itself, in any case.
+    std::string folded = name;
+    for (char& ch : folded) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return folded == "history" ? std::string() : name;
+}
+
 ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, int titleCount,
+                            const decltype(ReportLayout::ColumnWidths)& shownWidths,
                             const NumberLocale& locale, const std::string& targetPath,
                             const ProgressCallback& progress) {
     using Outcome = ExportResult::Outcome;
@@ -121,16 +180,23 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
     options.use_zip64 = LXW_TRUE;
     Workbook workbook;
     lxw_worksheet* sheet = nullptr;
+    ColumnFormats numberFormats{};
     {
         StandardErrorSilenced quiet;
         errno = 0;
         workbook.book = workbook_new_opt(file.TemporaryPath().c_str(), &options);
-        sheet = workbook.book ? workbook_add_worksheet(workbook.book, nullptr) : nullptr;
+        // Without a usable name, or one the library refuses, the sheet keeps its own.
+        const std::string name = SheetName(layout.HeaderLines[1]);
+        sheet = workbook.book && !name.empty() ? workbook_add_worksheet(workbook.book, name.c_str())
+                                               : nullptr;
+        if (workbook.book && !sheet) sheet = workbook_add_worksheet(workbook.book, nullptr);
         lxw_format* bold = workbook.book ? workbook_add_format(workbook.book) : nullptr;
         if (!sheet || !bold)
             return failed(Outcome::TargetFailed, std::strerror(errno ? errno : EIO));
         format_set_bold(bold);
+        numberFormats = NumberFormats(workbook.book, layout);
         const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
+        DressSheet(sheet, titles, count, shownWidths);
         for (int c = 1; c <= titles; ++c)
             worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1), layout.Title(c).c_str(),
                                    bold);
@@ -151,7 +217,7 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
             result.lastFieldCount = ForEachField(
                 records.texts[i], ReportLayout::MaxFields, [&](int c, std::string_view field) {
                     WriteField(sheet, {row, static_cast<lxw_col_t>(c - 1)}, layout.Kind(c), field,
-                               locale, text);
+                               locale, numberFormats[c], text);
                 });
         }
     }

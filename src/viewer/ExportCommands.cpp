@@ -78,8 +78,8 @@ void ExportSpreadsheet(ReportWindow& window) {
     {
         ProgressWindow progress(window.Widget(), SavingLabel(chosen));
         const ReportPages& pages = window.Pages();
-        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, window.Locale(),
-                                LocalPath(chosen), progress.Callback());
+        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, pages.widths,
+                                window.Locale(), LocalPath(chosen), progress.Callback());
         KeepFieldCount(window, result);
     }
     // The saved workbook is shown in the desktop's spreadsheet program; without

@@ -60,7 +60,7 @@ inline std::vector<Exporter> Exporters() {
             {"txt", delimited(DelimitedFormat::CommaText)},
             {"tsv", delimited(DelimitedFormat::TabText)},
             {"xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-                 return ExportWorkbook(r.rows, r.layout, r.titleCount, NumberLocale::Turkish(), out,
-                                       p);
+                 return ExportWorkbook(r.rows, r.layout, r.titleCount, r.layout.ColumnWidths,
+                                       NumberLocale::Turkish(), out, p);
              }}};
 }

@@ -6,8 +6,8 @@
 static std::string Sheet(LoadedReport& report,
                          const NumberLocale& locale = NumberLocale::Turkish()) {
     const std::string out = report.Out("rapor.xlsx");
-    const ExportResult result =
-        ExportWorkbook(report.rows, report.layout, report.titleCount, locale, out);
+    const ExportResult result = ExportWorkbook(report.rows, report.layout, report.titleCount,
+                                               report.layout.ColumnWidths, locale, out);
     EXPECT_TRUE(result.ok()) << result.reason;
     EXPECT_EQ(report.OutFiles(), std::set<std::string>{"rapor.xlsx"});
     return SheetText(out);
@@ -28,15 +28,55 @@ const std::vector<std::string> Sample = {
 TEST(ExportWorkbook, LaysOutTitlesAndRowsByColumnKindInTheLocale) {
     LoadedReport report(Sample);
     EXPECT_EQ(Sheet(report),
-              "A1='Kod' s1\nA2=7\nA4=42\n"
+              "A1='Kod' s1\nA2=7 s2\nA4=42 s2\n"
               "B1='Boş' s1\n"
-              "C1='Tutar' s1\nC2=1234.56\nC3=-12.5\n"
+              "C1='Tutar' s1\nC2=1234.56 s3\nC3=-12.5 s3\n"
               "D1='Ad' s1\nD2='  Ayşe &amp; &lt;Ali&gt;'\nD3='x'\n");
     const std::string styles = WorkbookPart(report.Out("rapor.xlsx"), "xl/styles.xml");
     EXPECT_NE(styles.find("<font><b/>"), std::string::npos) << styles;
     const std::string english = Sheet(report, NumberLocale::English());
-    EXPECT_NE(english.find("A2=7\nA4=42\n"), std::string::npos) << english;
-    EXPECT_NE(english.find("C1='Tutar' s1\nC3=-1250\nD1"), std::string::npos) << english;
+    EXPECT_NE(english.find("A2=7 s2\nA4=42 s2\n"), std::string::npos) << english;
+    EXPECT_NE(english.find("C1='Tutar' s1\nC3=-1250 s3\nD1"), std::string::npos) << english;
     LoadedReport empty({"2Kod\tAd\t", "5N\tT\t"});
     EXPECT_EQ(Sheet(empty), "A1='Kod' s1\nB1='Ad' s1\n");
+}
+
+// The sheet looks like the page: named after header line 1, the title row
+// frozen and filtering the rows, each number column in its display pattern,
+// each column as wide as the page draws it plus a character.
+TEST(ExportWorkbook, LooksLikeTheReport) {
+    LoadedReport report({"1Kasım: Satış [Şube/Merkez]", "2Kod\tAd\tTutar\tAdet\t",
+                         "36\t20\t12\t4\t", "5Z\tT\tC\t1\t", "942\tAli\t-1.234,5\t3\t",
+                         "97\tVeli\t12\t4,25\t"});
+    report.loaded.layout.ColumnWidths = {0, 6, 4, 9, 4};  // as the page draws them
+    Sheet(report);
+    const std::string out = report.Out("rapor.xlsx");
+    const std::string book = WorkbookPart(out, "xl/workbook.xml");
+    EXPECT_NE(book.find("<sheet name=\"Kasım_ Satış _Şube_Merkez_\""), std::string::npos) << book;
+    const std::string sheet = WorkbookPart(out, "xl/worksheets/sheet1.xml");
+    for (const char* part :
+         {R"(<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>)",
+          R"(<autoFilter ref="A1:D3"/>)", R"(<col min="1" max="1" width="7.7109375")",
+          R"(<col min="4" max="4" width="5.7109375")"})
+        EXPECT_NE(sheet.find(part), std::string::npos) << part << "\n" << sheet;
+    const std::string styles = WorkbookPart(out, "xl/styles.xml");
+    for (const char* format : {R"(formatCode="000000")", R"x(formatCode="#,##0.00;(#,##0.00)")x",
+                               R"(formatCode="#,##0.0")"})
+        EXPECT_NE(styles.find(format), std::string::npos) << format << "\n" << styles;
+    EXPECT_EQ(styles.find(R"(formatCode="@")"), std::string::npos) << styles;
+}
+
+// A sheet name holds 31 characters and none of [ ] : * ? / \; apostrophes
+// and blanks cannot stand at its ends, and "History" is Excel's own.
+TEST(ExportWorkbook, NamesTheSheetAfterHeaderLineOne) {
+    for (const auto& [header, name] : std::vector<std::pair<std::string, std::string>>{
+             {"SATIŞ RAPORU", "SATIŞ RAPORU"},
+             {"  'Aylık' ", "Aylık"},
+             {"a/b\\c?d*e:f[g]h\ti", "a_b_c_d_e_f_g_h_i"},
+             {std::string(40, 'x'), std::string(31, 'x')},
+             {"ĞÜŞİÖÇğüşıöç ĞÜŞİÖÇğüşıöç ĞÜŞİÖÇ", "ĞÜŞİÖÇğüşıöç ĞÜŞİÖÇğüşıöç ĞÜŞİÖ"},
+             {"'''", ""},
+             {"HiStOrY", ""},
+             {"", ""}})
+        EXPECT_EQ(SheetName(header), name) << header;
 }
