@@ -5,14 +5,13 @@
 
 #include "export/ReplacementFile.h"
 #include "export/StdioFileOutput.h"
+#include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
 namespace {
 
 // Lines are gathered and handed to the output in blocks of about this size.
 constexpr size_t BlockSize = 1 << 16;
-// Records read from the row store with one read: a megabyte.
-constexpr int64_t RecordsPerRead = 2048;
 
 void AppendField(std::string& block, std::string_view field, char separator, bool commasToPoints) {
     const size_t start = block.size();
@@ -52,30 +51,26 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
     }
 
     ExportResult result;
-    RecordBlock records;
-    std::string error;
-    const int64_t count = rows.RecordCount();
-    for (int64_t first = 1; first <= count; first += RecordsPerRead) {
-        if (progress && !progress(first - 1, count)) {
-            output.Close();
-            return ExportResult::Failure(Outcome::Cancelled, targetPath, {});
-        }
-        if (!rows.Read(first, RecordsPerRead, records, error)) {
-            output.Close();
-            return ExportResult::Failure(Outcome::RowsUnreadable, targetPath, error);
-        }
-        for (std::string_view record : records.texts) {
-            const int fields =
+    bool written = true;
+    const RowPass pass = ForEachRow(
+        rows, 1, rows.RecordCount(),
+        [&](int64_t, std::string_view record) {
+            result.lastFieldCount =
                 ForEachField(record, ReportLayout::MaxFields, [&](int, std::string_view field) {
                     AppendField(block, field, separator, commasToPoints);
                 });
-            result.lastFieldCount = fields;
             block += "\r\n";
-            if (block.size() >= BlockSize) {
-                if (!output.Write(block)) return writeFailed();
-                block.clear();
-            }
-        }
+            if (block.size() < BlockSize) return true;
+            written = output.Write(block);
+            block.clear();
+            return written;
+        },
+        progress);
+    if (!written) return writeFailed();
+    if (pass.cancelled || !pass.ok) {
+        output.Close();
+        return ExportResult::Failure(pass.cancelled ? Outcome::Cancelled : Outcome::RowsUnreadable,
+                                     targetPath, pass.error);
     }
     if (!block.empty() && !output.Write(block)) return writeFailed();
     if (!output.Close())

@@ -14,14 +14,12 @@
 #include "core/TextEncoding.h"
 #include "export/ReplacementFile.h"
 #include "export/StandardErrorSilenced.h"
+#include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
 namespace {
 
 static_assert(SheetRowLimit == LXW_ROW_MAX - 1, "row 1 holds the titles");
-
-// Records read from the row store with one read: a megabyte.
-constexpr int64_t RecordsPerRead = 2048;
 
 // A cell of the sheet, counted from 0 as the library counts.
 struct Cell {
@@ -203,24 +201,23 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
     }
 
     ExportResult result;
-    RecordBlock records;
-    std::string error;
     std::string text;  // a field as the library takes it, ended by a zero
-    for (int64_t first = 1; first <= count; first += RecordsPerRead) {
-        if (progress && !progress(first - 1, count)) return failed(Outcome::Cancelled, {});
-        if (!rows.Read(first, RecordsPerRead, records, error))
-            return failed(Outcome::RowsUnreadable, error);
-        StandardErrorSilenced quiet;
-        for (size_t i = 0; i < records.texts.size(); ++i) {
+    const RowPass pass = ForEachRow(
+        rows, 1, count,
+        [&](int64_t record, std::string_view line) {
+            StandardErrorSilenced quiet;
             // Record r goes to sheet row r + 1, which the library counts from 0.
-            const auto row = static_cast<lxw_row_t>(records.first + static_cast<int64_t>(i));
-            result.lastFieldCount = ForEachField(
-                records.texts[i], ReportLayout::MaxFields, [&](int c, std::string_view field) {
+            const auto row = static_cast<lxw_row_t>(record);
+            result.lastFieldCount =
+                ForEachField(line, ReportLayout::MaxFields, [&](int c, std::string_view field) {
                     WriteField(sheet, {row, static_cast<lxw_col_t>(c - 1)}, layout.Kind(c), field,
                                locale, numberFormats[c], text);
                 });
-        }
-    }
+            return true;
+        },
+        progress);
+    if (pass.cancelled) return failed(Outcome::Cancelled, {});
+    if (!pass.ok) return failed(Outcome::RowsUnreadable, pass.error);
 
     // The library does not check its writes to the temporary file that holds
     // the rows, so a full temporary disk would silently cut the sheet short.

@@ -15,34 +15,39 @@ struct RowPass {
     std::string error;       // the row store's reason when it could not be read
 };
 
-// The one loop over the rows of the working file: rows first..last in order
-// (those that exist), read a megabyte of records at a time, each handed to
-// `visit(row, text)` with its text padding included, as a view that holds
-// until the visit returns. A visitor answering false stops the pass. The
-// progress callback is asked before every read with the rows done of the
-// rows asked for.
+// The one loop over the rows of the working file: rows first to last in that
+// order, forward or, when last comes before first, backward (those of them
+// that exist), read a megabyte of records at a time. Each is handed to
+// `visit(row, text)` with its text's padding, as a view that holds until the
+// visit returns; a visitor answering false stops the pass. The progress
+// callback is asked before every read with the rows done of the pass's rows.
 template <typename Visit>
 RowPass ForEachRow(const RowStore& rows, int64_t first, int64_t last, Visit&& visit,
                    const ProgressCallback& progress = {}) {
     constexpr int64_t RecordsPerRead = 2048;
+    const bool forward = first <= last;
+    const int64_t low = std::max<int64_t>(std::min(first, last), 1);
+    const int64_t high = std::min(std::max(first, last), rows.RecordCount());
     RowPass pass;
-    first = std::max<int64_t>(first, 1);
-    last = std::min(last, rows.RecordCount());
     RecordBlock block;
-    for (int64_t from = first; from <= last; from += RecordsPerRead) {
-        if (progress && !progress(from - first, last - first + 1)) {
+    for (int64_t done = 0; done < high - low + 1; done += RecordsPerRead) {
+        if (progress && !progress(done, high - low + 1)) {
             pass.cancelled = true;
             return pass;
         }
-        if (!rows.Read(from, std::min(RecordsPerRead, last - from + 1), block, pass.error)) {
+        const int64_t count = std::min(RecordsPerRead, high - low + 1 - done);
+        if (!rows.Read(forward ? low + done : high - done - count + 1, count, block, pass.error)) {
             pass.ok = false;
             return pass;
         }
-        for (size_t i = 0; i < block.texts.size(); ++i)
-            if (!visit(block.first + static_cast<int64_t>(i), block.texts[i])) {
+        const auto size = static_cast<int64_t>(block.texts.size());
+        for (int64_t i = 0; i < size; ++i) {
+            const int64_t at = forward ? i : size - 1 - i;
+            if (!visit(block.first + at, block.texts[static_cast<size_t>(at)])) {
                 pass.stopped = true;
                 return pass;
             }
+        }
     }
     return pass;
 }

@@ -3,49 +3,44 @@
 #include <algorithm>
 
 #include "core/TurkishCase.h"
+#include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
 namespace {
 
-// Records read with one read: a megabyte.
-constexpr int64_t RecordsPerRead = 2048;
-
 // Visits rows first..last (1-based, in that direction) and their columns in
 // the same direction; visit(row, column, field) answers true to stop there.
+// `done` counts the rows of earlier walks of the same search, for progress.
 // Returns false when the row store could not be read.
 template <typename Visit>
 bool Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfter, int64_t& done,
           const ProgressCallback& progress, bool& cancelled, std::string& error, Visit&& visit) {
     const bool forward = last >= first;
     const int64_t total = rows.RecordCount();
-    RecordBlock block;
-    int64_t row = first;
-    while (forward ? row <= last : row >= last) {
-        if (progress && !progress(std::min(done, total), total)) {
-            cancelled = true;
-            return true;
-        }
-        const int64_t count = std::min(RecordsPerRead, (forward ? last - row : row - last) + 1);
-        const int64_t start = forward ? row : row - count + 1;
-        if (!rows.Read(start, count, block, error)) return false;
-        for (int64_t i = 0; i < static_cast<int64_t>(block.texts.size()); ++i) {
-            const int64_t at = forward ? i : static_cast<int64_t>(block.texts.size()) - 1 - i;
-            const int64_t r = block.first + at;
-            const RowFields fields = SplitFields(block.texts[static_cast<size_t>(at)]);
+    const int64_t before = done;
+    ProgressCallback overall;
+    if (progress)
+        overall = [&](int64_t d, int64_t) { return progress(std::min(before + d, total), total); };
+    const RowPass pass = ForEachRow(
+        rows, first, last,
+        [&](int64_t r, std::string_view record) {
+            const RowFields fields = SplitFields(record);
             const int columns = std::min(fields.count, ReportLayout::DescribedColumns);
             // On the starting row only the columns past the starting one count.
             const int after = r == first ? firstColumnAfter : (forward ? 0 : columns + 1);
             for (int step = 0; step < columns; ++step) {
                 const int c = forward ? step + 1 : columns - step;
                 if (forward ? c <= after : c >= after) continue;
-                if (visit(r, c, fields[c])) return true;
+                if (visit(r, c, fields[c])) return false;
             }
-        }
-        done += count;
-        row = forward ? row + count : row - count;
-    }
-    return true;
+            return true;
+        },
+        overall);
+    done = before + (forward ? last - first : first - last) + 1;
+    cancelled = pass.cancelled;
+    error = pass.error;
+    return pass.ok;
 }
 
 }  // namespace
