@@ -2,7 +2,8 @@
 // numbers, money, text decoding and the display patterns the loader gives
 // columns must never crash and must agree with one another: money reads as
 // the number rounded to four decimals, and a number shown by a pattern reads
-// back as the number rounded as the pattern shows it.
+// back as the number rounded as the pattern shows it; a field shows as the
+// number it reads as.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -84,6 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const Pattern& pattern : patterns) {
             if (pattern.text.empty()) continue;  // shown as is
             CheckShownReadsBack(*number, pattern, locale);
+            // A field of the plain shape is shown without its digits being
+            // built: exactly as the number it reads as.
+            if (FormatField(utf8, pattern.text, locale) !=
+                FormatNumber(*number, pattern.text, locale))
+                std::abort();
         }
         if (money) {
             const std::string shown = FormatCurrency(*money, "#,##0.00;(#,##0.00)", locale);

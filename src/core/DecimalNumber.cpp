@@ -222,16 +222,10 @@ std::optional<DecimalNumber> ParseLocaleNumber(std::string_view text, const Numb
 
 namespace {
 
-// The common shape of numbers in report rows ("-1.234,56"): blanks around, a
-// sign in front, digits with group separators before the decimal one. Read
-// straight into its digits as an integer and the number of decimals, with at
-// most maxDigits digits; anything else (exponents, parentheses, a sign at the
-// end, longer digit runs) returns false and takes the general path.
-struct PlainNumber {
-    bool negative = false;
-    int64_t digits = 0;
-    int decimals = 0;
-};
+// Numbers of the plain shape are read straight into their digits as an
+// integer and the number of decimals, with at most maxDigits digits; anything
+// else (exponents, parentheses, a sign at the end, longer digit runs) returns
+// false and takes the general path.
 
 // A separator as the loop compares it: one byte, as nearly every locale has,
 // is compared as a byte; a longer one as text.
@@ -298,6 +292,12 @@ std::optional<Currency> ParsePlainCurrency(std::string_view text, const NumberLo
 }
 
 }  // namespace
+
+std::optional<PlainNumber> ParsePlainNumber(std::string_view text, const NumberLocale& locale) {
+    PlainNumber number;
+    if (!ReadPlainNumber(text, locale, 15, number)) return std::nullopt;
+    return number;
+}
 
 std::optional<double> ParseLocaleDouble(std::string_view text, const NumberLocale& locale) {
     // Up to 15 digits the integer and the power of ten are exact doubles, and

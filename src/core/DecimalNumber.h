@@ -45,6 +45,18 @@ std::optional<DecimalNumber> ParseLocaleNumber(std::string_view text, const Numb
 // read without building its digits on the common path.
 std::optional<double> ParseLocaleDouble(std::string_view text, const NumberLocale& locale);
 
+// The common shape of numbers in report rows ("-1.234,56"): blanks around, a
+// sign in front, digits with group separators before the decimal one, at
+// most 15 digits in all: the sign, the digits as one integer and how many of
+// them are decimals. nullopt for any other text, which the general reading
+// above still reads when it is a number.
+struct PlainNumber {
+    bool negative = false;
+    int64_t digits = 0;
+    int decimals = 0;
+};
+std::optional<PlainNumber> ParsePlainNumber(std::string_view text, const NumberLocale& locale);
+
 // The text as money with four decimals (rounded half to even), or nullopt when
 // it is not a number in the locale or does not fit the currency range.
 std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberLocale& locale);

@@ -1,7 +1,8 @@
 #include "render/DisplayPattern.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -59,18 +60,129 @@ Section ReadSection(std::string_view text) {
     return s;
 }
 
-std::vector<std::string_view> SplitSections(std::string_view pattern) {
-    std::vector<std::string_view> sections;
+// A pattern cut into its sections (only the first three ever show a value)
+// and each section read. The few patterns of a report format every field, so
+// each is read once per thread and kept, not read again for every field.
+struct Sections {
+    std::array<Section, 3> section;
+    std::array<bool, 3> emptyText{};
+    size_t count = 0;
+};
+
+Sections ReadSections(std::string_view pattern) {
+    Sections sections;
     size_t start = 0;
     for (;;) {
         const size_t semicolon = pattern.find(';', start);
-        if (semicolon == std::string_view::npos) {
-            sections.push_back(pattern.substr(start));
-            return sections;
+        const std::string_view text =
+            pattern.substr(start, semicolon == std::string_view::npos ? std::string_view::npos
+                                                                      : semicolon - start);
+        if (sections.count < sections.section.size()) {
+            sections.section[sections.count] = ReadSection(text);
+            sections.emptyText[sections.count] = text.empty();
         }
-        sections.push_back(pattern.substr(start, semicolon - start));
+        ++sections.count;
+        if (semicolon == std::string_view::npos) return sections;
         start = semicolon + 1;
     }
+}
+
+const Sections& Compiled(std::string_view pattern) {
+    struct Entry {
+        std::string pattern;
+        Sections sections;
+    };
+    constexpr size_t Kept = 8;
+    thread_local std::array<Entry, Kept> kept;
+    thread_local size_t used = 0, next = 0;
+    for (size_t i = 0; i < used; ++i)
+        if (kept[i].pattern == pattern) return kept[i].sections;
+    Entry& entry = kept[next];
+    next = (next + 1) % Kept;
+    used = std::min(used + 1, Kept);
+    entry.pattern.assign(pattern);
+    entry.sections = ReadSections(pattern);
+    return entry.sections;
+}
+
+constexpr std::array<uint64_t, 16> PowersOfTen = {1,
+                                                  10,
+                                                  100,
+                                                  1000,
+                                                  10000,
+                                                  100000,
+                                                  1000000,
+                                                  10000000,
+                                                  100000000,
+                                                  1000000000,
+                                                  10000000000,
+                                                  100000000000,
+                                                  1000000000000,
+                                                  10000000000000,
+                                                  100000000000000,
+                                                  1000000000000000};
+
+// A plain number's magnitude held as digits with so many of them decimals.
+struct Fixed {
+    uint64_t digits = 0;
+    int decimals = 0;
+};
+
+// Rounded half away from zero to at most `wanted` decimals; fewer decimals
+// stay as they are, the layout pads them.
+Fixed RoundFixed(Fixed value, int wanted) {
+    if (value.decimals <= wanted) return value;
+    const uint64_t divisor = PowersOfTen[static_cast<size_t>(value.decimals - wanted)];
+    const uint64_t rest = value.digits % divisor;
+    return {value.digits / divisor + (rest >= divisor - rest ? 1 : 0), wanted};
+}
+
+// The same layout as Layout below, from the digits of a plain number, with
+// no decimal digits built: what nearly every field of a report takes.
+std::string LayoutFixed(Fixed value, const Section& s, const NumberLocale& locale) {
+    const uint64_t scale = PowersOfTen[static_cast<size_t>(value.decimals)];
+    char integer[24];
+    int length = 0;
+    for (uint64_t whole = value.digits / scale; whole > 0; whole /= 10)
+        integer[length++] = static_cast<char>('0' + whole % 10);  // backwards
+    const int padded = std::max(length, s.minIntegerDigits);
+    std::string out = s.prefix;
+    for (int i = 0; i < padded; ++i) {
+        if (s.grouped && i > 0 && (padded - i) % 3 == 0) out += locale.groupSeparator;
+        const int fromEnd = padded - 1 - i;
+        out += fromEnd < length ? integer[fromEnd] : '0';
+    }
+    if (s.hasDecimalPoint) {
+        out += locale.decimalSeparator;
+        char fraction[16];
+        uint64_t rest = value.digits % scale;
+        for (int i = value.decimals - 1; i >= 0; --i, rest /= 10)
+            fraction[i] = static_cast<char>('0' + rest % 10);
+        int shown = value.decimals;
+        while (shown > s.minDecimals && fraction[shown - 1] == '0') --shown;
+        out.append(fraction, static_cast<size_t>(shown));
+        if (shown < s.minDecimals) out.append(static_cast<size_t>(s.minDecimals - shown), '0');
+    }
+    return out + s.suffix;
+}
+
+// FormatNumber for a plain number, step for step.
+std::string FormatPlain(const PlainNumber& number, const Sections& sections,
+                        const NumberLocale& locale) {
+    const Fixed magnitude{static_cast<uint64_t>(number.digits), number.decimals};
+    const Section& positive = sections.section[0];
+    const Fixed rounded = RoundFixed(magnitude, positive.decimals);
+    const bool negative = number.negative && rounded.digits != 0;
+    if (rounded.digits == 0 && sections.count >= 3 && !sections.emptyText[2]) {
+        const Section& s = sections.section[2];
+        return LayoutFixed(RoundFixed(magnitude, s.decimals), s, locale);
+    }
+    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
+        const Section& s = sections.section[1];
+        const Fixed r = RoundFixed(magnitude, s.decimals);
+        if (r.digits != 0) return LayoutFixed(r, s, locale);
+    }
+    return (negative ? "-" : "") + LayoutFixed(rounded, positive, locale);
 }
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
@@ -134,8 +246,8 @@ DecimalNumber CurrencyToDecimal(Currency value) {
 std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,
                          const NumberLocale& locale) {
     if (pattern.empty() || pattern == "@") return Plain(value, locale);
-    const std::vector<std::string_view> sections = SplitSections(pattern);
-    const Section positive = ReadSection(sections[0]);
+    const Sections& sections = Compiled(pattern);
+    const Section& positive = sections.section[0];
 
     // The sign is decided on the value as shown: -0.001 with two decimals is 0,00.
     DecimalNumber magnitude = value;
@@ -145,12 +257,12 @@ std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,
     const bool negative = value.negative && !rounded.IsZero();
     const bool zero = rounded.IsZero();
 
-    if (zero && sections.size() >= 3 && !sections[2].empty()) {
-        const Section s = ReadSection(sections[2]);
+    if (zero && sections.count >= 3 && !sections.emptyText[2]) {
+        const Section& s = sections.section[2];
         return Layout(magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero), s, locale);
     }
-    if (negative && sections.size() >= 2 && !sections[1].empty()) {
-        const Section s = ReadSection(sections[1]);
+    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
+        const Section& s = sections.section[1];
         const DecimalNumber r = magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero);
         if (!r.IsZero()) return Layout(r, s, locale);
     }
@@ -164,6 +276,8 @@ std::string FormatCurrency(Currency value, std::string_view pattern, const Numbe
 std::string FormatField(std::string_view text, std::string_view pattern,
                         const NumberLocale& locale) {
     if (pattern.empty() || pattern == "@") return std::string(text);
+    if (const auto plain = ParsePlainNumber(text, locale))
+        return FormatPlain(*plain, Compiled(pattern), locale);
     const auto number = ParseLocaleNumber(text, locale);
     if (!number) return std::string(text);
     return FormatNumber(*number, pattern, locale);

@@ -1,0 +1,92 @@
+// Copying and adding up selected fields of a million rows, each beside a floor
+// measured in the same run:
+// - every field of every row copied as text and as an HTML table, as Ctrl+A
+//   and Ctrl+C do, beside writing the same text to a file in 1 MiB blocks;
+// - the sum of a whole amount column beside reading the row store plainly.
+#include "BenchSupport.h"
+#include "input/LoadReport.h"
+#include "render/CopySelection.h"
+#include "render/SelectionSum.h"
+
+namespace {
+
+using bench::Reports;
+constexpr long Rows = 1000000;
+
+struct Loaded {
+    Reports& reports = Reports::Shared();
+    LoadResult loaded;
+    CellSelection all{{1, 1}, {Rows, 5}, true};
+    std::string text;
+
+    Loaded() {
+        LoadOptions options;
+        options.keepRowStoreName = true;
+        loaded = LoadReport(reports.Report(Rows), reports.File("selection.dat"), options);
+        text = CopySelection(loaded.rows, loaded.layout, NumberLocale::Turkish(), all).text;
+    }
+    ~Loaded() { unlink(loaded.rows.Path().c_str()); }
+    static Loaded& Shared() {
+        static Loaded loaded;
+        return loaded;
+    }
+};
+
+void CountRows(benchmark::State& state) {
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(Rows) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
+void BM_CopyEveryField(benchmark::State& state) {
+    Loaded& l = Loaded::Shared();
+    for (auto _ : state) {
+        const CopiedFields copied =
+            CopySelection(l.loaded.rows, l.loaded.layout, NumberLocale::Turkish(), l.all);
+        benchmark::DoNotOptimize(copied.html.data());
+    }
+    state.counters["MB"] = static_cast<double>(l.text.size()) / 1e6;
+    CountRows(state);
+}
+
+// Floor: the copied text written to a file in 1 MiB blocks and closed.
+void BM_CopyFloor(benchmark::State& state) {
+    Loaded& l = Loaded::Shared();
+    for (auto _ : state) {
+        std::FILE* out = std::fopen(l.reports.File("copy.txt").c_str(), "wb");
+        for (size_t at = 0; at < l.text.size(); at += bench::Block)
+            std::fwrite(l.text.data() + at, 1, std::min(bench::Block, l.text.size() - at), out);
+        std::fclose(out);
+    }
+    CountRows(state);
+}
+
+void BM_SumAmountColumn(benchmark::State& state) {
+    Loaded& l = Loaded::Shared();
+    const CellSelection column{{1, 5}, {Rows, 5}, true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            SumSelection(l.loaded.rows, l.loaded.layout, NumberLocale::Turkish(), column).sum);
+    CountRows(state);
+}
+
+// Floor: the row store read in 1 MiB blocks.
+void BM_SumFloor(benchmark::State& state) {
+    Loaded& l = Loaded::Shared();
+    std::vector<char> block(bench::Block);
+    for (auto _ : state) {
+        const int in = open(l.loaded.rows.Path().c_str(), O_RDONLY | O_CLOEXEC);
+        while (read(in, block.data(), block.size()) > 0) {
+        }
+        close(in);
+    }
+    CountRows(state);
+}
+
+}  // namespace
+
+BENCHMARK(BM_CopyEveryField)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_CopyFloor)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_SumAmountColumn)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK(BM_SumFloor)->Apply([](auto* b) { bench::Repeated(b); });
+BENCHMARK_MAIN();
