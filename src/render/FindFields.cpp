@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/TextEncoding.h"
 #include "core/TurkishCase.h"
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
@@ -46,14 +47,23 @@ bool Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfte
 }  // namespace
 
 FieldFinder::FieldFinder(const ReportLayout& layout, const NumberLocale& locale,
-                         std::string_view text)
-    : layout_(layout), locale_(locale), folded_(FoldTurkishCase(text)) {}
+                         std::string_view text, FindRules rules)
+    : layout_(layout),
+      locale_(locale),
+      folded_(FoldTurkishCase(rules.wholeField ? TrimSpaces(text) : text)),
+      rules_(rules) {}
+
+bool FieldFinder::Holds(std::string_view text) const {
+    const std::string folded = FoldTurkishCase(rules_.wholeField ? TrimSpaces(text) : text);
+    return rules_.wholeField ? folded == folded_ : folded.find(folded_) != std::string::npos;
+}
 
 bool FieldFinder::Matches(int column, std::string_view field) const {
-    if (folded_.empty() || field.empty()) return false;
+    if (folded_.empty() || field.empty() || !LooksIn(column)) return false;
     const std::string& pattern = layout_.ColumnFormats[static_cast<size_t>(column)];
+    if (Holds(field)) return true;
     const std::string shown = FormatField(field, pattern, locale_);
-    return FoldTurkishCase(shown).find(folded_) != std::string::npos;
+    return shown != field && Holds(shown);
 }
 
 FindOutcome FindField(const RowStore& rows, const FieldFinder& finder, MarkedField from,

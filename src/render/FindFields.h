@@ -11,21 +11,35 @@
 #include "input/RowStore.h"
 #include "render/RenderPage.h"
 
-// What a search looks for: a text inside the fields as the page shows them
+// Where a search looks and what counts as found: every column (0) or one
+// column of the page (1..50); the text inside a field, or the whole field.
+struct FindRules {
+    int column = 0;
+    bool wholeField = false;
+};
+
+// What a search looks for: a text in the fields as the page shows them
 // (formatted by their column's pattern, so "1.650.883,28" finds the amount a
-// row holds as 1650883,28), without regard to case by Turkish rules. Only the
-// fifty columns a page lays out are searched.
+// row holds as 1650883,28) or as the report writes them ("1650883,28" finds
+// it too), without regard to case by Turkish rules. Only the fifty columns a
+// page lays out are searched.
 class FieldFinder {
   public:
-    FieldFinder(const ReportLayout& layout, const NumberLocale& locale, std::string_view text);
+    FieldFinder(const ReportLayout& layout, const NumberLocale& locale, std::string_view text,
+                FindRules rules = {});
     bool Empty() const { return folded_.empty(); }
-    // Whether the field of this column, as the page shows it, holds the text.
+    // Whether the search looks in this column at all.
+    bool LooksIn(int column) const { return rules_.column == 0 || rules_.column == column; }
+    // Whether the field of this column holds the text.
     bool Matches(int column, std::string_view field) const;
 
   private:
+    bool Holds(std::string_view text) const;
+
     const ReportLayout& layout_;
     NumberLocale locale_;
     std::string folded_;
+    FindRules rules_;
 };
 
 // How a search for the next or previous hit ended.

@@ -4,7 +4,9 @@
 #include "core/TurkishCase.h"
 #include "render/FindFields.h"
 
-TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
+// A field matches as the page shows it or as the report writes it, by
+// Turkish case rules; in one column or all, inside the field or whole.
+TEST(FieldFinder, MatchesShownOrWrittenTextWithTurkishCaseRules) {
     PageFixture f;
     f.Columns({{"Ad", 10, "@"}, {"Tutar", 12, "#,##0.00;(#,##0.00)"}, {"Kod", 6, "000000"}});
     const struct {
@@ -12,6 +14,7 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
         int column;
         const char* field;
         bool found;
+        FindRules rules = {};
     } cases[] = {{"ismail", 1, "İsmail Irmak", true},
                  {"İSMAİL", 1, "ismail", true},
                  {"IRMAK", 1, "İsmail Irmak", true},
@@ -19,15 +22,29 @@ TEST(FieldFinder, MatchesWhatThePageShowsWithTurkishCaseRules) {
                  {"ırmak", 1, "IRMAK", true},
                  {"ŞULE ÖLÇER", 1, "şule ölçer", true},
                  {"1.650.883,28", 2, "1650883,28", true},
-                 {"1650883", 2, "1650883,28", false},
+                 {"1650883", 2, "1650883,28", true},
                  {"(513", 2, "-513323,55", true},
-                 {"-513", 2, "-513323,55", false},
+                 {"-513", 2, "-513323,55", true},
+                 {"(1.234,50)", 2, "-1234,5", true},
+                 {"-1234,5", 2, "-1234,5", true},
+                 {"1234,50", 2, "-1234,5", false},
                  {"000042", 3, "42", true},
                  {"", 1, "anything", false},
-                 {"x", 1, "", false}};
+                 {"x", 1, "", false},
+                 {"ismail", 1, "İsmail Irmak", false, {0, true}},
+                 {" İSMAİL IRMAK ", 1, "ismail ırmak ", true, {0, true}},
+                 {"(1.234,50)", 2, "-1234,5", true, {0, true}},
+                 {"-1234,5", 2, "-1234,5", true, {0, true}},
+                 {"42", 3, "42", true, {0, true}},
+                 {"000042", 3, "42", true, {3, true}},
+                 {"4", 3, "42", false, {3, true}},
+                 {"42", 3, "42", false, {1, false}},
+                 {"42", 3, "42", true, {3, false}}};
     for (const auto& c : cases) {
-        const FieldFinder finder(f.Layout(), f.locale, c.typed);
-        EXPECT_EQ(finder.Matches(c.column, c.field), c.found) << c.typed << " in " << c.field;
+        const FieldFinder finder(f.Layout(), f.locale, c.typed, c.rules);
+        EXPECT_EQ(finder.Matches(c.column, c.field), c.found)
+            << c.typed << " in " << c.field << " column " << c.rules.column << " whole "
+            << c.rules.wholeField;
     }
     EXPECT_EQ(FoldTurkishCase("IİĞÜŞÖÇ Ÿ"), "ıiğüşöç ÿ");
 }
