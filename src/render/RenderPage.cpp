@@ -12,7 +12,6 @@ namespace {
 // whatever its number, and a page of absurd length cannot claim unbounded
 // memory.
 constexpr int64_t RowsPerRead = 1024;
-constexpr Rgb MarkColour{255, 228, 110};
 
 int R(double v) {
     return RoundHalfEven(v);
@@ -42,13 +41,13 @@ DecimalNumber DecimalOf(int64_t value) {
 class PageLayout {
   public:
     PageLayout(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-               int fieldCount, const MarkedField* marked)
+               int fieldCount, const FieldShading* shading)
         : t_(target),
           in_(in),
           m_(in.metrics),
           page_(page),
           zoom_(zoom),
-          marked_(marked),
+          shading_(shading),
           h_(in.metrics.RowHeight),
           x1_(in.metrics.LeftMargin) {
         result_.fieldCount = fieldCount;
@@ -147,8 +146,8 @@ class PageLayout {
             // The white box starts 100 twips inside the previous cell, cutting
             // its text short of this column.
             t_.Box(x_ - 100, y_ + 10, x_ + w, y_ + h_, White, true);
-            if (marked_ && marked_->row == row && marked_->column == c)
-                t_.Box(x_ - 30, y_ + 10, x_ + w - 100, y_ + h_, MarkColour, true);
+            if (const auto shade = shading_ ? (*shading_)(row, c) : std::nullopt)
+                t_.Box(x_ - 30, y_ + 10, x_ + w - 100, y_ + h_, *shade, true);
             const std::string& pattern = in_.layout.ColumnFormats[c];
             const std::string text = FormatField(fields[c], pattern, in_.locale);
             t_.PSet(x_, y_, White);
@@ -251,7 +250,7 @@ class PageLayout {
     const PageMetrics& m_;
     int32_t page_;
     float zoom_;
-    const MarkedField* marked_;
+    const FieldShading* shading_;
     PageDrawing result_;
     int64_t h_;
     int64_t x1_;
@@ -268,6 +267,6 @@ int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t s
 }
 
 PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-                       int fieldCount, const MarkedField* marked) {
-    return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, marked).Draw();
+                       int fieldCount, const FieldShading* shading) {
+    return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, shading).Draw();
 }

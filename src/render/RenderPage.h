@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,15 @@ struct MarkedField {
     int64_t row = 0;
     int column = 0;
 };
+
+// How the screen shades the fields of a page: a colour for a field, or
+// nothing. Only the screen shades (a field found, the fields selected);
+// paper, PDF and pictures never do.
+using FieldShading = std::function<std::optional<Rgb>(int64_t row, int column)>;
+
+// The shades the screen uses: the field found, and the fields selected.
+inline constexpr Rgb FoundShade{255, 228, 110};
+inline constexpr Rgb SelectedShade{198, 222, 255};
 
 // What drawing a page found out.
 struct PageDrawing {
@@ -36,7 +47,7 @@ int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t s
 // credit line. fieldCount is the field count of the row read last before
 // this drawing: the titles and the fit of the columns follow it, while each
 // data row shows as many fields as it has and the totals rows follow the
-// page's last row. A marked field is shaded (only the screen marks one).
-// Drawing changes nothing but the target.
+// page's last row. Fields are shaded as `shading` says (only the screen
+// shades). Drawing changes nothing but the target.
 PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-                       int fieldCount, const MarkedField* marked = nullptr);
+                       int fieldCount, const FieldShading* shading = nullptr);

@@ -239,11 +239,11 @@ RulerView FrmTabul::Ruler() const {
 // redraws the ruler, as the page's titles are drawn: for the columns before
 // its rows.
 PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
-                               const MarkedField* marked) {
+                               const FieldShading* shading) {
     const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
     const int fieldsBefore = pages_.fieldCount;
     PageDrawing drawn =
-        RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, zoom, fieldsBefore, marked);
+        RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, zoom, fieldsBefore, shading);
     pages_.fieldCount = drawn.fieldCount;
     columnFits_ = drawn.ColumnFits;
     RulerView ruler = Ruler();
@@ -255,8 +255,13 @@ PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
 
 void FrmTabul::RenderOnCanvas() {
     SetBusy(true);
-    const std::optional<MarkedField>& hit = find_->Hit();
-    DrawPage(Canvas()->Target(), currentPage_, ZoomFactor(), hit ? &*hit : nullptr);
+    // The field found, and the fields selected, shaded on the screen only.
+    const FieldShading shading = [this](int64_t row, int column) -> std::optional<Rgb> {
+        const std::optional<MarkedField>& hit = find_->Hit();
+        if (hit && hit->row == row && hit->column == column) return FoundShade;
+        return std::nullopt;
+    };
+    DrawPage(Canvas()->Target(), currentPage_, ZoomFactor(), &shading);
     Canvas()->PictureChanged();
     SetBusy(false);
     status_->ShowPage(currentPage_, PageCount(), ZoomFactor());

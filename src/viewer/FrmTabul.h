@@ -119,7 +119,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
   private:
     void ApplyZoom();
     PageDrawing DrawPage(DrawingTarget& target, int32_t page, float zoom,
-                         const MarkedField* marked);
+                         const FieldShading* shading);
     void LayOutForSize();
     void ReturnToFullSize();
     LoadResult Load(ReportPages& pages, const std::string& reportPath, QWidget* progressParent);

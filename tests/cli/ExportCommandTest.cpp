@@ -10,8 +10,8 @@ TEST(ExportCommand, WritesTheFileTheWindowWouldRightAfterOpening) {
         {"txt", "Kod,Ad,\r\n1,Ayşe,1.234,56,\r\n2,Ali,\r\n3,Can,7,5,\r\n"},
         {"tsv", "Kod\tAd\t\r\n1\tAyşe\t1.234,56\t\r\n2\tAli\t\r\n3\tCan\t7,5\t\r\n"},
         {"xlsx",
-         "A1='Kod' s1\nA2=1\nA3=2\nA4=3\nB1='Ad' s1\nB2='Ayşe'\nB3='Ali'\nB4='Can'\n"
-         "C2=1234.56\nC4=7.5\n"}};
+         "A1='Kod' s1\nA2=1 s2\nA3=2 s2\nA4=3 s2\nB1='Ad' s1\nB2='Ayşe'\nB3='Ali'\nB4='Can'\n"
+         "C2=1234.56 s3\nC4=7.5 s3\n"}};
     TempDir home;
     WriteBytes(home.File("rapor.txt"),
                ReportText({"1Başlık", "2Kod\tAd\tTutar\t", "5N\tT\tC\t", "91\tAyşe\t1.234,56\t",

@@ -63,10 +63,10 @@ struct PageFixture {
                 .totals;
     }
 
-    PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const MarkedField* marked = nullptr) {
+    PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const FieldShading* shading = nullptr) {
         target.Clear();
         return RenderPage(target, pages.Inputs(setup, locale, {2026, 11, 30, 17, 45}), page, zoom,
-                          pages.fieldCount, marked);
+                          pages.fieldCount, shading);
     }
 };
 

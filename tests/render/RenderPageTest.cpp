@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "PageFixture.h"
+#include "render/PagePlaces.h"
 #include "render/RenderPage.h"
 
 using TextOp = RecordingTarget::TextOp;
@@ -197,20 +199,61 @@ TEST(RenderPage, ColumnsPastTheLineOrTheFiftiethAreNotShown) {
               50 + 2);
 }
 
-TEST(RenderPage, OnlyTheMarkedFieldIsShaded) {
+// The fields the screen shades get a box of their shade behind their text,
+// and no other field does.
+TEST(RenderPage, OnlyTheShadedFieldsAreShaded) {
     ThreeColumnPage f;
     f.Rows({{"1", "Ayşe", "5"}, {"2", "Ali", "6"}});
-    const MarkedField marked{2, 2};
-    for (const MarkedField* mark : {static_cast<const MarkedField*>(nullptr), &marked}) {
-        f.Render(1, 1.0f, mark);
-        const TextOp& ali = f.Text("Ali");
-        int shaded = 0;
+    const FieldShading found = [](int64_t row, int column) -> std::optional<Rgb> {
+        if (row == 2 && column == 2) return FoundShade;
+        return std::nullopt;
+    };
+    const FieldShading selected = [](int64_t row, int column) -> std::optional<Rgb> {
+        if (column >= 2) return SelectedShade;
+        (void)row;
+        return std::nullopt;
+    };
+    for (const auto& [shading, texts] :
+         std::vector<std::pair<const FieldShading*, std::vector<std::string>>>{
+             {nullptr, {}}, {&found, {"Ali"}}, {&selected, {"Ayşe", "5,00", "Ali", "6,00"}}}) {
+        f.Render(1, 1.0f, shading);
+        std::vector<std::string> shaded;
         for (const BoxOp& b : f.target.boxes) {
             if (!b.filled || b.colour == White) continue;
-            ++shaded;
-            EXPECT_TRUE(b.x1 <= ali.x && b.x2 >= f.Right(ali) &&
-                        b.y1 <= ali.y + f.pages.metrics.RowHeight && b.y2 > ali.y);
+            for (const TextOp& t : f.target.texts)
+                if (b.x1 <= t.x && b.x2 >= f.Right(t) && b.y1 <= t.y + f.pages.metrics.RowHeight &&
+                    b.y2 > t.y && t.y > b.y1 - 20)
+                    shaded.push_back(t.text);
         }
-        EXPECT_EQ(shaded, mark ? 1 : 0);
+        EXPECT_EQ(shaded, texts);
     }
+}
+
+// A point on a drawn title or field is that title's or field's place, on
+// every page; the margin, the header lines and the empty slots are none.
+TEST(PlaceAt, FindsTheTitleOrFieldWhereThePageDrawsIt) {
+    ThreeColumnPage f;
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 1; r <= 7; ++r)
+        rows.push_back({std::to_string(r), "Ad " + std::to_string(r), "1"});
+    f.Rows(rows);
+    const PageInputs in = f.pages.Inputs(f.setup, f.locale, {});
+    for (int32_t page : {1, 2}) {
+        f.Render(page);
+        std::map<std::string, std::pair<int64_t, int>> expected = {
+            {"Kod", {0, 1}}, {"Ad", {0, 2}}, {"Tutar", {0, 3}}};
+        for (int64_t r = (page - 1) * 5 + 1; r <= std::min<int64_t>(page * 5, 7); ++r) {
+            expected["00000" + std::to_string(r)] = {r, 1};
+            expected["Ad " + std::to_string(r)] = {r, 2};
+        }
+        for (const auto& [text, place] : expected) {
+            const TextOp& drawn = f.Text(text);
+            const auto found = PlaceAt(in, page, 3, drawn.x + 20, drawn.y + 20);
+            ASSERT_TRUE(found) << text;
+            EXPECT_EQ(std::pair(found->row, found->column), place) << text;
+        }
+        EXPECT_FALSE(PlaceAt(in, page, 3, 100, f.Text("Kod").y + 20));
+        EXPECT_FALSE(PlaceAt(in, page, 3, 900, f.pages.metrics.TopMargin + 20));
+    }
+    EXPECT_FALSE(PlaceAt(in, 2, 3, 900, f.Text("Ad 7").y + 2 * f.pages.metrics.RowHeight));
 }
