@@ -20,6 +20,8 @@ class FindCommand : public QObject {
     void OpenDialog();
     // Without a text yet, opens the dialog instead.
     void Next(bool forward);
+    // Looks for this text from the page shown on, as F3 then does.
+    void FindText(const QString& text) { Find(text, true); }
     // The report changed: no field is marked any more.
     void Forget() { hit_.reset(); }
     const std::optional<MarkedField>& Hit() const { return hit_; }

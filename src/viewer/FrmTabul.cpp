@@ -28,6 +28,8 @@
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
 #include "viewer/SaveFileDialog.h"
+#include "viewer/SelectionCommand.h"
+#include "viewer/SelectionInput.h"
 #include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
 
@@ -62,6 +64,8 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     status_ = new ViewerStatusBar(this);
     setStatusBar(status_);
     find_ = new FindCommand(*this);
+    selection_ = new SelectionCommand(*this);
+    selection_->setParent(this);
 
     columnRuler_ = std::make_unique<ColumnRuler>(
         *Canvas(), *Cetvel(), [this] { return Ruler(); },
@@ -73,6 +77,7 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     columnRuler_->SetReleasedColour(ToRgb(palette().color(QPalette::Midlight)));
     zoom_ = std::make_unique<ZoomControl>(*menu_, *desk_, [this](float) { ApplyZoom(); });
     ConnectMenuCommands(*this);
+    ConnectSelectionInput(*this);
     new FormReturnWatch(this, [this] { ReturnToFullSize(); });
 
     // A page at 100 % is about 800 pixels wide: the window opens wide enough
@@ -83,7 +88,11 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     desk_->LayOut(OuterWidthTwips(), OuterHeightTwips());
 }
 
-FrmTabul::~FrmTabul() = default;
+// A sum still being worked out reads the rows, which go before the window's
+// children do.
+FrmTabul::~FrmTabul() {
+    selection_->StopSum();
+}
 
 PictureBox* FrmTabul::Canvas() const {
     return desk_->Canvas();
@@ -152,7 +161,9 @@ bool FrmTabul::OpenReport(const std::string& reportPath) {
         if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
         return false;
     }
-    // The old rows go with their working file as the new report takes its place.
+    // The old rows go with their working file as the new report takes its
+    // place, once no sum is being worked out over them.
+    selection_->Forget();
     pages_ = std::move(opened);
     find_->Forget();
     currentPage_ = 1;
@@ -259,6 +270,7 @@ void FrmTabul::RenderOnCanvas() {
     const FieldShading shading = [this](int64_t row, int column) -> std::optional<Rgb> {
         const std::optional<MarkedField>& hit = find_->Hit();
         if (hit && hit->row == row && hit->column == column) return FoundShade;
+        if (selection_->Selection().Contains(row, column)) return SelectedShade;
         return std::nullopt;
     };
     DrawPage(Canvas()->Target(), currentPage_, ZoomFactor(), &shading);

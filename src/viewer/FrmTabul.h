@@ -16,6 +16,7 @@
 
 class CommandButtons;
 class FindCommand;
+class SelectionCommand;
 class ZoomControl;
 class MainMenu;
 class PageDesk;
@@ -90,6 +91,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
     float ZoomFactor() const;
     FindCommand& Finder() const { return *find_; }
+    SelectionCommand& Selection() const { return *selection_; }
     const ColumnFlags& ColumnFits() const { return columnFits_; }
     RulerView Ruler() const;
 
@@ -145,5 +147,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     ViewerStatusBar* status_ = nullptr;
     std::unique_ptr<ColumnRuler> columnRuler_;
     FindCommand* find_ = nullptr;
+    SelectionCommand* selection_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;
 };

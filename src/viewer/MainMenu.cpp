@@ -53,6 +53,16 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     DOS_XX = Item(DOS_00, "DOS_XX", QString::fromUtf8("Kapa&t"),
                   {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
 
+    DUZ_00 = bar->addMenu(QString::fromUtf8("&Düzen"));
+    DUZ_00->setObjectName(QStringLiteral("DUZ_00"));
+    Copy = Item(DUZ_00, "Copy", QString::fromUtf8("&Kopyala"), {QKeySequence::Copy});
+    DUZ_00->addSeparator();
+    SelectAll =
+        Item(DUZ_00, "SelectAll", QString::fromUtf8("&Tümünü Seç"), {QKeySequence::SelectAll});
+    SelectColumn = Item(DUZ_00, "SelectColumn", QString::fromUtf8("&Sütunu Seç"));
+    ClearSelection = Item(DUZ_00, "ClearSelection", QString::fromUtf8("Seçimi &Kaldır"),
+                          {QKeySequence(Qt::Key_Escape)});
+
     GOR_00 = bar->addMenu(QString::fromUtf8("Görünüm"));
     GOR_00->setObjectName(QStringLiteral("GOR_00"));
     GOR_01 = Submenu(GOR_00, "GOR_01", QString::fromUtf8("Boyut") + Spaces(20));

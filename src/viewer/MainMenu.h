@@ -6,7 +6,7 @@ class QMenu;
 class QMenuBar;
 
 // The window's menu bar, its items named by menu and position: DOS_ for
-// "&Dosya", GOR_ for "Görünüm". The page items show their key names in the
+// "&Dosya", DUZ_ for "&Düzen", GOR_ for "Görünüm". The page items show their key names in the
 // shortcut column as caption text only and carry no shortcut, so the page
 // keys reach the window's key handler. The items added beside them (open,
 // find, go to a page, fit and step zoom) and print, save and close carry
@@ -29,6 +29,11 @@ class MainMenu : public QObject {
     QAction* DOS_05 = nullptr;
     QAction* DOS_XX = nullptr;
 
+    QMenu* DUZ_00 = nullptr;
+    QAction* Copy = nullptr;
+    QAction* SelectAll = nullptr;
+    QAction* SelectColumn = nullptr;
+    QAction* ClearSelection = nullptr;
     QMenu* GOR_00 = nullptr;
     QMenu* GOR_01 = nullptr;
     QAction* GOR_01_01 = nullptr;

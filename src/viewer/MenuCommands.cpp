@@ -10,6 +10,7 @@
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/MainMenu.h"
+#include "viewer/SelectionCommand.h"
 #include "viewer/ZoomControl.h"
 
 void ConnectMenuCommands(FrmTabul& w) {
@@ -26,6 +27,10 @@ void ConnectMenuCommands(FrmTabul& w) {
     on(m.DOS_04, [&w] { EditPageSetup(w); });
     on(m.DOS_05, [&w] { PrintReport(w); });
     on(m.DOS_XX, [&w] { w.CloseProgram(); });
+    on(m.Copy, [&w] { w.Selection().Copy(); });
+    on(m.SelectAll, [&w] { w.Selection().SelectAll(); });
+    on(m.SelectColumn, [&w] { w.Selection().SelectColumn(); });
+    on(m.ClearSelection, [&w] { w.Selection().Clear(); });
     on(m.GOR_01_01, [&w] { w.Zoom().Zoom100(); });
     on(m.GOR_01_02, [&w] { w.Zoom().Zoom75(); });
     on(m.GOR_01_03, [&w] { w.Zoom().Zoom50(); });

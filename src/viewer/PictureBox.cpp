@@ -1,5 +1,6 @@
 #include "viewer/PictureBox.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -7,6 +8,10 @@
 #include "platform/Twips.h"
 
 namespace {
+QPointF TwipsAt(const QPointF& pixels) {
+    return {TwipsFromPixels(pixels.x()), TwipsFromPixels(pixels.y())};
+}
+
 float TwipsX(const QMouseEvent* event) {
     return static_cast<float>(TwipsFromPixels(event->position().x()));
 }
@@ -61,10 +66,16 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), TwipsX(event));
+    emit PressedAt(event->button(), event->modifiers(), TwipsAt(event->position()));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(event->buttons(), TwipsX(event));
+    emit MovedAt(event->buttons(), TwipsAt(event->position()));
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    emit MenuAskedAt(event->globalPos(), TwipsAt(event->pos()));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {

@@ -39,12 +39,18 @@ class PictureBox : public QWidget {
     void MouseDown(Qt::MouseButton button, float x);
     void MouseMove(Qt::MouseButtons buttons, float x);
     void MouseUp(Qt::MouseButton button, float x);
+    // The same with the whole point in twips, and the keys held.
+    void PressedAt(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF twips);
+    void MovedAt(Qt::MouseButtons buttons, QPointF twips);
+    // A right click, or the menu key: where the menu goes, and the point.
+    void MenuAskedAt(QPoint global, QPointF twips);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     CanvasTarget target_;
