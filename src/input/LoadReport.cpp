@@ -27,8 +27,10 @@ void ApplyFormatLetter(ReportLayout& layout, int c, std::string_view field) {
     switch (field[0]) {
         case 'Z':
             // As many zeros as the width in force; a negative width gives none.
-            layout.ColumnFormats[c] =
-                std::string(layout.ColumnWidths[c] > 0 ? layout.ColumnWidths[c] : 0, '0');
+            // No column shows more characters than the widest one can, so
+            // more zeros would only make every number of the column longer.
+            layout.ColumnFormats[c] = std::string(
+                std::clamp<int>(layout.ColumnWidths[c], 0, ReportLayout::MaxColumnWidth), '0');
             layout.ColumnKinds[c] = KindNumber;
             break;
         case 'N':
@@ -121,7 +123,7 @@ class Loader {
                             ? RoundHalfEven(measured / 2.5 + measured)
                             : measured;
             layout_.ColumnWidths[c] =
-                static_cast<int16_t>(std::min(width, 50));
+                static_cast<int16_t>(std::min(width, ReportLayout::MaxColumnWidth));
         }
         if (counter_) result_.totals = counter_->Take();
     }
