@@ -76,6 +76,10 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
                 block.clear();
             }
         }
+        if (!records.Intact(error)) {
+            output.Close();
+            return ExportResult::Failure(Outcome::RowsUnreadable, targetPath, error);
+        }
     }
     if (!block.empty() && !output.Write(block)) return writeFailed();
     if (!output.Close())

@@ -154,6 +154,7 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
                                locale, text);
                 });
         }
+        if (!records.Intact(error)) return failed(Outcome::RowsUnreadable, error);
     }
 
     // The library does not check its writes to the temporary file that holds

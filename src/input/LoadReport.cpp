@@ -191,6 +191,7 @@ LoadResult Failed(LoadResult& result, LoadResult::Failure failure, const std::st
     result.failure = failure;
     result.path = path;
     result.reason = reason;
+    result.rows.Discard();
     result.rows = RowStore();
     return std::move(result);
 }

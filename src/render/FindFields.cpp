@@ -39,9 +39,10 @@ bool Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfte
             for (int step = 0; step < columns; ++step) {
                 const int c = forward ? step + 1 : columns - step;
                 if (forward ? c <= after : c >= after) continue;
-                if (visit(r, c, fields[c])) return true;
+                if (visit(r, c, fields[c])) return block.Intact(error);
             }
         }
+        if (!block.Intact(error)) return false;
         done += count;
         row = forward ? row + count : row - count;
     }
