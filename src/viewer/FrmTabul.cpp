@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -112,14 +111,20 @@ bool FrmTabul::Start(const std::string& reportPath) {
     // report loads, and its button ends the program instead.
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
-        if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
+        ShowLoadFailure(loaded);
         exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
         return false;
     }
     RenderOnCanvas();
-    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    ShowOpened(reportPath, loaded);
     columnRuler_->HideIndicator();
     return true;
+}
+
+void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
+    reportPath_ = reportPath;
+    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    status_->ShowReadAgain(loaded.changedWhileRead);
 }
 
 LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
@@ -135,33 +140,27 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
+    if (loaded.failure == LoadResult::Failure::Cancelled) return;
     ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
                  QString::fromStdString(loaded.path));
 }
 
-bool FrmTabul::OpenReport(const std::string& reportPath) {
+bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage) {
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
-        if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
+        ShowLoadFailure(loaded);
         return false;
     }
     // The old rows go with their working file as the new report takes its place.
     pages_ = std::move(opened);
     find_->Forget();
-    currentPage_ = 1;
-    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    currentPage_ = keepPage ? std::clamp(currentPage_, 1, pages_.totals.pageCount) : 1;
+    ShowOpened(reportPath, loaded);
     desk_->ScrollToCorner();
     UpdatePageGeometry();
     RenderOnCanvas();
     return true;
-}
-
-void FrmTabul::ChooseReportToOpen() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString::fromUtf8("Rapor Aç"), QString(),
-        QString::fromUtf8("Rapor Dosyaları (*.txt *.TXT);;Tüm Dosyalar (*)"));
-    if (!path.isEmpty()) OpenReport(QFile::encodeName(path).toStdString());
 }
 
 void FrmTabul::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,6 +1,7 @@
 #include "viewer/MenuCommands.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QToolButton>
 
 #include "print/PrintCommand.h"
@@ -10,14 +11,28 @@
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/MainMenu.h"
+#include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
+
+namespace {
+
+void ChooseReportToOpen(FrmTabul& w) {
+    const QString path = QFileDialog::getOpenFileName(
+        &w, QString::fromUtf8("Rapor Aç"), QString(),
+        QString::fromUtf8("Rapor Dosyaları (*.txt *.TXT);;Tüm Dosyalar (*)"));
+    if (!path.isEmpty()) w.OpenReport(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
 
 void ConnectMenuCommands(FrmTabul& w) {
     MainMenu& m = w.Menu();
     auto on = [&w](QAction* item, auto handler) {
         QObject::connect(item, &QAction::triggered, &w, handler);
     };
-    on(m.OpenReport, [&w] { w.ChooseReportToOpen(); });
+    on(m.OpenReport, [&w] { ChooseReportToOpen(w); });
+    QObject::connect(&w.Status(), &ViewerStatusBar::ReadAgainPressed, &w,
+                     [&w] { w.ReadReportAgain(); });
     on(m.DOS_01_01_01, [&w] { ExportSpreadsheet(w); });
     on(m.DOS_01_01_02, [&w] { ExportCsv(w); });
     on(m.DOS_01_02, [&w] { ExportCommaText(w); });
