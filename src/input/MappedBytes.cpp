@@ -33,8 +33,8 @@ namespace {
 // reads instead.
 struct Guarded {
     std::atomic<bool> taken{false};
-    std::atomic<uintptr_t> begin{0};
-    std::atomic<uintptr_t> end{0};  // page-rounded: the mapping's last page ends here
+    std::atomic<char*> begin{nullptr};  // on a page
+    std::atomic<size_t> length{0};      // page-rounded: the mapping's last page ends there
     std::atomic<bool> cut{false};
 };
 std::array<Guarded, 32> guarded;
@@ -51,10 +51,12 @@ size_t PageSize() {
 void OnBusError(int signal, siginfo_t* info, void* context) {
     const auto at = reinterpret_cast<uintptr_t>(info->si_addr);
     for (Guarded& slot : guarded) {
-        const uintptr_t begin = slot.begin.load(), end = slot.end.load();
-        if (begin == 0 || at < begin || at >= end) continue;
-        const uintptr_t page = at & ~(uintptr_t{PageSize()} - 1);
-        void* zeros = mmap(reinterpret_cast<void*>(page), end - page, PROT_READ,
+        char* const begin = slot.begin.load();
+        const size_t length = slot.length.load();
+        const auto from = reinterpret_cast<uintptr_t>(begin);
+        if (!begin || at < from || at - from >= length) continue;
+        const size_t offset = (at - from) & ~(PageSize() - 1);
+        void* zeros = mmap(begin + offset, length - offset, PROT_READ,
                            MAP_FIXED | MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (zeros == MAP_FAILED) break;
         slot.cut.store(true);
@@ -81,13 +83,13 @@ bool GuardInstalled() {
     return installed;
 }
 
-int Guard(uintptr_t begin, size_t length) {
+int Guard(char* begin, size_t length) {
     for (size_t i = 0; i < guarded.size(); ++i) {
         bool expected = false;
         if (!guarded[i].taken.compare_exchange_strong(expected, true)) continue;
         const size_t page = PageSize();
         guarded[i].cut.store(false);
-        guarded[i].end.store(begin + (length + page - 1) / page * page);
+        guarded[i].length.store((length + page - 1) / page * page);
         guarded[i].begin.store(begin);
         return static_cast<int>(i);
     }
@@ -96,8 +98,8 @@ int Guard(uintptr_t begin, size_t length) {
 
 void Unguard(int slot) {
     Guarded& entry = guarded[static_cast<size_t>(slot)];
-    entry.begin.store(0);
-    entry.end.store(0);
+    entry.begin.store(nullptr);
+    entry.length.store(0);
     entry.taken.store(false);
 }
 
@@ -151,7 +153,7 @@ bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
         return false;
     void* base = mmap(nullptr, length, PROT_READ, MAP_SHARED, fd, static_cast<off_t>(start));
     if (base == MAP_FAILED) return false;
-    const int slot = Guard(reinterpret_cast<uintptr_t>(base), length);
+    const int slot = Guard(static_cast<char*>(base), length);
     if (slot < 0) {
         munmap(base, length);
         return false;
