@@ -43,10 +43,13 @@ TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
         EXPECT_EQ(scaled(ParseLocaleCurrency(c.text, tr)), c.scaled) << c.text;
     EXPECT_EQ(scaled(ParseLocaleCurrency("1,234.50", en)), 12345000);
     EXPECT_EQ(scaled(ParseLocaleCurrency("1e2", en)), 1000000);
-    // The whole 64-bit range of four-decimal amounts, and not one step more.
+    // The 64-bit range of four-decimal amounts, kept symmetric (the lowest
+    // value marks a total that cannot be held), and not one step more.
     EXPECT_EQ(scaled(ParseLocaleCurrency("922337203685477,5807", tr)), Max);
+    EXPECT_EQ(scaled(ParseLocaleCurrency("-922337203685477,5807", tr)), Min + 1);
     // A group separator follows a digit: ".5" is no number.
-    for (const char* bad : {"", "abc", "12a", "1,2,3", ".5", "-.5", "922337203685477,5808"})
+    for (const char* bad : {"", "abc", "12a", "1,2,3", ".5", "-.5", "922337203685477,5808",
+                            "-922337203685477,5808", "-922.337.203.685.477,58075"})
         EXPECT_FALSE(ParseLocaleCurrency(bad, tr)) << bad;
     EXPECT_FALSE(ParseLocaleCurrency("1e400", en));
 }
