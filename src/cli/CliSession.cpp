@@ -54,7 +54,16 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
         std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(), drawn.error.c_str());
         return 2;
     }
+    session.reportPath = reportPath;
+    session.reportChanged = result.changedWhileRead;
     session.pages.fieldCount = drawn.fieldCount;
     session.columnFits = drawn.ColumnFits;
     return std::nullopt;
+}
+
+int WarnIfReportChanged(const CliSession& session, int status) {
+    if (!session.reportChanged) return status;
+    std::fprintf(stderr, "%s\n%s\n%s\n", ReportChangedTitle.c_str(), session.reportPath.c_str(),
+                 ReportChangedAdvice.c_str());
+    return status == 0 ? ReportChangedStatus : status;
 }

@@ -20,6 +20,9 @@ struct CliSession {
     ReportPages pages;
     ColumnFlags columnFits{};
     std::unique_ptr<CanvasTarget> canvas;
+    // The report's path, and whether it changed while it was read.
+    std::string reportPath;
+    bool reportChanged = false;
 
     CliSession();
     ~CliSession();
@@ -36,6 +39,15 @@ struct CliOpenOptions {
 // returns the exit status to end with (2), otherwise nullopt.
 std::optional<int> OpenCliSession(CliSession& session, const std::string& reportPath,
                                   const CliOpenOptions& options = {});
+
+// The exit status a command ends with when its report changed while it was
+// read: the work is done, but maybe not on the whole report.
+inline constexpr int ReportChangedStatus = 3;
+
+// After the command's work: a report that changed while it was read is said
+// on standard error, and a command that succeeded then ends with
+// ReportChangedStatus instead of 0.
+int WarnIfReportChanged(const CliSession& session, int status);
 
 // The present moment as the page's date line shows it.
 ClockReading ClockNow();

@@ -64,6 +64,16 @@ void PrintInfo(const CliSession& session) {
         });
     }
     json.EndRows();
+    // Which page totals hold an amount beyond the range, as [page, column]:
+    // they and the cumulative totals of their column from that page on show
+    // the mark instead of a number.
+    json.BeginRows("OverflowTotals");
+    for (int32_t p = 1; p <= pages.totals.pageCount; ++p)
+        for (int c = 1; c <= ReportLayout::TotalledColumns; ++c)
+            if (pages.totals.table.Get(p, c).Overflowed())
+                json.Row(
+                    2, [&](std::string& out, size_t i) { out += std::to_string(i == 0 ? p : c); });
+    json.EndRows();
     // The working file has no name unless it was asked to keep one.
     if (pages.rows.Path().empty())
         json.Null("RowStore");

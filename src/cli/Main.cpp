@@ -132,8 +132,9 @@ int Pdf(const Arguments& args) {
         std::fprintf(stderr, "Geçersiz sayfa seçimi: %s\n", args.pages->c_str());
         return UsageError;
     }
-    return WritePdf(session, args.positional[1],
-                    SelectPages(range->first, range->second, pageCount));
+    return WarnIfReportChanged(
+        session,
+        WritePdf(session, args.positional[1], SelectPages(range->first, range->second, pageCount)));
 }
 
 int Png(const Arguments& args) {
@@ -148,7 +149,8 @@ int Png(const Arguments& args) {
                      args.page->c_str());
         return UsageError;
     }
-    return WritePng(session, args.positional[1], *page, *zoom, args.paperOnly);
+    return WarnIfReportChanged(session,
+                               WritePng(session, args.positional[1], *page, *zoom, args.paperOnly));
 }
 
 }  // namespace
@@ -169,19 +171,20 @@ int main(int argc, char** argv) {
                                           {args->rowsPerPage, args->keepRowStore}))
             return *failure;
         PrintInfo(session);
-        return 0;
+        return WarnIfReportChanged(session, 0);
     }
     if (args->command == "find" && args->positional.size() == 2) {
         CliSession session;
         if (auto failure = OpenCliSession(session, args->positional[0], {args->rowsPerPage}))
             return *failure;
-        return PrintFoundFields(session, args->positional[1]);
+        return WarnIfReportChanged(session, PrintFoundFields(session, args->positional[1]));
     }
     if (IsExportCommand(args->command) && args->positional.size() == 2) {
         CliSession session;
         if (auto failure = OpenCliSession(session, args->positional[0], {args->rowsPerPage}))
             return *failure;
-        return RunExportCommand(session, args->command, args->positional[1]);
+        return WarnIfReportChanged(session,
+                                   RunExportCommand(session, args->command, args->positional[1]));
     }
     if (args->command == "pdf") return Pdf(*args);
     if (args->command == "png") return Png(*args);

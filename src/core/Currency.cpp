@@ -8,6 +8,10 @@ void AppendPlainText(std::string& out, Currency value) {
         out += "0.0000";
         return;
     }
+    if (value.Overflowed()) {
+        out += OverflowMark;
+        return;
+    }
     const bool negative = value.scaled < 0;
     // Work in unsigned so that the most negative value has a magnitude too.
     const uint64_t magnitude =

@@ -317,12 +317,18 @@ std::optional<double> ParseLocaleDouble(std::string_view text, const NumberLocal
 }
 
 std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberLocale& locale) {
-    if (auto plain = ParsePlainCurrency(text, locale)) return plain;
-    const auto number = ParseLocaleNumber(text, locale);
-    if (!number) return std::nullopt;
-    DecimalNumber scaled = number->Rounded(4, RoundingMode::HalfEven);
-    scaled.scale = 0;  // the digits now count ten-thousandths
-    const auto value = scaled.ToInt64(RoundingMode::HalfEven);
-    if (!value) return std::nullopt;
-    return Currency{*value};
+    std::optional<Currency> money = ParsePlainCurrency(text, locale);
+    if (!money) {
+        const auto number = ParseLocaleNumber(text, locale);
+        if (!number) return std::nullopt;
+        DecimalNumber scaled = number->Rounded(4, RoundingMode::HalfEven);
+        scaled.scale = 0;  // the digits now count ten-thousandths
+        const auto value = scaled.ToInt64(RoundingMode::HalfEven);
+        if (!value) return std::nullopt;
+        money = Currency{*value};
+    }
+    // The lowest value stands for a total that cannot be held: money keeps
+    // to the symmetric range.
+    if (money->Overflowed()) return std::nullopt;
+    return money;
 }

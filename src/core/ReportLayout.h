@@ -22,6 +22,8 @@ struct ReportLayout {
     static constexpr int MaxFields = 150;
     // Only these columns are described, laid out and measured.
     static constexpr int DescribedColumns = 50;
+    // No column is measured wider than this many characters.
+    static constexpr int MaxColumnWidth = 50;
     // Only these columns are ever totalled.
     static constexpr int TotalledColumns = 30;
 

@@ -33,6 +33,10 @@ TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int
         }
         if (first + RunLength > rows && !block.texts.empty())
             pass.lastFieldCount = SplitFields(block.texts.back()).count;
+        if (!block.Intact(pass.error)) {
+            pass.ok = false;
+            return pass;
+        }
     }
     pass.totals = counter.Take();
     return pass;

@@ -21,6 +21,7 @@ struct RowPass {
 // `visit(row, text)` with its text's padding, as a view that holds until the
 // visit returns; a visitor answering false stops the pass. The progress
 // callback is asked before every read with the rows done of the pass's rows.
+// A file cut short under a block ends the pass as a read that failed.
 template <typename Visit>
 RowPass ForEachRow(const RowStore& rows, int64_t first, int64_t last, Visit&& visit,
                    const ProgressCallback& progress = {}) {
@@ -45,9 +46,13 @@ RowPass ForEachRow(const RowStore& rows, int64_t first, int64_t last, Visit&& vi
             const int64_t at = forward ? i : size - 1 - i;
             if (!visit(block.first + at, block.texts[static_cast<size_t>(at)])) {
                 pass.stopped = true;
-                return pass;
+                break;
             }
         }
+        // A file cut short under a mapped block read as zeros there: what
+        // the visitor saw is no row of the report.
+        if (!block.Intact(pass.error)) pass.ok = false;
+        if (pass.stopped || !pass.ok) return pass;
     }
     return pass;
 }

@@ -1,8 +1,5 @@
 #include "input/LoadReport.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -12,13 +9,9 @@
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
 #include "core/TextEncoding.h"
+#include "input/ReportFile.h"
+#include "input/ReportTranscoder.h"
 #include "input/SplitFields.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -29,62 +22,15 @@ constexpr size_t LineLimit = size_t{64} << 10;
 constexpr size_t ReadBlock = 1 << 20;
 constexpr int Columns = ReportLayout::DescribedColumns;
 
-// The report, opened so that a FIFO without a writer or a device never blocks
-// the open and anything but a regular file is refused at once.
-class ReportFile {
-  public:
-    ~ReportFile() {
-        if (fd_ >= 0) close(fd_);
-    }
-    LoadResult::Failure Open(const std::string& path, std::string& reason) {
-#ifdef O_NONBLOCK
-        fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-#else
-        fd_ = open(path.c_str(), O_RDONLY | O_BINARY);
-#endif
-        if (fd_ < 0) {
-            reason = std::strerror(errno);
-            return LoadResult::Failure::ReportUnreadable;
-        }
-        struct stat info {};
-        if (fstat(fd_, &info) != 0) {
-            reason = std::strerror(errno);
-            return LoadResult::Failure::ReportUnreadable;
-        }
-        if (!S_ISREG(info.st_mode)) {
-            reason = std::strerror(S_ISDIR(info.st_mode) ? EISDIR : ENODEV);
-            return LoadResult::Failure::ReportNotAFile;
-        }
-#ifdef O_NONBLOCK
-        fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-#endif
-        size_ = static_cast<int64_t>(info.st_size);
-        return LoadResult::Failure::None;
-    }
-    int64_t Size() const {
-        return size_;
-    }
-    // Bytes read into the buffer; 0 at the end, -1 on failure.
-    int64_t Read(char* buffer, size_t size) {
-        for (;;) {
-            const auto n = read(fd_, buffer, static_cast<unsigned>(size));
-            if (n < 0 && errno == EINTR) continue;
-            return n;
-        }
-    }
-
-  private:
-    int fd_ = -1;
-    int64_t size_ = 0;
-};
-
 void ApplyFormatLetter(ReportLayout& layout, int c, std::string_view field) {
     if (field.empty()) return;
     switch (field[0]) {
         case 'Z':
             // As many zeros as the width in force; a negative width gives none.
-            layout.ColumnFormats[c] =
-                std::string(layout.ColumnWidths[c] > 0 ? layout.ColumnWidths[c] : 0, '0');
+            // No column shows more characters than the widest one can, so
+            // more zeros would only make every number of the column longer.
+            layout.ColumnFormats[c] = std::string(
+                std::clamp<int>(layout.ColumnWidths[c], 0, ReportLayout::MaxColumnWidth), '0');
             layout.ColumnKinds[c] = KindNumber;
             break;
         case 'N':
@@ -176,7 +122,8 @@ class Loader {
             int width = layout_.ColumnKinds[c] == KindAmount
                             ? RoundHalfEven(measured / 2.5 + measured)
                             : measured;
-            layout_.ColumnWidths[c] = static_cast<int16_t>(std::min(width, 50));
+            layout_.ColumnWidths[c] =
+                static_cast<int16_t>(std::min(width, ReportLayout::MaxColumnWidth));
         }
         if (counter_) result_.totals = counter_->Take();
     }
@@ -244,9 +191,66 @@ LoadResult Failed(LoadResult& result, LoadResult::Failure failure, const std::st
     result.failure = failure;
     result.path = path;
     result.reason = reason;
+    result.rows.Discard();
     result.rows = RowStore();
     return std::move(result);
 }
+
+// Cuts the text into lines for the loader. A line ends at CR (a following LF
+// belongs to it); a lone LF does not end one. Lines that lie whole in a block
+// are taken where they lie; only a line that crosses blocks is gathered, up to
+// the limit.
+class LineReader {
+  public:
+    explicit LineReader(Loader& loader) : loader_(loader) {}
+
+    // False when the row store failed.
+    bool Block(std::string_view block) {
+        const char* data = block.data();
+        const size_t end = block.size();
+        size_t at = 0;
+        if (end == 0) return true;
+        if (afterCr_ && data[0] == '\n') at = 1;
+        afterCr_ = false;
+        while (at < end) {
+            const void* cr = std::memchr(data + at, '\r', end - at);
+            if (!cr) {
+                if (!gathering_) carry_.clear();
+                Take(std::string_view(data + at, end - at));
+                gathering_ = true;
+                return true;
+            }
+            const size_t stop = static_cast<size_t>(static_cast<const char*>(cr) - data);
+            std::string_view line(data + at, stop - at);
+            if (gathering_) {
+                Take(line);
+                line = carry_;
+                gathering_ = false;
+            } else if (line.size() > LineLimit) {
+                line = line.substr(0, LineLimit);
+            }
+            if (!loader_.Line(line)) return false;
+            at = stop + 1;
+            if (at < end && data[at] == '\n')
+                ++at;
+            else if (at == end)
+                afterCr_ = true;
+        }
+        return true;
+    }
+
+    bool End() { return !gathering_ || carry_.empty() || loader_.Line(carry_); }
+
+  private:
+    void Take(std::string_view piece) {
+        if (carry_.size() < LineLimit) carry_.append(piece.substr(0, LineLimit - carry_.size()));
+    }
+
+    Loader& loader_;
+    std::string carry_;
+    bool gathering_ = false;  // a line began in an earlier block
+    bool afterCr_ = false;
+};
 
 }  // namespace
 
@@ -267,18 +271,10 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     if (!result.rows.Create(rowStorePath, options.keepRowStoreName)) return storeFailed();
 
     Loader loader(result, options);
-    // A line ends at CR (a following LF belongs to it); a lone LF does not end
-    // one. Lines that lie whole in the block are taken where they lie; only a
-    // line that crosses blocks is gathered, up to the limit.
+    LineReader lines(loader);
+    ReportTranscoder text;
     std::vector<char> buffer(ReadBlock);
-    std::string carry;
-    bool gathering = false;  // a line began in an earlier block
-    bool afterCr = false;
-    bool storeOk = true;
     int64_t bytesRead = 0;
-    auto take = [&](std::string_view piece) {
-        if (carry.size() < LineLimit) carry.append(piece.substr(0, LineLimit - carry.size()));
-    };
     for (;;) {
         const int64_t got = report.Read(buffer.data(), buffer.size());
         if (got < 0)
@@ -288,39 +284,11 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
         bytesRead += got;
         if (options.progress && !options.progress(bytesRead, std::max(report.Size(), bytesRead)))
             return Failed(result, LoadResult::Failure::Cancelled, reportPath, {});
-        const char* data = buffer.data();
-        size_t at = 0;
-        const size_t end = static_cast<size_t>(got);
-        if (afterCr && data[0] == '\n') at = 1;
-        afterCr = false;
-        while (at < end && storeOk) {
-            const void* cr = std::memchr(data + at, '\r', end - at);
-            if (!cr) {
-                if (!gathering) carry.clear();
-                take(std::string_view(data + at, end - at));
-                gathering = true;
-                break;
-            }
-            const size_t stop = static_cast<size_t>(static_cast<const char*>(cr) - data);
-            std::string_view line(data + at, stop - at);
-            if (gathering) {
-                take(line);
-                line = carry;
-                gathering = false;
-            } else if (line.size() > LineLimit) {
-                line = line.substr(0, LineLimit);
-            }
-            storeOk = loader.Line(line);
-            at = stop + 1;
-            if (at < end && data[at] == '\n')
-                ++at;
-            else if (at == end)
-                afterCr = true;
-        }
-        if (!storeOk) break;
+        if (!lines.Block(text.Block({buffer.data(), static_cast<size_t>(got)})))
+            return storeFailed();
     }
-    if (storeOk && gathering && !carry.empty()) storeOk = loader.Line(carry);
-    if (!storeOk || !result.rows.Flush()) return storeFailed();
+    if (!lines.Block(text.End()) || !lines.End() || !result.rows.Flush()) return storeFailed();
+    result.changedWhileRead = report.ChangedSinceOpen(reportPath, bytesRead);
     loader.Finish();
     return result;
 }

@@ -44,6 +44,10 @@ struct LoadResult {
     int fieldCount = 0;
     // The field count of the last data row; none without rows.
     std::optional<int> lastRowFieldCount;
+    // The report was changed, cut or replaced while it was read (another file
+    // under its name, another size or modification time): what was read is
+    // kept, but it may not be the whole report.
+    bool changedWhileRead = false;
     // Counted while reading, when LoadOptions::rowsPerPage was given.
     std::optional<PageTotals> totals;
 

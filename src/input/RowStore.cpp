@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -21,7 +22,6 @@
 
 #include <mutex>
 #else
-#include <sys/mman.h>
 #include <unistd.h>
 #endif
 
@@ -59,13 +59,6 @@ void CloseFile(int fd) {
     _close(fd);
 }
 void RemoveName(const std::string&) {}  // _O_TEMPORARY removes it on close
-void* MapRegion(int, int64_t, size_t) {
-    return nullptr;
-}
-void UnmapRegion(void*, size_t) {}
-size_t PageSize() {
-    return 4096;
-}
 #else
 int OpenNew(const std::string& path, bool) {
     // O_EXCL with O_NOFOLLOW: neither an existing file nor a planted link is
@@ -109,26 +102,6 @@ void CloseFile(int fd) {
 void RemoveName(const std::string& path) {
     unlink(path.c_str());
 }
-void* MapRegion(int fd, int64_t offset, size_t size) {
-    // Bytes past the end of the file cannot be touched through a mapping
-    // (the program would be killed): a file cut short by someone is read
-    // instead, which reports it.
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || info.st_size < offset + static_cast<int64_t>(size)) return nullptr;
-    void* base = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, static_cast<off_t>(offset));
-    if (base == MAP_FAILED) return nullptr;
-    // Read once, front to back: the system reads ahead and maps many pages
-    // with each fault.
-    madvise(base, size, MADV_SEQUENTIAL);
-    return base;
-}
-void UnmapRegion(void* base, size_t size) {
-    munmap(base, size);
-}
-size_t PageSize() {
-    static const size_t size = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    return size;
-}
 #endif
 
 std::string FolderOf(const std::string& path) {
@@ -170,43 +143,6 @@ size_t EncodeInto(char* record, std::string_view text, size_t padded) {
 }
 
 }  // namespace
-
-MappedBytes::~MappedBytes() {
-    Release();
-}
-
-MappedBytes::MappedBytes(MappedBytes&& other) noexcept {
-    *this = std::move(other);
-}
-
-MappedBytes& MappedBytes::operator=(MappedBytes&& other) noexcept {
-    if (this != &other) {
-        Release();
-        base_ = std::exchange(other.base_, nullptr);
-        length_ = std::exchange(other.length_, 0);
-        data_ = std::exchange(other.data_, nullptr);
-    }
-    return *this;
-}
-
-void MappedBytes::Release() {
-    if (base_) UnmapRegion(base_, length_);
-    base_ = nullptr;
-    length_ = 0;
-    data_ = nullptr;
-}
-
-bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
-    Release();
-    // A mapping starts on a page; the bytes asked for start a little later.
-    const auto skip = static_cast<size_t>(offset % static_cast<int64_t>(PageSize()));
-    void* base = MapRegion(fd, offset - static_cast<int64_t>(skip), size + skip);
-    if (!base) return false;
-    base_ = base;
-    length_ = size + skip;
-    data_ = static_cast<const char*>(base) + skip;
-    return true;
-}
 
 // The texts appended since the last hand-on, each as a 16-bit length and its
 // bytes, already cut to a record's text: about a tenth of the records they
@@ -378,6 +314,12 @@ void RowStore::Close() {
     fd_ = -1;
 }
 
+void RowStore::Discard() {
+    Close();
+    if (!path_.empty()) std::remove(path_.c_str());
+    path_.clear();
+}
+
 std::string RowStore::EncodeRecord(std::string_view text) {
     std::string record(RecordSize, ' ');
     EncodeInto(record.data(), text, 0);
@@ -451,6 +393,12 @@ bool RowStore::Flush() {
         if (const int error = writer_->Settle()) return WriteFailed(error);
     }
     return true;
+}
+
+bool RecordBlock::Intact(std::string& error) const {
+    if (mapped.Intact()) return true;
+    error = std::string("read: ") + std::strerror(EIO);
+    return false;
 }
 
 bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const {

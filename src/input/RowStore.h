@@ -6,28 +6,7 @@
 #include <string_view>
 #include <vector>
 
-// A read-only view of part of a file in memory, given back to the system
-// when it is replaced or destroyed.
-class MappedBytes {
-  public:
-    MappedBytes() = default;
-    ~MappedBytes();
-    MappedBytes(MappedBytes&& other) noexcept;
-    MappedBytes& operator=(MappedBytes&& other) noexcept;
-    MappedBytes(const MappedBytes&) = delete;
-    MappedBytes& operator=(const MappedBytes&) = delete;
-
-    // Maps `size` bytes of the file from `offset`; false where the system
-    // cannot, and the caller reads them instead.
-    bool Map(int fd, int64_t offset, size_t size);
-    const char* Data() const { return data_; }
-    void Release();
-
-  private:
-    void* base_ = nullptr;  // where the mapping starts, a page before data_ at most
-    size_t length_ = 0;
-    const char* data_ = nullptr;
-};
+#include "input/MappedBytes.h"
 
 // Records read together: one block of bytes and a view of each record's text
 // into it. A block is reused read after read, so its views hold until the
@@ -37,6 +16,10 @@ struct RecordBlock {
     MappedBytes mapped;  // long runs are viewed in place instead of copied
     std::vector<std::string_view> texts;
     int64_t first = 0;  // the number of texts[0]
+
+    // Asked after the texts were used: false, with the reason, when the file
+    // was cut short under them, so that some read as zeros.
+    bool Intact(std::string& error) const;
 };
 
 // The working file of fixed 512-byte records that holds a report's data rows,
@@ -87,6 +70,10 @@ class RowStore {
     // Records first .. first + count - 1 (as many as exist) with one read.
     // False with the reason in `error` when the file could not be read.
     bool Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const;
+
+    // Closes the store and removes its name, if it has one: what a failed
+    // load left half written is of no use, and must not fill the folder.
+    void Discard();
 
     // The file's name; empty when it has none.
     const std::string& Path() const { return path_; }

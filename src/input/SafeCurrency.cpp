@@ -3,5 +3,6 @@
 #include "core/DecimalNumber.h"
 
 Currency SafeCurrency(std::string_view text, const NumberLocale& locale) {
-    return ParseLocaleCurrency(text, locale).value_or(Currency{});
+    if (auto money = ParseLocaleCurrency(text, locale)) return *money;
+    return ParseLocaleNumber(text, locale) ? Currency::Overflow() : Currency{};
 }

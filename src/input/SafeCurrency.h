@@ -4,6 +4,7 @@
 #include "core/Currency.h"
 #include "core/NumberLocale.h"
 
-// A field's text as money by the locale's rules; 0 when it is empty, not a
-// number or out of range. Never fails.
+// A field's text as money by the locale's rules; 0 when it is empty or not a
+// number, Currency::Overflow() for a number beyond the range money holds, so
+// that no total takes it in silently. Never fails.
 Currency SafeCurrency(std::string_view text, const NumberLocale& locale);

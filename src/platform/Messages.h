@@ -14,6 +14,15 @@ std::string LoadFailureTitle(LoadResult::Failure failure);
 // The working file could not be read back while pages were counted or drawn.
 inline const std::string RowStoreUnreadableTitle = "Çalışma dosyası okunamadı:";
 
+// A report that changed while it was read: the window's status note, and the
+// first and last lines of tabulon-export's warning, which has the path between.
+inline const std::string ReportChangedNote = "Rapor okunurken değişti";
+inline const std::string ReportChangedTitle = "Uyarı: Rapor dosyası okunurken değişti:";
+inline const std::string ReportChangedAdvice =
+    "Okunanlar raporun tamamı olmayabilir; rapor yazılıp bittikten sonra yeniden okuyun.";
+// The status bar's button that reads the report again.
+inline const std::string ReadAgainText = "Yeniden Oku";
+
 // "Dosya kaydedilemedi:", the file and the reason, for an export that failed.
 std::string ExportFailureText(const ExportResult& result);
 

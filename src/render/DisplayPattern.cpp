@@ -270,6 +270,7 @@ std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,
 }
 
 std::string FormatCurrency(Currency value, std::string_view pattern, const NumberLocale& locale) {
+    if (value.Overflowed()) return std::string(OverflowMark);
     return FormatNumber(CurrencyToDecimal(value), pattern, locale);
 }
 

@@ -23,6 +23,7 @@ std::string FormatField(std::string_view text, std::string_view pattern,
 // A number; "@" and the empty pattern show it in its plain form (1234,5).
 std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,
                          const NumberLocale& locale);
+// A total; one that cannot be held shows OverflowMark.
 std::string FormatCurrency(Currency value, std::string_view pattern, const NumberLocale& locale);
 
 // Only columns whose pattern begins with "#,#" are right-aligned on the page.

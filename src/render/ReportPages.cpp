@@ -55,6 +55,7 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                                                : LoadResult::Failure::RowStoreUnreadable;
             loaded.path = rowStorePath;
             loaded.reason = counted.error;
+            pages.rows.Discard();
         }
         return loaded;
     }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -127,14 +128,20 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     // report loads, and its button ends the program instead.
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
-        if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
+        ShowLoadFailure(loaded);
         exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
         return false;
     }
     RenderOnCanvas();
-    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    ShowOpened(reportPath, loaded);
     columnRuler_->HideIndicator();
     return true;
+}
+
+void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
+    reportPath_ = reportPath;
+    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    status_->ShowReadAgain(loaded.changedWhileRead);
 }
 
 LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
@@ -150,15 +157,16 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
+    if (loaded.failure == LoadResult::Failure::Cancelled) return;
     ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
                  QString::fromStdString(loaded.path));
 }
 
-bool FrmTabul::OpenReport(const std::string& reportPath) {
+bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage) {
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
-        if (loaded.failure != LoadResult::Failure::Cancelled) ShowLoadFailure(loaded);
+        ShowLoadFailure(loaded);
         return false;
     }
     // The old rows go with their working file as the new report takes its
@@ -166,8 +174,8 @@ bool FrmTabul::OpenReport(const std::string& reportPath) {
     selection_->Forget();
     pages_ = std::move(opened);
     find_->Forget();
-    currentPage_ = 1;
-    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    currentPage_ = keepPage ? std::clamp(currentPage_, 1, pages_.totals.pageCount) : 1;
+    ShowOpened(reportPath, loaded);
     desk_->ScrollToCorner();
     UpdatePageGeometry();
     RenderOnCanvas();
@@ -179,11 +187,6 @@ std::string FrmTabul::AskForReportPath() {
         this, QString::fromUtf8("Rapor Aç"), QString(),
         QString::fromUtf8("Rapor Dosyaları (*.txt *.TXT);;Tüm Dosyalar (*)"));
     return QFile::encodeName(path).toStdString();
-}
-
-void FrmTabul::ChooseReportToOpen() {
-    const std::string path = AskForReportPath();
-    if (!path.empty()) OpenReport(path);
 }
 
 void FrmTabul::dragEnterEvent(QDragEnterEvent* event) {

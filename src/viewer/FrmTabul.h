@@ -82,9 +82,10 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // "Sayfaya Git": a page chosen in a small dialog, shown from its corner.
     void GoToPage();
     // Another report in place of this one; one that cannot be read leaves
-    // this one open.
-    bool OpenReport(const std::string& reportPath);
-    void ChooseReportToOpen();
+    // this one open. Reading the same report again keeps the page shown.
+    bool OpenReport(const std::string& reportPath, bool keepPage = false);
+    // The report shown, read again: after it changed while it was read.
+    void ReadReportAgain() { OpenReport(reportPath_, true); }
     // The file chooser for a report; an empty path when the user closed it.
     std::string AskForReportPath();
     void CloseProgram();
@@ -126,6 +127,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void ReturnToFullSize();
     LoadResult Load(ReportPages& pages, const std::string& reportPath, QWidget* progressParent);
     void ShowLoadFailure(const LoadResult& loaded);
+    // The title, and a note with a button to read the report again when it
+    // changed while it was read.
+    void ShowOpened(const std::string& reportPath, const LoadResult& loaded);
     void ResizeColumn(int column, int16_t width);
     void ShowCritical(const QString& text);
     void ShowRowStoreFailure(bool failed, const std::string& reason);
@@ -135,6 +139,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     ViewerEnvironment environment_;
     PageSetup setup_;
     ReportPages pages_;
+    std::string reportPath_;
     int32_t currentPage_ = 0;
     ColumnFlags columnFits_{};
     int exitStatus_ = 0;

@@ -11,14 +11,26 @@
 #include "viewer/FrmTabul.h"
 #include "viewer/MainMenu.h"
 #include "viewer/SelectionCommand.h"
+#include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
+
+namespace {
+
+void ChooseReportToOpen(FrmTabul& w) {
+    const std::string path = w.AskForReportPath();
+    if (!path.empty()) w.OpenReport(path);
+}
+
+}  // namespace
 
 void ConnectMenuCommands(FrmTabul& w) {
     MainMenu& m = w.Menu();
     auto on = [&w](QAction* item, auto handler) {
         QObject::connect(item, &QAction::triggered, &w, handler);
     };
-    on(m.OpenReport, [&w] { w.ChooseReportToOpen(); });
+    on(m.OpenReport, [&w] { ChooseReportToOpen(w); });
+    QObject::connect(&w.Status(), &ViewerStatusBar::ReadAgainPressed, &w,
+                     [&w] { w.ReadReportAgain(); });
     on(m.DOS_01_01_01, [&w] { ExportSpreadsheet(w); });
     on(m.DOS_01_01_02, [&w] { ExportCsv(w); });
     on(m.DOS_01_02, [&w] { ExportCommaText(w); });

@@ -17,9 +17,6 @@ namespace {
 // More rows than this are added up in the background.
 constexpr int64_t RowsSummedAtOnce = 20000;
 
-// What a sum that cannot be held shows instead of a number.
-constexpr const char* Unshowable = "########";
-
 }  // namespace
 
 SelectionCommand::SelectionCommand(ReportWindow& window) : window_(window) {}
@@ -125,7 +122,7 @@ void SelectionCommand::ShowSum() {
             return;
         }
         const auto shown = [&](Currency value) {
-            return sum.overflow ? QString::fromLatin1(Unshowable)
+            return sum.overflow ? QString::fromLatin1(OverflowMark.data(), OverflowMark.size())
                                 : QString::fromStdString(
                                       FormatCurrency(value, sum.pattern, window_.Locale()));
         };

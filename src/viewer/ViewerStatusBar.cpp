@@ -1,7 +1,10 @@
 #include "viewer/ViewerStatusBar.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <cmath>
+
+#include "platform/Messages.h"
 
 ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar"));
@@ -18,7 +21,13 @@ ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
     // Wide enough for "%100", so the page text does not shift between zooms.
     zoom_->setMinimumWidth(zoom_->fontMetrics().horizontalAdvance(QStringLiteral("%100")) + 8);
     zoom_->setAlignment(Qt::AlignCenter);
+    readAgain_ = new QPushButton(QString::fromStdString(ReadAgainText), this);
+    readAgain_->setObjectName(QStringLiteral("ReadAgain"));
+    readAgain_->setFocusPolicy(Qt::NoFocus);
+    readAgain_->hide();
+    connect(readAgain_, &QPushButton::clicked, this, &ViewerStatusBar::ReadAgainPressed);
     addWidget(note_, 1);
+    addWidget(readAgain_);
     addPermanentWidget(page_);
     addPermanentWidget(zoom_);
     // The window may still be made as narrow as it could be without the bar.
@@ -31,8 +40,22 @@ void ViewerStatusBar::ShowPage(int32_t current, int32_t count, float zoomFactor)
 }
 
 void ViewerStatusBar::ShowNote(const QString& text) {
+    readAgain_->hide();
     note_->setText(text);
     note_->setToolTip(text);
+}
+
+void ViewerStatusBar::ShowReadAgain(bool changed) {
+    if (changed) {
+        ShowNote(QString::fromStdString(ReportChangedNote));
+        readAgain_->show();
+    } else if (!readAgain_->isHidden()) {
+        ShowNote({});
+    }
+}
+
+bool ViewerStatusBar::ReadAgainShown() const {
+    return !readAgain_->isHidden();
 }
 
 QString ViewerStatusBar::PageText() const {

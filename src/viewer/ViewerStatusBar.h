@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class QLabel;
+class QPushButton;
 
 // The strip along the bottom of the main window: a short note on the left
 // (where an export went), the page shown and the zoom on the right. The
@@ -15,13 +16,23 @@ class ViewerStatusBar : public QStatusBar {
     // "Sayfa 3 / 12" and "%75".
     void ShowPage(int32_t current, int32_t count, float zoomFactor);
     void ShowNote(const QString& text);
+    // "Rapor okunurken değişti" with a "Yeniden Oku" button beside it when the
+    // report changed while it was read; a report read whole takes that note
+    // away.
+    void ShowReadAgain(bool changed);
+    bool ReadAgainShown() const;
 
+  signals:
+    void ReadAgainPressed();
+
+  public:
     QString PageText() const;
     QString ZoomText() const;
     QString NoteText() const;
 
   private:
     QLabel* note_;
+    QPushButton* readAgain_;
     QLabel* page_;
     QLabel* zoom_;
 };

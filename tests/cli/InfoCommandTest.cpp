@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <QJsonArray>
+#include <csignal>
 
 #include "CliRunner.h"
 
@@ -72,4 +73,45 @@ TEST(FindCommand, ListsTheFieldsAsTheWindowFindsThem) {
     }
     TempDir home;
     EXPECT_EQ(RunExport({"find", "/yok/rapor.txt", "x"}, home).exitCode, 2);
+}
+
+// A temporary folder that fills up while the kept working file is written
+// leaves nothing of it behind.
+TEST(InfoCommand, KeptRowStoreGoesWhenTheFolderFillsUp) {
+    TempDir home, data;
+    std::string text = "1RAPOR\r\n";
+    for (int i = 1; i <= 20000; ++i) text += "9" + std::to_string(i) + "\tAli\t1,50\t\r\n";
+    WriteBytes(data.File("r.txt"), text);
+    const ProgramRun run =
+        RunProgram(TABULON_EXPORT_PROGRAM,
+                   {"info", QString::fromStdString(data.File("r.txt")), "--keep-row-store"},
+                   ExportEnvironment(home, "tr_TR.UTF-8"), [] {
+                       std::signal(SIGXFSZ, SIG_IGN);
+                       const rlimit limit{1 << 20, 1 << 20};
+                       setrlimit(RLIMIT_FSIZE, &limit);
+                   });
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("BUFFILE.DAT"), std::string::npos) << run.err;
+    EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
+}
+
+// Which page totals hold an amount beyond the range is told, and none of
+// them is printed as a number.
+TEST(InfoCommand, TellsWhichTotalsOverflow) {
+    TempDir home, data;
+    WriteBytes(data.File("r.txt"),
+               ReportText({"1RAPOR", "2Kod\tAd\tTutar\t", "4\t\t++\t", "5Z\tT\tC\t",
+                           "91\ta\t1,00\t", "92\tb\t2,00\t", "93\tc\t99.999.999.999.999.999,00\t",
+                           "94\td\t4,00\t", "95\te\t5,00\t"}));
+    const ProgramRun run = RunExport(
+        {"info", QString::fromStdString(data.File("r.txt")), "--rows-per-page", "2"}, home);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QJsonObject info = Json(run);
+    EXPECT_EQ(QJsonDocument(info["OverflowTotals"].toArray()).toJson(QJsonDocument::Compact),
+              "[[2,3]]");
+    const QJsonArray totals = info["PageTotals"].toArray();
+    ASSERT_EQ(totals.size(), 3);
+    EXPECT_EQ(totals[0][2].toString(), "3.0000");
+    EXPECT_EQ(totals[1][2].toString(), "########");
+    EXPECT_EQ(totals[2][2].toString(), "5.0000");
 }

@@ -43,10 +43,13 @@ TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
         EXPECT_EQ(scaled(ParseLocaleCurrency(c.text, tr)), c.scaled) << c.text;
     EXPECT_EQ(scaled(ParseLocaleCurrency("1,234.50", en)), 12345000);
     EXPECT_EQ(scaled(ParseLocaleCurrency("1e2", en)), 1000000);
-    // The whole 64-bit range of four-decimal amounts, and not one step more.
+    // The 64-bit range of four-decimal amounts, kept symmetric (the lowest
+    // value marks a total that cannot be held), and not one step more.
     EXPECT_EQ(scaled(ParseLocaleCurrency("922337203685477,5807", tr)), Max);
+    EXPECT_EQ(scaled(ParseLocaleCurrency("-922337203685477,5807", tr)), Min + 1);
     // A group separator follows a digit: ".5" is no number.
-    for (const char* bad : {"", "abc", "12a", "1,2,3", ".5", "-.5", "922337203685477,5808"})
+    for (const char* bad : {"", "abc", "12a", "1,2,3", ".5", "-.5", "922337203685477,5808",
+                            "-922337203685477,5808", "-922.337.203.685.477,58075"})
         EXPECT_FALSE(ParseLocaleCurrency(bad, tr)) << bad;
     EXPECT_FALSE(ParseLocaleCurrency("1e400", en));
 }
@@ -77,11 +80,21 @@ TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(Currency, SumsSaturateAndPrintWithFourDecimals) {
+// A sum that leaves the range is marked as such for good, never a number
+// stuck at the range's edge.
+TEST(Currency, SumsOutOfRangeAreMarkedAndPrintWithFourDecimals) {
     EXPECT_EQ(CurrencyToPlainText(Currency{12345000}), "1234.5000");
     EXPECT_EQ(CurrencyToPlainText(Currency{-5}), "-0.0005");
-    EXPECT_EQ(CurrencyToPlainText(Currency{INT64_MIN}), "-922337203685477.5808");
-    EXPECT_EQ(AddCurrency(Currency{INT64_MAX}, Currency{1}).scaled, INT64_MAX);
-    EXPECT_EQ(AddCurrency(Currency{INT64_MIN}, Currency{-1}).scaled, INT64_MIN);
-    EXPECT_EQ(AddCurrency(Currency{5}, Currency{-7}).scaled, -2);
+    EXPECT_EQ(CurrencyToPlainText(Currency{INT64_MIN + 1}), "-922337203685477.5807");
+    EXPECT_EQ(CurrencyToPlainText(Currency::Overflow()), "########");
+    const Currency over = Currency::Overflow();
+    const struct {
+        Currency a, b;
+        Currency sum;
+    } sums[] = {{Currency{INT64_MAX}, Currency{1}, over},
+                {Currency{INT64_MIN + 1}, Currency{-1}, over},
+                {over, Currency{-5}, over},
+                {Currency{INT64_MAX}, Currency{-1}, Currency{INT64_MAX - 1}},
+                {Currency{5}, Currency{-7}, Currency{-2}}};
+    for (const auto& s : sums) EXPECT_EQ(AddCurrency(s.a, s.b), s.sum) << s.a.scaled;
 }

@@ -35,8 +35,8 @@ struct LoadedReport {
         return names;
     }
     // Replaces the rows with `count` rows of three fields that do not compress well.
-    void FillRows(int count) {
-        rows.Create(dir.File("BUFFILE.DAT"), false);
+    void FillRows(int count, bool keepName = false) {
+        rows.Create(dir.File("BUFFILE.DAT"), keepName);
         for (int i = 0; i < count; ++i)
             rows.Append(std::to_string(i * 7919 % 100003) + "\tsatır " + std::to_string(i * 31) +
                         "\t" + std::to_string(i) + ",25\t");

@@ -87,17 +87,27 @@ TEST(LoadReport, FormatLettersAndTotalMarkers) {
 // The zero pattern takes the whole positive width in force when its letter comes.
 TEST(LoadReport, FinalWidthsAndZeroPatterns) {
     const char* const Amount = "#,##0.00;(#,##0.00)";
+    const std::string Zeros50(50, '0');
     const struct {
         const char* widthLine;  // before the format line
         const char* letter;
         int measured;  // the data row's field length, 0 for no row
         int width;     // -1: not looked at
         const char* pattern;
-    } cases[] = {
-        {"", "C", 5, 7, Amount},        {"", "C", 10, 14, Amount},      {"", "C", 36, 50, Amount},
-        {"", "C", 1, 1, Amount},        {"", "N", 60, 50, "#,##0"},     {"", "T", 3, 3, "@"},
-        {"", "Z", 0, -1, ""},           {"36\t", "Z", 0, -1, "000000"}, {"3-4\t", "Z", 0, -1, ""},
-        {"3 2.5 \t", "Z", 0, -1, "00"}, {"3x\t", "Z", 0, -1, ""}};
+    } cases[] = {{"", "C", 5, 7, Amount},
+                 {"", "C", 10, 14, Amount},
+                 {"", "C", 36, 50, Amount},
+                 {"", "C", 1, 1, Amount},
+                 {"", "N", 60, 50, "#,##0"},
+                 {"", "T", 3, 3, "@"},
+                 {"", "Z", 0, -1, ""},
+                 {"36\t", "Z", 0, -1, "000000"},
+                 {"3-4\t", "Z", 0, -1, ""},
+                 {"3 2.5 \t", "Z", 0, -1, "00"},
+                 {"3x\t", "Z", 0, -1, ""},
+                 // never more zeros than the widest column shows
+                 {"332767\t", "Z", 0, -1, Zeros50.c_str()},
+                 {"351\t", "Z", 0, -1, Zeros50.c_str()}};
     for (const auto& c : cases) {
         Loaded r(std::string(c.widthLine) + "\r\n5" + c.letter + "\t\r\n" +
                  (c.measured ? "9" + std::string(c.measured, 'x') + "\t\r\n" : ""));

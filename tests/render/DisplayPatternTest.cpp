@@ -61,7 +61,8 @@ TEST(DisplayPattern, FormatsCurrencyAmountsAndKnowsWhichAlignRight) {
                    {0, "", "0"}};
     for (const auto& c : amounts)
         EXPECT_EQ(FormatCurrency(Currency{c.scaled}, c.pattern, tr), c.shown) << c.scaled;
-    EXPECT_EQ(FormatCurrency(Currency{INT64_MIN}, "#,##0", en), "-922,337,203,685,478");
+    EXPECT_EQ(FormatCurrency(Currency{INT64_MIN + 1}, "#,##0", en), "-922,337,203,685,478");
+    EXPECT_EQ(FormatCurrency(Currency::Overflow(), "#,##0.00;(#,##0.00)", en), "########");
     for (const char* pattern : {"#,##0", "#,##0.00;(#,##0.00)"})
         EXPECT_TRUE(IsRightAlignedPattern(pattern)) << pattern;
     for (const char* pattern : {"000000", "@", "", "###"})

@@ -137,6 +137,37 @@ TEST(RenderPage, TotalsRowsKeepTheirHeightAndBoldTheDateLine) {
     }
 }
 
+// An amount no total can hold is never left out silently: the cell shows it
+// as written, its page total and every cumulative total from that page on
+// show the mark, the pages before it their numbers. So does a sum that
+// leaves the range on its own.
+TEST(RenderPage, TotalsBeyondTheRangeShowTheMark) {
+    const std::string huge = "99.999.999.999.999.999,00", big = "900.000.000.000.000,00";
+    const struct {
+        std::vector<std::string> amounts;  // rows 1.., five to a page
+        int32_t page;
+        std::string totals;
+    } cases[] = {
+        {{"1", "2", "3", "4", "5", "6", huge, "8", "9", "10", "11"}, 1, "15,00 15,00 "},
+        {{"1", "2", "3", "4", "5", "6", huge, "8", "9", "10", "11"}, 2, "######## ######## "},
+        {{"1", "2", "3", "4", "5", "6", huge, "8", "9", "10", "11"}, 3, "11,00 ######## "},
+        {{big, big, "1"}, 1, "######## ######## "},
+        {{big, "-" + big, "1"}, 1, "1,00 1,00 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amounts[1] + " page " + std::to_string(c.page));
+        ThreeColumnPage f;
+        std::vector<std::vector<std::string>> rows;
+        for (const std::string& amount : c.amounts) rows.push_back({"1", "x", amount});
+        f.Rows(rows);
+        f.Render(c.page);
+        EXPECT_EQ(f.Body(true), c.totals);
+        if (c.page == 2) {
+            EXPECT_EQ(f.Text(huge).text, huge);
+        }
+    }
+}
+
 // The titles follow the field count of the row read before this page.
 TEST(RenderPage, TheRowReadLastDecidesTheColumnsShown) {
     ThreeColumnPage f;

@@ -1,0 +1,34 @@
+#pragma once
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "input/LoadReport.h"
+
+// The report, opened so that a FIFO without a writer or a device never blocks
+// the open and anything but a regular file is refused at once. What the file
+// was when opened (which file, its size and modification time) is kept, so a
+// report that the program writing it changed, cut or replaced while it was
+// read can be told from a whole one.
+class ReportFile {
+  public:
+    ReportFile() = default;
+    ~ReportFile();
+    ReportFile(const ReportFile&) = delete;
+    ReportFile& operator=(const ReportFile&) = delete;
+
+    LoadResult::Failure Open(const std::string& path, std::string& reason);
+    int64_t Size() const { return static_cast<int64_t>(opened_.st_size); }
+    // Bytes read into the buffer; 0 at the end, -1 on failure.
+    int64_t Read(char* buffer, size_t size);
+    // After the last read: whether the name now leads to another file, or the
+    // file's size or modification time differ from the open's, or the bytes
+    // read were not the size the file had then.
+    bool ChangedSinceOpen(const std::string& path, int64_t bytesRead) const;
+
+  private:
+    int fd_ = -1;
+    struct stat opened_ {};
+};

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "input/ReportTranscoder.h"
+
+namespace {
+
+// The text fed in blocks of `step` bytes, then its end.
+std::string Transcode(const std::string& bytes, size_t step) {
+    ReportTranscoder text;
+    std::string out;
+    for (size_t at = 0; at < bytes.size(); at += step) out += text.Block(bytes.substr(at, step));
+    out += text.End();
+    return out;
+}
+
+// UTF-16 units as little- or big-endian bytes.
+std::string Units(std::initializer_list<uint16_t> units, bool little) {
+    std::string out;
+    for (const uint16_t u : units) {
+        const char lo = static_cast<char>(u & 0xFF), hi = static_cast<char>(u >> 8);
+        out += little ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return out;
+}
+
+}  // namespace
+
+// Whatever way the blocks cut a character, it comes out whole; what cannot
+// be a character becomes U+FFFD, never a crash or a lost line end.
+TEST(ReportTranscoder, DecodesWhereverTheBlocksFall) {
+    const std::string Bad = "\xEF\xBF\xBD";
+    const struct {
+        std::initializer_list<uint16_t> units;
+        const char* tail;  // raw bytes after the units
+        std::string utf8;
+    } cases[] = {
+        {{0xFEFF, '1', 0x015E, 0x0130, 0xD83D, 0xDE00, '\r', '\n'}, "", "1Şİ😀\r\n"},
+        {{0xFEFF, 'a', 0xDC00, 'b'}, "", "a" + Bad + "b"},  // a lone low half
+        {{0xFEFF, 'a', 0xD800, 'b'}, "", "a" + Bad + "b"},  // a high half alone
+        {{0xFEFF, 0xD800, 0xD801, 0xDC01}, "", Bad + "\xF0\x90\x90\x81"},
+        {{0xFEFF, 'a', 0xD800}, "", "a" + Bad},  // cut at the end
+        {{0xFEFF, 'a'}, "x", "a" + Bad},         // an odd byte count
+        {{0xFEFF}, "", ""},
+    };
+    for (const bool little : {true, false}) {
+        for (const auto& c : cases) {
+            const std::string bytes = Units(c.units, little) + c.tail;
+            for (const size_t step : {size_t{1}, size_t{2}, size_t{3}, size_t{5}, bytes.size()})
+                EXPECT_EQ(Transcode(bytes, step), c.utf8) << little << " step " << step;
+        }
+    }
+}
+
+TEST(ReportTranscoder, OtherBytesPassAsTheyAre) {
+    const struct {
+        std::string bytes;
+        std::string out;
+    } cases[] = {
+        {"\xEF\xBB\xBF"
+         "1Ba\xC5\x9Fl\xC4\xB1k\r\n",
+         "1Ba\xC5\x9Fl\xC4\xB1k\r\n"},
+        {"1\xDE"
+         "irket\r\n\xEF\xBB\xBF",
+         "1\xDE"
+         "irket\r\n\xEF\xBB\xBF"},  // only at the start
+        {"\xEF\xBB", "\xEF\xBB"},
+        {"\xFF", "\xFF"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Transcode(c.bytes, 1 << 20), c.out) << c.bytes;
+}
