@@ -25,7 +25,9 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
     session.locale = SystemNumberLocale();
     session.now = ClockNow();
     QtSettingsBackend settings;
-    session.setup = LoadSettings(settings, DefaultPrinterOrientation);
+    const LoadedSettings loaded = LoadSettings(settings, DefaultPrinterOrientation);
+    session.setup = loaded.setup;
+    if (loaded.reset) std::fprintf(stderr, "%s\n", SettingsResetText(loaded).c_str());
     const WorkFilePlace place = WorkFilePrefix();
     if (place.temporaryFolderMissing)
         std::fprintf(stderr, "%s\n", TemporaryFolderMissingText.c_str());

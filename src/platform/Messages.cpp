@@ -22,3 +22,9 @@ std::string ExportFailureText(const ExportResult& result) {
         reason = RowStoreUnreadableTitle + " " + result.reason;
     return "Dosya kaydedilemedi:\n" + result.path + "\n" + reason;
 }
+
+std::string SettingsResetText(const LoadedSettings& loaded) {
+    const std::string said = "Sayfa ayarları kullanılamadı, ilk kurulumun ayarları yüklendi; ";
+    if (loaded.kept.path.empty()) return said + "eski ayarlar saklanamadı: " + loaded.kept.reason;
+    return said + "eski ayarlar: " + loaded.kept.path;
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "core/SettingsStore.h"
 #include "export/ExportResult.h"
 #include "input/LoadReport.h"
 
@@ -24,3 +25,8 @@ inline const std::string NoPrinterText =
 
 // Said when the system has no temporary folder and the current one is used.
 inline const std::string TemporaryFolderMissingText = "Sistem Hatası.\nGeçici klasör bulunamadı";
+
+// Said once, when stored page settings could not be used and the fresh
+// installation's took their place: where the old settings were kept, or why
+// they could not be.
+std::string SettingsResetText(const LoadedSettings& loaded);

@@ -106,7 +106,9 @@ bool FrmTabul::Start(const std::string& reportPath) {
     // The first printer of the collection, not the system's default one.
     SelectedPrinter() = printers.front();
     currentPage_ = 1;
-    setup_ = LoadSettings(settings_, [this] { return printers_.DefaultOrientation(); });
+    const LoadedSettings stored =
+        LoadSettings(settings_, [this] { return printers_.DefaultOrientation(); });
+    setup_ = stored.setup;
     UpdatePageGeometry();
     // Before the window shows, a progress bar stands in for it while a large
     // report loads, and its button ends the program instead.
@@ -119,6 +121,8 @@ bool FrmTabul::Start(const std::string& reportPath) {
     RenderOnCanvas();
     setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
     columnRuler_->HideIndicator();
+    // Told once: the next start reads the repaired settings.
+    if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
 }
 

@@ -2,8 +2,10 @@
 #include <filesystem>
 
 #include "ViewerHarness.h"
+#include "core/SettingsStore.h"
 #include "viewer/JoinArguments.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
 
@@ -77,6 +79,20 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
                 "Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
         }
     }
+}
+
+// Settings that could not be used are said once, in the status bar, with
+// where the old ones went; the page is the fresh installation's.
+TEST(FrmTabul, SettingsResetIsSaidOnceWithWhereTheOldOnesWent) {
+    ViewerHarness h;
+    h.settings.SetValue(SettingsKeyPath, "FontSize", "0");
+    ASSERT_TRUE(h.Open(SalesReport(10)));
+    EXPECT_EQ(h.W().Setup(), DefaultPageSetup(1));
+    EXPECT_EQ(h.W().Status().NoteText(),
+              "Sayfa ayarları kullanılamadı, ilk kurulumun ayarları yüklendi; eski ayarlar: "
+              "Tabulon.conf.bozuk");
+    ASSERT_TRUE(h.OpenPath(h.folder.File("rapor.txt")));
+    EXPECT_EQ(h.W().Status().NoteText(), "");
 }
 
 // The report's path is everything after the program's name, joined by single spaces.
