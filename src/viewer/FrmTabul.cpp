@@ -289,7 +289,7 @@ bool FrmTabul::ColumnsOverflow() const {
 
 void FrmTabul::ResizeColumn(int column, int16_t width) {
     pages_.layout.ColumnWidths[static_cast<size_t>(column)] = width;
-    pages_.widths = DrawnWidths(pages_.layout, pages_.totals, setup_, Locale());
+    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
 }
 
 void FrmTabul::SetBusy(bool busy) {
