@@ -38,6 +38,79 @@ struct Extremes {
     }
 };
 
+// What a plain number ("-1.234.567,50": a sign, digits in groups, decimals)
+// shows depends only on its sign and its count of whole digits, as long as
+// rounding cannot carry into a new digit. Those are counted byte by byte, so
+// the pass costs no parsing for the common fields; anything else goes the
+// exact way.
+struct PlainShape {
+    bool negative = false;
+    int wholeDigits = 0;
+};
+
+std::optional<PlainShape> ReadPlainShape(std::string_view text, const NumberLocale& locale) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    PlainShape shape;
+    if (i < text.size() && text[i] == '-') shape.negative = true, ++i;
+    bool allNines = true, digitSeen = false;
+    const std::string_view group = locale.groupSeparator, point = locale.decimalSeparator;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digitSeen = true;
+            if (shape.wholeDigits == 0 && c == '0') continue;
+            ++shape.wholeDigits;
+            allNines = allNines && c == '9';
+        } else if (digitSeen && !group.empty() && text.substr(i).starts_with(group)) {
+            i += group.size() - 1;
+        } else {
+            break;
+        }
+    }
+    if (i < text.size()) {
+        if (point.empty() || !text.substr(i).starts_with(point)) return std::nullopt;
+        for (i += point.size(); i < text.size(); ++i)
+            if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    }
+    // A whole part of nines or of nothing may round to one more digit or
+    // show a sign of its own: those are left to the exact way.
+    if (!digitSeen || shape.wholeDigits == 0 || allNines) return std::nullopt;
+    return shape;
+}
+
+// Per column: the exact extremes of the numbers read the exact way, and for
+// plain numbers the first field of the most whole digits on either side of
+// zero, formatted once at the end.
+struct ColumnSurvey {
+    Extremes exact;
+    std::array<int, 2> mostDigits{};  // positive, negative
+    std::array<std::string, 2> widest;
+
+    void Take(std::string_view field, const NumberLocale& locale) {
+        if (const std::optional<PlainShape> shape = ReadPlainShape(field, locale)) {
+            const size_t side = shape->negative;
+            if (shape->wholeDigits > mostDigits[side]) {
+                mostDigits[side] = shape->wholeDigits;
+                widest[side] = field;
+            }
+        } else if (auto number = ParseLocaleNumber(field, locale)) {
+            exact.Take(std::move(*number));
+        }
+    }
+
+    size_t WidestShown(const std::string& pattern, const NumberLocale& locale) const {
+        size_t most = 0;
+        for (const auto& kept : {exact.positive, exact.negative})
+            if (kept) most = std::max(most, CodePointCount(FormatNumber(*kept, pattern, locale)));
+        for (const std::string& field : widest)
+            if (!field.empty())
+                most = std::max(most, CodePointCount(FormatField(field, pattern, locale)));
+        return most;
+    }
+};
+
 }  // namespace
 
 ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& rows,
@@ -48,7 +121,7 @@ ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& r
         if (ShowsNumbers(layout.ColumnFormats[c])) last = c;
     if (last == 0) return pass;
 
-    std::array<Extremes, ReportLayout::DescribedColumns + 1> extremes;
+    std::array<ColumnSurvey, ReportLayout::DescribedColumns + 1> surveys;
     const int64_t count = rows.RecordCount();
     RecordBlock block;
     for (int64_t first = 1; first <= count; first += RunLength) {
@@ -62,17 +135,12 @@ ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& r
         }
         for (std::string_view text : block.texts)
             ForEachRawField(text, last, [&](int c, std::string_view field) {
-                if (!ShowsNumbers(layout.ColumnFormats[c])) return;
-                if (auto number = ParseLocaleNumber(field, locale))
-                    extremes[c].Take(std::move(*number));
+                if (ShowsNumbers(layout.ColumnFormats[c])) surveys[c].Take(field, locale);
             });
     }
     for (int c = 1; c <= last; ++c)
-        for (const auto& kept : {extremes[c].positive, extremes[c].negative})
-            if (kept)
-                pass.widths[c] = std::max(
-                    pass.widths[c], ClampToInt16(static_cast<int64_t>(CodePointCount(
-                                        FormatNumber(*kept, layout.ColumnFormats[c], locale)))));
+        pass.widths[c] = ClampToInt16(
+            static_cast<int64_t>(surveys[c].WidestShown(layout.ColumnFormats[c], locale)));
     return pass;
 }
 
