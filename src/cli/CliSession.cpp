@@ -42,8 +42,7 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
         OpenReportPages(session.pages, reportPath, RowStorePath(place.prefix), load,
                         *session.canvas, session.setup, options.rowsPerPage);
     if (!result.Ok()) {
-        std::fprintf(stderr, "%s\n%s\n%s\n", LoadFailureTitle(result.failure).c_str(),
-                     result.path.c_str(), result.reason.c_str());
+        std::fprintf(stderr, "%s\n", LoadFailureText(result).c_str());
         return 2;
     }
     // Page 1 is laid out as the window shows it on opening, which leaves the

@@ -13,6 +13,12 @@ std::string LoadFailureTitle(LoadResult::Failure failure) {
     }
 }
 
+std::string LoadFailureText(const LoadResult& loaded) {
+    std::string text = LoadFailureTitle(loaded.failure) + "\n" + loaded.path;
+    if (!loaded.reason.empty()) text += "\n" + loaded.reason;
+    return text;
+}
+
 std::string ExportFailureText(const ExportResult& result) {
     std::string reason = result.reason;
     if (result.outcome == ExportResult::Outcome::TooManyRows)

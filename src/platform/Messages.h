@@ -11,6 +11,9 @@
 
 // "Rapor dosyası açılamadı:" and the like, for a load that failed.
 std::string LoadFailureTitle(LoadResult::Failure failure);
+// That title, the path under it and the system's reason under that: the
+// window and tabulon-export say a failed load alike.
+std::string LoadFailureText(const LoadResult& loaded);
 
 // The working file could not be read back while pages were counted or drawn.
 inline const std::string RowStoreUnreadableTitle = "Çalışma dosyası okunamadı:";

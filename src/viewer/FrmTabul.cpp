@@ -121,7 +121,6 @@ bool FrmTabul::Start(const std::string& reportPath) {
     RenderOnCanvas();
     setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
     columnRuler_->HideIndicator();
-    // Told once: the next start reads the repaired settings.
     if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
 }
@@ -139,8 +138,7 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
-    ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
-                 QString::fromStdString(loaded.path));
+    ShowCritical(QString::fromStdString(LoadFailureText(loaded)));
 }
 
 bool FrmTabul::OpenReport(const std::string& reportPath) {

@@ -16,6 +16,17 @@ static std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::pat
     return held;
 }
 
+// The files the program keeps open in the folder, once it holds any (within 30 s).
+static std::vector<std::string> WaitUntilHolding(const QProcess& program,
+                                                 const std::filesystem::path& folder) {
+    std::vector<std::string> held;
+    for (int i = 0; i < 600 && held.empty(); ++i) {
+        QThread::msleep(50);
+        held = OpenUnder(program.processId(), folder);
+    }
+    return held;
+}
+
 // The working file has no name from the first row on, so a kill during the
 // load or with the page shown leaves nothing.
 TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
@@ -31,11 +42,7 @@ TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
         viewer.setProcessEnvironment(ExportEnvironment(home, "tr_TR.UTF-8"));
         viewer.start(TABULON_PROGRAM, {QString::fromStdString(report)});
         ASSERT_TRUE(viewer.waitForStarted());
-        std::vector<std::string> held;
-        for (int i = 0; i < 600 && held.empty(); ++i) {
-            QThread::msleep(50);
-            held = OpenUnder(viewer.processId(), home.Path());
-        }
+        const std::vector<std::string> held = WaitUntilHolding(viewer, home.Path());
         ASSERT_EQ(held.size(), 1u) << "no working file held by the window";
         EXPECT_TRUE(held[0].ends_with(" (deleted)")) << held[0];
         if (!rows) QThread::msleep(500);  // the page is shown by now
@@ -62,12 +69,7 @@ TEST(ViewerProgram, StartsSilentlyWithoutARuntimeFolder) {
     viewer.setProcessEnvironment(env);
     viewer.start(TABULON_PROGRAM, {TABULON_TEST_DATA "/sample.txt"});
     ASSERT_TRUE(viewer.waitForStarted());
-    std::vector<std::string> held;
-    for (int i = 0; i < 600 && held.empty(); ++i) {
-        QThread::msleep(50);
-        held = OpenUnder(viewer.processId(), home.Path());
-    }
-    ASSERT_EQ(held.size(), 1u) << "the window never opened its working file";
+    ASSERT_EQ(WaitUntilHolding(viewer, home.Path()).size(), 1u) << "no working file opened";
     QThread::msleep(500);  // the page is shown by now
     kill(static_cast<pid_t>(viewer.processId()), SIGTERM);
     ASSERT_TRUE(viewer.waitForFinished(30000));

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "ViewerHarness.h"
@@ -31,8 +33,9 @@ TEST(FrmTabul, OpensOnPageOneAtFullSizeUnderTheFirstHeaderLine) {
     EXPECT_GT(dark, 800);
 }
 
-// Without a printer, or without a readable report, the window says why and
-// ends with a failing status, having read nothing.
+// Without a printer, or without a readable report, the window says why (the
+// path and the system's reason) and ends with a failing status, having read
+// nothing.
 TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
     for (const char* path : {"", "yok.txt", "/dev/zero"}) {
         ViewerHarness h;
@@ -45,7 +48,8 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
         EXPECT_EQ(boxes.shown,
                   std::vector<std::string>{
                       "Vornak Yazılım [critical] " +
-                      (*path ? "Rapor dosyası açılamadı:\n" + opened
+                      (*path ? "Rapor dosyası açılamadı:\n" + opened + "\n" +
+                                   std::strerror(*path == '/' ? ENODEV : ENOENT)
                              : "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı "
                                "en az 1 adet yazıcı ister.\nLütfen Denetim Masası\\Yazıcılar "
                                "seçeneğini kullanarak yazıcı tanımlayın")});
