@@ -63,6 +63,10 @@ class FixedMetricsTarget : public DrawingTarget {
         Check(x, y);
         ++operations;
     }
+    void MoveTo(double x, double y) override {
+        Check(x, y);
+        ++operations;
+    }
     void Print(std::string_view text) override {
         Check(text);
         texts.emplace_back(text);

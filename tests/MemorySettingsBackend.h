@@ -27,4 +27,15 @@ class MemorySettingsBackend : public SettingsBackend {
         values[keyPath + "|" + name] = text;
         writeOrder.push_back(name);
     }
+    // The damaged values go to `kept`; an empty keptPath refuses, as a
+    // folder the user may not write to would.
+    std::map<std::string, std::string> kept;
+    std::string keptPath = "Tabulon.conf.bozuk";
+    Kept KeepDamaged(const std::string& keyPath) override {
+        if (keptPath.empty()) return {"", "Permission denied"};
+        kept = std::move(values);
+        values.clear();
+        keys.erase(keyPath);
+        return {keptPath, ""};
+    }
 };

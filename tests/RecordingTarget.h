@@ -57,6 +57,7 @@ class RecordingTarget : public DrawingTarget {
             {x1 * scale_, y1 * scale_, x2 * scale_, y2 * scale_, colour, filled, texts.size()});
     }
     void PSet(double x, double y, Rgb) override { x_ = x * scale_, y_ = y * scale_; }
+    void MoveTo(double x, double y) override { x_ = x * scale_, y_ = y * scale_; }
     void Print(std::string_view text) override {
         texts.push_back(
             {std::string(text), x_, y_, font_, size_ * static_cast<float>(scale_), bold_});

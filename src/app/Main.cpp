@@ -7,6 +7,7 @@
 
 #include "core/PartFileRegistry.h"
 #include "platform/NeutralNumbers.h"
+#include "platform/PrivateRuntimeFolder.h"
 #include "platform/QtPrinterCatalog.h"
 #include "platform/QtSettingsBackend.h"
 #include "viewer/FrmTabul.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     RemovePartFilesOnTermination();
     // Taken before Qt reads its own options out of argv.
     const StartArguments started = ReadStartArguments(argc, argv);
+    const PrivateRuntimeFolder runtime;
     QApplication app(argc, argv);
     UseNeutralNumbersInTheCLibrary();
     app.setApplicationName(QStringLiteral("Tabulon"));

@@ -25,7 +25,9 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
     session.locale = SystemNumberLocale();
     session.now = ClockNow();
     QtSettingsBackend settings;
-    session.setup = LoadSettings(settings, DefaultPrinterOrientation);
+    const LoadedSettings loaded = LoadSettings(settings, DefaultPrinterOrientation);
+    session.setup = loaded.setup;
+    if (loaded.reset) std::fprintf(stderr, "%s\n", SettingsResetText(loaded).c_str());
     const WorkFilePlace place = WorkFilePrefix();
     if (place.temporaryFolderMissing)
         std::fprintf(stderr, "%s\n", TemporaryFolderMissingText.c_str());
@@ -40,8 +42,7 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
         OpenReportPages(session.pages, reportPath, RowStorePath(place.prefix), load,
                         *session.canvas, session.setup, options.rowsPerPage);
     if (!result.Ok()) {
-        std::fprintf(stderr, "%s\n%s\n%s\n", LoadFailureTitle(result.failure).c_str(),
-                     result.path.c_str(), result.reason.c_str());
+        std::fprintf(stderr, "%s\n", LoadFailureText(result).c_str());
         return 2;
     }
     // Page 1 is laid out as the window shows it on opening, which leaves the

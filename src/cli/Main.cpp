@@ -17,6 +17,7 @@
 #include "core/PartFileRegistry.h"
 #include "core/Rounding.h"
 #include "platform/NeutralNumbers.h"
+#include "platform/PrivateRuntimeFolder.h"
 #include "render/PageSelection.h"
 
 namespace {
@@ -160,6 +161,7 @@ int main(int argc, char** argv) {
     RemovePartFilesOnTermination();
     // Text is measured and pages drawn without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateRuntimeFolder runtime;
     QGuiApplication app(argc, argv);
     UseNeutralNumbersInTheCLibrary();
 

@@ -23,6 +23,7 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
                       [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
     printer.SetOrientation(session.setup.PageOrient);
     printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
+    printer.SetDocumentName(pages.layout.HeaderLines[1]);
     const PageInputs inputs = session.Inputs();
     std::string unreadable;
     DrawPages(printer, chosen, pages.totals.pageCount, [&](DrawingTarget& target, int32_t page) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -62,9 +63,14 @@ void PartFileRegistry::Forget(int slot) {
     if (ValidSlot(slot)) slots[slot].state.store(Free, std::memory_order_release);
 }
 
+// A listed folder (the program's own runtime folder) goes only when empty.
 void PartFileRegistry::RemoveAll() {
+    const int saved = errno;
     for (Slot& slot : slots)
-        if (slot.state.load(std::memory_order_acquire) == Listed) unlink(slot.path);
+        if (slot.state.load(std::memory_order_acquire) == Listed && unlink(slot.path) != 0 &&
+            errno == EISDIR)
+            rmdir(slot.path);
+    errno = saved;
 }
 
 void RemovePartFilesOnTermination() {

@@ -22,7 +22,8 @@ int Add(const char* path);
 // Takes the path off the list, once the file was renamed or removed, or was
 // never created.
 void Forget(int slot);
-// Removes every listed file; safe inside a signal handler.
+// Removes every listed file, and every listed folder that is empty; safe
+// inside a signal handler.
 void RemoveAll();
 
 }  // namespace PartFileRegistry

@@ -15,4 +15,14 @@ class SettingsBackend {
                                                   const std::string& name) = 0;
     virtual void SetValue(const std::string& keyPath, const std::string& name,
                           const std::string& text) = 0;
+
+    // Where a damaged key's contents went, or why they could not be kept.
+    struct Kept {
+        std::string path;    // empty when nothing could be kept
+        std::string reason;  // the system's reason when nothing could be kept
+    };
+    // Moves the key's present contents aside, under a name that says they
+    // were damaged, and leaves the key empty: the user's own values are never
+    // written over, whatever made them unusable.
+    virtual Kept KeepDamaged(const std::string& keyPath) = 0;
 };

@@ -1,6 +1,7 @@
 #include "core/SettingsStore.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "core/DecimalNumber.h"
@@ -44,12 +45,69 @@ PageSetup SanePageSetup(PageSetup setup) {
 
 namespace {
 
-int32_t ReadInt32(const std::string& text) {
-    return ClampToInt32(ReadLeadingInteger(text));
+// A stored number is usable when its text begins with one; "abc" and the
+// empty text of a missing value are not.
+std::optional<int64_t> StoredNumber(const std::string& text) {
+    size_t i = text.find_first_not_of(" \t");
+    if (i != std::string::npos && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < text.size() && text[i] == '.') ++i;
+    if (i >= text.size() || text[i] < '0' || text[i] > '9') return std::nullopt;
+    return ReadLeadingInteger(text);
 }
-int16_t ReadInt16(const std::string& text) {
-    return ClampToInt16(ReadLeadingInteger(text));
-}
+
+// Reads the twelve values, putting the fresh installation's value wherever
+// the stored one cannot be used, and notes whether that happened.
+class StoredValues {
+  public:
+    StoredValues(SettingsBackend& backend, const std::function<int16_t()>& defaultOrientation)
+        : backend_(backend), defaultOrientation_(defaultOrientation) {}
+
+    PageSetup Read() {
+        const PageSetup fresh = DefaultPageSetup(0);
+        PageSetup setup;
+        // A page, a font size or a glyph of no size draws nothing at all.
+        setup.PageSizeX = Number("PageSizeX", 1, fresh.PageSizeX);
+        setup.PageSizeY = Number("PageSizeY", 1, fresh.PageSizeY);
+        const std::optional<int64_t> orient = StoredNumber(Text("PageOrient"));
+        setup.PageOrient = orient == 1 || orient == 2 ? static_cast<int16_t>(*orient)
+                                                      : Replaced(defaultOrientation_());
+        setup.SpaceX1 = Number("SpaceX1", 0, fresh.SpaceX1);
+        setup.SpaceX2 = Number("SpaceX2", 0, fresh.SpaceX2);
+        setup.SpaceY1 = Number("SpaceY1", 0, fresh.SpaceY1);
+        setup.SpaceY2 = Number("SpaceY2", 0, fresh.SpaceY2);
+        setup.FontName = Text("FontName");
+        if (setup.FontName.empty()) setup.FontName = Replaced(fresh.FontName);
+        setup.FontSize = ClampToInt16(Number("FontSize", 1, fresh.FontSize));
+        setup.pTotals = Option("pTotals");
+        setup.aTotals = Option("aTotals");
+        setup.pNumbers = Option("pNumbers");
+        return SanePageSetup(setup);
+    }
+    bool AnyReplaced() const { return replaced_; }
+
+  private:
+    std::string Text(const std::string& name) {
+        return ReadRegistryString(backend_, SettingsKeyPath, name);
+    }
+    template <typename T>
+    T Replaced(T value) {
+        replaced_ = true;
+        return value;
+    }
+    int32_t Number(const std::string& name, int64_t least, int32_t fresh) {
+        const std::optional<int64_t> value = StoredNumber(Text(name));
+        return value && *value >= least ? ClampToInt32(*value) : Replaced(fresh);
+    }
+    // True exactly for "True"; only a missing option takes the default.
+    bool Option(const std::string& name) {
+        const std::string text = Text(name);
+        return text.empty() ? Replaced(true) : text == "True";
+    }
+
+    SettingsBackend& backend_;
+    const std::function<int16_t()>& defaultOrientation_;
+    bool replaced_ = false;
+};
 
 void WriteAll(const PageSetup& setup, SettingsBackend& backend) {
     const auto texts = SettingTexts(setup);
@@ -77,26 +135,19 @@ std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyP
     return text;
 }
 
-PageSetup LoadSettings(SettingsBackend& backend,
-                       const std::function<int16_t()>& defaultOrientation) {
-    PageSetup setup;
+LoadedSettings LoadSettings(SettingsBackend& backend,
+                            const std::function<int16_t()>& defaultOrientation) {
+    LoadedSettings loaded;
+    PageSetup& setup = loaded.setup;
     if (backend.KeyExists(SettingsKeyPath)) {
-        auto read = [&](const std::string& name) {
-            return ReadRegistryString(backend, SettingsKeyPath, name);
-        };
-        setup.PageSizeX = ReadInt32(read("PageSizeX"));
-        setup.PageSizeY = ReadInt32(read("PageSizeY"));
-        setup.PageOrient = ReadInt16(read("PageOrient"));
-        setup.SpaceX1 = ReadInt32(read("SpaceX1"));
-        setup.SpaceX2 = ReadInt32(read("SpaceX2"));
-        setup.SpaceY1 = ReadInt32(read("SpaceY1"));
-        setup.SpaceY2 = ReadInt32(read("SpaceY2"));
-        setup.FontName = read("FontName");
-        setup.FontSize = ReadInt16(read("FontSize"));
-        setup.pTotals = read("pTotals") == "True";
-        setup.aTotals = read("aTotals") == "True";
-        setup.pNumbers = read("pNumbers") == "True";
-        setup = SanePageSetup(setup);
+        StoredValues stored(backend, defaultOrientation);
+        setup = stored.Read();
+        if (stored.AnyReplaced()) {
+            // The old contents go aside before anything is written over them.
+            loaded.reset = true;
+            loaded.kept = backend.KeepDamaged(SettingsKeyPath);
+            if (!loaded.kept.path.empty()) WriteAll(setup, backend);
+        }
     } else {
         setup = DefaultPageSetup(defaultOrientation());
         backend.CreateKey(SettingsKeyPath);
@@ -105,7 +156,7 @@ PageSetup LoadSettings(SettingsBackend& backend,
     const bool portrait = setup.PageOrient == 1;
     if (portrait ? setup.PageSizeX > setup.PageSizeY : setup.PageSizeY > setup.PageSizeX)
         std::swap(setup.PageSizeX, setup.PageSizeY);
-    return setup;
+    return loaded;
 }
 
 void SaveSettings(const PageSetup& setup, SettingsBackend& backend) {

@@ -29,13 +29,26 @@ PageSetup DefaultPageSetup(int16_t defaultOrientation);
 // glyph is drawn metres high.
 PageSetup SanePageSetup(PageSetup setup);
 
-// The defaults, replaced by the stored values when the key exists (a missing
-// single value reads as empty text), and on the first run stored. The values
-// are kept sane and the page size ends up matching the orientation.
+// What LoadSettings found in the store.
+struct LoadedSettings {
+    PageSetup setup;
+    // Some stored value could not be used (no number where one belongs, a
+    // paper, font size or orientation that cannot be, a negative margin, an
+    // empty font name, a missing option) and the fresh installation's took
+    // its place. The store's old contents were moved to kept.path, and the
+    // repaired values written in their place; when they could not be moved,
+    // kept.reason says why and nothing was written.
+    bool reset = false;
+    SettingsBackend::Kept kept;
+};
+
+// The defaults, replaced by the stored values that are usable when the key
+// exists, and on the first run stored. Values merely too large for a page are
+// kept sane; the page size ends up matching the orientation.
 // defaultOrientation gives the default printer's (1 portrait, 2 landscape);
-// it is asked only on the first run, as asking a printer takes time.
-PageSetup LoadSettings(SettingsBackend& backend,
-                       const std::function<int16_t()>& defaultOrientation);
+// it is asked only when needed, as asking a printer takes time.
+LoadedSettings LoadSettings(SettingsBackend& backend,
+                            const std::function<int16_t()>& defaultOrientation);
 
 // Writes the twelve values as they stand.
 void SaveSettings(const PageSetup& setup, SettingsBackend& backend);

@@ -13,6 +13,12 @@ std::string LoadFailureTitle(LoadResult::Failure failure) {
     }
 }
 
+std::string LoadFailureText(const LoadResult& loaded) {
+    std::string text = LoadFailureTitle(loaded.failure) + "\n" + loaded.path;
+    if (!loaded.reason.empty()) text += "\n" + loaded.reason;
+    return text;
+}
+
 std::string ExportFailureText(const ExportResult& result) {
     std::string reason = result.reason;
     if (result.outcome == ExportResult::Outcome::TooManyRows)
@@ -21,4 +27,10 @@ std::string ExportFailureText(const ExportResult& result) {
     else if (result.outcome == ExportResult::Outcome::RowsUnreadable)
         reason = RowStoreUnreadableTitle + " " + result.reason;
     return "Dosya kaydedilemedi:\n" + result.path + "\n" + reason;
+}
+
+std::string SettingsResetText(const LoadedSettings& loaded) {
+    const std::string said = "Sayfa ayarları kullanılamadı, ilk kurulumun ayarları yüklendi; ";
+    if (loaded.kept.path.empty()) return said + "eski ayarlar saklanamadı: " + loaded.kept.reason;
+    return said + "eski ayarlar: " + loaded.kept.path;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "core/SettingsStore.h"
 #include "export/ExportResult.h"
 #include "input/LoadReport.h"
 
@@ -10,6 +11,9 @@
 
 // "Rapor dosyası açılamadı:" and the like, for a load that failed.
 std::string LoadFailureTitle(LoadResult::Failure failure);
+// That title, the path under it and the system's reason under that: the
+// window and tabulon-export say a failed load alike.
+std::string LoadFailureText(const LoadResult& loaded);
 
 // The working file could not be read back while pages were counted or drawn.
 inline const std::string RowStoreUnreadableTitle = "Çalışma dosyası okunamadı:";
@@ -33,3 +37,8 @@ inline const std::string NoPrinterText =
 
 // Said when the system has no temporary folder and the current one is used.
 inline const std::string TemporaryFolderMissingText = "Sistem Hatası.\nGeçici klasör bulunamadı";
+
+// Said once, when stored page settings could not be used and the fresh
+// installation's took their place: where the old settings were kept, or why
+// they could not be.
+std::string SettingsResetText(const LoadedSettings& loaded);

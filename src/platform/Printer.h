@@ -15,6 +15,8 @@ class Printer : public PageSheets {
     // The page as laid out, in twips, width first (a landscape page is wider
     // than high).
     virtual void SetPaperSize(int32_t widthTwips, int32_t heightTwips) = 0;
+    // The document's name in the spooler's queue and a PDF's title.
+    virtual void SetDocumentName(const std::string& name) = 0;
 
     // Where the page renderer draws: (0, 0) is the top-left corner of the
     // printable area, Width() and Height() are the paper's.

@@ -64,6 +64,10 @@ void PrinterSheetTarget::PSet(double x, double y, Rgb colour) {
     if (DrawingTarget* sheet = sheet_()) sheet->PSet(x, y, colour);
 }
 
+void PrinterSheetTarget::MoveTo(double x, double y) {
+    if (DrawingTarget* sheet = sheet_()) sheet->MoveTo(x, y);
+}
+
 void PrinterSheetTarget::Print(std::string_view text) {
     if (DrawingTarget* sheet = sheet_()) sheet->Print(text);
 }

@@ -26,6 +26,7 @@ class PrinterSheetTarget : public DrawingTarget {
     double TextHeight(std::string_view text) override;
     void Box(double x1, double y1, double x2, double y2, Rgb colour, bool filled) override;
     void PSet(double x, double y, Rgb colour) override;
+    void MoveTo(double x, double y) override;
     void Print(std::string_view text) override;
     void PaintPicture(const Picture& picture, double x, double y) override;
 

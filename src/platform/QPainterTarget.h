@@ -22,6 +22,10 @@ class QPainterTarget : public DrawingTarget {
 
     void Box(double x1, double y1, double x2, double y2, Rgb colour, bool filled) override;
     void PSet(double x, double y, Rgb colour) override;
+    void MoveTo(double x, double y) override {
+        textX_ = x;
+        textY_ = y;
+    }
     void Print(std::string_view text) override;
     void PaintPicture(const Picture& picture, double x, double y) override;
 

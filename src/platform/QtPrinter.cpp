@@ -5,6 +5,14 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#ifndef Q_OS_WIN
+#include <sys/resource.h>
+#include <sys/statvfs.h>
+#endif
 
 #include "platform/PrinterCatalog.h"
 
@@ -33,6 +41,49 @@ QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
     }
     printer_.setOutputFormat(QPrinter::NativeFormat);
     printer_.setPrinterName(info.printerName());
+}
+
+namespace {
+
+// The PDF engine writes its file through a stream of its own and tells no
+// reason when a write fails: what the system would have said is found again
+// from the disk's free room and the file size limit.
+std::string WriteFailureReason(const std::string& path, std::streamoff size) {
+#ifndef Q_OS_WIN
+    struct statvfs disk {};
+    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
+    if (statvfs(folder.empty() ? "." : folder.c_str(), &disk) == 0 && disk.f_bavail == 0)
+        return std::strerror(ENOSPC);
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(size) >= limit.rlim_cur)
+        return std::strerror(EFBIG);
+#endif
+    return std::strerror(EIO);
+}
+
+// A full disk left a cut PDF that was then put in place as if whole: a whole
+// PDF ends with "%%EOF", and one that does not is refused. Empty when whole.
+std::string UnfinishedPdfReason(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string tail(static_cast<size_t>(std::min<std::streamoff>(size, 64)), '\0');
+    file.seekg(size - static_cast<std::streamoff>(tail.size()));
+    file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+    tail.erase(tail.find_last_not_of(" \r\n") + 1);
+    if (file && tail.ends_with("%%EOF")) return {};
+    return WriteFailureReason(path, size);
+}
+
+std::streamoff FileSize(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    return file ? static_cast<std::streamoff>(file.tellg()) : 0;
+}
+
+}  // namespace
+
+void QtPrinter::SetDocumentName(const std::string& name) {
+    printer_.setDocName(name.empty() ? QStringLiteral("Tabulon") : QString::fromStdString(name));
 }
 
 QtPrinter::~QtPrinter() {
@@ -74,7 +125,7 @@ DrawingTarget* QtPrinter::Sheet() {
     if (!painter_.isActive()) {
         ApplyPageLayout();
         if (!painter_.begin(&printer_)) {
-            Fail("Yazıcı başlatılamadı.");
+            FailWriting("Yazıcı başlatılamadı.");
             return nullptr;
         }
         painterTarget_ = makeTarget_(painter_);
@@ -82,7 +133,7 @@ DrawingTarget* QtPrinter::Sheet() {
     } else if (newPagePending_) {
         newPagePending_ = false;
         if (!printer_.newPage()) {
-            Fail("Yeni sayfa başlatılamadı.");
+            FailWriting("Yeni sayfa başlatılamadı.");
             return nullptr;
         }
     }
@@ -106,11 +157,14 @@ void QtPrinter::EndDoc() {
     }
     painterTarget_.reset();
     if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
-        Fail("Belge yazıcıya gönderilemedi.");
+        FailWriting("Belge yazıcıya gönderilemedi.");
         return;
     }
-    if (!partFile_.TemporaryPath().empty() && !partFile_.Commit())
-        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + partFile_.Error());
+    if (partFile_.TemporaryPath().empty()) return;
+    const std::string unfinished = UnfinishedPdfReason(partFile_.TemporaryPath());
+    if (!unfinished.empty() || !partFile_.Commit())
+        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" +
+             (unfinished.empty() ? partFile_.Error() : unfinished));
 }
 
 void QtPrinter::Abort() {
@@ -127,6 +181,13 @@ void QtPrinter::Fail(const std::string& reason) {
     if (failed_) return;
     failed_ = true;
     errorText_ = reason;
+}
+
+void QtPrinter::FailWriting(const std::string& reason) {
+    if (pdfFile_.empty()) return Fail(reason);
+    const std::string& part = partFile_.TemporaryPath();
+    Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" +
+         WriteFailureReason(part, FileSize(part)));
 }
 
 void QtPrinter::DropPartFile() {

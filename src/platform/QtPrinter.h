@@ -28,6 +28,7 @@ class QtPrinter : public Printer {
     void SetPaperSize(int32_t widthTwips, int32_t heightTwips) override;
     DrawingTarget& Target() override { return sheetTarget_; }
     void NewPage() override;
+    void SetDocumentName(const std::string& name) override;
     void EndDoc() override;
     void Abort() override;
     bool Failed() const override { return failed_; }
@@ -37,6 +38,8 @@ class QtPrinter : public Printer {
     DrawingTarget* Sheet();
     void ApplyPageLayout();
     void Fail(const std::string& reason);
+    // A step of the document failed; for a PDF, why writing its file failed.
+    void FailWriting(const std::string& reason);
     void DropPartFile();
 
     QPrinter printer_;

@@ -1,10 +1,22 @@
 #include "platform/QtSettingsBackend.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
-QtSettingsBackend::QtSettingsBackend()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            "Vornak Software", "Tabulon")) {}
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+QtSettingsBackend::QtSettingsBackend() {
+    Open();
+}
+
+void QtSettingsBackend::Open() {
+    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            "Vornak Software", "Tabulon");
+}
 
 bool QtSettingsBackend::KeyExists(const std::string&) {
     settings_->sync();
@@ -30,4 +42,33 @@ void QtSettingsBackend::SetValue(const std::string&, const std::string& name,
                                  const std::string& text) {
     settings_->setValue(QString::fromStdString(name), QString::fromStdString(text));
     settings_->sync();
+}
+
+SettingsBackend::Kept QtSettingsBackend::KeepDamaged(const std::string&) {
+#ifdef Q_OS_WIN
+    return {"", "Kayıt defteri anahtarı taşınamaz"};
+#else
+    const QByteArray file = QFile::encodeName(settings_->fileName());
+    // A hard link to a fresh name keeps the bytes exactly and fails rather
+    // than replace an older kept file; the old name goes only once it holds.
+    int error = 0;
+    for (int n = 1; n <= 100; ++n) {
+        const QByteArray kept =
+            file + ".bozuk" + (n == 1 ? QByteArray() : "-" + QByteArray::number(n));
+        if (link(file.constData(), kept.constData()) == 0) {
+            if (unlink(file.constData()) != 0) {
+                error = errno;
+                unlink(kept.constData());
+                break;
+            }
+            // What the old file said must not come back with the next write.
+            Open();
+            settings_->clear();
+            return {QFile::decodeName(kept).toStdString(), ""};
+        }
+        error = errno;
+        if (error != EEXIST) break;
+    }
+    return {"", std::strerror(error)};
+#endif
 }

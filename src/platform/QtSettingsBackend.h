@@ -17,7 +17,11 @@ class QtSettingsBackend : public SettingsBackend {
                                           const std::string& name) override;
     void SetValue(const std::string& keyPath, const std::string& name,
                   const std::string& text) override;
+    // The file is renamed to "Tabulon.conf.bozuk" beside it (".bozuk-2" and
+    // on when that name is taken), never replacing anything.
+    Kept KeepDamaged(const std::string& keyPath) override;
 
   private:
+    void Open();
     std::unique_ptr<QSettings> settings_;
 };

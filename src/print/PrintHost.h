@@ -27,6 +27,8 @@ class PrintHost {
     std::string& SelectedPrinter() { return selectedPrinter_; }
 
     virtual const PageSetup& Setup() const = 0;
+    // Header line 1: the document's name for the spooler and a PDF's title.
+    virtual std::string DocumentName() const = 0;
     virtual int32_t PageCount() const = 0;
     // Some column starts past the printable line, as the page was last drawn.
     virtual bool ColumnsOverflow() const = 0;

@@ -36,6 +36,7 @@ void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
     const PageSetup& setup = host.Setup();
     printer->SetOrientation(setup.PageOrient);
     printer->SetPaperSize(setup.PageSizeX, setup.PageSizeY);
+    printer->SetDocumentName(host.DocumentName());
 
     const int32_t pageCount = host.PageCount();
     const std::vector<int32_t> pages =

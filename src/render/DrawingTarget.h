@@ -49,6 +49,9 @@ class DrawingTarget {
     virtual void Box(double x1, double y1, double x2, double y2, Rgb colour, bool filled) = 0;
     // A single point; the text position moves there.
     virtual void PSet(double x, double y, Rgb colour) = 0;
+    // The text position moves there; nothing is drawn, so nothing drawn
+    // before is blanked.
+    virtual void MoveTo(double x, double y) = 0;
     // Text with its top-left corner at the text position, in the target's text colour.
     virtual void Print(std::string_view text) = 0;
     // A small picture with its top-left corner at (x, y); transparent pixels stay.

@@ -1,5 +1,7 @@
 #include "render/MeasureReportFont.h"
 
+#include <algorithm>
+
 #include "core/Rounding.h"
 
 PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int16_t headerCount) {
@@ -25,6 +27,9 @@ PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int
     const int32_t reservedRows = static_cast<int32_t>(headerCount) + 5;
     m.RowsPerPage = RoundHalfEven(static_cast<double>(m.PrintableHeight) / m.RowHeight -
                                   static_cast<double>(reservedRows));
+    // Margins that leave no room still give every page one row, so a report
+    // never has more pages than rows and each page shows something.
+    m.RowsPerPage = std::max(m.RowsPerPage, 1);
     m.CharsPerLine = RoundHalfEven(static_cast<double>(m.PrintableWidth) / m.CharWidth);
     return m;
 }

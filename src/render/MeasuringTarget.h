@@ -23,6 +23,7 @@ class MeasuringTarget : public DrawingTarget {
 
     void Box(double, double, double, double, Rgb, bool) override {}
     void PSet(double, double, Rgb) override {}
+    void MoveTo(double, double) override {}
     void Print(std::string_view) override {}
     void PaintPicture(const Picture&, double, double) override {}
 

@@ -17,9 +17,11 @@ int R(double v) {
     return RoundHalfEven(v);
 }
 
-// Text goes where a white point was set: the point moves the text position.
+// Text is drawn without painting anything first: a white point set to move
+// the text position blanked a pixel of whatever lay there, such as the line of
+// a totals box under the page number.
 void Place(DrawingTarget& target, double x, double y, std::string_view text) {
-    target.PSet(x, y, White);
+    target.MoveTo(x, y);
     target.Print(text);
 }
 
@@ -150,10 +152,10 @@ class PageLayout {
                 t_.Box(x_ - 30, y_ + 10, x_ + w - 100, y_ + h_, *shade, true);
             const std::string& pattern = in_.layout.ColumnFormats[c];
             const std::string text = FormatField(fields[c], pattern, in_.locale);
-            t_.PSet(x_, y_, White);
+            t_.MoveTo(x_, y_);
             if (IsRightAlignedPattern(pattern)) {
                 const int tw = R(t_.TextWidth(text));
-                t_.PSet(x_ + R(w - tw) - 100, y_, White);
+                t_.MoveTo(x_ + R(w - tw) - 100, y_);
             }
             t_.Print(text);
             x_ = R(w + x_);
@@ -169,7 +171,7 @@ class PageLayout {
             if (in_.layout.Totalled(c))
                 TotalText(in_.totals.table.Get(page_, c), c, w);
             else
-                t_.PSet(x_, y_, White);
+                t_.MoveTo(x_, y_);
             CellBox(w);
             x_ = R(w + x_);
         }
@@ -192,11 +194,14 @@ class PageLayout {
         }
     }
 
-    // Anything that ran into the margins is cut off by white strips.
+    // Anything that ran into the margins is cut off by white strips. The top
+    // one ends two pixels' worth above the first header line: ending 10 twips
+    // above it, it fell on the line's first pixel row at 75 % and took the dots
+    // and breves off its capitals.
     void MarginStrips() {
         const double w = t_.Width(), hgt = t_.Height();
         t_.Box(1, 1, m_.LeftMargin - 20, hgt, White, true);
-        t_.Box(1, 1, w, m_.TopMargin - 10, White, true);
+        t_.Box(1, 1, w, m_.TopMargin - 30, White, true);
         t_.Box(w - m_.RightMargin + 10, 1, w, hgt, White, true);
         t_.Box(1, hgt - m_.BottomMargin + 10, w, hgt, White, true);
     }

@@ -2,6 +2,7 @@
 
 #include "input/ComputePageTotals.h"
 #include "render/MeasureReportFont.h"
+#include "render/ShownWidths.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ PagesStep CountPages(ReportPages& pages, const PageSetup& setup, const NumberLoc
     if (!pass.ok || pass.cancelled) return {pass.ok, pass.cancelled, pass.error};
     pages.totals = std::move(pass.totals);
     if (pass.lastFieldCount) pages.fieldCount = *pass.lastFieldCount;
-    pages.widths = DrawnWidths(pages.layout, pages.totals, setup, locale);
+    pages.widths = WidthsAsDrawn(pages, setup, locale);
     return {};
 }
 
@@ -23,7 +24,21 @@ PageMetrics Measured(DrawingTarget& target, const PageSetup& setup, int16_t head
     return metrics;
 }
 
+void Fail(LoadResult& loaded, const PagesStep& step, const std::string& rowStorePath) {
+    loaded.failure =
+        step.cancelled ? LoadResult::Failure::Cancelled : LoadResult::Failure::RowStoreUnreadable;
+    loaded.path = rowStorePath;
+    loaded.reason = step.error;
+}
+
 }  // namespace
+
+ColumnWidthTable WidthsAsDrawn(const ReportPages& pages, const PageSetup& setup,
+                               const NumberLocale& locale) {
+    ColumnWidthTable widths = DrawnWidths(pages.layout, pages.totals, setup, locale);
+    WidenForShownNumbers(widths, pages.shownWidths);
+    return widths;
+}
 
 PagesStep LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
                       const NumberLocale& locale, std::optional<int32_t> rowsPerPage,
@@ -44,6 +59,13 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
     pages.layout = std::move(loaded.layout);
     pages.rows = std::move(loaded.rows);
     pages.fieldCount = loaded.fieldCount;
+    ShownWidthsPass shown =
+        WidestShownNumbers(pages.layout, pages.rows, options.locale, options.progress);
+    if (!shown.ok || shown.cancelled) {
+        Fail(loaded, {shown.ok, shown.cancelled, shown.error}, rowStorePath);
+        return loaded;
+    }
+    pages.shownWidths = shown.widths;
     pages.metrics = Measured(target, setup, pages.layout.HeaderCount, rowsPerPage);
     const bool countedAsLaidOut = loaded.totals &&
                                   loaded.totals->rowsPerPage == pages.metrics.RowsPerPage &&
@@ -51,16 +73,13 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
     if (!countedAsLaidOut) {
         const PagesStep counted = CountPages(pages, setup, options.locale, options.progress);
         if (!counted.ok || counted.cancelled) {
-            loaded.failure = counted.cancelled ? LoadResult::Failure::Cancelled
-                                               : LoadResult::Failure::RowStoreUnreadable;
-            loaded.path = rowStorePath;
-            loaded.reason = counted.error;
+            Fail(loaded, counted, rowStorePath);
             pages.rows.Discard();
         }
         return loaded;
     }
     pages.totals = std::move(*loaded.totals);
     if (loaded.lastRowFieldCount) pages.fieldCount = *loaded.lastRowFieldCount;
-    pages.widths = DrawnWidths(pages.layout, pages.totals, setup, options.locale);
+    pages.widths = WidthsAsDrawn(pages, setup, options.locale);
     return loaded;
 }

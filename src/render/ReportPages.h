@@ -19,11 +19,18 @@ struct ReportPages {
     PageMetrics metrics;
     PageTotals totals;
     ColumnWidthTable widths{};  // as drawn
+    // The widest text each column makes of its numbers, measured once per load.
+    ColumnWidthTable shownWidths{};
 
     PageInputs Inputs(const PageSetup& setup, const NumberLocale& locale, ClockReading now) const {
         return {layout, setup, metrics, widths, totals, rows, locale, now};
     }
 };
+
+// The widths the columns are drawn with under this page setup: wide enough
+// for their totals and for every number they show.
+ColumnWidthTable WidthsAsDrawn(const ReportPages& pages, const PageSetup& setup,
+                               const NumberLocale& locale);
 
 // How a step that reads the rows back ended.
 struct PagesStep {

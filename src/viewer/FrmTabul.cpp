@@ -116,7 +116,9 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     // The first printer of the collection, not the system's default one.
     SelectedPrinter() = printers.front();
     currentPage_ = 1;
-    setup_ = LoadSettings(settings_, [this] { return printers_.DefaultOrientation(); });
+    const LoadedSettings stored =
+        LoadSettings(settings_, [this] { return printers_.DefaultOrientation(); });
+    setup_ = stored.setup;
     UpdatePageGeometry();
     const std::string reportPath =
         fromDesktop && givenPath.empty() ? AskForReportPath() : givenPath;
@@ -135,6 +137,7 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     RenderOnCanvas();
     ShowOpened(reportPath, loaded);
     columnRuler_->HideIndicator();
+    if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
 }
 
@@ -158,8 +161,7 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
     if (loaded.failure == LoadResult::Failure::Cancelled) return;
-    ShowCritical(QString::fromStdString(LoadFailureTitle(loaded.failure)) + "\n" +
-                 QString::fromStdString(loaded.path));
+    ShowCritical(QString::fromStdString(LoadFailureText(loaded)));
 }
 
 bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage) {
@@ -316,7 +318,7 @@ bool FrmTabul::ColumnsOverflow() const {
 
 void FrmTabul::ResizeColumn(int column, int16_t width) {
     pages_.layout.ColumnWidths[static_cast<size_t>(column)] = width;
-    pages_.widths = DrawnWidths(pages_.layout, pages_.totals, setup_, Locale());
+    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
 }
 
 void FrmTabul::SetBusy(bool busy) {

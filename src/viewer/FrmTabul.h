@@ -48,6 +48,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     QWidget* Widget() override { return this; }
     PrinterCatalog& Printers() override { return printers_; }
     const PageSetup& Setup() const override { return setup_; }
+    std::string DocumentName() const override { return pages_.layout.HeaderLines[1]; }
     int32_t PageCount() const override { return pages_.totals.pageCount; }
     bool ColumnsOverflow() const override;
     void SetZoom100() override;

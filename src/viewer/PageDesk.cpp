@@ -49,6 +49,14 @@ PageDesk::PageDesk(QWidget* client) : QObject(client) {
         bar->setPageStep(3000);
         bar->setMaximum(0);
     }
+    // The square between the bars' ends belongs to neither: without a piece
+    // of its own there, a page larger than the desk showed through it.
+    corner_ = new QWidget(zemin_);
+    corner_->setObjectName(QStringLiteral("ScrollCorner"));
+    corner_->setAutoFillBackground(true);
+    QPalette corner = corner_->palette();
+    corner.setColor(QPalette::Window, client->palette().color(QPalette::Window));
+    corner_->setPalette(corner);
     // The bars report while the thumb is dragged too, so the page follows it.
     connect(hScroll_, &QScrollBar::valueChanged, this, &PageDesk::MovePageSideways);
     connect(vScroll_, &QScrollBar::valueChanged, this, &PageDesk::MovePageUpOrDown);
@@ -68,6 +76,9 @@ void PageDesk::Apply() {
     zemin_->setGeometry(PixelRect(layout_.Zemin));
     hScroll_->setGeometry(PixelRect(layout_.HScroll));
     vScroll_->setGeometry(PixelRect(layout_.VScroll));
+    const int32_t cornerTop = layout_.VScroll.top + layout_.VScroll.height;
+    corner_->setGeometry(PixelRect({layout_.VScroll.left, cornerTop, layout_.VScroll.width,
+                                    layout_.Zemin.height - cornerTop}));
     line1_->setGeometry(PixelsFromTwips(layout_.Line1X1), 0,
                         PixelsFromTwips(layout_.Line1X2 - layout_.Line1X1), 1);
     ApplyCanvasPosition();
@@ -85,6 +96,7 @@ void PageDesk::ApplyCanvasPosition() {
     canvas_->SetLine(line3_, edge);
     hScroll_->raise();
     vScroll_->raise();
+    corner_->raise();
 }
 
 void PageDesk::FitCanvas(float zoom, int32_t pageSizeX, int32_t pageSizeY) {

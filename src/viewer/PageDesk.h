@@ -53,6 +53,7 @@ class PageDesk : public QObject {
     QWidget* zemin_ = nullptr;
     QScrollBar* hScroll_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
+    QWidget* corner_ = nullptr;  // the square where the two bars meet
     PictureBox* cetvel_ = nullptr;
     PictureBox* canvas_ = nullptr;
     int line3_ = -1;  // the paper's right edge on the canvas

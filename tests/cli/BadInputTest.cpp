@@ -20,6 +20,8 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
     const std::string cannotSave = "Dosya kaydedilemedi:\n" + out.toStdString() + "\n";
     const char* hugePage = "PageSizeY=2147483647\nFontSize=1\nPageOrient=1\n";
     const char* negativePage = "PageSizeX=-11906\nPageSizeY=-16838\nPageOrient=1\n";
+    // Settings with values missing are reset and kept aside, which is said.
+    const std::string reset = "Sayfa ayarları kullanılamadı";
     const struct {
         QStringList args;
         int status;
@@ -38,8 +40,8 @@ TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {
                   0,
                   "--rows-per-page -5",
                   "\"RowsPerPage\": 1,"},
-                 {{"pdf", "SAMPLE", path("o.pdf")}, 0, "", nullptr, hugePage},
-                 {{"info", "SAMPLE"}, 0, "", "\"PrintableWidth\": 1440,", negativePage},
+                 {{"pdf", "SAMPLE", path("o.pdf")}, 0, reset, nullptr, hugePage},
+                 {{"info", "SAMPLE"}, 0, reset, "\"PrintableWidth\": 10286,", negativePage},
                  {{"csv", "SAMPLE", out}, 1, cannotSave},
                  {{"pdf", "SAMPLE", out}, 1, cannotSave},
                  {{"png", "SAMPLE", out, "--page", "1"}, 1, cannotSave},

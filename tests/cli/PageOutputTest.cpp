@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <csignal>
 
 #include "CliRunner.h"
 
@@ -29,6 +30,37 @@ TEST(PdfCommand, PrintsTheChosenPagesAsSelectableText) {
 
 // The title row below three 225-twip header lines from the 810-twip top margin;
 // the canvas's full width or cut at the paper's edge.
+// The PDF is titled by header line 1. A PDF that cannot be written whole (here
+// it outgrows the file size limit: a page for each row at 200 points) says why
+// as the other exports do and leaves nothing, where a cut file was put in
+// place with status 0.
+TEST(PdfCommand, IsTitledByItsFirstHeaderAndSaysWhyItCouldNotBeWritten) {
+    TempDir home, out;
+    const std::string pdf = out.File("rapor.pdf");
+    ASSERT_EQ(RunExport({"pdf", "SAMPLE", QString::fromStdString(pdf)}, home).exitCode, 0);
+    EXPECT_NE(PdfInfo(pdf).find("Title:           VORNAK TİCARET A.Ş.\n"), std::string::npos);
+
+    const std::string large = out.File("large.pdf");
+    std::string settings = ReadBytes(home.File("config/Vornak Software/Tabulon.conf"));
+    settings.replace(settings.find("FontSize=10"), 11, "FontSize=200");
+    WriteBytes(home.File("config/Vornak Software/Tabulon.conf"), settings);
+    const ProgramRun run =
+        RunProgram(TABULON_EXPORT_PROGRAM,
+                   {"pdf", TABULON_TEST_DATA "/sample.txt", QString::fromStdString(large)},
+                   ExportEnvironment(home, "tr_TR.UTF-8"), [] {
+                       // The store's 130 records fit; 130 pages of PDF do not.
+                       const rlimit limit{100 << 10, 100 << 10};
+                       setrlimit(RLIMIT_FSIZE, &limit);
+                       signal(SIGXFSZ, SIG_IGN);
+                   });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Dosya kaydedilemedi:\n" + large + "\nPDF dosyası kaydedilemedi: " + large +
+                           "\nDosya çok büyük\n");
+    const auto left = std::distance(std::filesystem::directory_iterator(out.Path()),
+                                    std::filesystem::directory_iterator());
+    EXPECT_EQ(left, 1) << "rapor.pdf alone, no part file";
+}
+
 TEST(PngCommand, DrawsThePageCanvasAtEachZoom) {
     for (const auto& [zoom, paper, size] : {std::tuple{100, false, QSize{1667, 1123}},
                                             {75, false, QSize{1250, 842}},

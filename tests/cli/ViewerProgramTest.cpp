@@ -16,6 +16,17 @@ static std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::pat
     return held;
 }
 
+// The files the program keeps open in the folder, once it holds any (within 30 s).
+static std::vector<std::string> WaitUntilHolding(const QProcess& program,
+                                                 const std::filesystem::path& folder) {
+    std::vector<std::string> held;
+    for (int i = 0; i < 600 && held.empty(); ++i) {
+        QThread::msleep(50);
+        held = OpenUnder(program.processId(), folder);
+    }
+    return held;
+}
+
 // The working file has no name from the first row on, so a kill during the
 // load or with the page shown leaves nothing.
 TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
@@ -31,11 +42,7 @@ TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
         viewer.setProcessEnvironment(ExportEnvironment(home, "tr_TR.UTF-8"));
         viewer.start(TABULON_PROGRAM, {QString::fromStdString(report)});
         ASSERT_TRUE(viewer.waitForStarted());
-        std::vector<std::string> held;
-        for (int i = 0; i < 600 && held.empty(); ++i) {
-            QThread::msleep(50);
-            held = OpenUnder(viewer.processId(), home.Path());
-        }
+        const std::vector<std::string> held = WaitUntilHolding(viewer, home.Path());
         ASSERT_EQ(held.size(), 1u) << "no working file held by the window";
         EXPECT_TRUE(held[0].ends_with(" (deleted)")) << held[0];
         if (!rows) QThread::msleep(500);  // the page is shown by now
@@ -43,4 +50,35 @@ TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEnds) {
         ASSERT_TRUE(viewer.waitForFinished(30000));
         EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
     }
+}
+
+// Started where no runtime folder is named (cron, a service, su), neither
+// program says anything on standard error, and tabulon-export leaves no
+// folder of its own behind.
+TEST(ViewerProgram, StartsSilentlyWithoutARuntimeFolder) {
+    TempDir home;
+    QProcessEnvironment env = ExportEnvironment(home, "tr_TR.UTF-8");
+    env.remove("XDG_RUNTIME_DIR");
+    const ProgramRun info =
+        RunProgram(TABULON_EXPORT_PROGRAM, {"info", TABULON_TEST_DATA "/sample.txt"}, env);
+    EXPECT_EQ(info.exitCode, 0);
+    EXPECT_EQ(info.err, "");
+    EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
+
+    QProcess viewer;
+    viewer.setProcessEnvironment(env);
+    viewer.start(TABULON_PROGRAM, {TABULON_TEST_DATA "/sample.txt"});
+    ASSERT_TRUE(viewer.waitForStarted());
+    ASSERT_EQ(WaitUntilHolding(viewer, home.Path()).size(), 1u) << "no working file opened";
+    QThread::msleep(500);  // the page is shown by now
+    kill(static_cast<pid_t>(viewer.processId()), SIGTERM);
+    ASSERT_TRUE(viewer.waitForFinished(30000));
+    // The display-less platform the tests run on has a note of its own; a
+    // real display gives none.
+    std::string err = viewer.readAllStandardError().toStdString();
+    const std::string offscreenNote = "This plugin does not support propagateSizeHints()\n";
+    for (size_t at; (at = err.find(offscreenNote)) != std::string::npos;)
+        err.erase(at, offscreenNote.size());
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
 }

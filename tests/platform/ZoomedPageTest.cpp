@@ -18,6 +18,10 @@ struct WatchedCanvas : CanvasTarget {
         x = atX, y = atY;
         CanvasTarget::PSet(atX, atY, colour);
     }
+    void MoveTo(double atX, double atY) override {
+        x = atX, y = atY;
+        CanvasTarget::MoveTo(atX, atY);
+    }
     void Print(std::string_view text) override {
         texts.push_back({std::string(text), x, y, Font(), FontSize(), FontBold()});
         CanvasTarget::Print(text);
@@ -76,5 +80,58 @@ TEST(ZoomedPage, EveryFieldTitleAndTotalIsWhollyVisibleAtEveryZoom) {
             EXPECT_TRUE(drawn > 0 && hidden == 0) << t.text << ": " << hidden << " of " << drawn;
         }
         EXPECT_EQ(seen, shown);
+    }
+}
+
+// Text only adds ink: the page number, the date and the headers, tall Turkish
+// capitals and descenders included, blank nothing drawn before them (the
+// totals boxes right above the page number on a full page) and lose none of
+// their own pixels to the margins.
+TEST(ZoomedPage, TextNeverBlanksWhatWasDrawnBefore) {
+    const PageSetup setup = DefaultPageSetup(1);
+    WatchedCanvas canvas;
+    ReportPages pages;
+    LoadOptions options;
+    options.locale = NumberLocale::Turkish();
+    ASSERT_TRUE(OpenReportPages(pages, TABULON_TEST_DATA "/tall-glyphs.txt",
+                                TempDir().File("B.DAT"), options, canvas, setup)
+                    .Ok());
+    const auto ink = [](QRgb pixel) { return qGray(pixel) < 200; };
+    for (float zoom : {0.5f, 0.75f, 1.0f, 2.0f}) {
+        SCOPED_TRACE(zoom);
+        const int width = static_cast<int>(12000 * zoom), height = setup.PageSizeY * zoom;
+        const auto draw = [&](bool pageNumbers) {
+            PageSetup drawn = setup;
+            drawn.pNumbers = pageNumbers;
+            canvas.Resize(width, height);
+            canvas.texts.clear();
+            RenderPage(canvas, pages.Inputs(drawn, options.locale, {}), 1, zoom, pages.fieldCount);
+            return canvas.Image();
+        };
+        const QImage without = draw(false), page = draw(true);
+        int blanked = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                blanked += ink(without.pixel(x, y)) && !ink(page.pixel(x, y));
+        EXPECT_EQ(blanked, 0);
+
+        CanvasTarget alone;
+        alone.Resize(width, height);
+        alone.SetScale(zoom);
+        for (const RecordingTarget::TextOp& t : canvas.texts) {
+            if (t.y > 1500 && t.y < setup.PageSizeY - 2000) continue;  // headers and foot
+            alone.Box(0, 0, width / zoom, height / zoom, White, true);
+            alone.SetFont(t.font);
+            alone.SetFontSize(t.size);
+            alone.SetFontBold(t.bold);
+            alone.MoveTo(t.x, t.y);
+            alone.Print(t.text);
+            const QImage lone = alone.Image();
+            int drawn = 0, lost = 0;
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    if (ink(lone.pixel(x, y))) ++drawn, lost += !ink(page.pixel(x, y));
+            EXPECT_TRUE(drawn > 0 && lost == 0) << t.text << ": " << lost << " of " << drawn;
+        }
     }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PageFixture.h"
 #include "render/DrawRuler.h"
 #include "render/DrawnWidths.h"
@@ -28,12 +30,41 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
               "810,810,810,810 10286x14968 1/1 14963x10286");
     const int cases[][3] = {
-        {14970, 2, 58}, {14770, 2, 58}, {14870, 2, 58}, {14970, 12, 48}, {2000, 3, -7}};
+        {14970, 2, 58}, {14770, 2, 58}, {14870, 2, 58}, {14970, 12, 48}, {2000, 3, 1}};
     for (const auto& [pageSizeY, headers, rows] : cases) {
         PageSetup setup = DefaultPageSetup(1);
         setup.PageSizeY = pageSizeY;
         target.textHeight = 200;
         EXPECT_EQ(MeasureReportFont(target, setup, headers).RowsPerPage, rows) << pageSizeY;
+    }
+}
+
+// Margins larger than the paper, across or down, leave one row a page: never
+// none, never more pages than rows.
+TEST(OpenReportPages, MarginsThatLeaveNoRoomStillGiveEveryPageARow) {
+    std::string text = "1A\r\n4++\t\r\n";
+    for (int i = 1; i <= 7; ++i) text += "9" + std::to_string(i) + "\t\r\n";
+    const struct {
+        int32_t left, right, top, bottom;
+    } cases[] = {{15, 15, 1000, 15}, {15, 15, 150, 150}, {1000, 1000, 15, 15}, {0, 0, 0, 1000}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        ReportPages pages;
+        RecordingTarget target;
+        PageSetup setup = DefaultPageSetup(1);
+        std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
+            std::tie(c.left, c.right, c.top, c.bottom);
+        WriteBytes(dir.File("r.txt"), text);
+        LoadOptions options;
+        options.locale = NumberLocale::Turkish();
+        ASSERT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
+        const bool noRoomDown = c.top + c.bottom >= 300;
+        EXPECT_EQ(pages.metrics.RowsPerPage, noRoomDown ? 1 : 59) << c.top << "," << c.bottom;
+        EXPECT_EQ(pages.totals.pageCount, noRoomDown ? 7 : 1);
+        EXPECT_EQ(pages.totals.table.Get(pages.totals.pageCount, 1).scaled / Currency::Scale,
+                  noRoomDown ? 7 : 28);
     }
 }
 

@@ -126,6 +126,26 @@ TEST_F(Navigation, CommandsTurnThePageAndZoom) {
     EXPECT_FALSE(W().isVisible());
 }
 
+// At every zoom, the square where the scroll bars meet shows the window's own
+// colour, never a piece of a page larger than the desk.
+TEST_F(Navigation, ThePageStaysOutOfTheScrollBarsCorner) {
+    for (int steps : {0, 4}) {  // 100 % and 200 %
+        for (int i = 0; i < steps; ++i) Key(Qt::Key_Plus, Qt::ControlModifier);
+        QApplication::processEvents();
+        const QScrollBar* right = W().Desk().VScroll();
+        const QScrollBar* below = W().Desk().HScroll();
+        const QRect corner(right->x(), right->geometry().bottom() + 1, right->width() - 1,
+                           below->height() - 2);
+        const QImage desk = W().Desk().Zemin()->grab().toImage();
+        const QColor window = W().palette().color(QPalette::Window);
+        int page = 0;
+        for (int y = corner.top(); y <= corner.bottom(); ++y)
+            for (int x = corner.left(); x <= corner.right(); ++x)
+                page += desk.pixelColor(x, y) != window;
+        EXPECT_EQ(page, 0) << Status();
+    }
+}
+
 // A resize keeps page and zoom and scrolls back to the corner; the desk ends
 // above the status bar with its scroll bar whole in view, and too small a
 // window keeps its last layout. Fit width then fills the desk beside the

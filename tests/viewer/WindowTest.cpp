@@ -1,9 +1,13 @@
 #include <QAction>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "ViewerHarness.h"
+#include "core/SettingsStore.h"
 #include "viewer/JoinArguments.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ViewerStatusBar.h"
 
 namespace {
 
@@ -29,8 +33,9 @@ TEST(FrmTabul, OpensOnPageOneAtFullSizeUnderTheFirstHeaderLine) {
     EXPECT_GT(dark, 800);
 }
 
-// Without a printer, or without a readable report, the window says why and
-// ends with a failing status, having read nothing.
+// Without a printer, or without a readable report, the window says why (the
+// path and the system's reason) and ends with a failing status, having read
+// nothing.
 TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
     for (const char* path : {"", "yok.txt", "/dev/zero"}) {
         ViewerHarness h;
@@ -43,7 +48,8 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
         EXPECT_EQ(boxes.shown,
                   std::vector<std::string>{
                       "Vornak Yazılım [critical] " +
-                      (*path ? "Rapor dosyası açılamadı:\n" + opened
+                      (*path ? "Rapor dosyası açılamadı:\n" + opened + "\n" +
+                                   std::strerror(*path == '/' ? ENODEV : ENOENT)
                              : "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı "
                                "en az 1 adet yazıcı ister.\nLütfen Denetim Masası\\Yazıcılar "
                                "seçeneğini kullanarak yazıcı tanımlayın")});
@@ -77,6 +83,20 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
                 "Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
         }
     }
+}
+
+// Settings that could not be used are said once, in the status bar, with
+// where the old ones went; the page is the fresh installation's.
+TEST(FrmTabul, SettingsResetIsSaidOnceWithWhereTheOldOnesWent) {
+    ViewerHarness h;
+    h.settings.SetValue(SettingsKeyPath, "FontSize", "0");
+    ASSERT_TRUE(h.Open(SalesReport(10)));
+    EXPECT_EQ(h.W().Setup(), DefaultPageSetup(1));
+    EXPECT_EQ(h.W().Status().NoteText(),
+              "Sayfa ayarları kullanılamadı, ilk kurulumun ayarları yüklendi; eski ayarlar: "
+              "Tabulon.conf.bozuk");
+    ASSERT_TRUE(h.OpenPath(h.folder.File("rapor.txt")));
+    EXPECT_EQ(h.W().Status().NoteText(), "");
 }
 
 // The report's path is everything after the program's name, joined by single
