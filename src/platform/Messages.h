@@ -24,3 +24,6 @@ inline const std::string NoPrinterText =
 
 // Said when the system has no temporary folder and the current one is used.
 inline const std::string TemporaryFolderMissingText = "Sistem Hatası.\nGeçici klasör bulunamadı";
+
+// The first words of every failed `tabulon-export print`, before the reason.
+inline const std::string PrintFailureTitle = "Yazdırılamadı:";

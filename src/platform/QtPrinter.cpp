@@ -9,21 +9,14 @@
 #include "platform/PrinterCatalog.h"
 
 QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
-                     PainterTargetMaker makeTarget)
+                     PainterTargetMaker makeTarget, DocumentSpooler spooler)
     : printer_(QPrinter::HighResolution),
       makeTarget_(std::move(makeTarget)),
-      sheetTarget_([this] { return Sheet(); }) {
+      sheetTarget_([this] { return Sheet(); }),
+      spooler_(std::move(spooler)) {
     printer_.setDocName(QStringLiteral("Tabulon"));
-    if (printerName == PrinterCatalog::BuiltInPdfName) {
-        pdfFile_ = pdfFile;
-        // The part file is made now, which also finds out early whether the
-        // folder can be written at all; the PDF engine opens it by name.
-        if (!partFile_.Create(pdfFile)) {
-            Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" + partFile_.Error());
-            return;
-        }
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(QFile::decodeName(partFile_.TemporaryPath().c_str()));
+    if (printerName == PrinterCatalog::BuiltInPdfName || spooler_) {
+        WritePdfBeside(pdfFile);
         return;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printerName));
@@ -33,6 +26,18 @@ QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
     }
     printer_.setOutputFormat(QPrinter::NativeFormat);
     printer_.setPrinterName(info.printerName());
+}
+
+void QtPrinter::WritePdfBeside(const std::string& pdfFile) {
+    pdfFile_ = pdfFile;
+    // The part file is made now, which also finds out early whether the
+    // folder can be written at all; the PDF engine opens it by name.
+    if (!partFile_.Create(pdfFile)) {
+        Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" + partFile_.Error());
+        return;
+    }
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(QFile::decodeName(partFile_.TemporaryPath().c_str()));
 }
 
 QtPrinter::~QtPrinter() {
@@ -107,6 +112,15 @@ void QtPrinter::EndDoc() {
     painterTarget_.reset();
     if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
         Fail("Belge yazıcıya gönderilemedi.");
+        return;
+    }
+    HandOverDocument();
+}
+
+void QtPrinter::HandOverDocument() {
+    if (spooler_) {
+        if (auto refused = spooler_(partFile_.TemporaryPath())) Fail(*refused);
+        DropPartFile();
         return;
     }
     if (!partFile_.TemporaryPath().empty() && !partFile_.Commit())
