@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <utility>
 
 #include "core/Rounding.h"
@@ -17,6 +18,7 @@
 #include "dialogs/FontSample.h"
 #include "dialogs/OrientationIcon.h"
 #include "dialogs/PagePreview.h"
+#include "dialogs/PaperChoice.h"
 #include "dialogs/SizeText.h"
 #include "dialogs/SpinControl.h"
 #include "platform/Twips.h"
@@ -82,6 +84,10 @@ FrmPageSetup::FrmPageSetup(PageSetup& setup, SettingsBackend& settings, QWidget*
 void FrmPageSetup::CreateControls() {
     CreateOrientationFrame();
     CreateMarginFrame();
+    // The paper, between the margins and the print options.
+    Place(TopLeftLabel(Utf8("Kağıt"), this), "Label13", 120, 2835, 2415, 255);
+    ComboKagit = Place(new PaperChoice(this), "ComboKagit", 120, 3090, 2415, 330);
+    connect(ComboKagit, &PaperChoice::Chosen, this, &FrmPageSetup::ChoosePaper);
 
     Check1[0] =
         Place(new QCheckBox(Utf8("Sayfa Toplamları"), this), "Check1(0)", 120, 3600, 2415, 195);
@@ -185,6 +191,8 @@ void FrmPageSetup::FillControls() {
     else
         Option_Yatay->setChecked(true);
 
+    ComboKagit->ShowSize(working_.PageSizeX, working_.PageSizeY);
+
     const int margins[4] = {working_.SpaceX1, working_.SpaceX2, working_.SpaceY1, working_.SpaceY2};
     for (int i = 0; i < 4; ++i) V_PFeed[i]->SetValue(margins[i]);
     // Bare numbers until the first change; the unit appears once the user spins.
@@ -223,6 +231,15 @@ void FrmPageSetup::ChooseLandscape() {
     working_.PageOrient = 2;
     if (working_.PageSizeY > working_.PageSizeX) std::swap(working_.PageSizeX, working_.PageSizeY);
     Picture2->setPixmap(OrientationIcon(true));
+    Picture1->DrawPreview(working_);
+}
+
+// The paper's sides run the way the working orientation says.
+void FrmPageSetup::ChoosePaper(int32_t width, int32_t height) {
+    const bool landscape = working_.PageOrient == 2;
+    working_.PageSizeX = landscape ? std::max(width, height) : std::min(width, height);
+    working_.PageSizeY = landscape ? std::min(width, height) : std::max(width, height);
+    ComboKagit->ShowSize(working_.PageSizeX, working_.PageSizeY);
     Picture1->DrawPreview(working_);
 }
 

@@ -14,10 +14,11 @@ class QPushButton;
 class QRadioButton;
 class FontSample;
 class PagePreview;
+class PaperChoice;
 class SpinControl;
 
-// "Yazdırma Tercihleri": orientation, margins, report font and the three print
-// options, with a schematic preview and a font sample. Works on its own copy;
+// "Yazdırma Tercihleri": orientation, paper, margins, report font and the three
+// print options, with a schematic preview and a font sample. Works on its own copy;
 // Apply writes the page setup and, when something changed and the user agrees,
 // keeps the setup for later reports. Created afresh for every opening.
 class FrmPageSetup : public QDialog {
@@ -37,6 +38,7 @@ class FrmPageSetup : public QDialog {
     void FillFontList();
     void ChoosePortrait();
     void ChooseLandscape();
+    void ChoosePaper(int32_t width, int32_t height);
     void TakeMargins();
     void UpdateFontSample();
     void ApplySetup();
@@ -56,6 +58,7 @@ class FrmPageSetup : public QDialog {
     QGroupBox* Frame2 = nullptr;
     std::array<QLabel*, 4> PFeed{};
     std::array<SpinControl*, 4> V_PFeed{};
+    PaperChoice* ComboKagit = nullptr;
     std::array<QCheckBox*, 3> Check1{};
     PagePreview* Picture1 = nullptr;
     QComboBox* Combo1 = nullptr;
