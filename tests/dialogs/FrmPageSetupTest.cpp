@@ -51,7 +51,7 @@ class PageSetupTest : public ::testing::Test {
     }
     QString Margins() {
         QStringList texts;
-        for (int i = 0; i < 4; ++i) texts << Get<QLabel>(QString("PFeed(%1)").arg(i))->text();
+        for (int i = 0; i < 4; ++i) texts << Get<QLineEdit>(QString("PFeed(%1)").arg(i))->text();
         return texts.join(' ');
     }
 };
@@ -240,6 +240,53 @@ TEST_F(PageSetupTest, PaperSizeIsChosenFromTheListOrTyped) {
         if (c.shown == "A4" && !c.landscape) a4Right = right;
         if (c.shown == "A3" && !c.landscape) EXPECT_GT(right, a4Right);
         if (c.shown == "A5") EXPECT_LT(right, a4Right);
+        MessageBoxCatcher boxes(QMessageBox::No);
+        Click("Command2");
+        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A margin typed into its box is taken on Enter, on leaving the box, on
+// pressing its spin control (which steps on from it) and on Apply, within the
+// spin range; text that is no number gives way to the value before.
+TEST_F(PageSetupTest, TypedMarginsAreTaken) {
+    enum How { Enter, Leave, SpinUp, Apply };
+    const struct {
+        int box;
+        const char* typed;
+        How how;
+        std::string shown, kept;  // the four boxes after it; the model after Apply
+    } cases[] = {
+        {0, "20", Enter, "20mm 15mm 15mm 15mm", "SpaceX1=20"},
+        {3, "22mm", Leave, "15mm 15mm 15mm 22mm", "SpaceY2=22"},
+        {1, "99", Enter, "15mm 30mm 15mm 15mm", "SpaceX2=30"},
+        {2, "1", Enter, "15mm 15mm 5mm 15mm", "SpaceY1=5"},
+        {2, "24", SpinUp, "15mm 15mm 25mm 15mm", "SpaceY1=25"},
+        {0, "abc", Enter, "15 15 15 15", ""},
+        {1, "12", Apply, "", "SpaceX2=12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        model = DefaultPageSetup(1);
+        settings = MemorySettingsBackend();
+        Open();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        auto* box = Get<QLineEdit>(QString("PFeed(%1)").arg(c.box));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, c.typed);
+        if (c.how == Enter) QTest::keyClick(box, Qt::Key_Return);
+        if (c.how == Leave) QTest::keyClick(box, Qt::Key_Tab);
+        if (c.how == SpinUp) Spin(c.box, true);
+        if (c.how != Apply) {
+            EXPECT_TRUE(form->isVisible());  // Enter pressed no button
+            EXPECT_EQ(Margins().toStdString(), c.shown);
+        }
         MessageBoxCatcher boxes(QMessageBox::No);
         Click("Command2");
         EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
