@@ -15,7 +15,8 @@ bool Holds(const QString& file, const char* text) {
 
 // tabulon-export print on a spooler of the test's own, two raw queues, "Depo"
 // the default: a job is the pages the window would print, sent once with
-// the copies and sides asked for, and the job's id is all that is said.
+// the copies and sides asked for, on the stored paper, and the job's id is all
+// that is said.
 // Wrong arguments, an unknown printer, pages outside the report and a queue
 // that refuses jobs say "Yazdırılamadı:" and send nothing; no run leaves a
 // file in the temporary folder.
@@ -39,8 +40,10 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
         int status;
         const char* printer;  // where the job went
         const char* sheets;
-        const char* attribute;  // in the job's control file
-        std::string said;       // how standard error began
+        const char* attribute;      // in the job's control file
+        std::string said;           // how standard error began
+        const char* settings = "";  // the stored page setup, none when empty
+        const char* paper = "595 x 842 pts (A4)";
     } runs[] = {
         {{"SAMPLE"}, 0, "Depo", "123", "", ""},
         {{"SAMPLE", "--printer", "Muhasebe_Lazer", "--pages", "2-3", "--copies", "2", "--sides",
@@ -53,6 +56,16 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
         {{"SAMPLE", "--odd", "--copies", "3"}, 0, "Depo", "13", "separate-documents-collated", ""},
         {{"SAMPLE", "--even", "--sides", "two-short"}, 0, "Depo", "2", "two-sided-short-edge", ""},
         {{"SAMPLE", "--pages", "3"}, 0, "Depo", "3", "", ""},
+        {{"SAMPLE", "--pages", "1"},
+         0,
+         "Depo",
+         "1",
+         "Custom.15x11in",
+         "",
+         "[General]\nPageSizeX=21600\nPageSizeY=15840\nPageOrient=2\nSpaceX1=15\nSpaceX2=15\n"
+         "SpaceY1=15\nSpaceY2=15\nFontName=Times New Roman\nFontSize=10\npTotals=True\n"
+         "aTotals=True\npNumbers=True\n",
+         "1080 x 792 pts"},
         {{"SAMPLE", "--printer", "Yok"}, 3, "", "", "", "Yazdırılamadı: Yazıcı bulunamadı: Yok\n"},
         {{"SAMPLE", "--pages", "2-9"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
         {{"SAMPLE", "--pages", "3-2"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
@@ -66,19 +79,22 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
     for (const auto& run : runs) {
         SCOPED_TRACE(run.args.join(' ').toStdString());
         TempDir home;
+        if (*run.settings) {
+            std::filesystem::create_directories(home.File("config/Vornak Software"));
+            WriteBytes(home.File("config/Vornak Software/Tabulon.conf"), run.settings);
+        }
         const qsizetype before = cupsd.SpooledDocuments().size();
         const ProgramRun done = RunExport(QStringList{"print"} + run.args, home);
         EXPECT_EQ(done.exitCode, run.status);
         EXPECT_EQ(done.err.substr(0, run.said.size()), run.said) << done.err;
-        EXPECT_TRUE(LeftIn(home).empty());
+        EXPECT_EQ(LeftIn(home).size(), 0u);
         const QStringList spooled = cupsd.SpooledDocuments();
         if (!run.status) {
             EXPECT_EQ(done.out.rfind(std::string(run.printer) + "-", 0), 0u) << done.out;
             EXPECT_EQ(done.err, "");
             ASSERT_EQ(spooled.size(), before + 1);
             EXPECT_EQ(SheetsOf(spooled.back().toStdString()), run.sheets);
-            EXPECT_NE(PdfInfo(spooled.back().toStdString()).find("595 x 842 pts (A4)"),
-                      std::string::npos);
+            EXPECT_NE(PdfInfo(spooled.back().toStdString()).find(run.paper), std::string::npos);
             const QStringList controls = cupsd.SpooledControls();
             ASSERT_FALSE(controls.isEmpty());
             EXPECT_TRUE(Holds(controls.back(), run.attribute));
