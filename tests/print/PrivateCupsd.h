@@ -1,11 +1,13 @@
 #pragma once
 #include <dlfcn.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <string>
 
 // A CUPS spooler of the test's own: configuration, spool, logs and socket in a
@@ -48,6 +50,9 @@ class PrivateCupsd {
               "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
         if (root && !Client("chown", {"-R", "lp:lp", dir_.path()})) return false;
         cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
+        // A test that crashes takes its spooler with it, so no cupsd is left
+        // holding the test runner's output open.
+        cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         cupsd_.start("cupsd", {"-f", "-c", dir_.filePath("cupsd.conf"), "-s",
                                dir_.filePath("cups-files.conf")});
         if (!cupsd_.waitForStarted()) return Fail("cupsd cannot be started");
