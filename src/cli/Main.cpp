@@ -11,8 +11,10 @@
 #include "cli/ExportCommand.h"
 #include "cli/FindCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/PageChoice.h"
 #include "cli/PdfCommand.h"
 #include "cli/PngCommand.h"
+#include "cli/SpoolCommand.h"
 #include "core/DecimalNumber.h"
 #include "core/PartFileRegistry.h"
 #include "core/Rounding.h"
@@ -31,7 +33,10 @@ int Usage() {
         "  tabulon-export find RAPOR METİN [--rows-per-page N]\n"
         "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n"
         "  tabulon-export pdf RAPOR ÇIKTI.pdf [--pages all|N-M|odd|even]\n"
-        "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50] [--paper]\n",
+        "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50] [--paper]\n"
+        "  tabulon-export print RAPOR [--printer YAZICI] [--pages N-M | --odd | --even]\n"
+        "                       [--copies N] [--sides one|two-long|two-short]\n"
+        "  tabulon-export printers\n",
         stderr);
     return UsageError;
 }
@@ -60,6 +65,7 @@ struct Arguments {
     std::optional<std::string> zoom;
     bool keepRowStore = false;
     bool paperOnly = false;
+    PrintRequest print;  // the options of `print`
 };
 
 std::optional<Arguments> Parse(int argc, char** argv) {
@@ -77,6 +83,14 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             args.page = argv[++i];
         } else if (arg == "--zoom" && hasValue) {
             args.zoom = argv[++i];
+        } else if (arg == "--printer" && hasValue) {
+            args.print.printer = argv[++i];
+        } else if (arg == "--copies" && hasValue) {
+            args.print.copies = argv[++i];
+        } else if (arg == "--sides" && hasValue) {
+            args.print.sides = argv[++i];
+        } else if (arg == "--odd" || arg == "--even") {
+            (arg == "--odd" ? args.print.odd : args.print.even) = true;
         } else if (arg == "--paper") {
             args.paperOnly = true;
         } else if (arg == "--keep-row-store") {
@@ -88,32 +102,6 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         }
     }
     return args;
-}
-
-// A whole positive number, nothing else.
-std::optional<int32_t> PageNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int32_t n = static_cast<int32_t>(std::stol(text));
-    if (n < 1) return std::nullopt;
-    return n;
-}
-
-// The print dialog's two numbers for a --pages choice: all, N-M, N, odd, even.
-std::optional<std::pair<int32_t, int32_t>> PrintRange(const std::string& text, int32_t pageCount) {
-    if (text == "all") return std::pair{1, pageCount};
-    if (text == "odd") return std::pair{-1, -1};
-    if (text == "even") return std::pair{-2, -2};
-    const size_t dash = text.find('-');
-    if (dash == std::string::npos) {
-        if (auto n = PageNumber(text)) return std::pair{*n, *n};
-        return std::nullopt;
-    }
-    const auto from = PageNumber(text.substr(0, dash));
-    const auto to = PageNumber(text.substr(dash + 1));
-    if (!from || !to) return std::nullopt;
-    return std::pair{*from, *to};
 }
 
 std::optional<float> Zoom(const std::optional<std::string>& text) {
@@ -190,5 +178,12 @@ int main(int argc, char** argv) {
     }
     if (args->command == "pdf") return Pdf(*args);
     if (args->command == "png") return Png(*args);
+    if (args->command == "print" && args->positional.size() == 1) {
+        PrintRequest request = args->print;
+        request.report = args->positional[0];
+        request.pages = args->pages;
+        return RunPrint(request);
+    }
+    if (args->command == "printers" && args->positional.empty()) return ListPrinters();
     return Usage();
 }

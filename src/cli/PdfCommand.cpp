@@ -21,16 +21,7 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
     }
     QtPrinter printer(PrinterCatalog::BuiltInPdfName, outPath,
                       [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
-    printer.SetOrientation(session.setup.PageOrient);
-    printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
-    printer.SetDocumentName(pages.layout.HeaderLines[1]);
-    const PageInputs inputs = session.Inputs();
-    std::string unreadable;
-    DrawPages(printer, chosen, pages.totals.pageCount, [&](DrawingTarget& target, int32_t page) {
-        const PageDrawing drawn = RenderPage(target, inputs, page, 1.0f, pages.fieldCount);
-        pages.fieldCount = drawn.fieldCount;
-        if (!drawn.rowsRead && unreadable.empty()) unreadable = drawn.error;
-    });
+    const std::string unreadable = DrawSessionPages(session, printer, chosen);
     if (!unreadable.empty()) {
         printer.Abort();
         return SaveFailure(outPath, RowStoreUnreadableTitle + " " + unreadable);
@@ -38,4 +29,20 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
     printer.EndDoc();
     if (printer.Failed()) return SaveFailure(outPath, printer.ErrorText());
     return 0;
+}
+
+std::string DrawSessionPages(CliSession& session, Printer& printer,
+                             const std::vector<int32_t>& pages) {
+    ReportPages& report = session.pages;
+    printer.SetOrientation(session.setup.PageOrient);
+    printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
+    printer.SetDocumentName(report.layout.HeaderLines[1]);
+    const PageInputs inputs = session.Inputs();
+    std::string unreadable;
+    DrawPages(printer, pages, report.totals.pageCount, [&](DrawingTarget& target, int32_t page) {
+        const PageDrawing drawn = RenderPage(target, inputs, page, 1.0f, report.fieldCount);
+        report.fieldCount = drawn.fieldCount;
+        if (!drawn.rowsRead && unreadable.empty()) unreadable = drawn.error;
+    });
+    return unreadable;
 }

@@ -5,10 +5,13 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <utility>
 
 #include "core/Rounding.h"
@@ -17,6 +20,7 @@
 #include "dialogs/FontSample.h"
 #include "dialogs/OrientationIcon.h"
 #include "dialogs/PagePreview.h"
+#include "dialogs/PaperChoice.h"
 #include "dialogs/SizeText.h"
 #include "dialogs/SpinControl.h"
 #include "platform/Twips.h"
@@ -64,6 +68,15 @@ QPushButton* Button(const QString& caption, QWidget* parent) {
     return button;
 }
 
+// A white box in bold that looks as the value labels did and takes typing.
+QLineEdit* MarginBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setFrame(false);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MakeBold(box);
+    return box;
+}
+
 QString MarginText(int millimetres) {
     return QString::number(millimetres) + "mm";
 }
@@ -82,6 +95,10 @@ FrmPageSetup::FrmPageSetup(PageSetup& setup, SettingsBackend& settings, QWidget*
 void FrmPageSetup::CreateControls() {
     CreateOrientationFrame();
     CreateMarginFrame();
+    // The paper, between the margins and the print options.
+    Place(TopLeftLabel(Utf8("Kağıt"), this), "Label13", 120, 2835, 2415, 255);
+    ComboKagit = Place(new PaperChoice(this), "ComboKagit", 120, 3090, 2415, 330);
+    connect(ComboKagit, &PaperChoice::Chosen, this, &FrmPageSetup::ChoosePaper);
 
     Check1[0] =
         Place(new QCheckBox(Utf8("Sayfa Toplamları"), this), "Check1(0)", 120, 3600, 2415, 195);
@@ -135,8 +152,9 @@ void FrmPageSetup::CreateMarginFrame() {
     constexpr int boxWidth = 735, boxHeight = 300;
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "PFeed(" + QByteArray::number(i) + ")";
-        PFeed[i] = Place(FilledLabel(QString(), Qt::white, Frame2), name.constData(),
-                         boxes[i].first, boxes[i].second, boxWidth, boxHeight);
+        PFeed[i] = Place(MarginBox(Frame2), name.constData(), boxes[i].first, boxes[i].second,
+                         boxWidth, boxHeight);
+        PFeed[i]->installEventFilter(this);
     }
     // Each spin control sits inside the right end of its value box, 30 twips in
     // from its edges, above it.
@@ -147,6 +165,7 @@ void FrmPageSetup::CreateMarginFrame() {
                            SpinWidthTwips, boxHeight - 60);
         V_PFeed[i]->SetRange(SmallestMargin, LargestMargin);
         connect(V_PFeed[i], &SpinControl::Changed, this, &FrmPageSetup::TakeMargins);
+        V_PFeed[i]->installEventFilter(this);
     }
 }
 
@@ -184,6 +203,8 @@ void FrmPageSetup::FillControls() {
         Option_Dusey->setChecked(true);
     else
         Option_Yatay->setChecked(true);
+
+    ComboKagit->ShowSize(working_.PageSizeX, working_.PageSizeY);
 
     const int margins[4] = {working_.SpaceX1, working_.SpaceX2, working_.SpaceY1, working_.SpaceY2};
     for (int i = 0; i < 4; ++i) V_PFeed[i]->SetValue(margins[i]);
@@ -226,6 +247,15 @@ void FrmPageSetup::ChooseLandscape() {
     Picture1->DrawPreview(working_);
 }
 
+// The paper's sides run the way the working orientation says.
+void FrmPageSetup::ChoosePaper(int32_t width, int32_t height) {
+    const bool landscape = working_.PageOrient == 2;
+    working_.PageSizeX = landscape ? std::max(width, height) : std::min(width, height);
+    working_.PageSizeY = landscape ? std::min(width, height) : std::max(width, height);
+    ComboKagit->ShowSize(working_.PageSizeX, working_.PageSizeY);
+    Picture1->DrawPreview(working_);
+}
+
 void FrmPageSetup::TakeMargins() {
     if (!DialogLoaded) return;
     working_.SpaceX1 = V_PFeed[0]->Value();
@@ -233,8 +263,42 @@ void FrmPageSetup::TakeMargins() {
     working_.SpaceY1 = V_PFeed[2]->Value();
     working_.SpaceY2 = V_PFeed[3]->Value();
     const int margins[4] = {working_.SpaceX1, working_.SpaceX2, working_.SpaceY1, working_.SpaceY2};
+    marginsChanged_ = true;
     for (int i = 0; i < 4; ++i) PFeed[i]->setText(MarginText(margins[i]));
     Picture1->DrawPreview(working_);
+}
+
+void FrmPageSetup::PFeed_Validate(int index) {
+    // A whole number, with or without its unit, is taken within the spin
+    // control's range; anything else gives way to the value the box had.
+    QString text = PFeed[index]->text().trimmed();
+    if (text.endsWith(QStringLiteral("mm"))) text.chop(2);
+    bool isNumber = false;
+    const qlonglong typed = text.trimmed().toLongLong(&isNumber);
+    SpinControl* spin = V_PFeed[index];
+    if (isNumber)
+        spin->SetValue(
+            static_cast<int>(std::clamp<qlonglong>(typed, spin->Minimum(), spin->Maximum())));
+    const int value = spin->Value();
+    PFeed[index]->setText(marginsChanged_ ? MarginText(value) : QString::number(value));
+}
+
+bool FrmPageSetup::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < 4; ++i) {
+        if (watched == PFeed[i]) {
+            if (event->type() == QEvent::FocusOut) PFeed_Validate(i);
+            if (event->type() == QEvent::KeyPress) {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                    PFeed_Validate(i);
+                    return true;
+                }
+            }
+        } else if (watched == V_PFeed[i] && event->type() == QEvent::MouseButtonPress) {
+            PFeed_Validate(i);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FrmPageSetup::UpdateFontSample() {
@@ -243,6 +307,8 @@ void FrmPageSetup::UpdateFontSample() {
 }
 
 void FrmPageSetup::ApplySetup() {
+    // A margin typed and applied at once (Alt+U) counts too.
+    for (int i = 0; i < 4; ++i) PFeed_Validate(i);
     working_.pTotals = Check1[0]->checkState() == Qt::Checked;
     working_.aTotals = Check1[1]->checkState() == Qt::Checked;
     working_.pNumbers = Check1[2]->checkState() == Qt::Checked;

@@ -42,3 +42,6 @@ inline const std::string TemporaryFolderMissingText = "Sistem Hatası.\nGeçici 
 // installation's took their place: where the old settings were kept, or why
 // they could not be.
 std::string SettingsResetText(const LoadedSettings& loaded);
+
+// The first words of every failed `tabulon-export print`, before the reason.
+inline const std::string PrintFailureTitle = "Yazdırılamadı:";

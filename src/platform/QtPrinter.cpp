@@ -17,21 +17,14 @@
 #include "platform/PrinterCatalog.h"
 
 QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
-                     PainterTargetMaker makeTarget)
+                     PainterTargetMaker makeTarget, DocumentSpooler spooler)
     : printer_(QPrinter::HighResolution),
       makeTarget_(std::move(makeTarget)),
-      sheetTarget_([this] { return Sheet(); }) {
+      sheetTarget_([this] { return Sheet(); }),
+      spooler_(std::move(spooler)) {
     printer_.setDocName(QStringLiteral("Tabulon"));
-    if (printerName == PrinterCatalog::BuiltInPdfName) {
-        pdfFile_ = pdfFile;
-        // The part file is made now, which also finds out early whether the
-        // folder can be written at all; the PDF engine opens it by name.
-        if (!partFile_.Create(pdfFile)) {
-            Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" + partFile_.Error());
-            return;
-        }
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(QFile::decodeName(partFile_.TemporaryPath().c_str()));
+    if (printerName == PrinterCatalog::BuiltInPdfName || spooler_) {
+        WritePdfBeside(pdfFile);
         return;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printerName));
@@ -84,6 +77,18 @@ std::streamoff FileSize(const std::string& path) {
 
 void QtPrinter::SetDocumentName(const std::string& name) {
     printer_.setDocName(name.empty() ? QStringLiteral("Tabulon") : QString::fromStdString(name));
+}
+
+void QtPrinter::WritePdfBeside(const std::string& pdfFile) {
+    pdfFile_ = pdfFile;
+    // The part file is made now, which also finds out early whether the
+    // folder can be written at all; the PDF engine opens it by name.
+    if (!partFile_.Create(pdfFile)) {
+        Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" + partFile_.Error());
+        return;
+    }
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(QFile::decodeName(partFile_.TemporaryPath().c_str()));
 }
 
 QtPrinter::~QtPrinter() {
@@ -160,11 +165,25 @@ void QtPrinter::EndDoc() {
         FailWriting("Belge yazıcıya gönderilemedi.");
         return;
     }
+    HandOverDocument();
+}
+
+// The PDF goes to the spooler or into its place only when it is whole.
+void QtPrinter::HandOverDocument() {
     if (partFile_.TemporaryPath().empty()) return;
-    const std::string unfinished = UnfinishedPdfReason(partFile_.TemporaryPath());
-    if (!unfinished.empty() || !partFile_.Commit())
-        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" +
-             (unfinished.empty() ? partFile_.Error() : unfinished));
+    if (const std::string unfinished = UnfinishedPdfReason(partFile_.TemporaryPath());
+        !unfinished.empty()) {
+        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + unfinished);
+        DropPartFile();
+        return;
+    }
+    if (spooler_) {
+        if (auto refused = spooler_(partFile_.TemporaryPath())) Fail(*refused);
+        DropPartFile();
+        return;
+    }
+    if (!partFile_.Commit())
+        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + partFile_.Error());
 }
 
 void QtPrinter::Abort() {

@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "export/ReplacementFile.h"
@@ -12,14 +13,22 @@
 // Makes the twips drawing target over a painter that has begun on a printer.
 using PainterTargetMaker = std::function<std::unique_ptr<DrawingTarget>(QPainter&)>;
 
+// Hands a complete PDF document, by its path, to the system's spooler; the
+// reason when it was refused.
+using DocumentSpooler = std::function<std::optional<std::string>(const std::string& pdfPath)>;
+
 // A printer of the catalog through QPrinter: a system printer by name, or the
 // built-in "PDF" printer, which writes its document beside the chosen file and
 // puts it in place only when the document is complete, so an abandoned job
 // neither leaves half a file nor destroys an older one.
+//
+// With a spooler the document is written as a PDF to a file made beside
+// pdfFile (whose name is never used itself), handed to the spooler when
+// complete and removed: the spooler then says whether it took the job.
 class QtPrinter : public Printer {
   public:
     QtPrinter(const std::string& printerName, const std::string& pdfFile,
-              PainterTargetMaker makeTarget);
+              PainterTargetMaker makeTarget, DocumentSpooler spooler = {});
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -41,6 +50,8 @@ class QtPrinter : public Printer {
     // A step of the document failed; for a PDF, why writing its file failed.
     void FailWriting(const std::string& reason);
     void DropPartFile();
+    void WritePdfBeside(const std::string& pdfFile);
+    void HandOverDocument();
 
     QPrinter printer_;
     QPainter painter_;
@@ -56,4 +67,5 @@ class QtPrinter : public Printer {
     std::string errorText_;
     std::string pdfFile_;       // the built-in PDF printer only
     ReplacementFile partFile_;  // where it writes until the document is complete
+    DocumentSpooler spooler_;
 };

@@ -2,14 +2,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <sstream>
 
 #include "GuiDriver.h"
 #include "MemorySettingsBackend.h"
 #include "core/SettingsStore.h"
+#include "dialogs/CustomPaperDialog.h"
 #include "dialogs/FontSample.h"
 #include "dialogs/FrmPageSetup.h"
+#include "dialogs/PagePreview.h"
 #include "dialogs/SpinControl.h"
 
 namespace {
@@ -47,7 +51,7 @@ class PageSetupTest : public ::testing::Test {
     }
     QString Margins() {
         QStringList texts;
-        for (int i = 0; i < 4; ++i) texts << Get<QLabel>(QString("PFeed(%1)").arg(i))->text();
+        for (int i = 0; i < 4; ++i) texts << Get<QLineEdit>(QString("PFeed(%1)").arg(i))->text();
         return texts.join(' ');
     }
 };
@@ -175,6 +179,121 @@ TEST_F(PageSetupTest, TheStoredFaceIsListedOnceAndSelected) {
         int found = 0;
         for (int i = 0; i < faces->count(); ++i) found += faces->itemText(i) == face;
         EXPECT_EQ(found, 1) << face;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The paper list chosen by keys; a size is stored in the working orientation,
+// turning keeps it, a custom size is asked in millimetres (typed values
+// count, İptal keeps the paper passed on the way). The preview's page box grows and shrinks with
+// the paper, A4's staying where it always was.
+TEST_F(PageSetupTest, PaperSizeIsChosenFromTheListOrTyped) {
+    const struct {
+        bool landscape;
+        int downs;                     // key presses in the paper list from A4
+        const char* width = nullptr;   // typed in the custom size dialog
+        const char* height = nullptr;  //
+        bool confirm = true;           // Tamam in that dialog
+        std::string shown, kept;       // the list's text; the model after Apply
+    } cases[] = {
+        {false, 0, nullptr, nullptr, true, "A4", ""},
+        {false, 1, nullptr, nullptr, true, "A3", "PageSizeX=16838;PageSizeY=23811"},
+        {true, 1, nullptr, nullptr, true, "A3", "PageSizeX=23811;PageSizeY=16838;PageOrient=2"},
+        {false, 2, nullptr, nullptr, true, "A5", "PageSizeX=8391;PageSizeY=11906"},
+        {false, 6, nullptr, nullptr, true, "Sürekli form 380 x 280 mm",
+         "PageSizeX=15840;PageSizeY=21600"},
+        {false, 7, "250", "300", true, "Özel 250 x 300 mm", "PageSizeX=14173;PageSizeY=17008"},
+        {true, 7, "300", "250", true, "Özel 300 x 250 mm",
+         "PageSizeX=17008;PageSizeY=14173;PageOrient=2"},
+        {false, 7, "250", "300", false, "Sürekli form 380 x 280 mm",
+         "PageSizeX=15840;PageSizeY=21600"},
+    };
+    int a4Right = 0;  // the preview's page box's right edge, in pixels
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        model = DefaultPageSetup(1);
+        settings = MemorySettingsBackend();
+        Open();
+        if (c.landscape) Click("Option_Yatay");
+        auto* paper = Get<QComboBox>("ComboKagit");
+        OnModal<CustomPaperDialog> custom([&](CustomPaperDialog* dialog) {
+            for (const auto& [name, text] :
+                 {std::pair{"Genislik", c.width}, {"Yukseklik", c.height}}) {
+                auto* box = dialog->findChild<QAbstractSpinBox*>(name);
+                box->selectAll();
+                QTest::keyClicks(box, text);
+            }
+            const auto buttons = dialog->findChildren<QPushButton*>();
+            QTest::mouseClick(buttons[c.confirm ? 0 : 1], Qt::LeftButton);
+        });
+        paper->setFocus();
+        for (int i = 0; i < c.downs; ++i) QTest::keyClick(paper, Qt::Key_Down);
+        EXPECT_EQ(custom.Fired(), c.width != nullptr);
+        EXPECT_EQ(paper->currentText().toStdString(), c.shown);
+        const QImage preview = Get<PagePreview>("Picture1")->Picture();
+        int right = 0;
+        for (int x = 0; x < preview.width(); ++x)
+            if (preview.pixel(x, preview.height() / 2) == qRgb(0, 0, 0)) right = x;
+        if (c.shown == "A4" && !c.landscape) a4Right = right;
+        if (c.shown == "A3" && !c.landscape) {
+            EXPECT_GT(right, a4Right);
+        }
+        if (c.shown == "A5") {
+            EXPECT_LT(right, a4Right);
+        }
+        MessageBoxCatcher boxes(QMessageBox::No);
+        Click("Command2");
+        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A margin typed into its box is taken on Enter, on leaving the box, on
+// pressing its spin control (which steps on from it) and on Apply, within the
+// spin range; text that is no number gives way to the value before.
+TEST_F(PageSetupTest, TypedMarginsAreTaken) {
+    enum How { Enter, Leave, SpinUp, Apply };
+    const struct {
+        int box;
+        const char* typed;
+        How how;
+        std::string shown, kept;  // the four boxes after it; the model after Apply
+    } cases[] = {
+        {0, "20", Enter, "20mm 15mm 15mm 15mm", "SpaceX1=20"},
+        {3, "22mm", Leave, "15mm 15mm 15mm 22mm", "SpaceY2=22"},
+        {1, "99", Enter, "15mm 30mm 15mm 15mm", "SpaceX2=30"},
+        {2, "1", Enter, "15mm 15mm 5mm 15mm", "SpaceY1=5"},
+        {2, "24", SpinUp, "15mm 15mm 25mm 15mm", "SpaceY1=25"},
+        {0, "abc", Enter, "15 15 15 15", ""},
+        {1, "12", Apply, "", "SpaceX2=12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        model = DefaultPageSetup(1);
+        settings = MemorySettingsBackend();
+        Open();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        auto* box = Get<QLineEdit>(QString("PFeed(%1)").arg(c.box));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, c.typed);
+        if (c.how == Enter) QTest::keyClick(box, Qt::Key_Return);
+        if (c.how == Leave) QTest::keyClick(box, Qt::Key_Tab);
+        if (c.how == SpinUp) Spin(c.box, true);
+        if (c.how != Apply) {
+            EXPECT_TRUE(form->isVisible());  // Enter pressed no button
+            EXPECT_EQ(Margins().toStdString(), c.shown);
+        }
+        MessageBoxCatcher boxes(QMessageBox::No);
+        Click("Command2");
+        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
     }
 }
 

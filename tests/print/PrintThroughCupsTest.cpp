@@ -5,6 +5,7 @@
 
 #include "PrivateCupsd.h"
 #include "ProgramRun.h"
+#include "SampleSheets.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
 #include "render/DrawnWidths.h"
@@ -12,17 +13,6 @@
 #include "viewer/ViewerStatusBar.h"
 
 namespace {
-
-// The page number of each sheet of a PDF under the sample's title; "?" for none.
-std::string SheetsOf(const std::string& pdf) {
-    std::string sheets;
-    for (const std::string& text : PdfPages(pdf)) {
-        const size_t at = text.find("Sayfa:");
-        const bool titled = text.find("AYLIK SATIŞ RAPORU") != std::string::npos;
-        sheets += at != std::string::npos && titled ? text.substr(at + 6, 1) : "?";
-    }
-    return sheets;
-}
 
 // A real spooler of the test's own, whose queues the print dialog lists
 // before the built-in PDF printer, the system's default preselected at the
@@ -33,6 +23,7 @@ std::string SheetsOf(const std::string& pdf) {
 // edge ask first. The PDF printer asks for its file; cancelling that prints
 // nothing, a file it cannot write is said, the progress bar drops a long job.
 TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
+    if (!PrivateCupsd::Installed()) GTEST_SKIP() << PrivateCupsd::NotInstalled;
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
     ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&

@@ -1,10 +1,13 @@
 #pragma once
 #include <dlfcn.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <string>
 
 // A CUPS spooler of the test's own: configuration, spool, logs and socket in a
@@ -20,6 +23,14 @@ class PrivateCupsd {
         ForgetCupsServer();
     }
 
+    // Whether cupsd is there to start at all: a test without it is skipped.
+    static bool Installed() {
+        return !QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin", "/usr/bin"})
+                    .isEmpty();
+    }
+    static constexpr const char* NotInstalled =
+        "cupsd is not installed (scripts/install-deps installs the cups packages)";
+
     // Starts cupsd and waits until it answers; false with Problem() otherwise.
     bool Start() {
         if (!dir_.isValid()) return Fail("cannot create a folder under /tmp");
@@ -34,11 +45,14 @@ class PrivateCupsd {
                                      "PageLog @/log/page_log\nFileDevice Yes\n");
         Write("cupsd.conf",
               "Listen @/run/cups.sock\nBrowsing No\nWebInterface No\nLogLevel warn\n"
-              "PreserveJobFiles Yes\nPreserveJobHistory Yes\n"
+              "PreserveJobFiles Yes\nPreserveJobHistory Yes\nDirtyCleanInterval 0\n"
               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
               "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
         if (root && !Client("chown", {"-R", "lp:lp", dir_.path()})) return false;
         cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
+        // A test that crashes takes its spooler with it, so no cupsd is left
+        // holding the test runner's output open.
+        cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         cupsd_.start("cupsd", {"-f", "-c", dir_.filePath("cupsd.conf"), "-s",
                                dir_.filePath("cups-files.conf")});
         if (!cupsd_.waitForStarted()) return Fail("cupsd cannot be started");
@@ -62,17 +76,22 @@ class PrivateCupsd {
     bool AddRawQueue(const QString& name) {
         return Admin({"-p", name, "-v", "file:///dev/null", "-E"});
     }
+    // The queue refuses every new job from now on.
+    bool Reject(const QString& name) { return Client("cupsreject", {name}); }
 
     // The documents of submitted jobs as the spooler received them, oldest first.
-    QStringList SpooledDocuments() const {
-        QStringList documents;
-        for (const QString& file : QDir(dir_.filePath("spool")).entryList({"d*"}, QDir::Files))
-            documents << dir_.filePath("spool/" + file);
-        return documents;
-    }
+    QStringList SpooledDocuments() const { return Spooled("d*"); }
+    // Their control files, which hold each job's attributes.
+    QStringList SpooledControls() const { return Spooled("c*"); }
     std::string Problem() const { return problem_.toStdString(); }
 
   private:
+    QStringList Spooled(const QString& pattern) const {
+        QStringList files;
+        for (const QString& file : QDir(dir_.filePath("spool")).entryList({pattern}, QDir::Files))
+            files << dir_.filePath("spool/" + file);
+        return files;
+    }
     // "@" stands for the spooler's folder.
     void Write(const QString& name, QString text) {
         QFile file(dir_.filePath(name));

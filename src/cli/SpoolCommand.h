@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// What `tabulon-export print` was asked for, as typed.
+struct PrintRequest {
+    std::string report;
+    std::optional<std::string> printer;  // none: the system's default printer
+    std::optional<std::string> pages;    // N or N-M
+    bool odd = false, even = false;
+    std::optional<std::string> copies;
+    std::optional<std::string> sides;  // one, two-long, two-short
+};
+
+// Exit statuses of `print` beside 0 and the report's own 2.
+enum PrintStatus : int {
+    PrinterMissing = 3,    // no such printer, or none at all
+    PagesOutside = 4,      // the pages chosen are not in the report
+    SpoolerRefused = 5,    // the document could not be made or was not taken
+    PrintUsageError = 64,  // the arguments themselves are wrong
+};
+
+// Prints the chosen pages on a system printer as one job, as the window
+// prints them, and writes the spooler's job id on standard output. Arguments
+// are checked, the printer looked up and the pages counted before anything
+// is sent. Returns the exit status.
+int RunPrint(const PrintRequest& request);
+
+// The system's printers, one a line, the default one followed by a tab and
+// "varsayılan".
+int ListPrinters();

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "PrivateCupsd.h"
+#include "SampleSheets.h"
+#include "cli/CliRunner.h"
+
+namespace {
+
+bool Holds(const QString& file, const char* text) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) && f.readAll().contains(text);
+}
+
+// tabulon-export print on a spooler of the test's own, two raw queues, "Depo"
+// the default: a job is the pages the window would print, sent once with
+// the copies and sides asked for, on the stored paper, and the job's id is all
+// that is said.
+// Wrong arguments, an unknown printer, pages outside the report and a queue
+// that refuses jobs say "Yazdırılamadı:" and send nothing; no run leaves a
+// file in the temporary folder.
+TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
+    if (!PrivateCupsd::Installed()) GTEST_SKIP() << PrivateCupsd::NotInstalled;
+    PrivateCupsd cupsd;
+    ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
+    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
+                cupsd.Admin({"-d", "Depo"}) && cupsd.AddRawQueue("Kapali") &&
+                cupsd.Reject("Kapali"))
+        << cupsd.Problem();
+    {
+        TempDir home;
+        const ProgramRun run = RunExport({"printers"}, home);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, "Depo\tvarsayılan\nKapali\nMuhasebe_Lazer\n");
+        EXPECT_EQ(run.err, "");
+    }
+    const struct {
+        QStringList args;
+        int status;
+        const char* printer;  // where the job went
+        const char* sheets;
+        const char* attribute;      // in the job's control file
+        std::string said;           // how standard error began
+        const char* settings = "";  // the stored page setup, none when empty
+        const char* paper = "595 x 842 pts (A4)";
+    } runs[] = {
+        {{"SAMPLE"}, 0, "Depo", "123", "", ""},
+        {{"SAMPLE", "--printer", "Muhasebe_Lazer", "--pages", "2-3", "--copies", "2", "--sides",
+          "two-long"},
+         0,
+         "Muhasebe_Lazer",
+         "23",
+         "two-sided-long-edge",
+         ""},
+        {{"SAMPLE", "--odd", "--copies", "3"}, 0, "Depo", "13", "separate-documents-collated", ""},
+        {{"SAMPLE", "--even", "--sides", "two-short"}, 0, "Depo", "2", "two-sided-short-edge", ""},
+        {{"SAMPLE", "--pages", "3"}, 0, "Depo", "3", "", ""},
+        {{"SAMPLE", "--pages", "1"},
+         0,
+         "Depo",
+         "1",
+         "Custom.15x11in",
+         "",
+         "[General]\nPageSizeX=21600\nPageSizeY=15840\nPageOrient=2\nSpaceX1=15\nSpaceX2=15\n"
+         "SpaceY1=15\nSpaceY2=15\nFontName=Times New Roman\nFontSize=10\npTotals=True\n"
+         "aTotals=True\npNumbers=True\n",
+         "1080 x 792 pts"},
+        {{"SAMPLE", "--printer", "Yok"}, 3, "", "", "", "Yazdırılamadı: Yazıcı bulunamadı: Yok\n"},
+        {{"SAMPLE", "--pages", "2-9"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
+        {{"SAMPLE", "--pages", "3-2"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
+        {{"SAMPLE", "--pages", "0-2"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
+        {{"SAMPLE", "--copies", "0"}, 64, "", "", "", "Yazdırılamadı: --copies 1 ile 999"},
+        {{"SAMPLE", "--sides", "both"}, 64, "", "", "", "Yazdırılamadı: --sides one,"},
+        {{"SAMPLE", "--odd", "--pages", "1-2"}, 64, "", "", "", "Yazdırılamadı: --pages, --odd"},
+        {{"/yok/rapor.txt"}, 2, "", "", "", "Rapor dosyası açılamadı:"},
+        {{"SAMPLE", "--printer", "Kapali"}, 5, "", "", "", "Yazdırılamadı: Kapali\n"},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.args.join(' ').toStdString());
+        TempDir home;
+        if (*run.settings) {
+            std::filesystem::create_directories(home.File("config/Vornak Software"));
+            WriteBytes(home.File("config/Vornak Software/Tabulon.conf"), run.settings);
+        }
+        const qsizetype before = cupsd.SpooledDocuments().size();
+        const ProgramRun done = RunExport(QStringList{"print"} + run.args, home);
+        EXPECT_EQ(done.exitCode, run.status);
+        EXPECT_EQ(done.err.substr(0, run.said.size()), run.said) << done.err;
+        EXPECT_EQ(LeftIn(home).size(), 0u);
+        const QStringList spooled = cupsd.SpooledDocuments();
+        if (!run.status) {
+            EXPECT_EQ(done.out.rfind(std::string(run.printer) + "-", 0), 0u) << done.out;
+            EXPECT_EQ(done.err, "");
+            ASSERT_EQ(spooled.size(), before + 1);
+            EXPECT_EQ(SheetsOf(spooled.back().toStdString()), run.sheets);
+            EXPECT_NE(PdfInfo(spooled.back().toStdString()).find(run.paper), std::string::npos);
+            const QStringList controls = cupsd.SpooledControls();
+            ASSERT_FALSE(controls.isEmpty());
+            EXPECT_TRUE(Holds(controls.back(), run.attribute));
+            EXPECT_TRUE(Holds(controls.back(), run.printer));
+        } else {
+            EXPECT_EQ(done.out, "");
+            EXPECT_EQ(spooled.size(), before);
+        }
+    }
+}
+
+// With no spooler to ask there is no printer: print says so, printers lists none.
+TEST(PrintCommand, NoPrinterAtAll) {
+    TempDir home;
+    QProcessEnvironment env = ExportEnvironment(home, "tr_TR.UTF-8");
+    env.insert("CUPS_SERVER", QString::fromStdString(home.File("yok.sock")));
+    const ProgramRun print =
+        RunProgram(TABULON_EXPORT_PROGRAM, {"print", TABULON_TEST_DATA "/sample.txt"}, env);
+    EXPECT_EQ(print.exitCode, 3);
+    EXPECT_EQ(print.err, "Yazdırılamadı: Sistemde tanımlı yazıcı yok.\n");
+    const ProgramRun list = RunProgram(TABULON_EXPORT_PROGRAM, {"printers"}, env);
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.out, "");
+}
+
+}  // namespace
