@@ -129,7 +129,7 @@ int RunPrint(const PrintRequest& request) {
     printer.EndDoc();
     if (printer.Failed()) return Refuse(SpoolerRefused, plan.printer + "\n" + printer.ErrorText());
     std::printf("%s-%d\n", plan.printer.c_str(), spooled.jobId);
-    return 0;
+    return WarnIfReportChanged(session, 0);
 }
 
 int ListPrinters() {

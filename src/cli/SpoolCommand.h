@@ -12,11 +12,12 @@ struct PrintRequest {
     std::optional<std::string> sides;  // one, two-long, two-short
 };
 
-// Exit statuses of `print` beside 0 and the report's own 2.
+// Exit statuses of `print` beside 0, the report's own 2 and the 3 of a report
+// that changed while it was read (the job was sent).
 enum PrintStatus : int {
-    PrinterMissing = 3,    // no such printer, or none at all
-    PagesOutside = 4,      // the pages chosen are not in the report
-    SpoolerRefused = 5,    // the document could not be made or was not taken
+    PrinterMissing = 4,    // no such printer, or none at all
+    PagesOutside = 5,      // the pages chosen are not in the report
+    SpoolerRefused = 6,    // the document could not be made or was not taken
     PrintUsageError = 64,  // the arguments themselves are wrong
 };
 

@@ -66,15 +66,15 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
          "SpaceY1=15\nSpaceY2=15\nFontName=Times New Roman\nFontSize=10\npTotals=True\n"
          "aTotals=True\npNumbers=True\n",
          "1080 x 792 pts"},
-        {{"SAMPLE", "--printer", "Yok"}, 3, "", "", "", "Yazdırılamadı: Yazıcı bulunamadı: Yok\n"},
-        {{"SAMPLE", "--pages", "2-9"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
-        {{"SAMPLE", "--pages", "3-2"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
-        {{"SAMPLE", "--pages", "0-2"}, 4, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
+        {{"SAMPLE", "--printer", "Yok"}, 4, "", "", "", "Yazdırılamadı: Yazıcı bulunamadı: Yok\n"},
+        {{"SAMPLE", "--pages", "2-9"}, 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
+        {{"SAMPLE", "--pages", "3-2"}, 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
+        {{"SAMPLE", "--pages", "0-2"}, 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
         {{"SAMPLE", "--copies", "0"}, 64, "", "", "", "Yazdırılamadı: --copies 1 ile 999"},
         {{"SAMPLE", "--sides", "both"}, 64, "", "", "", "Yazdırılamadı: --sides one,"},
         {{"SAMPLE", "--odd", "--pages", "1-2"}, 64, "", "", "", "Yazdırılamadı: --pages, --odd"},
         {{"/yok/rapor.txt"}, 2, "", "", "", "Rapor dosyası açılamadı:"},
-        {{"SAMPLE", "--printer", "Kapali"}, 5, "", "", "", "Yazdırılamadı: Kapali\n"},
+        {{"SAMPLE", "--printer", "Kapali"}, 6, "", "", "", "Yazdırılamadı: Kapali\n"},
     };
     for (const auto& run : runs) {
         SCOPED_TRACE(run.args.join(' ').toStdString());
@@ -113,7 +113,7 @@ TEST(PrintCommand, NoPrinterAtAll) {
     env.insert("CUPS_SERVER", QString::fromStdString(home.File("yok.sock")));
     const ProgramRun print =
         RunProgram(TABULON_EXPORT_PROGRAM, {"print", TABULON_TEST_DATA "/sample.txt"}, env);
-    EXPECT_EQ(print.exitCode, 3);
+    EXPECT_EQ(print.exitCode, 4);
     EXPECT_EQ(print.err, "Yazdırılamadı: Sistemde tanımlı yazıcı yok.\n");
     const ProgramRun list = RunProgram(TABULON_EXPORT_PROGRAM, {"printers"}, env);
     EXPECT_EQ(list.exitCode, 0);
