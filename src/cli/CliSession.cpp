@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <cstdio>
 
 #include "core/SettingsStore.h"
@@ -9,6 +10,7 @@
 #include "platform/Messages.h"
 #include "platform/QtSettingsBackend.h"
 #include "platform/SystemEnvironment.h"
+#include "render/FilterReport.h"
 #include "render/MeasuringTarget.h"
 
 CliSession::CliSession() = default;
@@ -19,6 +21,53 @@ ClockReading ClockNow() {
     return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
             now.time().minute()};
 }
+
+namespace {
+
+constexpr int UsageStatus = 64;
+
+// The columns a report has: the titled ones and the fields of its last row,
+// at most the fifty a page lays out.
+int ColumnCount(const ReportPages& pages) {
+    int columns = std::min(pages.fieldCount, ReportLayout::DescribedColumns);
+    for (int c = columns + 1; c <= ReportLayout::DescribedColumns; ++c)
+        if (!pages.layout.ColumnTitles[c].empty()) columns = c;
+    return columns;
+}
+
+// Replaces the report by the one of its rows the filter keeps, laid out as
+// the report was. A status to end with when that cannot be done.
+std::optional<int> Narrow(CliSession& session, const CliOpenOptions& options,
+                          const std::string& rowStorePath) {
+    const int columns = ColumnCount(session.pages);
+    if (options.rules.column > columns) {
+        std::fprintf(stderr, "--column %d geçersiz: rapor %d sütun.\n", options.rules.column,
+                     columns);
+        return UsageStatus;
+    }
+    if (!options.filter) return std::nullopt;
+    if (options.filter->empty()) {
+        std::fprintf(stderr, "--filter için aranacak bir metin gerekli.\n");
+        return UsageStatus;
+    }
+    ReportPages kept;
+    const FieldFinder finder(session.pages.layout, session.locale, *options.filter, options.rules);
+    const FilterOutcome filtered = FilterReport(session.pages, finder, rowStorePath, kept);
+    PagesStep laidOut;
+    if (filtered.Ok())
+        laidOut =
+            LayOutPages(kept, *session.canvas, session.setup, session.locale, options.rowsPerPage);
+    if (!filtered.Ok() || !laidOut.ok) {
+        std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(),
+                     (filtered.error.empty() ? filtered.pass.error + laidOut.error : filtered.error)
+                         .c_str());
+        return 2;
+    }
+    session.pages = std::move(kept);
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::optional<int> OpenCliSession(CliSession& session, const std::string& reportPath,
                                   const CliOpenOptions& options) {
@@ -45,6 +94,7 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
         std::fprintf(stderr, "%s\n", LoadFailureText(result).c_str());
         return 2;
     }
+    if (auto failure = Narrow(session, options, RowStorePath(place.prefix))) return failure;
     // Page 1 is laid out as the window shows it on opening, which leaves the
     // field count of page 1's last row for the titles of what follows and
     // tells which columns fit; nothing of it needs painting here.

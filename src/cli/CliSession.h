@@ -5,6 +5,7 @@
 
 #include "core/NumberLocale.h"
 #include "core/PageSetup.h"
+#include "render/FindFields.h"
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
@@ -33,10 +34,16 @@ struct CliSession {
 struct CliOpenOptions {
     std::optional<int32_t> rowsPerPage;  // replaces the measured number
     bool keepRowStore = false;           // the working file keeps its name
+    // --filter: only the rows that hold this text make the report, found
+    // by `rules` (also find's --column and --whole).
+    std::optional<std::string> filter;
+    FindRules rules;
 };
 
-// Loads the report; on failure prints the reason on standard error and
-// returns the exit status to end with (2), otherwise nullopt.
+// Loads the report, narrowed to the rows a filter keeps when one is asked
+// for; on failure prints the reason on standard error and returns the exit
+// status to end with (2, or 64 for a column the report does not have or an
+// empty filter), otherwise nullopt.
 std::optional<int> OpenCliSession(CliSession& session, const std::string& reportPath,
                                   const CliOpenOptions& options = {});
 

@@ -6,9 +6,9 @@
 #include "platform/Messages.h"
 #include "render/FindFields.h"
 
-int PrintFoundFields(const CliSession& session, const std::string& text) {
+int PrintFoundFields(const CliSession& session, const std::string& text, FindRules rules) {
     const ReportPages& pages = session.pages;
-    const FieldFinder finder(pages.layout, session.locale, text);
+    const FieldFinder finder(pages.layout, session.locale, text, rules);
     bool first = true;
     std::fputs("[", stdout);
     std::string error;

@@ -30,13 +30,15 @@ int Usage() {
     std::fputs(
         "Kullanım:\n"
         "  tabulon-export info RAPOR [--rows-per-page N] [--keep-row-store]\n"
-        "  tabulon-export find RAPOR METİN [--rows-per-page N]\n"
+        "  tabulon-export find RAPOR METİN [--rows-per-page N] [--column N] [--whole]\n"
         "  tabulon-export csv|txt|tsv|xlsx RAPOR ÇIKTI [--rows-per-page N]\n"
         "  tabulon-export pdf RAPOR ÇIKTI.pdf [--pages all|N-M|odd|even]\n"
         "  tabulon-export png RAPOR ÇIKTI.png --page N [--zoom 100|75|50] [--paper]\n"
         "  tabulon-export print RAPOR [--printer YAZICI] [--pages N-M | --odd | --even]\n"
         "                       [--copies N] [--sides one|two-long|two-short]\n"
-        "  tabulon-export printers\n",
+        "  tabulon-export printers\n"
+        "info, csv, txt, tsv, xlsx, pdf, png ve print yalnızca METİN geçen satırlarla:\n"
+        "  --filter METİN [--column N] [--whole]\n",
         stderr);
     return UsageError;
 }
@@ -66,7 +68,24 @@ struct Arguments {
     bool keepRowStore = false;
     bool paperOnly = false;
     PrintRequest print;  // the options of `print`
+    std::optional<std::string> filter;
+    FindRules rules;
+    bool rulesGiven = false;  // --column or --whole
+    // The open options of every command that reads a report; only info
+    // keeps the working file's name.
+    CliOpenOptions Open() const { return {rowsPerPage, false, filter, rules}; }
 };
+
+// A column number as --column takes it: 1 or more.
+std::optional<int> ColumnArgument(const char* text) {
+    const std::string_view digits(text);
+    if (digits.empty() || digits.size() > 3 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const int column = std::stoi(std::string(digits));
+    if (column < 1) return std::nullopt;
+    return column;
+}
 
 std::optional<Arguments> Parse(int argc, char** argv) {
     Arguments args;
@@ -91,6 +110,22 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             args.print.sides = argv[++i];
         } else if (arg == "--odd" || arg == "--even") {
             (arg == "--odd" ? args.print.odd : args.print.even) = true;
+        } else if (arg == "--filter" && hasValue) {
+            args.filter = argv[++i];
+        } else if (arg == "--column" && hasValue) {
+            const auto column = ColumnArgument(argv[++i]);
+            if (!column) {
+                std::fprintf(stderr,
+                             "--column %s geçersiz: 1 ya da daha büyük bir sütun "
+                             "numarası olmalı.\n",
+                             argv[i]);
+                return std::nullopt;
+            }
+            args.rules.column = *column;
+            args.rulesGiven = true;
+        } else if (arg == "--whole") {
+            args.rules.wholeField = true;
+            args.rulesGiven = true;
         } else if (arg == "--paper") {
             args.paperOnly = true;
         } else if (arg == "--keep-row-store") {
@@ -114,7 +149,7 @@ std::optional<float> Zoom(const std::optional<std::string>& text) {
 int Pdf(const Arguments& args) {
     if (args.positional.size() != 2) return Usage();
     CliSession session;
-    if (auto failure = OpenCliSession(session, args.positional[0])) return *failure;
+    if (auto failure = OpenCliSession(session, args.positional[0], args.Open())) return *failure;
     const int32_t pageCount = session.pages.totals.pageCount;
     const auto range = PrintRange(args.pages.value_or("all"), pageCount);
     if (!range) {
@@ -131,7 +166,7 @@ int Png(const Arguments& args) {
     if (args.positional.size() != 2 || !args.page || !zoom) return Usage();
     const auto page = PageNumber(*args.page);
     CliSession session;
-    if (auto failure = OpenCliSession(session, args.positional[0])) return *failure;
+    if (auto failure = OpenCliSession(session, args.positional[0], args.Open())) return *failure;
     const int32_t pageCount = session.pages.totals.pageCount;
     if (!page || *page > pageCount) {
         std::fprintf(stderr, "Sayfa numarası 1 ile %d arasında olmalı: %s\n", pageCount,
@@ -155,23 +190,27 @@ int main(int argc, char** argv) {
 
     const auto args = Parse(argc, argv);
     if (!args) return Usage();
+    // Where to look means nothing without something to look for.
+    if (args->rulesGiven && !args->filter && args->command != "find") return Usage();
     if (args->command == "info" && args->positional.size() == 1) {
         CliSession session;
-        if (auto failure = OpenCliSession(session, args->positional[0],
-                                          {args->rowsPerPage, args->keepRowStore}))
-            return *failure;
+        CliOpenOptions open = args->Open();
+        open.keepRowStore = args->keepRowStore;
+        if (auto failure = OpenCliSession(session, args->positional[0], open)) return *failure;
         PrintInfo(session);
         return WarnIfReportChanged(session, 0);
     }
     if (args->command == "find" && args->positional.size() == 2) {
         CliSession session;
-        if (auto failure = OpenCliSession(session, args->positional[0], {args->rowsPerPage}))
-            return *failure;
-        return WarnIfReportChanged(session, PrintFoundFields(session, args->positional[1]));
+        CliOpenOptions open = args->Open();
+        open.filter.reset();  // find looks through the whole report
+        if (auto failure = OpenCliSession(session, args->positional[0], open)) return *failure;
+        return WarnIfReportChanged(session,
+                                   PrintFoundFields(session, args->positional[1], args->rules));
     }
     if (IsExportCommand(args->command) && args->positional.size() == 2) {
         CliSession session;
-        if (auto failure = OpenCliSession(session, args->positional[0], {args->rowsPerPage}))
+        if (auto failure = OpenCliSession(session, args->positional[0], args->Open()))
             return *failure;
         return WarnIfReportChanged(session,
                                    RunExportCommand(session, args->command, args->positional[1]));
@@ -182,6 +221,8 @@ int main(int argc, char** argv) {
         PrintRequest request = args->print;
         request.report = args->positional[0];
         request.pages = args->pages;
+        request.filter = args->filter;
+        request.rules = args->rules;
         return RunPrint(request);
     }
     if (args->command == "printers" && args->positional.empty()) return ListPrinters();

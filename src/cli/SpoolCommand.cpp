@@ -104,7 +104,9 @@ int RunPrint(const PrintRequest& request) {
     const PrintPlan& plan = std::get<PrintPlan>(planned);
 
     CliSession session;
-    if (auto failure = OpenCliSession(session, request.report)) return *failure;
+    if (auto failure =
+            OpenCliSession(session, request.report, {{}, false, request.filter, request.rules}))
+        return *failure;
     const std::vector<int32_t> pages = ChosenPages(request, session.pages.totals.pageCount);
     if (pages.empty()) return PagesOutside;
 

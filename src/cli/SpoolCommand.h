@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "render/FindFields.h"
+
 // What `tabulon-export print` was asked for, as typed.
 struct PrintRequest {
     std::string report;
@@ -9,7 +11,9 @@ struct PrintRequest {
     std::optional<std::string> pages;    // N or N-M
     bool odd = false, even = false;
     std::optional<std::string> copies;
-    std::optional<std::string> sides;  // one, two-long, two-short
+    std::optional<std::string> sides;   // one, two-long, two-short
+    std::optional<std::string> filter;  // only the rows holding this text
+    FindRules rules;
 };
 
 // Exit statuses of `print` beside 0, the report's own 2 and the 3 of a report

@@ -44,3 +44,65 @@ TEST(ExportCommand, ATurkishSessionWritesAmountsAsNumbersOfTheirValue) {
               "float=1650883.28\n")
         << read.err;
 }
+
+// A report narrowed with --filter exports the bytes, and counts the pages and
+// totals, that a report file holding only the kept rows does: the sample's
+// rows whose city (column 3) is Ankara, found whole in any case.
+TEST(ExportCommand, AFilteredReportIsAReportOfTheKeptRows) {
+    TempDir home;
+    std::string only;
+    const std::string sample = ReadBytes(TABULON_TEST_DATA "/sample.txt");
+    for (size_t at = 0, end; at < sample.size(); at = end + 2) {
+        end = std::min(sample.find("\r\n", at), sample.size());
+        const std::string line = sample.substr(at, end - at);
+        if (line[0] != '9' || line.find("\tAnkara\t") != std::string::npos) only += line + "\r\n";
+    }
+    WriteBytes(home.File("yalniz.txt"), only);
+    const QStringList filter = {"--filter", "ANKARA", "--column", "3", "--whole"};
+    for (const QString command : {"csv", "txt", "tsv", "xlsx", "info"}) {
+        const QString out = QString::fromStdString(home.File("cikti." + command.toStdString()));
+        const bool info = command == "info";
+        const ProgramRun filtered = RunExport(
+            QStringList{command, "SAMPLE"} + (info ? QStringList{} : QStringList{out}) + filter,
+            home);
+        const ProgramRun whole =
+            RunExport(QStringList{command, QString::fromStdString(home.File("yalniz.txt"))} +
+                          (info ? QStringList{} : QStringList{out + ".yalniz"}),
+                      home);
+        ASSERT_EQ(filtered.exitCode, 0) << filtered.err;
+        ASSERT_EQ(whole.exitCode, 0) << whole.err;
+        if (info) {
+            for (const char* key : {"\"RowCount\": 4,", "\"PageCount\":", "\"PageTotals\":"}) {
+                const auto from = [&](const std::string& text) {
+                    const size_t at = text.find(key);
+                    return at == std::string::npos ? std::string() : text.substr(at, 200);
+                };
+                EXPECT_EQ(from(filtered.out), from(whole.out)) << key;
+                EXPECT_FALSE(from(filtered.out).empty()) << key << filtered.out;
+            }
+        } else if (command == "xlsx") {
+            EXPECT_EQ(SheetText(out.toStdString()), SheetText(out.toStdString() + ".yalniz"));
+        } else {
+            EXPECT_EQ(ReadBytes(out.toStdString()), ReadBytes(out.toStdString() + ".yalniz"));
+        }
+    }
+}
+
+// Where to look and what for must make sense before anything is read.
+TEST(ExportCommand, BadFilterValuesAreRefused) {
+    TempDir home;
+    const struct {
+        QStringList args;
+        const char* said;
+    } cases[] = {{{"info", "SAMPLE", "--filter", "a", "--column", "0"}, "--column 0 geçersiz"},
+                 {{"info", "SAMPLE", "--filter", "a", "--column", "iki"}, "--column iki geçersiz"},
+                 {{"info", "SAMPLE", "--filter", "a", "--column", "40"}, "--column 40 geçersiz"},
+                 {{"csv", "SAMPLE", "x.csv", "--filter", ""}, "--filter için aranacak"},
+                 {{"find", "SAMPLE", "a", "--column", "99"}, "--column 99 geçersiz"},
+                 {{"info", "SAMPLE", "--whole"}, "Kullanım:"}};
+    for (const auto& [args, said] : cases) {
+        const ProgramRun run = RunExport(args, home);
+        EXPECT_EQ(run.exitCode, 64) << args.join(' ').toStdString();
+        EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+    }
+}
