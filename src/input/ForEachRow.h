@@ -15,20 +15,15 @@ struct RowPass {
     std::string error;       // the row store's reason when it could not be read
 };
 
-// The one loop over the rows of the working file: rows first to last in that
-// order, forward or, when last comes before first, backward (those of them
-// that exist), read a megabyte of records at a time. Each is handed to
-// `visit(row, text)` with its text's padding, as a view that holds until the
-// visit returns; a visitor answering false stops the pass. The progress
-// callback is asked before every read with the rows done of the pass's rows.
-// A file cut short under a block ends the pass as a read that failed.
+namespace rowloop {
+
+// Rows low..high, forward or backward, a megabyte of records at a time.
 template <typename Visit>
-RowPass ForEachRow(const RowStore& rows, int64_t first, int64_t last, Visit&& visit,
-                   const ProgressCallback& progress = {}) {
+RowPass Walk(const RowStore& rows, int64_t low, int64_t high, bool forward, Visit&& visit,
+             const ProgressCallback& progress) {
     constexpr int64_t RecordsPerRead = 2048;
-    const bool forward = first <= last;
-    const int64_t low = std::max<int64_t>(std::min(first, last), 1);
-    const int64_t high = std::min(std::max(first, last), rows.RecordCount());
+    low = std::max<int64_t>(low, 1);
+    high = std::min(high, rows.RecordCount());
     RowPass pass;
     RecordBlock block;
     for (int64_t done = 0; done < high - low + 1; done += RecordsPerRead) {
@@ -55,4 +50,26 @@ RowPass ForEachRow(const RowStore& rows, int64_t first, int64_t last, Visit&& vi
         if (pass.stopped || !pass.ok) return pass;
     }
     return pass;
+}
+
+}  // namespace rowloop
+
+// The one loop over the rows of the working file: rows first..last in order
+// (those of them that exist; none when last comes before first), read a
+// megabyte of records at a time. Each is handed to `visit(row, text)` with its
+// text's padding, as a view that holds until the visit returns; a visitor
+// answering false stops the pass. The progress callback is asked before every
+// read with the rows done of the pass's rows. A file cut short under a block
+// ends the pass as a read that failed.
+template <typename Visit>
+RowPass ForEachRow(const RowStore& rows, int64_t first, int64_t last, Visit&& visit,
+                   const ProgressCallback& progress = {}) {
+    return rowloop::Walk(rows, first, last, true, visit, progress);
+}
+
+// The same from row `from` back to row `downTo`.
+template <typename Visit>
+RowPass ForEachRowBack(const RowStore& rows, int64_t from, int64_t downTo, Visit&& visit,
+                       const ProgressCallback& progress = {}) {
+    return rowloop::Walk(rows, downTo, from, false, visit, progress);
 }

@@ -23,21 +23,20 @@ bool Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfte
     ProgressCallback overall;
     if (progress)
         overall = [&](int64_t d, int64_t) { return progress(std::min(before + d, total), total); };
-    const RowPass pass = ForEachRow(
-        rows, first, last,
-        [&](int64_t r, std::string_view record) {
-            const RowFields fields = SplitFields(record);
-            const int columns = std::min(fields.count, ReportLayout::DescribedColumns);
-            // On the starting row only the columns past the starting one count.
-            const int after = r == first ? firstColumnAfter : (forward ? 0 : columns + 1);
-            for (int step = 0; step < columns; ++step) {
-                const int c = forward ? step + 1 : columns - step;
-                if (forward ? c <= after : c >= after) continue;
-                if (visit(r, c, fields[c])) return false;
-            }
-            return true;
-        },
-        overall);
+    const auto visitRow = [&](int64_t r, std::string_view record) {
+        const RowFields fields = SplitFields(record);
+        const int columns = std::min(fields.count, ReportLayout::DescribedColumns);
+        // On the starting row only the columns past the starting one count.
+        const int after = r == first ? firstColumnAfter : (forward ? 0 : columns + 1);
+        for (int step = 0; step < columns; ++step) {
+            const int c = forward ? step + 1 : columns - step;
+            if (forward ? c <= after : c >= after) continue;
+            if (visit(r, c, fields[c])) return false;
+        }
+        return true;
+    };
+    const RowPass pass = forward ? ForEachRow(rows, first, last, visitRow, overall)
+                                 : ForEachRowBack(rows, first, last, visitRow, overall);
     done = before + (forward ? last - first : first - last) + 1;
     cancelled = pass.cancelled;
     error = pass.error;

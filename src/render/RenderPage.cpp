@@ -3,15 +3,11 @@
 #include <algorithm>
 
 #include "core/Rounding.h"
+#include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
 namespace {
-
-// Rows are read in blocks of consecutive records, so a page costs one read
-// whatever its number, and a page of absurd length cannot claim unbounded
-// memory.
-constexpr int64_t RowsPerRead = 1024;
 
 int R(double v) {
     return RoundHalfEven(v);
@@ -123,18 +119,16 @@ class PageLayout {
         const int64_t filled =
             before < 0 ? 0 : std::clamp<int64_t>(in_.rows.RecordCount() - before, 0, rowsPerPage);
         const int64_t top = y_;
-        RecordBlock block;
-        for (int64_t slot = 0; slot < filled; slot += RowsPerRead) {
-            if (!in_.rows.Read(before + slot + 1, std::min(RowsPerRead, filled - slot), block,
-                               result_.error)) {
-                result_.rowsRead = false;
-                break;
-            }
-            for (size_t i = 0; i < block.texts.size(); ++i) {
-                x_ = x1_;
-                y_ = top + (slot + static_cast<int64_t>(i)) * h_;
-                DataRow(block.texts[i], block.first + static_cast<int64_t>(i));
-            }
+        const RowPass pass = ForEachRow(in_.rows, before + 1, before + filled,
+                                        [&](int64_t row, std::string_view text) {
+                                            x_ = x1_;
+                                            y_ = top + (row - before - 1) * h_;
+                                            DataRow(text, row);
+                                            return true;
+                                        });
+        if (!pass.ok) {
+            result_.rowsRead = false;
+            result_.error = pass.error;
         }
         x_ = x1_;
         y_ = top + rowsPerPage * h_;
