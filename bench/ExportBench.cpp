@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "BenchSupport.h"
+#include "LoadedStore.h"
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
 #include "input/LoadReport.h"
@@ -33,21 +34,14 @@ std::string ReadWhole(const std::string& path) {
 
 // The report loaded once, with its row store named for the floors, and the
 // bytes of one CSV export of it.
-struct Loaded {
-    Reports& reports = Reports::Shared();
-    const std::string& report = reports.Report(Rows);
-    LoadResult loaded;
+struct Loaded : bench::LoadedStore {
     std::string csv;
 
-    Loaded() {
-        LoadOptions options;
-        options.keepRowStoreName = true;
-        loaded = LoadReport(report, reports.File("export.dat"), options);
+    Loaded() : LoadedStore(Rows, "export.dat") {
         ExportDelimited(loaded.rows, loaded.layout, 5, DelimitedFormat::Csv,
                         reports.File("first.csv"));
         csv = ReadWhole(reports.File("first.csv"));
     }
-    ~Loaded() { unlink(loaded.rows.Path().c_str()); }
     static Loaded& Shared() {
         static Loaded loaded;
         return loaded;

@@ -4,7 +4,7 @@
 //   and Ctrl+C do, beside writing the same text to a file in 1 MiB blocks;
 // - the sum of a whole amount column beside reading the row store plainly.
 #include "BenchSupport.h"
-#include "input/LoadReport.h"
+#include "LoadedStore.h"
 #include "render/CopySelection.h"
 #include "render/SelectionSum.h"
 
@@ -13,19 +13,14 @@ namespace {
 using bench::Reports;
 constexpr long Rows = 1000000;
 
-struct Loaded {
-    Reports& reports = Reports::Shared();
-    LoadResult loaded;
+// The report loaded once, and the text of every field copied.
+struct Loaded : bench::LoadedStore {
     CellSelection all{{1, 1}, {Rows, 5}, true};
     std::string text;
 
-    Loaded() {
-        LoadOptions options;
-        options.keepRowStoreName = true;
-        loaded = LoadReport(reports.Report(Rows), reports.File("selection.dat"), options);
+    Loaded() : LoadedStore(Rows, "selection.dat") {
         text = CopySelection(loaded.rows, loaded.layout, NumberLocale::Turkish(), all).text;
     }
-    ~Loaded() { unlink(loaded.rows.Path().c_str()); }
     static Loaded& Shared() {
         static Loaded loaded;
         return loaded;

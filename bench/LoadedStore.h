@@ -1,0 +1,28 @@
+#pragma once
+#include <unistd.h>
+
+#include <string>
+
+#include "BenchSupport.h"
+#include "input/LoadReport.h"
+
+namespace bench {
+
+// A generated report loaded once, its row store given a name so that the
+// floors can read the store plainly; the name goes with it.
+struct LoadedStore {
+    Reports& reports = Reports::Shared();
+    const std::string& report;
+    LoadResult loaded;
+
+    LoadedStore(long rows, const std::string& storeName) : report(reports.Report(rows)) {
+        LoadOptions options;
+        options.keepRowStoreName = true;
+        loaded = LoadReport(report, reports.File(storeName), options);
+    }
+    ~LoadedStore() { unlink(loaded.rows.Path().c_str()); }
+    LoadedStore(const LoadedStore&) = delete;
+    LoadedStore& operator=(const LoadedStore&) = delete;
+};
+
+}  // namespace bench
