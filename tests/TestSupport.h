@@ -12,7 +12,8 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // A path in the folder, in UTF-8.
+    std::string File(const std::string& name) const;
 
   private:
     std::filesystem::path path_;

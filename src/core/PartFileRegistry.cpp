@@ -1,11 +1,11 @@
 #include "core/PartFileRegistry.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+
+#include "system/Files.h"
+#include "system/Process.h"
 
 namespace {
 
@@ -31,18 +31,6 @@ bool ValidSlot(int slot) {
     return slot >= 0 && slot < SlotCount;
 }
 
-void OnTerminatingSignal(int signal) {
-    PartFileRegistry::RemoveAll();
-    // The signal is blocked while its handler runs; raised again with the
-    // default action, it ends the program as soon as the handler returns, so
-    // whoever started it sees the signal, not an exit status.
-    struct sigaction fallback {};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
-    sigaction(signal, &fallback, nullptr);
-    raise(signal);
-}
-
 }  // namespace
 
 int PartFileRegistry::Add(const char* path) {
@@ -65,24 +53,10 @@ void PartFileRegistry::Forget(int slot) {
 
 // A listed folder (the program's own runtime folder) goes only when empty.
 void PartFileRegistry::RemoveAll() {
-    const int saved = errno;
     for (Slot& slot : slots)
-        if (slot.state.load(std::memory_order_acquire) == Listed && unlink(slot.path) != 0 &&
-            errno == EISDIR)
-            rmdir(slot.path);
-    errno = saved;
+        if (slot.state.load(std::memory_order_acquire) == Listed) System::Remove(slot.path);
 }
 
 void RemovePartFilesOnTermination() {
-    const int signals[] = {SIGTERM, SIGINT, SIGHUP};
-    struct sigaction handler {};
-    handler.sa_handler = OnTerminatingSignal;
-    // A second signal waits until the first handler has cleaned up.
-    sigemptyset(&handler.sa_mask);
-    for (int signal : signals) sigaddset(&handler.sa_mask, signal);
-    for (int signal : signals) {
-        struct sigaction current {};
-        if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
-        sigaction(signal, &handler, nullptr);
-    }
+    System::OnTermination(PartFileRegistry::RemoveAll);
 }

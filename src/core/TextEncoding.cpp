@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "system/CodePage.h"
+
 namespace {
 
 // Windows-1254 bytes 0x80..0x9F; the undefined ones keep their C1 code point.
@@ -117,8 +119,12 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string DecodeReportLine(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
     std::string out;
-    Windows1254ToUtf8(bytes, out);
+    AnsiToUtf8(bytes, out);
     return out;
+}
+
+void AnsiToUtf8(std::string_view bytes, std::string& out) {
+    if (!System::AnsiToUtf8(bytes, out)) Windows1254ToUtf8(bytes, out);
 }
 
 void Windows1254ToUtf8(std::string_view bytes, std::string& out) {

@@ -3,17 +3,20 @@
 #include <string>
 #include <string_view>
 
-// Report lines come from programs that write either UTF-8 or the Turkish
-// Windows code page. Inside the program everything is UTF-8.
+// Report lines come from programs that write either UTF-8 or the Windows
+// code page of their system, Turkish for our users. Inside the program everything is UTF-8.
 
 bool IsValidUtf8(std::string_view bytes);
 
 // Appends one character as UTF-8.
 void AppendUtf8(std::string& out, char32_t cp);
 
-// One line as UTF-8: kept when it already is valid UTF-8, otherwise read as
-// Windows-1254 and converted.
+// One line as UTF-8: kept when it already is valid UTF-8, otherwise read in
+// the ANSI code page and converted.
 std::string DecodeReportLine(std::string_view bytes);
+// Text in the ANSI code page converted to UTF-8 into `out`: the system's
+// code page on Windows (1254 on a Turkish one), Windows-1254 elsewhere.
+void AnsiToUtf8(std::string_view bytes, std::string& out);
 // Windows-1254 text converted to UTF-8 into `out`, whose memory is reused
 // line after line.
 void Windows1254ToUtf8(std::string_view bytes, std::string& out);

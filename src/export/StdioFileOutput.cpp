@@ -1,10 +1,9 @@
 #include "export/StdioFileOutput.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+
+#include "system/Files.h"
 
 namespace {
 constexpr size_t BufferSize = 1 << 16;
@@ -21,14 +20,8 @@ bool StdioFileOutput::Fail() {
 
 bool StdioFileOutput::Open(int descriptor) {
     Close();
-    const int copy = fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
-    if (copy < 0) return Fail();
-    file_ = fdopen(copy, "wb");
-    if (!file_) {
-        Fail();
-        close(copy);
-        return false;
-    }
+    file_ = System::OpenStream(descriptor);
+    if (!file_) return Fail();
     std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
     return true;
 }

@@ -7,7 +7,9 @@
 
 #include "TestSupport.h"
 #include "export/ExportDelimited.h"
+#if TABULON_WORKBOOK
 #include "export/ExportWorkbook.h"
+#endif
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 
@@ -56,11 +58,16 @@ inline std::vector<Exporter> Exporters() {
             return ExportDelimited(r.rows, r.layout, r.titleCount, format, out, p);
         };
     };
-    return {{"csv", delimited(DelimitedFormat::Csv)},
-            {"txt", delimited(DelimitedFormat::CommaText)},
+    return {
+        {"csv", delimited(DelimitedFormat::Csv)}, {"txt", delimited(DelimitedFormat::CommaText)},
             {"tsv", delimited(DelimitedFormat::TabText)},
-            {"xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-                 return ExportWorkbook(r.rows, r.layout, r.titleCount, r.layout.ColumnWidths,
-                                       NumberLocale::Turkish(), out, p);
-             }}};
+#if TABULON_WORKBOOK  // not in the engine built for Windows
+        {
+            "xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
+                return ExportWorkbook(r.rows, r.layout, r.titleCount, r.layout.ColumnWidths,
+                                      NumberLocale::Turkish(), out, p);
+            }
+        }
+#endif
+    };
 }

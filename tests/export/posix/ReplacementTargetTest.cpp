@@ -3,8 +3,8 @@
 
 #include <map>
 
-#include "ExportFixture.h"
 #include "PlantedTargets.h"
+#include "export/ExportFixture.h"
 
 TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
     // How each export's file begins: rows of FillRows, or the format's magic.

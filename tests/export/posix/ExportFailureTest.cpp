@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-#include "ExportFixture.h"
+#include "export/ExportFixture.h"
 
 // A disk fills up after 64 KiB: a small tmpfs where mounting is allowed, and
 // always a file-size limit on this process.
