@@ -1,8 +1,5 @@
 #include "input/RowStore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
@@ -15,15 +12,8 @@
 #include <utility>
 
 #include "core/TextEncoding.h"
-
-#ifdef _WIN32
-#include <io.h>
-#include <share.h>
-
-#include <mutex>
-#else
-#include <unistd.h>
-#endif
+#include "system/Files.h"
+#include "system/Mapping.h"
 
 namespace {
 
@@ -34,75 +24,6 @@ constexpr size_t WriteBlock = BatchRecords * RowStore::RecordSize;
 // Runs from this size on are mapped instead of copied: the whole-file passes
 // of the totals and the exports, not the few rows of a page.
 constexpr size_t MapFrom = size_t{256} << 10;
-
-#ifdef _WIN32
-int OpenNew(const std::string& path, bool keepName) {
-    int fd = -1;
-    const int flags = _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | (keepName ? 0 : _O_TEMPORARY);
-    if (_sopen_s(&fd, path.c_str(), flags, _SH_DENYWR, _S_IREAD | _S_IWRITE) != 0) return -1;
-    return fd;
-}
-int OpenNameless(const std::string&) {
-    errno = ENOTSUP;
-    return -1;
-}
-int64_t WriteAll(int fd, const char* data, size_t size) {
-    return _write(fd, data, static_cast<unsigned>(size));
-}
-int64_t ReadAt(int fd, char* data, size_t size, int64_t offset) {
-    static std::mutex positioned;
-    std::lock_guard<std::mutex> lock(positioned);
-    if (_lseeki64(fd, offset, SEEK_SET) < 0) return -1;
-    return _read(fd, data, static_cast<unsigned>(size));
-}
-void CloseFile(int fd) {
-    _close(fd);
-}
-void RemoveName(const std::string&) {}  // _O_TEMPORARY removes it on close
-#else
-int OpenNew(const std::string& path, bool) {
-    // O_EXCL with O_NOFOLLOW: neither an existing file nor a planted link is
-    // ever opened.
-    return open(path.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_RDWR | O_CLOEXEC, 0600);
-}
-int OpenNameless(const std::string& folder) {
-#ifdef O_TMPFILE
-    // O_EXCL: the file can never be given a name later.
-    return open(folder.c_str(), O_TMPFILE | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
-#else
-    (void)folder;
-    errno = EOPNOTSUPP;
-    return -1;
-#endif
-}
-int64_t WriteAll(int fd, const char* data, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return -1;
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<int64_t>(done);
-}
-int64_t ReadAt(int fd, char* data, size_t size, int64_t offset) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = pread(fd, data + done, size - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return -1;
-        if (n == 0) break;
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<int64_t>(done);
-}
-void CloseFile(int fd) {
-    close(fd);
-}
-void RemoveName(const std::string& path) {
-    unlink(path.c_str());
-}
-#endif
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
@@ -260,7 +181,7 @@ class RowStore::Writer {
             at += 2 + length;
             filled += RowStore::RecordSize;
             if (filled == WriteBlock || n + 1 == batch.records) {
-                if (WriteAll(fd_, records_.data(), filled) < 0) return errno;
+                if (System::Append(fd_, records_.data(), filled) < 0) return errno;
                 filled = 0;
             }
         }
@@ -310,7 +231,7 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
 
 void RowStore::Close() {
     writer_.reset();  // after the write under way
-    if (fd_ >= 0) CloseFile(fd_);
+    if (fd_ >= 0) System::Close(fd_);
     fd_ = -1;
 }
 
@@ -344,22 +265,19 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
     recordCount_ = 0;
     flushedCount_ = 0;
     if (!keepName) {
-        fd_ = OpenNameless(FolderOf(preferredPath));
+        fd_ = System::CreateNameless(FolderOf(preferredPath));
         if (fd_ >= 0) return true;
     }
     std::mt19937 random(std::random_device{}());
     std::string path = preferredPath;
     for (int attempt = 0; attempt < 32; ++attempt) {
-        fd_ = OpenNew(path, keepName);
+        fd_ = System::CreateExclusive(path, !keepName);
         if (fd_ >= 0) break;
         if (errno != EEXIST && errno != ELOOP) return Fail("create", errno);
         path = FreshName(preferredPath, random);
     }
     if (fd_ < 0) return Fail("create", EEXIST);
-    if (keepName)
-        path_ = path;
-    else
-        RemoveName(path);
+    if (keepName) path_ = path;
     return true;
 }
 
@@ -418,7 +336,7 @@ bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::strin
         data = block.mapped.Data();
     } else {
         block.bytes.resize(bytes);
-        const int64_t got = ReadAt(fd_, block.bytes.data(), bytes, offset);
+        const int64_t got = System::ReadAt(fd_, block.bytes.data(), bytes, offset);
         if (got != static_cast<int64_t>(bytes)) {
             error = std::string("read: ") + std::strerror(got < 0 ? errno : EIO);
             return false;

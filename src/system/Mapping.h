@@ -11,4 +11,14 @@ void* MapForReading(int fd, int64_t offset, size_t size);
 void Unmap(void* base, size_t size);
 size_t MappingGranularity();
 
+// A mapping guarded against its file being cut shorter under it. Touching a
+// byte past a file's new end would end the program (a bus error); inside a
+// guarded mapping the lost part reads as zeros instead and the guard says it
+// was cut, so the reader can throw away what it made of them. Guarded before
+// anything is touched, unguarded before it is unmapped. -1 when no guard is
+// free: the caller then reads instead of mapping.
+int GuardMapping(void* base, size_t size);
+void UnguardMapping(int guard);
+bool MappingWasCut(int guard);
+
 }  // namespace System
