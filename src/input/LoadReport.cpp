@@ -73,7 +73,7 @@ class Loader {
         if (raw.empty() || raw[0] < '1' || raw[0] > '9') return true;
         std::string_view line = raw;
         if (!IsValidUtf8(raw)) {
-            Windows1254ToUtf8(raw, decoded_);
+            AnsiToUtf8(raw, decoded_);
             line = decoded_;
         }
         const int type = line[0] - '0';

@@ -1,11 +1,10 @@
 #pragma once
-#include <sys/stat.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "input/LoadReport.h"
+#include "system/Files.h"
 
 // The report, opened so that a FIFO without a writer or a device never blocks
 // the open and anything but a regular file is refused at once. What the file
@@ -20,7 +19,7 @@ class ReportFile {
     ReportFile& operator=(const ReportFile&) = delete;
 
     LoadResult::Failure Open(const std::string& path, std::string& reason);
-    int64_t Size() const { return static_cast<int64_t>(opened_.st_size); }
+    int64_t Size() const { return opened_.size; }
     // Bytes read into the buffer; 0 at the end, -1 on failure.
     int64_t Read(char* buffer, size_t size);
     // After the last read: whether the name now leads to another file, or the
@@ -30,5 +29,5 @@ class ReportFile {
 
   private:
     int fd_ = -1;
-    struct stat opened_ {};
+    System::FileStatus opened_;
 };
