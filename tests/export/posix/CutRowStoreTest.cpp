@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "ExportFixture.h"
 #include "SystemCallTracer.h"
+#include "export/ExportFixture.h"
 #include "input/ComputePageTotals.h"
 
 #ifdef TABULON_SYSTEM_CALL_TRACER
