@@ -118,7 +118,7 @@ TEST_F(Navigation, CommandsTurnThePageAndZoom) {
         EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * zoom));
         EXPECT_EQ(W().Desk().Layout().Line3X, RoundHalfEven(W().Setup().PageSizeX * zoom));
     }
-    EXPECT_EQ(Menu().GOR_03->text(), "Sonraki Sayfa\tPage Down");
+    EXPECT_EQ(Menu().GOR_03->text(), "&Sonraki Sayfa\tPage Down");
     Click(0);
     EXPECT_FALSE(W().isVisible());
     h.Show();

@@ -1,10 +1,14 @@
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <set>
 
 #include "ViewerHarness.h"
 #include "core/SettingsStore.h"
+#include "core/TurkishCase.h"
 #include "viewer/JoinArguments.h"
 #include "viewer/PictureBox.h"
 #include "viewer/ViewerStatusBar.h"
@@ -154,3 +158,49 @@ TEST(FrmTabul, AStartFromTheDesktopWithoutAReportOffersTheFileChooser) {
 }
 
 }  // namespace
+
+namespace {
+
+// The letters a menu's items are reached by, folded by Turkish case rules;
+// an item without one gives '?'.
+std::vector<QString> Mnemonics(const QList<QAction*>& actions) {
+    std::vector<QString> letters;
+    for (const QAction* action : actions) {
+        if (action->isSeparator() || !action->isVisible()) continue;
+        const QString text = action->text();
+        const qsizetype amp = text.indexOf('&');
+        letters.push_back(
+            amp < 0 || amp + 1 >= text.size()
+                ? QStringLiteral("?")
+                : QString::fromStdString(FoldTurkishCase(text.mid(amp + 1, 1).toStdString())));
+    }
+    return letters;
+}
+
+}  // namespace
+
+// Every menu opens with Alt and its underlined letter, and within a menu no
+// two items share a letter.
+TEST_F(ShownViewer, EveryMenuHasALetterOfItsOwn) {
+    std::vector<const QMenu*> menus;
+    std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+        const std::vector<QString> letters = Mnemonics(actions);
+        EXPECT_EQ(std::count(letters.begin(), letters.end(), QStringLiteral("?")), 0);
+        EXPECT_EQ(std::set<QString>(letters.begin(), letters.end()).size(), letters.size());
+        for (const QAction* action : actions)
+            if (action->menu()) {
+                menus.push_back(action->menu());
+                walk(action->menu()->actions());
+            }
+    };
+    walk(W().menuBar()->actions());
+    EXPECT_GE(menus.size(), 5u);
+    for (const auto& [key, menu] : std::vector<std::pair<Qt::Key, const QMenu*>>{
+             {Qt::Key_D, Menu().DOS_00}, {Qt::Key_Z, Menu().DUZ_00}, {Qt::Key_G, Menu().GOR_00}}) {
+        QTest::keyClick(&W(), key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+            << menu->title().toStdString();
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(W().menuBar(), Qt::Key_Escape);
+    }
+}
