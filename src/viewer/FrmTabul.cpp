@@ -28,6 +28,7 @@
 #include "viewer/MenuCommands.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ReportWatcher.h"
 #include "viewer/SaveFileDialog.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/SelectionInput.h"
@@ -67,6 +68,7 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     find_ = new FindCommand(*this);
     selection_ = new SelectionCommand(*this);
     selection_->setParent(this);
+    watcher_ = new ReportWatcher([this] { RefreshReport(); }, 1000, this);
 
     columnRuler_ = std::make_unique<ColumnRuler>(
         *Canvas(), *Cetvel(), [this] { return Ruler(); },
@@ -141,8 +143,14 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     return true;
 }
 
+void FrmTabul::RefreshReport() {
+    if (OpenReport(reportPath_, true, true) && !status_->ReadAgainShown())
+        status_->ShowNote(QString::fromUtf8("Rapor yenilendi"));
+}
+
 void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
     reportPath_ = reportPath;
+    watcher_->Watch(reportPath);
     setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
     status_->ShowReadAgain(loaded.changedWhileRead);
 }
@@ -164,11 +172,13 @@ void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
     ShowCritical(QString::fromStdString(LoadFailureText(loaded)));
 }
 
-bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage) {
+bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool quiet) {
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
-        ShowLoadFailure(loaded);
+        if (quiet && loaded.failure != LoadResult::Failure::Cancelled)
+            status_->ShowNote(QString::fromStdString(LoadFailureText(loaded)).replace('\n', ' '));
+        if (!quiet) ShowLoadFailure(loaded);
         return false;
     }
     // The old rows go with their working file as the new report takes its

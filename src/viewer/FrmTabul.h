@@ -17,6 +17,7 @@
 class CommandButtons;
 class FindCommand;
 class SelectionCommand;
+class ReportWatcher;
 class ZoomControl;
 class MainMenu;
 class PageDesk;
@@ -84,9 +85,14 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void GoToPage();
     // Another report in place of this one; one that cannot be read leaves
     // this one open. Reading the same report again keeps the page shown.
-    bool OpenReport(const std::string& reportPath, bool keepPage = false);
+    // A quiet one says a failure in the status bar instead of a message box.
+    bool OpenReport(const std::string& reportPath, bool keepPage = false, bool quiet = false);
     // The report shown, read again: after it changed while it was read.
     void ReadReportAgain() { OpenReport(reportPath_, true); }
+    // The report shown, read again after its file was written again (F5,
+    // "Yenile", or by itself): on the same page and zoom, or the last page;
+    // one that is gone or cannot be read leaves the report shown as it is.
+    void RefreshReport();
     // The file chooser for a report; an empty path when the user closed it.
     std::string AskForReportPath();
     void CloseProgram();
@@ -155,4 +161,5 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     FindCommand* find_ = nullptr;
     SelectionCommand* selection_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;
+    ReportWatcher* watcher_ = nullptr;
 };

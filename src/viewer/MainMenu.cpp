@@ -36,6 +36,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     DOS_00 = bar->addMenu(QString::fromUtf8("&Dosya"));
     DOS_00->setObjectName(QStringLiteral("DOS_00"));
     OpenReport = Item(DOS_00, "OpenReport", QString::fromUtf8("&Aç..."), {QKeySequence::Open});
+    Refresh = Item(DOS_00, "Refresh", QString::fromUtf8("Yeni&le"), {QKeySequence(Qt::Key_F5)});
     DOS_00->addSeparator();
     DOS_01 = Submenu(DOS_00, "DOS_01", QString::fromUtf8("&Farklı Kaydet") + Spaces(25));
     DOS_01_01 = Submenu(DOS_01, "DOS_01_01", QString::fromUtf8("&Excel Çalışma Sayfası"));

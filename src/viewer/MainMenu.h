@@ -18,6 +18,7 @@ class MainMenu : public QObject {
 
     QMenu* DOS_00 = nullptr;
     QAction* OpenReport = nullptr;
+    QAction* Refresh = nullptr;
     QMenu* DOS_01 = nullptr;
     QMenu* DOS_01_01 = nullptr;
     QAction* DOS_01_01_01 = nullptr;

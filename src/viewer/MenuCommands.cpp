@@ -29,6 +29,7 @@ void ConnectMenuCommands(FrmTabul& w) {
         QObject::connect(item, &QAction::triggered, &w, handler);
     };
     on(m.OpenReport, [&w] { ChooseReportToOpen(w); });
+    on(m.Refresh, [&w] { w.RefreshReport(); });
     QObject::connect(&w.Status(), &ViewerStatusBar::ReadAgainPressed, &w,
                      [&w] { w.ReadReportAgain(); });
     on(m.DOS_01_01_01, [&w] { ExportSpreadsheet(w); });
