@@ -48,19 +48,13 @@ struct Loaded : bench::LoadedStore {
     }
 };
 
-void CountRows(benchmark::State& state) {
-    state.counters["rows/s"] =
-        benchmark::Counter(static_cast<double>(Rows) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
-}
-
 void BM_CsvProgram(benchmark::State& state) {
     Loaded& l = Loaded::Shared();
     bench::TimeChildren(state, [&] {
         return bench::RunChild(
             {TABULON_EXPORT_PROGRAM, "csv", l.report, l.reports.File("out.csv")});
     });
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 // Floor: the data rows without their type, each TAB a comma after a comma
@@ -72,7 +66,7 @@ void BM_CsvPipelineFloor(benchmark::State& state) {
     const std::string pipeline = "grep '^9' '" + l.report + "' | cut -c2- | tr ',\\t' '.,'";
     bench::TimeChildren(state, [&] { return bench::RunChild({"sh", "-c", pipeline}, out); });
     if (ReadWhole(out) != l.csv) state.SkipWithError("the pipeline wrote other bytes");
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 void BM_ExportCsv(benchmark::State& state) {
@@ -80,7 +74,7 @@ void BM_ExportCsv(benchmark::State& state) {
     for (auto _ : state)
         ExportDelimited(l.loaded.rows, l.loaded.layout, 5, DelimitedFormat::Csv,
                         l.reports.File("out.csv"));
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 // Floor: the row store read in 1 MiB blocks while the export's bytes are
@@ -100,7 +94,7 @@ void BM_CsvFloor(benchmark::State& state) {
         std::fclose(out);
         close(in);
     }
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 void BM_ExportWorkbook(benchmark::State& state) {
@@ -108,7 +102,7 @@ void BM_ExportWorkbook(benchmark::State& state) {
     for (auto _ : state)
         ExportWorkbook(l.loaded.rows, l.loaded.layout, 5, l.loaded.layout.ColumnWidths,
                        NumberLocale::Turkish(), l.reports.File("out.xlsx"));
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 // Floor: the same cells written with the workbook library directly, in its
@@ -144,7 +138,7 @@ void BM_WorkbookFloor(benchmark::State& state) {
         }
         workbook_close(book);
     }
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 }  // namespace

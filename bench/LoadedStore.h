@@ -8,6 +8,13 @@
 
 namespace bench {
 
+// Rows handled a second, as a counter of the benchmark.
+inline void CountRows(benchmark::State& state, long rows) {
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(rows) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
 // A generated report loaded once, its row store given a name so that the
 // floors can read the store plainly; the name goes with it.
 struct LoadedStore {

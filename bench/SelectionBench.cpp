@@ -27,12 +27,6 @@ struct Loaded : bench::LoadedStore {
     }
 };
 
-void CountRows(benchmark::State& state) {
-    state.counters["rows/s"] =
-        benchmark::Counter(static_cast<double>(Rows) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
-}
-
 void BM_CopyEveryField(benchmark::State& state) {
     Loaded& l = Loaded::Shared();
     for (auto _ : state) {
@@ -41,7 +35,7 @@ void BM_CopyEveryField(benchmark::State& state) {
         benchmark::DoNotOptimize(copied.html.data());
     }
     state.counters["MB"] = static_cast<double>(l.text.size()) / 1e6;
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 // Floor: the copied text written to a file in 1 MiB blocks and closed.
@@ -53,7 +47,7 @@ void BM_CopyFloor(benchmark::State& state) {
             std::fwrite(l.text.data() + at, 1, std::min(bench::Block, l.text.size() - at), out);
         std::fclose(out);
     }
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 void BM_SumAmountColumn(benchmark::State& state) {
@@ -62,7 +56,7 @@ void BM_SumAmountColumn(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(
             SumSelection(l.loaded.rows, l.loaded.layout, NumberLocale::Turkish(), column).sum);
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 // Floor: the row store read in 1 MiB blocks.
@@ -75,7 +69,7 @@ void BM_SumFloor(benchmark::State& state) {
         }
         close(in);
     }
-    CountRows(state);
+    bench::CountRows(state, Rows);
 }
 
 }  // namespace
