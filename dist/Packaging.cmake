@@ -6,8 +6,7 @@ include(GNUInstallDirs)
 # A private folder under the architecture's: no other program links these, so
 # the system's library cache (ldconfig) has no business with them.
 set(TABULON_PRIVATE_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/tabulon)
-set(TABULON_FOLDER_LIBRARIES tabulon_core tabulon_input tabulon_render tabulon_export
-  tabulon_platform tabulon_dialogs tabulon_print tabulon_viewer)
+get_property(TABULON_FOLDER_LIBRARIES GLOBAL PROPERTY TABULON_LIBRARIES)
 set_target_properties(tabulon tabulon-export PROPERTIES
   INSTALL_RPATH "$ORIGIN/../${TABULON_PRIVATE_LIBDIR}")
 set_target_properties(${TABULON_FOLDER_LIBRARIES} PROPERTIES INSTALL_RPATH "$ORIGIN")
