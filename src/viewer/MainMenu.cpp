@@ -95,4 +95,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
         Item(GOR_00, "FindNext", QString::fromUtf8("Sonrakini Bul"), {QKeySequence(Qt::Key_F3)});
     FindPrevious = Item(GOR_00, "FindPrevious", QString::fromUtf8("Öncekini Bul"),
                         {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
+    FoundList = Item(GOR_00, "FoundList", QString::fromUtf8("Bulunanlar"));
+    GOR_00->addSeparator();
+    Filter = Item(GOR_00, "Filter", QString::fromUtf8("Süz"));
+    RemoveFilter = Item(GOR_00, "RemoveFilter", QString::fromUtf8("Süzgeci Kaldır"));
+    RemoveFilter->setEnabled(false);
 }
