@@ -61,9 +61,14 @@ void ConnectMenuCommands(FrmTabul& w) {
     on(m.Find, [&w] { w.Finder().OpenBar(); });
     on(m.FindNext, [&w] { w.Finder().Next(true); });
     on(m.FindPrevious, [&w] { w.Finder().Next(false); });
+    // Wide enough for the four columns the first time it opens.
     on(m.FoundList, [&w] {
-        w.Finder().Dock()->show();
-        w.Finder().Dock()->raise();
+        QDockWidget* dock = w.Finder().Dock();
+        const bool first = dock->isHidden() && !dock->property("opened").toBool();
+        dock->show();
+        dock->raise();
+        if (first) w.resizeDocks({dock}, {380}, Qt::Horizontal);
+        dock->setProperty("opened", true);
     });
     on(m.Filter, [&w] { w.Filter().Apply(); });
     on(m.RemoveFilter, [&w] { w.Filter().Remove(); });

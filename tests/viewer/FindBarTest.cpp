@@ -33,7 +33,9 @@ class FindBarTest : public ShownViewer {
         TypeText(Bar().TextBox(), text);
         QSignalSpy done(&W().Finder(), &FindCommand::CountDone);
         QTest::keyClick(Bar().TextBox(), Qt::Key_Return);
-        if (W().Finder().Counting()) ASSERT_TRUE(done.wait(10000));
+        if (W().Finder().Counting()) {
+            ASSERT_TRUE(done.wait(10000));
+        }
     }
     QString Count() { return Bar().CountLabel()->text(); }
     int Shaded(Rgb shade) {
