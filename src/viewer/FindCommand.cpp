@@ -27,6 +27,13 @@ FindCommand::FindCommand(ReportWindow& window)
       dock_(new FoundFieldsDock(*found_, window.Widget())) {
     connect(bar_, &FindBar::FindRequested, this, &FindCommand::Find);
     connect(dock_, &FoundFieldsDock::Chosen, this, &FindCommand::Show);
+    // Another text or rule: the count shown is no longer of it.
+    connect(bar_, &FindBar::SearchChanged, this, [this] {
+        if (bar_->Text() != countedText_ || !SameRules(bar_->Rules(), countedRules_))
+            bar_->ClearCount();
+        else
+            ShowCount();
+    });
     // Closed, the bar hands the keys back to the page.
     connect(bar_, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (!visible) window_.Widget()->setFocus();
