@@ -32,6 +32,7 @@
 #include "viewer/MenuCommands.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/ResizeWatch.h"
 #include "viewer/SaveFileDialog.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/SelectionInput.h"
@@ -72,8 +73,12 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     addToolBar(Qt::BottomToolBarArea, find_->Bar());
     addDockWidget(Qt::RightDockWidgetArea, find_->Dock());
     filter_ = new FilterCommand(*this);
-    // The find bar and the hit list take their room from the desk.
-    client->installEventFilter(this);
+    // The find bar and the hit list take their room from the desk; a window
+    // resize has laid the desk out already.
+    new ResizeWatch(client, [this] {
+        if (isVisible() && laidOutFor_ != std::pair{OuterWidthTwips(), OuterHeightTwips()})
+            LayOutForSize();
+    });
     selection_ = new SelectionCommand(*this);
     selection_->setParent(this);
 
@@ -444,15 +449,6 @@ void FrmTabul::CloseProgram() {
 void FrmTabul::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (laidOutFor_ != std::pair{OuterWidthTwips(), OuterHeightTwips()}) LayOutForSize();
-}
-
-// The client area changes size without the window as the find bar or the hit
-// list come and go; a window resize has laid the desk out already.
-bool FrmTabul::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize && isVisible() &&
-        laidOutFor_ != std::pair{OuterWidthTwips(), OuterHeightTwips()})
-        LayOutForSize();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmTabul::ShowFromStart() {
