@@ -26,6 +26,8 @@ using FieldShading = std::function<std::optional<Rgb>(int64_t row, int column)>;
 // The shades the screen uses: the field found, and the fields selected.
 inline constexpr Rgb FoundShade{255, 228, 110};
 inline constexpr Rgb SelectedShade{198, 222, 255};
+// The other fields found, lighter than the one shown.
+inline constexpr Rgb OtherFoundShade{255, 244, 200};
 
 // What drawing a page found out.
 struct PageDrawing {

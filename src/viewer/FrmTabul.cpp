@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,14 +22,18 @@
 #include "platform/Twips.h"
 #include "render/FindFields.h"
 #include "viewer/CommandButtons.h"
+#include "viewer/FilterCommand.h"
+#include "viewer/FindBar.h"
 #include "viewer/FindCommand.h"
 #include "viewer/FormReturnWatch.h"
+#include "viewer/FoundFieldsDock.h"
 #include "viewer/GoToPageDialog.h"
 #include "viewer/MainMenu.h"
 #include "viewer/MenuCommands.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
 #include "viewer/ReportWatcher.h"
+#include "viewer/ResizeWatch.h"
 #include "viewer/SaveFileDialog.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/SelectionInput.h"
@@ -66,6 +71,15 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     status_ = new ViewerStatusBar(this);
     setStatusBar(status_);
     find_ = new FindCommand(*this);
+    addToolBar(Qt::BottomToolBarArea, find_->Bar());
+    addDockWidget(Qt::RightDockWidgetArea, find_->Dock());
+    filter_ = new FilterCommand(*this);
+    // The find bar and the hit list take their room from the desk; a window
+    // resize has laid the desk out already.
+    new ResizeWatch(client, [this] {
+        if (isVisible() && laidOutFor_ != std::pair{OuterWidthTwips(), OuterHeightTwips()})
+            LayOutForSize();
+    });
     selection_ = new SelectionCommand(*this);
     selection_->setParent(this);
     watcher_ = new ReportWatcher([this] { RefreshReport(); }, 1000, this);
@@ -88,13 +102,15 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     const QRect screenArea = screen()->availableGeometry();
     resize(std::min(1100, screenArea.width() * 9 / 10),
            std::min(850, screenArea.height() * 9 / 10));
-    desk_->LayOut(OuterWidthTwips(), OuterHeightTwips());
+    laidOutFor_ = {OuterWidthTwips(), OuterHeightTwips()};
+    desk_->LayOut(laidOutFor_.first, laidOutFor_.second);
 }
 
 // A sum still being worked out reads the rows, which go before the window's
 // children do.
 FrmTabul::~FrmTabul() {
     selection_->StopSum();
+    find_->Forget();
 }
 
 PictureBox* FrmTabul::Canvas() const {
@@ -136,6 +152,7 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
         exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
         return false;
     }
+    find_->ReportOpened();
     RenderOnCanvas();
     ShowOpened(reportPath, loaded);
     columnRuler_->HideIndicator();
@@ -182,10 +199,13 @@ bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool qui
         return false;
     }
     // The old rows go with their working file as the new report takes its
-    // place, once no sum is being worked out over them.
+    // place, once no sum or count is being worked out over them; a filter
+    // goes with the report it narrowed.
     selection_->Forget();
-    pages_ = std::move(opened);
     find_->Forget();
+    filter_->Forget();
+    pages_ = std::move(opened);
+    find_->ReportOpened();
     currentPage_ = keepPage ? std::clamp(currentPage_, 1, pages_.totals.pageCount) : 1;
     ShowOpened(reportPath, loaded);
     desk_->ScrollToCorner();
@@ -213,8 +233,15 @@ void FrmTabul::dropEvent(QDropEvent* event) {
     OpenReport(QFile::encodeName(path).toStdString());
 }
 
+// A shown find bar or docked hit list leaves the desk the client area's room.
+bool FrmTabul::SharesClientArea() const {
+    const QDockWidget* dock = find_->Dock();
+    return find_->Bar()->isVisible() || (dock->isVisible() && !dock->isFloating());
+}
+
 int32_t FrmTabul::OuterWidthTwips() const {
-    return static_cast<int32_t>(TwipsFromPixels(width())) + FrameWidthTwips;
+    const int clientWidth = SharesClientArea() ? centralWidget()->width() : width();
+    return static_cast<int32_t>(TwipsFromPixels(clientWidth)) + FrameWidthTwips;
 }
 
 // The status bar takes its own room below the desk.
@@ -222,14 +249,16 @@ int32_t FrmTabul::OuterHeightTwips() const {
     const auto shown = [](const QWidget* bar) {
         return bar->isVisible() ? bar->height() : bar->sizeHint().height();
     };
-    const int clientHeight = height() - shown(menuBar()) - shown(status_);
+    const int clientHeight = SharesClientArea() ? centralWidget()->height()
+                                                : height() - shown(menuBar()) - shown(status_);
     return static_cast<int32_t>(TwipsFromPixels(clientHeight)) + FrameHeightTwips;
 }
 
 // A fitted zoom follows the new size and draws the page; otherwise the
 // canvas keeps its picture.
 void FrmTabul::LayOutForSize() {
-    desk_->LayOut(OuterWidthTwips(), OuterHeightTwips());
+    laidOutFor_ = {OuterWidthTwips(), OuterHeightTwips()};
+    desk_->LayOut(laidOutFor_.first, laidOutFor_.second);
     if (!pages_.rows.IsOpen() || !zoom_->Refit()) UpdatePageGeometry();
 }
 
@@ -283,8 +312,7 @@ void FrmTabul::RenderOnCanvas() {
     SetBusy(true);
     // The field found, and the fields selected, shaded on the screen only.
     const FieldShading shading = [this](int64_t row, int column) -> std::optional<Rgb> {
-        const std::optional<MarkedField>& hit = find_->Hit();
-        if (hit && hit->row == row && hit->column == column) return FoundShade;
+        if (const std::optional<Rgb> found = find_->Shade(row, column)) return found;
         if (selection_->Selection().Contains(row, column)) return SelectedShade;
         return std::nullopt;
     };
@@ -430,7 +458,14 @@ void FrmTabul::CloseProgram() {
 
 void FrmTabul::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    LayOutForSize();
+    if (laidOutFor_ != std::pair{OuterWidthTwips(), OuterHeightTwips()}) LayOutForSize();
+}
+
+void FrmTabul::ShowFromStart() {
+    currentPage_ = 1;
+    desk_->ScrollToCorner();
+    UpdatePageGeometry();
+    RenderOnCanvas();
 }
 
 // Each time the window becomes active, first and after its own forms, the

@@ -15,6 +15,7 @@
 #include "viewer/ViewerEnvironment.h"
 
 class CommandButtons;
+class FilterCommand;
 class FindCommand;
 class SelectionCommand;
 class ReportWatcher;
@@ -99,6 +100,10 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
     float ZoomFactor() const;
     FindCommand& Finder() const { return *find_; }
+    FilterCommand& Filter() const { return *filter_; }
+    // Other rows in place of the report's (a filter on or off): page 1 from
+    // its corner.
+    void ShowFromStart();
     SelectionCommand& Selection() const { return *selection_; }
     const ColumnFlags& ColumnFits() const { return columnFits_; }
     RulerView Ruler() const;
@@ -128,6 +133,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
 
   private:
     void ApplyZoom();
+    bool SharesClientArea() const;
     PageDrawing DrawPage(DrawingTarget& target, int32_t page, float zoom,
                          const FieldShading* shading);
     void LayOutForSize();
@@ -159,6 +165,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     ViewerStatusBar* status_ = nullptr;
     std::unique_ptr<ColumnRuler> columnRuler_;
     FindCommand* find_ = nullptr;
+    FilterCommand* filter_ = nullptr;
+    // The outer size in twips the desk was laid out for last.
+    std::pair<int32_t, int32_t> laidOutFor_{0, 0};
     SelectionCommand* selection_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;
     ReportWatcher* watcher_ = nullptr;

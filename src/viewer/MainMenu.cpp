@@ -96,4 +96,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
         Item(GOR_00, "FindNext", QString::fromUtf8("Sonra&kini Bul"), {QKeySequence(Qt::Key_F3)});
     FindPrevious = Item(GOR_00, "FindPrevious", QString::fromUtf8("Ön&cekini Bul"),
                         {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
+    FoundList = Item(GOR_00, "FoundList", QString::fromUtf8("Bu&lunanlar"));
+    GOR_00->addSeparator();
+    Filter = Item(GOR_00, "Filter", QString::fromUtf8("Sü&z"));
+    RemoveFilter = Item(GOR_00, "RemoveFilter", QString::fromUtf8("Süzgeci Kaldı&r"));
+    RemoveFilter->setEnabled(false);
 }

@@ -52,4 +52,7 @@ class MainMenu : public QObject {
     QAction* Find = nullptr;
     QAction* FindNext = nullptr;
     QAction* FindPrevious = nullptr;
+    QAction* FoundList = nullptr;
+    QAction* Filter = nullptr;
+    QAction* RemoveFilter = nullptr;
 };

@@ -7,7 +7,10 @@
 #include "viewer/CommandButtons.h"
 #include "viewer/DialogCommands.h"
 #include "viewer/ExportCommands.h"
+#include "viewer/FilterCommand.h"
+#include "viewer/FindBar.h"
 #include "viewer/FindCommand.h"
+#include "viewer/FoundFieldsDock.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/MainMenu.h"
 #include "viewer/SelectionCommand.h"
@@ -56,9 +59,22 @@ void ConnectMenuCommands(FrmTabul& w) {
     on(m.GOR_04, [&w] { w.ShowFirstPage(); });
     on(m.GOR_05, [&w] { w.ShowLastPage(); });
     on(m.GoToPage, [&w] { w.GoToPage(); });
-    on(m.Find, [&w] { w.Finder().OpenDialog(); });
+    on(m.Find, [&w] { w.Finder().OpenBar(); });
     on(m.FindNext, [&w] { w.Finder().Next(true); });
     on(m.FindPrevious, [&w] { w.Finder().Next(false); });
+    // Wide enough for the four columns the first time it opens.
+    on(m.FoundList, [&w] {
+        QDockWidget* dock = w.Finder().Dock();
+        const bool first = dock->isHidden() && !dock->property("opened").toBool();
+        dock->show();
+        dock->raise();
+        if (first) w.resizeDocks({dock}, {380}, Qt::Horizontal);
+        dock->setProperty("opened", true);
+    });
+    on(m.Filter, [&w] { w.Filter().Apply(); });
+    on(m.RemoveFilter, [&w] { w.Filter().Remove(); });
+    QObject::connect(w.Finder().Bar(), &FindBar::FilterRequested, &w.Filter(),
+                     &FilterCommand::Apply);
     // Each toolbar button runs the command of a menu item.
     QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,   m.DOS_01_01_01,
                                                      m.GOR_02,    m.GOR_03,   m.GOR_01_01,

@@ -50,6 +50,8 @@ void ShowContextMenu(FrmTabul& w, QPoint global, QPointF twips) {
     QAction* find = menu.addAction(QString::fromUtf8("Bu Metni Bul"));
     const QString text = place ? ShownText(w, *place) : QString();
     find->setEnabled(!text.trimmed().isEmpty());
+    menu.addAction(m.Filter);
+    menu.addAction(m.RemoveFilter);
     menu.addSeparator();
     menu.addMenu(m.GOR_01);
     for (QAction* page : {m.GOR_02, m.GOR_03, m.GOR_04, m.GOR_05}) menu.addAction(page);

@@ -28,6 +28,10 @@ ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
     connect(readAgain_, &QPushButton::clicked, this, &ViewerStatusBar::ReadAgainPressed);
     addWidget(note_, 1);
     addWidget(readAgain_);
+    filter_ = new QLabel(this);
+    filter_->setObjectName(QStringLiteral("StatusFilter"));
+    filter_->hide();
+    addPermanentWidget(filter_);
     addPermanentWidget(page_);
     addPermanentWidget(zoom_);
     // The window may still be made as narrow as it could be without the bar.
@@ -66,4 +70,12 @@ QString ViewerStatusBar::ZoomText() const {
 }
 QString ViewerStatusBar::NoteText() const {
     return note_->text();
+}
+QString ViewerStatusBar::FilterText() const {
+    return filter_->text();
+}
+
+void ViewerStatusBar::ShowFilter(const QString& text) {
+    filter_->setText(text);
+    filter_->setVisible(!text.isEmpty());
 }

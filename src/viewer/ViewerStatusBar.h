@@ -21,6 +21,8 @@ class ViewerStatusBar : public QStatusBar {
     // away.
     void ShowReadAgain(bool changed);
     bool ReadAgainShown() const;
+    // While a filter is on, what it keeps; an empty text takes it away.
+    void ShowFilter(const QString& text);
 
   signals:
     void ReadAgainPressed();
@@ -29,10 +31,12 @@ class ViewerStatusBar : public QStatusBar {
     QString PageText() const;
     QString ZoomText() const;
     QString NoteText() const;
+    QString FilterText() const;
 
   private:
     QLabel* note_;
     QPushButton* readAgain_;
+    QLabel* filter_;
     QLabel* page_;
     QLabel* zoom_;
 };

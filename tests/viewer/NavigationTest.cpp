@@ -197,10 +197,10 @@ TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
 // across pages and round the end with a note, Shift+F3 back; the hit is marked.
 TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     Key(Qt::Key_F, Qt::ControlModifier);
-    FindDialog* dialog = W().Finder().Dialog();
-    ASSERT_TRUE(dialog->isVisible());
-    TypeText(dialog->TextBox(), "MÜŞTERİ 3");
-    QTest::keyClick(dialog->TextBox(), Qt::Key_Return);
+    FindBar* bar = W().Finder().Bar();
+    ASSERT_TRUE(bar->isVisible());
+    TypeText(bar->TextBox(), "MÜŞTERİ 3");
+    QTest::keyClick(bar->TextBox(), Qt::Key_Return);
     ASSERT_TRUE(W().Finder().Hit());
     EXPECT_EQ(W().Finder().Hit()->row, 3);
     EXPECT_EQ(W().Finder().Hit()->column, 2);
@@ -209,7 +209,6 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     for (int i = 0; i < page.width() * page.height(); ++i)
         marked += page.pixel(i % page.width(), i / page.width()) == qRgb(255, 228, 110);
     EXPECT_GT(marked, 80);
-    W().activateWindow();
     std::vector<int64_t> rows;
     for (int i = 0; i < 12 && (rows.empty() || rows.back() != 3); ++i) {
         Key(Qt::Key_F3);
@@ -221,8 +220,8 @@ TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
     Key(Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(W().Finder().Hit()->row, 190);
     EXPECT_EQ(W().CurrentPage(), 4);
-    dialog->TextBox()->setText("yok böyle");
-    dialog->NextButton()->click();
+    bar->TextBox()->setText("yok böyle");
+    bar->NextAction()->trigger();
     EXPECT_FALSE(W().Finder().Hit());
     EXPECT_TRUE(W().Status().NoteText().contains("bulunamadı"));
 }

@@ -12,8 +12,8 @@
 #include "MemorySettingsBackend.h"
 #include "TestSupport.h"
 #include "viewer/CommandButtons.h"
+#include "viewer/FindBar.h"
 #include "viewer/FindCommand.h"
-#include "viewer/FindDialog.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/MainMenu.h"
 #include "viewer/PageDesk.h"
@@ -75,8 +75,7 @@ class ShownViewer : public ::testing::Test {
     // Keys go to the widget with the focus. After a dialog has closed, the
     // window manager hands activation back to the window; offscreen the test does.
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        if (!QApplication::activeModalWidget() && !W().isActiveWindow() &&
-            !W().Finder().Dialog()->isActiveWindow()) {
+        if (!QApplication::activeModalWidget() && !W().isActiveWindow()) {
             W().activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
         }

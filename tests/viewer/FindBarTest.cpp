@@ -1,0 +1,164 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "ViewerHarness.h"
+#include "viewer/FilterCommand.h"
+#include "viewer/FoundFieldsDock.h"
+#include "viewer/FoundFieldsModel.h"
+#include "viewer/PictureBox.h"
+#include "viewer/SelectionCommand.h"
+#include "viewer/ViewerStatusBar.h"
+
+namespace {
+
+class FindBarTest : public ShownViewer {
+  protected:
+    FindBar& Bar() { return *W().Finder().Bar(); }
+    // Ctrl+F, the text typed over what was there, the column and "Tam alan"
+    // chosen, then Enter; back once every hit is counted.
+    void Search(const QString& text, const QString& column = QString::fromUtf8("Tüm sütunlar"),
+                bool whole = false) {
+        Key(Qt::Key_F, Qt::ControlModifier);
+        ASSERT_EQ(QApplication::focusWidget(), Bar().TextBox());
+        Bar().ColumnBox()->setCurrentText(column);
+        ASSERT_EQ(Bar().ColumnBox()->currentText(), column);
+        if (Bar().WholeBox()->isChecked() != whole)
+            QTest::mouseClick(Bar().WholeBox(), Qt::LeftButton, {}, QPoint(4, 4));
+        Bar().TextBox()->setFocus();
+        Bar().TextBox()->selectAll();
+        TypeText(Bar().TextBox(), text);
+        QSignalSpy done(&W().Finder(), &FindCommand::CountDone);
+        QTest::keyClick(Bar().TextBox(), Qt::Key_Return);
+        if (W().Finder().Counting()) {
+            ASSERT_TRUE(done.wait(10000));
+        }
+    }
+    QString Count() { return Bar().CountLabel()->text(); }
+    int Shaded(Rgb shade) {
+        const QImage& page = W().Canvas()->Image();
+        const QRgb wanted = qRgb(shade.r, shade.g, shade.b);
+        int count = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) count += page.pixel(x, y) == wanted;
+        return count;
+    }
+};
+
+// The rules as the bar sets them, with the hit each search lands on first and
+// the count it shows: "Müşteri 3" stands on every seventeenth row from 3,
+// "Müşteri 1" inside also in "Müşteri 10".."16", whole only in "Müşteri 1".
+TEST_F(FindBarTest, TheBarsRulesDecideTheHitsAndTheCount) {
+    const struct {
+        const char* text;
+        const char* column;
+        bool whole;
+        int64_t firstRow;
+        int firstColumn;
+        const char* count;
+    } cases[] = {
+        {"MÜŞTERİ 3", "Tüm sütunlar", false, 3, 2, "1 / 12"},
+        {"müşteri 1", "Tüm sütunlar", false, 1, 2, "1 / 93"},
+        {"müşteri 1", "Tüm sütunlar", true, 1, 2, "1 / 12"},
+        {"ankara", "Şehir", true, 1, 3, "1 / 200"},
+        {"ankara", "Müşteri", false, 0, 0, "– / 0"},
+        // Row 2 holds 74,50, and another amount holds it inside.
+        {"74,5", "Tutar", false, 2, 4, "1 / 2"},
+        {"74,50", "Tutar", true, 2, 4, "1 / 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        W().Finder().Forget();
+        W().TurnToPage(1);
+        Search(QString::fromUtf8(c.text), QString::fromUtf8(c.column), c.whole);
+        const auto& hit = W().Finder().Hit();
+        EXPECT_EQ(hit ? hit->row : 0, c.firstRow);
+        EXPECT_EQ(hit ? hit->column : 0, c.firstColumn);
+        EXPECT_EQ(Count().toStdString(), c.count);
+    }
+}
+
+// Enter and F3 move the place in the count, Shift+F3 back round the start;
+// the hit shown is shaded strongly, the other hits on the page lightly; Esc
+// in the bar closes it and leaves the selection as it was.
+TEST_F(FindBarTest, KeysMoveThroughTheHitsAndEscClosesTheBar) {
+    W().Selection().SelectAll();
+    Search(QString::fromUtf8("Müşteri 3"));
+    EXPECT_EQ(Count(), "1 / 12");
+    EXPECT_GT(Shaded(FoundShade), 80);
+    EXPECT_GT(Shaded(OtherFoundShade), 80 * 2);
+    QTest::keyClick(Bar().TextBox(), Qt::Key_Return);
+    EXPECT_EQ(Count(), "2 / 12");
+    Key(Qt::Key_F3);
+    EXPECT_EQ(Count(), "3 / 12");
+    Key(Qt::Key_F3, Qt::ShiftModifier);
+    Key(Qt::Key_F3, Qt::ShiftModifier);
+    Key(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(Count(), "12 / 12");
+    EXPECT_EQ(W().Finder().Hit()->row, 190);
+    Bar().TextBox()->setFocus();
+    QTest::keyClick(Bar().TextBox(), Qt::Key_Escape);
+    EXPECT_FALSE(Bar().isVisible());
+    EXPECT_FALSE(W().Selection().Selection().Empty());
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(W().Selection().Selection().Empty());
+}
+
+// "Bulunanlar" lists every hit with its page, row, column title and text; a
+// click on a line shows that field.
+TEST_F(FindBarTest, TheHitListFillsAndAClickGoesThere) {
+    Search(QString::fromUtf8("Müşteri 3"));
+    Menu().FoundList->trigger();
+    QTableView* view = W().Finder().Dock()->View();
+    ASSERT_TRUE(view->isVisible());
+    const QAbstractItemModel* model = view->model();
+    ASSERT_EQ(model->rowCount(), 12);
+    const int line = 10;  // row 173
+    const auto cell = [&](int column) { return model->index(line, column).data().toString(); };
+    EXPECT_EQ(cell(1), "173");
+    EXPECT_EQ(cell(2), QString::fromUtf8("Müşteri"));
+    EXPECT_EQ(cell(3), QString::fromUtf8("Müşteri 3"));
+    EXPECT_EQ(cell(0).toInt(), PageOfRow(173, W().Pages().metrics.RowsPerPage));
+    const QModelIndex index = model->index(line, 3);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    ASSERT_TRUE(W().Finder().Hit());
+    EXPECT_EQ(W().Finder().Hit()->row, 173);
+    EXPECT_EQ(W().CurrentPage(), cell(0).toInt());
+    EXPECT_EQ(Count(), "11 / 12");
+}
+
+// "Süz" makes the window a report of the kept rows: the pages and totals are
+// those of a window over a file holding only those rows;
+// "Süzgeci Kaldır" brings the whole report back.
+TEST_F(FindBarTest, FilterShowsOnlyTheKeptRowsAsAReportOfTheirOwn) {
+    Search(QString::fromUtf8("Müşteri 3"));
+    QTest::mouseClick(Bar().widgetForAction(Bar().FilterAction()), Qt::LeftButton);
+    EXPECT_EQ(W().Pages().rows.RecordCount(), 12);
+    EXPECT_FALSE(W().Finder().Hit());
+    EXPECT_TRUE(W().Status().FilterText().contains(QString::fromUtf8("12 satır")));
+
+    std::string kept =
+        ReportText({"1SATIŞ RAPORU", "1Kasım 2026", "1Tüm şubeler", "2Kod\tMüşteri\tŞehir\tTutar\t",
+                    "4\t\t\t++\t", "5Z\tT\tT\tC\t"});
+    for (int i = 3; i <= 200; i += 17)
+        kept += "9" + std::to_string(i) + "\tMüşteri 3\tAnkara\t" + std::to_string(i * 37 % 1000) +
+                ",50\t\r\n";
+    ViewerHarness only;
+    ASSERT_TRUE(only.Open(kept));
+    only.Show();
+    EXPECT_EQ(W().PageCount(), only.W().PageCount());
+    for (int32_t page = 1; page <= only.W().PageCount(); ++page)
+        EXPECT_EQ(W().Pages().totals.table.Get(page, 4), only.Pages().totals.table.Get(page, 4));
+
+    Menu().RemoveFilter->trigger();
+    EXPECT_EQ(W().Pages().rows.RecordCount(), 200);
+    EXPECT_EQ(W().PageCount(), 4);
+    EXPECT_TRUE(W().Status().FilterText().isEmpty());
+    EXPECT_FALSE(Menu().RemoveFilter->isEnabled());
+}
+
+}  // namespace
