@@ -32,6 +32,11 @@ struct ReportLayout {
     int16_t HeaderCount = 0;
     std::array<std::string, DescribedColumns + 1> ColumnTitles{};
     std::array<int16_t, DescribedColumns + 1> ColumnWidths{};
+    // The longest field of each column among the description records alone
+    // (titles, widths, markers, formats), in characters: where a column's
+    // width starts before the data rows are measured.
+    std::array<int16_t, DescribedColumns + 1> DescriptionWidths{};
+    using WidthTable = std::array<int16_t, DescribedColumns + 1>;
     std::array<bool, DescribedColumns + 1> ColumnTotalFlags{};
     std::array<std::string, DescribedColumns + 1> ColumnFormats{};
     std::array<uint8_t, DescribedColumns + 1> ColumnKinds{};

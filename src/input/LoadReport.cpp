@@ -117,31 +117,22 @@ class Loader {
     }
 
     void Finish() {
-        for (int c = 1; c <= Columns; ++c) {
-            const int measured = measured_[c];
-            int width = layout_.ColumnKinds[c] == KindAmount
-                            ? RoundHalfEven(measured / 2.5 + measured)
-                            : measured;
-            layout_.ColumnWidths[c] =
-                static_cast<int16_t>(std::min(width, ReportLayout::MaxColumnWidth));
-        }
+        for (int c = 1; c <= Columns; ++c)
+            layout_.ColumnWidths[c] = ColumnWidthFor(measured_[c], layout_.ColumnKinds[c]);
         if (counter_) result_.totals = counter_->Take();
     }
 
   private:
-    // Raises a column's measured width to a field's length in characters; a
-    // text has no more characters than bytes, so only a field longer in bytes
-    // than the width so far needs counting.
-    void Measure(int c, std::string_view field) {
-        int16_t& width = measured_[c];
-        if (static_cast<int64_t>(field.size()) <= width) return;
-        const int16_t length = ClampToInt16(static_cast<int64_t>(CodePointCount(field)));
-        if (length > width) width = length;
-    }
+    void Measure(int c, std::string_view field) { MeasureField(measured_[c], field); }
 
+    // A description record's fields count toward the widths too, and are
+    // kept apart for a report made later of some of the rows.
     RowFields Split(std::string_view payload) {
         RowFields fields = SplitFields(payload);
-        for (int c = 1; c <= Columns; ++c) Measure(c, fields[c]);
+        for (int c = 1; c <= Columns; ++c) {
+            Measure(c, fields[c]);
+            MeasureField(layout_.DescriptionWidths[c], fields[c]);
+        }
         result_.fieldCount = fields.count;
         return fields;
     }
@@ -291,4 +282,15 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     result.changedWhileRead = report.ChangedSinceOpen(reportPath, bytesRead);
     loader.Finish();
     return result;
+}
+
+int16_t ColumnWidthFor(int longest, uint8_t kind) {
+    const int width = kind == KindAmount ? RoundHalfEven(longest / 2.5 + longest) : longest;
+    return static_cast<int16_t>(std::min(width, ReportLayout::MaxColumnWidth));
+}
+
+void MeasureField(int16_t& longest, std::string_view field) {
+    if (static_cast<int64_t>(field.size()) <= longest) return;
+    const int16_t length = ClampToInt16(static_cast<int64_t>(CodePointCount(field)));
+    if (length > longest) longest = length;
 }

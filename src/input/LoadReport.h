@@ -63,3 +63,12 @@ struct LoadResult {
 // before anything is read or created.
 LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
                       const LoadOptions& options = {});
+
+// A column's width from the length of its longest text: amounts 40 % wider,
+// every width at most ReportLayout::MaxColumnWidth.
+int16_t ColumnWidthFor(int longest, uint8_t kind);
+
+// Raises `longest` to the field's length in characters; a text has no more
+// characters than bytes, so only a field longer in bytes than that needs
+// counting.
+void MeasureField(int16_t& longest, std::string_view field);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "input/LoadReport.h"
 #include "input/SplitFields.h"
+#include "render/ShownWidths.h"
 
 FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
                            const std::string& rowStorePath, ReportPages& filtered,
@@ -14,6 +16,9 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
         return outcome;
     }
     int fieldCount = source.fieldCount;
+    // Widths measured as the loader measures a report file holding only
+    // these rows: its description, then the rows kept.
+    ReportLayout::WidthTable longest = source.layout.DescriptionWidths;
     outcome.pass = ForEachRow(
         source.rows, 1, source.rows.RecordCount(),
         [&](int64_t, std::string_view record) {
@@ -25,6 +30,8 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
                     if (!kept.Append(record)) return false;
                     ++outcome.kept;
                     fieldCount = fields.count;
+                    for (int k = 1; k <= columns; ++k)
+                        MeasureField(longest[static_cast<size_t>(k)], fields[k]);
                     return true;
                 }
             return true;
@@ -33,7 +40,17 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
     if (!kept.Flush() || outcome.pass.stopped) outcome.error = kept.LastError();
     if (!outcome.Ok()) return outcome;
     filtered.layout = source.layout;
+    for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
+        filtered.layout.ColumnWidths[c] =
+            ColumnWidthFor(longest[static_cast<size_t>(c)], source.layout.ColumnKinds[c]);
     filtered.rows = std::move(kept);
     filtered.fieldCount = fieldCount;
+    // The numbers the kept rows show widen their columns as a load would.
+    const ShownWidthsPass shown =
+        WidestShownNumbers(filtered.layout, filtered.rows, finder.Locale(), progress);
+    outcome.pass.ok = shown.ok;
+    outcome.pass.cancelled = shown.cancelled;
+    outcome.pass.error = shown.error;
+    filtered.shownWidths = shown.widths;
     return outcome;
 }

@@ -28,6 +28,7 @@ class FieldFinder {
     FieldFinder(const ReportLayout& layout, const NumberLocale& locale, std::string_view text,
                 FindRules rules = {});
     bool Empty() const { return folded_.empty(); }
+    const NumberLocale& Locale() const { return locale_; }
     // Whether the search looks in this column at all.
     bool LooksIn(int column) const { return rules_.column == 0 || rules_.column == column; }
     // Whether the field of this column holds the text.
