@@ -8,6 +8,7 @@
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinter.h"
 #include "render/DrawPages.h"
+#include "render/SheetPlacement.h"
 
 // The pages go through the window's built-in PDF printer, so a PDF written
 // here is the one the window prints.
@@ -20,7 +21,9 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
         return 1;
     }
     QtPrinter printer(PrinterCatalog::BuiltInPdfName, outPath,
-                      [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
+                      [](QPainter& painter, const SheetPlacement& placement) {
+                          return std::make_unique<PrinterTarget>(painter, placement);
+                      });
     const std::string unreadable = DrawSessionPages(session, printer, chosen);
     if (!unreadable.empty()) {
         printer.Abort();
@@ -37,7 +40,11 @@ std::string DrawSessionPages(CliSession& session, Printer& printer,
     printer.SetOrientation(session.setup.PageOrient);
     printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
     printer.SetDocumentName(report.layout.HeaderLines[1]);
-    const PageInputs inputs = session.Inputs();
+    const SheetPlacement placement =
+        PlaceOnPaper(session.setup, report.metrics, report.widths, report.fieldCount);
+    printer.SetPlacement(placement);
+    const PageSetup drawnSetup = DrawnSetup(session.setup, placement);
+    const PageInputs inputs = report.Inputs(drawnSetup, session.locale, session.now);
     std::string unreadable;
     DrawPages(printer, pages, report.totals.pageCount, [&](DrawingTarget& target, int32_t page) {
         const PageDrawing drawn = RenderPage(target, inputs, page, 1.0f, report.fieldCount);

@@ -116,7 +116,9 @@ int RunPrint(const PrintRequest& request) {
     SpoolResult spooled;
     QtPrinter printer(
         plan.printer, DocumentPlace(),
-        [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); },
+        [](QPainter& painter, const SheetPlacement& placement) {
+            return std::make_unique<PrinterTarget>(painter, placement);
+        },
         [&](const std::string& pdfPath) -> std::optional<std::string> {
             spool.documentPath = pdfPath;
             spooled = SpoolDocument(spool);

@@ -18,6 +18,9 @@ struct PageSetup {
     bool pTotals = false;   // a page-totals row on every page
     bool aTotals = false;   // a cumulative-totals row on every page
     bool pNumbers = false;  // page numbers
+    // "Sığdır": a page wider than the paper is shrunk onto it on paper and in
+    // a PDF, where it would be cut at the right margin; the screen shows it as it is.
+    bool FitToPaper = false;
 
     friend bool operator==(const PageSetup&, const PageSetup&) = default;
 };

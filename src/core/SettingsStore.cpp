@@ -153,6 +153,7 @@ LoadedSettings LoadSettings(SettingsBackend& backend,
         backend.CreateKey(SettingsKeyPath);
         WriteAll(setup, backend);
     }
+    setup.FitToPaper = ReadRegistryString(backend, SettingsKeyPath, FitToPaperName) == "True";
     const bool portrait = setup.PageOrient == 1;
     if (portrait ? setup.PageSizeX > setup.PageSizeY : setup.PageSizeY > setup.PageSizeX)
         std::swap(setup.PageSizeX, setup.PageSizeY);
@@ -162,4 +163,8 @@ LoadedSettings LoadSettings(SettingsBackend& backend,
 void SaveSettings(const PageSetup& setup, SettingsBackend& backend) {
     if (!backend.KeyExists(SettingsKeyPath)) backend.CreateKey(SettingsKeyPath);
     WriteAll(setup, backend);
+    // Written once it has been turned on, so a store that never had it keeps
+    // exactly the twelve values.
+    if (setup.FitToPaper || backend.QueryValue(SettingsKeyPath, FitToPaperName))
+        backend.SetValue(SettingsKeyPath, FitToPaperName, BoolText(setup.FitToPaper));
 }

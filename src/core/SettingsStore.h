@@ -13,6 +13,10 @@ inline const std::array<std::string, 12> SettingNames = {
     "PageSizeX", "PageSizeY", "PageOrient", "SpaceX1", "SpaceX2", "SpaceY1",
     "SpaceY2",   "FontName",  "FontSize",   "pTotals", "aTotals", "pNumbers"};
 
+// "Sığdır", stored beside the twelve: "True" or "False", and off when missing
+// (settings kept before it existed), so it never makes the store damaged.
+inline const std::string FitToPaperName = "FitToPaper";
+
 // One stored value's text: the value's text with everything below "!" dropped
 // from its end; empty when the key or value is missing.
 std::string ReadRegistryString(SettingsBackend& backend, const std::string& keyPath,
@@ -50,7 +54,7 @@ struct LoadedSettings {
 LoadedSettings LoadSettings(SettingsBackend& backend,
                             const std::function<int16_t()>& defaultOrientation);
 
-// Writes the twelve values as they stand.
+// Writes the twelve values as they stand, and "Sığdır" once it has been on.
 void SaveSettings(const PageSetup& setup, SettingsBackend& backend);
 
 // The text forms of the twelve values, in stored order.

@@ -106,6 +106,8 @@ void FrmPageSetup::CreateControls() {
         Place(new QCheckBox(Utf8("Sayfa Numaraları"), this), "Check1(2)", 120, 3840, 2415, 195);
     Check1[1] =
         Place(new QCheckBox(Utf8("Kümülatif Toplamlar"), this), "Check1(1)", 120, 4080, 2415, 195);
+    // Under the preview, which shows the paper and not the report's columns.
+    CheckSigdir = Place(new QCheckBox(Utf8("Sığdır"), this), "CheckSigdir", 2760, 4080, 1095, 195);
 
     Picture1 = Place(new PagePreview(this), "Picture1", 2760, 240, 3765, 3765);
     auto* line1 = Place(new QFrame(this), "Line1", 6720, 120, TwipsPerPixel, 4080);
@@ -217,6 +219,7 @@ void FrmPageSetup::FillControls() {
     Check1[0]->setChecked(setup_.pTotals);
     Check1[1]->setChecked(setup_.aTotals);
     Check1[2]->setChecked(setup_.pNumbers);
+    CheckSigdir->setChecked(setup_.FitToPaper);
 }
 
 void FrmPageSetup::FillFontList() {
@@ -314,6 +317,7 @@ void FrmPageSetup::ApplySetup() {
     working_.pNumbers = Check1[2]->checkState() == Qt::Checked;
     const DecimalNumber size = ReadSizeText(Combo2->currentText());
     const std::string face = Combo1->currentText().toStdString();
+    const bool fit = CheckSigdir->isChecked();
 
     const bool changed =
         face != setup_.FontName || working_.SpaceY2 != setup_.SpaceY2 ||
@@ -321,7 +325,8 @@ void FrmPageSetup::ApplySetup() {
         working_.SpaceX1 != setup_.SpaceX1 || working_.PageOrient != setup_.PageOrient ||
         working_.PageSizeY != setup_.PageSizeY || working_.PageSizeX != setup_.PageSizeX ||
         working_.pNumbers != setup_.pNumbers || working_.aTotals != setup_.aTotals ||
-        working_.pTotals != setup_.pTotals || size.ToDouble() != setup_.FontSize;
+        working_.pTotals != setup_.pTotals || size.ToDouble() != setup_.FontSize ||
+        fit != setup_.FitToPaper;
 
     setup_.PageSizeX = working_.PageSizeX;
     setup_.PageSizeY = working_.PageSizeY;
@@ -336,6 +341,7 @@ void FrmPageSetup::ApplySetup() {
     setup_.pTotals = working_.pTotals;
     setup_.aTotals = working_.aTotals;
     setup_.pNumbers = working_.pNumbers;
+    setup_.FitToPaper = fit;
     // A size typed past what a page can draw is brought within bounds.
     setup_ = SanePageSetup(setup_);
 

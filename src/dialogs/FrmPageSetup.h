@@ -18,8 +18,8 @@ class PagePreview;
 class PaperChoice;
 class SpinControl;
 
-// "Yazdırma Tercihleri": orientation, paper, margins, report font and the three
-// print options, with a schematic preview and a font sample. Works on its own copy;
+// "Yazdırma Tercihleri": orientation, paper, margins, report font, the three
+// print options and "Sığdır", with a schematic preview and a font sample. Works on its own copy;
 // Apply writes the page setup and, when something changed and the user agrees,
 // keeps the setup for later reports. Created afresh for every opening.
 class FrmPageSetup : public QDialog {
@@ -70,6 +70,8 @@ class FrmPageSetup : public QDialog {
     std::array<SpinControl*, 4> V_PFeed{};
     PaperChoice* ComboKagit = nullptr;
     std::array<QCheckBox*, 3> Check1{};
+    // "Sığdır": pages wider than the paper are shrunk onto it when printed.
+    QCheckBox* CheckSigdir = nullptr;
     PagePreview* Picture1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;

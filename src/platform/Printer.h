@@ -2,7 +2,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/PrinterChoices.h"
 #include "render/DrawPages.h"
+#include "render/SheetPlacement.h"
 
 // The program's current printer during one print job. A sheet is started
 // only when something is drawn on Target(), so a NewPage that is directly
@@ -17,6 +19,12 @@ class Printer : public PageSheets {
     virtual void SetPaperSize(int32_t widthTwips, int32_t heightTwips) = 0;
     // The document's name in the spooler's queue and a PDF's title.
     virtual void SetDocumentName(const std::string& name) = 0;
+    // Where every page of the document lies on its sheet; set before the
+    // first page is drawn. The page is the paper until this is called.
+    virtual void SetPlacement(const SheetPlacement& placement) = 0;
+    // The copies and sides the printer makes of the document; the order is
+    // the document's own. A PDF file is one copy on one side.
+    virtual void SetChoices(const PrinterChoices& choices) = 0;
 
     // Where the page renderer draws: (0, 0) is the top-left corner of the
     // printable area, Width() and Height() are the paper's.

@@ -15,4 +15,9 @@ class PrinterCatalog {
     virtual std::string DefaultPrinterName() const = 0;
     // The default printer's orientation: 1 portrait, 2 landscape.
     virtual int16_t DefaultOrientation() const = 0;
+    // The printer prints on both sides of a sheet; the built-in "PDF" never does.
+    virtual bool PrintsTwoSided(const std::string& printer) const {
+        (void)printer;
+        return false;
+    }
 };

@@ -32,7 +32,8 @@ QSizeF PaperTwips(const QPageLayout& layout) {
 
 }  // namespace
 
-PrinterTarget::PrinterTarget(QPainter& painter) : painter_(painter), device_(*painter.device()) {
+PrinterTarget::PrinterTarget(QPainter& painter, const SheetPlacement& placement)
+    : painter_(painter), device_(*painter.device()) {
     pixelsPerTwip_ = device_.logicalDpiX() / 1440.0;
     if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device_)) {
         const QSizeF paper = PaperTwips(paged->pageLayout());
@@ -41,6 +42,12 @@ PrinterTarget::PrinterTarget(QPainter& painter) : painter_(painter), device_(*pa
     } else {
         width_ = static_cast<int32_t>(std::lround(device_.width() / pixelsPerTwip_));
         height_ = static_cast<int32_t>(std::lround(device_.height() / pixelsPerTwip_));
+    }
+    if (placement.Scaled()) {
+        width_ = placement.pageWidth;
+        height_ = placement.pageHeight;
+        painter_.translate(placement.left * pixelsPerTwip_, placement.top * pixelsPerTwip_);
+        painter_.scale(placement.scale, placement.scale);
     }
     painter_.setRenderHint(QPainter::Antialiasing, true);
 }

@@ -5,15 +5,19 @@
 #include <optional>
 
 #include "platform/QPainterTarget.h"
+#include "render/SheetPlacement.h"
 
 // A printer or PDF writer, drawn through a painter the caller has begun on
 // it (any paint device works; a paged one gives its paper's extent). Lengths use the device's own
 // resolution and text its own fractional metrics, so right alignment follows the paper's fonts.
 // Width and Height are the paper's; (0, 0) is where the painter's origin lies (the printable area's
 // corner on a printer, the paper's corner on a PDF without margins).
+// A page placed shrunk on the paper is drawn through the painter's own
+// transformation, so text, lines and positions shrink together exactly; its
+// Width and Height are then the page's, not the paper's.
 class PrinterTarget : public QPainterTarget {
   public:
-    explicit PrinterTarget(QPainter& painter);
+    explicit PrinterTarget(QPainter& painter, const SheetPlacement& placement = {});
 
     int32_t Width() const override { return static_cast<int32_t>(width_ / Scale()); }
     int32_t Height() const override { return static_cast<int32_t>(height_ / Scale()); }

@@ -96,6 +96,18 @@ QtPrinter::~QtPrinter() {
     DropPartFile();
 }
 
+void QtPrinter::SetChoices(const PrinterChoices& choices) {
+    // The spooler makes the copies (a thousand copies are not a thousand
+    // documents) and turns the sheets; the PDF writer would ignore both.
+    if (printer_.outputFormat() != QPrinter::NativeFormat) return;
+    printer_.setCopyCount(choices.copies);
+    printer_.setCollateCopies(choices.collate);
+    using Sides = PrinterChoices::Sides;
+    printer_.setDuplex(choices.sides == Sides::TwoLongEdge    ? QPrinter::DuplexLongSide
+                       : choices.sides == Sides::TwoShortEdge ? QPrinter::DuplexShortSide
+                                                              : QPrinter::DuplexNone);
+}
+
 void QtPrinter::SetOrientation(int16_t orientation) {
     orientation_ = orientation;
 }
@@ -133,7 +145,7 @@ DrawingTarget* QtPrinter::Sheet() {
             FailWriting("Yazıcı başlatılamadı.");
             return nullptr;
         }
-        painterTarget_ = makeTarget_(painter_);
+        painterTarget_ = makeTarget_(painter_, placement_);
         newPagePending_ = false;
     } else if (newPagePending_) {
         newPagePending_ = false;

@@ -10,8 +10,10 @@
 #include "platform/Printer.h"
 #include "platform/PrinterSheetTarget.h"
 
-// Makes the twips drawing target over a painter that has begun on a printer.
-using PainterTargetMaker = std::function<std::unique_ptr<DrawingTarget>(QPainter&)>;
+// Makes the twips drawing target over a painter that has begun on a printer,
+// the pages lying on the sheets as placed.
+using PainterTargetMaker =
+    std::function<std::unique_ptr<DrawingTarget>(QPainter&, const SheetPlacement&)>;
 
 // Hands a complete PDF document, by its path, to the system's spooler; the
 // reason when it was refused.
@@ -38,6 +40,8 @@ class QtPrinter : public Printer {
     DrawingTarget& Target() override { return sheetTarget_; }
     void NewPage() override;
     void SetDocumentName(const std::string& name) override;
+    void SetPlacement(const SheetPlacement& placement) override { placement_ = placement; }
+    void SetChoices(const PrinterChoices& choices) override;
     void EndDoc() override;
     void Abort() override;
     bool Failed() const override { return failed_; }
@@ -61,6 +65,7 @@ class QtPrinter : public Printer {
 
     int16_t orientation_ = 1;
     int32_t paperWidth_ = 0, paperHeight_ = 0;
+    SheetPlacement placement_;
     bool newPagePending_ = false;
     bool ended_ = false;
     bool failed_ = false;

@@ -23,3 +23,10 @@ std::string QtPrinterCatalog::DefaultPrinterName() const {
 int16_t QtPrinterCatalog::DefaultOrientation() const {
     return DefaultPrinterOrientation();
 }
+
+bool QtPrinterCatalog::PrintsTwoSided(const std::string& printer) const {
+    if (printer == BuiltInPdfName) return false;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printer));
+    const QList<QPrinter::DuplexMode> modes = info.supportedDuplexModes();
+    return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
+}

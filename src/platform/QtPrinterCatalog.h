@@ -10,4 +10,6 @@ class QtPrinterCatalog : public PrinterCatalog {
     // The system's default printer; "PDF" when the system has none.
     std::string DefaultPrinterName() const override;
     int16_t DefaultOrientation() const override;
+    // As the printer's driver says (a queue without one prints one side).
+    bool PrintsTwoSided(const std::string& printer) const override;
 };

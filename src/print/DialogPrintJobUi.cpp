@@ -10,8 +10,9 @@ const char* const Title = "Vornak Yazılım";
 
 PrintChoice DialogPrintJobUi::ShowPrintDialog(int32_t pageCount, const PrinterCatalog& printers,
                                               const std::string& currentPrinter,
-                                              const std::string& selectedPrinter) {
-    FrmPrint dialog(pageCount, printers, currentPrinter, selectedPrinter, window_);
+                                              const std::string& selectedPrinter,
+                                              const RememberedChoices& remembered) {
+    FrmPrint dialog(pageCount, printers, currentPrinter, selectedPrinter, remembered, window_);
     dialog.exec();
     return dialog.Choice();
 }

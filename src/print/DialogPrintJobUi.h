@@ -14,7 +14,8 @@ class DialogPrintJobUi : public PrintJobUi {
 
     PrintChoice ShowPrintDialog(int32_t pageCount, const PrinterCatalog& printers,
                                 const std::string& currentPrinter,
-                                const std::string& selectedPrinter) override;
+                                const std::string& selectedPrinter,
+                                const RememberedChoices& remembered) override;
     bool ConfirmOverflow() override;
     void ShowPrinterFailure(const std::string& printerName, const std::string& reason) override;
     // A progress bar with "İptal" from the first page to the last.

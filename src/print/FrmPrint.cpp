@@ -2,20 +2,22 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <algorithm>
 
 #include "platform/Twips.h"
 
 FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
                    const std::string& currentPrinter, const std::string& selectedPrinter,
-                   QWidget* parent)
-    : QDialog(parent), pageCount_(pageCount), controls_(this) {
+                   RememberedChoices remembered, QWidget* parent)
+    : QDialog(parent), pageCount_(pageCount), remembered_(std::move(remembered)), controls_(this) {
     choice_.printer = selectedPrinter;
     setWindowTitle(QString::fromUtf8("Yazdır"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -30,6 +32,8 @@ FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
         controls_.Label3[i]->installEventFilter(this);
         controls_.VScroll1[i]->installEventFilter(this);
     }
+    connect(controls_.Combo1, &QComboBox::currentIndexChanged, this, &FrmPrint::ShowPrinterChoices);
+    connect(controls_.Copies, &QSpinBox::valueChanged, this, &FrmPrint::EnableCollateForCopies);
     connect(controls_.Command1, &QPushButton::clicked, this, &FrmPrint::ConfirmPrint);
     connect(controls_.Command2, &QPushButton::clicked, this, &FrmPrint::reject);
 
@@ -45,10 +49,16 @@ void FrmPrint::FillControls(const PrinterCatalog& printers, const std::string& c
     printerNames_ = printers.PrinterNames();
     int remembered = 0;
     for (int i = 0; i < static_cast<int>(printerNames_.size()); ++i) {
+        twoSided_.push_back(printers.PrintsTwoSided(printerNames_[i]));
+        QSignalBlocker quiet(controls_.Combo1);
         controls_.Combo1->addItem(QString::fromStdString(printerNames_[i]));
         if (printerNames_[i] == currentPrinter) remembered = i;
     }
-    controls_.Combo1->setCurrentIndex(remembered);
+    {
+        QSignalBlocker quiet(controls_.Combo1);
+        controls_.Combo1->setCurrentIndex(remembered);
+    }
+    ShowPrinterChoices(controls_.Combo1->currentIndex());
 
     const int lastPage = std::max(1, pageCount_);
     for (int i = 0; i < 2; ++i) {
@@ -75,6 +85,35 @@ void FrmPrint::FillControls(const PrinterCatalog& printers, const std::string& c
 
     ShowSpinnerPage(0);
     ShowSpinnerPage(1);
+}
+
+void FrmPrint::ShowPrinterChoices(int index) {
+    const bool listed = index >= 0 && index < static_cast<int>(printerNames_.size());
+    const std::string name = listed ? printerNames_[static_cast<size_t>(index)] : std::string();
+    const PrinterChoices choices = listed && remembered_ ? remembered_(name) : PrinterChoices{};
+    const bool file = !listed || name == PrinterCatalog::BuiltInPdfName;
+    const bool twoSided = listed && twoSided_[static_cast<size_t>(index)];
+    controls_.Copies->setValue(file ? 1 : choices.copies);
+    controls_.Copies->setEnabled(!file);
+    controls_.Collate->setChecked(choices.collate);
+    controls_.Sides->setCurrentIndex(twoSided ? static_cast<int>(choices.sides) : 0);
+    controls_.Sides->setEnabled(twoSided);
+    controls_.Reverse->setChecked(choices.reverse);
+    EnableCollateForCopies();
+}
+
+void FrmPrint::EnableCollateForCopies() {
+    controls_.Collate->setEnabled(controls_.Copies->isEnabled() && controls_.Copies->value() > 1);
+}
+
+PrinterChoices FrmPrint::ChosenOptions() const {
+    PrinterChoices options;
+    options.copies = controls_.Copies->value();
+    options.collate = controls_.Collate->isChecked();
+    options.sides =
+        static_cast<PrinterChoices::Sides>(std::max(0, controls_.Sides->currentIndex()));
+    options.reverse = controls_.Reverse->isChecked();
+    return options;
 }
 
 void FrmPrint::EnableRangeForItsOption() {
@@ -127,9 +166,11 @@ bool FrmPrint::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmPrint::ConfirmPrint() {
-    // A page typed and confirmed at once (Alt+Y) counts too.
+    // A page or a copy count typed and confirmed at once (Alt+Y) counts too.
     Label3_Validate(0);
     Label3_Validate(1);
+    controls_.Copies->interpretText();
+    choice_.options = ChosenOptions();
     if (controls_.Option1[0]->isChecked()) {
         choice_.fromPage = 1;
         choice_.toPage = pageCount_;

@@ -6,16 +6,19 @@
 #include "platform/PrinterCatalog.h"
 #include "print/FrmPrintControls.h"
 #include "print/PrintChoice.h"
+#include "print/PrintJobUi.h"
 
 // "Yazdır": the printer and the pages of one print job over a report of
-// pageCount pages. It opens with "Tümü" and the range 1 to 1 every time.
+// pageCount pages. It opens with "Tümü" and the range 1 to 1 every time; the
+// copies, sides and order are those remembered for the printer shown.
 class FrmPrint : public QDialog {
     Q_OBJECT
   public:
     // currentPrinter is the program's current printer, which the list
     // preselects; selectedPrinter is what a confirm keeps when the list is empty.
     FrmPrint(int32_t pageCount, const PrinterCatalog& printers, const std::string& currentPrinter,
-             const std::string& selectedPrinter, QWidget* parent = nullptr);
+             const std::string& selectedPrinter, RememberedChoices remembered = {},
+             QWidget* parent = nullptr);
 
     const FrmPrintControls& Controls() const { return controls_; }
     // The user's choice once the dialog has closed; not confirmed when cancelled.
@@ -31,6 +34,11 @@ class FrmPrint : public QDialog {
 
   private:
     void FillControls(const PrinterCatalog& printers, const std::string& currentPrinter);
+    // The choices remembered for the printer at this index of the list; two
+    // sides only for a printer that prints them, copies not for a PDF file.
+    void ShowPrinterChoices(int index);
+    void EnableCollateForCopies();
+    PrinterChoices ChosenOptions() const;
     void EnableRangeForItsOption();
     void ShowSpinnerPage(int index);
     void Label3_Validate(int index);
@@ -39,5 +47,7 @@ class FrmPrint : public QDialog {
     int32_t pageCount_;
     PrintChoice choice_;
     std::vector<std::string> printerNames_;
+    std::vector<bool> twoSided_;  // for each printer listed
+    RememberedChoices remembered_;
     FrmPrintControls controls_;
 };

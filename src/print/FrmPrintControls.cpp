@@ -1,6 +1,7 @@
 #include "print/FrmPrintControls.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -8,7 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
+#include "core/PrinterChoices.h"
 #include "platform/Twips.h"
 
 namespace {
@@ -28,6 +31,22 @@ Widget* Place(Widget* widget, const char* name, QRect rect) {
 
 }  // namespace
 
+void FrmPrintControls::CreateJobControls(QWidget* form) {
+    CopiesLabel = Place(new QLabel(QString::fromUtf8("Kopya:"), form), "CopiesLabel",
+                        RectFromTwips(120, 780, 975, 255));
+    Copies = Place(new QSpinBox(form), "Copies", RectFromTwips(1140, 720, 975, 330));
+    Copies->setRange(1, MostCopies);
+    Collate = Place(new QCheckBox(QString::fromUtf8("Harmanla"), form), "Collate",
+                    RectFromTwips(2280, 780, 1335, 255));
+    SidesLabel = Place(new QLabel(QString::fromUtf8("Yüz:"), form), "SidesLabel",
+                       RectFromTwips(120, 1260, 975, 255));
+    Sides = Place(new QComboBox(form), "Sides", RectFromTwips(1140, 1200, 3435, 330));
+    for (const char* side : {"Tek yüz", "Çift yüz, uzun kenar", "Çift yüz, kısa kenar"})
+        Sides->addItem(QString::fromUtf8(side));
+    Reverse = Place(new QCheckBox(QString::fromUtf8("Ters sıra (son sayfa önce)"), form), "Reverse",
+                    RectFromTwips(120, 1740, 4455, 255));
+}
+
 FrmPrintControls::FrmPrintControls(QWidget* form) {
     QFont formFont(QStringLiteral("Arial"));
     formFont.setPointSizeF(8.25);
@@ -35,6 +54,8 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
     const QFont bold = BoldFont(form);
 
     Combo1 = Place(new QComboBox(form), "Combo1", RectFromTwips(120, 240, 4575, 330));
+
+    CreateJobControls(form);
 
     Line1 =
         Place(new QFrame(form), "Line1",

@@ -2,6 +2,7 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -9,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSpinBox;
 class QWidget;
 
 // The print dialog's controls at their design positions, with their fonts and
@@ -18,6 +20,13 @@ struct FrmPrintControls {
     explicit FrmPrintControls(QWidget* form);
 
     QComboBox* Combo1;
+    // Under the printer: its copies, sides and the order of the pages.
+    QLabel* CopiesLabel;
+    QSpinBox* Copies;
+    QCheckBox* Collate;
+    QLabel* SidesLabel;
+    QComboBox* Sides;  // one side, two sides turned on the long edge, on the short edge
+    QCheckBox* Reverse;
     QFrame* Line1;
     QLabel* Label2;
     std::array<QRadioButton*, 4> Option1;
@@ -29,4 +38,7 @@ struct FrmPrintControls {
     QFrame* Frame1;
     QPushButton* Command2;
     QPushButton* Command1;
+
+  private:
+    void CreateJobControls(QWidget* form);
 };

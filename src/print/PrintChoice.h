@@ -2,7 +2,10 @@
 #include <cstdint>
 #include <string>
 
-// What the print dialog leaves: whether to print, the pages and the printer.
+#include "core/PrinterChoices.h"
+
+// What the print dialog leaves: whether to print, the pages, the printer and
+// the copies, sides and order for it.
 // fromPage and toPage are the dialog's two numbers: a range, 1 and the page
 // count for every page, -1 and -1 for the odd pages, -2 and -2 for the even.
 struct PrintChoice {
@@ -10,4 +13,5 @@ struct PrintChoice {
     int32_t fromPage = 0;
     int32_t toPage = 0;
     std::string printer;
+    PrinterChoices options;
 };

@@ -8,7 +8,8 @@
 
 void PrintReport(PrintHost& host) {
     DialogPrintJobUi ui(host.Widget());
-    QtPrinterFactory printers(
-        [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
+    QtPrinterFactory printers([](QPainter& painter, const SheetPlacement& placement) {
+        return std::make_unique<PrinterTarget>(painter, placement);
+    });
     RunPrintJob(host, ui, printers);
 }

@@ -6,8 +6,10 @@
 #include <string>
 
 #include "core/PageSetup.h"
+#include "core/SettingsBackend.h"
 #include "platform/PrinterCatalog.h"
 #include "render/DrawingTarget.h"
+#include "render/SheetPlacement.h"
 
 class QWidget;
 
@@ -27,6 +29,8 @@ class PrintHost {
     std::string& SelectedPrinter() { return selectedPrinter_; }
 
     virtual const PageSetup& Setup() const = 0;
+    // Where each printer's last choices are kept.
+    virtual SettingsBackend& Settings() = 0;
     // Header line 1: the document's name for the spooler and a PDF's title.
     virtual std::string DocumentName() const = 0;
     virtual int32_t PageCount() const = 0;
@@ -35,9 +39,12 @@ class PrintHost {
 
     // The 100 % command (GOR_01_01).
     virtual void SetZoom100() = 0;
-    // Draws a page at 100 % on a printer's target; the window's own ruler is
-    // redrawn with it, as with every page drawn.
-    virtual void PrintPage(DrawingTarget& target, int32_t page) = 0;
+    // Where the pages lie on the paper under the page setup ("Sığdır").
+    virtual SheetPlacement PaperPlacement() const = 0;
+    // Draws a page at 100 % on a printer's target, as a page so placed; the
+    // window's own ruler is redrawn with it, as with every page drawn.
+    virtual void PrintPage(DrawingTarget& target, int32_t page,
+                           const SheetPlacement& placement) = 0;
     // The hourglass over the main window, on or off.
     virtual void SetBusy(bool busy) = 0;
     // A short note in the window's status bar ("Kaydedildi: ...").

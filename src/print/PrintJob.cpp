@@ -1,5 +1,8 @@
 #include "print/PrintJob.h"
 
+#include <algorithm>
+
+#include "core/PrinterChoices.h"
 #include "print/PrintHost.h"
 #include "render/DrawPages.h"
 #include "render/PageSelection.h"
@@ -21,10 +24,16 @@ void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
     const std::string current = host.CurrentPrinter().empty() ? host.Printers().DefaultPrinterName()
                                                               : host.CurrentPrinter();
     const PrintChoice choice =
-        ui.ShowPrintDialog(host.PageCount(), host.Printers(), current, host.SelectedPrinter());
+        ui.ShowPrintDialog(host.PageCount(), host.Printers(), current, host.SelectedPrinter(),
+                           [&host](const std::string& printer) {
+                               return LoadPrinterChoices(host.Settings(), printer);
+                           });
     if (!choice.confirmed) return;
     host.SelectedPrinter() = choice.printer;
-    if (host.ColumnsOverflow() && !ui.ConfirmOverflow()) return;
+    SavePrinterChoices(host.Settings(), choice.printer, choice.options);
+    // Columns shrunk onto the paper all fit: nothing to ask.
+    const SheetPlacement placement = host.PaperPlacement();
+    if (!placement.Scaled() && host.ColumnsOverflow() && !ui.ConfirmOverflow()) return;
 
     std::string pdfFile;
     if (choice.printer == PrinterCatalog::BuiltInPdfName) {
@@ -37,17 +46,21 @@ void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
     printer->SetOrientation(setup.PageOrient);
     printer->SetPaperSize(setup.PageSizeX, setup.PageSizeY);
     printer->SetDocumentName(host.DocumentName());
+    printer->SetPlacement(placement);
+    printer->SetChoices(choice.options);
 
     const int32_t pageCount = host.PageCount();
-    const std::vector<int32_t> pages =
-        SelectPages(choice.fromPage, choice.toPage, pageCount).Pages();
+    std::vector<int32_t> pages = SelectPages(choice.fromPage, choice.toPage, pageCount).Pages();
+    // Reversed here, not by the spooler: the PDF printer and a queue without
+    // a driver then stack their sheets the same way.
+    if (choice.options.reverse) std::reverse(pages.begin(), pages.end());
     PagesEnd end = PagesEnd::Failed;
     if (!printer->Failed()) {
         end = DrawPages(
             *printer, pages, pageCount,
             [&](DrawingTarget& target, int32_t page) {
                 host.SetBusy(true);
-                host.PrintPage(target, page);
+                host.PrintPage(target, page, placement);
                 host.SetBusy(false);
             },
             [&](int32_t printed, int32_t total) { return ui.ReportProgress(printed, total); });

@@ -1,9 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/PrinterCatalog.h"
 #include "print/PrintChoice.h"
+
+// The choices last confirmed for a printer, by its name.
+using RememberedChoices = std::function<PrinterChoices(const std::string& printer)>;
 
 // What the print job asks of the user: the window's own dialogs in the
 // program, scripted answers in tests.
@@ -12,10 +16,12 @@ class PrintJobUi {
     virtual ~PrintJobUi() = default;
 
     // FrmPrint, modal, over a report of pageCount pages; currentPrinter is the
-    // entry it preselects, selectedPrinter what a confirm without printers keeps.
+    // entry it preselects, selectedPrinter what a confirm without printers keeps;
+    // each printer chosen shows the copies, sides and order remembered for it.
     virtual PrintChoice ShowPrintDialog(int32_t pageCount, const PrinterCatalog& printers,
                                         const std::string& currentPrinter,
-                                        const std::string& selectedPrinter) = 0;
+                                        const std::string& selectedPrinter,
+                                        const RememberedChoices& remembered) = 0;
     // Columns run past the paper's right edge: print anyway?
     virtual bool ConfirmOverflow() = 0;
     virtual void ShowPrinterFailure(const std::string& printerName, const std::string& reason) = 0;

@@ -9,7 +9,7 @@ PagesEnd DrawPages(PageSheets& sheets, const std::vector<int32_t>& pages, int32_
         const int32_t page = pages[static_cast<size_t>(done)];
         drawPage(sheets.Target(), page);
         if (sheets.Failed()) return PagesEnd::Failed;
-        if (page != pageCount) sheets.NewPage();
+        if (page != pageCount || done + 1 < total) sheets.NewPage();
         if (sheets.Failed()) return PagesEnd::Failed;
     }
     if (progress) progress(total, total);

@@ -20,8 +20,9 @@ enum class PagesEnd { Done, Stopped, Failed };
 
 // Draws the given pages onto the sheets in order, asking `progress` (pages
 // done, pages in all) before each one; false stops. A new sheet follows
-// every page but the report's last, also after the last one chosen: sheets
-// add no empty sheet for a new page that nothing is drawn on.
+// every page but the report's last, also after the last one chosen (sheets
+// add no empty sheet for a new page that nothing is drawn on), and every
+// page drawn before another, so pages in reverse order each have their own.
 PagesEnd DrawPages(PageSheets& sheets, const std::vector<int32_t>& pages, int32_t pageCount,
                    const std::function<void(DrawingTarget&, int32_t page)>& drawPage,
                    const std::function<bool(int32_t done, int32_t total)>& progress = {});

@@ -14,6 +14,7 @@
 #include "platform/Messages.h"
 #include "platform/Twips.h"
 #include "render/FindFields.h"
+#include "render/SheetPlacement.h"
 #include "viewer/CommandButtons.h"
 #include "viewer/FilterCommand.h"
 #include "viewer/FindBar.h"
@@ -176,11 +177,11 @@ RulerView FrmTabul::Ruler() const {
 // redraws the ruler, as the page's titles are drawn: for the columns before
 // its rows.
 PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
-                               const FieldShading* shading) {
+                               const FieldShading* shading, const PageSetup* setup) {
     const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
     const int fieldsBefore = pages_.fieldCount;
-    PageDrawing drawn =
-        RenderPage(target, pages_.Inputs(setup_, Locale(), now), page, zoom, fieldsBefore, shading);
+    PageDrawing drawn = RenderPage(target, pages_.Inputs(setup ? *setup : setup_, Locale(), now),
+                                   page, zoom, fieldsBefore, shading);
     pages_.fieldCount = drawn.fieldCount;
     columnFits_ = drawn.ColumnFits;
     RulerView ruler = Ruler();
@@ -204,8 +205,13 @@ void FrmTabul::RenderOnCanvas() {
     status_->ShowPage(currentPage_, PageCount(), ZoomFactor());
 }
 
-void FrmTabul::PrintPage(DrawingTarget& target, int32_t page) {
-    DrawPage(target, page, 1.0f, nullptr);
+SheetPlacement FrmTabul::PaperPlacement() const {
+    return PlaceOnPaper(setup_, pages_.metrics, pages_.widths, pages_.fieldCount);
+}
+
+void FrmTabul::PrintPage(DrawingTarget& target, int32_t page, const SheetPlacement& placement) {
+    const PageSetup drawn = DrawnSetup(setup_, placement);
+    DrawPage(target, page, 1.0f, nullptr, &drawn);
 }
 
 void FrmTabul::ShowStatusMessage(const QString& text) {

@@ -54,7 +54,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     int32_t PageCount() const override { return pages_.totals.pageCount; }
     bool ColumnsOverflow() const override;
     void SetZoom100() override;
-    void PrintPage(DrawingTarget& target, int32_t page) override;
+    SheetPlacement PaperPlacement() const override;
+    void PrintPage(DrawingTarget& target, int32_t page, const SheetPlacement& placement) override;
     void SetBusy(bool busy) override;
     QString AskSaveFileName(const QString& title, const QString& filter,
                             const QString& proposedName) override;
@@ -134,8 +135,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
   private:
     void ApplyZoom();
     bool SharesClientArea() const;
+    // The page as the page setup lays it out, or on the wider page of `setup`.
     PageDrawing DrawPage(DrawingTarget& target, int32_t page, float zoom,
-                         const FieldShading* shading);
+                         const FieldShading* shading, const PageSetup* setup = nullptr);
     void LayOutForSize();
     void ReturnToFullSize();
     LoadResult Load(ReportPages& pages, const std::string& reportPath, QWidget* progressParent);

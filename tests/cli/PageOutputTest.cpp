@@ -86,3 +86,37 @@ TEST(PngCommand, DrawsThePageCanvasAtEachZoom) {
         EXPECT_EQ(ink(0, 0, 1e6, 790) + ink(0, 0, 780, 1e6), 0);
     }
 }
+
+// A report wider than A4: with "Sığdır" stored its last column is on the
+// sheet, shrunk, the sheet still A4 and the margins where they were; without
+// it the column is cut at the right margin as before.
+TEST(PdfCommand, FitToPaperShrinksAWideReportOntoTheSheet) {
+    for (const bool fit : {false, true}) {
+        SCOPED_TRACE(fit);
+        TempDir home;
+        const std::string out = home.File("rapor.pdf");
+        const QStringList args = {"pdf", TABULON_TEST_DATA "/wide.txt",
+                                  QString::fromStdString(out)};
+        ASSERT_EQ(RunExport(args, home).exitCode, 0);
+        const std::string conf = home.File("config/Vornak Software/Tabulon.conf");
+        WriteBytes(conf, ReadBytes(conf) + "FitToPaper=" + (fit ? "True" : "False") + "\n");
+        const ProgramRun run = RunExport(args, home);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::vector<std::string> pages = PdfPages(out);
+        ASSERT_EQ(pages.size(), 2u);
+        for (const std::string& page : pages) {
+            EXPECT_EQ(page.find("Son Sütun") != std::string::npos, fit);
+            EXPECT_NE(page.find("Kod"), std::string::npos);
+        }
+        EXPECT_EQ(pages[1].find("SON-060") != std::string::npos, fit);
+        EXPECT_NE(PdfInfo(out).find("595 x 842 pts (A4)"), std::string::npos);
+        // The first title starts where it did, 30 twips into the 810-twip margin.
+        const std::string box = RunProgram("pdftotext", {"-bbox", "-f", "1", "-l", "1",
+                                                         QString::fromStdString(out), "-"})
+                                    .out;
+        const size_t code = box.find(">Kod<");
+        ASSERT_NE(code, std::string::npos);
+        const size_t xMin = box.rfind("xMin=\"", code) + 6;
+        EXPECT_NEAR(std::stod(box.substr(xMin)), 42, 0.5);
+    }
+}

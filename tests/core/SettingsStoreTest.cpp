@@ -125,3 +125,36 @@ TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
         }
     }
 }
+
+// "Sığdır" is stored beside the twelve: off when missing (a store from before
+// it) or anything but "True", and never a reason to call the store damaged;
+// saving writes it after them once it has been on, and then also when off.
+TEST(LoadSettings, ReadsFitToPaperBesideTheTwelve) {
+    const struct {
+        const char* stored;  // nullptr: missing
+        bool fit;
+    } cases[] = {{nullptr, false}, {"True", true},  {"True \r\n", true},
+                 {"False", false}, {"true", false}, {"1", false}};
+    for (const auto& c : cases) {
+        MemorySettingsBackend backend;
+        LoadSettings(backend, [] { return int16_t{1}; });
+        if (c.stored) backend.SetValue(SettingsKeyPath, FitToPaperName, c.stored);
+        const auto before = backend.values;
+        const LoadedSettings loaded = LoadSettings(backend, [] { return int16_t{1}; });
+        EXPECT_EQ(loaded.setup.FitToPaper, c.fit) << (c.stored ? c.stored : "missing");
+        EXPECT_FALSE(loaded.reset);
+        EXPECT_EQ(backend.values, before);
+    }
+    MemorySettingsBackend backend;
+    PageSetup setup = DefaultPageSetup(1);
+    setup.FitToPaper = true;
+    SaveSettings(setup, backend);
+    EXPECT_EQ(backend.writeOrder.back(), FitToPaperName);
+    EXPECT_TRUE(LoadSettings(backend, [] { return int16_t{1}; }).setup.FitToPaper);
+    setup.FitToPaper = false;
+    SaveSettings(setup, backend);
+    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, FitToPaperName), "False");
+    MemorySettingsBackend never;
+    SaveSettings(setup, never);
+    EXPECT_EQ(never.writeOrder.size(), SettingNames.size());
+}

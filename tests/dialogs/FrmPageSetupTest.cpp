@@ -168,6 +168,29 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
     }
 }
 
+// "Sığdır" opens as the model has it; turning it either way is a change that
+// asks, and Yes keeps it in the settings beside the twelve values (a store
+// that never had it on gets only the twelve, as other tests check).
+TEST_F(PageSetupTest, FitToPaperIsAChangeKeptBesideTheOthers) {
+    for (const bool before : {false, true}) {
+        SCOPED_TRACE(before);
+        model = DefaultPageSetup(1);
+        model.FitToPaper = before;
+        settings = MemorySettingsBackend();
+        if (before) settings.SetValue(SettingsKeyPath, FitToPaperName, "True");
+        Open();
+        auto* fit = Get<QCheckBox>("CheckSigdir");
+        EXPECT_EQ(fit->text(), "Sığdır");
+        EXPECT_EQ(fit->isChecked(), before);
+        Click("CheckSigdir");
+        MessageBoxCatcher boxes(QMessageBox::Yes);
+        Click("Command2");
+        EXPECT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(model.FitToPaper, !before);
+        EXPECT_EQ(settings.QueryValue(SettingsKeyPath, FitToPaperName), before ? "False" : "True");
+    }
+}
+
 // A face that exists only as an alias is listed once, so the stored face
 // stays selected.
 TEST_F(PageSetupTest, TheStoredFaceIsListedOnceAndSelected) {

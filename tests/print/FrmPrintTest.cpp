@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
+#include <map>
 
 #include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
@@ -18,9 +21,11 @@ struct Dialog {
 
     explicit Dialog(int32_t pageCount = 7,
                     std::vector<std::string> names = {"Muhasebe", "Depo", "PDF"},
-                    const std::string& current = "Depo") {
+                    const std::string& current = "Depo", RememberedChoices remembered = {}) {
         printers.names = std::move(names);
-        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe");
+        printers.twoSided = {"Muhasebe"};
+        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe",
+                                          std::move(remembered));
         form->show();
     }
     const FrmPrintControls& c() const { return form->Controls(); }
@@ -84,6 +89,67 @@ TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
         d.Click(d.c().Command1);
         EXPECT_EQ(d.form->Choice().printer, selected < 0 ? "Muhasebe" : printers[selected]);
     }
+}
+
+// Each printer chosen shows the choices remembered for it. Two sides are
+// offered only by a printer that prints them, copies not by the PDF file, and
+// "Harmanla" only for more than one copy; what the controls show at "Yazdır"
+// is the job's, a typed copy count included.
+TEST(FrmPrint, ShowsEachPrintersChoicesAndOffersOnlyWhatItCanDo) {
+    using Sides = PrinterChoices::Sides;
+    const std::map<std::string, PrinterChoices> remembered{
+        {"Muhasebe", {3, false, Sides::TwoShortEdge, true}},
+        {"Depo", {2, true, Sides::TwoLongEdge, false}},
+        {"PDF", {5, false, Sides::One, true}}};
+    Dialog d(7, {"Muhasebe", "Depo", "PDF"}, "Depo",
+             [&](const std::string& printer) { return remembered.at(printer); });
+    d.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
+    const FrmPrintControls& c = d.c();
+    const struct {
+        Qt::Key key;  // pressed in the printer list
+        const char* printer;
+        int copies;
+        bool copiesEnabled, collate, collateEnabled;
+        int sides;
+        bool sidesEnabled, reverse;
+    } steps[] = {
+        {Qt::Key_unknown, "Depo", 2, true, true, true, 0, false, false},
+        {Qt::Key_Up, "Muhasebe", 3, true, false, true, 2, true, true},
+        {Qt::Key_End, "PDF", 1, false, false, false, 0, false, true},
+        {Qt::Key_Home, "Muhasebe", 3, true, false, true, 2, true, true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.printer);
+        if (step.key != Qt::Key_unknown) QTest::keyClick(c.Combo1, step.key);
+        EXPECT_EQ(c.Combo1->currentText().toStdString(), step.printer);
+        EXPECT_EQ(c.Copies->value(), step.copies);
+        EXPECT_EQ(c.Copies->isEnabled(), step.copiesEnabled);
+        EXPECT_EQ(c.Collate->isChecked(), step.collate);
+        EXPECT_EQ(c.Collate->isEnabled(), step.collateEnabled);
+        EXPECT_EQ(c.Sides->currentIndex(), step.sides);
+        EXPECT_EQ(c.Sides->isEnabled(), step.sidesEnabled);
+        EXPECT_EQ(c.Reverse->isChecked(), step.reverse);
+    }
+    c.Copies->setFocus();
+    c.Copies->selectAll();
+    QTest::keyClick(c.Copies, Qt::Key_1);
+    QTest::keyClick(c.Copies, Qt::Key_Tab);
+    EXPECT_FALSE(c.Collate->isEnabled());
+    QTest::keyClick(c.Copies, Qt::Key_Up);
+    EXPECT_EQ(c.Copies->value(), 2);
+    EXPECT_TRUE(c.Collate->isEnabled());
+    d.Click(c.Collate);
+    EXPECT_TRUE(c.Collate->isChecked());
+    QTest::keyClick(c.Sides, Qt::Key_Up);
+    d.Click(c.Reverse);
+    c.Copies->setFocus();
+    c.Copies->selectAll();
+    QTest::keyClicks(c.Copies, "12");
+    d.Click(c.Command1);  // the typed 12, not yet taken by the box, counts
+    ASSERT_TRUE(d.form->Choice().confirmed);
+    EXPECT_EQ(d.form->Choice().printer, "Muhasebe");
+    EXPECT_EQ(d.form->Choice().options, (PrinterChoices{12, true, Sides::TwoLongEdge, false}));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 #include "PrivateCupsd.h"
 #include "ProgramRun.h"
@@ -124,6 +126,111 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     }
     // Only the three PDFs saved and the long report are left.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.folder.Path()), {}), 4);
+}
+
+// The job's integer attribute of this name in a control file, as the spooler
+// keeps it (tag, name, length 4, the number big-endian); -1 when missing.
+int JobInteger(const QString& control, const std::string& name) {
+    const std::string bytes = ReadBytes(control.toStdString());
+    const std::string key =
+        std::string(1, '\0') + static_cast<char>(name.size()) + name + '\0' + '\4';
+    const size_t at = bytes.find(key);
+    if (at == std::string::npos || at + key.size() + 4 > bytes.size()) return -1;
+    int value = 0;
+    for (size_t i = at + key.size(); i < at + key.size() + 4; ++i)
+        value = value * 256 + static_cast<unsigned char>(bytes[i]);
+    return value;
+}
+
+// Copies and reverse order chosen in the dialog reach the spooler's job: the
+// sheets last page first, the copies as the job's own. The choices are kept
+// for that printer and shown again at the next job; another printer keeps
+// its own. The PDF printer writes one copy, in the order chosen.
+TEST(PrintThroughCups, CopiesAndOrderReachTheJobAndAreRememberedPerPrinter) {
+    if (!PrivateCupsd::Installed()) GTEST_SKIP() << PrivateCupsd::NotInstalled;
+    PrivateCupsd cupsd;
+    ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
+    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
+                cupsd.Admin({"-d", "Depo"}))
+        << cupsd.Problem();
+    QtPrinterCatalog system;
+    ViewerHarness h;
+    FrmTabul window(system, h.settings, ViewerHarness::FixedEnvironment());
+    ASSERT_TRUE(window.Start(TABULON_TEST_DATA "/sample.txt"));
+    window.show();
+    const struct {
+        const char* printer;
+        int typedCopies;  // 0: as shown
+        bool clickReverse;
+        int shownCopies;
+        bool shownReverse;
+        const char* sheets;
+        int copies;  // the job's; -1 for the PDF file
+    } jobs[] = {
+        {"Muhasebe_Lazer", 2, true, 1, false, "321", 2},
+        {"Depo", 0, false, 1, false, "123", 1},
+        {"Muhasebe_Lazer", 0, false, 2, true, "321", 2},
+        {"PDF", 0, true, 1, false, "321", -1},
+    };
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(job.printer);
+        int shownCopies = 0;
+        bool shownReverse = false;
+        OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
+            const FrmPrintControls& c = dialog->Controls();
+            c.Combo1->setCurrentIndex(c.Combo1->findText(job.printer));
+            shownCopies = c.Copies->value();
+            shownReverse = c.Reverse->isChecked();
+            if (job.typedCopies) {
+                c.Copies->setFocus();
+                c.Copies->selectAll();
+                QTest::keyClicks(c.Copies, QString::number(job.typedCopies));
+            }
+            if (job.clickReverse) QTest::mouseClick(c.Reverse, Qt::LeftButton);
+            QTest::mouseClick(c.Command1, Qt::LeftButton);
+        });
+        FileChoice save(h.folder.Path().string(), QStringLiteral("ters"));
+        const qsizetype spooled = cupsd.SpooledDocuments().size();
+        window.Menu().DOS_05->trigger();
+        EXPECT_TRUE(choose.Fired());
+        EXPECT_EQ(shownCopies, job.shownCopies);
+        EXPECT_EQ(shownReverse, job.shownReverse);
+        if (job.copies < 0) {
+            EXPECT_EQ(SheetsOf(h.folder.File("ters.pdf")), job.sheets);
+            continue;
+        }
+        const QStringList documents = cupsd.SpooledDocuments();
+        ASSERT_EQ(documents.size(), spooled + 1);
+        EXPECT_EQ(SheetsOf(documents.back().toStdString()), job.sheets);
+        EXPECT_EQ(std::max(JobInteger(cupsd.SpooledControls().back(), "copies"), 1), job.copies);
+    }
+}
+
+// A report wider than the paper asks before it is cut at the right margin;
+// with "Sığdır" on it is shrunk onto the sheet, every column on it, and asks
+// nothing.
+TEST(PrintThroughCups, FitToPaperPrintsEveryColumnWithoutAsking) {
+    ViewerHarness h;
+    ASSERT_TRUE(h.OpenPath(TABULON_TEST_DATA "/wide.txt"));
+    h.Show();
+    for (const bool fit : {false, true}) {
+        SCOPED_TRACE(fit);
+        h.W().EditableSetup().FitToPaper = fit;
+        OnModal<FrmPrint> choose([](FrmPrint* dialog) {
+            const FrmPrintControls& c = dialog->Controls();
+            c.Combo1->setCurrentIndex(c.Combo1->findText("PDF"));
+            QTest::mouseClick(c.Command1, Qt::LeftButton);
+        });
+        const QString name = fit ? QStringLiteral("sigdir") : QStringLiteral("kesik");
+        FileChoice save(h.folder.Path().string(), name);
+        MessageBoxCatcher boxes(QMessageBox::Yes);
+        h.W().Menu().DOS_05->trigger();
+        EXPECT_EQ(boxes.shown.size(), fit ? 0u : 1u);
+        const std::vector<std::string> pages = PdfPages(h.folder.File(name.toStdString() + ".pdf"));
+        ASSERT_EQ(pages.size(), 2u);
+        EXPECT_EQ(pages[0].find("SON-001") != std::string::npos, fit);
+        EXPECT_EQ(pages[1].find("Son Sütun") != std::string::npos, fit);
+    }
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ namespace {
 // The built-in PDF printer writing to `file`, drawing through the paper target.
 std::unique_ptr<QtPrinter> PdfPrinter(const std::string& file) {
     return std::make_unique<QtPrinter>(
-        "PDF", file, [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
+        "PDF", file, [](QPainter& painter, const SheetPlacement& placement) {
+            return std::make_unique<PrinterTarget>(painter, placement);
+        });
 }
 
 void DrawPage(Printer& printer, const std::string& text) {
