@@ -149,14 +149,13 @@ int JobInteger(const QString& control, const std::string& name) {
 TEST(PrintThroughCups, CopiesAndOrderReachTheJobAndAreRememberedPerPrinter) {
     if (!PrivateCupsd::Installed()) GTEST_SKIP() << PrivateCupsd::NotInstalled;
     PrivateCupsd cupsd;
-    ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
-    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
-                cupsd.Admin({"-d", "Depo"}))
+    ASSERT_TRUE(cupsd.Start() && cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo"))
         << cupsd.Problem();
-    QtPrinterCatalog system;
+    // The spooler's queues by name, as the system's catalog lists them.
     ViewerHarness h;
-    FrmTabul window(system, h.settings, ViewerHarness::FixedEnvironment());
-    ASSERT_TRUE(window.Start(TABULON_TEST_DATA "/sample.txt"));
+    h.printers = FixedPrinterCatalog({"Depo", "Muhasebe_Lazer", "PDF"}, "Depo");
+    ASSERT_TRUE(h.OpenPath(TABULON_TEST_DATA "/sample.txt"));
+    FrmTabul& window = h.W();
     window.show();
     const struct {
         const char* printer;
