@@ -232,4 +232,35 @@ TEST(PrintThroughCups, FitToPaperPrintsEveryColumnWithoutAsking) {
     }
 }
 
+// Two sides are offered where the printer's driver says it prints them, and
+// the side chosen in the dialog is the spooler's job's.
+TEST(PrintThroughCups, TwoSidesReachAPrinterThatPrintsThem) {
+    if (!PrivateCupsd::Installed()) GTEST_SKIP() << PrivateCupsd::NotInstalled;
+    PrivateCupsd cupsd;
+    ASSERT_TRUE(cupsd.Start() && cupsd.AddRawQueue("Depo") && cupsd.AddTwoSidedQueue("Dupleks"))
+        << cupsd.Problem();
+    const QtPrinterCatalog system;
+    EXPECT_TRUE(system.PrintsTwoSided("Dupleks"));
+    EXPECT_FALSE(system.PrintsTwoSided("Depo"));
+    EXPECT_FALSE(system.PrintsTwoSided("PDF"));
+
+    ViewerHarness h;
+    h.printers = FixedPrinterCatalog({"Depo", "Dupleks", "PDF"}, "Dupleks");
+    h.printers.twoSided = {"Dupleks"};
+    ASSERT_TRUE(h.OpenPath(TABULON_TEST_DATA "/sample.txt"));
+    h.W().show();
+    for (const auto& [side, attribute] :
+         {std::pair{2, "two-sided-short-edge"}, {1, "two-sided-long-edge"}, {0, "one-sided"}}) {
+        OnModal<FrmPrint> choose([side = side](FrmPrint* dialog) {
+            const FrmPrintControls& c = dialog->Controls();
+            c.Sides->setCurrentIndex(side);
+            QTest::mouseClick(c.Command1, Qt::LeftButton);
+        });
+        h.W().Menu().DOS_05->trigger();
+        ASSERT_TRUE(choose.Fired());
+        const std::string control = ReadBytes(cupsd.SpooledControls().back().toStdString());
+        EXPECT_NE(control.find(attribute), std::string::npos) << attribute;
+    }
+}
+
 }  // namespace
