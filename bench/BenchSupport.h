@@ -20,6 +20,8 @@
 
 #include "ReportGenerator.h"
 
+namespace Tabulon {
+
 extern char** environ;
 
 namespace bench {
@@ -163,3 +165,5 @@ inline long LoadFloor(const std::string& report, const std::string& folder) {
 }
 
 }  // namespace bench
+
+}  // namespace Tabulon
