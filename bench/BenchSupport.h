@@ -20,9 +20,9 @@
 
 #include "ReportGenerator.h"
 
-namespace Tabulon {
-
 extern char** environ;
+
+namespace Tabulon {
 
 namespace bench {
 
