@@ -8,6 +8,8 @@
 #include "render/CopySelection.h"
 #include "render/SelectionSum.h"
 
+using namespace Tabulon;
+
 namespace {
 
 using bench::Reports;

@@ -5,6 +5,8 @@
 
 #include "platform/PrinterCatalog.h"
 
+namespace Tabulon {
+
 // The printers a test names, and a default that need not be the first.
 class FixedPrinterCatalog : public PrinterCatalog {
   public:
@@ -22,3 +24,5 @@ class FixedPrinterCatalog : public PrinterCatalog {
         return std::find(twoSided.begin(), twoSided.end(), printer) != twoSided.end();
     }
 };
+
+}  // namespace Tabulon

@@ -10,6 +10,8 @@
 #include "render/DrawPages.h"
 #include "render/SheetPlacement.h"
 
+namespace Tabulon {
+
 // The pages go through the window's built-in PDF printer, so a PDF written
 // here is the one the window prints.
 int WritePdf(CliSession& session, const std::string& outPath, const PageSelection& selection) {
@@ -53,3 +55,5 @@ std::string DrawSessionPages(CliSession& session, Printer& printer,
     });
     return unreadable;
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "core/DecimalNumber.h"
 #include "core/SettingsStore.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The settings store separates groups with '/' and '\'; a printer's name may
@@ -58,3 +60,5 @@ void SavePrinterChoices(SettingsBackend& backend, const std::string& printer,
     set("Sides", SidesWords[static_cast<size_t>(choices.sides)]);
     set("Reverse", choices.reverse ? "True" : "False");
 }
+
+}  // namespace Tabulon

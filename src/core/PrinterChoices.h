@@ -3,6 +3,8 @@
 
 #include "core/SettingsBackend.h"
 
+namespace Tabulon {
+
 // The print dialog's choices beside the pages, remembered for each printer.
 struct PrinterChoices {
     enum class Sides { One, TwoLongEdge, TwoShortEdge };
@@ -25,3 +27,5 @@ PrinterChoices LoadPrinterChoices(SettingsBackend& backend, const std::string& p
 // the store takes as separators are written as %XX.
 void SavePrinterChoices(SettingsBackend& backend, const std::string& printer,
                         const PrinterChoices& choices);
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 namespace {
 
 // A registry read goes through a 255-character buffer, so a value is at most
@@ -168,3 +170,5 @@ void SaveSettings(const PageSetup& setup, SettingsBackend& backend) {
     if (setup.FitToPaper || backend.QueryValue(SettingsKeyPath, FitToPaperName))
         backend.SetValue(SettingsKeyPath, FitToPaperName, BoolText(setup.FitToPaper));
 }
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace Tabulon {
+
 // The printers the program may print on: the system's printers followed by
 // the built-in "PDF" printer. Tests hand in their own catalog.
 class PrinterCatalog {
@@ -21,3 +23,5 @@ class PrinterCatalog {
         return false;
     }
 };
+
+}  // namespace Tabulon

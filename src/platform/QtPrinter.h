@@ -10,6 +10,8 @@
 #include "platform/Printer.h"
 #include "platform/PrinterSheetTarget.h"
 
+namespace Tabulon {
+
 // Makes the twips drawing target over a painter that has begun on a printer,
 // the pages lying on the sheets as placed.
 using PainterTargetMaker =
@@ -74,3 +76,5 @@ class QtPrinter : public Printer {
     ReplacementFile partFile_;  // where it writes until the document is complete
     DocumentSpooler spooler_;
 };
+
+}  // namespace Tabulon

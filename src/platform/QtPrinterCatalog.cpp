@@ -4,6 +4,8 @@
 
 #include "platform/SystemEnvironment.h"
 
+namespace Tabulon {
+
 std::vector<std::string> QtPrinterCatalog::PrinterNames() const {
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) {
@@ -30,3 +32,5 @@ bool QtPrinterCatalog::PrintsTwoSided(const std::string& printer) const {
     const QList<QPrinter::DuplexMode> modes = info.supportedDuplexModes();
     return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/PrinterCatalog.h"
 
+namespace Tabulon {
+
 // The system's printers as the print system lists them (CUPS on Linux, the
 // spooler on Windows), followed by the built-in "PDF" printer, which every
 // system has.
@@ -13,3 +15,5 @@ class QtPrinterCatalog : public PrinterCatalog {
     // As the printer's driver says (a queue without one prints one side).
     bool PrintsTwoSided(const std::string& printer) const override;
 };
+
+}  // namespace Tabulon

@@ -14,6 +14,8 @@
 
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
                    const std::string& currentPrinter, const std::string& selectedPrinter,
                    RememberedChoices remembered, QWidget* parent)
@@ -196,3 +198,5 @@ void FrmPrint::reject() {
     choice_.confirmed = false;
     QDialog::reject();
 }
+
+}  // namespace Tabulon

@@ -8,6 +8,8 @@
 #include "print/PrintChoice.h"
 #include "print/PrintJobUi.h"
 
+namespace Tabulon {
+
 // "Yazdır": the printer and the pages of one print job over a report of
 // pageCount pages. It opens with "Tümü" and the range 1 to 1 every time; the
 // copies, sides and order are those remembered for the printer shown.
@@ -51,3 +53,5 @@ class FrmPrint : public QDialog {
     RememberedChoices remembered_;
     FrmPrintControls controls_;
 };
+
+}  // namespace Tabulon

@@ -14,6 +14,8 @@
 #include "core/PrinterChoices.h"
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 namespace {
 
 QFont BoldFont(const QWidget* form) {
@@ -114,3 +116,5 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
     Command1->setFont(bold);
     Command1->setDefault(true);
 }
+
+}  // namespace Tabulon

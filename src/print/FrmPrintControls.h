@@ -13,6 +13,8 @@ class QScrollBar;
 class QSpinBox;
 class QWidget;
 
+namespace Tabulon {
+
 // The print dialog's controls at their design positions, with their fonts and
 // captions, as the form designer left them; FrmPrint gives them their
 // behaviour. The widgets belong to the form they are created on.
@@ -42,3 +44,5 @@ struct FrmPrintControls {
   private:
     void CreateJobControls(QWidget* form);
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "core/PrinterChoices.h"
 
+namespace Tabulon {
+
 // What the print dialog leaves: whether to print, the pages, the printer and
 // the copies, sides and order for it.
 // fromPage and toPage are the dialog's two numbers: a range, 1 and the page
@@ -15,3 +17,5 @@ struct PrintChoice {
     std::string printer;
     PrinterChoices options;
 };
+
+}  // namespace Tabulon

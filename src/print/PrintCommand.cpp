@@ -6,6 +6,8 @@
 #include "print/PrintHost.h"
 #include "print/PrintJob.h"
 
+namespace Tabulon {
+
 void PrintReport(PrintHost& host) {
     DialogPrintJobUi ui(host.Widget());
     QtPrinterFactory printers([](QPainter& painter, const SheetPlacement& placement) {
@@ -13,3 +15,5 @@ void PrintReport(PrintHost& host) {
     });
     RunPrintJob(host, ui, printers);
 }
+
+}  // namespace Tabulon

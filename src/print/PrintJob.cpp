@@ -7,6 +7,8 @@
 #include "render/DrawPages.h"
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The file the built-in PDF printer writes; empty when the user cancelled.
@@ -76,3 +78,5 @@ void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
         host.ShowSaved(QString::fromStdString(pdfFile));
     }
 }
+
+}  // namespace Tabulon

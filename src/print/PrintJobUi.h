@@ -6,6 +6,8 @@
 #include "platform/PrinterCatalog.h"
 #include "print/PrintChoice.h"
 
+namespace Tabulon {
+
 // The choices last confirmed for a printer, by its name.
 using RememberedChoices = std::function<PrinterChoices(const std::string& printer)>;
 
@@ -34,3 +36,5 @@ class PrintJobUi {
         return true;
     }
 };
+
+}  // namespace Tabulon

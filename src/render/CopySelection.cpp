@@ -5,6 +5,8 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Runs without a character HTML gives a meaning to go in whole.
@@ -103,3 +105,5 @@ CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
     writer.Finish();
     return out;
 }
+
+}  // namespace Tabulon

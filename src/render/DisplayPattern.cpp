@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+namespace Tabulon {
+
 namespace {
 
 // One section of a pattern, cut into the text around the number and the
@@ -291,3 +293,5 @@ std::string FormatDateTime(const ClockReading& now, const NumberLocale& locale) 
     std::snprintf(minute, sizeof minute, "%02d", now.minute);
     return std::string(date) + hour + locale.timeSeparator + minute;
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The width the column cells take from the left margin, added up as the
@@ -48,3 +50,5 @@ PageSetup DrawnSetup(PageSetup setup, const SheetPlacement& placement) {
     setup.PageSizeY = placement.pageHeight;
     return setup;
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include "render/DrawnWidths.h"
 #include "render/PageMetrics.h"
 
+namespace Tabulon {
+
 // Where a page lies on the sheet of paper it is printed on. Without
 // "Sığdır" the page is the paper: drawn at its size from the paper's corner.
 // With it, a page whose columns run past the printable width is drawn as a
@@ -30,3 +32,5 @@ SheetPlacement PlaceOnPaper(const PageSetup& setup, const PageMetrics& metrics,
 
 // The setup a page so placed is drawn with: its paper is the wider page.
 PageSetup DrawnSetup(PageSetup setup, const SheetPlacement& placement);
+
+}  // namespace Tabulon

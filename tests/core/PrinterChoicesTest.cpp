@@ -4,6 +4,8 @@
 #include "core/PrinterChoices.h"
 #include "core/SettingsStore.h"
 
+using namespace Tabulon;
+
 using Sides = PrinterChoices::Sides;
 
 // Each printer keeps its own choices, also printers whose names hold the

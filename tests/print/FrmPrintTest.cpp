@@ -13,6 +13,8 @@
 #include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
 
+using namespace Tabulon;
+
 namespace {
 
 struct Dialog {

@@ -5,6 +5,8 @@
 #include "render/DisplayPattern.h"
 #include "render/SelectionSum.h"
 
+using namespace Tabulon;
+
 // Kod zero-padded, Ad text, Tutar an amount, Adet a whole number; five rows
 // a page, so rows 5 and 6 lie on two pages.
 struct SelectionFixture : PageFixture {

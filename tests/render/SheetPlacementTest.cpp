@@ -3,6 +3,8 @@
 #include "core/SettingsStore.h"
 #include "render/SheetPlacement.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // A4 with 15 mm margins (810 twips), 120-twip characters: 85 characters a line.
