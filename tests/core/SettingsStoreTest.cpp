@@ -8,13 +8,6 @@
 
 using namespace Tabulon;
 
-static std::string Written(MemorySettingsBackend& backend) {
-    std::string text;
-    for (const auto& name : backend.writeOrder)
-        text += name + "=" + *backend.QueryValue(SettingsKeyPath, name) + " ";
-    return text;
-}
-
 // A store an earlier run filled, then changed by "Name=text;..." (a name
 // alone: the value is missing).
 static void StoreWith(MemorySettingsBackend& backend, const std::string& changes) {
@@ -33,10 +26,10 @@ static void StoreWith(MemorySettingsBackend& backend, const std::string& changes
 TEST(SaveSettings, FirstRunStoresTheDefaultsInOrder) {
     MemorySettingsBackend first;
     const PageSetup model = LoadSettings(first, [] { return int16_t{2}; }).setup;
-    EXPECT_EQ(Written(first),
-              "PageSizeX=11906 PageSizeY=16838 PageOrient=2 SpaceX1=15 SpaceX2=15 SpaceY1=15 "
-              "SpaceY2=15 FontName=Times New Roman FontSize=10 pTotals=True aTotals=True "
-              "pNumbers=True ");
+    EXPECT_EQ(first.written,
+              "PageSizeX=11906;PageSizeY=16838;PageOrient=2;SpaceX1=15;SpaceX2=15;SpaceY1=15;"
+              "SpaceY2=15;FontName=Times New Roman;FontSize=10;pTotals=True;aTotals=True;"
+              "pNumbers=True;");
     EXPECT_EQ(model.PageSizeX, 16838);
     EXPECT_EQ(model.PageSizeY, 11906);
 }
