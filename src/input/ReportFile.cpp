@@ -33,6 +33,10 @@ int64_t ReportFile::Read(char* buffer, size_t size) {
     return System::ReadSome(fd_, buffer, size);
 }
 
+int64_t ReportFile::ReadStart(char* buffer, size_t size) const {
+    return System::ReadAt(fd_, buffer, size, 0);
+}
+
 bool ReportFile::ChangedSinceOpen(const std::string& path, int64_t bytesRead) const {
     System::FileStatus now;
     System::FileStatus named;

@@ -22,6 +22,8 @@ class ReportFile {
     int64_t Size() const { return opened_.size; }
     // Bytes read into the buffer; 0 at the end, -1 on failure.
     int64_t Read(char* buffer, size_t size);
+    // The file's first bytes, read without moving where Read goes on.
+    int64_t ReadStart(char* buffer, size_t size) const;
     // After the last read: whether the name now leads to another file, or the
     // file's size or modification time differ from the open's, or the bytes
     // read were not the size the file had then.

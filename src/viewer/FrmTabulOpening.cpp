@@ -53,7 +53,7 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
         ShowLoadFailure(loaded);
-        exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
+        exitStatus_ = LoadFailureStatus(loaded.failure);
         return false;
     }
     find_->ReportOpened();
@@ -83,9 +83,10 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
         ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
     const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
     ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
-    return OpenReportPages(pages, reportPath, RowStorePath(place.prefix),
-                           {false, {}, environment_.locale, progress.Callback()},
-                           Canvas()->Target(), setup_);
+    return OpenReportPages(
+        pages, reportPath, RowStorePath(place.prefix),
+        {false, {}, environment_.locale, progress.Callback(), environment_.freeSpace},
+        Canvas()->Target(), setup_);
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
