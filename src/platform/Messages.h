@@ -38,6 +38,9 @@ inline const std::string ReportChangedAdvice =
 // The status bar's button that reads the report again.
 inline const std::string ReadAgainText = "Yeniden Oku";
 
+// An entry of "Son Açılanlar" whose file is gone, before its path.
+inline const std::string RecentReportGoneNote = "Dosya artık yok, Son Açılanlar'dan çıkarıldı:";
+
 // "Dosya kaydedilemedi:", the file and the reason, for an export that failed.
 std::string ExportFailureText(const ExportResult& result);
 

@@ -14,6 +14,7 @@
 #include "viewer/ReportWindow.h"
 #include "viewer/ViewerEnvironment.h"
 
+class ColumnWidthMemory;
 class CommandButtons;
 class FilterCommand;
 class FindCommand;
@@ -23,6 +24,7 @@ class ZoomControl;
 class MainMenu;
 class PageDesk;
 class PictureBox;
+class RecentReportsMenu;
 class QAction;
 class QScrollBar;
 class ViewerStatusBar;
@@ -97,6 +99,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // The file chooser for a report; an empty path when the user closed it.
     std::string AskForReportPath();
     void CloseProgram();
+    // "Sütun Genişliklerini Sıfırla": the widths the report was measured
+    // with, and none remembered for its titles.
+    void ResetColumnWidths();
 
     float ZoomFactor() const;
     FindCommand& Finder() const { return *find_; }
@@ -171,4 +176,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     SelectionCommand* selection_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;
     ReportWatcher* watcher_ = nullptr;
+    RecentReportsMenu* recent_ = nullptr;
+    std::unique_ptr<ColumnWidthMemory> widthMemory_;
 };

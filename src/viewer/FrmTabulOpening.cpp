@@ -15,11 +15,13 @@
 #include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "viewer/ColumnRuler.h"
+#include "viewer/ColumnWidthMemory.h"
 #include "viewer/FilterCommand.h"
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/RecentReportsMenu.h"
 #include "viewer/ReportWatcher.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
@@ -57,8 +59,8 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
         return false;
     }
     find_->ReportOpened();
-    RenderOnCanvas();
     ShowOpened(reportPath, loaded);
+    RenderOnCanvas();
     columnRuler_->HideIndicator();
     if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
@@ -72,6 +74,9 @@ void FrmTabul::RefreshReport() {
 void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
     reportPath_ = reportPath;
     watcher_->Watch(reportPath);
+    recent_->Opened(reportPath);
+    widthMemory_->Opened(pages_.layout);
+    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
     setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
     status_->ShowReadAgain(loaded.changedWhileRead);
 }
