@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <vector>
 
 #include "input/ReportFile.h"
 #include "input/ReportTranscoder.h"
@@ -47,13 +46,13 @@ int64_t EstimateRowStoreBytes(std::string_view sample, int64_t fileSize) {
 
 RowStoreRoom MeasureRowStoreRoom(ReportFile& report, const std::string& folder,
                                  const FreeSpaceQuery& freeSpace) {
-    std::vector<char> sample(
-        static_cast<size_t>(std::clamp<int64_t>(report.Size(), 0, SampleSize)));
-    const int64_t got = report.ReadStart(sample.data(), sample.size());
+    std::string_view sample;
     RowStoreRoom room;
     // An unreadable start is left for the load to report with its reason.
-    if (got < 0) return room;
-    room.needed = EstimateRowStoreBytes({sample.data(), static_cast<size_t>(got)}, report.Size());
+    if (!report.Peek(static_cast<size_t>(std::clamp<int64_t>(report.Size(), 0, SampleSize)),
+                     sample))
+        return room;
+    room.needed = EstimateRowStoreBytes(sample, report.Size());
     int64_t bytes = 0;
     const bool known = freeSpace ? freeSpace(folder, bytes) : System::FreeSpace(folder, bytes);
     if (known) room.free = bytes;
