@@ -6,6 +6,8 @@
 
 #include "core/SettingsBackend.h"
 
+namespace Tabulon {
+
 // Settings held in memory, so tests never touch the user's stored page setup;
 // the order of writes is kept to check that all twelve values go out in order.
 class MemorySettingsBackend : public SettingsBackend {
@@ -39,3 +41,5 @@ class MemorySettingsBackend : public SettingsBackend {
         return {keptPath, ""};
     }
 };
+
+}  // namespace Tabulon

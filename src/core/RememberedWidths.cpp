@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+namespace Tabulon {
+
 namespace {
 
 // An entry reads "KEY;3=12,5=30": the titles' key, then column=width pairs.
@@ -91,3 +93,5 @@ void RememberedWidths::Remember(const ReportLayout& layout,
     else
         list_.PutFirst(EntryText(TitlesKey(layout), widths), same);
 }
+
+}  // namespace Tabulon

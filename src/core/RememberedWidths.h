@@ -6,6 +6,8 @@
 #include "core/ReportLayout.h"
 #include "core/SettingsList.h"
 
+namespace Tabulon {
+
 // Column widths the user set on the ruler, kept in the settings for reports
 // with the same column titles: a business program writes the same report
 // again and again, and its user should not have to widen the same column every
@@ -36,3 +38,5 @@ class RememberedWidths {
   private:
     SettingsList list_;
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "core/SettingsStore.h"
 
+namespace Tabulon {
+
 SettingsList::SettingsList(SettingsBackend& backend, std::string name, size_t slots)
     : backend_(backend), name_(std::move(name)), slots_(slots) {}
 
@@ -44,3 +46,5 @@ void SettingsList::Write(const std::vector<std::string>& items) const {
             backend_.SetValue(SettingsKeyPath, slot, text);
     }
 }
+
+}  // namespace Tabulon

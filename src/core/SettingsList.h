@@ -5,6 +5,8 @@
 
 #include "core/SettingsBackend.h"
 
+namespace Tabulon {
+
 // A short list kept in the settings beside the page setup, most recent first,
 // one value a slot ("Name1", "Name2", ...): a fixed number of names, so the
 // settings file stays the same size however long the program is used. An
@@ -28,3 +30,5 @@ class SettingsList {
     std::string name_;
     size_t slots_;
 };
+
+}  // namespace Tabulon

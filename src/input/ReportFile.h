@@ -8,6 +8,8 @@
 #include "input/LoadReport.h"
 #include "system/Files.h"
 
+namespace Tabulon {
+
 // The report, opened so that a FIFO without a writer or a device never blocks
 // the open and anything but a regular file is refused at once. What the file
 // was when opened (which file, its size and modification time) is kept, so a
@@ -40,3 +42,5 @@ class ReportFile {
     std::vector<char> ahead_;  // peeked, not yet handed out from aheadAt_
     size_t aheadAt_ = 0;
 };
+
+}  // namespace Tabulon

@@ -9,6 +9,8 @@
 #include "input/RowStore.h"
 #include "system/Files.h"
 
+namespace Tabulon {
+
 namespace {
 
 // As much as the loader reads at once: a report up to this size is counted
@@ -58,3 +60,5 @@ RowStoreRoom MeasureRowStoreRoom(ReportFile& report, const std::string& folder,
     if (known) room.free = bytes;
     return room;
 }
+
+}  // namespace Tabulon

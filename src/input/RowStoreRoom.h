@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace Tabulon {
+
 class ReportFile;
 
 // Asks how many bytes may still be written in a folder; false when the
@@ -28,3 +30,5 @@ int64_t EstimateRowStoreBytes(std::string_view sample, int64_t fileSize);
 // and asks `freeSpace` (the system when empty) about `folder`.
 RowStoreRoom MeasureRowStoreRoom(ReportFile& report, const std::string& folder,
                                  const FreeSpaceQuery& freeSpace);
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "export/ExportWorkbook.h"
 
+namespace Tabulon {
+
 std::string ByteCountText(int64_t bytes, bool roundUp) {
     if (bytes < 1024) return std::to_string(bytes) + " bayt";
     static const char* const units[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
@@ -70,3 +72,5 @@ std::string SettingsResetText(const LoadedSettings& loaded) {
     if (loaded.kept.path.empty()) return said + "eski ayarlar saklanamadı: " + loaded.kept.reason;
     return said + "eski ayarlar: " + loaded.kept.path;
 }
+
+}  // namespace Tabulon

@@ -5,18 +5,23 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
-// Runs without a character HTML gives a meaning to go in whole.
+// Runs without a character HTML gives a meaning go in whole; the bytes are
+// looked at one by one, as a search for any of four characters would ask for
+// each of them at every byte.
 void AppendEscaped(std::string& html, std::string_view text) {
-    for (;;) {
-        const size_t special = text.find_first_of("&<>\"");
-        html.append(text.substr(0, special));
-        if (special == std::string_view::npos) return;
-        const char ch = text[special];
+    size_t run = 0;
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char ch = text[at];
+        if (ch != '&' && ch != '<' && ch != '>' && ch != '"') continue;
+        html.append(text.substr(run, at - run));
         html += ch == '&' ? "&amp;" : ch == '<' ? "&lt;" : ch == '>' ? "&gt;" : "&quot;";
-        text.remove_prefix(special + 1);
+        run = at + 1;
     }
+    html.append(text.substr(run));
 }
 
 // A text column's field is shown as it stands; a number's through its pattern.
@@ -45,7 +50,7 @@ class FieldWriter {
         out_.text += shown;
         const uint8_t kind = layout_.Kind(column);
         const bool number = !titles_ && (kind == KindNumber || kind == KindAmount);
-        out_.html += titles_ ? "<th>" : number ? "<td style=\"text-align:right\">" : "<td>";
+        out_.html += titles_ ? "<th>" : number ? "<td align=\"right\">" : "<td>";
         AppendEscaped(out_.html, shown);
         out_.html += titles_ ? "</th>" : "</td>";
     }
@@ -103,3 +108,5 @@ CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
     writer.Finish();
     return out;
 }
+
+}  // namespace Tabulon

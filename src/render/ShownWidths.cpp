@@ -11,6 +11,8 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
 bool ShowsNumbers(const std::string& pattern) {
@@ -144,3 +146,5 @@ void WidenForShownNumbers(ColumnWidthTable& drawn, const ColumnWidthTable& shown
         if (shown[c] > 0)
             drawn[c] = std::max<int16_t>(drawn[c], ClampToInt16(int64_t{shown[c]} + 1));
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Tabulon {
+
 ColumnWidthMemory::ColumnWidthMemory(SettingsBackend& settings) : remembered_(settings) {}
 
 void ColumnWidthMemory::Opened(ReportLayout& layout) {
@@ -29,3 +31,5 @@ void ColumnWidthMemory::Reset(ReportLayout& layout) {
     set_.clear();
     remembered_.Remember(layout, set_);
 }
+
+}  // namespace Tabulon

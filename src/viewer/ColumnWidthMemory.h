@@ -4,6 +4,8 @@
 
 #include "core/RememberedWidths.h"
 
+namespace Tabulon {
+
 // The widths the user set on the ruler for the report shown, remembered in
 // the settings for its column titles, beside the widths the report was
 // measured with, to return to.
@@ -24,3 +26,5 @@ class ColumnWidthMemory {
     ReportLayout::WidthTable measured_{};
     std::vector<RememberedWidths::Width> set_;
 };
+
+}  // namespace Tabulon

@@ -14,6 +14,11 @@
 #include "viewer/ReportWindow.h"
 #include "viewer/ViewerEnvironment.h"
 
+class QAction;
+class QScrollBar;
+
+namespace Tabulon {
+
 class ColumnWidthMemory;
 class CommandButtons;
 class FilterCommand;
@@ -25,8 +30,6 @@ class MainMenu;
 class PageDesk;
 class PictureBox;
 class RecentReportsMenu;
-class QAction;
-class QScrollBar;
 class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
@@ -179,3 +182,5 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     RecentReportsMenu* recent_ = nullptr;
     std::unique_ptr<ColumnWidthMemory> widthMemory_;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace Tabulon {
+
 namespace {
 QString Spaces(int count) {
     return QString(count, QLatin1Char(' '));
@@ -106,3 +108,5 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     ResetColumnWidths =
         Item(GOR_00, "ResetColumnWidths", QString::fromUtf8("Sü&tun Genişliklerini Sıfırla"));
 }
+
+}  // namespace Tabulon

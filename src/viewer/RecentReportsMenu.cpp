@@ -7,6 +7,8 @@
 
 #include "platform/Messages.h"
 
+namespace Tabulon {
+
 namespace {
 
 QString Shown(const std::string& path) {
@@ -59,3 +61,5 @@ void RecentReportsMenu::Choose(const std::string& path) {
     }
     open_(path);
 }
+
+}  // namespace Tabulon

@@ -8,6 +8,8 @@
 
 class QMenu;
 
+namespace Tabulon {
+
 // "Son Açılanlar" in the Dosya menu: the last eight reports opened, most
 // recent first, kept in the settings so they outlive the run. An entry opens
 // its report as "Aç..." does; one whose file is gone is dropped from the list
@@ -34,3 +36,5 @@ class RecentReportsMenu : public QObject {
     std::function<void(const std::string&)> open_;
     std::function<void(const QString&)> note_;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include "input/RowStoreRoom.h"
 #include "render/ClockReading.h"
 
+namespace Tabulon {
+
 // What the window takes from the system besides printers and settings: the
 // locale's separators and the clock printed on every page, and the free space
 // of the temporary folder (the system's when empty). Tests fix them.
@@ -16,3 +18,5 @@ struct ViewerEnvironment {
 
 // The system locale and the system clock.
 ViewerEnvironment SystemViewerEnvironment();
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include "CliRunner.h"
 #include "SystemCallTracer.h"
 
+using namespace Tabulon;
+
 #ifdef TABULON_SYSTEM_CALL_TRACER
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // `tabulon-export info` with its temporary folder on a tmpfs of 1 MiB, mounted

@@ -3,6 +3,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 namespace {
 
 const std::string SoundSettings =

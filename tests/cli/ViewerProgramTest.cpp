@@ -5,6 +5,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 static std::vector<std::string> OpenUnder(qint64 pid, const std::filesystem::path& folder) {
     std::vector<std::string> held;
     std::error_code error;

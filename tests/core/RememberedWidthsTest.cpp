@@ -4,6 +4,8 @@
 #include "core/RememberedWidths.h"
 #include "core/SettingsStore.h"
 
+using namespace Tabulon;
+
 namespace {
 
 using Widths = std::vector<RememberedWidths::Width>;

@@ -6,6 +6,8 @@
 #include "MemorySettingsBackend.h"
 #include "core/SettingsStore.h"
 
+using namespace Tabulon;
+
 static std::string Written(MemorySettingsBackend& backend) {
     std::string text;
     for (const auto& name : backend.writeOrder)

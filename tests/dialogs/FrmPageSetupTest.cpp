@@ -16,6 +16,8 @@
 #include "dialogs/PagePreview.h"
 #include "dialogs/SpinControl.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The dialog over a model that starts as the built-in page setup (A4

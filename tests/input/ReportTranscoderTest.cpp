@@ -4,6 +4,8 @@
 
 #include "input/ReportTranscoder.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The text fed in blocks of `step` bytes, then its end.

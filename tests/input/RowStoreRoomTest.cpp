@@ -7,6 +7,8 @@
 #include "input/LoadReport.h"
 #include "input/RowStoreRoom.h"
 
+using namespace Tabulon;
+
 namespace {
 
 constexpr int64_t Record = 512;

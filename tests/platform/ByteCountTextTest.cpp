@@ -4,6 +4,8 @@
 
 #include "platform/Messages.h"
 
+using namespace Tabulon;
+
 // Sizes read in powers of 1024 with one decimal below 100 and Turkish
 // decimal commas; a size needed rounds up and a free one down, so the message
 // never shows a report fitting where it does not.

@@ -10,6 +10,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+using namespace Tabulon;
+
 // The page canvas, remembering where each text went and in which font.
 struct WatchedCanvas : CanvasTarget {
     std::vector<RecordingTarget::TextOp> texts;

@@ -7,6 +7,8 @@
 #include "render/DrawnWidths.h"
 #include "render/MeasureReportFont.h"
 
+using namespace Tabulon;
+
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
 static std::string Figures(const PageMetrics& m) {
     std::ostringstream out;

@@ -5,6 +5,8 @@
 #include "render/DisplayPattern.h"
 #include "render/SelectionSum.h"
 
+using namespace Tabulon;
+
 // Kod zero-padded, Ad text, Tutar an amount, Adet a whole number; five rows
 // a page, so rows 5 and 6 lie on two pages.
 struct SelectionFixture : PageFixture {
@@ -32,7 +34,7 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
         std::string text;
         std::string table;  // the rows of the HTML table
     };
-    const std::string right = "<td style=\"text-align:right\">";
+    const std::string right = "<td align=\"right\">";
     const std::vector<Case> cases = {
         {{{1, 3}, {1, 3}}, "1.234,50", "<tr>" + right + "1.234,50</td></tr>"},
         // from the focus back to the anchor, across the page break after row 5

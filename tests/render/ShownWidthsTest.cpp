@@ -5,6 +5,8 @@
 #include "core/SettingsStore.h"
 #include "render/ReportPages.h"
 
+using namespace Tabulon;
+
 // Each column is drawn one character wider than the widest text its rows show,
 // whatever the loader measured from the texts as written; the totals still
 // count, and what is not a number shows as written.

@@ -8,6 +8,8 @@
 #include "viewer/RulerArithmetic.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 std::vector<std::string> Entries(const QMenu* menu) {
@@ -80,7 +82,7 @@ TEST_F(ShownViewer, RecentReportsOpenAgainFromTheFileMenu) {
     EXPECT_EQ(Entries(Menu().RecentReports), left);
 }
 
-class RememberedWidths : public ShownViewer {
+class WidthMemory : public ShownViewer {
   protected:
     // Drags column 2's marker on the ruler by whole characters.
     void DragColumn2(int characters) {
@@ -104,7 +106,7 @@ class RememberedWidths : public ShownViewer {
 // column titles, in the next run too, and is drawn; a report with other
 // titles keeps its own; "Sütun Genişliklerini Sıfırla" returns to the
 // measured widths for good.
-TEST_F(RememberedWidths, ComeBackForTheSameTitlesUntilReset) {
+TEST_F(WidthMemory, ComeBackForTheSameTitlesUntilReset) {
     const int16_t measured = Width2();
     DragColumn2(4);
     ASSERT_EQ(Width2(), measured + 4);

@@ -13,6 +13,8 @@
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 class FindBarTest : public ShownViewer {

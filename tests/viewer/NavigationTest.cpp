@@ -10,6 +10,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 class Navigation : public ShownViewer {

@@ -3,6 +3,8 @@
 #include "input/RowStore.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The folder the window's working file goes to, as the message names it.

@@ -13,6 +13,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // Page 1 at 100 % under the first header line, on the first printer listed;

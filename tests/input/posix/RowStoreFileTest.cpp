@@ -10,6 +10,8 @@
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 
+using namespace Tabulon;
+
 namespace fs = std::filesystem;
 
 static std::string Names(const TempDir& dir) {
