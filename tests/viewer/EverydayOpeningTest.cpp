@@ -31,7 +31,7 @@ QMenu* OpenPopup() {
 // once, up to eight, across runs; an entry opens its report by its letter or
 // a click, and one whose file is gone is dropped with a note.
 TEST_F(ShownViewer, RecentReportsOpenAgainFromTheFileMenu) {
-    const QMenu* recent = Menu().RecentReports;
+    QMenu* recent = Menu().RecentReports;
     std::vector<std::string> paths;
     for (int i = 1; i <= 9; ++i) {
         paths.push_back(h.folder.File("rapor" + std::to_string(i) + " & ek.txt"));
@@ -50,7 +50,7 @@ TEST_F(ShownViewer, RecentReportsOpenAgainFromTheFileMenu) {
     QTest::keyClick(&W(), Qt::Key_D, Qt::AltModifier);
     QTest::keyClick(OpenPopup(), Qt::Key_S);
     ASSERT_TRUE(QTest::qWaitFor([recent] { return recent->isVisible(); }));
-    QTest::keyClick(const_cast<QMenu*>(recent), Qt::Key_3);
+    QTest::keyClick(recent, Qt::Key_3);
     EXPECT_TRUE(QTest::qWaitFor([this] { return W().windowTitle().startsWith("RAPOR 1-"); }));
     EXPECT_EQ(Entries(recent)[0], entry(1, 0));
 
@@ -68,8 +68,7 @@ TEST_F(ShownViewer, RecentReportsOpenAgainFromTheFileMenu) {
     ASSERT_TRUE(QTest::qWaitFor([recent] { return recent->isVisible(); }));
     QAction* gone = recent->actions()[4];
     ASSERT_EQ(gone->text().toStdString(), entry(5, 4));
-    QTest::mouseClick(const_cast<QMenu*>(recent), Qt::LeftButton, {},
-                      recent->actionGeometry(gone).center());
+    QTest::mouseClick(recent, Qt::LeftButton, {}, recent->actionGeometry(gone).center());
     EXPECT_TRUE(QTest::qWaitFor([recent] { return recent->actions().size() == 7; }));
     EXPECT_EQ(W().Status().NoteText().toStdString(),
               "Dosya artık yok, Son Açılanlar'dan çıkarıldı: " + paths[4]);
