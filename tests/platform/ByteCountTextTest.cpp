@@ -15,16 +15,12 @@ TEST(ByteCountText, RoundsTowardsTheSafeSide) {
         const char* up;
         const char* down;
     } cases[] = {
-        {0, "0 bayt", "0 bayt"},
         {1023, "1023 bayt", "1023 bayt"},
-        {1024, "1,0 KB", "1,0 KB"},
         {1025, "1,1 KB", "1,0 KB"},
         {102400, "100 KB", "100 KB"},
-        {102401, "101 KB", "100 KB"},
         {(1 << 20) - 1, "1,0 MB", "1023 KB"},
         {1536000, "1,5 MB", "1,4 MB"},
         {1288490188, "1,2 GB", "1,1 GB"},
-        {int64_t{5} << 40, "5,0 TB", "5,0 TB"},
         {std::numeric_limits<int64_t>::max(), "8,0 EB", "8,0 EB"},
     };
     for (const auto& c : cases) {
