@@ -19,6 +19,7 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
     } cases[] = {
         {"Z", "8", {"42", "7"}, 2, 9},            // 00000042
         {"Z", "3", {"123456", "-5"}, 6, 7},       // a code longer than its zeros
+        {"Z", "", {"105", "999"}, 3, 4},          // no widths line: codes as written
         {"N", "", {"1234567", "-12"}, 7, 10},     // 1.234.567
         {"2", "", {"1234,5", "99,999"}, 6, 9},    // 1.234,50 and 100,00
         {"2", "", {"999,995", "12"}, 7, 9},       // rounds up to 1.000,00
