@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "cli/CliSession.h"
+#include "cli/SaveFailure.h"
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
-#include "platform/Messages.h"
 
 bool IsExportCommand(const std::string& command) {
     return command == "csv" || command == "txt" || command == "tsv" || command == "xlsx";
@@ -17,7 +17,7 @@ bool IsExportCommand(const std::string& command) {
 int RunExportCommand(CliSession& session, const std::string& command,
                      const std::string& outputPath) {
     const ReportPages& pages = session.pages;
-    ExportResult result;
+    Outcome<ExportedRows> result;
     if (command == "xlsx") {
         result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, pages.widths,
                                 session.locale, outputPath);
@@ -27,7 +27,6 @@ int RunExportCommand(CliSession& session, const std::string& command,
                                                           : DelimitedFormat::TabText;
         result = ExportDelimited(pages.rows, pages.layout, pages.fieldCount, format, outputPath);
     }
-    if (result.ok()) return 0;
-    std::fprintf(stderr, "%s\n", ExportFailureText(result).c_str());
-    return 1;
+    if (result.Ok()) return 0;
+    return SaveFailure(result.Why());
 }

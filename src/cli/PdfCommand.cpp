@@ -21,28 +21,27 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
     }
     QtPrinter printer(PrinterCatalog::BuiltInPdfName, outPath,
                       [](QPainter& painter) { return std::make_unique<PrinterTarget>(painter); });
-    const std::string unreadable = DrawSessionPages(session, printer, chosen);
-    if (!unreadable.empty()) {
+    if (Outcome<> drawn = DrawSessionPages(session, printer, chosen); !drawn.Ok()) {
         printer.Abort();
-        return SaveFailure(outPath, RowStoreUnreadableTitle + " " + unreadable);
+        return SaveFailure(WhileSaving(drawn.Why(), outPath));
     }
     printer.EndDoc();
     if (printer.Failed()) return SaveFailure(outPath, printer.ErrorText());
     return 0;
 }
 
-std::string DrawSessionPages(CliSession& session, Printer& printer,
-                             const std::vector<int32_t>& pages) {
+Outcome<> DrawSessionPages(CliSession& session, Printer& printer,
+                           const std::vector<int32_t>& pages) {
     ReportPages& report = session.pages;
     printer.SetOrientation(session.setup.PageOrient);
     printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
     printer.SetDocumentName(report.layout.HeaderLines[1]);
     const PageInputs inputs = session.Inputs();
-    std::string unreadable;
+    Outcome<> unread;
     DrawPages(printer, pages, report.totals.pageCount, [&](DrawingTarget& target, int32_t page) {
-        const PageDrawing drawn = RenderPage(target, inputs, page, 1.0f, report.fieldCount);
-        report.fieldCount = drawn.fieldCount;
-        if (!drawn.rowsRead && unreadable.empty()) unreadable = drawn.error;
+        Outcome<PageDrawing> drawn = RenderPage(target, inputs, page, 1.0f, report.fieldCount);
+        report.fieldCount = drawn->fieldCount;
+        if (!drawn.Ok() && unread.Ok()) unread = drawn.Why();
     });
-    return unreadable;
+    return unread;
 }

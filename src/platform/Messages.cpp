@@ -2,31 +2,43 @@
 
 #include "export/ExportWorkbook.h"
 
-std::string LoadFailureTitle(LoadResult::Failure failure) {
-    switch (failure) {
-        case LoadResult::Failure::RowStoreUnwritable:
+std::string LoadFailureTitle(const Failure& failure) {
+    switch (failure.operation) {
+        case Operation::MakeWorkFile:
             return "Çalışma dosyası oluşturulamadı:";
-        case LoadResult::Failure::RowStoreUnreadable:
+        case Operation::ReadWorkFile:
             return RowStoreUnreadableTitle;
         default:
             return "Rapor dosyası açılamadı:";
     }
 }
 
-std::string LoadFailureText(const LoadResult& loaded) {
-    std::string text = LoadFailureTitle(loaded.failure) + "\n" + loaded.path;
-    if (!loaded.reason.empty()) text += "\n" + loaded.reason;
+std::string LoadFailureText(const Failure& failure) {
+    std::string text = LoadFailureTitle(failure) + "\n" + failure.path;
+    if (!failure.reason.empty()) text += "\n" + failure.reason;
     return text;
 }
 
-std::string ExportFailureText(const ExportResult& result) {
-    std::string reason = result.reason;
-    if (result.outcome == ExportResult::Outcome::TooManyRows)
+std::string RowStoreFailureLine(const Failure& failure) {
+    return RowStoreUnreadableTitle + " " + failure.reason;
+}
+
+std::string RowStoreFailureText(const Failure& failure) {
+    return RowStoreUnreadableTitle + "\n" + failure.reason;
+}
+
+std::string ExportFailureText(const Failure& failure) {
+    std::string reason = failure.reason;
+    if (failure.operation == Operation::FillSheet)
         reason = "Çalışma sayfası en çok " + std::to_string(SheetRowLimit) +
-                 " satır alır; raporda " + std::to_string(result.rows) + " satır var.";
-    else if (result.outcome == ExportResult::Outcome::RowsUnreadable)
-        reason = RowStoreUnreadableTitle + " " + result.reason;
-    return "Dosya kaydedilemedi:\n" + result.path + "\n" + reason;
+                 " satır alır; raporda " + std::to_string(failure.count) + " satır var.";
+    else if (failure.operation == Operation::ReadWorkFile)
+        reason = RowStoreFailureLine(failure);
+    return "Dosya kaydedilemedi:\n" + failure.path + "\n" + reason;
+}
+
+std::string PdfFailureText(const std::string& title, const Failure& failure) {
+    return title + " " + failure.path + "\n" + failure.reason;
 }
 
 std::string SettingsResetText(const LoadedSettings& loaded) {

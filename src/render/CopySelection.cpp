@@ -69,9 +69,9 @@ void Reserve(CopiedFields& out, double times) {
 
 }  // namespace
 
-CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
-                           const NumberLocale& locale, const CellSelection& selection,
-                           const ProgressCallback& progress) {
+Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& layout,
+                                    const NumberLocale& locale, const CellSelection& selection,
+                                    const ProgressCallback& progress) {
     CopiedFields out;
     FieldWriter writer(out, layout);
     const int first = std::max(selection.FirstColumn(), 1);
@@ -82,8 +82,8 @@ CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
         writer.EndRow();
     }
     std::string scratch;
-    if (!selection.Empty())
-        out.pass = ForEachRow(
+    if (!selection.Empty()) {
+        Outcome<> read = ForEachRow(
             rows, selection.FirstRow(), selection.LastRow(),
             [&](int64_t row, std::string_view record) {
                 const RowFields fields = SplitFields(record);
@@ -100,6 +100,8 @@ CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
                 return true;
             },
             progress);
+        if (!read.Ok()) return read.Why();
+    }
     writer.Finish();
     return out;
 }

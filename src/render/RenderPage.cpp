@@ -51,7 +51,7 @@ class PageLayout {
         result_.fieldCount = fieldCount;
     }
 
-    PageDrawing Draw() {
+    Outcome<PageDrawing> Draw() {
         t_.SetScale(zoom_);
         t_.SetFont(in_.setup.FontName);
         t_.SetFontSize(in_.setup.FontSize);
@@ -66,6 +66,7 @@ class PageLayout {
         DateLine();
         if (in_.setup.pNumbers) PageNumberLine();
         Credit();
+        if (rowsUnread_) return {result_, *rowsUnread_};
         return result_;
     }
 
@@ -119,17 +120,14 @@ class PageLayout {
         const int64_t filled =
             before < 0 ? 0 : std::clamp<int64_t>(in_.rows.RecordCount() - before, 0, rowsPerPage);
         const int64_t top = y_;
-        const RowPass pass = ForEachRow(in_.rows, before + 1, before + filled,
-                                        [&](int64_t row, std::string_view text) {
-                                            x_ = x1_;
-                                            y_ = top + (row - before - 1) * h_;
-                                            DataRow(text, row);
-                                            return true;
-                                        });
-        if (!pass.ok) {
-            result_.rowsRead = false;
-            result_.error = pass.error;
-        }
+        Outcome<> pass = ForEachRow(in_.rows, before + 1, before + filled,
+                                    [&](int64_t row, std::string_view text) {
+                                        x_ = x1_;
+                                        y_ = top + (row - before - 1) * h_;
+                                        DataRow(text, row);
+                                        return true;
+                                    });
+        if (!pass.Ok()) rowsUnread_ = pass.Why();
         x_ = x1_;
         y_ = top + rowsPerPage * h_;
     }
@@ -251,6 +249,7 @@ class PageLayout {
     float zoom_;
     const FieldShading* shading_;
     PageDrawing result_;
+    std::optional<Failure> rowsUnread_;  // the rest of the page is drawn all the same
     int64_t h_;
     int64_t x1_;
     int64_t x_ = 0;
@@ -265,7 +264,7 @@ int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t s
     return metrics.TopMargin + (headers + 1 + slot) * metrics.RowHeight + 50;
 }
 
-PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-                       int fieldCount, const FieldShading* shading) {
+Outcome<PageDrawing> RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page,
+                                float zoom, int fieldCount, const FieldShading* shading) {
     return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, shading).Draw();
 }

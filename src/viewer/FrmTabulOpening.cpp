@@ -53,7 +53,7 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
         ShowLoadFailure(loaded);
-        exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
+        exitStatus_ = loaded.outcome.Stopped() ? 1 : 2;
         return false;
     }
     find_->ReportOpened();
@@ -89,16 +89,17 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
-    if (loaded.failure == LoadResult::Failure::Cancelled) return;
-    ShowCritical(QString::fromStdString(LoadFailureText(loaded)));
+    if (loaded.outcome.Stopped()) return;
+    ShowCritical(QString::fromStdString(LoadFailureText(loaded.outcome.Why())));
 }
 
 bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool quiet) {
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
-        if (quiet && loaded.failure != LoadResult::Failure::Cancelled)
-            status_->ShowNote(QString::fromStdString(LoadFailureText(loaded)).replace('\n', ' '));
+        if (quiet && !loaded.outcome.Stopped())
+            status_->ShowNote(
+                QString::fromStdString(LoadFailureText(loaded.outcome.Why())).replace('\n', ' '));
         if (!quiet) ShowLoadFailure(loaded);
         return false;
     }

@@ -21,7 +21,7 @@ struct SelectionFixture : PageFixture {
               {"5", "Can", "2,5", "1"},
               {"6", "Efe", "1", "1"}});
     }
-    CopiedFields Copy(const CellSelection& selection) {
+    Outcome<CopiedFields> Copy(const CellSelection& selection) {
         return CopySelection(pages.rows, Layout(), locale, selection);
     }
 };
@@ -54,13 +54,13 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
     };
     SelectionFixture f;
     for (const auto& [selection, text, table] : cases) {
-        const CopiedFields copied = f.Copy(selection);
-        EXPECT_TRUE(copied.pass.ok);
-        EXPECT_EQ(copied.text, text);
-        EXPECT_EQ(copied.html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
-                                   "</table></body></html>");
+        const Outcome<CopiedFields> copied = f.Copy(selection);
+        EXPECT_TRUE(copied.Ok());
+        EXPECT_EQ(copied->text, text);
+        EXPECT_EQ(copied->html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
+                                    "</table></body></html>");
     }
-    const CopiedFields all = f.Copy({{1, 1}, {6, 4}, true});
+    const CopiedFields all = f.Copy({{1, 1}, {6, 4}, true}).Value();
     EXPECT_TRUE(all.text.starts_with("Kod\tAd\tTutar\tAdet\n000042\tAli\t1.234,50\t3\n"));
     EXPECT_TRUE(all.text.ends_with("\n000006\tEfe\t1,00\t1"));
     EXPECT_NE(all.html.find("<tr><th>Kod</th><th>Ad</th><th>Tutar</th><th>Adet</th></tr>"),
@@ -83,7 +83,7 @@ TEST(SumSelection, CountsAndAddsTheNumbersExactly) {
              {{{1, 2}, {6, 2}}, 0, "0", "0", ""},
          }) {
         SelectionFixture f;
-        const SelectionSum s = SumSelection(f.pages.rows, f.Layout(), f.locale, selection);
+        const SelectionSum s = SumSelection(f.pages.rows, f.Layout(), f.locale, selection).Value();
         EXPECT_EQ(s.count, count);
         EXPECT_EQ(s.pattern, pattern);
         EXPECT_FALSE(s.overflow);
@@ -106,7 +106,8 @@ TEST(SumSelection, AnAmountBeyondTheTotalsRangeMarksTheSum) {
     f.Columns({{"Tutar", 12, "#,##0.00"}});
     f.Layout().ColumnKinds[1] = KindAmount;
     f.Rows({{"1"}, {"999999999999999999999"}, {"2"}});
-    const SelectionSum s = SumSelection(f.pages.rows, f.Layout(), f.locale, {{1, 1}, {3, 1}});
+    const SelectionSum s =
+        SumSelection(f.pages.rows, f.Layout(), f.locale, {{1, 1}, {3, 1}}).Value();
     EXPECT_EQ(s.count, 3);
     EXPECT_TRUE(s.overflow);
 }
