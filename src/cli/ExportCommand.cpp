@@ -7,6 +7,8 @@
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
 
+namespace Tabulon {
+
 bool IsExportCommand(const std::string& command) {
     return command == "csv" || command == "txt" || command == "tsv" || command == "xlsx";
 }
@@ -30,3 +32,5 @@ int RunExportCommand(CliSession& session, const std::string& command,
     if (result.Ok()) return 0;
     return SaveFailure(result.Why());
 }
+
+}  // namespace Tabulon

@@ -9,6 +9,8 @@
 #include "platform/QtPrinter.h"
 #include "render/DrawPages.h"
 
+namespace Tabulon {
+
 // The pages go through the window's built-in PDF printer, so a PDF written
 // here is the one the window prints.
 int WritePdf(CliSession& session, const std::string& outPath, const PageSelection& selection) {
@@ -45,3 +47,5 @@ Outcome<> DrawSessionPages(CliSession& session, Printer& printer,
     });
     return unread;
 }
+
+}  // namespace Tabulon

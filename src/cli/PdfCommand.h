@@ -6,6 +6,8 @@
 #include "core/Outcome.h"
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 struct CliSession;
 class Printer;
 
@@ -20,3 +22,5 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
 // last. Fails when the working file could not be read.
 Outcome<> DrawSessionPages(CliSession& session, Printer& printer,
                            const std::vector<int32_t>& pages);
+
+}  // namespace Tabulon

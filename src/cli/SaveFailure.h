@@ -5,6 +5,8 @@
 
 #include "platform/Messages.h"
 
+namespace Tabulon {
+
 // Prints on standard error why a file could not be saved, in the words the
 // exports use; returns the exit status for it.
 inline int SaveFailure(const Failure& failure) {
@@ -20,3 +22,5 @@ inline int SaveFailure(const std::string& path, const std::string& reason) {
 inline int SaveFailure(const std::string& path, const QString& reason) {
     return SaveFailure(path, reason.toStdString());
 }
+
+}  // namespace Tabulon

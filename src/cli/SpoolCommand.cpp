@@ -17,6 +17,8 @@
 #include "platform/SpoolDocument.h"
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 namespace {
 
 int Refuse(int status, const std::string& reason) {
@@ -141,3 +143,5 @@ int ListPrinters() {
     }
     return 0;
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+namespace Tabulon {
+
 // What the engine was doing when it failed. The windows and tabulon-export
 // choose their sentence by it; the engine itself never words a failure.
 enum class Operation : uint8_t {
@@ -83,3 +85,5 @@ inline Failure WhileSaving(Failure failure, const std::string& targetPath) {
     failure.path = targetPath;
     return failure;
 }
+
+}  // namespace Tabulon

@@ -8,6 +8,8 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Lines are gathered and handed to the output in blocks of about this size.
@@ -68,3 +70,5 @@ Outcome<ExportedRows> ExportDelimited(const RowStore& rows, const ReportLayout& 
     if (Outcome<> committed = file.Commit(); !committed.Ok()) return committed.Why();
     return result;
 }
+
+}  // namespace Tabulon

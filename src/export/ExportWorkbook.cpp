@@ -17,6 +17,8 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 static_assert(SheetRowLimit == LXW_ROW_MAX - 1, "row 1 holds the titles");
@@ -224,3 +226,5 @@ Outcome<ExportedRows> ExportWorkbook(const RowStore& rows, const ReportLayout& l
     if (Outcome<> committed = file.Commit(); !committed.Ok()) return committed.Why();
     return result;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "export/ExportedRows.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // The data rows a sheet holds below its title row.
 inline constexpr int64_t SheetRowLimit = 1048575;
 
@@ -35,3 +37,5 @@ Outcome<ExportedRows> ExportWorkbook(const RowStore& rows, const ReportLayout& l
 // nothing usable is left, or for Excel's reserved "History": the sheet then
 // keeps the library's name.
 std::string SheetName(const std::string& headerLine);
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 
 #include "core/Outcome.h"
 
+namespace Tabulon {
+
 // A new file written beside the target and renamed over it only once it is
 // complete, so a failed export neither leaves half a file behind nor destroys
 // an older file of the same name.
@@ -44,3 +46,5 @@ class ReplacementFile {
     int descriptor_ = -1;
     int slot_ = -1;  // in PartFileRegistry
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "system/Files.h"
 
+namespace Tabulon {
+
 namespace {
 constexpr size_t BufferSize = 1 << 16;
 }
@@ -46,3 +48,5 @@ Outcome<> StdioFileOutput::Close() {
     if (error_ == 0) return {};
     return Failure{Operation::SaveFile, path_, std::strerror(error_)};
 }
+
+}  // namespace Tabulon

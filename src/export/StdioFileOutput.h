@@ -5,6 +5,8 @@
 
 #include "core/Outcome.h"
 
+namespace Tabulon {
+
 // A file written through a large stdio buffer, keeping the system's
 // words for the first failure.
 class StdioFileOutput {
@@ -29,3 +31,5 @@ class StdioFileOutput {
     std::string path_;
     int error_ = 0;  // the first failure's
 };
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 Outcome<CountedTotals> ComputePageTotals(const RowStore& store, const TotalFlags& flags,
                                          int32_t rowsPerPage, const NumberLocale& locale,
                                          const ProgressCallback& progress) {
@@ -27,3 +29,5 @@ Outcome<CountedTotals> ComputePageTotals(const RowStore& store, const TotalFlags
     counted.totals = counter.Take();
     return counted;
 }
+
+}  // namespace Tabulon

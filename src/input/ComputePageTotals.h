@@ -7,6 +7,8 @@
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // What the totals pass found: besides the totals, the field count of the last
 // row, which decides how many columns the titles and totals rows show until
 // another row is read.
@@ -20,3 +22,5 @@ struct CountedTotals {
 Outcome<CountedTotals> ComputePageTotals(const RowStore& store, const TotalFlags& flags,
                                          int32_t rowsPerPage, const NumberLocale& locale,
                                          const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

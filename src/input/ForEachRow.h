@@ -8,6 +8,8 @@
 #include "core/ProgressCallback.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 namespace rowloop {
 
 // Rows low..high, forward or backward, a megabyte of records at a time.
@@ -59,3 +61,5 @@ Outcome<> ForEachRowBack(const RowStore& rows, int64_t from, int64_t downTo, Vis
                          const ProgressCallback& progress = {}) {
     return rowloop::Walk(rows, downTo, from, false, visit, progress);
 }
+
+}  // namespace Tabulon

@@ -11,6 +11,8 @@
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 struct LoadOptions {
     // Keep the row store's name (for inspection) instead of leaving it nameless.
     bool keepRowStoreName = false;
@@ -65,3 +67,5 @@ int16_t ColumnWidthFor(int longest, uint8_t kind);
 // characters than bytes, so only a field longer in bytes than that needs
 // counting.
 void MeasureField(int16_t& longest, std::string_view field);
+
+}  // namespace Tabulon

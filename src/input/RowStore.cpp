@@ -15,6 +15,8 @@
 #include "system/Files.h"
 #include "system/Mapping.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Records go to the file a megabyte at a time, and are handed to the writer
@@ -356,3 +358,5 @@ Outcome<> RowStore::Read(int64_t first, int64_t count, RecordBlock& block) const
         block.texts.push_back(TextOf(data + i * static_cast<int64_t>(RecordSize)));
     return {};
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "export/ExportWorkbook.h"
 
+namespace Tabulon {
+
 std::string LoadFailureTitle(const Failure& failure) {
     switch (failure.operation) {
         case Operation::MakeWorkFile:
@@ -46,3 +48,5 @@ std::string SettingsResetText(const LoadedSettings& loaded) {
     if (loaded.kept.path.empty()) return said + "eski ayarlar saklanamadı: " + loaded.kept.reason;
     return said + "eski ayarlar: " + loaded.kept.path;
 }
+
+}  // namespace Tabulon

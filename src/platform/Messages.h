@@ -4,6 +4,8 @@
 #include "core/Outcome.h"
 #include "core/SettingsStore.h"
 
+namespace Tabulon {
+
 // The program's words for what the engine reports, shared by the window and
 // tabulon-export: every failure the engine returns is worded here, by what
 // was being done, with the file and the system's reason.
@@ -55,3 +57,5 @@ std::string SettingsResetText(const LoadedSettings& loaded);
 
 // The first words of every failed `tabulon-export print`, before the reason.
 inline const std::string PrintFailureTitle = "Yazdırılamadı:";
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "input/SplitFields.h"
 #include "render/ShownWidths.h"
 
+namespace Tabulon {
+
 Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& finder,
                               const std::string& rowStorePath, ReportPages& filtered,
                               const ProgressCallback& progress) {
@@ -50,3 +52,5 @@ Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& find
     filtered.shownWidths = shown.Value();
     return keptCount;
 }
+
+}  // namespace Tabulon

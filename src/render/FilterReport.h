@@ -6,6 +6,8 @@
 #include "render/FindFields.h"
 #include "render/ReportPages.h"
 
+namespace Tabulon {
+
 // A report of the rows of `source` that hold what the finder looks for, in
 // their order: the same description, a working file of its own holding just
 // those rows (nameless beside rowStorePath, as the report's own), and the
@@ -16,3 +18,5 @@
 Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& finder,
                               const std::string& rowStorePath, ReportPages& filtered,
                               const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int16_t headerCount) {
     PageMetrics m;
     target.SetScale(1.0);
@@ -33,3 +35,5 @@ PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int
     m.CharsPerLine = RoundHalfEven(static_cast<double>(m.PrintableWidth) / m.CharWidth);
     return m;
 }
+
+}  // namespace Tabulon

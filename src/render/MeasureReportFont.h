@@ -5,9 +5,13 @@
 #include "render/DrawingTarget.h"
 #include "render/PageMetrics.h"
 
+namespace Tabulon {
+
 // Measures the report font at 100 % on the target and derives the page
 // metrics: margins, row height, average character width, the printable area,
 // the data rows a page holds (headerCount of them are reserved, plus five)
 // and the characters a line holds. A row height or character width measuring
 // 0 is taken as 1. The target is left at scale 1 in the report font.
 PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int16_t headerCount);
+
+}  // namespace Tabulon

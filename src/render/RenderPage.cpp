@@ -7,6 +7,8 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
 int R(double v) {
@@ -268,3 +270,5 @@ Outcome<PageDrawing> RenderPage(DrawingTarget& target, const PageInputs& in, int
                                 float zoom, int fieldCount, const FieldShading* shading) {
     return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, shading).Draw();
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include "render/MeasureReportFont.h"
 #include "render/ShownWidths.h"
 
+namespace Tabulon {
+
 namespace {
 
 Outcome<> CountPages(ReportPages& pages, const PageSetup& setup, const NumberLocale& locale,
@@ -83,3 +85,5 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
     pages.widths = WidthsAsDrawn(pages, setup, options.locale);
     return loaded;
 }
+
+}  // namespace Tabulon

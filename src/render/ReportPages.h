@@ -8,6 +8,8 @@
 #include "render/DrawingTarget.h"
 #include "render/PageInputs.h"
 
+namespace Tabulon {
+
 // A loaded report and how it falls into pages under the current page setup:
 // what the window and tabulon-export hold while a report is open.
 struct ReportPages {
@@ -46,3 +48,5 @@ Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup
                                          const std::string& rowStorePath, LoadOptions options,
                                          DrawingTarget& target, const PageSetup& setup,
                                          std::optional<int32_t> rowsPerPage = {});
+
+}  // namespace Tabulon

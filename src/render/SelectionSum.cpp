@@ -5,6 +5,8 @@
 #include "core/DecimalNumber.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 // What the sum and mean of columns with different patterns are shown in.
@@ -64,3 +66,5 @@ Outcome<SelectionSum> SumSelection(const RowStore& rows, const ReportLayout& lay
     result.overflow = result.sum.Overflowed();
     return result;
 }
+
+}  // namespace Tabulon

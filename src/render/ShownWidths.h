@@ -7,6 +7,8 @@
 #include "input/RowStore.h"
 #include "render/DrawnWidths.h"
 
+namespace Tabulon {
+
 // The widest text each of the columns 1..50 makes of its numbers over every
 // row, as the page shows them: a code padded with zeros, digits that gain
 // group separators or parentheses. Texts that are no numbers are shown as
@@ -22,3 +24,5 @@ Outcome<ColumnWidthTable> WidestShownNumbers(const ReportLayout& layout, const R
 // Widens each drawn width to one character more than the column's widest
 // shown number, the same room a total gets.
 void WidenForShownNumbers(ColumnWidthTable& drawn, const ColumnWidthTable& shown);
+
+}  // namespace Tabulon

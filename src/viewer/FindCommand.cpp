@@ -13,6 +13,8 @@
 #include "viewer/HitCounter.h"
 #include "viewer/ReportWindow.h"
 
+namespace Tabulon {
+
 namespace {
 bool SameRules(const FindRules& a, const FindRules& b) {
     return a.column == b.column && a.wholeField == b.wholeField;
@@ -200,3 +202,5 @@ void FindCommand::ShowCount() {
                     : cut_    ? QStringLiteral("+")
                               : QString());
 }
+
+}  // namespace Tabulon

@@ -14,6 +14,11 @@
 #include "viewer/ReportWindow.h"
 #include "viewer/ViewerEnvironment.h"
 
+class QAction;
+class QScrollBar;
+
+namespace Tabulon {
+
 class CommandButtons;
 class FilterCommand;
 class FindCommand;
@@ -23,8 +28,6 @@ class ZoomControl;
 class MainMenu;
 class PageDesk;
 class PictureBox;
-class QAction;
-class QScrollBar;
 class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
@@ -176,3 +179,5 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     std::unique_ptr<ZoomControl> zoom_;
     ReportWatcher* watcher_ = nullptr;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+namespace Tabulon {
+
 GoToPageDialog::GoToPageDialog(int32_t current, int32_t pageCount, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("GoToPageDialog"));
@@ -29,3 +31,5 @@ GoToPageDialog::GoToPageDialog(int32_t current, int32_t pageCount, QWidget* pare
 int32_t GoToPageDialog::Page() const {
     return page_->value();
 }
+
+}  // namespace Tabulon

@@ -17,6 +17,8 @@
 #include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
 
+namespace Tabulon {
+
 namespace {
 
 void ChooseReportToOpen(FrmTabul& w) {
@@ -83,3 +85,5 @@ void ConnectMenuCommands(FrmTabul& w) {
         QObject::connect(w.Toolbar().Button(i), &QToolButton::clicked, buttons[i],
                          &QAction::trigger);
 }
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+namespace Tabulon {
+
 SumWorker::SumWorker(const RowStore& rows, const ReportLayout& layout, const NumberLocale& locale,
                      const CellSelection& selection,
                      std::function<void(const Outcome<SelectionSum>&)> done)
@@ -24,3 +26,5 @@ SumWorker::~SumWorker() {
     thread_.request_stop();
     thread_.join();
 }
+
+}  // namespace Tabulon

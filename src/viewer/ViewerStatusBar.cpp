@@ -6,6 +6,8 @@
 
 #include "platform/Messages.h"
 
+namespace Tabulon {
+
 ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(false);
@@ -79,3 +81,5 @@ void ViewerStatusBar::ShowFilter(const QString& text) {
     filter_->setText(text);
     filter_->setVisible(!text.isEmpty());
 }
+
+}  // namespace Tabulon
