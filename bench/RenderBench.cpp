@@ -46,8 +46,10 @@ struct OpenReport {
         canvas.Resize(25000, setup.PageSizeY);
         LoadOptions options;
         options.locale = locale;
-        OpenReportPages(pages, report, dir + "/BUFFILE.DAT", options, canvas, setup);
+        const LoadResult opened =
+            OpenReportPages(pages, report, dir + "/BUFFILE.DAT", options, canvas, setup);
         std::filesystem::remove(report);
+        if (!opened.Ok()) std::abort();
     }
     ~OpenReport() { std::filesystem::remove_all(dir); }
     PageInputs Inputs() const { return pages.Inputs(setup, locale, now); }

@@ -57,6 +57,11 @@ class MainMenu : public QObject {
     QAction* FoundList = nullptr;
     QAction* Filter = nullptr;
     QAction* RemoveFilter = nullptr;
+
+  private:
+    void AddFileMenu(QMenuBar* bar);
+    void AddEditMenu(QMenuBar* bar);
+    void AddViewMenu(QMenuBar* bar);
 };
 
 }  // namespace Tabulon
