@@ -90,8 +90,8 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
         OpenReportPages(session.pages, reportPath, RowStorePath(place.prefix), load,
                         *session.canvas, session.setup, options.rowsPerPage);
     if (!result.Ok()) {
-        std::fprintf(stderr, "%s\n", LoadFailureText(result.outcome.Why()).c_str());
-        return 2;
+        std::fprintf(stderr, "%s\n", LoadFailureText(result).c_str());
+        return LoadFailureStatus(result.outcome.Why());
     }
     if (auto failure = Narrow(session, options, RowStorePath(place.prefix))) return failure;
     // Page 1 is laid out as the window shows it on opening, which leaves the

@@ -15,6 +15,7 @@ enum class Operation : uint8_t {
     ReadWorkFile,  // reading a working file back
     SaveFile,      // writing an output and putting it in place
     FillSheet,     // more rows than a sheet holds (`count` of them)
+    FindRoom,      // room for the working file in its folder (the folder)
 };
 
 // Why something could not be done: the file, what was being done to it, and

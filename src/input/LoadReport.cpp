@@ -252,6 +252,12 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     ReportFile report;
     if (Outcome<> opened = report.Open(reportPath); !opened.Ok())
         return Failed(result, opened.Why());
+    // A report the temporary folder cannot hold is refused before its first
+    // row is written, saying how much it needs, rather than filling the disk
+    // for every user of the folder and failing midway.
+    const std::string folder = RowStore::FolderOf(rowStorePath);
+    result.room = MeasureRowStoreRoom(report, folder, options.freeSpace);
+    if (!result.room.Fits()) return Failed(result, {Operation::FindRoom, folder, {}});
     // Appending only says that a write failed; the flush says why.
     auto storeFailed = [&] {
         Outcome<> flushed = result.rows.Flush();

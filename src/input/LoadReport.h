@@ -10,6 +10,7 @@
 #include "core/ReportLayout.h"
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
+#include "input/RowStoreRoom.h"
 
 namespace Tabulon {
 
@@ -25,12 +26,17 @@ struct LoadOptions {
     // Hears the bytes read of the file's size after each block; when it
     // answers false the load ends as Cancelled.
     ProgressCallback progress;
+    // The free space of the working file's folder; the system's when empty.
+    FreeSpaceQuery freeSpace;
 };
 
 struct LoadResult {
     // How the load ended: a failure names the report (ReadReport) or the
     // working file (MakeWorkFile, ReadWorkFile).
     Outcome<> outcome;
+    // The working file's estimated size and its folder's free space, as
+    // looked at before the first row was written.
+    RowStoreRoom room;
 
     ReportLayout layout;
     RowStore rows;

@@ -83,6 +83,8 @@ class RowStore {
     // The file's name; empty when it has none.
     const std::string& Path() const { return path_; }
 
+    // The folder a store asked for at this path lives in.
+    static std::string FolderOf(const std::string& path);
     // The 512 bytes of a record holding this text.
     static std::string EncodeRecord(std::string_view text);
     // The text of a record, padding included.

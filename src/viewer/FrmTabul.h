@@ -19,6 +19,7 @@ class QScrollBar;
 
 namespace Tabulon {
 
+class ColumnWidthMemory;
 class CommandButtons;
 class FilterCommand;
 class FindCommand;
@@ -28,6 +29,7 @@ class ZoomControl;
 class MainMenu;
 class PageDesk;
 class PictureBox;
+class RecentReportsMenu;
 class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
@@ -100,6 +102,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // The file chooser for a report; an empty path when the user closed it.
     std::string AskForReportPath();
     void CloseProgram();
+    // "Sütun Genişliklerini Sıfırla": the widths the report was measured
+    // with, and none remembered for its titles.
+    void ResetColumnWidths();
 
     float ZoomFactor() const;
     FindCommand& Finder() const { return *find_; }
@@ -178,6 +183,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     SelectionCommand* selection_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;
     ReportWatcher* watcher_ = nullptr;
+    RecentReportsMenu* recent_ = nullptr;
+    std::unique_ptr<ColumnWidthMemory> widthMemory_;
 };
 
 }  // namespace Tabulon

@@ -15,11 +15,13 @@
 #include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "viewer/ColumnRuler.h"
+#include "viewer/ColumnWidthMemory.h"
 #include "viewer/FilterCommand.h"
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/RecentReportsMenu.h"
 #include "viewer/ReportWatcher.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
@@ -55,12 +57,12 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
         ShowLoadFailure(loaded);
-        exitStatus_ = loaded.outcome.Stopped() ? 1 : 2;
+        exitStatus_ = LoadFailureStatus(loaded.outcome.Why());
         return false;
     }
     find_->ReportOpened();
-    RenderOnCanvas();
     ShowOpened(reportPath, loaded);
+    RenderOnCanvas();
     columnRuler_->HideIndicator();
     if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
@@ -74,6 +76,9 @@ void FrmTabul::RefreshReport() {
 void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
     reportPath_ = reportPath;
     watcher_->Watch(reportPath);
+    recent_->Opened(reportPath);
+    widthMemory_->Opened(pages_.layout);
+    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
     setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
     status_->ShowReadAgain(loaded.changedWhileRead);
 }
@@ -85,14 +90,15 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
         ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
     const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
     ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
-    return OpenReportPages(pages, reportPath, RowStorePath(place.prefix),
-                           {false, {}, environment_.locale, progress.Callback()},
-                           Canvas()->Target(), setup_);
+    return OpenReportPages(
+        pages, reportPath, RowStorePath(place.prefix),
+        {false, {}, environment_.locale, progress.Callback(), environment_.freeSpace},
+        Canvas()->Target(), setup_);
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
     if (loaded.outcome.Stopped()) return;
-    ShowCritical(QString::fromStdString(LoadFailureText(loaded.outcome.Why())));
+    ShowCritical(QString::fromStdString(LoadFailureText(loaded)));
 }
 
 bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool quiet) {
@@ -100,8 +106,7 @@ bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool qui
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
         if (quiet && !loaded.outcome.Stopped())
-            status_->ShowNote(
-                QString::fromStdString(LoadFailureText(loaded.outcome.Why())).replace('\n', ' '));
+            status_->ShowNote(QString::fromStdString(LoadFailureText(loaded)).replace('\n', ' '));
         if (!quiet) ShowLoadFailure(loaded);
         return false;
     }

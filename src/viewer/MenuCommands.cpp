@@ -75,6 +75,7 @@ void ConnectMenuCommands(FrmTabul& w) {
     });
     on(m.Filter, [&w] { w.Filter().Apply(); });
     on(m.RemoveFilter, [&w] { w.Filter().Remove(); });
+    on(m.ResetColumnWidths, [&w] { w.ResetColumnWidths(); });
     QObject::connect(w.Finder().Bar(), &FindBar::FilterRequested, &w.Filter(),
                      &FilterCommand::Apply);
     // Each toolbar button runs the command of a menu item.
