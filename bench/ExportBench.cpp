@@ -40,8 +40,8 @@ struct Loaded : bench::LoadedStore {
     std::string csv;
 
     Loaded() : LoadedStore(Rows, "export.dat") {
-        ExportDelimited(loaded.rows, loaded.layout, 5, DelimitedFormat::Csv,
-                        reports.File("first.csv"));
+        benchmark::DoNotOptimize(ExportDelimited(loaded.rows, loaded.layout, 5,
+                                                 DelimitedFormat::Csv, reports.File("first.csv")));
         csv = ReadWhole(reports.File("first.csv"));
     }
     static Loaded& Shared() {
@@ -74,8 +74,8 @@ void BM_CsvPipelineFloor(benchmark::State& state) {
 void BM_ExportCsv(benchmark::State& state) {
     Loaded& l = Loaded::Shared();
     for (auto _ : state)
-        ExportDelimited(l.loaded.rows, l.loaded.layout, 5, DelimitedFormat::Csv,
-                        l.reports.File("out.csv"));
+        benchmark::DoNotOptimize(ExportDelimited(l.loaded.rows, l.loaded.layout, 5,
+                                                 DelimitedFormat::Csv, l.reports.File("out.csv")));
     bench::CountRows(state, Rows);
 }
 
@@ -102,8 +102,9 @@ void BM_CsvFloor(benchmark::State& state) {
 void BM_ExportWorkbook(benchmark::State& state) {
     Loaded& l = Loaded::Shared();
     for (auto _ : state)
-        ExportWorkbook(l.loaded.rows, l.loaded.layout, 5, l.loaded.layout.ColumnWidths,
-                       NumberLocale::Turkish(), l.reports.File("out.xlsx"));
+        benchmark::DoNotOptimize(
+            ExportWorkbook(l.loaded.rows, l.loaded.layout, 5, l.loaded.layout.ColumnWidths,
+                           NumberLocale::Turkish(), l.reports.File("out.xlsx")));
     bench::CountRows(state, Rows);
 }
 

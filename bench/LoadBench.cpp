@@ -77,8 +77,8 @@ void BM_ComputePageTotals(benchmark::State& state) {
     Store& store = Store::Shared();
     const TotalFlags flags = TotalFlagsOf(store.loaded.layout);
     for (auto _ : state) {
-        TotalsPass pass = ComputePageTotals(store.loaded.rows, flags, 58, NumberLocale::Turkish());
-        benchmark::DoNotOptimize(pass.totals.pageCount);
+        const auto pass = ComputePageTotals(store.loaded.rows, flags, 58, NumberLocale::Turkish());
+        benchmark::DoNotOptimize(pass->totals.pageCount);
     }
     state.counters["rows/s"] =
         benchmark::Counter(static_cast<double>(store.loaded.rows.RecordCount()) *

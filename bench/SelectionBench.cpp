@@ -23,10 +23,9 @@ struct Loaded : bench::LoadedStore {
     std::string html;
 
     Loaded() : LoadedStore(Rows, "selection.dat") {
-        CopiedFields copied =
-            CopySelection(loaded.rows, loaded.layout, NumberLocale::Turkish(), all);
-        text = std::move(copied.text);
-        html = std::move(copied.html);
+        auto copied = CopySelection(loaded.rows, loaded.layout, NumberLocale::Turkish(), all);
+        text = std::move(copied->text);
+        html = std::move(copied->html);
     }
     static Loaded& Shared() {
         static Loaded loaded;
@@ -37,9 +36,9 @@ struct Loaded : bench::LoadedStore {
 void BM_CopyEveryField(benchmark::State& state) {
     Loaded& l = Loaded::Shared();
     for (auto _ : state) {
-        const CopiedFields copied =
+        const auto copied =
             CopySelection(l.loaded.rows, l.loaded.layout, NumberLocale::Turkish(), l.all);
-        benchmark::DoNotOptimize(copied.html.data());
+        benchmark::DoNotOptimize(copied->html.data());
     }
     state.counters["MB"] = static_cast<double>(l.text.size() + l.html.size()) / 1e6;
     bench::CountRows(state, Rows);
@@ -68,7 +67,7 @@ void BM_SumAmountColumn(benchmark::State& state) {
     const CellSelection column{{1, 5}, {Rows, 5}, true};
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            SumSelection(l.loaded.rows, l.loaded.layout, NumberLocale::Turkish(), column).sum);
+            SumSelection(l.loaded.rows, l.loaded.layout, NumberLocale::Turkish(), column)->sum);
     bench::CountRows(state, Rows);
 }
 

@@ -43,9 +43,9 @@ void CheckNoStrayFiles() {
 }
 
 void Delimited(const LoadResult& loaded, DelimitedFormat format, const std::string& name) {
-    const ExportResult result = ExportDelimited(loaded.rows, loaded.layout, loaded.fieldCount,
-                                                format, FuzzFolder::File(name));
-    if (!result.ok() || result.lastFieldCount != loaded.lastRowFieldCount) std::abort();
+    const auto result = ExportDelimited(loaded.rows, loaded.layout, loaded.fieldCount, format,
+                                        FuzzFolder::File(name));
+    if (!result.Ok() || result->lastFieldCount != loaded.lastRowFieldCount) std::abort();
 }
 
 }  // namespace
@@ -80,10 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (txt != Replaced(tsv, '\t', ',')) std::abort();
     if (csv != Replaced(Replaced(tsv.substr(titleEnd + 2), ',', '.'), '\t', ',')) std::abort();
 
-    const ExportResult workbook =
+    const auto workbook =
         ExportWorkbook(loaded.rows, loaded.layout, loaded.fieldCount, loaded.layout.ColumnWidths,
                        locale, FuzzFolder::File("out.xlsx"));
-    if (!workbook.ok() || workbook.lastFieldCount != loaded.lastRowFieldCount) std::abort();
+    if (!workbook.Ok() || workbook->lastFieldCount != loaded.lastRowFieldCount) std::abort();
     if (ReadWhole(FuzzFolder::File("out.xlsx")).compare(0, 4, "PK\x03\x04") != 0) std::abort();
     CheckNoStrayFiles();
     return 0;

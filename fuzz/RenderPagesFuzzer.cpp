@@ -115,8 +115,9 @@ int DrawAtEveryZoom(FixedMetricsTarget& target, FixedMetricsTarget& ruler, const
     std::vector<std::string> firstTexts;
     for (float zoom : Zooms) {
         target.Clear();
-        const PageDrawing drawn = RenderPage(target, inputs, page, zoom, fieldCount);
-        if (!drawn.rowsRead) std::abort();
+        const auto outcome = RenderPage(target, inputs, page, zoom, fieldCount);
+        if (!outcome.Ok()) std::abort();
+        const PageDrawing& drawn = outcome.Value();
         if (drawn.fieldCount < 0 || drawn.fieldCount > ReportLayout::MaxFields) std::abort();
         for (int c = DrawnColumns(fieldCount) + 1; c <= ReportLayout::DescribedColumns; ++c)
             if (drawn.ColumnFits[c]) std::abort();
@@ -148,7 +149,7 @@ void CheckPagingLoop(FixedMetricsTarget& target, const PageInputs& inputs, int32
         sheets, chosen, pageCount,
         [&](DrawingTarget& sheet, int32_t page) {
             if (static_cast<int>(drawn.size()) < PagesDrawnByTheLoop)
-                fieldCount = RenderPage(sheet, inputs, page, 1.0f, fieldCount).fieldCount;
+                fieldCount = RenderPage(sheet, inputs, page, 1.0f, fieldCount)->fieldCount;
             drawn.push_back(page);
         },
         [&](int32_t done, int32_t total) {
@@ -205,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const PageTotals opened = pages.totals;
     const ColumnWidthTable openedWidths = pages.widths;
-    if (!LayOutPages(pages, target, setup, locale, rowsPerPage).ok) std::abort();
+    if (!LayOutPages(pages, target, setup, locale, rowsPerPage).Ok()) std::abort();
     CheckSameLayout(pages, opened, openedWidths);
 
     const PageInputs inputs = pages.Inputs(setup, locale, ClockReading{2026, 12, 6, 17, 45});

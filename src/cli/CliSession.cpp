@@ -54,15 +54,12 @@ std::optional<int> Narrow(CliSession& session, const CliOpenOptions& options,
     }
     ReportPages kept;
     const FieldFinder finder(session.pages.layout, session.locale, *options.filter, options.rules);
-    const FilterOutcome filtered = FilterReport(session.pages, finder, rowStorePath, kept);
-    PagesStep laidOut;
-    if (filtered.Ok())
-        laidOut =
-            LayOutPages(kept, *session.canvas, session.setup, session.locale, options.rowsPerPage);
-    if (!filtered.Ok() || !laidOut.ok) {
-        std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(),
-                     (filtered.error.empty() ? filtered.pass.error + laidOut.error : filtered.error)
-                         .c_str());
+    Outcome<int64_t> filtered = FilterReport(session.pages, finder, rowStorePath, kept);
+    Outcome<> laidOut = filtered.Ok() ? LayOutPages(kept, *session.canvas, session.setup,
+                                                    session.locale, options.rowsPerPage)
+                                      : Outcome<>(filtered.Why());
+    if (!laidOut.Ok()) {
+        std::fprintf(stderr, "%s\n", RowStoreFailureText(laidOut.Why()).c_str());
         return 2;
     }
     session.pages = std::move(kept);
@@ -94,23 +91,23 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
                         *session.canvas, session.setup, options.rowsPerPage);
     if (!result.Ok()) {
         std::fprintf(stderr, "%s\n", LoadFailureText(result).c_str());
-        return LoadFailureStatus(result.failure);
+        return LoadFailureStatus(result.outcome.Why());
     }
     if (auto failure = Narrow(session, options, RowStorePath(place.prefix))) return failure;
     // Page 1 is laid out as the window shows it on opening, which leaves the
     // field count of page 1's last row for the titles of what follows and
     // tells which columns fit; nothing of it needs painting here.
     MeasuringTarget measuring(*session.canvas);
-    const PageDrawing drawn =
+    Outcome<PageDrawing> drawn =
         RenderPage(measuring, session.Inputs(), 1, 1.0f, session.pages.fieldCount);
-    if (!drawn.rowsRead) {
-        std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(), drawn.error.c_str());
+    if (!drawn.Ok()) {
+        std::fprintf(stderr, "%s\n", RowStoreFailureText(drawn.Why()).c_str());
         return 2;
     }
     session.reportPath = reportPath;
     session.reportChanged = result.changedWhileRead;
-    session.pages.fieldCount = drawn.fieldCount;
-    session.columnFits = drawn.ColumnFits;
+    session.pages.fieldCount = drawn->fieldCount;
+    session.columnFits = drawn->ColumnFits;
     return std::nullopt;
 }
 

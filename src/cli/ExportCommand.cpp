@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "cli/CliSession.h"
+#include "cli/SaveFailure.h"
 #include "export/ExportDelimited.h"
 #include "export/ExportWorkbook.h"
-#include "platform/Messages.h"
 
 namespace Tabulon {
 
@@ -19,7 +19,7 @@ bool IsExportCommand(const std::string& command) {
 int RunExportCommand(CliSession& session, const std::string& command,
                      const std::string& outputPath) {
     const ReportPages& pages = session.pages;
-    ExportResult result;
+    Outcome<ExportedRows> result;
     if (command == "xlsx") {
         result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, pages.widths,
                                 session.locale, outputPath);
@@ -29,9 +29,8 @@ int RunExportCommand(CliSession& session, const std::string& command,
                                                           : DelimitedFormat::TabText;
         result = ExportDelimited(pages.rows, pages.layout, pages.fieldCount, format, outputPath);
     }
-    if (result.ok()) return 0;
-    std::fprintf(stderr, "%s\n", ExportFailureText(result).c_str());
-    return 1;
+    if (result.Ok()) return 0;
+    return SaveFailure(result.Why());
 }
 
 }  // namespace Tabulon

@@ -13,20 +13,16 @@ int PrintFoundFields(const CliSession& session, const std::string& text, FindRul
     const FieldFinder finder(pages.layout, session.locale, text, rules);
     bool first = true;
     std::fputs("[", stdout);
-    std::string error;
-    const bool read = FindEveryField(
-        pages.rows, finder,
-        [&](const MarkedField& hit) {
-            std::printf("%s\n  {\"Row\": %lld, \"Column\": %d, \"Page\": %lld}", first ? "" : ",",
-                        static_cast<long long>(hit.row), hit.column,
-                        static_cast<long long>(PageOfRow(hit.row, pages.metrics.RowsPerPage)));
-            first = false;
-            return true;
-        },
-        error);
+    Outcome<> read = FindEveryField(pages.rows, finder, [&](const MarkedField& hit) {
+        std::printf("%s\n  {\"Row\": %lld, \"Column\": %d, \"Page\": %lld}", first ? "" : ",",
+                    static_cast<long long>(hit.row), hit.column,
+                    static_cast<long long>(PageOfRow(hit.row, pages.metrics.RowsPerPage)));
+        first = false;
+        return true;
+    });
     std::fputs(first ? "]\n" : "\n]\n", stdout);
-    if (read) return 0;
-    std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(), error.c_str());
+    if (read.Ok()) return 0;
+    std::fprintf(stderr, "%s\n", RowStoreFailureText(read.Why()).c_str());
     return 2;
 }
 

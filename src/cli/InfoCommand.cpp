@@ -14,6 +14,20 @@ std::vector<long long> Numbers(const Table& table) {
     return std::vector<long long>(table.begin() + 1, table.end());
 }
 
+// The page metrics measured in the report font.
+void PrintMetrics(JsonWriter& json, const PageMetrics& metrics) {
+    json.Member("LeftMargin", static_cast<long long>(metrics.LeftMargin));
+    json.Member("RightMargin", static_cast<long long>(metrics.RightMargin));
+    json.Member("TopMargin", static_cast<long long>(metrics.TopMargin));
+    json.Member("BottomMargin", static_cast<long long>(metrics.BottomMargin));
+    json.Member("RowHeight", static_cast<long long>(metrics.RowHeight));
+    json.Member("CharWidth", static_cast<long long>(metrics.CharWidth));
+    json.Member("PrintableWidth", static_cast<long long>(metrics.PrintableWidth));
+    json.Member("PrintableHeight", static_cast<long long>(metrics.PrintableHeight));
+    json.Member("RowsPerPage", static_cast<long long>(metrics.RowsPerPage));
+    json.Member("CharsPerLine", static_cast<long long>(metrics.CharsPerLine));
+}
+
 }  // namespace
 
 void PrintInfo(const CliSession& session) {
@@ -41,17 +55,7 @@ void PrintInfo(const CliSession& session) {
     json.Member("ColumnFormats", formats);
     json.Member("ColumnKinds", kinds);
     json.Member("ColumnTotalFlags", flags);
-    const PageMetrics& metrics = pages.metrics;
-    json.Member("LeftMargin", static_cast<long long>(metrics.LeftMargin));
-    json.Member("RightMargin", static_cast<long long>(metrics.RightMargin));
-    json.Member("TopMargin", static_cast<long long>(metrics.TopMargin));
-    json.Member("BottomMargin", static_cast<long long>(metrics.BottomMargin));
-    json.Member("RowHeight", static_cast<long long>(metrics.RowHeight));
-    json.Member("CharWidth", static_cast<long long>(metrics.CharWidth));
-    json.Member("PrintableWidth", static_cast<long long>(metrics.PrintableWidth));
-    json.Member("PrintableHeight", static_cast<long long>(metrics.PrintableHeight));
-    json.Member("RowsPerPage", static_cast<long long>(metrics.RowsPerPage));
-    json.Member("CharsPerLine", static_cast<long long>(metrics.CharsPerLine));
+    PrintMetrics(json, pages.metrics);
     json.Member("ColumnFits",
                 std::vector<bool>(session.columnFits.begin() + 1, session.columnFits.end()));
     json.Member("PageCount", static_cast<long long>(pages.totals.pageCount));

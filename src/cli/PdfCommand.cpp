@@ -26,18 +26,17 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
                       [](QPainter& painter, const SheetPlacement& placement) {
                           return std::make_unique<PrinterTarget>(painter, placement);
                       });
-    const std::string unreadable = DrawSessionPages(session, printer, chosen);
-    if (!unreadable.empty()) {
+    if (Outcome<> drawn = DrawSessionPages(session, printer, chosen); !drawn.Ok()) {
         printer.Abort();
-        return SaveFailure(outPath, RowStoreUnreadableTitle + " " + unreadable);
+        return SaveFailure(WhileSaving(drawn.Why(), outPath));
     }
     printer.EndDoc();
     if (printer.Failed()) return SaveFailure(outPath, printer.ErrorText());
     return 0;
 }
 
-std::string DrawSessionPages(CliSession& session, Printer& printer,
-                             const std::vector<int32_t>& pages) {
+Outcome<> DrawSessionPages(CliSession& session, Printer& printer,
+                           const std::vector<int32_t>& pages) {
     ReportPages& report = session.pages;
     printer.SetOrientation(session.setup.PageOrient);
     printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
@@ -47,13 +46,13 @@ std::string DrawSessionPages(CliSession& session, Printer& printer,
     printer.SetPlacement(placement);
     const PageSetup drawnSetup = DrawnSetup(session.setup, placement);
     const PageInputs inputs = report.Inputs(drawnSetup, session.locale, session.now);
-    std::string unreadable;
+    Outcome<> unread;
     DrawPages(printer, pages, report.totals.pageCount, [&](DrawingTarget& target, int32_t page) {
-        const PageDrawing drawn = RenderPage(target, inputs, page, 1.0f, report.fieldCount);
-        report.fieldCount = drawn.fieldCount;
-        if (!drawn.rowsRead && unreadable.empty()) unreadable = drawn.error;
+        Outcome<PageDrawing> drawn = RenderPage(target, inputs, page, 1.0f, report.fieldCount);
+        report.fieldCount = drawn->fieldCount;
+        if (!drawn.Ok() && unread.Ok()) unread = drawn.Why();
     });
-    return unreadable;
+    return unread;
 }
 
 }  // namespace Tabulon

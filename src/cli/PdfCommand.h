@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Outcome.h"
 #include "render/PageSelection.h"
 
 namespace Tabulon {
@@ -18,8 +19,8 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
 
 // Lays the printer's paper out from the page setup and draws the pages on it
 // as the window prints them, a new sheet after each page but the report's
-// last. Returns why the working file could not be read, empty when it could.
-std::string DrawSessionPages(CliSession& session, Printer& printer,
-                             const std::vector<int32_t>& pages);
+// last. Fails when the working file could not be read.
+Outcome<> DrawSessionPages(CliSession& session, Printer& printer,
+                           const std::vector<int32_t>& pages);
 
 }  // namespace Tabulon

@@ -39,7 +39,7 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     CanvasSheet sheet(canvas);
     const PageInputs inputs = session.Inputs();
     DrawPages(sheet, {page}, pages.totals.pageCount, [&](DrawingTarget& target, int32_t p) {
-        pages.fieldCount = RenderPage(target, inputs, p, zoom, pages.fieldCount).fieldCount;
+        pages.fieldCount = RenderPage(target, inputs, p, zoom, pages.fieldCount)->fieldCount;
     });
 
     QImage image = canvas.Image();
@@ -50,7 +50,7 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     }
 
     ReplacementFile part;
-    if (!part.Create(outPath)) return SaveFailure(outPath, part.Error());
+    if (Outcome<> created = part.Create(outPath); !created.Ok()) return SaveFailure(created.Why());
     QFile file;
     if (!file.open(part.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         return SaveFailure(outPath, file.errorString());
@@ -65,7 +65,7 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     file.close();
     if (file.error() != QFileDevice::NoError) return SaveFailure(outPath, file.errorString());
     if (!written) return SaveFailure(outPath, writer.errorString());
-    if (!part.Commit()) return SaveFailure(outPath, part.Error());
+    if (Outcome<> committed = part.Commit(); !committed.Ok()) return SaveFailure(committed.Why());
     return 0;
 }
 

@@ -3,18 +3,20 @@
 #include <cstdio>
 #include <string>
 
-#include "export/ExportResult.h"
 #include "platform/Messages.h"
 
 namespace Tabulon {
 
-// Prints on standard error why a page output could not be saved, in the
-// words the exports use; returns the exit status for it.
-inline int SaveFailure(const std::string& path, const std::string& reason) {
-    const std::string message =
-        ExportFailureText(ExportResult::Failure(ExportResult::Outcome::TargetFailed, path, reason));
-    std::fprintf(stderr, "%s\n", message.c_str());
+// Prints on standard error why a file could not be saved, in the words the
+// exports use; returns the exit status for it.
+inline int SaveFailure(const Failure& failure) {
+    std::fprintf(stderr, "%s\n", ExportFailureText(failure).c_str());
     return 1;
+}
+
+// The same for a page output that Qt failed to write, with Qt's reason.
+inline int SaveFailure(const std::string& path, const std::string& reason) {
+    return SaveFailure(Failure{Operation::SaveFile, path, reason});
 }
 
 inline int SaveFailure(const std::string& path, const QString& reason) {

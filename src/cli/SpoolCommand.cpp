@@ -127,10 +127,9 @@ int RunPrint(const PrintRequest& request) {
             if (spooled.Ok()) return std::nullopt;
             return spooled.reason;
         });
-    const std::string unreadable = DrawSessionPages(session, printer, pages);
-    if (!unreadable.empty()) {
+    if (Outcome<> drawn = DrawSessionPages(session, printer, pages); !drawn.Ok()) {
         printer.Abort();
-        return Refuse(SpoolerRefused, RowStoreUnreadableTitle + " " + unreadable);
+        return Refuse(SpoolerRefused, RowStoreFailureLine(drawn.Why()));
     }
     printer.EndDoc();
     if (printer.Failed()) return Refuse(SpoolerRefused, plan.printer + "\n" + printer.ErrorText());

@@ -25,24 +25,18 @@ void AppendField(std::string& block, std::string_view field, char separator, boo
 
 }  // namespace
 
-ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, int titleCount,
-                             DelimitedFormat format, const std::string& targetPath,
-                             const ProgressCallback& progress) {
-    using Outcome = ExportResult::Outcome;
+Outcome<ExportedRows> ExportDelimited(const RowStore& rows, const ReportLayout& layout,
+                                      int titleCount, DelimitedFormat format,
+                                      const std::string& targetPath,
+                                      const ProgressCallback& progress) {
     StdioFileOutput output;
     const char separator = format == DelimitedFormat::TabText ? '\t' : ',';
     const bool commasToPoints = format == DelimitedFormat::Csv;
 
     ReplacementFile file;
-    if (!file.Create(targetPath))
-        return ExportResult::Failure(Outcome::TargetFailed, targetPath, file.Error());
-    if (!output.Open(file.Descriptor()))
-        return ExportResult::Failure(Outcome::TargetFailed, targetPath, output.Error());
-    auto writeFailed = [&] {
-        const std::string reason = output.Error();
-        output.Close();
-        return ExportResult::Failure(Outcome::TargetFailed, targetPath, reason);
-    };
+    if (Outcome<> created = file.Create(targetPath); !created.Ok()) return created.Why();
+    if (Outcome<> opened = output.Open(file.Descriptor(), targetPath); !opened.Ok())
+        return opened.Why();
 
     std::string block;
     block.reserve(BlockSize + RowStore::RecordSize * 2);
@@ -52,9 +46,9 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
         block += "\r\n";
     }
 
-    ExportResult result;
+    ExportedRows result;
     bool written = true;
-    const RowPass pass = ForEachRow(
+    Outcome<> read = ForEachRow(
         rows, 1, rows.RecordCount(),
         [&](int64_t, std::string_view record) {
             result.lastFieldCount =
@@ -68,18 +62,12 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
             return written;
         },
         progress);
-    if (!written) return writeFailed();
-    if (pass.cancelled || !pass.ok) {
-        output.Close();
-        return ExportResult::Failure(pass.cancelled ? Outcome::Cancelled : Outcome::RowsUnreadable,
-                                     targetPath, pass.error);
-    }
-    if (!block.empty() && !output.Write(block)) return writeFailed();
-    if (!output.Close())
-        return ExportResult::Failure(Outcome::TargetFailed, targetPath, output.Error());
-    if (!file.Commit())
-        return ExportResult::Failure(Outcome::TargetFailed, targetPath, file.Error());
-    result.path = targetPath;
+    if (written && read.Ok() && !block.empty()) written = output.Write(block);
+    Outcome<> closed = output.Close();  // says why a write failed
+    if (!written) return closed.Why();
+    if (!read.Ok()) return WhileSaving(read.Why(), targetPath);
+    if (!closed.Ok()) return closed.Why();
+    if (Outcome<> committed = file.Commit(); !committed.Ok()) return committed.Why();
     return result;
 }
 

@@ -4,7 +4,7 @@
 #include "core/ProgressCallback.h"
 #include "core/ReportLayout.h"
 #include "export/DelimitedFormat.h"
-#include "export/ExportResult.h"
+#include "export/ExportedRows.h"
 #include "input/RowStore.h"
 
 namespace Tabulon {
@@ -15,8 +15,9 @@ namespace Tabulon {
 // the row read last before the export). The file appears under targetPath
 // only when complete; on failure or when the progress callback stops it, an
 // older file there is left as it was.
-ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, int titleCount,
-                             DelimitedFormat format, const std::string& targetPath,
-                             const ProgressCallback& progress = {});
+Outcome<ExportedRows> ExportDelimited(const RowStore& rows, const ReportLayout& layout,
+                                      int titleCount, DelimitedFormat format,
+                                      const std::string& targetPath,
+                                      const ProgressCallback& progress = {});
 
 }  // namespace Tabulon

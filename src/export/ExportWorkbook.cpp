@@ -112,17 +112,51 @@ struct Workbook {
         workbook_close(book);
     }
     // Writes the file; the system's or the library's words on failure.
-    bool Close(std::string& reason) {
+    Outcome<> Close(const std::string& targetPath) {
         StandardErrorSilenced quiet;
         errno = 0;
         const lxw_error error = workbook_close(book);
         const int systemError = errno;
         book = nullptr;
-        if (error == LXW_NO_ERROR) return true;
-        reason = FailureReason(error, systemError);
-        return false;
+        if (error == LXW_NO_ERROR) return {};
+        return Failure{Operation::SaveFile, targetPath, FailureReason(error, systemError)};
     }
 };
+
+// A workbook written to `path` that streams its rows. The library keeps the
+// sheet in unnamed temporary files until it builds the workbook, and does not
+// check all of its writes to them. Kept on the target's disk, they fill that
+// disk first, and the checked writes of the workbook itself then fail as
+// well, so a full disk never yields a workbook cut short.
+lxw_workbook* NewWorkbook(const std::string& path) {
+    std::string tmpdir = std::filesystem::path(path).parent_path().string();
+    if (tmpdir.empty()) tmpdir = ".";
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = tmpdir.data();
+    options.use_zip64 = LXW_TRUE;
+    return workbook_new_opt(path.c_str(), &options);
+}
+
+// The workbook's one sheet, named after header line 1 where it can be, with
+// the titles of columns 1..titleCount in bold; nullptr when the library fails.
+lxw_worksheet* TitledSheet(lxw_workbook* book, const ReportLayout& layout, int titleCount,
+                           int64_t rowCount,
+                           const decltype(ReportLayout::ColumnWidths)& shownWidths) {
+    // Without a usable name, or one the library refuses, the sheet keeps its own.
+    const std::string name = SheetName(layout.HeaderLines[1]);
+    lxw_worksheet* sheet = name.empty() ? nullptr : workbook_add_worksheet(book, name.c_str());
+    if (!sheet) sheet = workbook_add_worksheet(book, nullptr);
+    lxw_format* bold = workbook_add_format(book);
+    if (!sheet || !bold) return nullptr;
+    format_set_bold(bold);
+    const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
+    DressSheet(sheet, titles, rowCount, shownWidths);
+    for (int c = 1; c <= titles; ++c)
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1), layout.Title(c).c_str(),
+                               bold);
+    return sheet;
+}
 
 }  // namespace
 
@@ -150,61 +184,35 @@ std::string SheetName(const std::string& headerLine) {
     return folded == "history" ? std::string() : name;
 }
 
-ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, int titleCount,
-                            const decltype(ReportLayout::ColumnWidths)& shownWidths,
-                            const NumberLocale& locale, const std::string& targetPath,
-                            const ProgressCallback& progress) {
-    using Outcome = ExportResult::Outcome;
-    auto failed = [&](Outcome outcome, std::string reason) {
-        return ExportResult::Failure(outcome, targetPath, std::move(reason));
+Outcome<ExportedRows> ExportWorkbook(const RowStore& rows, const ReportLayout& layout,
+                                     int titleCount,
+                                     const decltype(ReportLayout::ColumnWidths)& shownWidths,
+                                     const NumberLocale& locale, const std::string& targetPath,
+                                     const ProgressCallback& progress) {
+    auto failed = [&](std::string reason) {
+        return Failure{Operation::SaveFile, targetPath, std::move(reason)};
     };
     ReplacementFile file;
-    if (!file.Create(targetPath)) return failed(Outcome::TargetFailed, file.Error());
+    if (Outcome<> created = file.Create(targetPath); !created.Ok()) return created.Why();
     const int64_t count = rows.RecordCount();
-    if (count > SheetRowLimit) {
-        ExportResult tooMany = failed(Outcome::TooManyRows, {});
-        tooMany.rows = count;
-        return tooMany;
-    }
+    if (count > SheetRowLimit) return Failure{Operation::FillSheet, targetPath, {}, count};
 
-    // The library keeps the sheet in unnamed temporary files until it builds
-    // the workbook, and does not check all of its writes to them. Kept on the
-    // target's disk, they fill that disk first, and the checked writes of the
-    // workbook itself then fail as well, so a full disk never yields a
-    // workbook cut short.
-    std::string tmpdir = std::filesystem::path(file.TemporaryPath()).parent_path().string();
-    if (tmpdir.empty()) tmpdir = ".";
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    options.tmpdir = tmpdir.data();
-    options.use_zip64 = LXW_TRUE;
     Workbook workbook;
     lxw_worksheet* sheet = nullptr;
     ColumnFormats numberFormats{};
     {
         StandardErrorSilenced quiet;
         errno = 0;
-        workbook.book = workbook_new_opt(file.TemporaryPath().c_str(), &options);
-        // Without a usable name, or one the library refuses, the sheet keeps its own.
-        const std::string name = SheetName(layout.HeaderLines[1]);
-        sheet = workbook.book && !name.empty() ? workbook_add_worksheet(workbook.book, name.c_str())
-                                               : nullptr;
-        if (workbook.book && !sheet) sheet = workbook_add_worksheet(workbook.book, nullptr);
-        lxw_format* bold = workbook.book ? workbook_add_format(workbook.book) : nullptr;
-        if (!sheet || !bold)
-            return failed(Outcome::TargetFailed, std::strerror(errno ? errno : EIO));
-        format_set_bold(bold);
+        workbook.book = NewWorkbook(file.TemporaryPath());
+        sheet = workbook.book ? TitledSheet(workbook.book, layout, titleCount, count, shownWidths)
+                              : nullptr;
+        if (!sheet) return failed(std::strerror(errno ? errno : EIO));
         numberFormats = NumberFormats(workbook.book, layout);
-        const int titles = std::clamp(titleCount, 0, ReportLayout::MaxFields);
-        DressSheet(sheet, titles, count, shownWidths);
-        for (int c = 1; c <= titles; ++c)
-            worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c - 1), layout.Title(c).c_str(),
-                                   bold);
     }
 
-    ExportResult result;
+    ExportedRows result;
     std::string text;  // a field as the library takes it, ended by a zero
-    const RowPass pass = ForEachRow(
+    Outcome<> read = ForEachRow(
         rows, 1, count,
         [&](int64_t record, std::string_view line) {
             StandardErrorSilenced quiet;
@@ -218,21 +226,18 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
             return true;
         },
         progress);
-    if (pass.cancelled) return failed(Outcome::Cancelled, {});
-    if (!pass.ok) return failed(Outcome::RowsUnreadable, pass.error);
+    if (!read.Ok()) return WhileSaving(read.Why(), targetPath);
 
     // The library does not check its writes to the temporary file that holds
     // the rows, so a full temporary disk would silently cut the sheet short.
     if (std::FILE* pending = sheet->optimize_tmpfile) {
         errno = 0;
         if (std::fflush(pending) != 0 || std::ferror(pending))
-            return failed(Outcome::TargetFailed, std::strerror(errno != 0 ? errno : EIO));
+            return failed(std::strerror(errno != 0 ? errno : EIO));
     }
 
-    std::string reason;
-    if (!workbook.Close(reason)) return failed(Outcome::TargetFailed, reason);
-    if (!file.Commit()) return failed(Outcome::TargetFailed, file.Error());
-    result.path = targetPath;
+    if (Outcome<> closed = workbook.Close(targetPath); !closed.Ok()) return closed.Why();
+    if (Outcome<> committed = file.Commit(); !committed.Ok()) return committed.Why();
     return result;
 }
 

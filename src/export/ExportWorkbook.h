@@ -4,7 +4,7 @@
 #include "core/NumberLocale.h"
 #include "core/ProgressCallback.h"
 #include "core/ReportLayout.h"
-#include "export/ExportResult.h"
+#include "export/ExportedRows.h"
 #include "input/RowStore.h"
 
 namespace Tabulon {
@@ -25,10 +25,11 @@ inline constexpr int64_t SheetRowLimit = 1048575;
 // header line 1, the title row is frozen and filters the rows below it, number
 // columns show their display pattern as the cells' number format, and each of
 // columns 1..50 is as wide as the page draws it (shownWidths, in characters).
-ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, int titleCount,
-                            const decltype(ReportLayout::ColumnWidths)& shownWidths,
-                            const NumberLocale& locale, const std::string& targetPath,
-                            const ProgressCallback& progress = {});
+Outcome<ExportedRows> ExportWorkbook(const RowStore& rows, const ReportLayout& layout,
+                                     int titleCount,
+                                     const decltype(ReportLayout::ColumnWidths)& shownWidths,
+                                     const NumberLocale& locale, const std::string& targetPath,
+                                     const ProgressCallback& progress = {});
 
 // Header line 1 as a sheet may be named: the characters a sheet name cannot
 // hold ([ ] : * ? / \ and control characters) become "_", apostrophes and

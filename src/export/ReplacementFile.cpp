@@ -39,16 +39,16 @@ ReplacementFile::~ReplacementFile() {
     Discard();
 }
 
-bool ReplacementFile::Fail(int error) {
-    error_ = std::strerror(error);
-    return false;
+Failure ReplacementFile::Failed(int error) const {
+    return {Operation::SaveFile, targetPath_, std::strerror(error)};
 }
 
-bool ReplacementFile::Create(const std::string& targetPath) {
+Outcome<> ReplacementFile::Create(const std::string& targetPath) {
     Discard();
-    if (targetPath.empty()) return Fail(ENOENT);
+    targetPath_ = targetPath;
+    if (targetPath.empty()) return Failed(ENOENT);
     std::string final = targetPath;
-    if (!System::FollowLinks(final)) return Fail(errno);
+    if (!System::FollowLinks(final)) return Failed(errno);
     // Found out before the rows are written rather than at the rename.
     const size_t slash = final.find_last_of(Separators);
     const std::string folder = slash == std::string::npos ? "" : final.substr(0, slash + 1);
@@ -56,7 +56,7 @@ bool ReplacementFile::Create(const std::string& targetPath) {
     System::FileStatus status;
     if (name.empty() || name == "." || name == ".." ||
         (System::StatusOf(final, status) && status.kind == System::FileKind::Folder))
-        return Fail(EISDIR);
+        return Failed(EISDIR);
     finalPath_ = final;
 
     std::random_device random;
@@ -73,27 +73,27 @@ bool ReplacementFile::Create(const std::string& targetPath) {
             descriptor_ = fd;
             slot_ = slot;
             temporaryPath_ = candidate;
-            return true;
+            return {};
         }
         PartFileRegistry::Forget(slot);
-        if (openError != EEXIST) return Fail(openError);
+        if (openError != EEXIST) return Failed(openError);
     }
-    return Fail(EEXIST);
+    return Failed(EEXIST);
 }
 
-bool ReplacementFile::Commit() {
-    if (descriptor_ < 0) return false;
+Outcome<> ReplacementFile::Commit() {
+    if (descriptor_ < 0) return Failed(EBADF);
     if (!System::PutInPlace(descriptor_, temporaryPath_, finalPath_)) {
         const int error = errno;
         Discard();
-        return Fail(error);
+        return Failed(error);
     }
     PartFileRegistry::Forget(slot_);
     System::Close(descriptor_);
     descriptor_ = -1;
     slot_ = -1;
     temporaryPath_.clear();
-    return true;
+    return {};
 }
 
 void ReplacementFile::Discard() {

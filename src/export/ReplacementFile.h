@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/Outcome.h"
+
 namespace Tabulon {
 
 // A new file written beside the target and renamed over it only once it is
@@ -20,10 +22,10 @@ class ReplacementFile {
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Creates the empty temporary file; false with the reason when there is
-    // no file to write (a folder, a loop of links) or its folder cannot take
-    // a new one.
-    bool Create(const std::string& targetPath);
+    // Creates the empty temporary file; a failure naming targetPath when
+    // there is no file to write (a folder, a loop of links) or its folder
+    // cannot take a new one.
+    Outcome<> Create(const std::string& targetPath);
     const std::string& TemporaryPath() const { return temporaryPath_; }
     // The temporary file open for writing, for writers that take a
     // descriptor; writers that open TemporaryPath themselves reach the same
@@ -31,20 +33,18 @@ class ReplacementFile {
     int Descriptor() const { return descriptor_; }
     // Gives the complete file its permissions and puts it in place; the data
     // written through any descriptor must be flushed by then.
-    bool Commit();
+    Outcome<> Commit();
     // Removes the temporary file now.
     void Discard();
 
-    const std::string& Error() const { return error_; }
-
   private:
-    bool Fail(int error);
+    Failure Failed(int error) const;
 
-    std::string finalPath_;  // the target, or the file its links lead to
+    std::string targetPath_;  // as asked for, which failures name
+    std::string finalPath_;   // the target, or the file its links lead to
     std::string temporaryPath_;
     int descriptor_ = -1;
     int slot_ = -1;  // in PartFileRegistry
-    std::string error_;
 };
 
 }  // namespace Tabulon

@@ -12,35 +12,41 @@ constexpr size_t BufferSize = 1 << 16;
 }
 
 StdioFileOutput::~StdioFileOutput() {
-    Close();
+    if (file_) std::fclose(file_);
 }
 
 bool StdioFileOutput::Fail() {
-    error_ = std::strerror(errno);
+    if (error_ == 0) error_ = errno != 0 ? errno : EIO;
     return false;
 }
 
-bool StdioFileOutput::Open(int descriptor) {
-    Close();
+Outcome<> StdioFileOutput::Open(int descriptor, const std::string& path) {
+    if (file_) std::fclose(file_);
+    path_ = path;
+    error_ = 0;
     file_ = System::OpenStream(descriptor);
-    if (!file_) return Fail();
+    if (!file_) {
+        Fail();
+        return Failure{Operation::SaveFile, path_, std::strerror(error_)};
+    }
     std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
-    return true;
+    return {};
 }
 
 bool StdioFileOutput::Write(std::string_view bytes) {
-    if (!file_) return false;
+    if (!file_ || error_ != 0) return false;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) return Fail();
     return true;
 }
 
-bool StdioFileOutput::Close() {
-    if (!file_) return true;
-    bool ok = true;
-    if (std::fflush(file_) != 0) ok = Fail();
-    if (std::fclose(file_) != 0 && ok) ok = Fail();
-    file_ = nullptr;
-    return ok;
+Outcome<> StdioFileOutput::Close() {
+    if (file_) {
+        if (std::fflush(file_) != 0) Fail();
+        if (std::fclose(file_) != 0) Fail();
+        file_ = nullptr;
+    }
+    if (error_ == 0) return {};
+    return Failure{Operation::SaveFile, path_, std::strerror(error_)};
 }
 
 }  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/Outcome.h"
+
 namespace Tabulon {
 
 // A file written through a large stdio buffer, keeping the system's
@@ -15,18 +17,19 @@ class StdioFileOutput {
     StdioFileOutput& operator=(const StdioFileOutput&) = delete;
 
     // Writes to a file already open for writing, through a copy of its
-    // descriptor; the caller keeps its own.
-    bool Open(int descriptor);
+    // descriptor; the caller keeps its own. Failures name `path`.
+    Outcome<> Open(int descriptor, const std::string& path);
+    // False once a write failed; Close says why.
     bool Write(std::string_view bytes);
-    // Flushes and closes; false when buffered bytes could not be written.
-    bool Close();
-    std::string Error() const { return error_; }
+    // Flushes and closes; a failure when any bytes could not be written.
+    Outcome<> Close();
 
   private:
     bool Fail();
 
     std::FILE* file_ = nullptr;
-    std::string error_;
+    std::string path_;
+    int error_ = 0;  // the first failure's
 };
 
 }  // namespace Tabulon

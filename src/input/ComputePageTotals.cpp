@@ -5,13 +5,14 @@
 
 namespace Tabulon {
 
-TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int32_t rowsPerPage,
-                             const NumberLocale& locale, const ProgressCallback& progress) {
-    TotalsPass pass;
+Outcome<CountedTotals> ComputePageTotals(const RowStore& store, const TotalFlags& flags,
+                                         int32_t rowsPerPage, const NumberLocale& locale,
+                                         const ProgressCallback& progress) {
+    CountedTotals counted;
     PageTotalsCounter counter(rowsPerPage, flags, locale);
     const int lastFlagged = counter.LastFlagged();
     const int64_t rows = store.RecordCount();
-    const RowPass read = ForEachRow(
+    Outcome<> read = ForEachRow(
         store, 1, rows,
         [&](int64_t row, std::string_view text) {
             // Each record is walked in place, only as far as the last flagged
@@ -20,16 +21,13 @@ TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int
             ForEachRawField(text, lastFlagged, [&](int c, std::string_view field) {
                 if (flags[c]) counter.AddField(c, field);
             });
-            if (row == rows) pass.lastFieldCount = SplitFields(text).count;
+            if (row == rows) counted.lastFieldCount = SplitFields(text).count;
             return true;
         },
         progress);
-    pass.ok = read.ok;
-    pass.cancelled = read.cancelled;
-    pass.error = read.error;
-    if (!pass.ok || pass.cancelled) return pass;
-    pass.totals = counter.Take();
-    return pass;
+    if (!read.Ok()) return read.Why();
+    counted.totals = counter.Take();
+    return counted;
 }
 
 }  // namespace Tabulon

@@ -179,11 +179,8 @@ class Loader {
 };
 
 // Ends the load: the working file goes, the reason stays.
-LoadResult Failed(LoadResult& result, LoadResult::Failure failure, const std::string& path,
-                  const std::string& reason) {
-    result.failure = failure;
-    result.path = path;
-    result.reason = reason;
+LoadResult Failed(LoadResult& result, Failure failure) {
+    result.outcome = std::move(failure);
     result.rows.Discard();
     result.rows = RowStore();
     return std::move(result);
@@ -253,21 +250,23 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     // The report is opened before the row store is created, so a report that
     // cannot be read leaves no working file behind, even a named one.
     ReportFile report;
-    std::string reason = std::strerror(ENOENT);
-    const LoadResult::Failure opened = reportPath.empty() ? LoadResult::Failure::ReportUnreadable
-                                                          : report.Open(reportPath, reason);
-    if (opened != LoadResult::Failure::None) return Failed(result, opened, reportPath, reason);
+    if (Outcome<> opened = report.Open(reportPath); !opened.Ok())
+        return Failed(result, opened.Why());
     // A report the temporary folder cannot hold is refused before its first
     // row is written, saying how much it needs, rather than filling the disk
     // for every user of the folder and failing midway.
     const std::string folder = RowStore::FolderOf(rowStorePath);
     result.room = MeasureRowStoreRoom(report, folder, options.freeSpace);
-    if (!result.room.Fits()) return Failed(result, LoadResult::Failure::NoRoomForRows, folder, {});
+    if (!result.room.Fits()) return Failed(result, {Operation::FindRoom, folder, {}});
+    // Appending only says that a write failed; the flush says why.
     auto storeFailed = [&] {
-        const std::string error = result.rows.LastError();
-        return Failed(result, LoadResult::Failure::RowStoreUnwritable, rowStorePath, error);
+        Outcome<> flushed = result.rows.Flush();
+        return Failed(result, flushed.Ok() ? Failure{Operation::MakeWorkFile, rowStorePath, {}}
+                                           : flushed.Why());
     };
-    if (!result.rows.Create(rowStorePath, options.keepRowStoreName)) return storeFailed();
+    if (Outcome<> created = result.rows.Create(rowStorePath, options.keepRowStoreName);
+        !created.Ok())
+        return Failed(result, created.Why());
 
     Loader loader(result, options);
     LineReader lines(loader);
@@ -277,16 +276,15 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     for (;;) {
         const int64_t got = report.Read(buffer.data(), buffer.size());
         if (got < 0)
-            return Failed(result, LoadResult::Failure::ReportUnreadable, reportPath,
-                          std::strerror(errno));
+            return Failed(result, {Operation::ReadReport, reportPath, std::strerror(errno)});
         if (got == 0) break;
         bytesRead += got;
         if (options.progress && !options.progress(bytesRead, std::max(report.Size(), bytesRead)))
-            return Failed(result, LoadResult::Failure::Cancelled, reportPath, {});
+            return Failed(result, StoppedByUser());
         if (!lines.Block(text.Block({buffer.data(), static_cast<size_t>(got)})))
             return storeFailed();
     }
-    if (!lines.Block(text.End()) || !lines.End() || !result.rows.Flush()) return storeFailed();
+    if (!lines.Block(text.End()) || !lines.End() || !result.rows.Flush().Ok()) return storeFailed();
     result.changedWhileRead = report.ChangedSinceOpen(reportPath, bytesRead);
     loader.Finish();
     return result;

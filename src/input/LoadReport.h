@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/NumberLocale.h"
+#include "core/Outcome.h"
 #include "core/ProgressCallback.h"
 #include "core/ReportLayout.h"
 #include "input/PageTotals.h"
@@ -30,18 +31,9 @@ struct LoadOptions {
 };
 
 struct LoadResult {
-    enum class Failure {
-        None,
-        ReportUnreadable,
-        ReportNotAFile,
-        RowStoreUnwritable,
-        RowStoreUnreadable,
-        NoRoomForRows,  // path: the working file's folder; room: how much
-        Cancelled
-    };
-    Failure failure = Failure::None;
-    std::string path;    // the file that failed
-    std::string reason;  // the system's words for it
+    // How the load ended: a failure names the report (ReadReport) or the
+    // working file (MakeWorkFile, ReadWorkFile).
+    Outcome<> outcome;
     // The working file's estimated size and its folder's free space, as
     // looked at before the first row was written.
     RowStoreRoom room;
@@ -60,7 +52,7 @@ struct LoadResult {
     // Counted while reading, when LoadOptions::rowsPerPage was given.
     std::optional<PageTotals> totals;
 
-    bool Ok() const { return failure == Failure::None; }
+    bool Ok() const { return outcome.Ok(); }
 };
 
 // Reads the report file once: the description goes into the layout, every
@@ -70,8 +62,8 @@ struct LoadResult {
 // 64 KiB and the rest of a longer one is skipped as it is read. A report that
 // is not a regular file (a folder, a device, a FIFO, a socket) is refused
 // before anything is read or created.
-LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
-                      const LoadOptions& options = {});
+[[nodiscard]] LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
+                                    const LoadOptions& options = {});
 
 // A column's width from the length of its longest text: amounts 40 % wider,
 // every width at most ReportLayout::MaxColumnWidth.

@@ -19,17 +19,16 @@ ReportFile::~ReportFile() {
     if (fd_ >= 0) System::Close(fd_);
 }
 
-LoadResult::Failure ReportFile::Open(const std::string& path, std::string& reason) {
+Outcome<> ReportFile::Open(const std::string& path) {
+    auto failed = [&](int error) {
+        return Failure{Operation::ReadReport, path, std::strerror(error)};
+    };
+    if (path.empty()) return failed(ENOENT);
     fd_ = System::OpenForReading(path);
-    if (fd_ < 0 || !System::StatusOf(fd_, opened_)) {
-        reason = std::strerror(errno);
-        return LoadResult::Failure::ReportUnreadable;
-    }
-    if (opened_.kind != System::FileKind::Regular) {
-        reason = std::strerror(opened_.kind == System::FileKind::Folder ? EISDIR : ENODEV);
-        return LoadResult::Failure::ReportNotAFile;
-    }
-    return LoadResult::Failure::None;
+    if (fd_ < 0 || !System::StatusOf(fd_, opened_)) return failed(errno);
+    if (opened_.kind != System::FileKind::Regular)
+        return failed(opened_.kind == System::FileKind::Folder ? EISDIR : ENODEV);
+    return {};
 }
 
 int64_t ReportFile::Read(char* buffer, size_t size) {

@@ -22,7 +22,9 @@ class ReportFile {
     ReportFile(const ReportFile&) = delete;
     ReportFile& operator=(const ReportFile&) = delete;
 
-    LoadResult::Failure Open(const std::string& path, std::string& reason);
+    // Anything but a regular file is refused: a folder as one, a device or
+    // a FIFO as no device.
+    Outcome<> Open(const std::string& path);
     int64_t Size() const { return opened_.size; }
     // Bytes read into the buffer; 0 at the end, -1 on failure.
     int64_t Read(char* buffer, size_t size);

@@ -216,7 +216,8 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
         Close();
         fd_ = std::exchange(other.fd_, -1);
         path_ = std::move(other.path_);
-        lastError_ = std::move(other.lastError_);
+        askedPath_ = std::move(other.askedPath_);
+        writeError_ = std::exchange(other.writeError_, 0);
         pending_ = std::move(other.pending_);
         recordCount_ = std::exchange(other.recordCount_, 0);
         flushedCount_ = other.flushedCount_.exchange(0);
@@ -255,36 +256,38 @@ std::string RowStore::FolderOf(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-bool RowStore::Fail(const char* what, int error) {
-    lastError_ = std::string(what) + ": " + std::strerror(error);
-    return false;
+Failure RowStore::Failed(const char* what, int error) const {
+    const Operation operation = what[0] == 'r' ? Operation::ReadWorkFile : Operation::MakeWorkFile;
+    return {operation, askedPath_, std::string(what) + ": " + std::strerror(error)};
 }
 
-bool RowStore::Create(const std::string& preferredPath, bool keepName) {
+Outcome<> RowStore::Create(const std::string& preferredPath, bool keepName) {
     Close();
     path_.clear();
+    askedPath_ = preferredPath;
+    writeError_ = 0;
     pending_ = std::make_unique<Batch>();
     recordCount_ = 0;
     flushedCount_ = 0;
     if (!keepName) {
         fd_ = System::CreateNameless(FolderOf(preferredPath));
-        if (fd_ >= 0) return true;
+        if (fd_ >= 0) return {};
     }
     std::mt19937 random(std::random_device{}());
     std::string path = preferredPath;
     for (int attempt = 0; attempt < 32; ++attempt) {
         fd_ = System::CreateExclusive(path, !keepName);
         if (fd_ >= 0) break;
-        if (errno != EEXIST && errno != ELOOP) return Fail("create", errno);
+        if (errno != EEXIST && errno != ELOOP) return Failed("create", errno);
         path = FreshName(preferredPath, random);
     }
-    if (fd_ < 0) return Fail("create", EEXIST);
+    if (fd_ < 0) return Failed("create", EEXIST);
     if (keepName) path_ = path;
-    return true;
+    return {};
 }
 
 bool RowStore::Append(std::string_view text) {
-    if (fd_ < 0) return false;
+    if (fd_ < 0 || writeError_ != 0) return false;
     pending_->Add(CutUtf8(text, TextSize));
     ++recordCount_;
     if (pending_->records == BatchRecords) return HandOn();
@@ -303,30 +306,38 @@ bool RowStore::WriteFailed(int error) {
     flushedCount_ -= writer_->LostRecords();
     recordCount_ = flushedCount_;
     pending_->Clear();
-    return Fail("write", error);
-}
-
-bool RowStore::Flush() {
-    if (fd_ < 0) return false;
-    if (pending_->records > 0 && !HandOn()) return false;
-    if (writer_) {
-        if (const int error = writer_->Settle()) return WriteFailed(error);
-    }
-    return true;
-}
-
-bool RecordBlock::Intact(std::string& error) const {
-    if (mapped.Intact()) return true;
-    error = std::string("read: ") + std::strerror(EIO);
+    writeError_ = error;
     return false;
 }
 
-bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const {
+Outcome<> RowStore::WriteFailure() const {
+    return Failed("write", writeError_);
+}
+
+Outcome<> RowStore::Flush() {
+    if (writeError_ != 0) return WriteFailure();
+    if (fd_ < 0) return Failed("write", EBADF);
+    if (pending_->records > 0 && !HandOn()) return WriteFailure();
+    if (writer_) {
+        if (const int error = writer_->Settle()) {
+            WriteFailed(error);
+            return WriteFailure();
+        }
+    }
+    return {};
+}
+
+Outcome<> RecordBlock::Intact() const {
+    if (mapped.Intact()) return {};
+    return Failure{Operation::ReadWorkFile, {}, std::string("read: ") + std::strerror(EIO)};
+}
+
+Outcome<> RowStore::Read(int64_t first, int64_t count, RecordBlock& block) const {
     block.texts.clear();
     block.mapped.Release();
     block.first = first;
     const int64_t flushed = flushedCount_;
-    if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return true;
+    if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return {};
     // The last blocks handed on may still be on their way to the file.
     // Should a write fail, the file ends before it and reading fails below.
     if (writer_) writer_->Settle();
@@ -339,16 +350,13 @@ bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::strin
     } else {
         block.bytes.resize(bytes);
         const int64_t got = System::ReadAt(fd_, block.bytes.data(), bytes, offset);
-        if (got != static_cast<int64_t>(bytes)) {
-            error = std::string("read: ") + std::strerror(got < 0 ? errno : EIO);
-            return false;
-        }
+        if (got != static_cast<int64_t>(bytes)) return Failed("read", got < 0 ? errno : EIO);
         data = block.bytes.data();
     }
     block.texts.reserve(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i)
         block.texts.push_back(TextOf(data + i * static_cast<int64_t>(RecordSize)));
-    return true;
+    return {};
 }
 
 }  // namespace Tabulon

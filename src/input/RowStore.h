@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Outcome.h"
 #include "input/MappedBytes.h"
 
 namespace Tabulon {
@@ -19,9 +20,9 @@ struct RecordBlock {
     std::vector<std::string_view> texts;
     int64_t first = 0;  // the number of texts[0]
 
-    // Asked after the texts were used: false, with the reason, when the file
-    // was cut short under them, so that some read as zeros.
-    bool Intact(std::string& error) const;
+    // Asked after the texts were used: a failure when the file was cut short
+    // under them, so that some read as zeros.
+    Outcome<> Intact() const;
 };
 
 // The working file of fixed 512-byte records that holds a report's data rows,
@@ -58,20 +59,22 @@ class RowStore {
     // A new, empty store at preferredPath (or a fresh name beside it when
     // that one is taken); with keepName false the file is nameless from the
     // start where the system allows it, and unnamed right after creation
-    // elsewhere. False with the reason when the folder cannot take it.
-    bool Create(const std::string& preferredPath, bool keepName);
+    // elsewhere. A failure naming preferredPath when the folder cannot take it.
+    Outcome<> Create(const std::string& preferredPath, bool keepName);
     bool IsOpen() const { return fd_ >= 0; }
 
+    // False once a write failed (Flush then says why): it is asked for every
+    // row, so it answers as cheaply as it can.
     bool Append(std::string_view text);
-    // Writes what is still buffered and waits for the writes under way;
-    // false when the disk refused any of it.
-    bool Flush();
+    // Writes what is still buffered and waits for the writes under way; a
+    // failure when the disk refused any of it, now or before.
+    Outcome<> Flush();
 
     // Records appended so far; the ones flushed can be read.
     int64_t RecordCount() const { return recordCount_; }
     // Records first .. first + count - 1 (as many as exist) with one read.
-    // False with the reason in `error` when the file could not be read.
-    bool Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const;
+    // A failure when the file could not be read.
+    Outcome<> Read(int64_t first, int64_t count, RecordBlock& block) const;
 
     // Closes the store and removes its name, if it has one: what a failed
     // load left half written is of no use, and must not fill the folder.
@@ -79,7 +82,6 @@ class RowStore {
 
     // The file's name; empty when it has none.
     const std::string& Path() const { return path_; }
-    const std::string& LastError() const { return lastError_; }
 
     // The folder a store asked for at this path lives in.
     static std::string FolderOf(const std::string& path);
@@ -91,16 +93,18 @@ class RowStore {
   private:
     class Writer;
 
-    bool Fail(const char* what, int error);
+    Failure Failed(const char* what, int error) const;
     // Hands the texts appended to the writer, taking back an empty batch.
     bool HandOn();
     // A failed write: the rows from its block on are gone.
     bool WriteFailed(int error);
+    Outcome<> WriteFailure() const;
     void Close();
 
     int fd_ = -1;
     std::string path_;
-    std::string lastError_;
+    std::string askedPath_;  // the name asked for, which failures name
+    int writeError_ = 0;     // the first write that failed
     struct Batch;
     std::unique_ptr<Batch> pending_;  // texts appended, not yet handed on
     int64_t recordCount_ = 0;

@@ -24,24 +24,24 @@ std::string ByteCountText(int64_t bytes, bool roundUp) {
     return text + " " + units[unit];
 }
 
-std::string LoadFailureTitle(LoadResult::Failure failure) {
-    switch (failure) {
-        case LoadResult::Failure::RowStoreUnwritable:
+std::string LoadFailureTitle(const Failure& failure) {
+    switch (failure.operation) {
+        case Operation::MakeWorkFile:
             return "Çalışma dosyası oluşturulamadı:";
-        case LoadResult::Failure::RowStoreUnreadable:
+        case Operation::ReadWorkFile:
             return RowStoreUnreadableTitle;
-        case LoadResult::Failure::NoRoomForRows:
+        case Operation::FindRoom:
             return "Geçici klasörde rapor için yeterli yer yok:";
         default:
             return "Rapor dosyası açılamadı:";
     }
 }
 
-int LoadFailureStatus(LoadResult::Failure failure) {
-    switch (failure) {
-        case LoadResult::Failure::Cancelled:
+int LoadFailureStatus(const Failure& failure) {
+    switch (failure.operation) {
+        case Operation::Stop:
             return 1;
-        case LoadResult::Failure::NoRoomForRows:
+        case Operation::FindRoom:
             return 7;
         default:
             return 2;
@@ -49,22 +49,35 @@ int LoadFailureStatus(LoadResult::Failure failure) {
 }
 
 std::string LoadFailureText(const LoadResult& loaded) {
-    std::string text = LoadFailureTitle(loaded.failure) + "\n" + loaded.path;
-    if (loaded.failure == LoadResult::Failure::NoRoomForRows)
+    const Failure& failure = loaded.outcome.Why();
+    std::string text = LoadFailureTitle(failure) + "\n" + failure.path;
+    if (failure.operation == Operation::FindRoom)
         text += "\nRaporun çalışma dosyası için " + ByteCountText(loaded.room.needed, true) +
                 " gerekiyor, boş yer " + ByteCountText(loaded.room.free, false) + ".";
-    if (!loaded.reason.empty()) text += "\n" + loaded.reason;
+    if (!failure.reason.empty()) text += "\n" + failure.reason;
     return text;
 }
 
-std::string ExportFailureText(const ExportResult& result) {
-    std::string reason = result.reason;
-    if (result.outcome == ExportResult::Outcome::TooManyRows)
+std::string RowStoreFailureLine(const Failure& failure) {
+    return RowStoreUnreadableTitle + " " + failure.reason;
+}
+
+std::string RowStoreFailureText(const Failure& failure) {
+    return RowStoreUnreadableTitle + "\n" + failure.reason;
+}
+
+std::string ExportFailureText(const Failure& failure) {
+    std::string reason = failure.reason;
+    if (failure.operation == Operation::FillSheet)
         reason = "Çalışma sayfası en çok " + std::to_string(SheetRowLimit) +
-                 " satır alır; raporda " + std::to_string(result.rows) + " satır var.";
-    else if (result.outcome == ExportResult::Outcome::RowsUnreadable)
-        reason = RowStoreUnreadableTitle + " " + result.reason;
-    return "Dosya kaydedilemedi:\n" + result.path + "\n" + reason;
+                 " satır alır; raporda " + std::to_string(failure.count) + " satır var.";
+    else if (failure.operation == Operation::ReadWorkFile)
+        reason = RowStoreFailureLine(failure);
+    return "Dosya kaydedilemedi:\n" + failure.path + "\n" + reason;
+}
+
+std::string PdfFailureText(const std::string& title, const Failure& failure) {
+    return title + " " + failure.path + "\n" + failure.reason;
 }
 
 std::string SettingsResetText(const LoadedSettings& loaded) {

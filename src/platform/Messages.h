@@ -2,18 +2,18 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Outcome.h"
 #include "core/SettingsStore.h"
-#include "export/ExportResult.h"
 #include "input/LoadReport.h"
 
 namespace Tabulon {
 
 // The program's words for what the engine reports, shared by the window and
-// tabulon-export. The first line says what failed; the window shows the
-// file's path under it, tabulon-export also the system's reason.
+// tabulon-export: every failure the engine returns is worded here, by what
+// was being done, with the file and the system's reason.
 
 // "Rapor dosyası açılamadı:" and the like, for a load that failed.
-std::string LoadFailureTitle(LoadResult::Failure failure);
+std::string LoadFailureTitle(const Failure& failure);
 // That title, the path under it and the system's reason under that: the
 // window and tabulon-export say a failed load alike.
 std::string LoadFailureText(const LoadResult& loaded);
@@ -26,10 +26,14 @@ std::string ByteCountText(int64_t bytes, bool roundUp);
 // How both programs end when a report could not be opened: 1 when the user
 // stopped the load, 7 when the temporary folder has no room for its working
 // file, 2 for everything else.
-int LoadFailureStatus(LoadResult::Failure failure);
+int LoadFailureStatus(const Failure& failure);
 
 // The working file could not be read back while pages were counted or drawn.
 inline const std::string RowStoreUnreadableTitle = "Çalışma dosyası okunamadı:";
+// That title and the reason on one line, for the status bar, or (with a line
+// break between) for a message box and standard error.
+std::string RowStoreFailureLine(const Failure& failure);
+std::string RowStoreFailureText(const Failure& failure);
 
 // A report that changed while it was read: the window's status note, and the
 // first and last lines of tabulon-export's warning, which has the path between.
@@ -43,8 +47,15 @@ inline const std::string ReadAgainText = "Yeniden Oku";
 // An entry of "Son Açılanlar" whose file is gone, before its path.
 inline const std::string RecentReportGoneNote = "Dosya artık yok, Son Açılanlar'dan çıkarıldı:";
 
-// "Dosya kaydedilemedi:", the file and the reason, for an export that failed.
-std::string ExportFailureText(const ExportResult& result);
+// "Dosya kaydedilemedi:", the file and the reason, for an export or any
+// other saved file that failed.
+std::string ExportFailureText(const Failure& failure);
+
+// The built-in "PDF" printer's file could not be made, or saved: the title,
+// the file after it and the reason under them.
+inline const std::string PdfNotCreatedTitle = "PDF dosyası oluşturulamadı:";
+inline const std::string PdfNotSavedTitle = "PDF dosyası kaydedilemedi:";
+std::string PdfFailureText(const std::string& title, const Failure& failure);
 
 // Said when the system has no printer at all, before any report is read.
 inline const std::string NoPrinterText =

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/Messages.h"
+
 #ifndef Q_OS_WIN
 #include <sys/resource.h>
 #include <sys/statvfs.h>
@@ -85,8 +87,8 @@ void QtPrinter::WritePdfBeside(const std::string& pdfFile) {
     pdfFile_ = pdfFile;
     // The part file is made now, which also finds out early whether the
     // folder can be written at all; the PDF engine opens it by name.
-    if (!partFile_.Create(pdfFile)) {
-        Fail("PDF dosyası oluşturulamadı: " + pdfFile + "\n" + partFile_.Error());
+    if (Outcome<> created = partFile_.Create(pdfFile); !created.Ok()) {
+        Fail(PdfFailureText(PdfNotCreatedTitle, created.Why()));
         return;
     }
     printer_.setOutputFormat(QPrinter::PdfFormat);
@@ -187,7 +189,7 @@ void QtPrinter::HandOverDocument() {
     if (partFile_.TemporaryPath().empty()) return;
     if (const std::string unfinished = UnfinishedPdfReason(partFile_.TemporaryPath());
         !unfinished.empty()) {
-        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + unfinished);
+        Fail(PdfFailureText(PdfNotSavedTitle, {Operation::SaveFile, pdfFile_, unfinished}));
         DropPartFile();
         return;
     }
@@ -196,8 +198,8 @@ void QtPrinter::HandOverDocument() {
         DropPartFile();
         return;
     }
-    if (!partFile_.Commit())
-        Fail("PDF dosyası kaydedilemedi: " + pdfFile_ + "\n" + partFile_.Error());
+    if (Outcome<> committed = partFile_.Commit(); !committed.Ok())
+        Fail(PdfFailureText(PdfNotSavedTitle, committed.Why()));
 }
 
 void QtPrinter::Abort() {

@@ -91,8 +91,8 @@ struct CopyJob {
 
 // Rows from..to written by `writer`; room for `forRows` rows is made once the
 // first rows tell how long one is.
-RowPass CopyRows(const CopyJob& job, int64_t from, int64_t to, int64_t forRows, FieldWriter& writer,
-                 CopiedFields& out, const ProgressCallback& progress) {
+Outcome<> CopyRows(const CopyJob& job, int64_t from, int64_t to, int64_t forRows,
+                   FieldWriter& writer, CopiedFields& out, const ProgressCallback& progress) {
     std::string scratch;
     return ForEachRow(
         job.rows, from, to,
@@ -112,34 +112,35 @@ RowPass CopyRows(const CopyJob& job, int64_t from, int64_t to, int64_t forRows, 
 // The second half of the rows is copied on a thread of its own while this one
 // copies the first, then put after it. Progress counts both halves; a cancel
 // stops both.
-RowPass CopyInTwo(const CopyJob& job, int64_t from, int64_t to, FieldWriter& writer,
-                  CopiedFields& out, const ProgressCallback& progress) {
+Outcome<> CopyInTwo(const CopyJob& job, int64_t from, int64_t to, FieldWriter& writer,
+                    CopiedFields& out, const ProgressCallback& progress) {
     const int64_t total = to - from + 1, middle = from + total / 2;
     CopiedFields second;
+    Outcome<> secondPass;
     FieldWriter secondWriter(second, job.layout, true);
     std::atomic<int64_t> secondDone{0};
     std::atomic<bool> stop{false}, secondEnded{false};
     std::thread helper([&] {
-        second.pass = CopyRows(job, middle, to, to - middle + 1, secondWriter, second,
-                               [&](int64_t done, int64_t) {
-                                   secondDone = done;
-                                   return !stop;
-                               });
+        secondPass = CopyRows(job, middle, to, to - middle + 1, secondWriter, second,
+                              [&](int64_t done, int64_t) {
+                                  secondDone = done;
+                                  return !stop;
+                              });
         secondEnded = true;
     });
     const auto goOn = [&](int64_t done) {
         if (progress && !progress(done + secondDone, total)) stop = true;
         return !stop;
     };
-    RowPass pass = CopyRows(job, from, middle - 1, total, writer, out,
-                            [&](int64_t done, int64_t) { return goOn(done); });
-    if (!pass.ok) stop = true;
+    Outcome<> pass = CopyRows(job, from, middle - 1, total, writer, out,
+                              [&](int64_t done, int64_t) { return goOn(done); });
+    if (!pass.Ok()) stop = true;
     while (!secondEnded && goOn(middle - from))
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     helper.join();
-    if (!pass.ok || pass.cancelled) return pass;
-    if (stop) pass.cancelled = true;
-    if (!second.pass.ok || pass.cancelled) return !second.pass.ok ? second.pass : pass;
+    if (!pass.Ok()) return pass;
+    if (!secondPass.Ok() && !secondPass.Stopped()) return secondPass;
+    if (stop || !secondPass.Ok()) return StoppedByUser();
     out.text += second.text;
     out.html += second.html;
     return pass;
@@ -147,9 +148,9 @@ RowPass CopyInTwo(const CopyJob& job, int64_t from, int64_t to, FieldWriter& wri
 
 }  // namespace
 
-CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
-                           const NumberLocale& locale, const CellSelection& selection,
-                           const ProgressCallback& progress) {
+Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& layout,
+                                    const NumberLocale& locale, const CellSelection& selection,
+                                    const ProgressCallback& progress) {
     CopiedFields out;
     FieldWriter writer(out, layout);
     const CopyJob job{rows, layout, locale, std::max(selection.FirstColumn(), 1),
@@ -162,9 +163,10 @@ CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
     if (!selection.Empty()) {
         const int64_t from = std::max<int64_t>(selection.FirstRow(), 1);
         const int64_t to = std::min(selection.LastRow(), rows.RecordCount());
-        out.pass = to - from + 1 > RowsForTwoThreads
-                       ? CopyInTwo(job, from, to, writer, out, progress)
-                       : CopyRows(job, from, to, to - from + 1, writer, out, progress);
+        Outcome<> read = to - from + 1 > RowsForTwoThreads
+                             ? CopyInTwo(job, from, to, writer, out, progress)
+                             : CopyRows(job, from, to, to - from + 1, writer, out, progress);
+        if (!read.Ok()) return read.Why();
     }
     writer.Finish();
     return out;

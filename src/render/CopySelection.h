@@ -18,11 +18,10 @@ struct CopiedFields {
     // The same cells as an HTML table, the titles as a header row, numbers
     // right-aligned, so spreadsheets paste them into cells.
     std::string html;
-    RowPass pass;
 };
 
-CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
-                           const NumberLocale& locale, const CellSelection& selection,
-                           const ProgressCallback& progress = {});
+Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& layout,
+                                    const NumberLocale& locale, const CellSelection& selection,
+                                    const ProgressCallback& progress = {});
 
 }  // namespace Tabulon

@@ -8,20 +8,17 @@
 
 namespace Tabulon {
 
-FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
-                           const std::string& rowStorePath, ReportPages& filtered,
-                           const ProgressCallback& progress) {
-    FilterOutcome outcome;
+Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& finder,
+                              const std::string& rowStorePath, ReportPages& filtered,
+                              const ProgressCallback& progress) {
     RowStore kept;
-    if (!kept.Create(rowStorePath, false)) {
-        outcome.error = kept.LastError();
-        return outcome;
-    }
+    if (Outcome<> created = kept.Create(rowStorePath, false); !created.Ok()) return created.Why();
+    int64_t keptCount = 0;
     int fieldCount = source.fieldCount;
     // Widths measured as the loader measures a report file holding only
     // these rows: its description, then the rows kept.
     ReportLayout::WidthTable longest = source.layout.DescriptionWidths;
-    outcome.pass = ForEachRow(
+    Outcome<> read = ForEachRow(
         source.rows, 1, source.rows.RecordCount(),
         [&](int64_t, std::string_view record) {
             const RowFields fields = SplitFields(record);
@@ -30,7 +27,7 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
                 if (finder.Matches(c, fields[c])) {
                     // The record's text is its row's text, padding and all.
                     if (!kept.Append(record)) return false;
-                    ++outcome.kept;
+                    ++keptCount;
                     fieldCount = fields.count;
                     for (int k = 1; k <= columns; ++k)
                         MeasureField(longest[static_cast<size_t>(k)], fields[k]);
@@ -39,8 +36,9 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
             return true;
         },
         progress);
-    if (!kept.Flush() || outcome.pass.stopped) outcome.error = kept.LastError();
-    if (!outcome.Ok()) return outcome;
+    // A row the kept file refused stopped the pass early: the flush says why.
+    if (Outcome<> written = kept.Flush(); !written.Ok()) return written.Why();
+    if (!read.Ok()) return read.Why();
     filtered.layout = source.layout;
     for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
         filtered.layout.ColumnWidths[c] =
@@ -48,13 +46,11 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
     filtered.rows = std::move(kept);
     filtered.fieldCount = fieldCount;
     // The numbers the kept rows show widen their columns as a load would.
-    const ShownWidthsPass shown =
+    Outcome<ColumnWidthTable> shown =
         WidestShownNumbers(filtered.layout, filtered.rows, finder.Locale(), progress);
-    outcome.pass.ok = shown.ok;
-    outcome.pass.cancelled = shown.cancelled;
-    outcome.pass.error = shown.error;
-    filtered.shownWidths = shown.widths;
-    return outcome;
+    if (!shown.Ok()) return shown.Why();
+    filtered.shownWidths = shown.Value();
+    return keptCount;
 }
 
 }  // namespace Tabulon

@@ -15,10 +15,9 @@ namespace {
 // Visits rows first..last (1-based, in that direction) and their columns in
 // the same direction; visit(row, column, field) answers true to stop there.
 // `done` counts the rows of earlier walks of the same search, for progress.
-// Returns false when the row store could not be read.
 template <typename Visit>
-bool Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfter, int64_t& done,
-          const ProgressCallback& progress, bool& cancelled, std::string& error, Visit&& visit) {
+Outcome<> Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfter,
+               int64_t& done, const ProgressCallback& progress, Visit&& visit) {
     const bool forward = last >= first;
     const int64_t total = rows.RecordCount();
     const int64_t before = done;
@@ -37,12 +36,10 @@ bool Walk(const RowStore& rows, int64_t first, int64_t last, int firstColumnAfte
         }
         return true;
     };
-    const RowPass pass = forward ? ForEachRow(rows, first, last, visitRow, overall)
-                                 : ForEachRowBack(rows, first, last, visitRow, overall);
+    Outcome<> pass = forward ? ForEachRow(rows, first, last, visitRow, overall)
+                             : ForEachRowBack(rows, first, last, visitRow, overall);
     done = before + (forward ? last - first : first - last) + 1;
-    cancelled = pass.cancelled;
-    error = pass.error;
-    return pass.ok;
+    return pass;
 }
 
 }  // namespace
@@ -67,17 +64,17 @@ bool FieldFinder::Matches(int column, std::string_view field) const {
     return shown != field && Holds(shown);
 }
 
-FindOutcome FindField(const RowStore& rows, const FieldFinder& finder, MarkedField from,
-                      bool forward, const ProgressCallback& progress) {
-    FindOutcome outcome;
+Outcome<FoundField> FindField(const RowStore& rows, const FieldFinder& finder, MarkedField from,
+                              bool forward, const ProgressCallback& progress) {
+    FoundField found;
     const int64_t last = rows.RecordCount();
-    if (finder.Empty() || last == 0) return outcome;
+    if (finder.Empty() || last == 0) return found;
     int64_t done = 0;
     auto seek = [&](int64_t first, int64_t end, int after) {
-        return Walk(rows, first, end, after, done, progress, outcome.cancelled, outcome.error,
+        return Walk(rows, first, end, after, done, progress,
                     [&](int64_t r, int c, std::string_view field) {
                         if (!finder.Matches(c, field)) return false;
-                        outcome.hit = MarkedField{r, c};
+                        found.hit = MarkedField{r, c};
                         return true;
                     });
     };
@@ -86,23 +83,23 @@ FindOutcome FindField(const RowStore& rows, const FieldFinder& finder, MarkedFie
     const bool fresh = from.row < 1 || from.row > last;
     const int64_t start = fresh ? (forward ? 1 : last) : from.row;
     const int after = fresh ? (forward ? 0 : ReportLayout::DescribedColumns + 1) : from.column;
-    outcome.ok = seek(start, forward ? last : 1, after);
-    if (!outcome.ok || outcome.hit || outcome.cancelled || fresh) return outcome;
-    outcome.wrapped = true;
-    outcome.ok = seek(forward ? 1 : last, start, forward ? 0 : ReportLayout::DescribedColumns + 1);
+    if (Outcome<> ahead = seek(start, forward ? last : 1, after); !ahead.Ok()) return ahead.Why();
+    if (found.hit || fresh) return found;
+    Outcome<> round =
+        seek(forward ? 1 : last, start, forward ? 0 : ReportLayout::DescribedColumns + 1);
+    if (!round.Ok()) return round.Why();
     // Past the starting field the first part found nothing, so a hit on the
     // starting row now lies at or before it: the starting field itself when
     // it is the report's only hit.
-    if (!outcome.hit) outcome.wrapped = false;
-    return outcome;
+    found.wrapped = found.hit.has_value();
+    return found;
 }
 
-bool FindEveryField(const RowStore& rows, const FieldFinder& finder,
-                    const std::function<bool(const MarkedField&)>& visit, std::string& error) {
-    if (finder.Empty()) return true;
+Outcome<> FindEveryField(const RowStore& rows, const FieldFinder& finder,
+                         const std::function<bool(const MarkedField&)>& visit) {
+    if (finder.Empty()) return {};
     int64_t done = 0;
-    bool cancelled = false;
-    return Walk(rows, 1, rows.RecordCount(), 0, done, {}, cancelled, error,
+    return Walk(rows, 1, rows.RecordCount(), 0, done, {},
                 [&](int64_t r, int c, std::string_view field) {
                     return finder.Matches(c, field) && !visit(MarkedField{r, c});
                 });

@@ -45,26 +45,23 @@ class FieldFinder {
     FindRules rules_;
 };
 
-// How a search for the next or previous hit ended.
-struct FindOutcome {
+// What a search for the next or previous hit found.
+struct FoundField {
     std::optional<MarkedField> hit;
-    bool wrapped = false;    // the hit lies past the report's end (or start), from the other side
-    bool cancelled = false;  // stopped through the progress callback
-    bool ok = true;          // false: the row store could not be read
-    std::string error;
+    bool wrapped = false;  // the hit lies past the report's end (or start), from the other side
 };
 
 // The first hit after `from` (row, column) going forward, or before it going
 // back, continuing from the report's other end once it is reached, up to
 // `from` itself. A `from` of row 0 starts before the first row (or, going
 // back, after the last).
-FindOutcome FindField(const RowStore& rows, const FieldFinder& finder, MarkedField from,
-                      bool forward, const ProgressCallback& progress = {});
+Outcome<FoundField> FindField(const RowStore& rows, const FieldFinder& finder, MarkedField from,
+                              bool forward, const ProgressCallback& progress = {});
 
 // Every hit in report order: row by row, column by column. `visit` answers
-// false to stop. False when the row store could not be read.
-bool FindEveryField(const RowStore& rows, const FieldFinder& finder,
-                    const std::function<bool(const MarkedField&)>& visit, std::string& error);
+// false to stop.
+Outcome<> FindEveryField(const RowStore& rows, const FieldFinder& finder,
+                         const std::function<bool(const MarkedField&)>& visit);
 
 // The page a data row prints on with this many rows per page; with none a
 // page, every row starts one of its own after an empty page 1.

@@ -38,43 +38,44 @@ DecimalNumber DecimalOf(int64_t value) {
 
 // One drawing of one page. Every length is in the paper's twips; the target
 // applies the zoom.
-class PageLayout {
+class PagePainter {
   public:
-    PageLayout(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-               int fieldCount, const FieldShading* shading)
-        : t_(target),
-          in_(in),
-          m_(in.metrics),
+    PagePainter(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
+                int fieldCount, const FieldShading* shading)
+        : target_(target),
+          inputs_(in),
+          metrics_(in.metrics),
           page_(page),
           zoom_(zoom),
           shading_(shading),
-          h_(in.metrics.RowHeight),
-          x1_(in.metrics.LeftMargin) {
+          rowHeight_(in.metrics.RowHeight),
+          left_(in.metrics.LeftMargin) {
         result_.fieldCount = fieldCount;
     }
 
-    PageDrawing Draw() {
-        t_.SetScale(zoom_);
-        t_.SetFont(in_.setup.FontName);
-        t_.SetFontSize(in_.setup.FontSize);
+    Outcome<PageDrawing> Draw() {
+        target_.SetScale(zoom_);
+        target_.SetFont(inputs_.setup.FontName);
+        target_.SetFontSize(inputs_.setup.FontSize);
         ComputeColumnFits();
-        t_.Box(1, 1, t_.Width(), t_.Height(), White, true);
+        target_.Box(1, 1, target_.Width(), target_.Height(), White, true);
         Headers();
         Titles();
         Rows();
-        if (in_.setup.pTotals) PageTotalsRow();
-        if (in_.setup.aTotals) CumulativeTotalsRow();
+        if (inputs_.setup.pTotals) PageTotalsRow();
+        if (inputs_.setup.aTotals) CumulativeTotalsRow();
         MarginStrips();
         DateLine();
-        if (in_.setup.pNumbers) PageNumberLine();
+        if (inputs_.setup.pNumbers) PageNumberLine();
         Credit();
+        if (rowsUnread_) return {result_, *rowsUnread_};
         return result_;
     }
 
   private:
     double CellWidth(int c) const {
-        return static_cast<double>(
-            ClampToInt32(static_cast<int64_t>(in_.widths[c]) * static_cast<int64_t>(m_.CharWidth)));
+        return static_cast<double>(ClampToInt32(static_cast<int64_t>(inputs_.widths[c]) *
+                                                static_cast<int64_t>(metrics_.CharWidth)));
     }
 
     // A column fits when it starts before the line's last character; each
@@ -82,58 +83,56 @@ class PageLayout {
     void ComputeColumnFits() {
         int64_t position = 1;
         for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
-            result_.ColumnFits[c] = position < m_.CharsPerLine;
-            position += in_.widths[c] + 1;
+            result_.ColumnFits[c] = position < metrics_.CharsPerLine;
+            position += inputs_.widths[c] + 1;
         }
     }
 
     void Headers() {
-        t_.SetFontBold(true);
-        x_ = x1_;
-        y_ = m_.TopMargin;
+        target_.SetFontBold(true);
+        x_ = left_;
+        y_ = metrics_.TopMargin;
         for (int i = 1; i <= 3; ++i) {
-            if (in_.layout.HeaderLines[i].empty()) continue;
-            Place(t_, x_, y_, in_.layout.HeaderLines[i]);
-            y_ += h_;
+            if (inputs_.layout.HeaderLines[i].empty()) continue;
+            Place(target_, x_, y_, inputs_.layout.HeaderLines[i]);
+            y_ += rowHeight_;
         }
     }
 
     // Titles are not cut: a title longer than its cell runs on over the next.
     void Titles() {
-        t_.SetFontBold(true);
-        x_ = x1_;
+        target_.SetFontBold(true);
+        x_ = left_;
         for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
             const double w = CellWidth(c);
-            Place(t_, x_ + 30, y_, in_.layout.ColumnTitles[c]);
+            Place(target_, x_ + 30, y_, inputs_.layout.ColumnTitles[c]);
             CellBox(w);
             x_ = R(w + x_);
         }
-        y_ = y_ + h_ + 50;
-        t_.SetFontBold(false);
-        x_ = x1_;
+        y_ = y_ + rowHeight_ + 50;
+        target_.SetFontBold(false);
+        x_ = left_;
     }
 
     // Every page keeps all its row slots, filled or not, so the totals rows
     // stand at the same height on every page.
     void Rows() {
-        const int64_t rowsPerPage = std::max<int64_t>(m_.RowsPerPage, 0);
+        const int64_t rowsPerPage = std::max<int64_t>(metrics_.RowsPerPage, 0);
         const int64_t before = (static_cast<int64_t>(page_) - 1) * rowsPerPage;
         const int64_t filled =
-            before < 0 ? 0 : std::clamp<int64_t>(in_.rows.RecordCount() - before, 0, rowsPerPage);
+            before < 0 ? 0
+                       : std::clamp<int64_t>(inputs_.rows.RecordCount() - before, 0, rowsPerPage);
         const int64_t top = y_;
-        const RowPass pass = ForEachRow(in_.rows, before + 1, before + filled,
-                                        [&](int64_t row, std::string_view text) {
-                                            x_ = x1_;
-                                            y_ = top + (row - before - 1) * h_;
-                                            DataRow(text, row);
-                                            return true;
-                                        });
-        if (!pass.ok) {
-            result_.rowsRead = false;
-            result_.error = pass.error;
-        }
-        x_ = x1_;
-        y_ = top + rowsPerPage * h_;
+        Outcome<> pass = ForEachRow(inputs_.rows, before + 1, before + filled,
+                                    [&](int64_t row, std::string_view text) {
+                                        x_ = left_;
+                                        y_ = top + (row - before - 1) * rowHeight_;
+                                        DataRow(text, row);
+                                        return true;
+                                    });
+        if (!pass.Ok()) rowsUnread_ = pass.Why();
+        x_ = left_;
+        y_ = top + rowsPerPage * rowHeight_;
     }
 
     void DataRow(std::string_view record, int64_t row) {
@@ -143,46 +142,46 @@ class PageLayout {
             const double w = CellWidth(c);
             // The white box starts 100 twips inside the previous cell, cutting
             // its text short of this column.
-            t_.Box(x_ - 100, y_ + 10, x_ + w, y_ + h_, White, true);
+            target_.Box(x_ - 100, y_ + 10, x_ + w, y_ + rowHeight_, White, true);
             if (const auto shade = shading_ ? (*shading_)(row, c) : std::nullopt)
-                t_.Box(x_ - 30, y_ + 10, x_ + w - 100, y_ + h_, *shade, true);
-            const std::string& pattern = in_.layout.ColumnFormats[c];
-            const std::string text = FormatField(fields[c], pattern, in_.locale);
-            t_.MoveTo(x_, y_);
+                target_.Box(x_ - 30, y_ + 10, x_ + w - 100, y_ + rowHeight_, *shade, true);
+            const std::string& pattern = inputs_.layout.ColumnFormats[c];
+            const std::string text = FormatField(fields[c], pattern, inputs_.locale);
+            target_.MoveTo(x_, y_);
             if (IsRightAlignedPattern(pattern)) {
-                const int tw = R(t_.TextWidth(text));
-                t_.MoveTo(x_ + R(w - tw) - 100, y_);
+                const int tw = R(target_.TextWidth(text));
+                target_.MoveTo(x_ + R(w - tw) - 100, y_);
             }
-            t_.Print(text);
+            target_.Print(text);
             x_ = R(w + x_);
         }
     }
 
     void PageTotalsRow() {
         y_ = y_ + 50;
-        t_.SetFontBold(true);
-        x_ = x1_;
+        target_.SetFontBold(true);
+        x_ = left_;
         for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
             const double w = CellWidth(c);
-            if (in_.layout.Totalled(c))
-                TotalText(in_.totals.table.Get(page_, c), c, w);
+            if (inputs_.layout.Totalled(c))
+                TotalText(inputs_.totals.table.Get(page_, c), c, w);
             else
-                t_.MoveTo(x_, y_);
+                target_.MoveTo(x_, y_);
             CellBox(w);
             x_ = R(w + x_);
         }
     }
 
     void CumulativeTotalsRow() {
-        t_.SetFontBold(true);
-        x_ = x1_;
-        y_ = y_ + h_;
+        target_.SetFontBold(true);
+        x_ = left_;
+        y_ = y_ + rowHeight_;
         for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
             const double w = CellWidth(c);
-            if (in_.layout.Totalled(c)) {
+            if (inputs_.layout.Totalled(c)) {
                 Currency sum;
                 for (int64_t p = 1; p <= page_; ++p)
-                    sum = AddCurrency(sum, in_.totals.table.Get(p, c));
+                    sum = AddCurrency(sum, inputs_.totals.table.Get(p, c));
                 TotalText(sum, c, w);
             }
             CellBox(w);
@@ -195,21 +194,22 @@ class PageLayout {
     // above it, it fell on the line's first pixel row at 75 % and took the dots
     // and breves off its capitals.
     void MarginStrips() {
-        const double w = t_.Width(), hgt = t_.Height();
-        t_.Box(1, 1, m_.LeftMargin - 20, hgt, White, true);
-        t_.Box(1, 1, w, m_.TopMargin - 30, White, true);
-        t_.Box(w - m_.RightMargin + 10, 1, w, hgt, White, true);
-        t_.Box(1, hgt - m_.BottomMargin + 10, w, hgt, White, true);
+        const double w = target_.Width(), hgt = target_.Height();
+        target_.Box(1, 1, metrics_.LeftMargin - 20, hgt, White, true);
+        target_.Box(1, 1, w, metrics_.TopMargin - 30, White, true);
+        target_.Box(w - metrics_.RightMargin + 10, 1, w, hgt, White, true);
+        target_.Box(1, hgt - metrics_.BottomMargin + 10, w, hgt, White, true);
     }
 
     // The date line ends at the page's right margin. Its boldness is what the
     // rows above left.
     void DateLine() {
-        const std::string text = "Tarih/Saat:" + FormatDateTime(in_.now, in_.locale);
-        t_.SetFont(in_.setup.FontName);
-        t_.SetFontSize(in_.setup.FontSize);
-        const double x = R(in_.setup.PageSizeX - (m_.RightMargin + t_.TextWidth(text)));
-        Place(t_, x, m_.TopMargin, text);
+        const std::string text = "Tarih/Saat:" + FormatDateTime(inputs_.now, inputs_.locale);
+        target_.SetFont(inputs_.setup.FontName);
+        target_.SetFontSize(inputs_.setup.FontSize);
+        const double x =
+            R(inputs_.setup.PageSizeX - (metrics_.RightMargin + target_.TextWidth(text)));
+        Place(target_, x, metrics_.TopMargin, text);
     }
 
     // The page number's and the credit line's heights keep their own rule:
@@ -217,44 +217,49 @@ class PageLayout {
     // they sit a little lower at smaller zooms than a plain scaling would.
     double FootY(double gap, double textHeight) const {
         const double zoom = zoom_;
-        return R(((in_.setup.PageSizeY - gap * zoom) - (m_.BottomMargin + textHeight)) * zoom) /
+        return R(((inputs_.setup.PageSizeY - gap * zoom) - (metrics_.BottomMargin + textHeight)) *
+                 zoom) /
                zoom;
     }
 
     void PageNumberLine() {
-        const std::string text = "Sayfa:" + FormatNumber(DecimalOf(page_), "###", in_.locale) +
-                                 "/" +
-                                 FormatNumber(DecimalOf(in_.totals.pageCount), "###", in_.locale);
-        t_.SetFont(in_.setup.FontName);
-        t_.SetFontSize(in_.setup.FontSize);
-        const double x = R((in_.setup.PageSizeX - t_.TextWidth(text)) / 2);
-        Place(t_, x, FootY(270, t_.TextHeight(text)), text);
+        const std::string text =
+            "Sayfa:" + FormatNumber(DecimalOf(page_), "###", inputs_.locale) + "/" +
+            FormatNumber(DecimalOf(inputs_.totals.pageCount), "###", inputs_.locale);
+        target_.SetFont(inputs_.setup.FontName);
+        target_.SetFontSize(inputs_.setup.FontSize);
+        const double x = R((inputs_.setup.PageSizeX - target_.TextWidth(text)) / 2);
+        Place(target_, x, FootY(270, target_.TextHeight(text)), text);
     }
 
     void Credit() {
-        t_.SetFont("Arial");
-        t_.SetFontBold(true);
-        t_.SetFontSize(6);
-        Place(t_, m_.LeftMargin, FootY(250, t_.TextHeight(CreditLine)), CreditLine);
+        target_.SetFont("Arial");
+        target_.SetFontBold(true);
+        target_.SetFontSize(6);
+        Place(target_, metrics_.LeftMargin, FootY(250, target_.TextHeight(CreditLine)), CreditLine);
     }
 
-    void CellBox(double w) { t_.Box(x_ - 2, y_ - 2, x_ + w - 50, y_ + h_ + 2, Black, false); }
+    void CellBox(double w) {
+        target_.Box(x_ - 2, y_ - 2, x_ + w - 50, y_ + rowHeight_ + 2, Black, false);
+    }
 
     void TotalText(Currency value, int c, double w) {
-        const std::string text = FormatCurrency(value, in_.layout.ColumnFormats[c], in_.locale);
-        const int tw = R(t_.TextWidth(text));
-        Place(t_, x_ + R(w - tw - 50), y_, text);
+        const std::string text =
+            FormatCurrency(value, inputs_.layout.ColumnFormats[c], inputs_.locale);
+        const int tw = R(target_.TextWidth(text));
+        Place(target_, x_ + R(w - tw - 50), y_, text);
     }
 
-    DrawingTarget& t_;
-    const PageInputs& in_;
-    const PageMetrics& m_;
+    DrawingTarget& target_;
+    const PageInputs& inputs_;
+    const PageMetrics& metrics_;
     int32_t page_;
     float zoom_;
     const FieldShading* shading_;
     PageDrawing result_;
-    int64_t h_;
-    int64_t x1_;
+    std::optional<Failure> rowsUnread_;  // the rest of the page is drawn all the same
+    int64_t rowHeight_;
+    int64_t left_;
     int64_t x_ = 0;
     int64_t y_ = 0;
 };
@@ -267,9 +272,9 @@ int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t s
     return metrics.TopMargin + (headers + 1 + slot) * metrics.RowHeight + 50;
 }
 
-PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-                       int fieldCount, const FieldShading* shading) {
-    return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, shading).Draw();
+Outcome<PageDrawing> RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page,
+                                float zoom, int fieldCount, const FieldShading* shading) {
+    return PagePainter(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, shading).Draw();
 }
 
 }  // namespace Tabulon

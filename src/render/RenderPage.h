@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Outcome.h"
 #include "render/DrawingTarget.h"
 #include "render/PageInputs.h"
 
@@ -37,8 +38,6 @@ struct PageDrawing {
     // The field count of the page's last row, or the one given when the page
     // has no rows: the next drawing's titles follow it.
     int fieldCount = 0;
-    bool rowsRead = true;  // false: the row store could not be read
-    std::string error;
 };
 
 // The top of a row slot (0 the first) on every page, in the paper's twips:
@@ -52,8 +51,9 @@ int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t s
 // this drawing: the titles and the fit of the columns follow it, while each
 // data row shows as many fields as it has and the totals rows follow the
 // page's last row. Fields are shaded as `shading` says (only the screen
-// shades). Drawing changes nothing but the target.
-PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
-                       int fieldCount, const FieldShading* shading = nullptr);
+// shades). Drawing changes nothing but the target. A page whose rows could
+// not be read is drawn without them: the failure comes with what was drawn.
+Outcome<PageDrawing> RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page,
+                                float zoom, int fieldCount, const FieldShading* shading = nullptr);
 
 }  // namespace Tabulon

@@ -8,13 +8,13 @@ namespace Tabulon {
 
 namespace {
 
-PagesStep CountPages(ReportPages& pages, const PageSetup& setup, const NumberLocale& locale,
+Outcome<> CountPages(ReportPages& pages, const PageSetup& setup, const NumberLocale& locale,
                      const ProgressCallback& progress) {
-    TotalsPass pass = ComputePageTotals(pages.rows, TotalFlagsOf(pages.layout),
-                                        pages.metrics.RowsPerPage, locale, progress);
-    if (!pass.ok || pass.cancelled) return {pass.ok, pass.cancelled, pass.error};
-    pages.totals = std::move(pass.totals);
-    if (pass.lastFieldCount) pages.fieldCount = *pass.lastFieldCount;
+    Outcome<CountedTotals> counted = ComputePageTotals(pages.rows, TotalFlagsOf(pages.layout),
+                                                       pages.metrics.RowsPerPage, locale, progress);
+    if (!counted.Ok()) return counted.Why();
+    pages.totals = std::move(counted->totals);
+    if (counted->lastFieldCount) pages.fieldCount = *counted->lastFieldCount;
     pages.widths = WidthsAsDrawn(pages, setup, locale);
     return {};
 }
@@ -26,11 +26,11 @@ PageMetrics Measured(DrawingTarget& target, const PageSetup& setup, int16_t head
     return metrics;
 }
 
-void Fail(LoadResult& loaded, const PagesStep& step, const std::string& rowStorePath) {
-    loaded.failure =
-        step.cancelled ? LoadResult::Failure::Cancelled : LoadResult::Failure::RowStoreUnreadable;
-    loaded.path = rowStorePath;
-    loaded.reason = step.error;
+// A pass over the rows just loaded that failed fails the load, naming the
+// working file as the load names it.
+void Fail(LoadResult& loaded, Failure failure, const std::string& rowStorePath) {
+    if (failure.operation != Operation::Stop) failure.path = rowStorePath;
+    loaded.outcome = std::move(failure);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ ColumnWidthTable WidthsAsDrawn(const ReportPages& pages, const PageSetup& setup,
     return widths;
 }
 
-PagesStep LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
+Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
                       const NumberLocale& locale, std::optional<int32_t> rowsPerPage,
                       const ProgressCallback& progress) {
     pages.metrics = Measured(target, setup, pages.layout.HeaderCount, rowsPerPage);
@@ -61,21 +61,21 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
     pages.layout = std::move(loaded.layout);
     pages.rows = std::move(loaded.rows);
     pages.fieldCount = loaded.fieldCount;
-    ShownWidthsPass shown =
+    Outcome<ColumnWidthTable> shown =
         WidestShownNumbers(pages.layout, pages.rows, options.locale, options.progress);
-    if (!shown.ok || shown.cancelled) {
-        Fail(loaded, {shown.ok, shown.cancelled, shown.error}, rowStorePath);
+    if (!shown.Ok()) {
+        Fail(loaded, shown.Why(), rowStorePath);
         return loaded;
     }
-    pages.shownWidths = shown.widths;
+    pages.shownWidths = shown.Value();
     pages.metrics = Measured(target, setup, pages.layout.HeaderCount, rowsPerPage);
     const bool countedAsLaidOut = loaded.totals &&
                                   loaded.totals->rowsPerPage == pages.metrics.RowsPerPage &&
                                   loaded.totals->flags == TotalFlagsOf(pages.layout);
     if (!countedAsLaidOut) {
-        const PagesStep counted = CountPages(pages, setup, options.locale, options.progress);
-        if (!counted.ok || counted.cancelled) {
-            Fail(loaded, counted, rowStorePath);
+        Outcome<> counted = CountPages(pages, setup, options.locale, options.progress);
+        if (!counted.Ok()) {
+            Fail(loaded, counted.Why(), rowStorePath);
             pages.rows.Discard();
         }
         return loaded;

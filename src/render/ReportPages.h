@@ -34,26 +34,19 @@ struct ReportPages {
 ColumnWidthTable WidthsAsDrawn(const ReportPages& pages, const PageSetup& setup,
                                const NumberLocale& locale);
 
-// How a step that reads the rows back ended.
-struct PagesStep {
-    bool ok = true;
-    bool cancelled = false;
-    std::string error;  // the row store's reason when it could not be read
-};
-
 // Measures the report font on the target and counts the pages and their
 // totals again: after the page setup or the headers changed. rowsPerPage,
 // when given, replaces the measured number.
-PagesStep LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
+Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
                       const NumberLocale& locale, std::optional<int32_t> rowsPerPage = {},
                       const ProgressCallback& progress = {});
 
 // Loads the report and lays its pages out as the window first shows them. The
 // page totals are counted while the rows are read; only a report whose header
 // or total records come after its first row needs a second pass.
-LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
-                           const std::string& rowStorePath, LoadOptions options,
-                           DrawingTarget& target, const PageSetup& setup,
-                           std::optional<int32_t> rowsPerPage = {});
+[[nodiscard]] LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
+                                         const std::string& rowStorePath, LoadOptions options,
+                                         DrawingTarget& target, const PageSetup& setup,
+                                         std::optional<int32_t> rowsPerPage = {});
 
 }  // namespace Tabulon

@@ -32,9 +32,9 @@ Currency SelectionSum::Mean() const {
     return Currency{quotient + (away ? (sum.scaled < 0 ? -1 : 1) : 0)};
 }
 
-SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
-                          const NumberLocale& locale, const CellSelection& selection,
-                          const ProgressCallback& progress) {
+Outcome<SelectionSum> SumSelection(const RowStore& rows, const ReportLayout& layout,
+                                   const NumberLocale& locale, const CellSelection& selection,
+                                   const ProgressCallback& progress) {
     SelectionSum result;
     const int first = std::max(selection.FirstColumn(), 1);
     const int last = std::min(selection.LastColumn(), ReportLayout::DescribedColumns);
@@ -46,7 +46,7 @@ SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
         anyNumberColumn = true;
     }
     if (selection.Empty() || !anyNumberColumn) return result;
-    result.pass = ForEachRow(
+    Outcome<> read = ForEachRow(
         rows, selection.FirstRow(), selection.LastRow(),
         [&](int64_t, std::string_view record) {
             const RowFields fields = SplitFields(record);
@@ -62,6 +62,7 @@ SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
             return true;
         },
         progress);
+    if (!read.Ok()) return read.Why();
     result.overflow = result.sum.Overflowed();
     return result;
 }

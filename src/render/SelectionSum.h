@@ -23,15 +23,14 @@ struct SelectionSum {
     // The display pattern of the columns counted, or a plain amount's when
     // they differ: the sum and the mean are shown like a total of them.
     std::string pattern;
-    RowPass pass;
 
     // The mean, rounded to the totals' four decimals, halves to even; the
     // overflow mark when the sum is one.
     Currency Mean() const;
 };
 
-SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
-                          const NumberLocale& locale, const CellSelection& selection,
-                          const ProgressCallback& progress = {});
+Outcome<SelectionSum> SumSelection(const RowStore& rows, const ReportLayout& layout,
+                                   const NumberLocale& locale, const CellSelection& selection,
+                                   const ProgressCallback& progress = {});
 
 }  // namespace Tabulon

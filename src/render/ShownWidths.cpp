@@ -118,16 +118,17 @@ struct ColumnSurvey {
 
 }  // namespace
 
-ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& rows,
-                                   const NumberLocale& locale, const ProgressCallback& progress) {
-    ShownWidthsPass pass;
+Outcome<ColumnWidthTable> WidestShownNumbers(const ReportLayout& layout, const RowStore& rows,
+                                             const NumberLocale& locale,
+                                             const ProgressCallback& progress) {
+    ColumnWidthTable widths{};
     int last = 0;
     for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
         if (ShowsNumbers(layout, c)) last = c;
-    if (last == 0) return pass;
+    if (last == 0) return widths;
 
     std::array<ColumnSurvey, ReportLayout::DescribedColumns + 1> surveys;
-    const RowPass rowPass = ForEachRow(
+    Outcome<> read = ForEachRow(
         rows, 1, rows.RecordCount(),
         [&](int64_t, std::string_view text) {
             ForEachRawField(text, last, [&](int c, std::string_view field) {
@@ -136,14 +137,11 @@ ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& r
             return true;
         },
         progress);
-    pass.ok = rowPass.ok;
-    pass.cancelled = rowPass.cancelled;
-    pass.error = rowPass.error;
-    if (!pass.ok || pass.cancelled) return pass;
+    if (!read.Ok()) return read.Why();
     for (int c = 1; c <= last; ++c)
-        pass.widths[c] = ClampToInt16(
+        widths[c] = ClampToInt16(
             static_cast<int64_t>(surveys[c].WidestShown(layout.ColumnFormats[c], locale)));
-    return pass;
+    return widths;
 }
 
 void WidenForShownNumbers(ColumnWidthTable& drawn, const ColumnWidthTable& shown) {

@@ -25,15 +25,15 @@ std::string LocalPath(const QString& fileName) {
 }
 
 // A stopped export was the user's wish: nothing to say about it.
-void ShowSaveFailure(QWidget* parent, const ExportResult& result) {
-    if (result.ok() || result.cancelled()) return;
+void ShowSaveFailure(QWidget* parent, const Outcome<ExportedRows>& result) {
+    if (result.Ok() || result.Stopped()) return;
     QMessageBox::critical(parent, QString::fromUtf8("Vornak Yazılım"),
-                          QString::fromStdString(ExportFailureText(result)));
+                          QString::fromStdString(ExportFailureText(result.Why())));
 }
 
 // The rows the export read last decide the columns the next page shows.
-void KeepFieldCount(ReportWindow& window, const ExportResult& result) {
-    if (result.lastFieldCount) window.Pages().fieldCount = *result.lastFieldCount;
+void KeepFieldCount(ReportWindow& window, const Outcome<ExportedRows>& result) {
+    if (result.Ok() && result->lastFieldCount) window.Pages().fieldCount = *result->lastFieldCount;
 }
 
 QString SavingLabel(const QString& fileName) {
@@ -42,14 +42,14 @@ QString SavingLabel(const QString& fileName) {
 
 // Says in the status bar where the file went, once it is there; a cancelled
 // dialog saved nothing.
-void TellSaved(ReportWindow& window, const ExportResult& result, const QString& fileName) {
-    if (!fileName.isEmpty() && result.ok()) window.ShowSaved(fileName);
+void TellSaved(ReportWindow& window, const Outcome<ExportedRows>& result, const QString& fileName) {
+    if (!fileName.isEmpty() && result.Ok()) window.ShowSaved(fileName);
 }
 
 void ExportDelimitedFile(ReportWindow& window, DelimitedFormat format, const QString& filter) {
     QString& fileName = window.SaveDialogFileName();
     const QString chosen = window.AskSaveFileName(DialogTitle(), filter, fileName);
-    ExportResult result;
+    Outcome<ExportedRows> result;
     if (!chosen.isEmpty()) {
         fileName = chosen;
         ProgressWindow progress(window.Widget(), SavingLabel(chosen));
@@ -76,7 +76,7 @@ void ExportSpreadsheet(ReportWindow& window) {
     if (chosen.isEmpty()) return;
     fileName = chosen;
     window.SetBusy(true);
-    ExportResult result;
+    Outcome<ExportedRows> result;
     {
         ProgressWindow progress(window.Widget(), SavingLabel(chosen));
         const ReportPages& pages = window.Pages();
@@ -86,7 +86,7 @@ void ExportSpreadsheet(ReportWindow& window) {
     }
     // The saved workbook is shown in the desktop's spreadsheet program; without
     // one nothing happens.
-    if (result.ok()) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
+    if (result.Ok()) QDesktopServices::openUrl(QUrl::fromLocalFile(chosen));
     window.SetBusy(false);
     TellSaved(window, result, chosen);
     ShowSaveFailure(window.Widget(), result);

@@ -27,32 +27,33 @@ void FilterCommand::Apply() {
     const ReportPages& source = On() ? *whole_ : window_.Pages();
     const FieldFinder finder(source.layout, window_.Locale(), text.toStdString(), find.Rules());
     ReportPages filtered;
-    FilterOutcome outcome;
+    Outcome<int64_t> kept;
+    Outcome<> laidOut;
     {
         ProgressWindow progress(&window_, QString::fromUtf8("Süzülüyor: ") + text);
-        outcome = FilterReport(source, finder, RowStorePath(WorkFilePrefix().prefix), filtered,
-                               progress.Callback());
-        if (outcome.Ok() && outcome.kept > 0)
-            LayOutPages(filtered, window_.Canvas()->Target(), window_.Setup(), window_.Locale(), {},
-                        progress.Callback());
+        kept = FilterReport(source, finder, RowStorePath(WorkFilePrefix().prefix), filtered,
+                            progress.Callback());
+        if (kept.Ok() && kept.Value() > 0)
+            laidOut = LayOutPages(filtered, window_.Canvas()->Target(), window_.Setup(),
+                                  window_.Locale(), {}, progress.Callback());
     }
-    if (outcome.pass.cancelled) {
+    const Outcome<> ended = kept.Ok() ? laidOut : Outcome<>(kept.Why());
+    if (ended.Stopped()) {
         window_.ShowStatusMessage(QString::fromUtf8("Süzme durduruldu."));
         return;
     }
-    if (!outcome.Ok()) {
-        const std::string reason = outcome.error.empty() ? outcome.pass.error : outcome.error;
-        window_.ShowStatusMessage(QString::fromStdString(RowStoreUnreadableTitle + " " + reason));
+    if (!ended.Ok()) {
+        window_.ShowStatusMessage(QString::fromStdString(RowStoreFailureLine(ended.Why())));
         return;
     }
-    if (outcome.kept == 0) {
+    if (kept.Value() == 0) {
         window_.ShowStatusMessage(
             QString::fromUtf8("\"%1\" bulunamadı; rapor süzülmedi.").arg(text));
         return;
     }
     StopReaders();
     if (!On()) whole_.emplace(std::move(window_.Pages()));
-    kept_ = outcome.kept;
+    kept_ = kept.Value();
     ShowInstead(filtered);
     Said(QString::fromUtf8("Süzgeç: \"%1\", %2 satır").arg(text).arg(kept_));
 }
@@ -65,14 +66,19 @@ void FilterCommand::Remove() {
     // Columns widened while the filter was on stay so, and the page setup
     // may have changed meanwhile.
     whole.layout.ColumnWidths = window_.Pages().layout.ColumnWidths;
+    Outcome<> laidOut;
     {
         ProgressWindow progress(&window_, QString::fromUtf8("Rapor yeniden sayfalanıyor"));
-        LayOutPages(whole, window_.Canvas()->Target(), window_.Setup(), window_.Locale(), {},
-                    progress.Callback());
+        laidOut = LayOutPages(whole, window_.Canvas()->Target(), window_.Setup(), window_.Locale(),
+                              {}, progress.Callback());
     }
     kept_ = 0;
     ShowInstead(whole);
     Said(QString());
+    // Pages counted only in part are still the whole report's rows; the note
+    // says why its totals may be out of date.
+    if (!laidOut.Ok() && !laidOut.Stopped())
+        window_.ShowStatusMessage(QString::fromStdString(RowStoreFailureLine(laidOut.Why())));
 }
 
 void FilterCommand::Forget() {

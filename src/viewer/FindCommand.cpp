@@ -112,29 +112,28 @@ void FindCommand::Find(bool forward) {
     else if (!forward)
         from = {firstRow + rowsPerPage, 0};
     const FieldFinder finder(pages.layout, window_.Locale(), text.toStdString(), rules);
-    FindOutcome found;
+    Outcome<FoundField> found;
     {
         ProgressWindow progress(window_.Widget(), QString::fromUtf8("Aranıyor: ") + text);
         found = FindField(pages.rows, finder, from, forward, progress.Callback());
     }
-    if (!found.ok) {
-        window_.ShowStatusMessage(
-            QString::fromStdString(RowStoreUnreadableTitle + " " + found.error));
-        return;
-    }
-    if (found.cancelled) {
+    if (found.Stopped()) {
         window_.ShowStatusMessage(QString::fromUtf8("Arama durduruldu."));
         return;
     }
-    if (!found.hit) {
+    if (!found.Ok()) {
+        window_.ShowStatusMessage(QString::fromStdString(RowStoreFailureLine(found.Why())));
+        return;
+    }
+    if (!found->hit) {
         hit_.reset();
         ShowCount();
         window_.RenderOnCanvas();
         window_.ShowStatusMessage(QString::fromUtf8("\"%1\" bulunamadı.").arg(text));
         return;
     }
-    Show(*found.hit);
-    if (found.wrapped)
+    Show(*found->hit);
+    if (found->wrapped)
         window_.ShowStatusMessage(
             forward ? QString::fromUtf8("Raporun sonuna gelindi; aramaya baştan devam edildi.")
                     : QString::fromUtf8("Raporun başına gelindi; aramaya sondan devam edildi."));
@@ -165,9 +164,9 @@ void FindCommand::StartCount() {
             // The thread has ended; the counter goes with the next search.
             counting_ = false;
             cut_ = ending.cut;
-            if (!ending.ok)
+            if (!ending.read.Ok())
                 window_.ShowStatusMessage(
-                    QString::fromStdString(RowStoreUnreadableTitle + " " + ending.error));
+                    QString::fromStdString(RowStoreFailureLine(ending.read.Why())));
             ShowCount();
             emit CountDone();
         });

@@ -70,8 +70,7 @@ QVariant FoundFieldsModel::data(const QModelIndex& index, int role) const {
 QString FoundFieldsModel::ShownText(const MarkedField& hit) const {
     const ReportPages& pages = window_.Pages();
     RecordBlock block;
-    std::string error;
-    if (!pages.rows.Read(hit.row, 1, block, error) || block.texts.empty()) return {};
+    if (!pages.rows.Read(hit.row, 1, block).Ok() || block.texts.empty()) return {};
     const RowFields fields = SplitFields(block.texts.front());
     return QString::fromStdString(
                FormatField(fields[hit.column],

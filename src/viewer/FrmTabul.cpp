@@ -172,8 +172,7 @@ void FrmTabul::SetZoom100() {
 }
 
 void FrmTabul::MeasureOnCanvas() {
-    const PagesStep step = LayOutPages(pages_, Canvas()->Target(), setup_, environment_.locale);
-    ShowRowStoreFailure(!step.ok, step.error);
+    ShowRowStoreFailure(LayOutPages(pages_, Canvas()->Target(), setup_, environment_.locale));
     find_->Forget();
 }
 
@@ -188,15 +187,16 @@ PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
                                const FieldShading* shading, const PageSetup* setup) {
     const ClockReading now = environment_.clock ? environment_.clock() : ClockReading{};
     const int fieldsBefore = pages_.fieldCount;
-    PageDrawing drawn = RenderPage(target, pages_.Inputs(setup ? *setup : setup_, Locale(), now),
-                                   page, zoom, fieldsBefore, shading);
-    pages_.fieldCount = drawn.fieldCount;
-    columnFits_ = drawn.ColumnFits;
+    Outcome<PageDrawing> drawn =
+        RenderPage(target, pages_.Inputs(setup ? *setup : setup_, Locale(), now), page, zoom,
+                   fieldsBefore, shading);
+    pages_.fieldCount = drawn->fieldCount;
+    columnFits_ = drawn->ColumnFits;
     RulerView ruler = Ruler();
     ruler.fieldCount = fieldsBefore;
     columnRuler_->Draw(ruler, 0);
-    ShowRowStoreFailure(!drawn.rowsRead, drawn.error);
-    return drawn;
+    ShowRowStoreFailure(drawn);
+    return drawn.Value();
 }
 
 void FrmTabul::RenderOnCanvas() {
@@ -236,11 +236,11 @@ void FrmTabul::ShowFoundField(const MarkedField& field) {
     RenderOnCanvas();
 }
 
-void FrmTabul::ShowRowStoreFailure(bool failed, const std::string& reason) {
+void FrmTabul::ShowRowStoreFailure(const Outcome<>& read) {
     // Said once, not at every page, while the working file stays unreadable.
-    if (failed && !rowStoreFailureShown_)
-        ShowCritical(QString::fromStdString(RowStoreUnreadableTitle + "\n" + reason));
-    rowStoreFailureShown_ = failed;
+    if (!read.Ok() && !rowStoreFailureShown_)
+        ShowCritical(QString::fromStdString(RowStoreFailureText(read.Why())));
+    rowStoreFailureShown_ = !read.Ok();
 }
 
 bool FrmTabul::ColumnsOverflow() const {

@@ -155,7 +155,11 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void ShowOpened(const std::string& reportPath, const LoadResult& loaded);
     void ResizeColumn(int column, int16_t width);
     void ShowCritical(const QString& text);
-    void ShowRowStoreFailure(bool failed, const std::string& reason);
+    template <typename T>
+    void ShowRowStoreFailure(const Outcome<T>& read) {
+        ShowRowStoreFailure(read.Ok() ? Outcome<>() : Outcome<>(read.Why()));
+    }
+    void ShowRowStoreFailure(const Outcome<>& read);
 
     PrinterCatalog& printers_;
     SettingsBackend& settings_;

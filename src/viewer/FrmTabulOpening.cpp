@@ -57,7 +57,7 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
     const LoadResult loaded = Load(pages_, reportPath, nullptr);
     if (!loaded.Ok()) {
         ShowLoadFailure(loaded);
-        exitStatus_ = LoadFailureStatus(loaded.failure);
+        exitStatus_ = LoadFailureStatus(loaded.outcome.Why());
         return false;
     }
     find_->ReportOpened();
@@ -97,7 +97,7 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
-    if (loaded.failure == LoadResult::Failure::Cancelled) return;
+    if (loaded.outcome.Stopped()) return;
     ShowCritical(QString::fromStdString(LoadFailureText(loaded)));
 }
 
@@ -105,7 +105,7 @@ bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool qui
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
-        if (quiet && loaded.failure != LoadResult::Failure::Cancelled)
+        if (quiet && !loaded.outcome.Stopped())
             status_->ShowNote(QString::fromStdString(LoadFailureText(loaded)).replace('\n', ' '));
         if (!quiet) ShowLoadFailure(loaded);
         return false;

@@ -24,20 +24,17 @@ HitCounter::HitCounter(const RowStore& rows, const ReportLayout& layout, const N
             std::vector<MarkedField> batch;
             size_t total = 0;
             Ending ending;
-            ending.ok = FindEveryField(
-                rows, finder,
-                [&](const MarkedField& hit) {
-                    if (stop.stop_requested()) return false;
-                    if (total == MaxHits) {
-                        ending.cut = true;
-                        return false;
-                    }
-                    batch.push_back(hit);
-                    ++total;
-                    if (batch.size() == BatchSize) Post(std::exchange(batch, {}));
-                    return true;
-                },
-                ending.error);
+            ending.read = FindEveryField(rows, finder, [&](const MarkedField& hit) {
+                if (stop.stop_requested()) return false;
+                if (total == MaxHits) {
+                    ending.cut = true;
+                    return false;
+                }
+                batch.push_back(hit);
+                ++total;
+                if (batch.size() == BatchSize) Post(std::exchange(batch, {}));
+                return true;
+            });
             if (stop.stop_requested()) return;
             Post(std::move(batch));
             QMetaObject::invokeMethod(

@@ -21,9 +21,8 @@ class HitCounter : public QObject {
     static constexpr size_t MaxHits = 4'000'000;
 
     struct Ending {
-        bool ok = true;
+        Outcome<> read;
         bool cut = false;  // stopped at MaxHits
-        std::string error;
     };
 
     HitCounter(const RowStore& rows, const ReportLayout& layout, const NumberLocale& locale,

@@ -35,6 +35,12 @@ QMenu* Submenu(QMenu* parent, const char* name, const QString& caption) {
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
+    AddFileMenu(bar);
+    AddEditMenu(bar);
+    AddViewMenu(bar);
+}
+
+void MainMenu::AddFileMenu(QMenuBar* bar) {
     DOS_00 = bar->addMenu(QString::fromUtf8("&Dosya"));
     DOS_00->setObjectName(QStringLiteral("DOS_00"));
     OpenReport = Item(DOS_00, "OpenReport", QString::fromUtf8("&Aç..."), {QKeySequence::Open});
@@ -56,7 +62,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     DOS_00->addSeparator()->setObjectName(QStringLiteral("DOS_99"));
     DOS_XX = Item(DOS_00, "DOS_XX", QString::fromUtf8("Kapa&t"),
                   {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
+}
 
+void MainMenu::AddEditMenu(QMenuBar* bar) {
     DUZ_00 = bar->addMenu(QString::fromUtf8("Dü&zen"));
     DUZ_00->setObjectName(QStringLiteral("DUZ_00"));
     Copy = Item(DUZ_00, "Copy", QString::fromUtf8("&Kopyala"), {QKeySequence::Copy});
@@ -66,7 +74,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     SelectColumn = Item(DUZ_00, "SelectColumn", QString::fromUtf8("&Sütunu Seç"));
     ClearSelection = Item(DUZ_00, "ClearSelection", QString::fromUtf8("Seçimi Ka&ldır"),
                           {QKeySequence(Qt::Key_Escape)});
+}
 
+void MainMenu::AddViewMenu(QMenuBar* bar) {
     GOR_00 = bar->addMenu(QString::fromUtf8("&Görünüm"));
     GOR_00->setObjectName(QStringLiteral("GOR_00"));
     GOR_01 = Submenu(GOR_00, "GOR_01", QString::fromUtf8("&Boyut") + Spaces(20));

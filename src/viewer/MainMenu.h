@@ -60,6 +60,11 @@ class MainMenu : public QObject {
     QAction* Filter = nullptr;
     QAction* RemoveFilter = nullptr;
     QAction* ResetColumnWidths = nullptr;
+
+  private:
+    void AddFileMenu(QMenuBar* bar);
+    void AddEditMenu(QMenuBar* bar);
+    void AddViewMenu(QMenuBar* bar);
 };
 
 }  // namespace Tabulon

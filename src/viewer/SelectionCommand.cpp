@@ -84,21 +84,20 @@ void SelectionCommand::Extend(int64_t rows, int columns) {
 void SelectionCommand::Copy() {
     if (selection_.Empty()) return;
     const ReportPages& pages = window_.Pages();
-    CopiedFields copied;
+    Outcome<CopiedFields> copied;
     {
         ProgressWindow progress(window_.Widget(), QString::fromUtf8("Kopyalanıyor..."));
         copied = CopySelection(pages.rows, pages.layout, window_.Locale(), selection_,
                                progress.Callback());
     }
-    if (copied.pass.cancelled) return;
-    if (!copied.pass.ok) {
-        window_.ShowStatusMessage(
-            QString::fromStdString(RowStoreUnreadableTitle + " " + copied.pass.error));
+    if (copied.Stopped()) return;
+    if (!copied.Ok()) {
+        window_.ShowStatusMessage(QString::fromStdString(RowStoreFailureLine(copied.Why())));
         return;
     }
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(copied.text));
-    data->setHtml(QString::fromStdString(copied.html));
+    data->setText(QString::fromStdString(copied->text));
+    data->setHtml(QString::fromStdString(copied->html));
     QApplication::clipboard()->setMimeData(data);
 }
 
@@ -117,9 +116,10 @@ void SelectionCommand::Changed() {
 void SelectionCommand::ShowSum() {
     worker_.reset();
     const ReportPages& pages = window_.Pages();
-    auto show = [this](const SelectionSum& sum) {
+    auto show = [this](const Outcome<SelectionSum>& added) {
         worker_.reset();
-        if (sum.count == 0 || !sum.pass.ok) {
+        const SelectionSum& sum = added.Value();
+        if (!added.Ok() || sum.count == 0) {
             ShowNote({});
             return;
         }

@@ -29,8 +29,7 @@ std::optional<PagePlace> PlaceUnder(FrmTabul& w, QPointF twips) {
 QString ShownText(FrmTabul& w, const PagePlace& place) {
     const ReportPages& pages = w.Pages();
     RecordBlock block;
-    std::string error;
-    if (place.Title() || !pages.rows.Read(place.row, 1, block, error) || block.texts.empty())
+    if (place.Title() || !pages.rows.Read(place.row, 1, block).Ok() || block.texts.empty())
         return {};
     const RowFields fields = SplitFields(block.texts.front());
     return QString::fromStdString(

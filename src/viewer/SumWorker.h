@@ -15,11 +15,12 @@ class SumWorker : public QObject {
     Q_OBJECT
   public:
     SumWorker(const RowStore& rows, const ReportLayout& layout, const NumberLocale& locale,
-              const CellSelection& selection, std::function<void(const SelectionSum&)> done);
+              const CellSelection& selection,
+              std::function<void(const Outcome<SelectionSum>&)> done);
     ~SumWorker() override;
 
   private:
-    std::function<void(const SelectionSum&)> done_;
+    std::function<void(const Outcome<SelectionSum>&)> done_;
     std::jthread thread_;
 };
 

@@ -30,12 +30,12 @@ TEST(ExportDelimited, WritesEachFormatByteForByte) {
         LoadedReport report(c.lines);
         const std::string out = report.Out("out.txt");
         WriteBytes(out, "an older file, longer than any export here\r\n");
-        const ExportResult result =
+        const auto result =
             ExportDelimited(report.rows, report.layout, c.fieldCount, c.format, out);
-        ASSERT_TRUE(result.ok()) << result.reason;
+        ASSERT_TRUE(result.Ok()) << result.Why().reason;
         EXPECT_EQ(ReadBytes(out), c.expected);
         EXPECT_EQ(report.OutFiles(), std::set<std::string>{"out.txt"});
         // The last row's field count, which the titles follow next.
-        EXPECT_TRUE(&c.lines != &shortRows || result.lastFieldCount == 0);
+        EXPECT_TRUE(&c.lines != &shortRows || result->lastFieldCount == 0);
     }
 }

@@ -40,18 +40,19 @@ struct LoadedReport {
     }
     // Replaces the rows with `count` rows of three fields that do not compress well.
     void FillRows(int count, bool keepName = false) {
-        rows.Create(dir.File("BUFFILE.DAT"), keepName);
+        EXPECT_TRUE(rows.Create(dir.File("BUFFILE.DAT"), keepName).Ok());
         for (int i = 0; i < count; ++i)
             rows.Append(std::to_string(i * 7919 % 100003) + "\tsatır " + std::to_string(i * 31) +
                         "\t" + std::to_string(i) + ",25\t");
-        rows.Flush();
+        EXPECT_TRUE(rows.Flush().Ok());
     }
 };
 
 // Every export by the name the command line gives it, the workbook in a Turkish locale.
 struct Exporter {
     const char* name;
-    std::function<ExportResult(LoadedReport&, const std::string&, const ProgressCallback&)> run;
+    std::function<Outcome<ExportedRows>(LoadedReport&, const std::string&, const ProgressCallback&)>
+        run;
 };
 
 inline std::vector<Exporter> Exporters() {

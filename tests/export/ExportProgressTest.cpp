@@ -15,13 +15,13 @@ TEST(ExportProgress, EveryExportAsksAtEachMegabyteOfRowsAndStopsWhenTold) {
         WriteBytes(target, "eski");
         for (bool stop : {true, false}) {
             Asked asked;
-            const ExportResult result =
+            const Outcome<ExportedRows> result =
                 exporter.run(report, target, [&](int64_t done, int64_t total) {
                     asked.emplace_back(done, total);
                     return !stop || asked.size() < 2;
                 });
-            EXPECT_EQ(result.ok(), !stop);
-            EXPECT_EQ(result.cancelled(), stop);
+            EXPECT_EQ(result.Ok(), !stop);
+            EXPECT_EQ(result.Stopped(), stop);
             const Asked all = {
                 {0, 10000}, {2048, 10000}, {4096, 10000}, {6144, 10000}, {8192, 10000}};
             EXPECT_EQ(asked, stop ? Asked(all.begin(), all.begin() + 2) : all);

@@ -8,9 +8,9 @@ using namespace Tabulon;
 static std::string Sheet(LoadedReport& report,
                          const NumberLocale& locale = NumberLocale::Turkish()) {
     const std::string out = report.Out("rapor.xlsx");
-    const ExportResult result = ExportWorkbook(report.rows, report.layout, report.titleCount,
-                                               report.layout.ColumnWidths, locale, out);
-    EXPECT_TRUE(result.ok()) << result.reason;
+    const auto result = ExportWorkbook(report.rows, report.layout, report.titleCount,
+                                       report.layout.ColumnWidths, locale, out);
+    EXPECT_TRUE(result.Ok()) << result.Why().reason;
     EXPECT_EQ(report.OutFiles(), std::set<std::string>{"rapor.xlsx"});
     return SheetText(out);
 }

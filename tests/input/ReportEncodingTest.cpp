@@ -17,7 +17,7 @@ std::string Described(const std::string& path) {
     options.rowsPerPage = [](int16_t) { return 4; };
     LoadResult r = LoadReport(path, dir.File("BUFFILE.DAT"), options);
     std::ostringstream out;
-    out << int(r.failure) << r.changedWhileRead << " headers " << r.layout.HeaderCount << '\n';
+    out << int(!r.Ok()) << r.changedWhileRead << " headers " << r.layout.HeaderCount << '\n';
     for (const auto& line : r.layout.HeaderLines) out << line << '\n';
     for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
         out << r.layout.ColumnTitles[c] << '|' << r.layout.ColumnWidths[c] << '|'
@@ -25,8 +25,9 @@ std::string Described(const std::string& path) {
             << r.layout.ColumnTotalFlags[c] << '\n';
     out << "fields " << r.fieldCount << " rows " << r.rows.RecordCount() << '\n';
     RecordBlock block;
-    std::string error;
-    if (r.rows.RecordCount() > 0) r.rows.Read(1, r.rows.RecordCount(), block, error);
+    if (r.rows.RecordCount() > 0) {
+        EXPECT_TRUE(r.rows.Read(1, r.rows.RecordCount(), block).Ok());
+    }
     for (const auto& text : block.texts) out << text << '\n';
     if (r.totals)
         for (int32_t page = 1; page <= r.totals->pageCount; ++page)

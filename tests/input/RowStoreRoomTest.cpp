@@ -80,8 +80,8 @@ TEST(RowStoreRoom, ALoadTooLargeForTheFolderWritesNothing) {
         EXPECT_EQ(loaded.Ok(), loads) << free;
         EXPECT_EQ(std::filesystem::is_empty(storeDir.Path()), !loads) << free;
         if (loads) continue;
-        EXPECT_EQ(loaded.failure, LoadResult::Failure::NoRoomForRows);
-        EXPECT_EQ(loaded.path, storeDir.Path().string());
+        EXPECT_EQ(loaded.outcome.Why().operation, Operation::FindRoom);
+        EXPECT_EQ(loaded.outcome.Why().path, storeDir.Path().string());
         EXPECT_EQ(loaded.room.needed, 51200);
         EXPECT_EQ(loaded.room.free, free);
     }

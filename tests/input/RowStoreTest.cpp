@@ -13,15 +13,16 @@ using namespace Tabulon;
 TEST(RowStore, RecordLayoutToTheByte) {
     TempDir dir;
     RowStore store;
-    ASSERT_TRUE(store.Create(dir.File("s.dat"), true));
+    ASSERT_TRUE(store.Create(dir.File("s.dat"), true).Ok());
     ASSERT_TRUE(store.Append("a\tb\tc\t"));
     ASSERT_TRUE(store.Append(std::string(509, 'x') + "Ş"));  // 511 bytes: cut before Ş
-    ASSERT_TRUE(store.Flush());
+    ASSERT_TRUE(store.Flush().Ok());
     const std::string record = "\xFE\x01" + std::string(510, ' ');
     EXPECT_EQ(ReadBytes(dir.File("s.dat")), std::string(record).replace(2, 6, "a\tb\tc\t") +
                                                 std::string(record).replace(2, 509, 509, 'x'));
-    EXPECT_FALSE(store.Create("/nonexistent/tabulon/1BUFFILE.DAT", false));
-    EXPECT_NE(store.LastError().find("No such file"), std::string::npos) << store.LastError();
+    const Outcome<> created = store.Create("/nonexistent/tabulon/1BUFFILE.DAT", false);
+    EXPECT_EQ(created.Why().path, "/nonexistent/tabulon/1BUFFILE.DAT");
+    EXPECT_EQ(created.Why().reason, "create: No such file or directory");
 }
 
 // A run whose length changes from row to row and block to block, so a buffer
@@ -36,11 +37,10 @@ static std::string Row(int64_t n) {
 TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     TempDir dir;
     RowStore store;
-    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false).Ok());
     RecordBlock block;
-    std::string error;
     auto expectRun = [&](const RowStore& from, int64_t first, int64_t count, size_t got) {
-        ASSERT_TRUE(from.Read(first, count, block, error)) << error;
+        ASSERT_TRUE(from.Read(first, count, block).Ok());
         ASSERT_EQ(block.texts.size(), got) << first << "+" << count;
         EXPECT_TRUE(!got || block.first == first) << block.first;
         for (size_t i = 0; i < got; ++i)
@@ -54,7 +54,7 @@ TEST(RowStore, ReadsEveryRunAsWrittenWhileRowsAreStillComing) {
     expectRun(store, 1, 5000, 4096);  // two blocks handed on, the third still filling
     expectRun(store, 4090, 50, 7);
     for (int64_t n = 5001; n <= 40000; ++n) ASSERT_TRUE(append(n, 1));
-    ASSERT_TRUE(store.Flush());
+    ASSERT_TRUE(store.Flush().Ok());
     const struct {
         int64_t first, count;
         size_t got;

@@ -46,7 +46,8 @@ struct ZoomedPage : ::testing::Test {
     QImage Draw(const PageSetup& drawn, int width, float zoom) {
         canvas.Resize(width, static_cast<int>(setup.PageSizeY * zoom));
         canvas.texts.clear();
-        RenderPage(canvas, pages.Inputs(drawn, locale, {}), 1, zoom, pages.fieldCount);
+        EXPECT_TRUE(
+            RenderPage(canvas, pages.Inputs(drawn, locale, {}), 1, zoom, pages.fieldCount).Ok());
         return canvas.Image();
     }
     // The text alone on a white canvas, and the pixels around its box.

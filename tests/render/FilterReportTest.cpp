@@ -25,10 +25,10 @@ std::vector<PageFixture::Column> SalesColumns() {
 
 std::vector<std::string> Texts(const RowStore& rows) {
     std::vector<std::string> texts;
-    ForEachRow(rows, 1, rows.RecordCount(), [&](int64_t, std::string_view text) {
-        texts.emplace_back(text);
-        return true;
-    });
+    EXPECT_TRUE(ForEachRow(rows, 1, rows.RecordCount(), [&](int64_t, std::string_view text) {
+                    texts.emplace_back(text);
+                    return true;
+                }).Ok());
     return texts;
 }
 
@@ -53,11 +53,11 @@ TEST(FilterReport, IsTheReportOfItsKeptRows) {
         source.Columns(SalesColumns());
         source.Rows(SalesRows());
         ReportPages filtered;
-        const FilterOutcome outcome =
+        const Outcome<int64_t> outcome =
             FilterReport(source.pages, FieldFinder(source.Layout(), source.locale, text, rules),
                          source.dir.File("SUZGEC.DAT"), filtered);
-        ASSERT_TRUE(outcome.Ok()) << outcome.error;
-        EXPECT_EQ(outcome.kept, static_cast<int64_t>(kept.size())) << text;
+        ASSERT_TRUE(outcome.Ok()) << outcome.Why().reason;
+        EXPECT_EQ(outcome.Value(), static_cast<int64_t>(kept.size())) << text;
 
         PageFixture only;
         only.Columns(SalesColumns());
@@ -65,11 +65,11 @@ TEST(FilterReport, IsTheReportOfItsKeptRows) {
         for (int row : kept) keptRows.push_back(SalesRows()[static_cast<size_t>(row - 1)]);
         only.Rows(keptRows);
         EXPECT_EQ(Texts(filtered.rows), Texts(only.pages.rows)) << text;
-        const TotalsPass totals =
+        const auto totals =
             ComputePageTotals(filtered.rows, TotalFlagsOf(filtered.layout), 5, source.locale);
-        EXPECT_EQ(totals.totals.pageCount, only.pages.totals.pageCount) << text;
-        for (int32_t page = 1; page <= totals.totals.pageCount; ++page)
-            EXPECT_EQ(totals.totals.table.Get(page, 3), only.pages.totals.table.Get(page, 3));
+        EXPECT_EQ(totals->totals.pageCount, only.pages.totals.pageCount) << text;
+        for (int32_t page = 1; page <= totals->totals.pageCount; ++page)
+            EXPECT_EQ(totals->totals.table.Get(page, 3), only.pages.totals.table.Get(page, 3));
         EXPECT_EQ(filtered.fieldCount, kept.empty() ? 3 : kept.back() == 14 ? 4 : 3) << text;
         EXPECT_EQ(filtered.layout.ColumnTitles, source.Layout().ColumnTitles);
     }
@@ -81,10 +81,9 @@ TEST(FilterReport, AStoppedFilterGivesNothing) {
     source.Columns(SalesColumns());
     source.Rows(SalesRows());
     ReportPages filtered;
-    const FilterOutcome outcome = FilterReport(
+    const Outcome<int64_t> outcome = FilterReport(
         source.pages, FieldFinder(source.Layout(), source.locale, "a"),
         source.dir.File("SUZGEC.DAT"), filtered, [](int64_t, int64_t) { return false; });
-    EXPECT_FALSE(outcome.Ok());
-    EXPECT_TRUE(outcome.pass.cancelled);
+    EXPECT_TRUE(outcome.Stopped());
     EXPECT_EQ(filtered.rows.RecordCount(), 0);
 }

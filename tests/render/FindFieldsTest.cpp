@@ -56,11 +56,11 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     f.Columns({{"A", 5, "@"}, {"B", 5, "@"}});
     f.Rows({{"a", "b"}, {"b", "a"}, {"c", "b"}});
     const auto find = [&f](const char* text, MarkedField from, bool forward) -> std::string {
-        const FindOutcome found =
+        const Outcome<FoundField> found =
             FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, text), from, forward);
-        if (!found.hit) return "none";
-        return std::to_string(found.hit->row) + "," + std::to_string(found.hit->column) +
-               (found.wrapped ? " wrapped" : "");
+        if (!found->hit) return "none";
+        return std::to_string(found->hit->row) + "," + std::to_string(found->hit->column) +
+               (found->wrapped ? " wrapped" : "");
     };
     const struct {
         const char* text;
@@ -76,18 +76,18 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
         EXPECT_EQ(find(c.text, c.from, c.forward), c.hit)
             << c.text << " from " << c.from.row << "," << c.from.column
             << (c.forward ? " >" : " <");
-    std::string hits, error;
-    ASSERT_TRUE(FindEveryField(
-        f.pages.rows, FieldFinder(f.Layout(), f.locale, "B"),
-        [&](const MarkedField& m) {
-            hits += std::to_string(m.row) + "," + std::to_string(m.column) + " ";
-            return true;
-        },
-        error));
+    std::string hits;
+    ASSERT_TRUE(FindEveryField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "B"),
+                               [&](const MarkedField& m) {
+                                   hits +=
+                                       std::to_string(m.row) + "," + std::to_string(m.column) + " ";
+                                   return true;
+                               })
+                    .Ok());
     EXPECT_EQ(hits, "1,2 2,1 3,2 ");
     EXPECT_TRUE(FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "z"), {1, 1}, true,
                           [](int64_t, int64_t) { return false; })
-                    .cancelled);
+                    .Stopped());
     EXPECT_EQ(PageOfRow(11, 5), 3);
     EXPECT_EQ(PageOfRow(5, 5), 1);
     EXPECT_EQ(PageOfRow(3, 0), 4);

@@ -17,8 +17,8 @@ TEST(MeasuringTarget, FindsWhatDrawingFindsAndDrawsNothing) {
     f.target.Clear();
     MeasuringTarget measuring(f.target);
     const PageDrawing measured =
-        RenderPage(measuring, f.pages.Inputs(f.setup, f.locale, {2026, 11, 30, 17, 45}), 1, 1.0f,
-                   f.pages.fieldCount);
+        *RenderPage(measuring, f.pages.Inputs(f.setup, f.locale, {2026, 11, 30, 17, 45}), 1, 1.0f,
+                    f.pages.fieldCount);
     EXPECT_EQ(measured.fieldCount, 1);
     EXPECT_EQ(measured.fieldCount, drawn.fieldCount);
     EXPECT_EQ(measured.ColumnFits, drawn.ColumnFits);

@@ -53,22 +53,25 @@ struct PageFixture {
 
     // Counts the pages as opening would; the field count stays the columns'.
     void Rows(const std::vector<std::vector<std::string>>& rows) {
-        pages.rows.Create(dir.File("BUFFILE.DAT"), true);
+        EXPECT_TRUE(pages.rows.Create(dir.File("BUFFILE.DAT"), true).Ok());
         for (const auto& row : rows) {
             std::string line;
             for (const auto& field : row) line += field + "\t";
             pages.rows.Append(line);
         }
-        pages.rows.Flush();
+        EXPECT_TRUE(pages.rows.Flush().Ok());
         pages.totals =
             ComputePageTotals(pages.rows, TotalFlagsOf(Layout()), pages.metrics.RowsPerPage, locale)
-                .totals;
+                ->totals;
     }
 
     PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const FieldShading* shading = nullptr) {
         target.Clear();
-        return RenderPage(target, pages.Inputs(setup, locale, {2026, 11, 30, 17, 45}), page, zoom,
-                          pages.fieldCount, shading);
+        const Outcome<PageDrawing> drawn =
+            RenderPage(target, pages.Inputs(setup, locale, {2026, 11, 30, 17, 45}), page, zoom,
+                       pages.fieldCount, shading);
+        EXPECT_TRUE(drawn.Ok()) << drawn.Why().reason;
+        return drawn.Value();
     }
 };
 

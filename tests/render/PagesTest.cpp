@@ -82,7 +82,7 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
             OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
                 .Ok());
         setup.PageSizeY = c.laidOutAgainAt;
-        ASSERT_TRUE(!c.laidOutAgainAt || LayOutPages(pages, target, setup, options.locale).ok);
+        ASSERT_TRUE(!c.laidOutAgainAt || LayOutPages(pages, target, setup, options.locale).Ok());
         EXPECT_EQ(pages.metrics.RowsPerPage, c.rowsPerPage);
         EXPECT_EQ(pages.totals.pageCount, c.pageCount);
         EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);

@@ -18,11 +18,8 @@ TEST(CutRowStore, PassesOverAMappedStoreFailInsteadOfEndingTheProgram) {
         {"totals", [](LoadedReport& r, const std::string&, const ProgressCallback&) {
              TotalFlags flags{};
              flags[3] = true;
-             const TotalsPass pass =
-                 ComputePageTotals(r.rows, flags, 40, NumberLocale::Turkish(), {});
-             return pass.ok ? ExportResult{}
-                            : ExportResult::Failure(ExportResult::Outcome::RowsUnreadable, {},
-                                                    pass.error);
+             const auto pass = ComputePageTotals(r.rows, flags, 40, NumberLocale::Turkish(), {});
+             return pass.Ok() ? Outcome<ExportedRows>() : Outcome<ExportedRows>(pass.Why());
          }});
     for (const Exporter& e : exporters) {
         SCOPED_TRACE(e.name);
@@ -31,7 +28,7 @@ TEST(CutRowStore, PassesOverAMappedStoreFailInsteadOfEndingTheProgram) {
         const std::string store = r.rows.Path();
         ASSERT_FALSE(store.empty());
         WriteBytes(r.Out("eski"), "önceki dosya");
-        ExportResult result;
+        Outcome<ExportedRows> result;
         {
             ThreadTracer tracer(FileCall::Map, 2, std::filesystem::canonical(store).string(),
                                 [&] { (void)!truncate(store.c_str(), 1536 * 512); });
@@ -39,8 +36,9 @@ TEST(CutRowStore, PassesOverAMappedStoreFailInsteadOfEndingTheProgram) {
             result = e.run(r, r.Out("eski"), {});
             ASSERT_TRUE(tracer.Changed());
         }
-        EXPECT_EQ(result.outcome, ExportResult::Outcome::RowsUnreadable);
-        EXPECT_EQ(result.reason, "read: Input/output error");
+        ASSERT_FALSE(result.Ok());
+        EXPECT_EQ(result.Why().operation, Operation::ReadWorkFile);
+        EXPECT_EQ(result.Why().reason, "read: Input/output error");
         EXPECT_EQ(ReadBytes(r.Out("eski")), "önceki dosya");
         EXPECT_EQ(r.OutFiles(), std::set<std::string>{"eski"});
     }

@@ -10,43 +10,44 @@ using namespace Tabulon;
 
 // A disk fills up after 64 KiB: a small tmpfs where mounting is allowed, and
 // always a file-size limit on this process.
-enum class Failure { MissingFolder, TargetIsAFolder, FullTmpfs, FileSizeLimit };
+enum class Fault { MissingFolder, TargetIsAFolder, FullTmpfs, FileSizeLimit };
 
 TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
-    for (Failure failure : {Failure::MissingFolder, Failure::TargetIsAFolder, Failure::FullTmpfs,
-                            Failure::FileSizeLimit}) {
+    for (Fault failure :
+         {Fault::MissingFolder, Fault::TargetIsAFolder, Fault::FullTmpfs, Fault::FileSizeLimit}) {
         for (const Exporter& exporter : Exporters()) {
             SCOPED_TRACE(std::string(exporter.name) + " " + std::to_string(int(failure)));
             LoadedReport report({"2A\tB\tC\t", "5N\tT\tC\t", "91\tx\t2\t"});
-            const bool smallDisk = failure >= Failure::FullTmpfs,
-                       missing = failure == Failure::MissingFolder;
+            const bool smallDisk = failure >= Fault::FullTmpfs,
+                       missing = failure == Fault::MissingFolder;
             if (smallDisk) report.FillRows(60000);  // far more than the disk holds
-            if (failure == Failure::FullTmpfs &&
+            if (failure == Fault::FullTmpfs &&
                 mount("tmpfs", report.outDir.c_str(), "tmpfs", 0, "size=64k") != 0)
                 continue;
             const std::string target = report.Out(missing ? "yok/rapor" : "rapor");
             // What stays: the older file, or what the folder in its place holds.
             const std::string kept = smallDisk ? target : target + "/içerik";
-            if (failure == Failure::TargetIsAFolder) std::filesystem::create_directory(target);
+            if (failure == Fault::TargetIsAFolder) std::filesystem::create_directory(target);
             if (!missing) WriteBytes(kept, "eski dosya");
             rlimit saved{};
             getrlimit(RLIMIT_FSIZE, &saved);
             auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{64 * 1024, saved.rlim_max};
-            if (failure == Failure::FileSizeLimit) setrlimit(RLIMIT_FSIZE, &limit);
+            if (failure == Fault::FileSizeLimit) setrlimit(RLIMIT_FSIZE, &limit);
             testing::internal::CaptureStderr();
-            const ExportResult result = exporter.run(report, target, {});
+            const Outcome<ExportedRows> result = exporter.run(report, target, {});
             // Our message is the caller's to show; no library adds its own.
             const std::string printed = testing::internal::GetCapturedStderr();
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, previousHandler);
-            EXPECT_TRUE(!result.ok() && !result.reason.empty() && result.path == target);
+            EXPECT_TRUE(!result.Ok() && !result.Why().reason.empty() &&
+                        result.Why().path == target);
             EXPECT_EQ(printed, "");
             EXPECT_EQ(report.OutFiles(),
                       missing ? std::set<std::string>{} : std::set<std::string>{"rapor"});
-            EXPECT_EQ(missing ? result.reason : ReadBytes(kept),
+            EXPECT_EQ(missing ? result.Why().reason : ReadBytes(kept),
                       missing ? "No such file or directory" : "eski dosya");
-            if (failure == Failure::FullTmpfs) umount2(report.outDir.c_str(), MNT_DETACH);
+            if (failure == Fault::FullTmpfs) umount2(report.outDir.c_str(), MNT_DETACH);
         }
     }
 }

@@ -37,10 +37,11 @@ TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
                 }
                 return true;
             };
-            const ExportResult result = exporter.run(report, dir.File("out/rapor"), watch);
-            ExpectSaved(dir, c, result.ok(), starts.at(exporter.name));
+            const auto result = exporter.run(report, dir.File("out/rapor"), watch);
+            ExpectSaved(dir, c, result.Ok(), starts.at(exporter.name));
             EXPECT_EQ(partModes, *c.written ? std::vector<mode_t>{0600} : std::vector<mode_t>{});
-            EXPECT_TRUE(result.ok() || result.path == dir.File("out/rapor")) << result.path;
+            EXPECT_TRUE(result.Ok() || result.Why().path == dir.File("out/rapor"))
+                << result.Why().path;
         }
     }
 }

@@ -33,8 +33,8 @@ TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
         if (planted == std::string("link")) fs::create_symlink(victim, name);
         const std::string before = Names(dir), there = ReadBytes(name);
         RowStore store;
-        ASSERT_TRUE(store.Create(name, keepName)) << store.LastError();
-        ASSERT_TRUE(store.Append("satır\t") && store.Flush());
+        ASSERT_TRUE(store.Create(name, keepName).Ok());
+        ASSERT_TRUE(store.Append("satır\t") && store.Flush().Ok());
         EXPECT_EQ(ReadBytes(victim), "the user's file");
         EXPECT_TRUE(!*planted || ReadBytes(name) == there);
         if (!keepName) {
@@ -54,7 +54,7 @@ TEST(RowStore, NeverOpensWhatIsThereAndIsTheUsersAlone) {
 TEST(RowStore, CountsOnlyWhatTheDiskTook) {
     TempDir dir;
     RowStore store;
-    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false));
+    ASSERT_TRUE(store.Create(dir.File("BUFFILE.DAT"), false).Ok());
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -63,15 +63,14 @@ TEST(RowStore, CountsOnlyWhatTheDiskTook) {
     bool appended = true;
     for (int64_t n = 1; n <= 10000 && appended; ++n)
         appended = store.Append("row" + std::to_string(n));
-    const bool flushed = appended && store.Flush();
+    const Outcome<> flushed = store.Flush();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(flushed);
-    EXPECT_NE(store.LastError().find("write"), std::string::npos) << store.LastError();
+    EXPECT_TRUE(!flushed.Ok() && flushed.Why().reason.starts_with("write: "))
+        << flushed.Why().reason;
     EXPECT_EQ(store.RecordCount(), 2048);
     RecordBlock block;
-    std::string error;
-    ASSERT_TRUE(store.Read(1, 10000, block, error)) << error;
+    ASSERT_TRUE(store.Read(1, 10000, block).Ok());
     ASSERT_EQ(block.texts.size(), 2048u);
     for (int64_t n = 1; n <= 2048; ++n)
         ASSERT_EQ(TrimTrailingSpaces(block.texts[n - 1]), "row" + std::to_string(n)) << n;
