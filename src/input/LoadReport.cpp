@@ -66,8 +66,8 @@ void ApplyFormatLetter(ReportLayout& layout, int c, std::string_view field) {
 // What one pass over the report's lines builds.
 class Loader {
   public:
-    Loader(LoadResult& result, const LoadOptions& options)
-        : result_(result), layout_(result.layout), options_(options) {}
+    Loader(LoadResult& result, RowStore& rows, const LoadOptions& options)
+        : result_(result), rows_(rows), layout_(result.layout), options_(options) {}
 
     bool Line(std::string_view raw) {
         if (raw.empty() || raw[0] < '1' || raw[0] > '9') return true;
@@ -117,13 +117,30 @@ class Loader {
     }
 
     void Finish() {
-        for (int c = 1; c <= Columns; ++c)
-            layout_.ColumnWidths[c] = ColumnWidthFor(measured_[c], layout_.ColumnKinds[c]);
+        MeasuredWidths(layout_);
         if (counter_) result_.totals = counter_->Take();
+    }
+
+    // What is read so far goes out: the first page as soon as it is whole,
+    // then after every block of the file; false when the row store failed.
+    bool HandOut(bool blockEnd) {
+        if (!options_.readSoFar || !counter_ || counter_->CompletedPages() == 0) return true;
+        if (handedOut_ && !blockEnd) return true;
+        handedOut_ = true;
+        if (!rows_.Publish()) return false;
+        LoadedSoFar soFar{layout_, result_.fieldCount, counter_->Completed()};
+        MeasuredWidths(soFar.layout);
+        options_.readSoFar(soFar);
+        return true;
     }
 
   private:
     void Measure(int c, std::string_view field) { MeasureField(measured_[c], field); }
+
+    void MeasuredWidths(ReportLayout& layout) const {
+        for (int c = 1; c <= Columns; ++c)
+            layout.ColumnWidths[c] = ColumnWidthFor(measured_[c], layout.ColumnKinds[c]);
+    }
 
     // A description record's fields count toward the widths too, and are
     // kept apart for a report made later of some of the rows.
@@ -138,7 +155,7 @@ class Loader {
     }
 
     bool DataRow(std::string_view payload) {
-        if (result_.rows.RecordCount() == std::numeric_limits<int32_t>::max()) {
+        if (rows_.RecordCount() == std::numeric_limits<int32_t>::max()) {
             result_.fieldCount = Split(payload).count;
             return true;
         }
@@ -164,19 +181,22 @@ class Loader {
                     });
         result_.fieldCount = count;
         result_.lastRowFieldCount = keptCount;
-        return result_.rows.Append(payload);
+        return rows_.Append(payload) && HandOut(false);
     }
 
     LoadResult& result_;
+    RowStore& rows_;
     ReportLayout& layout_;
     const LoadOptions& options_;
     std::array<int16_t, Columns + 1> measured_{};
     int headerCount_ = 0;
     std::optional<PageTotalsCounter> counter_;
     std::string decoded_;
+    bool handedOut_ = false;
 };
 
-// Ends the load: the working file goes, the reason stays.
+// Ends the load: the working file goes, the reason stays. A store the caller
+// gave is the caller's to drop, since another thread may be reading it.
 LoadResult Failed(LoadResult& result, LoadResult::Failure failure, const std::string& path,
                   const std::string& reason) {
     result.failure = failure;
@@ -248,6 +268,7 @@ class LineReader {
 LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
                       const LoadOptions& options) {
     LoadResult result;
+    RowStore& rows = options.store ? *options.store : result.rows;
     // The report is opened before the row store is created, so a report that
     // cannot be read leaves no working file behind, even a named one.
     ReportFile report;
@@ -256,12 +277,12 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
                                                           : report.Open(reportPath, reason);
     if (opened != LoadResult::Failure::None) return Failed(result, opened, reportPath, reason);
     auto storeFailed = [&] {
-        const std::string error = result.rows.LastError();
+        const std::string error = rows.LastError();
         return Failed(result, LoadResult::Failure::RowStoreUnwritable, rowStorePath, error);
     };
-    if (!result.rows.Create(rowStorePath, options.keepRowStoreName)) return storeFailed();
+    if (!rows.Create(rowStorePath, options.keepRowStoreName)) return storeFailed();
 
-    Loader loader(result, options);
+    Loader loader(result, rows, options);
     LineReader lines(loader);
     ReportTranscoder text;
     std::vector<char> buffer(ReadBlock);
@@ -275,10 +296,11 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
         bytesRead += got;
         if (options.progress && !options.progress(bytesRead, std::max(report.Size(), bytesRead)))
             return Failed(result, LoadResult::Failure::Cancelled, reportPath, {});
-        if (!lines.Block(text.Block({buffer.data(), static_cast<size_t>(got)})))
+        if (!lines.Block(text.Block({buffer.data(), static_cast<size_t>(got)})) ||
+            !loader.HandOut(true))
             return storeFailed();
     }
-    if (!lines.Block(text.End()) || !lines.End() || !result.rows.Flush()) return storeFailed();
+    if (!lines.Block(text.End()) || !lines.End() || !rows.Flush()) return storeFailed();
     result.changedWhileRead = report.ChangedSinceOpen(reportPath, bytesRead);
     loader.Finish();
     return result;

@@ -10,6 +10,15 @@
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
 
+// What a load has read so far, handed out while it goes on.
+struct LoadedSoFar {
+    ReportLayout layout;  // the description, with the widths measured so far
+    int fieldCount = 0;   // of the line read last
+    // The pages whose rows are all read and can be read back from the row
+    // store, with their totals; the page being filled is not among them.
+    PageTotals pages;
+};
+
 struct LoadOptions {
     // Keep the row store's name (for inspection) instead of leaving it nameless.
     bool keepRowStoreName = false;
@@ -22,6 +31,14 @@ struct LoadOptions {
     // Hears the bytes read of the file's size after each block; when it
     // answers false the load ends as Cancelled.
     ProgressCallback progress;
+    // The row store to write into, in place of LoadResult::rows: one that
+    // stays where it is, so another thread can read the rows handed out.
+    // A failed load leaves it to the caller to discard.
+    RowStore* store = nullptr;
+    // With rowsPerPage, hears what is read so far: once the first page is
+    // whole, then after every megabyte of the file. Called on the loading
+    // thread, which waits for it.
+    std::function<void(const LoadedSoFar&)> readSoFar;
 };
 
 struct LoadResult {

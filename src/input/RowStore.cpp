@@ -136,6 +136,13 @@ class RowStore::Writer {
         changed_.wait(lock, [this] { return waiting_.empty() && !writing_; });
         return error_;
     }
+    // Waits until the first `records` handed on are in the file, or a write
+    // failed: a reader beside a load still handing batches on waits for its
+    // own rows only, never for the load to pause.
+    void WaitFor(int64_t records) const {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return written_ >= records || error_ != 0; });
+    }
     // The records handed on that never reached the file, once Settle or
     // HandOn has reported the failure.
     int64_t LostRecords() const {
@@ -158,6 +165,7 @@ class RowStore::Writer {
             const int error = Write(batch);
             lock.lock();
             writing_ = false;
+            if (error == 0) written_ += batch.records;
             if (error != 0) {
                 error_ = error;
                 lost_ += batch.records;
@@ -197,6 +205,7 @@ class RowStore::Writer {
     bool stopping_ = false;
     int error_ = 0;
     int64_t lost_ = 0;
+    int64_t written_ = 0;  // records in the file
     // The writer's own: records, and how far any text in them reaches (see
     // EncodeInto).
     std::vector<char> records_;
@@ -221,7 +230,7 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
         path_ = std::move(other.path_);
         lastError_ = std::move(other.lastError_);
         pending_ = std::move(other.pending_);
-        recordCount_ = std::exchange(other.recordCount_, 0);
+        recordCount_ = other.recordCount_.exchange(0);
         flushedCount_ = other.flushedCount_.exchange(0);
         // The writer's thread knows only the descriptor, which moves along.
         writer_ = std::move(other.writer_);
@@ -266,7 +275,7 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
     flushedCount_ = 0;
     if (!keepName) {
         fd_ = System::CreateNameless(FolderOf(preferredPath));
-        if (fd_ >= 0) return true;
+        if (fd_ >= 0) return Started();
     }
     std::mt19937 random(std::random_device{}());
     std::string path = preferredPath;
@@ -278,7 +287,18 @@ bool RowStore::Create(const std::string& preferredPath, bool keepName) {
     }
     if (fd_ < 0) return Fail("create", EEXIST);
     if (keepName) path_ = path;
+    return Started();
+}
+
+// The writer exists from the start, so that a reader on another thread never
+// sees it come into being.
+bool RowStore::Started() {
+    writer_ = std::make_unique<Writer>(fd_);
     return true;
+}
+
+bool RowStore::Publish() {
+    return fd_ >= 0 && (pending_->records == 0 || HandOn());
 }
 
 bool RowStore::Append(std::string_view text) {
@@ -290,16 +310,15 @@ bool RowStore::Append(std::string_view text) {
 }
 
 bool RowStore::HandOn() {
-    if (!writer_) writer_ = std::make_unique<Writer>(fd_);
     if (const int error = writer_->HandOn(*pending_)) return WriteFailed(error);
-    flushedCount_ = recordCount_;
+    flushedCount_ = recordCount_.load();
     return true;
 }
 
 bool RowStore::WriteFailed(int error) {
     // What could not be written cannot be read either.
     flushedCount_ -= writer_->LostRecords();
-    recordCount_ = flushedCount_;
+    recordCount_ = flushedCount_.load();
     pending_->Clear();
     return Fail("write", error);
 }
@@ -325,10 +344,10 @@ bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::strin
     block.first = first;
     const int64_t flushed = flushedCount_;
     if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return true;
+    count = std::min(count, flushed - first + 1);
     // The last blocks handed on may still be on their way to the file.
     // Should a write fail, the file ends before it and reading fails below.
-    if (writer_) writer_->Settle();
-    count = std::min(count, flushed - first + 1);
+    if (writer_) writer_->WaitFor(first + count - 1);
     const size_t bytes = static_cast<size_t>(count) * RecordSize;
     const int64_t offset = (first - 1) * static_cast<int64_t>(RecordSize);
     const char* data = nullptr;

@@ -61,12 +61,18 @@ class RowStore {
     bool IsOpen() const { return fd_ >= 0; }
 
     bool Append(std::string_view text);
+    // Hands the rows appended so far on to the file without waiting for a
+    // full batch, so that a reader can have them soon; false when the disk
+    // refused an earlier write.
+    bool Publish();
     // Writes what is still buffered and waits for the writes under way;
     // false when the disk refused any of it.
     bool Flush();
 
-    // Records appended so far; the ones flushed can be read.
+    // Records appended so far; the ones flushed can be read. One thread may
+    // append while others read the records flushed (ReadableCount).
     int64_t RecordCount() const { return recordCount_; }
+    int64_t ReadableCount() const { return flushedCount_; }
     // Records first .. first + count - 1 (as many as exist) with one read.
     // False with the reason in `error` when the file could not be read.
     bool Read(int64_t first, int64_t count, RecordBlock& block, std::string& error) const;
@@ -88,6 +94,7 @@ class RowStore {
     class Writer;
 
     bool Fail(const char* what, int error);
+    bool Started();
     // Hands the texts appended to the writer, taking back an empty batch.
     bool HandOn();
     // A failed write: the rows from its block on are gone.
@@ -99,7 +106,7 @@ class RowStore {
     std::string lastError_;
     struct Batch;
     std::unique_ptr<Batch> pending_;  // texts appended, not yet handed on
-    int64_t recordCount_ = 0;
+    std::atomic<int64_t> recordCount_ = 0;
     // Records handed to the file; the last blocks of them may still be on
     // their way there, which a read waits for.
     std::atomic<int64_t> flushedCount_ = 0;

@@ -220,9 +220,12 @@ class PageLayout {
     }
 
     void PageNumberLine() {
-        const std::string text = "Sayfa:" + FormatNumber(DecimalOf(page_), "###", in_.locale) +
-                                 "/" +
-                                 FormatNumber(DecimalOf(in_.totals.pageCount), "###", in_.locale);
+        // A report still being read does not know its page count yet.
+        const std::string count =
+            in_.totals.complete ? FormatNumber(DecimalOf(in_.totals.pageCount), "###", in_.locale)
+                                : "...";
+        const std::string text =
+            "Sayfa:" + FormatNumber(DecimalOf(page_), "###", in_.locale) + "/" + count;
         t_.SetFont(in_.setup.FontName);
         t_.SetFontSize(in_.setup.FontSize);
         const double x = R((in_.setup.PageSizeX - t_.TextWidth(text)) / 2);
