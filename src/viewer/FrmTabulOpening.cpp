@@ -48,17 +48,11 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
         exitStatus_ = 0;
         return false;
     }
-    // Before the window shows, a progress bar stands in for it while a large
-    // report loads, and its button ends the program instead.
-    const LoadResult loaded = Load(pages_, reportPath, nullptr);
-    if (!loaded.Ok()) {
-        ShowLoadFailure(loaded);
-        exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
-        return false;
-    }
-    find_->ReportOpened();
-    RenderOnCanvas();
-    ShowOpened(reportPath, loaded);
+    // Before the window shows, a progress bar stands in for it until the
+    // first page is read, and its button ends the program instead; the rest
+    // is read while the window shows.
+    reportPath_ = reportPath;
+    if (!LoadInBackground(reportPath)) return false;
     columnRuler_->HideIndicator();
     if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
@@ -72,8 +66,12 @@ void FrmTabul::RefreshReport() {
 void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
     reportPath_ = reportPath;
     watcher_->Watch(reportPath);
-    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    ShowTitle();
     status_->ShowReadAgain(loaded.changedWhileRead);
+}
+
+void FrmTabul::ShowTitle() {
+    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
 }
 
 LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
@@ -84,7 +82,7 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
     const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
     ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
     return OpenReportPages(pages, reportPath, RowStorePath(place.prefix),
-                           {false, {}, environment_.locale, progress.Callback()},
+                           {false, {}, environment_.locale, progress.Callback(), nullptr, {}},
                            Canvas()->Target(), setup_);
 }
 
@@ -94,6 +92,9 @@ void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
 }
 
 bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool quiet) {
+    // The report still being read is read to its end first: its rows are
+    // written where the new report's would go.
+    if (!WaitForWholeReport()) return false;
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {
