@@ -22,6 +22,8 @@
 
 extern char** environ;
 
+namespace Tabulon {
+
 namespace bench {
 
 constexpr size_t Block = 1 << 20;
@@ -163,3 +165,5 @@ inline long LoadFloor(const std::string& report, const std::string& folder) {
 }
 
 }  // namespace bench
+
+}  // namespace Tabulon

@@ -15,6 +15,8 @@
 #include "export/ExportWorkbook.h"
 #include "input/LoadReport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 using bench::Reports;

@@ -5,6 +5,8 @@
 #include "LoadedStore.h"
 #include "render/FilterReport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 constexpr long Rows = 1000000;

@@ -14,6 +14,8 @@
 #include "input/ComputePageTotals.h"
 #include "input/LoadReport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 using bench::Reports;

@@ -6,6 +6,8 @@
 #include "BenchSupport.h"
 #include "input/LoadReport.h"
 
+namespace Tabulon {
+
 namespace bench {
 
 // Rows handled a second, as a counter of the benchmark.
@@ -33,3 +35,5 @@ struct LoadedStore {
 };
 
 }  // namespace bench
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "../tests/print/PrivateCupsd.h"
 #include "BenchSupport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 using bench::Reports;

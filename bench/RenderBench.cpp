@@ -24,6 +24,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // A report opened as the window opens it, with the default page setup.

@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <string>
 
+namespace Tabulon {
+
 // Writes a report of `rows` data rows like the ones the calling programs
 // produce: three headers, titles, widths, markers, formats, then rows of five
 // fields of about 50 bytes in all: a code, a name, a city, a count and an
@@ -26,3 +28,5 @@ inline void WriteLargeReport(const std::string& path, long rows) {
     }
     std::fclose(f);
 }
+
+}  // namespace Tabulon

@@ -19,6 +19,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/TurkishTranslations.h"
 
+using namespace Tabulon;
+
 namespace {
 
 using bench::Reports;

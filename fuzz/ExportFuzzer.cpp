@@ -20,6 +20,8 @@
 #include "export/ExportWorkbook.h"
 #include "input/LoadReport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 std::string ReadWhole(const std::string& path) {

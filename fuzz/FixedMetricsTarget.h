@@ -9,6 +9,8 @@
 #include "core/TextEncoding.h"
 #include "render/DrawingTarget.h"
 
+namespace Tabulon {
+
 // A drawing target with the metrics of a plain font: at 10 points every
 // character is 120 twips wide and every text 230 high, other sizes in
 // proportion. It keeps only what the fuzzers compare (the texts printed and
@@ -95,3 +97,5 @@ class FixedMetricsTarget : public DrawingTarget {
     float size_ = 10;
     bool bold_ = false;
 };
+
+}  // namespace Tabulon

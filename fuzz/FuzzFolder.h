@@ -7,6 +7,8 @@
 #include <string>
 #include <system_error>
 
+namespace Tabulon {
+
 // The folder a fuzzing process writes its report and exports into: one per
 // process, made on first use under the temporary folder and removed with
 // everything in it when the process ends normally (libFuzzer ends with exit()
@@ -51,3 +53,5 @@ inline std::string WriteFuzzFile(const std::string& name, const uint8_t* data, s
     if (std::fclose(file) != 0) std::abort();
     return path;
 }
+
+}  // namespace Tabulon

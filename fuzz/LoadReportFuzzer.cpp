@@ -17,6 +17,8 @@
 #include "input/LoadReport.h"
 #include "input/ReportTranscoder.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The loader reads a megabyte at a time; a filler line this much shorter puts

@@ -14,6 +14,8 @@
 #include "core/TextEncoding.h"
 #include "render/DisplayPattern.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // Equal values: the same sign (zero has none) and digits, leading zeros aside.

@@ -28,6 +28,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+using namespace Tabulon;
+
 namespace {
 
 constexpr std::array<float, 3> Zooms = {1.0f, 0.75f, 0.5f};

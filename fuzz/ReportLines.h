@@ -6,6 +6,8 @@
 #include "core/TextEncoding.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // What the fuzzers know of a report's lines without the loader: a line ends
 // at a CR, an LF right after a CR belongs to it, and text after the last CR
 // is a line of its own. Calls `visit(line)` for each.
@@ -34,3 +36,5 @@ inline int32_t ExpectedPages(int64_t rows, int32_t rowsPerPage) {
     if (rowsPerPage <= 0) return static_cast<int32_t>(rows + 1);
     return rows == 0 ? 1 : static_cast<int32_t>((rows + rowsPerPage - 1) / rowsPerPage);
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "platform/PrinterCatalog.h"
 
+namespace Tabulon {
+
 // The printers a test names, and a default that need not be the first.
 class FixedPrinterCatalog : public PrinterCatalog {
   public:
@@ -17,3 +19,5 @@ class FixedPrinterCatalog : public PrinterCatalog {
     std::string DefaultPrinterName() const override { return defaultName; }
     int16_t DefaultOrientation() const override { return 1; }
 };
+
+}  // namespace Tabulon

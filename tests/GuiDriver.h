@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <functional>
 
+namespace Tabulon {
+
 // Acts once on the next modal window of the given kind, from inside its event
 // loop; gives up after about ten seconds, so a window that never opens fails.
 template <typename Window = QWidget>
@@ -103,3 +105,5 @@ struct FileChoice {
               dialog->reject();
           }) {}
 };
+
+}  // namespace Tabulon

@@ -6,13 +6,15 @@
 
 #include "core/SettingsBackend.h"
 
+namespace Tabulon {
+
 // Settings held in memory, so tests never touch the user's stored page setup;
-// the order of writes is kept to check that all twelve values go out in order.
+// the writes are kept to check that all twelve values go out in order.
 class MemorySettingsBackend : public SettingsBackend {
   public:
     std::set<std::string> keys;
     std::map<std::string, std::string> values;  // "key|name" -> text
-    std::vector<std::string> writeOrder;
+    std::string written;                        // "Name=text;" for each write, in order
 
     bool KeyExists(const std::string& keyPath) override { return keys.count(keyPath) > 0; }
     void CreateKey(const std::string& keyPath) override { keys.insert(keyPath); }
@@ -25,7 +27,7 @@ class MemorySettingsBackend : public SettingsBackend {
                   const std::string& text) override {
         keys.insert(keyPath);
         values[keyPath + "|" + name] = text;
-        writeOrder.push_back(name);
+        written += name + "=" + text + ";";
     }
     // The damaged values go to `kept`; an empty keptPath refuses, as a
     // folder the user may not write to would.
@@ -39,3 +41,5 @@ class MemorySettingsBackend : public SettingsBackend {
         return {keptPath, ""};
     }
 };
+
+}  // namespace Tabulon

@@ -10,6 +10,8 @@
 
 #include "TestSupport.h"
 
+namespace Tabulon {
+
 // What lies at out/rapor before a save. Saves run with umask 027, so a new file
 // is 0640 and a kept 0644 or 0600 cannot come from the umask.
 struct PlantedTarget {
@@ -100,3 +102,5 @@ struct TableUmask {
     mode_t saved = umask(027);
     ~TableUmask() { umask(saved); }
 };
+
+}  // namespace Tabulon

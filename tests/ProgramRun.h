@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+namespace Tabulon {
+
 // What a program said and how it ended: -1 for a crash or a signal.
 struct ProgramRun {
     int exitCode = -1;
@@ -36,3 +38,5 @@ inline std::vector<std::string> PdfPages(const std::string& path) {
         pages.push_back(text.substr(0, end));
     return pages;
 }
+
+}  // namespace Tabulon

@@ -9,6 +9,8 @@
 #include "TestSupport.h"
 #include "platform/NeutralNumbers.h"
 
+using namespace Tabulon;
+
 int main(int argc, char** argv) {
     // Windows and pictures need no screen; test discovery runs without one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

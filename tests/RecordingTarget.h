@@ -7,6 +7,8 @@
 #include "core/TextEncoding.h"
 #include "render/DrawingTarget.h"
 
+namespace Tabulon {
+
 // Keeps what was drawn as shown at its scale, with fixed metrics at 10 points
 // (`charWidth`, `textHeight`) that scale with the point size.
 class RecordingTarget : public DrawingTarget {
@@ -79,3 +81,5 @@ class RecordingTarget : public DrawingTarget {
     bool bold_ = false;
     double x_ = 0, y_ = 0;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include <random>
 #include <stdexcept>
 
+namespace Tabulon {
+
 namespace fs = std::filesystem;
 
 // Paths are UTF-8 inside the program on every system; a narrow path given to
@@ -53,3 +55,5 @@ std::string ReportText(const std::vector<std::string>& lines) {
     for (const auto& line : lines) text += line + "\r\n";
     return text;
 }
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace Tabulon {
+
 // A temporary folder removed with all its contents when the test ends.
 class TempDir {
   public:
@@ -24,3 +26,5 @@ std::string ReadBytes(const std::string& path);
 
 // Each line ending with CR LF.
 std::string ReportText(const std::vector<std::string>& lines);
+
+}  // namespace Tabulon

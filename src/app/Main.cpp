@@ -15,6 +15,8 @@
 #include "viewer/TurkishTranslations.h"
 #include "viewer/ViewerEnvironment.h"
 
+using namespace Tabulon;
+
 int main(int argc, char** argv) {
     // A TERM, INT or HUP while a file is written leaves no part file behind.
     RemovePartFilesOnTermination();

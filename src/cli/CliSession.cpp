@@ -13,6 +13,8 @@
 #include "render/FilterReport.h"
 #include "render/MeasuringTarget.h"
 
+namespace Tabulon {
+
 CliSession::CliSession() = default;
 CliSession::~CliSession() = default;
 
@@ -118,3 +120,5 @@ int WarnIfReportChanged(const CliSession& session, int status) {
                  ReportChangedAdvice.c_str());
     return status == 0 ? ReportChangedStatus : status;
 }
+
+}  // namespace Tabulon

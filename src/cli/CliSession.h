@@ -9,6 +9,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+namespace Tabulon {
+
 class CanvasTarget;
 
 // The state tabulon-export works on: the report opened as the window opens it
@@ -58,3 +60,5 @@ int WarnIfReportChanged(const CliSession& session, int status);
 
 // The present moment as the page's date line shows it.
 ClockReading ClockNow();
+
+}  // namespace Tabulon

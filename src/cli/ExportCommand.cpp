@@ -7,6 +7,8 @@
 #include "export/ExportWorkbook.h"
 #include "platform/Messages.h"
 
+namespace Tabulon {
+
 bool IsExportCommand(const std::string& command) {
     return command == "csv" || command == "txt" || command == "tsv" || command == "xlsx";
 }
@@ -31,3 +33,5 @@ int RunExportCommand(CliSession& session, const std::string& command,
     std::fprintf(stderr, "%s\n", ExportFailureText(result).c_str());
     return 1;
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 struct CliSession;
 
 // True for the commands that write an export file: csv, txt, tsv, xlsx.
@@ -11,3 +13,5 @@ bool IsExportCommand(const std::string& command);
 // Returns the exit status (0, or 1 when the file could not be saved).
 int RunExportCommand(CliSession& session, const std::string& command,
                      const std::string& outputPath);
+
+}  // namespace Tabulon

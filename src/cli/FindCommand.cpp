@@ -6,6 +6,8 @@
 #include "platform/Messages.h"
 #include "render/FindFields.h"
 
+namespace Tabulon {
+
 int PrintFoundFields(const CliSession& session, const std::string& text, FindRules rules) {
     const ReportPages& pages = session.pages;
     const FieldFinder finder(pages.layout, session.locale, text, rules);
@@ -27,3 +29,5 @@ int PrintFoundFields(const CliSession& session, const std::string& text, FindRul
     std::fprintf(stderr, "%s\n%s\n", RowStoreUnreadableTitle.c_str(), error.c_str());
     return 2;
 }
+
+}  // namespace Tabulon

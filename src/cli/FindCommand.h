@@ -3,6 +3,8 @@
 
 #include "render/FindFields.h"
 
+namespace Tabulon {
+
 struct CliSession;
 
 // Prints every field that holds the text as the window's find matches it, in
@@ -10,3 +12,5 @@ struct CliSession;
 // they are found; in one column or all, inside the fields or whole, as
 // `rules` say. Returns the exit status.
 int PrintFoundFields(const CliSession& session, const std::string& text, FindRules rules = {});
+
+}  // namespace Tabulon

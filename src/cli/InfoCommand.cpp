@@ -5,6 +5,8 @@
 #include "cli/CliSession.h"
 #include "cli/JsonWriter.h"
 
+namespace Tabulon {
+
 namespace {
 
 template <typename Table>
@@ -81,3 +83,5 @@ void PrintInfo(const CliSession& session) {
         json.Member("RowStore", pages.rows.Path());
     json.Finish();
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Tabulon {
+
 void JsonWriter::AppendQuoted(std::string& out, std::string_view text) {
     static const char hex[] = "0123456789abcdef";
     out.push_back('"');
@@ -119,3 +121,5 @@ void JsonWriter::Finish() {
     Write("\n}\n");
     std::fflush(out_);
 }
+
+}  // namespace Tabulon

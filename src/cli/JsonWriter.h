@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace Tabulon {
+
 // Writes one JSON object member by member straight to a stream, for the
 // machine-readable output of tabulon-export: nothing of it is kept, so a
 // report of any length prints in constant memory.
@@ -50,3 +52,5 @@ class JsonWriter {
     bool firstRow_ = true;
     std::string row_;
 };
+
+}  // namespace Tabulon

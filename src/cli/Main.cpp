@@ -22,6 +22,8 @@
 #include "platform/PrivateRuntimeFolder.h"
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 namespace {
 
 constexpr int UsageError = 64;
@@ -178,6 +180,10 @@ int Png(const Arguments& args) {
 }
 
 }  // namespace
+
+}  // namespace Tabulon
+
+using namespace Tabulon;
 
 int main(int argc, char** argv) {
     // A TERM, INT or HUP while a file is written leaves no part file behind.

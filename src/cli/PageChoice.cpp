@@ -1,5 +1,7 @@
 #include "cli/PageChoice.h"
 
+namespace Tabulon {
+
 std::optional<int32_t> PageNumber(const std::string& text) {
     if (text.empty() || text.size() > 9 ||
         text.find_first_not_of("0123456789") != std::string::npos)
@@ -23,3 +25,5 @@ std::optional<std::pair<int32_t, int32_t>> PrintRange(const std::string& text, i
     if (!from || !to) return std::nullopt;
     return std::pair{*from, *to};
 }
+
+}  // namespace Tabulon

@@ -9,6 +9,8 @@
 #include "platform/QtPrinter.h"
 #include "render/DrawPages.h"
 
+namespace Tabulon {
+
 // The pages go through the window's built-in PDF printer, so a PDF written
 // here is the one the window prints.
 int WritePdf(CliSession& session, const std::string& outPath, const PageSelection& selection) {
@@ -46,3 +48,5 @@ std::string DrawSessionPages(CliSession& session, Printer& printer,
     });
     return unreadable;
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 struct CliSession;
 class Printer;
 
@@ -19,3 +21,5 @@ int WritePdf(CliSession& session, const std::string& outPath, const PageSelectio
 // last. Returns why the working file could not be read, empty when it could.
 std::string DrawSessionPages(CliSession& session, Printer& printer,
                              const std::vector<int32_t>& pages);
+
+}  // namespace Tabulon

@@ -12,6 +12,8 @@
 #include "platform/CanvasTarget.h"
 #include "render/DrawPages.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The page canvas as the one sheet of a picture.
@@ -66,3 +68,5 @@ int WritePng(CliSession& session, const std::string& outPath, int32_t page, floa
     if (!part.Commit()) return SaveFailure(outPath, part.Error());
     return 0;
 }
+
+}  // namespace Tabulon

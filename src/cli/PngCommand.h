@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+namespace Tabulon {
+
 struct CliSession;
 
 // Writes one page as the window's page canvas shows it at the given zoom
@@ -10,3 +12,5 @@ struct CliSession;
 // Returns the exit status.
 int WritePng(CliSession& session, const std::string& outPath, int32_t page, float zoom,
              bool paperOnly);
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "export/ExportResult.h"
 #include "platform/Messages.h"
 
+namespace Tabulon {
+
 // Prints on standard error why a page output could not be saved, in the
 // words the exports use; returns the exit status for it.
 inline int SaveFailure(const std::string& path, const std::string& reason) {
@@ -18,3 +20,5 @@ inline int SaveFailure(const std::string& path, const std::string& reason) {
 inline int SaveFailure(const std::string& path, const QString& reason) {
     return SaveFailure(path, reason.toStdString());
 }
+
+}  // namespace Tabulon

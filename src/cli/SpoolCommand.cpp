@@ -17,6 +17,8 @@
 #include "platform/SpoolDocument.h"
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 namespace {
 
 int Refuse(int status, const std::string& reason) {
@@ -142,3 +144,5 @@ int ListPrinters() {
     }
     return 0;
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "render/FindFields.h"
 
+namespace Tabulon {
+
 // What `tabulon-export print` was asked for, as typed.
 struct PrintRequest {
     std::string report;
@@ -34,3 +36,5 @@ int RunPrint(const PrintRequest& request);
 // The system's printers, one a line, the default one followed by a tab and
 // "varsayılan".
 int ListPrinters();
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace Tabulon {
+
 void AppendPlainText(std::string& out, Currency value) {
     // Most columns of most pages total nothing.
     if (value.scaled == 0) {
@@ -33,3 +35,5 @@ std::string CurrencyToPlainText(Currency value) {
     AppendPlainText(text, value);
     return text;
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace Tabulon {
+
 // Money with four fixed decimals, held as an integer count of 1/10000 units so
 // that sums of many rows stay exact.
 struct Currency {
@@ -40,3 +42,5 @@ inline constexpr std::string_view OverflowMark = "########";
 std::string CurrencyToPlainText(Currency value);
 // The same, appended to `out`.
 void AppendPlainText(std::string& out, Currency value);
+
+}  // namespace Tabulon

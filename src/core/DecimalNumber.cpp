@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+namespace Tabulon {
+
 namespace {
 
 // Exponents beyond this are out of every range the program uses; capping them
@@ -332,3 +334,5 @@ std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberL
     if (money->Overflowed()) return std::nullopt;
     return money;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "core/Currency.h"
 #include "core/NumberLocale.h"
 
+namespace Tabulon {
+
 enum class RoundingMode { HalfEven, HalfAwayFromZero };
 
 // An exact decimal value: digits x 10^-scale. Numbers read from report text pass
@@ -60,3 +62,5 @@ std::optional<PlainNumber> ParsePlainNumber(std::string_view text, const NumberL
 // The text as money with four decimals (rounded half to even), or nullopt when
 // it is not a number in the locale or does not fit the currency range.
 std::optional<Currency> ParseLocaleCurrency(std::string_view text, const NumberLocale& locale);
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // The separators of the user's locale, handed to the engine as plain values so
 // that tests can fix them. Each is UTF-8 text (some locales group with a
 // narrow no-break space).
@@ -12,3 +14,5 @@ struct NumberLocale {
     static NumberLocale Turkish() { return {",", ".", ":"}; }
     static NumberLocale English() { return {".", ",", ":"}; }
 };
+
+}  // namespace Tabulon

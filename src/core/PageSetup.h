@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+namespace Tabulon {
+
 // How the report is laid out on paper: kept in the settings store between
 // runs and changed by the page setup dialog. Sizes are twips, margins whole
 // millimetres, the font size points.
@@ -21,3 +23,5 @@ struct PageSetup {
 
     friend bool operator==(const PageSetup&, const PageSetup&) = default;
 };
+
+}  // namespace Tabulon

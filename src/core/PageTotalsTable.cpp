@@ -1,5 +1,7 @@
 #include "core/PageTotalsTable.h"
 
+namespace Tabulon {
+
 void PageTotalsTable::Clear() {
     for (auto& column : columns_) std::vector<Currency>().swap(column);
 }
@@ -17,3 +19,5 @@ void PageTotalsTable::Add(int64_t page, int column, Currency amount) {
     if (page > static_cast<int64_t>(cells.size())) cells.resize(page);
     cells[page - 1] = AddCurrency(cells[page - 1], amount);
 }
+
+}  // namespace Tabulon

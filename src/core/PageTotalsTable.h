@@ -5,6 +5,8 @@
 
 #include "core/Currency.h"
 
+namespace Tabulon {
+
 // Per-page sums of the flagged columns 1..30. Each column grows with the page
 // count only once something is added to it, so a report of any length keeps
 // all its totals and unflagged columns cost nothing; cells never written read
@@ -20,3 +22,5 @@ class PageTotalsTable {
   private:
     std::array<std::vector<Currency>, Columns + 1> columns_{};
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+namespace Tabulon {
+
 // A paper the page setup offers by name, portrait, in twips.
 struct PaperSize {
     std::string_view name;   // as the page setup lists it
@@ -37,3 +39,5 @@ inline std::optional<PaperSize> FindPaperSize(int32_t width, int32_t height) {
     }
     return std::nullopt;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "system/Files.h"
 #include "system/Process.h"
 
+namespace Tabulon {
+
 namespace {
 
 // One export, one PDF from the print job and a spare or two are the most
@@ -60,3 +62,5 @@ void PartFileRegistry::RemoveAll() {
 void RemovePartFilesOnTermination() {
     System::OnTermination(PartFileRegistry::RemoveAll);
 }
+
+}  // namespace Tabulon

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Tabulon {
+
 // The files being written under a temporary name beside the file they will
 // replace. A TERM, INT or HUP would end the program with such a file left in
 // the user's folder; the handler that RemovePartFilesOnTermination installs
@@ -33,3 +35,5 @@ void RemoveAll();
 // started to ignore (nohup) stays ignored. Each program's main calls this
 // first.
 void RemovePartFilesOnTermination();
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace Tabulon {
+
 // Column kind codes set from a report's format letters.
 enum ColumnKind : uint8_t {
     KindNone = 0,
@@ -54,3 +56,5 @@ struct ReportLayout {
         return column >= 1 && column <= TotalledColumns && ColumnTotalFlags[column];
     }
 };
+
+}  // namespace Tabulon

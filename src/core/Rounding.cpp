@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace Tabulon {
+
 int32_t RoundHalfEven(double value) {
     if (std::isnan(value)) return 0;
     // nearbyint follows the current rounding mode, which is round-to-nearest-even
@@ -30,3 +32,5 @@ int32_t ClampToInt32(int64_t value) {
     if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(value);
 }
+
+}  // namespace Tabulon

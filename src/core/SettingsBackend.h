@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+namespace Tabulon {
+
 // Where the page setup is kept between runs: a key holding named string values.
 // The Qt implementation maps it to the user's native settings store; tests use
 // an in-memory one.
@@ -26,3 +28,5 @@ class SettingsBackend {
     // written over, whatever made them unusable.
     virtual Kept KeepDamaged(const std::string& keyPath) = 0;
 };
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 namespace {
 
 // A registry read goes through a 255-character buffer, so a value is at most
@@ -163,3 +165,5 @@ void SaveSettings(const PageSetup& setup, SettingsBackend& backend) {
     if (!backend.KeyExists(SettingsKeyPath)) backend.CreateKey(SettingsKeyPath);
     WriteAll(setup, backend);
 }
+
+}  // namespace Tabulon

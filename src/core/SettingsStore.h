@@ -6,6 +6,8 @@
 #include "core/PageSetup.h"
 #include "core/SettingsBackend.h"
 
+namespace Tabulon {
+
 inline const std::string SettingsKeyPath = "SOFTWARE\\Vornak Software\\Tabulon";
 
 // The twelve stored names, in the order they are always written.
@@ -55,3 +57,5 @@ void SaveSettings(const PageSetup& setup, SettingsBackend& backend);
 
 // The text forms of the twelve values, in stored order.
 std::array<std::string, 12> SettingTexts(const PageSetup& setup);
+
+}  // namespace Tabulon

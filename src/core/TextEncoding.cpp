@@ -6,6 +6,8 @@
 
 #include "system/CodePage.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Windows-1254 bytes 0x80..0x9F; the undefined ones keep their C1 code point.
@@ -153,3 +155,5 @@ std::string_view TrimSpaces(std::string_view text) {
     while (begin < text.size() && text[begin] == ' ') ++begin;
     return text.substr(begin);
 }
+
+}  // namespace Tabulon

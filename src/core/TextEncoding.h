@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace Tabulon {
+
 // Report lines come from programs that write either UTF-8 or the Windows
 // code page of their system, Turkish for our users. Inside the program everything is UTF-8.
 
@@ -37,3 +39,5 @@ inline std::string_view TrimTrailingSpaces(std::string_view text) {
 }
 // Text with leading and trailing spaces removed.
 std::string_view TrimSpaces(std::string_view text);
+
+}  // namespace Tabulon

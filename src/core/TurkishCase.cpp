@@ -2,6 +2,8 @@
 
 #include "core/TextEncoding.h"
 
+namespace Tabulon {
+
 namespace {
 
 char32_t Lower(char32_t c) {
@@ -44,3 +46,5 @@ std::string FoldTurkishCase(std::string_view utf8) {
     }
     return out;
 }
+
+}  // namespace Tabulon

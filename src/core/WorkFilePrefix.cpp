@@ -5,6 +5,8 @@
 
 #include "system/Process.h"
 
+namespace Tabulon {
+
 WorkFilePlace WorkFilePrefix() {
     const std::string id = std::to_string(System::MainThreadId());
     std::error_code error;
@@ -18,3 +20,5 @@ WorkFilePlace WorkFilePrefix() {
         prefix += static_cast<char>(std::filesystem::path::preferred_separator);
     return {prefix + id, false};
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // Where the working file of a run lives: the temporary folder followed
 // directly by the process's id ("/tmp/4711"), so two copies of the program
 // never pick the same name. Without a temporary folder it falls back to the
@@ -16,3 +18,5 @@ WorkFilePlace WorkFilePrefix();
 inline std::string RowStorePath(const std::string& prefix) {
     return prefix + "BUFFILE.DAT";
 }
+
+}  // namespace Tabulon

@@ -8,6 +8,8 @@
 
 #include "dialogs/DialogFont.h"
 
+namespace Tabulon {
+
 namespace {
 
 constexpr double TwipsPerMillimetre = 1440 / 25.4;
@@ -48,3 +50,5 @@ std::pair<int32_t, int32_t> CustomPaperDialog::SizeTwips() const {
     return {static_cast<int32_t>(std::lround(width_->value() * TwipsPerMillimetre)),
             static_cast<int32_t>(std::lround(height_->value() * TwipsPerMillimetre))};
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 
 class QSpinBox;
 
+namespace Tabulon {
+
 // "Özel Kağıt": a paper's width and height in whole millimetres, within what
 // a page can draw (an inch to 120 cm a side).
 class CustomPaperDialog : public QDialog {
@@ -22,3 +24,5 @@ class CustomPaperDialog : public QDialog {
     QSpinBox* width_;
     QSpinBox* height_;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 #include <QFont>
 #include <QWidget>
 
+namespace Tabulon {
+
 // The dialogs' captions and list texts: Arial 8.25 pt (Liberation Sans stands
 // in where Arial is not installed), bold where a control asks for it.
 inline QFont DialogFont(bool bold = false) {
@@ -14,3 +16,5 @@ inline QFont DialogFont(bool bold = false) {
 inline void MakeBold(QWidget* widget) {
     widget->setFont(DialogFont(true));
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "dialogs/SizeText.h"
 
+namespace Tabulon {
+
 namespace {
 // Beyond this the sample would take seconds to draw and show nothing useful in
 // its box; the caption then names the size actually shown.
@@ -34,3 +36,5 @@ void FontSample::UpdateFontSample(const QString& face, const QString& sizeText) 
     setText(face + " " + locale.toString(shown, 'g', 7) + ".pnt");
     repaint();
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <QLabel>
 
+namespace Tabulon {
+
 // The page setup dialog's font sample: a label shown in the chosen face and
 // size whose caption names them, as in "Arial 10.pnt".
 class FontSample : public QLabel {
@@ -12,3 +14,5 @@ class FontSample : public QLabel {
     // does not read as a positive number leaves the size as it was.
     void UpdateFontSample(const QString& face, const QString& sizeText);
 };
+
+}  // namespace Tabulon

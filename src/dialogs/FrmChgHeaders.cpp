@@ -8,6 +8,8 @@
 #include "dialogs/DialogFont.h"
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 namespace {
 // Only the first three header lines are printed, so only they are edited.
 constexpr int EditedLines = 3;
@@ -64,3 +66,5 @@ void FrmChgHeaders::ApplyHeaders() {
 void FrmChgHeaders::Cancel() {
     reject();
 }
+
+}  // namespace Tabulon

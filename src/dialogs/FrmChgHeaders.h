@@ -7,6 +7,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace Tabulon {
+
 // "Rapor Başlığı": edits the first three header lines for the rest of the run.
 // Apply moves the non-blank lines up; nothing is written anywhere.
 class FrmChgHeaders : public QDialog {
@@ -24,3 +26,5 @@ class FrmChgHeaders : public QDialog {
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
 };
+
+}  // namespace Tabulon

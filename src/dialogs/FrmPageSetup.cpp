@@ -25,6 +25,8 @@
 #include "dialogs/SpinControl.h"
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 namespace {
 
 constexpr int SmallestFontSize = 7;
@@ -357,3 +359,5 @@ bool FrmPageSetup::AskToKeepSettings() {
 void FrmPageSetup::Cancel() {
     reject();
 }
+
+}  // namespace Tabulon

@@ -13,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace Tabulon {
 class FontSample;
 class PagePreview;
 class PaperChoice;
@@ -77,3 +79,5 @@ class FrmPageSetup : public QDialog {
     QPushButton* Command3 = nullptr;
     QPushButton* Command2 = nullptr;
 };
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+namespace Tabulon {
+
 namespace {
 constexpr int IconSize = 30;
 constexpr int Fold = 7;
@@ -42,3 +44,5 @@ QPixmap OrientationIcon(bool landscape) {
     for (int y = firstLine; y < b - 2; y += 3) painter.drawLine(l + 3, y, r - 3, y);
     return icon;
 }
+
+}  // namespace Tabulon

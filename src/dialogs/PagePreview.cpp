@@ -6,6 +6,8 @@
 
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The preview is not to scale: an A4 sheet is a 2800 x 3600 twip page
@@ -119,3 +121,5 @@ void PagePreview::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), picture_);
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "dialogs/PageSetupWorkingCopy.h"
 
+namespace Tabulon {
+
 // The page setup dialog's schematic page: a page box in the working orientation
 // with its four margin lines. The drawing is retained in an image, so it shows
 // until the next DrawPreview whatever repaints in between.
@@ -25,3 +27,5 @@ class PagePreview : public QFrame {
 
     QImage picture_;
 };
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 
 #include "core/PageSetup.h"
 
+namespace Tabulon {
+
 // The page setup dialog's own copy of the values it edits. The orientation and
 // margin handlers change only this copy; Apply writes it back to the model.
 // The font face and size stay in the text of their lists until Apply.
@@ -23,3 +25,5 @@ struct PageSetupWorkingCopy {
                 model.SpaceY1,   model.SpaceY2,   model.pTotals,    model.aTotals, model.pNumbers};
     }
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include "core/PaperSizes.h"
 #include "dialogs/CustomPaperDialog.h"
 
+namespace Tabulon {
+
 namespace {
 
 constexpr int CustomEntry = static_cast<int>(PaperSizes.size());
@@ -50,3 +52,5 @@ void PaperChoice::TakeEntry(int index) {
     const auto [width, height] = ask.SizeTwips();
     emit Chosen(width, height);
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <cstdint>
 
+namespace Tabulon {
+
 // The page setup's paper list: the listed papers, then "Özel..." for a width
 // and height of the user's own, asked in millimetres in a small dialog.
 // Choosing one reports its sides; the list shows the paper of a size.
@@ -23,3 +25,5 @@ class PaperChoice : public QComboBox {
 
     int32_t width_ = 0, height_ = 0;  // the size shown
 };
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include <QStyleOption>
 #include <algorithm>
 
+namespace Tabulon {
+
 namespace {
 // Held arrows start repeating after a short pause, as scroll arrows do.
 constexpr int FirstRepeatDelayMs = 400;
@@ -94,3 +96,5 @@ void SpinControl::keyPressEvent(QKeyEvent* event) {
             QWidget::keyPressEvent(event);
     }
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace Tabulon {
+
 // A vertical pair of arrows that steps a whole number within a range: the upper
 // arrow adds one, the lower one takes one away; holding an arrow repeats. The
 // arrow keys do the same while it has the focus.
@@ -37,3 +39,5 @@ class SpinControl : public QWidget {
     int pressedStep_ = 0;  // +1 or -1 while an arrow is held
     QTimer repeatTimer_;
 };
+
+}  // namespace Tabulon

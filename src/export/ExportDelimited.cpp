@@ -8,6 +8,8 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Lines are gathered and handed to the output in blocks of about this size.
@@ -80,3 +82,5 @@ ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, i
     result.path = targetPath;
     return result;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "export/ExportResult.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // Writes every row of the row store, in order, as one line of fields each
 // followed by the separator and the line by CR LF; nothing is quoted. The text
 // formats start with the titles of columns 1..titleCount (the field count of
@@ -16,3 +18,5 @@
 ExportResult ExportDelimited(const RowStore& rows, const ReportLayout& layout, int titleCount,
                              DelimitedFormat format, const std::string& targetPath,
                              const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

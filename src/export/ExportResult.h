@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+namespace Tabulon {
+
 // How an export ended. A failure names the file the user chose and the
 // system's reason; the windows and tabulon-export word it for the user.
 struct ExportResult {
@@ -33,3 +35,5 @@ struct ExportResult {
         return result;
     }
 };
+
+}  // namespace Tabulon

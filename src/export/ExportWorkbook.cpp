@@ -17,6 +17,8 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 static_assert(SheetRowLimit == LXW_ROW_MAX - 1, "row 1 holds the titles");
@@ -233,3 +235,5 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
     result.path = targetPath;
     return result;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "export/ExportResult.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // The data rows a sheet holds below its title row.
 inline constexpr int64_t SheetRowLimit = 1048575;
 
@@ -34,3 +36,5 @@ ExportResult ExportWorkbook(const RowStore& rows, const ReportLayout& layout, in
 // nothing usable is left, or for Excel's reserved "History": the sheet then
 // keeps the library's name.
 std::string SheetName(const std::string& headerLine);
+
+}  // namespace Tabulon

@@ -10,6 +10,8 @@
 #include "system/Files.h"
 #include "system/Replacing.h"
 
+namespace Tabulon {
+
 namespace {
 
 // A file name's length in bytes on the filesystems we write to.
@@ -105,3 +107,5 @@ void ReplacementFile::Discard() {
     slot_ = -1;
     temporaryPath_.clear();
 }
+
+}  // namespace Tabulon

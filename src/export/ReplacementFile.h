@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // A new file written beside the target and renamed over it only once it is
 // complete, so a failed export neither leaves half a file behind nor destroys
 // an older file of the same name.
@@ -44,3 +46,5 @@ class ReplacementFile {
     int slot_ = -1;  // in PartFileRegistry
     std::string error_;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace Tabulon {
+
 namespace {
 
 // A stream that takes everything and keeps nothing: no descriptor, so it
@@ -33,3 +35,5 @@ StandardErrorSilenced::StandardErrorSilenced() : saved_(stderr) {
 StandardErrorSilenced::~StandardErrorSilenced() {
     stderr = saved_;
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdio>
 
+namespace Tabulon {
+
 // While one of these lives, the C library's stderr drops what is written to
 // it.
 //
@@ -21,3 +23,5 @@ class StandardErrorSilenced {
   private:
     std::FILE* saved_;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "system/Files.h"
 
+namespace Tabulon {
+
 namespace {
 constexpr size_t BufferSize = 1 << 16;
 }
@@ -40,3 +42,5 @@ bool StdioFileOutput::Close() {
     file_ = nullptr;
     return ok;
 }
+
+}  // namespace Tabulon

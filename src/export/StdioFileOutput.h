@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace Tabulon {
+
 // A file written through a large stdio buffer, keeping the system's
 // words for the first failure.
 class StdioFileOutput {
@@ -26,3 +28,5 @@ class StdioFileOutput {
     std::FILE* file_ = nullptr;
     std::string error_;
 };
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int32_t rowsPerPage,
                              const NumberLocale& locale, const ProgressCallback& progress) {
     TotalsPass pass;
@@ -29,3 +31,5 @@ TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int
     pass.totals = counter.Take();
     return pass;
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // The totals pass and what it found: besides the totals, the field count of
 // the last row, which decides how many columns the titles and totals rows
 // show until another row is read.
@@ -21,3 +23,5 @@ struct TotalsPass {
 // each record once, in order, a megabyte at a time.
 TotalsPass ComputePageTotals(const RowStore& store, const TotalFlags& flags, int32_t rowsPerPage,
                              const NumberLocale& locale, const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

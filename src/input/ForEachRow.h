@@ -7,6 +7,8 @@
 #include "core/ProgressCallback.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // How a pass over rows ended.
 struct RowPass {
     bool ok = true;          // false: the row store could not be read
@@ -73,3 +75,5 @@ RowPass ForEachRowBack(const RowStore& rows, int64_t from, int64_t downTo, Visit
                        const ProgressCallback& progress = {}) {
     return rowloop::Walk(rows, downTo, from, false, visit, progress);
 }
+
+}  // namespace Tabulon

@@ -13,6 +13,8 @@
 #include "input/ReportTranscoder.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The part of a line that is kept: far more than a record (510 bytes) or 150
@@ -316,3 +318,5 @@ void MeasureField(int16_t& longest, std::string_view field) {
     const int16_t length = ClampToInt16(static_cast<int64_t>(CodePointCount(field)));
     if (length > longest) longest = length;
 }
+
+}  // namespace Tabulon

@@ -10,6 +10,8 @@
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // What a load has read so far, handed out while it goes on.
 struct LoadedSoFar {
     ReportLayout layout;  // the description, with the widths measured so far
@@ -89,3 +91,5 @@ int16_t ColumnWidthFor(int longest, uint8_t kind);
 // characters than bytes, so only a field longer in bytes than that needs
 // counting.
 void MeasureField(int16_t& longest, std::string_view field);
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "system/Mapping.h"
 
+namespace Tabulon {
+
 MappedBytes::~MappedBytes() {
     Release();
 }
@@ -60,3 +62,5 @@ bool MappedBytes::Map(int fd, int64_t offset, size_t size) {
     slot_ = slot;
     return true;
 }
+
+}  // namespace Tabulon

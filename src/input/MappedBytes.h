@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace Tabulon {
+
 // A read-only view of part of a file in memory, given back to the system
 // when it is replaced or destroyed.
 //
@@ -33,3 +35,5 @@ class MappedBytes {
     const char* data_ = nullptr;
     int slot_ = -1;  // where the bus error handler finds the mapping
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "input/SafeCurrency.h"
 
+namespace Tabulon {
+
 TotalFlags TotalFlagsOf(const ReportLayout& layout) {
     TotalFlags flags{};
     for (int c = 1; c <= ReportLayout::TotalledColumns; ++c) flags[c] = layout.ColumnTotalFlags[c];
@@ -33,3 +35,5 @@ void PageTotalsCounter::EndPage() {
         added_ &= ~(1u << c);
     }
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "core/PageTotalsTable.h"
 #include "core/ReportLayout.h"
 
+namespace Tabulon {
+
 // Which of the columns 1..30 are summed.
 using TotalFlags = std::array<bool, ReportLayout::TotalledColumns + 1>;
 TotalFlags TotalFlagsOf(const ReportLayout& layout);
@@ -73,3 +75,5 @@ class PageTotalsCounter {
     std::array<Currency, ReportLayout::TotalledColumns + 1> page_{};
     uint32_t added_ = 0;  // bit c: something was added to column c on this page
 };
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+namespace Tabulon {
+
 namespace {
 
 bool SameFile(const System::FileStatus& a, const System::FileStatus& b) {
@@ -39,3 +41,5 @@ bool ReportFile::ChangedSinceOpen(const std::string& path, int64_t bytesRead) co
     if (!System::StatusOf(fd_, now) || !System::StatusOf(path, named)) return true;
     return bytesRead != Size() || !SameFile(opened_, now) || !SameFile(opened_, named);
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "input/LoadReport.h"
 #include "system/Files.h"
 
+namespace Tabulon {
+
 // The report, opened so that a FIFO without a writer or a device never blocks
 // the open and anything but a regular file is refused at once. What the file
 // was when opened (which file, its size and modification time) is kept, so a
@@ -31,3 +33,5 @@ class ReportFile {
     int fd_ = -1;
     System::FileStatus opened_;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "core/TextEncoding.h"
 
+namespace Tabulon {
+
 namespace {
 
 constexpr char32_t Replacement = 0xFFFD;
@@ -90,3 +92,5 @@ std::string_view ReportTranscoder::End() {
     highSurrogate_ = 0;
     return out_;
 }
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace Tabulon {
+
 // The report's bytes as its lines are read: a UTF-8 byte-order mark at the
 // start is dropped, a file that starts with a UTF-16 mark (little or big
 // endian, as some Windows programs write text) is turned into UTF-8 block by
@@ -30,3 +32,5 @@ class ReportTranscoder {
     int pendingByte_ = -1;        // the first byte of a unit cut by the block's end
     uint16_t highSurrogate_ = 0;  // waiting for its low half
 };
+
+}  // namespace Tabulon

@@ -15,6 +15,8 @@
 #include "system/Files.h"
 #include "system/Mapping.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Records go to the file a megabyte at a time, and are handed to the writer
@@ -367,3 +369,5 @@ bool RowStore::Read(int64_t first, int64_t count, RecordBlock& block, std::strin
         block.texts.push_back(TextOf(data + i * static_cast<int64_t>(RecordSize)));
     return true;
 }
+
+}  // namespace Tabulon

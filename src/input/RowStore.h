@@ -8,6 +8,8 @@
 
 #include "input/MappedBytes.h"
 
+namespace Tabulon {
+
 // Records read together: one block of bytes and a view of each record's text
 // into it. A block is reused read after read, so its views hold until the
 // next read into it.
@@ -112,3 +114,5 @@ class RowStore {
     std::atomic<int64_t> flushedCount_ = 0;
     std::unique_ptr<Writer> writer_;
 };
+
+}  // namespace Tabulon

@@ -1,5 +1,7 @@
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 RowFields SplitFields(std::string_view line) {
     RowFields row;
     row.count = ForEachField(line, ReportLayout::MaxFields, [&](int c, std::string_view text) {
@@ -7,3 +9,5 @@ RowFields SplitFields(std::string_view line) {
     });
     return row;
 }
+
+}  // namespace Tabulon

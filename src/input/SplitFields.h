@@ -8,6 +8,8 @@
 #include "core/ReportLayout.h"
 #include "core/TextEncoding.h"
 
+namespace Tabulon {
+
 // The first TAB at or after `from`, or npos. Fields are short: the first
 // sixteen bytes are looked at eight at a time in place, and only a longer
 // stretch, such as the padding of a record, goes to the library's search.
@@ -66,3 +68,5 @@ struct RowFields {
 };
 
 RowFields SplitFields(std::string_view line);
+
+}  // namespace Tabulon

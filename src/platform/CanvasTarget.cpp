@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace Tabulon {
+
 namespace {
 // 96 dots per inch, as a QImage counts them (dots per metre).
 constexpr int DotsPerMetre = 3780;
@@ -92,3 +94,5 @@ double CanvasTarget::TextHeight(std::string_view) {
 double CanvasTarget::Ascent() {
     return Metrics().ascent() * TwipsPerPixel;
 }
+
+}  // namespace Tabulon

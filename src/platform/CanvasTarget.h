@@ -7,6 +7,8 @@
 
 #include "platform/QPainterTarget.h"
 
+namespace Tabulon {
+
 // The page canvas and the ruler: a retained image at 15 twips per pixel (96
 // dpi), held at the screen's device pixel ratio for sharpness. Text is
 // measured in whole pixels at 96 dpi, times 15, as a screen would measure it,
@@ -56,3 +58,5 @@ class CanvasTarget : public QPainterTarget {
     std::unique_ptr<QPainter> painter_;
     std::optional<QFontMetrics> metrics_;
 };
+
+}  // namespace Tabulon

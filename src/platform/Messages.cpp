@@ -2,6 +2,8 @@
 
 #include "export/ExportWorkbook.h"
 
+namespace Tabulon {
+
 std::string LoadFailureTitle(LoadResult::Failure failure) {
     switch (failure) {
         case LoadResult::Failure::RowStoreUnwritable:
@@ -34,3 +36,5 @@ std::string SettingsResetText(const LoadedSettings& loaded) {
     if (loaded.kept.path.empty()) return said + "eski ayarlar saklanamadı: " + loaded.kept.reason;
     return said + "eski ayarlar: " + loaded.kept.path;
 }
+
+}  // namespace Tabulon

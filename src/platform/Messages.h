@@ -5,6 +5,8 @@
 #include "export/ExportResult.h"
 #include "input/LoadReport.h"
 
+namespace Tabulon {
+
 // The program's words for what the engine reports, shared by the window and
 // tabulon-export. The first line says what failed; the window shows the
 // file's path under it, tabulon-export also the system's reason.
@@ -45,3 +47,5 @@ std::string SettingsResetText(const LoadedSettings& loaded);
 
 // The first words of every failed `tabulon-export print`, before the reason.
 inline const std::string PrintFailureTitle = "Yazdırılamadı:";
+
+}  // namespace Tabulon

@@ -2,6 +2,10 @@
 
 #include <clocale>
 
+namespace Tabulon {
+
 void UseNeutralNumbersInTheCLibrary() {
     std::setlocale(LC_NUMERIC, "C");
 }
+
+}  // namespace Tabulon

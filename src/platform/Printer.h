@@ -4,6 +4,8 @@
 
 #include "render/DrawPages.h"
 
+namespace Tabulon {
+
 // The program's current printer during one print job. A sheet is started
 // only when something is drawn on Target(), so a NewPage that is directly
 // followed by EndDoc never adds an empty sheet, and a document in which
@@ -32,3 +34,5 @@ class Printer : public PageSheets {
     // Why it failed, in Turkish, for the user.
     virtual std::string ErrorText() const = 0;
 };
+
+}  // namespace Tabulon

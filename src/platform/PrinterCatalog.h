@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace Tabulon {
+
 // The printers the program may print on: the system's printers followed by
 // the built-in "PDF" printer. Tests hand in their own catalog.
 class PrinterCatalog {
@@ -16,3 +18,5 @@ class PrinterCatalog {
     // The default printer's orientation: 1 portrait, 2 landscape.
     virtual int16_t DefaultOrientation() const = 0;
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "platform/Printer.h"
 
+namespace Tabulon {
+
 // Makes a printer of the catalog the current printer for one job.
 class PrinterFactory {
   public:
@@ -13,3 +15,5 @@ class PrinterFactory {
     virtual std::unique_ptr<Printer> Open(const std::string& printerName,
                                           const std::string& pdfFile) = 0;
 };
+
+}  // namespace Tabulon

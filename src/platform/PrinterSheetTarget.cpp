@@ -1,5 +1,7 @@
 #include "platform/PrinterSheetTarget.h"
 
+namespace Tabulon {
+
 void PrinterSheetTarget::SetScale(double scale) {
     if (DrawingTarget* sheet = sheet_()) sheet->SetScale(scale);
 }
@@ -75,3 +77,5 @@ void PrinterSheetTarget::Print(std::string_view text) {
 void PrinterSheetTarget::PaintPicture(const Picture& picture, double x, double y) {
     if (DrawingTarget* sheet = sheet_()) sheet->PaintPicture(picture, x, y);
 }
+
+}  // namespace Tabulon

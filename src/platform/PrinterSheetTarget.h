@@ -3,6 +3,8 @@
 
 #include "render/DrawingTarget.h"
 
+namespace Tabulon {
+
 // The drawing target a printer hands to the page renderer. Every operation
 // first asks the printer for the sheet to draw on, so a sheet is started only
 // when a page is really drawn; once the printer has failed there is no sheet
@@ -33,3 +35,5 @@ class PrinterSheetTarget : public DrawingTarget {
   private:
     std::function<DrawingTarget*()> sheet_;
 };
+
+}  // namespace Tabulon

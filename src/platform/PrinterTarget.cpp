@@ -4,6 +4,8 @@
 #include <QPagedPaintDevice>
 #include <cmath>
 
+namespace Tabulon {
+
 namespace {
 
 // The paper in twips, from the size as it was defined (A4 in millimetres is
@@ -63,3 +65,5 @@ double PrinterTarget::TextHeight(std::string_view) {
 double PrinterTarget::Ascent() {
     return Metrics().ascent() / pixelsPerTwip_;
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 
 #include "platform/QPainterTarget.h"
 
+namespace Tabulon {
+
 // A printer or PDF writer, drawn through a painter the caller has begun on
 // it (any paint device works; a paged one gives its paper's extent). Lengths use the device's own
 // resolution and text its own fractional metrics, so right alignment follows the paper's fonts.
@@ -41,3 +43,5 @@ class PrinterTarget : public QPainterTarget {
     int32_t width_ = 0, height_ = 0;
     std::optional<QFontMetricsF> metrics_;
 };
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include "core/PartFileRegistry.h"
 
+namespace Tabulon {
+
 PrivateRuntimeFolder::PrivateRuntimeFolder() {
 #ifndef _WIN32
     const char* named = std::getenv("XDG_RUNTIME_DIR");
@@ -31,3 +33,5 @@ PrivateRuntimeFolder::~PrivateRuntimeFolder() {
     std::filesystem::remove_all(path_, error);
     PartFileRegistry::Forget(slot_);
 }
+
+}  // namespace Tabulon

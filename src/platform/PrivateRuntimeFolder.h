@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // Qt keeps sockets and locks in the user's runtime folder, named by
 // XDG_RUNTIME_DIR, and warns on standard error when it is not set (a start
 // from cron, a service, su). When it is missing the program makes one of its
@@ -22,3 +24,5 @@ class PrivateRuntimeFolder {
     std::string path_;
     int slot_ = -1;  // listed for removal on TERM, INT and HUP
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Tabulon {
+
 namespace {
 // The bar counts in thousandths, whatever the number of steps.
 constexpr int Scale = 1000;
@@ -36,3 +38,5 @@ bool ProgressWindow::Report(int64_t done, int64_t total) {
 ProgressCallback ProgressWindow::Callback() {
     return [this](int64_t done, int64_t total) { return Report(done, total); };
 }
+
+}  // namespace Tabulon

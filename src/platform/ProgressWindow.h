@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace Tabulon {
+
 // A progress bar with an "İptal" button over the main window, for work that
 // may take a while: it appears only once the work looks like lasting more
 // than half a second, so short work never flashes a window.
@@ -23,3 +25,5 @@ class ProgressWindow {
     QProgressDialog dialog_;
     QElapsedTimer sinceMoved_;
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Tabulon {
+
 namespace {
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -106,3 +108,5 @@ void QPainterTarget::PaintPicture(const Picture& picture, double x, double y) {
                                Units(picture.height * 15.0)),
                         image);
 }
+
+}  // namespace Tabulon

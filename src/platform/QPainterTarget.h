@@ -6,6 +6,8 @@
 
 #include "render/DrawingTarget.h"
 
+namespace Tabulon {
+
 // The drawing operations on a QPainter, lengths converted from twips to the
 // painter's units. Subclasses supply the painter, the scale, and how text is
 // measured (whole screen pixels or the device's own fractional metrics).
@@ -61,3 +63,5 @@ class QPainterTarget : public DrawingTarget {
     std::optional<QFont> font_;
     double textX_ = 0, textY_ = 0;  // twips
 };
+
+}  // namespace Tabulon

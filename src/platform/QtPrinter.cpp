@@ -16,6 +16,8 @@
 
 #include "platform/PrinterCatalog.h"
 
+namespace Tabulon {
+
 QtPrinter::QtPrinter(const std::string& printerName, const std::string& pdfFile,
                      PainterTargetMaker makeTarget, DocumentSpooler spooler)
     : printer_(QPrinter::HighResolution),
@@ -212,3 +214,5 @@ void QtPrinter::FailWriting(const std::string& reason) {
 void QtPrinter::DropPartFile() {
     partFile_.Discard();
 }
+
+}  // namespace Tabulon

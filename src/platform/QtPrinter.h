@@ -10,6 +10,8 @@
 #include "platform/Printer.h"
 #include "platform/PrinterSheetTarget.h"
 
+namespace Tabulon {
+
 // Makes the twips drawing target over a painter that has begun on a printer.
 using PainterTargetMaker = std::function<std::unique_ptr<DrawingTarget>(QPainter&)>;
 
@@ -69,3 +71,5 @@ class QtPrinter : public Printer {
     ReplacementFile partFile_;  // where it writes until the document is complete
     DocumentSpooler spooler_;
 };
+
+}  // namespace Tabulon

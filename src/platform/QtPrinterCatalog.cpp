@@ -4,6 +4,8 @@
 
 #include "platform/SystemEnvironment.h"
 
+namespace Tabulon {
+
 std::vector<std::string> QtPrinterCatalog::PrinterNames() const {
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) {
@@ -23,3 +25,5 @@ std::string QtPrinterCatalog::DefaultPrinterName() const {
 int16_t QtPrinterCatalog::DefaultOrientation() const {
     return DefaultPrinterOrientation();
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/PrinterCatalog.h"
 
+namespace Tabulon {
+
 // The system's printers as the print system lists them (CUPS on Linux, the
 // spooler on Windows), followed by the built-in "PDF" printer, which every
 // system has.
@@ -11,3 +13,5 @@ class QtPrinterCatalog : public PrinterCatalog {
     std::string DefaultPrinterName() const override;
     int16_t DefaultOrientation() const override;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 #include "platform/PrinterFactory.h"
 #include "platform/QtPrinter.h"
 
+namespace Tabulon {
+
 // Opens the catalog's printers through QPrinter.
 class QtPrinterFactory : public PrinterFactory {
   public:
@@ -15,3 +17,5 @@ class QtPrinterFactory : public PrinterFactory {
   private:
     PainterTargetMaker makeTarget_;
 };
+
+}  // namespace Tabulon

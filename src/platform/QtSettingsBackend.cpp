@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+namespace Tabulon {
+
 QtSettingsBackend::QtSettingsBackend() {
     Open();
 }
@@ -72,3 +74,5 @@ SettingsBackend::Kept QtSettingsBackend::KeepDamaged(const std::string&) {
     return {"", std::strerror(error)};
 #endif
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "core/SettingsBackend.h"
 
+namespace Tabulon {
+
 // The page setup in the user's native settings store: the registry key
 // "SOFTWARE\Vornak Software\Tabulon" on Windows, and
 // $XDG_CONFIG_HOME/Vornak Software/Tabulon.conf elsewhere. The key path handed
@@ -25,3 +27,5 @@ class QtSettingsBackend : public SettingsBackend {
     void Open();
     std::unique_ptr<QSettings> settings_;
 };
+
+}  // namespace Tabulon

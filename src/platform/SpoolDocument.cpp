@@ -2,6 +2,8 @@
 
 #include <cups/cups.h>
 
+namespace Tabulon {
+
 namespace {
 
 const char* SidesKeyword(SpoolRequest::Sides sides) {
@@ -48,3 +50,5 @@ SpoolResult SpoolDocument(const SpoolRequest& request) {
     }
     return result;
 }
+
+}  // namespace Tabulon

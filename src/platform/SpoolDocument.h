@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // How a document is to be printed by the system's spooler.
 struct SpoolRequest {
     enum class Sides { PrinterDefault, One, TwoLongEdge, TwoShortEdge };
@@ -24,3 +26,5 @@ struct SpoolResult {
 // Submits the document as one job to the system's printing (CUPS) and returns
 // once the spooler has taken it; the file may be removed then.
 SpoolResult SpoolDocument(const SpoolRequest& request);
+
+}  // namespace Tabulon

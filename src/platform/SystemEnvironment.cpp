@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+namespace Tabulon {
+
 NumberLocale SystemNumberLocale() {
     const QLocale locale = QLocale::system();
     NumberLocale result;
@@ -28,3 +30,5 @@ int16_t DefaultPrinterOrientation() {
     QPrinter printer(info);
     return printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
 }
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 // Every position and size of the windows is kept in twips, as the page is and
 // as the forms were designed; the screen shows 15 twips per pixel (96 dpi
 // logical).
@@ -22,3 +24,5 @@ inline QRect RectFromTwips(int left, int top, int width, int height) {
     return QRect(PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width),
                  PixelsFromTwips(height));
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "print/FrmPrint.h"
 
+namespace Tabulon {
+
 namespace {
 const char* const Title = "Vornak Yazılım";
 }
@@ -47,3 +49,5 @@ void DialogPrintJobUi::ShowPrinterFailure(const std::string& printerName,
                          QString::fromStdString(reason);
     QMessageBox::critical(window_, QString::fromUtf8(Title), text);
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace Tabulon {
+
 // The print job's questions as the program asks them: the print dialog and
 // message boxes over the main window.
 class DialogPrintJobUi : public PrintJobUi {
@@ -24,3 +26,5 @@ class DialogPrintJobUi : public PrintJobUi {
     QWidget* window_;
     std::unique_ptr<ProgressWindow> progress_;
 };
+
+}  // namespace Tabulon

@@ -12,6 +12,8 @@
 
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 FrmPrint::FrmPrint(int32_t pageCount, const PrinterCatalog& printers,
                    const std::string& currentPrinter, const std::string& selectedPrinter,
                    QWidget* parent)
@@ -155,3 +157,5 @@ void FrmPrint::reject() {
     choice_.confirmed = false;
     QDialog::reject();
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "print/FrmPrintControls.h"
 #include "print/PrintChoice.h"
 
+namespace Tabulon {
+
 // "Yazdır": the printer and the pages of one print job over a report of
 // pageCount pages. It opens with "Tümü" and the range 1 to 1 every time.
 class FrmPrint : public QDialog {
@@ -41,3 +43,5 @@ class FrmPrint : public QDialog {
     std::vector<std::string> printerNames_;
     FrmPrintControls controls_;
 };
+
+}  // namespace Tabulon

@@ -11,6 +11,8 @@
 
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 namespace {
 
 QFont BoldFont(const QWidget* form) {
@@ -93,3 +95,5 @@ FrmPrintControls::FrmPrintControls(QWidget* form) {
     Command1->setFont(bold);
     Command1->setDefault(true);
 }
+
+}  // namespace Tabulon

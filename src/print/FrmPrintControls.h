@@ -11,6 +11,8 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 
+namespace Tabulon {
+
 // The print dialog's controls at their design positions, with their fonts and
 // captions, as the form designer left them; FrmPrint gives them their
 // behaviour. The widgets belong to the form they are created on.
@@ -30,3 +32,5 @@ struct FrmPrintControls {
     QPushButton* Command2;
     QPushButton* Command1;
 };
+
+}  // namespace Tabulon

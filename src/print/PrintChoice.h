@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+namespace Tabulon {
+
 // What the print dialog leaves: whether to print, the pages and the printer.
 // fromPage and toPage are the dialog's two numbers: a range, 1 and the page
 // count for every page, -1 and -1 for the odd pages, -2 and -2 for the even.
@@ -11,3 +13,5 @@ struct PrintChoice {
     int32_t toPage = 0;
     std::string printer;
 };
+
+}  // namespace Tabulon

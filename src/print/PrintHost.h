@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace Tabulon {
+
 // What the print job needs from the window it prints for: the report's pages,
 // the printers, the 100 % command, the hourglass and a save dialog for the
 // built-in PDF printer. The main window implements it.
@@ -55,3 +57,5 @@ class PrintHost {
     std::string currentPrinter_;
     std::string selectedPrinter_;
 };
+
+}  // namespace Tabulon

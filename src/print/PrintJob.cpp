@@ -4,6 +4,8 @@
 #include "render/DrawPages.h"
 #include "render/PageSelection.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The file the built-in PDF printer writes; empty when the user cancelled.
@@ -63,3 +65,5 @@ void RunPrintJob(PrintHost& host, PrintJobUi& ui, PrinterFactory& printers) {
         host.ShowSaved(QString::fromStdString(pdfFile));
     }
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include "platform/PrinterCatalog.h"
 #include "print/PrintChoice.h"
 
+namespace Tabulon {
+
 // What the print job asks of the user: the window's own dialogs in the
 // program, scripted answers in tests.
 class PrintJobUi {
@@ -28,3 +30,5 @@ class PrintJobUi {
         return true;
     }
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "render/RenderPage.h"
 
+namespace Tabulon {
+
 // The fields the user selected: the rectangle of rows and columns between
 // the field where the selection started and the one it was extended to. A
 // selection of whole rows (a column's title, or all of the report) copies
@@ -23,3 +25,5 @@ struct CellSelection {
                column <= LastColumn();
     }
 };
+
+}  // namespace Tabulon

@@ -8,6 +8,8 @@
 #include "input/RowStore.h"
 #include "render/CellSelection.h"
 
+namespace Tabulon {
+
 // The selected fields as another program takes them from the clipboard.
 struct CopiedFields {
     // One line a row, LF between lines, TAB between fields, each field as the
@@ -22,3 +24,5 @@ struct CopiedFields {
 CopiedFields CopySelection(const RowStore& rows, const ReportLayout& layout,
                            const NumberLocale& locale, const CellSelection& selection,
                            const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+namespace Tabulon {
+
 namespace {
 
 // One section of a pattern, cut into the text around the number and the
@@ -138,17 +140,25 @@ Fixed RoundFixed(Fixed value, int wanted) {
 }
 
 // The same layout as Layout below, from the digits of a plain number, with
-// no decimal digits built: what nearly every field of a report takes.
-std::string LayoutFixed(Fixed value, const Section& s, const NumberLocale& locale) {
+// no decimal digits built: what nearly every field of a report takes. The
+// digits are laid out in a buffer of their own and the text made once.
+std::string LayoutFixed(Fixed value, const Section& s, const NumberLocale& locale,
+                        bool minus = false) {
     const uint64_t scale = PowersOfTen[static_cast<size_t>(value.decimals)];
     char integer[24];
     int length = 0;
     for (uint64_t whole = value.digits / scale; whole > 0; whole /= 10)
         integer[length++] = static_cast<char>('0' + whole % 10);  // backwards
     const int padded = std::max(length, s.minIntegerDigits);
-    std::string out = s.prefix;
+    const std::string_view group = locale.groupSeparator;
+    std::string out;
+    out.reserve(s.prefix.size() + s.suffix.size() + 1 + static_cast<size_t>(padded) +
+                static_cast<size_t>(padded / 3) * group.size() + locale.decimalSeparator.size() +
+                static_cast<size_t>(std::max(value.decimals, s.minDecimals)));
+    if (minus) out += '-';
+    out += s.prefix;
     for (int i = 0; i < padded; ++i) {
-        if (s.grouped && i > 0 && (padded - i) % 3 == 0) out += locale.groupSeparator;
+        if (s.grouped && i > 0 && (padded - i) % 3 == 0) out += group;
         const int fromEnd = padded - 1 - i;
         out += fromEnd < length ? integer[fromEnd] : '0';
     }
@@ -163,7 +173,8 @@ std::string LayoutFixed(Fixed value, const Section& s, const NumberLocale& local
         out.append(fraction, static_cast<size_t>(shown));
         if (shown < s.minDecimals) out.append(static_cast<size_t>(s.minDecimals - shown), '0');
     }
-    return out + s.suffix;
+    out += s.suffix;
+    return out;
 }
 
 // FormatNumber for a plain number, step for step.
@@ -182,7 +193,7 @@ std::string FormatPlain(const PlainNumber& number, const Sections& sections,
         const Fixed r = RoundFixed(magnitude, s.decimals);
         if (r.digits != 0) return LayoutFixed(r, s, locale);
     }
-    return (negative ? "-" : "") + LayoutFixed(rounded, positive, locale);
+    return LayoutFixed(rounded, positive, locale, negative);
 }
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
@@ -291,3 +302,5 @@ std::string FormatDateTime(const ClockReading& now, const NumberLocale& locale) 
     std::snprintf(minute, sizeof minute, "%02d", now.minute);
     return std::string(date) + hour + locale.timeSeparator + minute;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "core/NumberLocale.h"
 #include "render/ClockReading.h"
 
+namespace Tabulon {
+
 // Display patterns as the columns of a report carry them: "#,##0.00",
 // "#,##0.00;(#,##0.00)", "000000", "###", "@" or nothing. In a pattern "0" is a
 // digit or a zero, "#" a digit or nothing, "," between digits asks for the
@@ -34,3 +36,5 @@ std::string FormatDateTime(const ClockReading& now, const NumberLocale& locale);
 
 // The exact value of a currency amount.
 DecimalNumber CurrencyToDecimal(Currency value);
+
+}  // namespace Tabulon

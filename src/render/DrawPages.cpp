@@ -1,5 +1,7 @@
 #include "render/DrawPages.h"
 
+namespace Tabulon {
+
 PagesEnd DrawPages(PageSheets& sheets, const std::vector<int32_t>& pages, int32_t pageCount,
                    const std::function<void(DrawingTarget&, int32_t page)>& drawPage,
                    const std::function<bool(int32_t done, int32_t total)>& progress) {
@@ -15,3 +17,5 @@ PagesEnd DrawPages(PageSheets& sheets, const std::vector<int32_t>& pages, int32_
     if (progress) progress(total, total);
     return PagesEnd::Done;
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "render/DrawingTarget.h"
 
+namespace Tabulon {
+
 // Where pages go one after the other: a printer, a PDF file, a picture.
 class PageSheets {
   public:
@@ -25,3 +27,5 @@ enum class PagesEnd { Done, Stopped, Failed };
 PagesEnd DrawPages(PageSheets& sheets, const std::vector<int32_t>& pages, int32_t pageCount,
                    const std::function<void(DrawingTarget&, int32_t page)>& drawPage,
                    const std::function<bool(int32_t done, int32_t total)>& progress = {});
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 namespace {
 
 constexpr uint32_t Transparent = 0x00000000;
@@ -61,3 +63,5 @@ void DrawRuler(DrawingTarget& t, Rgb backColour, const RulerView& view, int high
         p = RoundHalfEven(width + p);
     }
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 #include "render/DrawingTarget.h"
 #include "render/PageInputs.h"
 
+namespace Tabulon {
+
 // The two 21 x 12 ruler markers: a black outline triangle, and the same filled
 // with a dark-red checkerboard for the column being dragged.
 const Picture& NormalMarker();
@@ -21,3 +23,5 @@ struct RulerView {
 // boundary of every fitting column; `highlight` (0: none) gets the red one.
 // The ruler is drawn in its own twips: markers keep their size at every zoom.
 void DrawRuler(DrawingTarget& ruler, Rgb backColour, const RulerView& view, int highlight);
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "render/Picture.h"
 
+namespace Tabulon {
+
 // A colour as the drawing operations take it.
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
@@ -57,3 +59,5 @@ class DrawingTarget {
     // A small picture with its top-left corner at (x, y); transparent pixels stay.
     virtual void PaintPicture(const Picture& picture, double x, double y) = 0;
 };
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "core/TextEncoding.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The amounts of largest size on either side of zero.
@@ -41,3 +43,5 @@ ColumnWidthTable DrawnWidths(const ReportLayout& layout, const PageTotals& total
     }
     return widths;
 }
+
+}  // namespace Tabulon

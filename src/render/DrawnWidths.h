@@ -7,6 +7,8 @@
 #include "core/ReportLayout.h"
 #include "input/PageTotals.h"
 
+namespace Tabulon {
+
 // A width in characters for each of the columns 1..50.
 using ColumnWidthTable = std::array<int16_t, ReportLayout::DescribedColumns + 1>;
 
@@ -18,3 +20,5 @@ using ColumnWidthTable = std::array<int16_t, ReportLayout::DescribedColumns + 1>
 // shows a larger amount shorter.
 ColumnWidthTable DrawnWidths(const ReportLayout& layout, const PageTotals& totals,
                              const PageSetup& setup, const NumberLocale& locale);
+
+}  // namespace Tabulon

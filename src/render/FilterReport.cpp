@@ -6,6 +6,8 @@
 #include "input/SplitFields.h"
 #include "render/ShownWidths.h"
 
+namespace Tabulon {
+
 FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
                            const std::string& rowStorePath, ReportPages& filtered,
                            const ProgressCallback& progress) {
@@ -54,3 +56,5 @@ FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
     filtered.shownWidths = shown.widths;
     return outcome;
 }
+
+}  // namespace Tabulon

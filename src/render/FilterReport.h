@@ -6,6 +6,8 @@
 #include "render/FindFields.h"
 #include "render/ReportPages.h"
 
+namespace Tabulon {
+
 // How narrowing a report to the rows that match ended.
 struct FilterOutcome {
     RowPass pass;
@@ -23,3 +25,5 @@ struct FilterOutcome {
 FilterOutcome FilterReport(const ReportPages& source, const FieldFinder& finder,
                            const std::string& rowStorePath, ReportPages& filtered,
                            const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

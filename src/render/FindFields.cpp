@@ -8,6 +8,8 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Visits rows first..last (1-based, in that direction) and their columns in
@@ -110,3 +112,5 @@ int64_t PageOfRow(int64_t row, int32_t rowsPerPage) {
     if (rowsPerPage <= 0) return row + 1;
     return (row - 1) / rowsPerPage + 1;
 }
+
+}  // namespace Tabulon

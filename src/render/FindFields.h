@@ -11,6 +11,8 @@
 #include "input/RowStore.h"
 #include "render/RenderPage.h"
 
+namespace Tabulon {
+
 // Where a search looks and what counts as found: every column (0) or one
 // column of the page (1..50); the text inside a field, or the whole field.
 struct FindRules {
@@ -67,3 +69,5 @@ bool FindEveryField(const RowStore& rows, const FieldFinder& finder,
 // The page a data row prints on with this many rows per page; with none a
 // page, every row starts one of its own after an empty page 1.
 int64_t PageOfRow(int64_t row, int32_t rowsPerPage);
+
+}  // namespace Tabulon

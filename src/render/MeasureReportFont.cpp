@@ -4,6 +4,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int16_t headerCount) {
     PageMetrics m;
     target.SetScale(1.0);
@@ -37,3 +39,5 @@ PageMetrics ForHeaderCount(PageMetrics m, int16_t headerCount) {
     m.RowsPerPage = std::max(m.RowsPerPage, 1);
     return m;
 }
+
+}  // namespace Tabulon

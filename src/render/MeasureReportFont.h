@@ -5,6 +5,8 @@
 #include "render/DrawingTarget.h"
 #include "render/PageMetrics.h"
 
+namespace Tabulon {
+
 // Measures the report font at 100 % on the target and derives the page
 // metrics: margins, row height, average character width, the printable area,
 // the data rows a page holds (headerCount of them are reserved, plus five)
@@ -15,3 +17,5 @@ PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int
 // The same measurement for another number of header lines: only the rows a
 // page holds change, so a load on another thread needs no drawing target.
 PageMetrics ForHeaderCount(PageMetrics measured, int16_t headerCount);
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include "render/DrawingTarget.h"
 
+namespace Tabulon {
+
 // Another target's measurements without its drawing: a page drawn here
 // finds out what drawing it on that target would (which columns fit, the
 // field count it leaves) at the cost of measuring its texts alone.
@@ -30,3 +32,5 @@ class MeasuringTarget : public DrawingTarget {
   private:
     DrawingTarget& measured_;
 };
+
+}  // namespace Tabulon

@@ -10,6 +10,8 @@
 #include "render/DrawnWidths.h"
 #include "render/PageMetrics.h"
 
+namespace Tabulon {
+
 // Which of the columns 1..50 start inside the printable line.
 using ColumnFlags = std::array<bool, ReportLayout::DescribedColumns + 1>;
 
@@ -24,3 +26,5 @@ struct PageInputs {
     const NumberLocale& locale;
     ClockReading now;
 };
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace Tabulon {
+
 // The page metrics of the report font and page setup, in twips at 100 %.
 struct PageMetrics {
     int32_t LeftMargin = 0;
@@ -14,3 +16,5 @@ struct PageMetrics {
     int32_t RowsPerPage = 0;
     int32_t CharsPerLine = 0;
 };
+
+}  // namespace Tabulon

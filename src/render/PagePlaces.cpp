@@ -5,6 +5,8 @@
 #include "core/Rounding.h"
 #include "render/RenderPage.h"
 
+namespace Tabulon {
+
 std::vector<int64_t> ColumnEdges(const PageInputs& in, int fieldCount) {
     const int columns = std::clamp(fieldCount, 0, ReportLayout::DescribedColumns);
     std::vector<int64_t> edges{in.metrics.LeftMargin};
@@ -36,3 +38,5 @@ std::optional<PagePlace> PlaceAt(const PageInputs& in, int32_t page, int fieldCo
     if (slot >= rowsPerPage || row > in.rows.RecordCount()) return std::nullopt;
     return PagePlace{row, column};
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "render/PageInputs.h"
 
+namespace Tabulon {
+
 // The left edge of each drawn column 1..n, and after them the right edge of
 // the last, in the paper's twips, as the page draws them: from the left
 // margin, each column its width in characters, every edge rounded as drawn.
@@ -22,3 +24,5 @@ struct PagePlace {
 // fieldCount columns; nothing between the columns' boxes and the rows.
 std::optional<PagePlace> PlaceAt(const PageInputs& in, int32_t page, int fieldCount, double x,
                                  double y);
+
+}  // namespace Tabulon

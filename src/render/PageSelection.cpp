@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Tabulon {
+
 bool PageSelection::Includes(int32_t page) const {
     if (page < first || page > last) return false;
     // A page is even when twice its half is the page itself.
@@ -41,3 +43,5 @@ PageSelection SelectPages(int32_t fromPage, int32_t toPage, int32_t pageCount) {
     }
     return selection;
 }
+
+}  // namespace Tabulon

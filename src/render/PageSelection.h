@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace Tabulon {
+
 // Which pages a print job (or a PDF export) prints, from the two numbers the
 // print dialog leaves: a range when both are 1 or more, every page when the
 // first is 1 or more and the last 0 or less, the even pages for -2 and the odd pages for any other
@@ -19,3 +21,5 @@ struct PageSelection {
 };
 
 PageSelection SelectPages(int32_t fromPage, int32_t toPage, int32_t pageCount);
+
+}  // namespace Tabulon

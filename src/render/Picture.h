@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace Tabulon {
+
 // A small image in pixels (0xAARRGGBB, alpha 0 = transparent), painted at
 // 15 twips per pixel.
 struct Picture {
@@ -15,3 +17,5 @@ struct Picture {
         return static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
     }
 };
+
+}  // namespace Tabulon

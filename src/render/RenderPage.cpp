@@ -7,6 +7,8 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
 int R(double v) {
@@ -272,3 +274,5 @@ PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page
                        int fieldCount, const FieldShading* shading) {
     return PageLayout(target, in, page, zoom > 0 ? zoom : 1.0f, fieldCount, shading).Draw();
 }
+
+}  // namespace Tabulon

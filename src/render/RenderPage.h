@@ -8,6 +8,8 @@
 #include "render/DrawingTarget.h"
 #include "render/PageInputs.h"
 
+namespace Tabulon {
+
 // The maker's line printed small at the foot of every page.
 inline constexpr std::string_view CreditLine =
     "Vornak Yazılım  -  www.vornak.example  -  destek.vornak.example";
@@ -53,3 +55,5 @@ int64_t RowTop(const ReportLayout& layout, const PageMetrics& metrics, int64_t s
 // shades). Drawing changes nothing but the target.
 PageDrawing RenderPage(DrawingTarget& target, const PageInputs& in, int32_t page, float zoom,
                        int fieldCount, const FieldShading* shading = nullptr);
+
+}  // namespace Tabulon

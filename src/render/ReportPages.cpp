@@ -4,6 +4,8 @@
 #include "render/MeasureReportFont.h"
 #include "render/ShownWidths.h"
 
+namespace Tabulon {
+
 namespace {
 
 PagesStep CountPages(ReportPages& pages, const RowStore& rows, const PageSetup& setup,
@@ -100,3 +102,5 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
     pages.widths = WidthsAsDrawn(pages, setup, options.locale);
     return loaded;
 }
+
+}  // namespace Tabulon

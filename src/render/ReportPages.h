@@ -8,6 +8,8 @@
 #include "render/DrawingTarget.h"
 #include "render/PageInputs.h"
 
+namespace Tabulon {
+
 // A loaded report and how it falls into pages under the current page setup:
 // what the window and tabulon-export hold while a report is open.
 struct ReportPages {
@@ -62,3 +64,5 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                            const std::string& rowStorePath, LoadOptions options,
                            const PageMetrics& font, const PageSetup& setup,
                            std::optional<int32_t> rowsPerPage = {});
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include "core/DecimalNumber.h"
 #include "input/SplitFields.h"
 
+namespace Tabulon {
+
 namespace {
 
 // What the sum and mean of columns with different patterns are shown in.
@@ -63,3 +65,5 @@ SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
     result.overflow = result.sum.Overflowed();
     return result;
 }
+
+}  // namespace Tabulon

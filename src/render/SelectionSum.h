@@ -10,6 +10,8 @@
 #include "input/RowStore.h"
 #include "render/CellSelection.h"
 
+namespace Tabulon {
+
 // The numbers among the selected fields: the fields of number and amount
 // columns that read as numbers in the locale, added exactly as the page
 // totals add them. A sum beyond what the totals hold is not a sum: it is
@@ -31,3 +33,5 @@ struct SelectionSum {
 SelectionSum SumSelection(const RowStore& rows, const ReportLayout& layout,
                           const NumberLocale& locale, const CellSelection& selection,
                           const ProgressCallback& progress = {});
+
+}  // namespace Tabulon

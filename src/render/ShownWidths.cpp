@@ -11,10 +11,17 @@
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
+namespace Tabulon {
+
 namespace {
 
-bool ShowsNumbers(const std::string& pattern) {
-    return !pattern.empty() && pattern != "@";
+// A column with a number pattern, or of a number kind without one (a "Z"
+// column before any widths line shows its codes as written, digits that are
+// wider than the average character the loader counts in).
+bool ShowsNumbers(const ReportLayout& layout, int column) {
+    const std::string& pattern = layout.ColumnFormats[column];
+    const uint8_t kind = layout.Kind(column);
+    return (!pattern.empty() && pattern != "@") || kind == KindNumber || kind == KindAmount;
 }
 
 // Orders numbers by size whatever their sign; leading zeros do not count.
@@ -116,7 +123,7 @@ ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& r
     ShownWidthsPass pass;
     int last = 0;
     for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
-        if (ShowsNumbers(layout.ColumnFormats[c])) last = c;
+        if (ShowsNumbers(layout, c)) last = c;
     if (last == 0) return pass;
 
     std::array<ColumnSurvey, ReportLayout::DescribedColumns + 1> surveys;
@@ -124,7 +131,7 @@ ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& r
         rows, 1, rows.RecordCount(),
         [&](int64_t, std::string_view text) {
             ForEachRawField(text, last, [&](int c, std::string_view field) {
-                if (ShowsNumbers(layout.ColumnFormats[c])) surveys[c].Take(field, locale);
+                if (ShowsNumbers(layout, c)) surveys[c].Take(field, locale);
             });
             return true;
         },
@@ -144,3 +151,5 @@ void WidenForShownNumbers(ColumnWidthTable& drawn, const ColumnWidthTable& shown
         if (shown[c] > 0)
             drawn[c] = std::max<int16_t>(drawn[c], ClampToInt16(int64_t{shown[c]} + 1));
 }
+
+}  // namespace Tabulon

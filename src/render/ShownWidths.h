@@ -7,6 +7,8 @@
 #include "input/RowStore.h"
 #include "render/DrawnWidths.h"
 
+namespace Tabulon {
+
 // How the pass over the rows for their shown numbers ended.
 struct ShownWidthsPass {
     ColumnWidthTable widths{};  // characters; 0 where no number is shown
@@ -29,3 +31,5 @@ ShownWidthsPass WidestShownNumbers(const ReportLayout& layout, const RowStore& r
 // Widens each drawn width to one character more than the column's widest
 // shown number, the same room a total gets.
 void WidenForShownNumbers(ColumnWidthTable& drawn, const ColumnWidthTable& shown);
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+namespace Tabulon {
+
 namespace System {
 
 // Text in the system's ANSI code page (1254 on a Turkish Windows) as UTF-8
@@ -10,3 +12,5 @@ namespace System {
 bool AnsiToUtf8(std::string_view bytes, std::string& out);
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+namespace Tabulon {
+
 // What the engine asks of the operating system about files, in one place, so
 // that the rest of the program is the same on every system. Paths are UTF-8.
 // Files are known by small integer descriptors on every system (on Windows the
@@ -60,3 +62,5 @@ std::FILE* OpenStream(int fd);
 bool FreeSpace(const std::string& folder, int64_t& bytes);
 
 }  // namespace System
+
+}  // namespace Tabulon

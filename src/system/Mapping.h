@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace Tabulon {
+
 namespace System {
 
 // Maps `size` bytes of the file from `offset` (a multiple of
@@ -22,3 +24,5 @@ void UnguardMapping(int guard);
 bool MappingWasCut(int guard);
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Tabulon {
+
 namespace System {
 
 // Runs `cleanup` when the program is told to end (TERM, INT, HUP; the
@@ -12,3 +14,5 @@ void OnTermination(void (*cleanup)());
 int MainThreadId();
 
 }  // namespace System
+
+}  // namespace Tabulon

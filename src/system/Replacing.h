@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // Putting a finished file in the place of an older one.
 namespace System {
 
@@ -17,3 +19,5 @@ bool NameTaken(const std::string& path);
 bool PutInPlace(int fd, const std::string& partPath, const std::string& finalPath);
 
 }  // namespace System
+
+}  // namespace Tabulon

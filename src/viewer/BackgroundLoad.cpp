@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+namespace Tabulon {
+
 BackgroundLoad::BackgroundLoad(Request request, QObject* parent)
     : QObject(parent), request_(std::move(request)), thread_([this] { Run(); }) {}
 
@@ -49,3 +51,5 @@ std::optional<LoadedSoFar> BackgroundLoad::TakeSoFar() {
 int BackgroundLoad::Progress() const {
     return progress_;
 }
+
+}  // namespace Tabulon

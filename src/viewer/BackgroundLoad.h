@@ -12,6 +12,8 @@
 #include "render/ReportPages.h"
 #include "viewer/ViewerEnvironment.h"
 
+namespace Tabulon {
+
 // Hears a load's progress on its thread, with the flag that asks the load
 // to stop; answers false to stop it. Tests hold a load there.
 using LoadWatch = decltype(ViewerEnvironment::loadWatch);
@@ -77,3 +79,5 @@ class BackgroundLoad : public QObject {
     std::atomic<bool> ended_ = false;
     std::thread thread_;  // last: it starts once the rest is ready
 };
+
+}  // namespace Tabulon

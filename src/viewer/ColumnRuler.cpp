@@ -4,6 +4,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/RulerArithmetic.h"
 
+namespace Tabulon {
+
 namespace {
 constexpr Rgb PressedColour{255, 255, 192};
 constexpr Rgb BoundaryLineColour{128, 0, 0};
@@ -90,3 +92,5 @@ void ColumnRuler::MouseUp(Qt::MouseButton button) {
     Draw(view_(), 0);
     drawPage_();
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "render/DrawRuler.h"
 
+namespace Tabulon {
+
 class PictureBox;
 
 // The ruler's column dragging. A press near a column's marker picks the
@@ -55,3 +57,5 @@ class ColumnRuler {
     float dragStartX_ = 0.0f;
     int16_t dragDelta_ = 0;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include "platform/Twips.h"
 #include "viewer/ToolbarIcons.h"
 
+namespace Tabulon {
+
 namespace {
 // What each picture stands for, said when the pointer rests on it.
 const char* const Tips[CommandButtons::Count] = {
@@ -28,3 +30,5 @@ CommandButtons::CommandButtons(QWidget* parent) : QObject(parent) {
         buttons_[static_cast<size_t>(i)] = button;
     }
 }
+
+}  // namespace Tabulon

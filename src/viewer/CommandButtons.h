@@ -6,6 +6,8 @@
 class QToolButton;
 class QWidget;
 
+namespace Tabulon {
+
 // The toolbar: eight picture buttons, 375 x 375 twips, 120 twips from the top,
 // in three groups (close; print and workbook; pages and zoom), each with a
 // Turkish tooltip. The window gives each button its command.
@@ -22,3 +24,5 @@ class CommandButtons : public QObject {
   private:
     std::array<QToolButton*, Count> buttons_{};
 };
+
+}  // namespace Tabulon

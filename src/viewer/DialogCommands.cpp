@@ -4,6 +4,8 @@
 #include "dialogs/FrmPageSetup.h"
 #include "viewer/ReportWindow.h"
 
+namespace Tabulon {
+
 namespace {
 
 // Font, margins or headers may have changed, so the pages are measured and
@@ -37,3 +39,5 @@ void EditPageSetup(ReportWindow& window) {
     ShowModal<FrmPageSetup>(window, window.EditableSetup(), window.Settings());
     ShowFirstPageAgain(window);
 }
+
+}  // namespace Tabulon

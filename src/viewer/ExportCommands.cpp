@@ -12,6 +12,8 @@
 #include "platform/ProgressWindow.h"
 #include "viewer/ReportWindow.h"
 
+namespace Tabulon {
+
 namespace {
 
 QString DialogTitle() {
@@ -103,3 +105,5 @@ void ExportTabText(ReportWindow& window) {
     ExportDelimitedFile(window, DelimitedFormat::TabText,
                         QString::fromUtf8("Txt Dosyaları (*.txt)"));
 }
+
+}  // namespace Tabulon

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace Tabulon {
 class ReportWindow;
 
 // The export commands of the "Farklı Kaydet" menu.
@@ -6,3 +8,5 @@ void ExportSpreadsheet(ReportWindow& window);  // also toolbar button 2
 void ExportCsv(ReportWindow& window);
 void ExportCommaText(ReportWindow& window);
 void ExportTabText(ReportWindow& window);
+
+}  // namespace Tabulon

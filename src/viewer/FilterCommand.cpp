@@ -11,6 +11,8 @@
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
+namespace Tabulon {
+
 FilterCommand::FilterCommand(FrmTabul& window) : QObject(&window), window_(window) {}
 
 void FilterCommand::Apply() {
@@ -95,3 +97,5 @@ void FilterCommand::Said(const QString& filterText) {
     window_.Status().ShowFilter(filterText);
     window_.Menu().RemoveFilter->setEnabled(On());
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 
 #include "render/ReportPages.h"
 
+namespace Tabulon {
+
 class FrmTabul;
 
 // "Süz" keeps only the rows holding what the find bar looks for, in their
@@ -33,3 +35,5 @@ class FilterCommand : public QObject {
     std::optional<ReportPages> whole_;
     int64_t kept_ = 0;
 };
+
+}  // namespace Tabulon

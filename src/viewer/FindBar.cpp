@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace Tabulon {
+
 FindBar::FindBar(QWidget* parent) : QToolBar(parent) {
     setObjectName(QStringLiteral("FindBar"));
     setWindowTitle(QString::fromUtf8("Bul"));
@@ -108,3 +110,5 @@ void FindBar::keyPressEvent(QKeyEvent* event) {
     }
     QToolBar::keyPressEvent(event);
 }
+
+}  // namespace Tabulon

@@ -9,6 +9,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
+namespace Tabulon {
+
 // The find bar under the page: the text, where to look ("Tüm sütunlar" or one
 // column by its title), "Tam alan", the way to go, how many fields hold the
 // text and which of them is shown, and "Süz". Enter finds the next field,
@@ -57,3 +59,5 @@ class FindBar : public QToolBar {
     QAction* next_;
     QAction* filter_;
 };
+
+}  // namespace Tabulon

@@ -13,6 +13,8 @@
 #include "viewer/HitCounter.h"
 #include "viewer/ReportWindow.h"
 
+namespace Tabulon {
+
 namespace {
 bool SameRules(const FindRules& a, const FindRules& b) {
     return a.column == b.column && a.wholeField == b.wholeField;
@@ -201,3 +203,5 @@ void FindCommand::ShowCount() {
                     : cut_    ? QStringLiteral("+")
                               : QString());
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "render/FindFields.h"
 #include "render/RenderPage.h"
 
+namespace Tabulon {
+
 class FindBar;
 class FoundFieldsDock;
 class FoundFieldsModel;
@@ -71,3 +73,5 @@ class FindCommand : public QObject {
     bool counting_ = false;
     bool cut_ = false;  // the hits stopped at the most kept
 };
+
+}  // namespace Tabulon

@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace Tabulon {
+
 namespace {
 // The program's own forms are named Frm..., by class or by object name.
 bool IsForm(const QWidget* widget) {
     if (!widget) return false;
-    return QString::fromLatin1(widget->metaObject()->className())
-               .startsWith(QLatin1String("Frm")) ||
+    const QString className = QString::fromLatin1(widget->metaObject()->className());
+    return className.section(QLatin1String("::"), -1).startsWith(QLatin1String("Frm")) ||
            widget->objectName().startsWith(QLatin1String("Frm"));
 }
 }  // namespace
@@ -51,3 +53,5 @@ bool FormReturnWatch::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
 }
+
+}  // namespace Tabulon

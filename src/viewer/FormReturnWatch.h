@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace Tabulon {
+
 // Tells when the main window becomes active in the way that brings its page
 // back to 100 %: the first time, and whenever one of the program's own forms
 // (named Frm...) has closed over it, but not after a message box, a file
@@ -26,3 +28,5 @@ class FormReturnWatch : public QObject {
     bool activatedOnce_ = false;
     bool returnFromForm_ = false;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "viewer/FoundFieldsModel.h"
 
+namespace Tabulon {
+
 FoundFieldsDock::FoundFieldsDock(FoundFieldsModel& model, QWidget* parent)
     : QDockWidget(QString::fromUtf8("Bulunanlar"), parent), model_(model) {
     setObjectName(QStringLiteral("FoundFields"));
@@ -34,3 +36,5 @@ FoundFieldsDock::FoundFieldsDock(FoundFieldsModel& model, QWidget* parent)
     connect(view_, &QTableView::activated, this, choose);
     hide();
 }
+
+}  // namespace Tabulon

@@ -3,8 +3,11 @@
 
 #include "render/RenderPage.h"
 
-class FoundFieldsModel;
 class QTableView;
+
+namespace Tabulon {
+
+class FoundFieldsModel;
 
 // "Bulunanlar", the list of every field found beside the page: a click or
 // Enter on a line shows that field.
@@ -22,3 +25,5 @@ class FoundFieldsDock : public QDockWidget {
     FoundFieldsModel& model_;
     QTableView* view_;
 };
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 #include "render/FindFields.h"
 #include "viewer/ReportWindow.h"
 
+namespace Tabulon {
+
 namespace {
 enum Column { PageColumn, RowColumn, TitleColumn, TextColumn, ColumnCount };
 
@@ -84,3 +86,5 @@ QVariant FoundFieldsModel::headerData(int section, Qt::Orientation orientation, 
     static const char* const titles[ColumnCount] = {"Sayfa", "Satır", "Sütun", "Metin"};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
 }
+
+}  // namespace Tabulon

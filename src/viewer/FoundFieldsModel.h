@@ -5,6 +5,8 @@
 
 #include "render/RenderPage.h"
 
+namespace Tabulon {
+
 class ReportWindow;
 
 // "Bulunanlar": every field found, in report order. Only where each one is
@@ -36,3 +38,5 @@ class FoundFieldsModel : public QAbstractTableModel {
     ReportWindow& window_;
     std::vector<MarkedField> hits_;
 };
+
+}  // namespace Tabulon

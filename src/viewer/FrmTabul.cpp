@@ -34,6 +34,8 @@
 #include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
 
+namespace Tabulon {
+
 namespace {
 const QString Title = QString::fromUtf8("Vornak Yazılım");
 constexpr int32_t FrameWidthTwips = 120;
@@ -361,3 +363,5 @@ void FrmTabul::ReturnToFullSize() {
     setFocus();
     zoom_->Zoom100();
 }
+
+}  // namespace Tabulon

@@ -15,6 +15,12 @@
 #include "viewer/ReportWindow.h"
 #include "viewer/ViewerEnvironment.h"
 
+class QAction;
+class QScrollBar;
+class QTimer;
+
+namespace Tabulon {
+
 class BackgroundLoad;
 class CommandButtons;
 class FilterCommand;
@@ -25,9 +31,6 @@ class ZoomControl;
 class MainMenu;
 class PageDesk;
 class PictureBox;
-class QAction;
-class QScrollBar;
-class QTimer;
 class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
@@ -204,3 +207,5 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     bool loadFailed_ = false;
     bool waitingForLoad_ = false;
 };
+
+}  // namespace Tabulon

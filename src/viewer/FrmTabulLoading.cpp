@@ -18,6 +18,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/ViewerStatusBar.h"
 
+namespace Tabulon {
+
 bool FrmTabul::LoadInBackground(const std::string& reportPath) {
     const WorkFilePlace place = WorkFilePrefix();
     if (place.temporaryFolderMissing)
@@ -139,3 +141,5 @@ bool FrmTabul::WaitForPage(int32_t page) {
 int32_t FrmTabul::LastPage() const {
     return load_ ? INT32_MAX : PageCount();
 }
+
+}  // namespace Tabulon

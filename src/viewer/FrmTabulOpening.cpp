@@ -24,6 +24,8 @@
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
+namespace Tabulon {
+
 namespace {
 const QString CaptionTail = QString::fromUtf8("-Rapor Görüntüleyici");
 }  // namespace
@@ -139,3 +141,5 @@ void FrmTabul::dropEvent(QDropEvent* event) {
 }
 
 // A shown find bar or docked hit list leaves the desk the client area's room.
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include <QSpinBox>
 #include <limits>
 
+namespace Tabulon {
+
 GoToPageDialog::GoToPageDialog(int32_t current, int32_t pageCount, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("GoToPageDialog"));
@@ -33,3 +35,5 @@ GoToPageDialog::GoToPageDialog(int32_t current, int32_t pageCount, QWidget* pare
 int32_t GoToPageDialog::Page() const {
     return page_->value();
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 class QSpinBox;
 
+namespace Tabulon {
+
 // "Sayfaya Git": a page number between 1 and the report's last page; Enter
 // confirms, Escape cancels. A number out of range cannot be entered.
 class GoToPageDialog : public QDialog {
@@ -16,3 +18,5 @@ class GoToPageDialog : public QDialog {
   private:
     QSpinBox* page_;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+namespace Tabulon {
+
 namespace {
 // Hits go to the window in batches, so a million of them cost a few hundred
 // events rather than a million.
@@ -54,3 +56,5 @@ HitCounter::~HitCounter() {
     thread_.request_stop();
     thread_.join();
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include "render/FindFields.h"
 
+namespace Tabulon {
+
 // Finds every field holding a text on a thread of its own, so the window
 // stays usable while millions of rows are read. The hits come back on the
 // window's thread in report order, a batch at a time, and then the end; a
@@ -37,3 +39,5 @@ class HitCounter : public QObject {
     std::function<void(const Ending&)> done_;
     std::jthread thread_;
 };
+
+}  // namespace Tabulon

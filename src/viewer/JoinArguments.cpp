@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace Tabulon {
+
 std::string JoinArguments(int argc, const char* const* argv) {
     std::string joined;
     for (int i = 1; i < argc; ++i) {
@@ -16,3 +18,5 @@ StartArguments ReadStartArguments(int argc, const char* const* argv) {
         return {JoinArguments(argc - 1, argv + 1), true};
     return {JoinArguments(argc, argv), false};
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace Tabulon {
+
 // The argument part of the command line: the arguments after the program's
 // name joined by single spaces, as the system hands a program its command
 // line. Nothing is removed, so a path with spaces arrives whole and a quoted
@@ -16,3 +18,5 @@ struct StartArguments {
     bool fromDesktop = false;
 };
 StartArguments ReadStartArguments(int argc, const char* const* argv);
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace Tabulon {
+
 namespace {
 QString Spaces(int count) {
     return QString(count, QLatin1Char(' '));
@@ -102,3 +104,5 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     RemoveFilter = Item(GOR_00, "RemoveFilter", QString::fromUtf8("Süzgeci Kaldı&r"));
     RemoveFilter->setEnabled(false);
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
+namespace Tabulon {
+
 // The window's menu bar, its items named by menu and position: DOS_ for
 // "&Dosya", DUZ_ for "&Düzen", GOR_ for "Görünüm". The page items show their key names in the
 // shortcut column as caption text only and carry no shortcut, so the page
@@ -56,3 +58,5 @@ class MainMenu : public QObject {
     QAction* Filter = nullptr;
     QAction* RemoveFilter = nullptr;
 };
+
+}  // namespace Tabulon

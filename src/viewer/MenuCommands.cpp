@@ -17,6 +17,8 @@
 #include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
 
+namespace Tabulon {
+
 namespace {
 
 void ChooseReportToOpen(FrmTabul& w) {
@@ -90,3 +92,5 @@ void ConnectMenuCommands(FrmTabul& w) {
         QObject::connect(w.Toolbar().Button(i), &QToolButton::clicked, buttons[i],
                          &QAction::trigger);
 }
+
+}  // namespace Tabulon

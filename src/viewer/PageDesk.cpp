@@ -9,6 +9,8 @@
 #include "platform/Twips.h"
 #include "viewer/PictureBox.h"
 
+namespace Tabulon {
+
 namespace {
 QRect PixelRect(const TwipsRect& r) {
     const int x = PixelsFromTwips(r.left);
@@ -142,3 +144,5 @@ void PageDesk::MovePageUpOrDown() {
     layout_.ScrollVertically(vScroll_->value());
     ApplyCanvasPosition();
 }
+
+}  // namespace Tabulon

@@ -5,10 +5,13 @@
 
 #include "viewer/WindowLayout.h"
 
-class PictureBox;
 class QFrame;
 class QScrollBar;
 class QWidget;
+
+namespace Tabulon {
+
+class PictureBox;
 
 // The window's work area: the line along the top, the grey desk (Zemin) with
 // the page canvas lying on it, the ruler (Cetvel) above the canvas, the red
@@ -58,3 +61,5 @@ class PageDesk : public QObject {
     PictureBox* canvas_ = nullptr;
     int line3_ = -1;  // the paper's right edge on the canvas
 };
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include "platform/Twips.h"
 
+namespace Tabulon {
+
 namespace {
 QPointF TwipsAt(const QPointF& pixels) {
     return {TwipsFromPixels(pixels.x()), TwipsFromPixels(pixels.y())};
@@ -81,3 +83,5 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(event->button(), TwipsX(event));
 }
+
+}  // namespace Tabulon

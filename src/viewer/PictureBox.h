@@ -7,6 +7,8 @@
 #include "platform/CanvasTarget.h"
 #include "viewer/LineElement.h"
 
+namespace Tabulon {
+
 // A surface that keeps what is drawn on it: a picture in memory, drawn through
 // its drawing target and shown again whenever the window needs repainting.
 // Its place and size are given in twips. Mouse events are reported with
@@ -57,3 +59,5 @@ class PictureBox : public QWidget {
     QColor backColour_ = Qt::white;
     std::vector<LineElement> lines_;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+namespace Tabulon {
+
 namespace {
 
 // How often a report the system cannot watch is looked at.
@@ -58,3 +60,5 @@ void ReportWatcher::Settle() {
     shown_ = now;
     changed_();
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace Tabulon {
+
 // Watches the report shown for the program that wrote it writing it again,
 // in place or as a new file renamed over it, and asks for it to be read again
 // once it has stopped changing: the system's file watching where it can
@@ -41,3 +43,5 @@ class ReportWatcher : public QObject {
     Look shown_;  // the report as it was read
     Look last_;   // as it was when last looked at
 };
+
+}  // namespace Tabulon

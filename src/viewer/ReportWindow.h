@@ -8,6 +8,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+namespace Tabulon {
+
 // What the main window's commands (exports, dialogs) need from it, besides
 // what the print job needs. FrmTabul implements it; tests may too.
 class ReportWindow : public PrintHost {
@@ -38,3 +40,5 @@ class ReportWindow : public PrintHost {
   private:
     QString saveDialogFileName_;
 };
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QWidget>
 
+namespace Tabulon {
+
 ResizeWatch::ResizeWatch(QWidget* watched, std::function<void()> resized)
     : QObject(watched), resized_(std::move(resized)) {
     watched->installEventFilter(this);
@@ -12,3 +14,5 @@ bool ResizeWatch::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) resized_();
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace Tabulon {
+
 // Tells when a widget changes size by itself, as the window's client area
 // does when the find bar or the hit list come and go without the window
 // changing size.
@@ -18,3 +20,5 @@ class ResizeWatch : public QObject {
   private:
     std::function<void()> resized_;
 };
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 std::vector<ColumnBoundary> ColumnBoundaries(const RulerView& view) {
     std::vector<ColumnBoundary> boundaries;
     const float zoom = view.zoom;
@@ -39,3 +41,5 @@ int16_t DraggedWidth(int16_t width, int16_t dragDelta, float zoomFactor) {
     const int16_t result = ClampToInt16(RoundHalfEven(widened));
     return std::max<int16_t>(result, 1);
 }
+
+}  // namespace Tabulon

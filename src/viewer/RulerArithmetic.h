@@ -4,6 +4,8 @@
 
 #include "render/DrawRuler.h"
 
+namespace Tabulon {
+
 // The right-hand boundary of one fitting column on the ruler, in twips at the
 // current zoom.
 struct ColumnBoundary {
@@ -29,3 +31,5 @@ int16_t DragDeltaFor(float pointerX, float dragStartX, int32_t charWidth);
 // A column's width after a drag: the distance counted in character cells as
 // they appear at this zoom. Never narrower than one character.
 int16_t DraggedWidth(int16_t width, int16_t dragDelta, float zoomFactor);
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include "viewer/TurkishFileIconProvider.h"
 
+namespace Tabulon {
+
 namespace {
 // One for the whole run: the dialog's file-information thread may still ask
 // it for a file's type while a dialog is being destroyed.
@@ -72,3 +74,5 @@ QString SaveFileDialog::Ask(QWidget* parent, const QString& title, const QString
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }
+
+}  // namespace Tabulon

@@ -1,6 +1,8 @@
 #pragma once
 #include <QFileDialog>
 
+namespace Tabulon {
+
 // The file-save dialog of the exports and of the PDF printer: Qt's own
 // dialog, so it looks the same on every desktop and reads Turkish throughout.
 // A name typed without an extension gets the chosen file type's ("cikti"
@@ -15,3 +17,5 @@ class SaveFileDialog : public QFileDialog {
     static QString Ask(QWidget* parent, const QString& title, const QString& filter,
                        const QString& proposedName);
 };
+
+}  // namespace Tabulon

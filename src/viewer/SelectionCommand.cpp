@@ -12,6 +12,8 @@
 #include "viewer/ReportWindow.h"
 #include "viewer/SumWorker.h"
 
+namespace Tabulon {
+
 namespace {
 
 // More rows than this are added up in the background.
@@ -153,3 +155,5 @@ void SelectionCommand::ShowNote(const QString& note) {
 void SelectionCommand::StopSum() {
     worker_.reset();
 }
+
+}  // namespace Tabulon

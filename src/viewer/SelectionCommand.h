@@ -8,6 +8,8 @@
 #include "render/CellSelection.h"
 #include "render/PagePlaces.h"
 
+namespace Tabulon {
+
 class ReportWindow;
 class SumWorker;
 
@@ -53,3 +55,5 @@ class SelectionCommand : public QObject {
     QString note_;  // the note this command put in the status bar last
     std::unique_ptr<SumWorker> worker_;
 };
+
+}  // namespace Tabulon

@@ -12,6 +12,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/SelectionCommand.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The title or field under a point of the canvas, which shows the page at
@@ -99,3 +101,5 @@ void ConnectSelectionInput(FrmTabul& w) {
                          [&selection, move] { selection.Extend(move.rows, move.columns); });
     }
 }
+
+}  // namespace Tabulon

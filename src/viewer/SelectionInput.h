@@ -1,4 +1,6 @@
 #pragma once
+
+namespace Tabulon {
 class FrmTabul;
 
 // Gives the page canvas's mouse, the selection keys (Shift and an arrow) and
@@ -6,3 +8,5 @@ class FrmTabul;
 // Shift+click on the page selects, a right click opens "Kopyala", "Sütunu
 // Seç", "Tümünü Seç", "Bu Metni Bul", "Süz", "Süzgeci Kaldır" and the zoom and page commands.
 void ConnectSelectionInput(FrmTabul& window);
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+namespace Tabulon {
+
 SumWorker::SumWorker(const RowStore& rows, const ReportLayout& layout, const NumberLocale& locale,
                      const CellSelection& selection, std::function<void(const SelectionSum&)> done)
     : done_(std::move(done)) {
@@ -23,3 +25,5 @@ SumWorker::~SumWorker() {
     thread_.request_stop();
     thread_.join();
 }
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 
 #include "render/SelectionSum.h"
 
+namespace Tabulon {
+
 // Adds up the numbers of a selection on a thread of its own, so the window
 // stays usable while a column of millions of rows is summed. Its result
 // comes back on the window's thread; a worker destroyed before it ends is
@@ -20,3 +22,5 @@ class SumWorker : public QObject {
     std::function<void(const SelectionSum&)> done_;
     std::jthread thread_;
 };
+
+}  // namespace Tabulon

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace Tabulon {
+
 namespace {
 constexpr int Side = 20;
 
@@ -133,3 +135,5 @@ QPixmap ToolbarIcon(int index, qreal pixelRatio) {
     }
     return pixmap;
 }
+
+}  // namespace Tabulon

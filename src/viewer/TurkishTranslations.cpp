@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace Tabulon {
+
 bool InstallTurkishTranslations() {
     // Owned by the application object, so it lives exactly as long as the texts are used.
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -16,3 +18,5 @@ bool InstallTurkishTranslations() {
     }
     return QCoreApplication::installTranslator(translator);
 }
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "platform/SystemEnvironment.h"
 
+namespace Tabulon {
+
 ViewerEnvironment SystemViewerEnvironment() {
     ViewerEnvironment environment;
     environment.locale = SystemNumberLocale();
@@ -14,3 +16,5 @@ ViewerEnvironment SystemViewerEnvironment() {
     };
     return environment;
 }
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include "platform/Messages.h"
 
+namespace Tabulon {
+
 ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(false);
@@ -97,3 +99,5 @@ void ViewerStatusBar::ShowLoading(int thousandths) {
 bool ViewerStatusBar::LoadingShown() const {
     return !loading_->isHidden();
 }
+
+}  // namespace Tabulon

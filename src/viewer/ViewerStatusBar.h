@@ -6,6 +6,8 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
+namespace Tabulon {
+
 // The strip along the bottom of the main window: a short note on the left
 // (where an export went), the page shown and the zoom on the right. The
 // note stays until the next one; the menus' hover tips do not wipe it.
@@ -47,3 +49,5 @@ class ViewerStatusBar : public QStatusBar {
     QLabel* page_;
     QLabel* zoom_;
 };
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "core/Rounding.h"
 
+namespace Tabulon {
+
 namespace {
 // An assignment of a size below zero is refused, as the toolkit would.
 void SetSize(int32_t& size, int64_t value) {
@@ -60,3 +62,5 @@ int32_t ScrollMaximum(double canvasExtent, int32_t deskExtent) {
     if (maximum < 0) return 0;
     return maximum > INT16_MAX ? INT16_MAX : maximum;
 }
+
+}  // namespace Tabulon

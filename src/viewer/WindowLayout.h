@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace Tabulon {
+
 // A control's place in twips, relative to its parent.
 struct TwipsRect {
     int32_t left = 0;
@@ -38,3 +40,5 @@ struct WindowLayout {
 // How far a scroll bar may move the page along one axis: the canvas extent and
 // 1000 twips of slack beyond the desk's extent, never below 0.
 int32_t ScrollMaximum(double canvasExtent, int32_t deskExtent);
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "viewer/PageDesk.h"
 #include "viewer/ZoomSteps.h"
 
+namespace Tabulon {
+
 ZoomControl::ZoomControl(MainMenu& menu, PageDesk& desk, std::function<void(float)> apply)
     : menu_(menu), desk_(desk), apply_(std::move(apply)) {}
 
@@ -62,3 +64,5 @@ bool ZoomControl::Refit() {
     apply_(zoom_);
     return true;
 }
+
+}  // namespace Tabulon

@@ -1,9 +1,12 @@
 #pragma once
 #include <functional>
 
+class QAction;
+
+namespace Tabulon {
+
 class MainMenu;
 class PageDesk;
-class QAction;
 
 // The page's zoom and how it was chosen: one of the menu's fixed sizes, a
 // step of Ctrl+plus and Ctrl+minus, or a fit to the desk's width or to the
@@ -41,3 +44,5 @@ class ZoomControl {
     Fit fit_ = Fit::None;
     int pageWidth_ = 0, pageHeight_ = 0;
 };
+
+}  // namespace Tabulon

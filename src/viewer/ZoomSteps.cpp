@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace Tabulon {
+
 namespace {
 float Clamped(float zoom) {
     return std::clamp(zoom, ZoomStepsList[0], ZoomStepsList[std::size(ZoomStepsList) - 1]);
@@ -30,3 +32,5 @@ float FitPageZoom(int32_t pageWidth, int32_t pageHeight, int32_t roomWidth, int3
     return std::min(FitWidthZoom(pageWidth, roomWidth),
                     Clamped(static_cast<float>(roomHeight) / static_cast<float>(pageHeight)));
 }
+
+}  // namespace Tabulon

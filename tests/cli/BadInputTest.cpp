@@ -5,6 +5,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 // Nothing blocks, grows or loops on. Status 2: no report, 64: a wrong command
 // line, 1: nothing to write or the file cannot be saved.
 TEST(BadInput, EachEndsPromptlyWithItsStatusAndMessage) {

@@ -10,6 +10,8 @@
 #include "ProgramRun.h"
 #include "TestSupport.h"
 
+namespace Tabulon {
+
 // Settings, temporary files and Qt's runtime folder in `home`, away from the user's.
 inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString& lang) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -52,3 +54,5 @@ inline std::vector<std::string> LeftIn(const TempDir& home) {
 inline QJsonObject Json(const ProgramRun& run) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
+
+}  // namespace Tabulon

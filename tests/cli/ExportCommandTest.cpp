@@ -3,6 +3,8 @@
 #include "CliRunner.h"
 #include "export/SheetReader.h"
 
+using namespace Tabulon;
+
 // Page 1 of two rows ends with a short row, so the titles are two.
 TEST(ExportCommand, WritesTheFileTheWindowWouldRightAfterOpening) {
     const std::pair<const char*, std::string> cases[] = {

@@ -6,6 +6,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 // Measured on the page canvas: Times New Roman 10 points is 15 whole pixels at
 // 96 dpi, 14968 / 225 - 8 rows; the quantity column is drawn wider for its total.
 TEST(InfoCommand, DescribesTheSampleReportAsTheWindowOpensIt) {

@@ -5,6 +5,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 TEST(PdfCommand, PrintsTheChosenPagesAsSelectableText) {
     const std::pair<const char*, std::string> cases[] = {
         {"all", "1 2 3 "}, {"odd", "1 3 "}, {"even", "2 "}, {"3", "3 "}, {"2-9", "2 3 "}};

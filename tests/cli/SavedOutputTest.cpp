@@ -5,6 +5,8 @@
 #include "CliRunner.h"
 #include "PlantedTargets.h"
 
+using namespace Tabulon;
+
 // The program still ends by the signal; one ignored (as under nohup) lets the
 // export complete.
 TEST(SavedOutput, ASignalDuringTheExportLeavesNoPartFileAndTheOlderFileAlone) {

@@ -3,6 +3,8 @@
 
 #include "CliRunner.h"
 
+using namespace Tabulon;
+
 namespace {
 
 const std::string SoundSettings =
@@ -16,24 +18,12 @@ std::string With(const std::string& line, const std::string& replacement) {
     return text.replace(at, line.size(), replacement);
 }
 
-// Bytes no editor would write: NULs, invalid UTF-8, stray brackets and signs.
-std::string NoiseBytes() {
-    std::string bytes;
-    uint32_t state = 2463534242u;
-    for (int i = 0; i < 700; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        bytes.push_back(static_cast<char>(state & 0xff));
-    }
-    return bytes;
-}
-
 }  // namespace
 
-// A settings file as real machines leave it gives the page of a fresh
-// installation (59 rows of Times New Roman 10 on A4 for the sample), keeps the
-// file's bytes beside the new one and says so once, on the next run nothing.
+// A settings file as real machines leave it (which values are unusable is the
+// settings store's own test) gives the page of a fresh installation (59 rows
+// of Times New Roman 10 on A4 for the sample), keeps the file's bytes beside
+// the new one and says so once, on the next run nothing.
 TEST(SettingsFile, DamagedFileGivesTheFreshPageAndIsKept) {
     const struct {
         const char* damage;
@@ -41,13 +31,9 @@ TEST(SettingsFile, DamagedFileGivesTheFreshPageAndIsKept) {
         mode_t mode = 0600;
     } cases[] = {
         {"empty", ""},
-        {"noise", NoiseBytes()},
+        {"noise", std::string("\0\xff[General\n\xc3(=\x80]\n-+", 19)},
         {"keys missing", "[General]\nPageSizeX=11906\nSpaceY2=15\n"},
-        {"text for a number", With("FontSize=10", "FontSize=on")},
-        {"negative paper", With("PageSizeX=11906", "PageSizeX=-11906")},
         {"no paper", With("PageSizeY=16838", "PageSizeY=0")},
-        {"negative margin", With("SpaceY1=15", "SpaceY1=-400")},
-        {"no font", With("FontName=Times New Roman", "FontName=")},
         {"unreadable", SoundSettings, 0},
     };
     for (const auto& c : cases) {

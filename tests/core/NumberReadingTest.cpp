@@ -8,6 +8,8 @@
 #include "core/DecimalNumber.h"
 #include "core/Rounding.h"
 
+using namespace Tabulon;
+
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
         double in;

@@ -2,6 +2,8 @@
 
 #include "core/TextEncoding.h"
 
+using namespace Tabulon;
+
 TEST(DecodeReportLine, KeepsUtf8AndConvertsTheTurkishCodePage) {
     // The last three are not UTF-8: a lone lead byte, an overlong form, a surrogate.
     const std::pair<std::string, std::string> cases[] = {{"plain ascii", "plain ascii"},

@@ -4,6 +4,8 @@
 
 #include "viewer/ViewerHarness.h"
 
+using namespace Tabulon;
+
 namespace {
 
 class DialogsInWindow : public ShownViewer {

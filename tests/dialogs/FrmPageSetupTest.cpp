@@ -16,6 +16,8 @@
 #include "dialogs/PagePreview.h"
 #include "dialogs/SpinControl.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The dialog over a model that starts as the built-in page setup (A4
@@ -63,13 +65,6 @@ std::string Texts(const PageSetup& setup) {
         text += SettingNames[i] + "=" + SettingTexts(setup)[i] + ";";
     return text;
 }
-// What was stored, in the order written.
-std::string Stored(MemorySettingsBackend& settings) {
-    std::string text;
-    for (const auto& name : settings.writeOrder)
-        text += name + "=" + *settings.QueryValue(SettingsKeyPath, name) + ";";
-    return text;
-}
 // The built-in page setup's texts with some values changed ("Name=text;...").
 std::string DefaultsWith(const std::string& changes) {
     std::string text = Texts(DefaultPageSetup(1));
@@ -103,7 +98,7 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
     EXPECT_EQ(model.SpaceX1, 15);
     MessageBoxCatcher yes(QMessageBox::Yes);
     Click("Command2");
-    EXPECT_EQ(Stored(settings), Texts(model));
+    EXPECT_EQ(settings.written, Texts(model));
     EXPECT_EQ(Texts(model),
               DefaultsWith("PageSizeX=16838;PageSizeY=11906;PageOrient=2;SpaceX1=16;"
                            "SpaceX2=30;SpaceY1=5;SpaceY2=14;FontSize=9;aTotals=False"));
@@ -163,7 +158,7 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         const bool applied = c.close == std::string("Command2");
         EXPECT_EQ(form->result(), applied ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
-        EXPECT_EQ(Stored(settings), c.yes ? DefaultsWith(c.kept) : "");
+        EXPECT_EQ(settings.written, c.yes ? DefaultsWith(c.kept) : "");
         EXPECT_EQ(boxes.shown, c.asks ? std::vector{question} : std::vector<std::string>{});
     }
 }
@@ -181,10 +176,6 @@ TEST_F(PageSetupTest, TheStoredFaceIsListedOnceAndSelected) {
         EXPECT_EQ(found, 1) << face;
     }
 }
-
-}  // namespace
-
-namespace {
 
 // The paper list chosen by keys; a size is stored in the working orientation,
 // turning keeps it, a custom size is asked in millimetres (typed values
@@ -249,10 +240,6 @@ TEST_F(PageSetupTest, PaperSizeIsChosenFromTheListOrTyped) {
         EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
     }
 }
-
-}  // namespace
-
-namespace {
 
 // A margin typed into its box is taken on Enter, on leaving the box, on
 // pressing its spin control (which steps on from it) and on Apply, within the

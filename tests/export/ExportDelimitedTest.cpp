@@ -2,6 +2,8 @@
 
 #include "ExportFixture.h"
 
+using namespace Tabulon;
+
 TEST(ExportDelimited, WritesEachFormatByteForByte) {
     const std::vector<std::string> example = {"2A\tB\tC\t", "9a\tb,c\t\t", "91.234,56\t  x   \t\t"};
     const std::vector<std::string> empty = {"1Başlık", "2Kod\tAd\t"};

@@ -13,6 +13,8 @@
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 
+namespace Tabulon {
+
 // A report loaded from these lines, with a folder of its own for the exports.
 struct LoadedReport {
     TempDir dir;
@@ -71,3 +73,5 @@ inline std::vector<Exporter> Exporters() {
 #endif
     };
 }
+
+}  // namespace Tabulon

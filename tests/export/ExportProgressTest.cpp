@@ -2,6 +2,8 @@
 
 #include "ExportFixture.h"
 
+using namespace Tabulon;
+
 using Asked = std::vector<std::pair<int64_t, int64_t>>;
 
 TEST(ExportProgress, EveryExportAsksAtEachMegabyteOfRowsAndStopsWhenTold) {

@@ -3,6 +3,8 @@
 #include "ExportFixture.h"
 #include "SheetReader.h"
 
+using namespace Tabulon;
+
 static std::string Sheet(LoadedReport& report,
                          const NumberLocale& locale = NumberLocale::Turkish()) {
     const std::string out = report.Out("rapor.xlsx");

@@ -4,6 +4,8 @@
 #include <regex>
 #include <string>
 
+namespace Tabulon {
+
 // Reads one part of a workbook (a zip file) with the unzip program.
 inline std::string WorkbookPart(const std::string& workbook, const std::string& part) {
     const std::string command = "unzip -p '" + workbook + "' " + part + " 2>/dev/null";
@@ -54,3 +56,5 @@ inline std::string SheetText(const std::string& workbook) {
                 (cell.style.empty() ? "" : " s" + cell.style) + "\n";
     return text;
 }
+
+}  // namespace Tabulon

@@ -6,6 +6,8 @@
 #include "input/ComputePageTotals.h"
 #include "input/RowStore.h"
 
+using namespace Tabulon;
+
 struct Store {
     TempDir dir;
     RowStore store;

@@ -7,6 +7,8 @@
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 
+using namespace Tabulon;
+
 struct Loaded {
     TempDir dir;
     LoadResult result;

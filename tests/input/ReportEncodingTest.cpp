@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 #include "input/LoadReport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // Everything a load gives that the pages show, as one comparable text.

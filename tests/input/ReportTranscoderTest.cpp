@@ -4,6 +4,8 @@
 
 #include "input/ReportTranscoder.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The text fed in blocks of `step` bytes, then its end.
@@ -53,21 +55,12 @@ TEST(ReportTranscoder, DecodesWhereverTheBlocksFall) {
     }
 }
 
+// A UTF-8 mark is dropped at the start only; code-page and broken bytes pass
+// as they are.
 TEST(ReportTranscoder, OtherBytesPassAsTheyAre) {
-    const struct {
-        std::string bytes;
-        std::string out;
-    } cases[] = {
-        {"\xEF\xBB\xBF"
-         "1Ba\xC5\x9Fl\xC4\xB1k\r\n",
-         "1Ba\xC5\x9Fl\xC4\xB1k\r\n"},
-        {"1\xDE"
-         "irket\r\n\xEF\xBB\xBF",
-         "1\xDE"
-         "irket\r\n\xEF\xBB\xBF"},  // only at the start
-        {"\xEF\xBB", "\xEF\xBB"},
-        {"\xFF", "\xFF"},
-        {"", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(Transcode(c.bytes, 1 << 20), c.out) << c.bytes;
+    const std::string text = "1Ba\xC5\x9Fl\xC4\xB1k\r\n\xDE\xEF\xBB\xBF\xEF\xBB\xFF";
+    EXPECT_EQ(Transcode("\xEF\xBB\xBF" + text, 1 << 20), text);
+    for (const std::string bytes :
+         {text, std::string("\xEF\xBB"), std::string("\xFF"), std::string()})
+        EXPECT_EQ(Transcode(bytes, 1 << 20), bytes);
 }

@@ -8,6 +8,8 @@
 #include "input/LoadReport.h"
 #include "input/RowStore.h"
 
+using namespace Tabulon;
+
 // A record is a 2-byte mark and 510 bytes of text padded with spaces, cut
 // before a character that would not fit, so any row is found by arithmetic.
 TEST(RowStore, RecordLayoutToTheByte) {

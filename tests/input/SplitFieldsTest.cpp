@@ -2,6 +2,8 @@
 
 #include "input/SplitFields.h"
 
+using namespace Tabulon;
+
 // The rest of the line's fields are ignored; a field past the count reads as empty.
 TEST(SplitFields, AtMost150FieldsAreKept) {
     std::string many;

@@ -6,6 +6,8 @@
 #include "platform/CanvasTarget.h"
 #include "render/DrawRuler.h"
 
+using namespace Tabulon;
+
 const char* const Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
 // Whole pixels at 96 dpi whatever the pixel ratio (10 points: the line 15 pixels

@@ -10,6 +10,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+using namespace Tabulon;
+
 // The page canvas, remembering where each text went and in which font.
 struct WatchedCanvas : CanvasTarget {
     std::vector<RecordingTarget::TextOp> texts;
@@ -28,55 +30,74 @@ struct WatchedCanvas : CanvasTarget {
     }
 };
 
-// Each text drawn alone at the same place, scale and font inks no pixel the page leaves blank.
-TEST(ZoomedPage, EveryFieldTitleAndTotalIsWhollyVisibleAtEveryZoom) {
+// A report opened on the watched canvas at the default page.
+struct ZoomedPage : ::testing::Test {
+    const PageSetup setup = DefaultPageSetup(1);
+    WatchedCanvas canvas;
+    ReportPages pages;
+    NumberLocale locale = NumberLocale::Turkish();
     TempDir dir;
+
+    void Open(const std::string& path) {
+        LoadOptions options;
+        options.locale = locale;
+        ASSERT_TRUE(OpenReportPages(pages, path, dir.File("B.DAT"), options, canvas, setup).Ok());
+    }
+    QImage Draw(const PageSetup& drawn, int width, float zoom) {
+        canvas.Resize(width, static_cast<int>(setup.PageSizeY * zoom));
+        canvas.texts.clear();
+        RenderPage(canvas, pages.Inputs(drawn, locale, {}), 1, zoom, pages.fieldCount);
+        return canvas.Image();
+    }
+    // The text alone on a white canvas, and the pixels around its box.
+    static std::pair<QImage, QRect> Alone(const RecordingTarget::TextOp& t, QSize size,
+                                          float zoom) {
+        CanvasTarget alone;
+        alone.Resize(size.width() * 15, size.height() * 15);
+        alone.SetScale(zoom);
+        alone.Box(0, 0, size.width() * 15 / zoom, size.height() * 15 / zoom, White, true);
+        alone.SetFont(t.font);
+        alone.SetFontSize(t.size);
+        alone.SetFontBold(t.bold);
+        alone.MoveTo(t.x, t.y);
+        alone.Print(t.text);
+        const double w = alone.TextWidth(t.text), h = alone.TextHeight(t.text);
+        return {alone.Image(), QRect(t.x * zoom / 15 - 4, t.y * zoom / 15 - 4, w * zoom / 15 + 12,
+                                     h * zoom / 15 + 8)};
+    }
+    // Pixels `lone` inks, and how many of them `page` leaves blank, within `area`.
+    static std::pair<int, int> InkLost(const QImage& lone, const QImage& page, QRect area) {
+        const auto ink = [](QRgb pixel) { return qGray(pixel) < 200; };
+        int drawn = 0, lost = 0;
+        area &= page.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (ink(lone.pixel(x, y))) ++drawn, lost += !ink(page.pixel(x, y));
+        return {drawn, lost};
+    }
+};
+
+// Each text drawn alone at the same place, scale and font inks no pixel the page leaves blank.
+TEST_F(ZoomedPage, EveryFieldTitleAndTotalIsWhollyVisibleAtEveryZoom) {
     WriteBytes(dir.File("r.txt"),
                ReportText({"1STOK RAPORU", "2Kod\tAd\tAdet\tFiyat\tTutar\tNot\t", "36\t",
                            "4\t\t++\t\t++\t\t", "5Z\tT\tN\t2\tC\t\t",
                            "9100001\tİsmail Irmak\t999999\t1.234,56\t-98.765,43\tnot\t",
                            "9100002\tŞule Ölçer\t999999\t7,5\t1.650.883,28\tx\t"}));
-    const PageSetup setup = DefaultPageSetup(1);
-    WatchedCanvas canvas;
-    ReportPages pages;
-    LoadOptions options;
-    options.locale = NumberLocale::Turkish();
-    ASSERT_TRUE(
-        OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, canvas, setup).Ok());
-    const auto ink = [](QRgb pixel) { return qGray(pixel) < 200; };
+    Open(dir.File("r.txt"));
+    const std::set<std::string> shown = {"Kod",         "Ad",          "Adet",         "Fiyat",
+                                         "Tutar",       "100001",      "İsmail Irmak", "999.999",
+                                         "1.234,56",    "(98.765,43)", "1.650.883,28", "1.999.998",
+                                         "1.552.117,85"};
     for (float zoom : {0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 2.0f}) {
         SCOPED_TRACE(zoom);
-        const int width = static_cast<int>(25000 * zoom), height = setup.PageSizeY * zoom;
-        canvas.Resize(width, height);
-        canvas.texts.clear();
-        RenderPage(canvas, pages.Inputs(setup, options.locale, {}), 1, zoom, pages.fieldCount);
-        const QImage page = canvas.Image();
-        CanvasTarget alone;
-        alone.Resize(width, height);
-        alone.SetScale(zoom);
-        const std::set<std::string> shown = {
-            "Kod",          "Ad",           "Adet",        "Fiyat",    "Tutar",
-            "100001",       "İsmail Irmak", "999.999",     "1.234,56", "(98.765,43)",
-            "1.650.883,28", "1.999.998",    "1.552.117,85"};
+        const QImage page = Draw(setup, static_cast<int>(25000 * zoom), zoom);
         std::set<std::string> seen;
         for (const RecordingTarget::TextOp& t : canvas.texts) {
             if (!shown.contains(t.text)) continue;
             seen.insert(t.text);
-            alone.SetFont(t.font);
-            alone.SetFontSize(t.size);
-            alone.SetFontBold(t.bold);
-            const double w = alone.TextWidth(t.text), h = alone.TextHeight(t.text);
-            alone.Box(t.x - 60 / zoom, t.y - 60 / zoom, t.x + w + 120 / zoom, t.y + h + 90 / zoom,
-                      White, true);
-            alone.PSet(t.x, t.y, White);
-            alone.Print(t.text);
-            const QRect area = QRect(t.x * zoom / 15 - 4, t.y * zoom / 15 - 4, w * zoom / 15 + 12,
-                                     h * zoom / 15 + 8) &
-                               page.rect();
-            int drawn = 0, hidden = 0;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    if (ink(alone.Image().pixel(x, y))) ++drawn, hidden += !ink(page.pixel(x, y));
+            const auto [lone, area] = Alone(t, page.size(), zoom);
+            const auto [drawn, hidden] = InkLost(lone, page, area);
             EXPECT_TRUE(drawn > 0 && hidden == 0) << t.text << ": " << hidden << " of " << drawn;
         }
         EXPECT_EQ(seen, shown);
@@ -87,50 +108,19 @@ TEST(ZoomedPage, EveryFieldTitleAndTotalIsWhollyVisibleAtEveryZoom) {
 // capitals and descenders included, blank nothing drawn before them (the
 // totals boxes right above the page number on a full page) and lose none of
 // their own pixels to the margins.
-TEST(ZoomedPage, TextNeverBlanksWhatWasDrawnBefore) {
-    const PageSetup setup = DefaultPageSetup(1);
-    WatchedCanvas canvas;
-    ReportPages pages;
-    LoadOptions options;
-    options.locale = NumberLocale::Turkish();
-    ASSERT_TRUE(OpenReportPages(pages, TABULON_TEST_DATA "/tall-glyphs.txt",
-                                TempDir().File("B.DAT"), options, canvas, setup)
-                    .Ok());
-    const auto ink = [](QRgb pixel) { return qGray(pixel) < 200; };
+TEST_F(ZoomedPage, TextNeverBlanksWhatWasDrawnBefore) {
+    Open(TABULON_TEST_DATA "/tall-glyphs.txt");
     for (float zoom : {0.5f, 0.75f, 1.0f, 2.0f}) {
         SCOPED_TRACE(zoom);
-        const int width = static_cast<int>(12000 * zoom), height = setup.PageSizeY * zoom;
-        const auto draw = [&](bool pageNumbers) {
-            PageSetup drawn = setup;
-            drawn.pNumbers = pageNumbers;
-            canvas.Resize(width, height);
-            canvas.texts.clear();
-            RenderPage(canvas, pages.Inputs(drawn, options.locale, {}), 1, zoom, pages.fieldCount);
-            return canvas.Image();
-        };
-        const QImage without = draw(false), page = draw(true);
-        int blanked = 0;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                blanked += ink(without.pixel(x, y)) && !ink(page.pixel(x, y));
-        EXPECT_EQ(blanked, 0);
-
-        CanvasTarget alone;
-        alone.Resize(width, height);
-        alone.SetScale(zoom);
+        const int width = static_cast<int>(12000 * zoom);
+        PageSetup withoutNumbers = setup;
+        withoutNumbers.pNumbers = false;
+        const QImage without = Draw(withoutNumbers, width, zoom), page = Draw(setup, width, zoom);
+        EXPECT_EQ(InkLost(without, page, page.rect()).second, 0);
         for (const RecordingTarget::TextOp& t : canvas.texts) {
             if (t.y > 1500 && t.y < setup.PageSizeY - 2000) continue;  // headers and foot
-            alone.Box(0, 0, width / zoom, height / zoom, White, true);
-            alone.SetFont(t.font);
-            alone.SetFontSize(t.size);
-            alone.SetFontBold(t.bold);
-            alone.MoveTo(t.x, t.y);
-            alone.Print(t.text);
-            const QImage lone = alone.Image();
-            int drawn = 0, lost = 0;
-            for (int y = 0; y < page.height(); ++y)
-                for (int x = 0; x < page.width(); ++x)
-                    if (ink(lone.pixel(x, y))) ++drawn, lost += !ink(page.pixel(x, y));
+            const auto [drawn, lost] =
+                InkLost(Alone(t, page.size(), zoom).first, page, page.rect());
             EXPECT_TRUE(drawn > 0 && lost == 0) << t.text << ": " << lost << " of " << drawn;
         }
     }

@@ -10,6 +10,8 @@
 #include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
 
+using namespace Tabulon;
+
 namespace {
 
 struct Dialog {

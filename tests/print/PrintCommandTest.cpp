@@ -6,6 +6,8 @@
 #include "SampleSheets.h"
 #include "cli/CliRunner.h"
 
+using namespace Tabulon;
+
 namespace {
 
 bool Holds(const QString& file, const char* text) {

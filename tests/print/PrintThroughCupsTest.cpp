@@ -12,6 +12,8 @@
 #include "viewer/ViewerHarness.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // A real spooler of the test's own, whose queues the print dialog lists

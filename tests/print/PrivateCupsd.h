@@ -10,6 +10,8 @@
 #include <csignal>
 #include <string>
 
+namespace Tabulon {
+
 // A CUPS spooler of the test's own: configuration, spool, logs and socket in a
 // temporary folder, reached through CUPS_SERVER, so printing is tested
 // without touching the machine's printing setup. Stopped with the object.
@@ -130,3 +132,5 @@ class PrivateCupsd {
     const bool hadServer_ = qEnvironmentVariableIsSet("CUPS_SERVER");
     const QByteArray oldServer_ = qgetenv("CUPS_SERVER");
 };
+
+}  // namespace Tabulon

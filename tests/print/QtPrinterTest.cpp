@@ -5,6 +5,8 @@
 #include "platform/PrinterTarget.h"
 #include "platform/QtPrinter.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The built-in PDF printer writing to `file`, drawing through the paper target.

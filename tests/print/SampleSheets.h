@@ -3,6 +3,8 @@
 
 #include "ProgramRun.h"
 
+namespace Tabulon {
+
 // The page number of each sheet of a PDF of the sample report, "?" for a
 // sheet without the sample's title.
 inline std::string SheetsOf(const std::string& pdf) {
@@ -14,3 +16,5 @@ inline std::string SheetsOf(const std::string& pdf) {
     }
     return sheets;
 }
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "render/DisplayPattern.h"
 
+using namespace Tabulon;
+
 // Swaps the decimal and group separators: the English form of Turkish text.
 static std::string ToEnglish(std::string text) {
     for (char& c : text) c = c == ',' ? '.' : c == '.' ? ',' : c;

@@ -3,6 +3,8 @@
 #include "PageFixture.h"
 #include "render/FilterReport.h"
 
+using namespace Tabulon;
+
 namespace {
 
 std::vector<std::vector<std::string>> SalesRows() {

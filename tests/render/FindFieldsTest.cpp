@@ -4,6 +4,8 @@
 #include "core/TurkishCase.h"
 #include "render/FindFields.h"
 
+using namespace Tabulon;
+
 // A field matches as the page shows it or as the report writes it, by
 // Turkish case rules; in one column or all, inside the field or whole.
 TEST(FieldFinder, MatchesShownOrWrittenTextWithTurkishCaseRules) {

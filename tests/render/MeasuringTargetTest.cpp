@@ -3,6 +3,8 @@
 #include "PageFixture.h"
 #include "render/MeasuringTarget.h"
 
+using namespace Tabulon;
+
 // A page laid out on a measuring target finds what drawing it finds (the
 // columns that fit, the field count its last row leaves), and the target
 // measured for it is given nothing to draw.

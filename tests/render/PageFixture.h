@@ -10,6 +10,8 @@
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
+namespace Tabulon {
+
 // The default A4 page with fixed metrics: rows 230 twips, characters 120, 5 rows a page.
 struct PageFixture {
     TempDir dir;
@@ -75,3 +77,5 @@ inline std::string Edges(const RecordingTarget::BoxOp& box) {
     out << box.x1 << ',' << box.y1 << ',' << box.x2 << ',' << box.y2;
     return out.str();
 }
+
+}  // namespace Tabulon

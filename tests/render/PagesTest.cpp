@@ -7,6 +7,8 @@
 #include "render/DrawnWidths.h"
 #include "render/MeasureReportFont.h"
 
+using namespace Tabulon;
+
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
 static std::string Figures(const PageMetrics& m) {
     std::ostringstream out;
@@ -39,56 +41,40 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     }
 }
 
-// Margins larger than the paper, across or down, leave one row a page: never
-// none, never more pages than rows.
-TEST(OpenReportPages, MarginsThatLeaveNoRoomStillGiveEveryPageARow) {
-    std::string text = "1A\r\n4++\t\r\n";
-    for (int i = 1; i <= 7; ++i) text += "9" + std::to_string(i) + "\t\r\n";
+// Headers and total markers after the rows still count; titles there do not
+// decide the columns, the last row does. Margins larger than the paper,
+// across or down, leave one row a page: never none, never more pages than rows.
+TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
+    std::string rows[101];
+    for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
     const struct {
-        int32_t left, right, top, bottom;
-    } cases[] = {{15, 15, 1000, 15}, {15, 15, 150, 150}, {1000, 1000, 15, 15}, {0, 0, 0, 1000}};
+        std::string text;
+        int32_t margins[4];      // left, right, top, bottom
+        int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
+        int32_t rowsPerPage, pageCount;
+        int64_t lastPageTotal;
+    } cases[] = {{"1A\r\n4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
+                 {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
+                 {"1A\r\n" + rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
+                 {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
+                 {"1A\r\n4++\t\r\n" + rows[100],
+                  {15, 15, 15, 15},
+                  8000,
+                  21,
+                  5,
+                  int64_t{85 + 100} * 8},  // 6130 / 230 - 6
+                 {"1A\r\n4++\t\r\n" + rows[7], {15, 15, 1000, 15}, 0, 1, 7, 7},
+                 {"1A\r\n4++\t\r\n" + rows[7], {15, 15, 150, 150}, 0, 1, 7, 7},
+                 {"1A\r\n4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28},
+                 {"1A\r\n4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << &c - cases);
         TempDir dir;
         ReportPages pages;
         RecordingTarget target;
         PageSetup setup = DefaultPageSetup(1);
         std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
-            std::tie(c.left, c.right, c.top, c.bottom);
-        WriteBytes(dir.File("r.txt"), text);
-        LoadOptions options;
-        options.locale = NumberLocale::Turkish();
-        ASSERT_TRUE(
-            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
-                .Ok());
-        const bool noRoomDown = c.top + c.bottom >= 300;
-        EXPECT_EQ(pages.metrics.RowsPerPage, noRoomDown ? 1 : 59) << c.top << "," << c.bottom;
-        EXPECT_EQ(pages.totals.pageCount, noRoomDown ? 7 : 1);
-        EXPECT_EQ(pages.totals.table.Get(pages.totals.pageCount, 1).scaled / Currency::Scale,
-                  noRoomDown ? 7 : 28);
-    }
-}
-
-// Headers and total markers after the rows still count; titles there do not
-// decide the columns, the last row does.
-TEST(OpenReportPages, CountsAsTheWholeReportSaysEvenWhenItsDescriptionComesLate) {
-    std::string rows[101];
-    for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
-    const struct {
-        std::string text;
-        int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
-        int32_t rowsPerPage, pageCount;
-        int64_t lastPageTotal;
-    } cases[] = {
-        {"1A\r\n4++\t\r\n" + rows[59], 0, 59, 1, 1770},
-        {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", 0, 58, 2, 59},
-        {"1A\r\n" + rows[59] + "4++\t\r\n", 0, 59, 1, 1770},
-        {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", 0, 59, 1, 0},
-        {"1A\r\n4++\t\r\n" + rows[100], 8000, 21, 5, int64_t{85 + 100} * 8}};  // 6130 / 230 - 6
-    for (const auto& c : cases) {
-        TempDir dir;
-        ReportPages pages;
-        RecordingTarget target;
-        PageSetup setup = DefaultPageSetup(1);
+            std::tie(c.margins[0], c.margins[1], c.margins[2], c.margins[3]);
         WriteBytes(dir.File("r.txt"), c.text);
         LoadOptions options;
         options.locale = NumberLocale::Turkish();

@@ -7,6 +7,8 @@
 #include "render/PagePlaces.h"
 #include "render/RenderPage.h"
 
+using namespace Tabulon;
+
 using TextOp = RecordingTarget::TextOp;
 using BoxOp = RecordingTarget::BoxOp;
 const std::string DateLine = "Tarih/Saat:30.11.2026 - 17:45";

@@ -5,6 +5,8 @@
 #include "render/DisplayPattern.h"
 #include "render/SelectionSum.h"
 
+using namespace Tabulon;
+
 // Kod zero-padded, Ad text, Tutar an amount, Adet a whole number; five rows
 // a page, so rows 5 and 6 lie on two pages.
 struct SelectionFixture : PageFixture {
@@ -32,7 +34,7 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
         std::string text;
         std::string table;  // the rows of the HTML table
     };
-    const std::string right = "<td style=\"text-align:right\">";
+    const std::string right = "<td align=\"right\">";
     const std::vector<Case> cases = {
         {{{1, 3}, {1, 3}}, "1.234,50", "<tr>" + right + "1.234,50</td></tr>"},
         // from the focus back to the anchor, across the page break after row 5
@@ -65,6 +67,34 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
     EXPECT_TRUE(all.text.ends_with("\n000006\tEfe\t1,00\t1"));
     EXPECT_NE(all.html.find("<tr><th>Kod</th><th>Ad</th><th>Tutar</th><th>Adet</th></tr>"),
               std::string::npos);
+}
+
+// A large copy is made by two threads, a half each: it reads exactly as the
+// rows copied in two smaller pieces one after the other, and a cancel asked
+// on the way stops it.
+TEST(CopySelection, ALargeCopyReadsAsItsPiecesInOrderAndStopsWhenCancelled) {
+    PageFixture f;
+    f.Columns({{"Kod", 6, "000000"}, {"Tutar", 12, "#,##0.00"}});
+    f.Layout().ColumnKinds = {KindNone, KindNumber, KindAmount};
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 1; row <= 120001; ++row)
+        rows.push_back({std::to_string(row), std::to_string(row * 7 % 1000) + ",5"});
+    f.Rows(rows);
+    const auto copy = [&](int64_t from, int64_t to, const ProgressCallback& progress = {}) {
+        return CopySelection(f.pages.rows, f.Layout(), f.locale, {{from, 1}, {to, 2}}, progress);
+    };
+    const CopiedFields whole = copy(1, 120001), first = copy(1, 60000),
+                       second = copy(60001, 120001);
+    const auto rowsOf = [](const std::string& html) {
+        return html.substr(html.find("<tr>"), html.rfind("</tr>") + 5 - html.find("<tr>"));
+    };
+    ASSERT_TRUE(whole.pass.ok);
+    EXPECT_EQ(whole.text, first.text + "\n" + second.text);
+    EXPECT_EQ(rowsOf(whole.html), rowsOf(first.html) + rowsOf(second.html));
+    EXPECT_TRUE(whole.html.ends_with("</tr></table></body></html>"));
+    int asked = 0;
+    const CopiedFields cancelled = copy(1, 120001, [&](int64_t, int64_t) { return ++asked < 3; });
+    EXPECT_TRUE(cancelled.pass.cancelled);
 }
 
 // Numbers of number and amount columns are counted and added exactly; text,

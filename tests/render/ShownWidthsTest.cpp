@@ -5,6 +5,8 @@
 #include "core/SettingsStore.h"
 #include "render/ReportPages.h"
 
+using namespace Tabulon;
+
 // Each column is drawn one character wider than the widest text its rows show,
 // whatever the loader measured from the texts as written; the totals still
 // count, and what is not a number shows as written.
@@ -17,6 +19,7 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
     } cases[] = {
         {"Z", "8", {"42", "7"}, 2, 9},            // 00000042
         {"Z", "3", {"123456", "-5"}, 6, 7},       // a code longer than its zeros
+        {"Z", "", {"105", "999"}, 3, 4},          // no widths line: codes as written
         {"N", "", {"1234567", "-12"}, 7, 10},     // 1.234.567
         {"2", "", {"1234,5", "99,999"}, 6, 9},    // 1.234,50 and 100,00
         {"2", "", {"999,995", "12"}, 7, 9},       // rounds up to 1.000,00

@@ -11,6 +11,8 @@
 #include "system/Mapping.h"
 #include "system/Replacing.h"
 
+using namespace Tabulon;
+
 namespace fs = std::filesystem;
 using System::FileKind;
 using System::FileStatus;

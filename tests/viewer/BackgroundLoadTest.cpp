@@ -10,6 +10,8 @@
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // 40 000 rows make about one and a half megabytes: the loader reads the

@@ -4,6 +4,8 @@
 #include "ViewerHarness.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 #ifdef TABULON_SYSTEM_CALL_TRACER
 // The program writing the report adds rows as the window starts its second
 // read of it: the window shows what it read with a note saying the report

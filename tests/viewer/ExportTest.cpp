@@ -5,6 +5,8 @@
 #include "export/SheetReader.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 // Takes the place of the desktop's file handler while it lives, noting each
 // file it was asked to open and whether the hourglass was showing then.
 class OpenedFiles : public QObject {

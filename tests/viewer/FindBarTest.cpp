@@ -13,6 +13,8 @@
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 class FindBarTest : public ShownViewer {
@@ -81,9 +83,9 @@ TEST_F(FindBarTest, TheBarsRulesDecideTheHitsAndTheCount) {
     }
 }
 
-// Enter and F3 move the place in the count, Shift+F3 back round the start;
-// the hit shown is shaded strongly, the other hits on the page lightly; Esc
-// in the bar closes it and leaves the selection as it was.
+// Enter and F3 move the place in the count, Shift+F3 back round the start
+// to the last page with a note; the hit shown is shaded strongly, the other
+// hits on the page lightly; Esc in the bar closes it and leaves the selection.
 TEST_F(FindBarTest, KeysMoveThroughTheHitsAndEscClosesTheBar) {
     W().Selection().SelectAll();
     Search(QString::fromUtf8("Müşteri 3"));
@@ -96,9 +98,12 @@ TEST_F(FindBarTest, KeysMoveThroughTheHitsAndEscClosesTheBar) {
     EXPECT_EQ(Count(), "3 / 12");
     Key(Qt::Key_F3, Qt::ShiftModifier);
     Key(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(W().CurrentPage(), 1);
     Key(Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(Count(), "12 / 12");
     EXPECT_EQ(W().Finder().Hit()->row, 190);
+    EXPECT_EQ(W().CurrentPage(), 4);
+    EXPECT_TRUE(W().Status().NoteText().contains("sondan"));
     Bar().TextBox()->setFocus();
     QTest::keyClick(Bar().TextBox(), Qt::Key_Escape);
     EXPECT_FALSE(Bar().isVisible());

@@ -10,6 +10,8 @@
 #include "viewer/PictureBox.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 class Navigation : public ShownViewer {
@@ -191,39 +193,6 @@ TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
     Wheel(+1);
     EXPECT_EQ(W().CurrentPage(), 1);
     EXPECT_EQ(bar->value(), bar->maximum());
-}
-
-// "Müşteri 3" stands on every seventeenth row from 3; F3 goes from hit to hit
-// across pages and round the end with a note, Shift+F3 back; the hit is marked.
-TEST_F(Navigation, FindGoesFromHitToHitAndRoundTheEnd) {
-    Key(Qt::Key_F, Qt::ControlModifier);
-    FindBar* bar = W().Finder().Bar();
-    ASSERT_TRUE(bar->isVisible());
-    TypeText(bar->TextBox(), "MÜŞTERİ 3");
-    QTest::keyClick(bar->TextBox(), Qt::Key_Return);
-    ASSERT_TRUE(W().Finder().Hit());
-    EXPECT_EQ(W().Finder().Hit()->row, 3);
-    EXPECT_EQ(W().Finder().Hit()->column, 2);
-    const QImage& page = W().Canvas()->Image();
-    int marked = 0;  // the hit's shading
-    for (int i = 0; i < page.width() * page.height(); ++i)
-        marked += page.pixel(i % page.width(), i / page.width()) == qRgb(255, 228, 110);
-    EXPECT_GT(marked, 80);
-    std::vector<int64_t> rows;
-    for (int i = 0; i < 12 && (rows.empty() || rows.back() != 3); ++i) {
-        Key(Qt::Key_F3);
-        rows.push_back(W().Finder().Hit()->row);
-    }
-    ASSERT_EQ(rows, (std::vector<int64_t>{20, 37, 54, 71, 88, 105, 122, 139, 156, 173, 190, 3}));
-    EXPECT_TRUE(W().Status().NoteText().contains("baştan")) << Status();
-    EXPECT_EQ(W().CurrentPage(), 1);
-    Key(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(W().Finder().Hit()->row, 190);
-    EXPECT_EQ(W().CurrentPage(), 4);
-    bar->TextBox()->setText("yok böyle");
-    bar->NextAction()->trigger();
-    EXPECT_FALSE(W().Finder().Hit());
-    EXPECT_TRUE(W().Status().NoteText().contains("bulunamadı"));
 }
 
 // An unreadable report leaves this one open; one chosen with Ctrl+O or

@@ -6,6 +6,8 @@
 #include "viewer/ViewerStatusBar.h"
 #include "viewer/ZoomControl.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The report written again while it is shown: in place, renamed over, gone,

@@ -6,6 +6,8 @@
 #include "viewer/RulerArithmetic.h"
 #include "viewer/WindowLayout.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // Columns 10, 5 and 20 characters wide at 75 %, the second not fitting, and

@@ -8,6 +8,8 @@
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
+using namespace Tabulon;
+
 namespace {
 
 // The sales report's rows: Kod (zero-padded), Müşteri, Şehir, Tutar; fifty

@@ -19,6 +19,8 @@
 #include "viewer/PageDesk.h"
 #include "viewer/ZoomControl.h"
 
+namespace Tabulon {
+
 // A report with a three-line header, four columns (the amounts totalled) and
 // the given number of data rows; 200 rows make four pages.
 inline std::string SalesReport(int rows, const std::string& firstHeader = "SATIŞ RAPORU") {
@@ -90,3 +92,5 @@ class ShownViewer : public ::testing::Test {
     void Click(int button) { QTest::mouseClick(W().Toolbar().Button(button), Qt::LeftButton); }
     ViewerHarness h;
 };
+
+}  // namespace Tabulon

@@ -1,5 +1,7 @@
 #include "system/CodePage.h"
 
+namespace Tabulon {
+
 namespace System {
 
 // The system speaks UTF-8; lines that are not are read with the program's own
@@ -9,3 +11,5 @@ bool AnsiToUtf8(std::string_view, std::string&) {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+namespace Tabulon {
+
 namespace System {
 
 namespace {
@@ -132,3 +134,5 @@ bool FreeSpace(const std::string& folder, int64_t& bytes) {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

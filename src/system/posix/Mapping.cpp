@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Tabulon {
+
 namespace System {
 
 void* MapForReading(int fd, int64_t offset, size_t size) {
@@ -30,3 +32,5 @@ size_t MappingGranularity() {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -7,6 +7,8 @@
 
 #include "system/Mapping.h"
 
+namespace Tabulon {
+
 namespace {
 
 // The mappings in use, for the bus error handler, which can reach nothing
@@ -102,3 +104,5 @@ bool MappingWasCut(int guard) {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+namespace Tabulon {
+
 namespace System {
 
 namespace {
@@ -44,3 +46,5 @@ int MainThreadId() {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

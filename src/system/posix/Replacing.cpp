@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace Tabulon {
+
 namespace fs = std::filesystem;
 
 namespace System {
@@ -102,3 +104,5 @@ bool PutInPlace(int fd, const std::string& partPath, const std::string& finalPat
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

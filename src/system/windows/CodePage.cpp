@@ -2,6 +2,8 @@
 
 #include "system/windows/WindowsCalls.h"
 
+namespace Tabulon {
+
 namespace System {
 
 bool AnsiToUtf8(std::string_view bytes, std::string& out) {
@@ -22,3 +24,5 @@ bool AnsiToUtf8(std::string_view bytes, std::string& out) {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -9,6 +9,8 @@
 #include "system/windows/OwnerOnlyAccess.h"
 #include "system/windows/WindowsCalls.h"
 
+namespace Tabulon {
+
 namespace System {
 
 using namespace System::Windows;
@@ -165,3 +167,5 @@ bool FreeSpace(const std::string& folder, int64_t& bytes) {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "system/windows/WindowsCalls.h"
 
+namespace Tabulon {
+
 namespace System {
 
 using namespace System::Windows;
@@ -32,3 +34,5 @@ size_t MappingGranularity() {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

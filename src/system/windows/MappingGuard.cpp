@@ -1,5 +1,7 @@
 #include "system/Mapping.h"
 
+namespace Tabulon {
+
 // Windows refuses to cut a file short while a view of it is mapped, so a
 // mapping there needs no guard and is never cut.
 namespace System {
@@ -15,3 +17,5 @@ bool MappingWasCut(int) {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "system/windows/WindowsCalls.h"
 
+namespace Tabulon {
+
 namespace System::Windows {
 
 bool OwnerOnlyAccess::Make() {
@@ -28,3 +30,5 @@ bool OwnerOnlyAccess::Make() {
 }
 
 }  // namespace System::Windows
+
+}  // namespace Tabulon

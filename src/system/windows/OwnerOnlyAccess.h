@@ -3,6 +3,8 @@
 
 #include <memory>
 
+namespace Tabulon {
+
 namespace System::Windows {
 
 // Security attributes that let the current user alone at a new file, as a
@@ -22,3 +24,5 @@ class OwnerOnlyAccess {
 };
 
 }  // namespace System::Windows
+
+}  // namespace Tabulon

@@ -2,6 +2,8 @@
 
 #include "system/windows/WindowsCalls.h"
 
+namespace Tabulon {
+
 namespace System {
 
 namespace {
@@ -29,3 +31,5 @@ int MainThreadId() {
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

@@ -4,6 +4,8 @@
 
 #include "system/windows/WindowsCalls.h"
 
+namespace Tabulon {
+
 namespace System {
 
 using namespace System::Windows;
@@ -54,3 +56,5 @@ bool PutInPlace(int fd, const std::string& partPath, const std::string& finalPat
 }
 
 }  // namespace System
+
+}  // namespace Tabulon

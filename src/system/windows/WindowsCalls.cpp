@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+namespace Tabulon {
+
 namespace System::Windows {
 
 namespace {
@@ -82,3 +84,5 @@ int FailedCall() {
 }
 
 }  // namespace System::Windows
+
+}  // namespace Tabulon

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace Tabulon {
+
 // What the Windows side of the seam shares: UTF-16 names, the C library's
 // descriptors over handles, and errno values for the system's errors.
 namespace System::Windows {
@@ -18,3 +20,5 @@ bool Failed();
 int FailedCall();
 
 }  // namespace System::Windows
+
+}  // namespace Tabulon

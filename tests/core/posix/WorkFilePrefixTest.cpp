@@ -6,6 +6,8 @@
 #include "TestSupport.h"
 #include "core/WorkFilePrefix.h"
 
+using namespace Tabulon;
+
 TEST(WorkFilePrefix, IsTheTemporaryFolderFollowedByTheProcessIdOrElseTheCurrentFolder) {
     TempDir dir;
     const std::string pid = std::to_string(getpid()), saved = std::getenv("TMPDIR") ?: "";

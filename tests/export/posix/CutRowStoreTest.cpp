@@ -5,6 +5,8 @@
 #include "export/ExportFixture.h"
 #include "input/ComputePageTotals.h"
 
+using namespace Tabulon;
+
 #ifdef TABULON_SYSTEM_CALL_TRACER
 // The working file cut short by someone just as a whole-file pass maps its
 // second megabyte: the bytes lost read as zeros instead of ending the program,

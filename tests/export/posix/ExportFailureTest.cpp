@@ -6,6 +6,8 @@
 
 #include "export/ExportFixture.h"
 
+using namespace Tabulon;
+
 // A disk fills up after 64 KiB: a small tmpfs where mounting is allowed, and
 // always a file-size limit on this process.
 enum class Failure { MissingFolder, TargetIsAFolder, FullTmpfs, FileSizeLimit };

@@ -6,6 +6,8 @@
 #include "PlantedTargets.h"
 #include "export/ExportFixture.h"
 
+using namespace Tabulon;
+
 TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
     // How each export's file begins: rows of FillRows, or the format's magic.
     const std::map<std::string, std::string> starts = {{"csv", "0,satır 0,0.25,\r\n"},

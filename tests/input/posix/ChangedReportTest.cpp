@@ -9,6 +9,8 @@
 #include "TestSupport.h"
 #include "input/LoadReport.h"
 
+using namespace Tabulon;
+
 // A report the program writing it changes while it is read is loaded as far
 // as it was read, and the result says so. The change comes at a known point:
 // after the first of the file's 1 MiB blocks.

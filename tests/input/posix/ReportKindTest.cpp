@@ -6,6 +6,8 @@
 #include "TestSupport.h"
 #include "input/LoadReport.h"
 
+using namespace Tabulon;
+
 // Refused before reading, so a FIFO without a writer or an endless device never hangs.
 TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
     using Failure = LoadResult::Failure;

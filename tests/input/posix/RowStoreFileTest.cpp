@@ -7,8 +7,9 @@
 
 #include "TestSupport.h"
 #include "core/TextEncoding.h"
-#include "input/LoadReport.h"
 #include "input/RowStore.h"
+
+using namespace Tabulon;
 
 namespace fs = std::filesystem;
 
@@ -74,25 +75,4 @@ TEST(RowStore, CountsOnlyWhatTheDiskTook) {
     ASSERT_EQ(block.texts.size(), 2048u);
     for (int64_t n = 1; n <= 2048; ++n)
         ASSERT_EQ(TrimTrailingSpaces(block.texts[n - 1]), "row" + std::to_string(n)) << n;
-}
-
-// A load that fails leaves nothing of a store that was to keep its name:
-// here the temporary folder fills up after the first megabyte.
-TEST(RowStore, FailedLoadRemovesTheNamedStore) {
-    TempDir dir;
-    std::string text;
-    for (int i = 1; i <= 20000; ++i) text += "9" + std::to_string(i) + "\tAli\t\r\n";
-    WriteBytes(dir.File("report.txt"), text);
-    LoadOptions options;
-    options.keepRowStoreName = true;
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{1 << 20, saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const LoadResult result = LoadReport(dir.File("report.txt"), dir.File("BUFFILE.DAT"), options);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(result.failure, LoadResult::Failure::RowStoreUnwritable);
-    EXPECT_EQ(Names(dir), "report.txt\n");
 }
