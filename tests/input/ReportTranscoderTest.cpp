@@ -60,7 +60,7 @@ TEST(ReportTranscoder, DecodesWhereverTheBlocksFall) {
 TEST(ReportTranscoder, OtherBytesPassAsTheyAre) {
     const std::string text = "1Ba\xC5\x9Fl\xC4\xB1k\r\n\xDE\xEF\xBB\xBF\xEF\xBB\xFF";
     EXPECT_EQ(Transcode("\xEF\xBB\xBF" + text, 1 << 20), text);
-    for (const std::string bytes :
+    for (const std::string& bytes :
          {text, std::string("\xEF\xBB"), std::string("\xFF"), std::string()})
         EXPECT_EQ(Transcode(bytes, 1 << 20), bytes);
 }
