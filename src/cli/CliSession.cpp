@@ -94,7 +94,7 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
                         *session.canvas, session.setup, options.rowsPerPage);
     if (!result.Ok()) {
         std::fprintf(stderr, "%s\n", LoadFailureText(result).c_str());
-        return 2;
+        return LoadFailureStatus(result.failure);
     }
     if (auto failure = Narrow(session, options, RowStorePath(place.prefix))) return failure;
     // Page 1 is laid out as the window shows it on opening, which leaves the

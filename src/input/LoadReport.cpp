@@ -278,6 +278,12 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     const LoadResult::Failure opened = reportPath.empty() ? LoadResult::Failure::ReportUnreadable
                                                           : report.Open(reportPath, reason);
     if (opened != LoadResult::Failure::None) return Failed(result, opened, reportPath, reason);
+    // A report the temporary folder cannot hold is refused before its first
+    // row is written, saying how much it needs, rather than filling the disk
+    // for every user of the folder and failing midway.
+    const std::string folder = RowStore::FolderOf(rowStorePath);
+    result.room = MeasureRowStoreRoom(report, folder, options.freeSpace);
+    if (!result.room.Fits()) return Failed(result, LoadResult::Failure::NoRoomForRows, folder, {});
     auto storeFailed = [&] {
         const std::string error = rows.LastError();
         return Failed(result, LoadResult::Failure::RowStoreUnwritable, rowStorePath, error);

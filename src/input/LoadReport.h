@@ -9,6 +9,7 @@
 #include "core/ReportLayout.h"
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
+#include "input/RowStoreRoom.h"
 
 namespace Tabulon {
 
@@ -33,6 +34,8 @@ struct LoadOptions {
     // Hears the bytes read of the file's size after each block; when it
     // answers false the load ends as Cancelled.
     ProgressCallback progress;
+    // The free space of the working file's folder; the system's when empty.
+    FreeSpaceQuery freeSpace;
     // The row store to write into, in place of LoadResult::rows: one that
     // stays where it is, so another thread can read the rows handed out.
     // A failed load leaves it to the caller to discard.
@@ -50,11 +53,15 @@ struct LoadResult {
         ReportNotAFile,
         RowStoreUnwritable,
         RowStoreUnreadable,
+        NoRoomForRows,  // path: the working file's folder; room: how much
         Cancelled
     };
     Failure failure = Failure::None;
     std::string path;    // the file that failed
     std::string reason;  // the system's words for it
+    // The working file's estimated size and its folder's free space, as
+    // looked at before the first row was written.
+    RowStoreRoom room;
 
     ReportLayout layout;
     RowStore rows;

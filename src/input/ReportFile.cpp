@@ -1,5 +1,6 @@
 #include "input/ReportFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -32,7 +33,32 @@ LoadResult::Failure ReportFile::Open(const std::string& path, std::string& reaso
 }
 
 int64_t ReportFile::Read(char* buffer, size_t size) {
-    return System::ReadSome(fd_, buffer, size);
+    if (aheadAt_ == ahead_.size()) return System::ReadSome(fd_, buffer, size);
+    const size_t given = std::min(size, ahead_.size() - aheadAt_);
+    std::memcpy(buffer, ahead_.data() + aheadAt_, given);
+    aheadAt_ += given;
+    if (aheadAt_ == ahead_.size()) {
+        ahead_ = {};
+        aheadAt_ = 0;
+    }
+    return static_cast<int64_t>(given);
+}
+
+bool ReportFile::Peek(size_t size, std::string_view& bytes) {
+    ahead_.resize(size);
+    size_t got = 0;
+    while (got < size) {
+        const int64_t n = System::ReadSome(fd_, ahead_.data() + got, size - got);
+        if (n < 0) {
+            ahead_ = {};
+            return false;
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    ahead_.resize(got);
+    bytes = {ahead_.data(), got};
+    return true;
 }
 
 bool ReportFile::ChangedSinceOpen(const std::string& path, int64_t bytesRead) const {

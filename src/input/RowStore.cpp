@@ -27,11 +27,6 @@ constexpr size_t WriteBlock = BatchRecords * RowStore::RecordSize;
 // of the totals and the exports, not the few rows of a page.
 constexpr size_t MapFrom = size_t{256} << 10;
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-}
-
 // The name asked for with a random piece before "BUFFILE.DAT" (or at the end).
 std::string FreshName(const std::string& path, std::mt19937& random) {
     const std::string tail = "BUFFILE.DAT";
@@ -262,6 +257,11 @@ std::string_view RowStore::TextOf(const char* record) {
     size_t length = LengthAt(record);
     if (length > TextSize) length = TextSize;
     return {record + 2, length};
+}
+
+std::string RowStore::FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
 bool RowStore::Fail(const char* what, int error) {

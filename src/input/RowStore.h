@@ -87,6 +87,8 @@ class RowStore {
     const std::string& Path() const { return path_; }
     const std::string& LastError() const { return lastError_; }
 
+    // The folder a store asked for at this path lives in.
+    static std::string FolderOf(const std::string& path);
     // The 512 bytes of a record holding this text.
     static std::string EncodeRecord(std::string_view text);
     // The text of a record, padding included.

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "core/SettingsStore.h"
@@ -17,6 +18,16 @@ std::string LoadFailureTitle(LoadResult::Failure failure);
 // window and tabulon-export say a failed load alike.
 std::string LoadFailureText(const LoadResult& loaded);
 
+// A size for people: "512 bayt", "37,4 KB", "1,2 GB", "512 MB" (powers of
+// 1024, one decimal below 100). Rounded up or down, so that a size needed is
+// never shown smaller than it is, nor a free one larger.
+std::string ByteCountText(int64_t bytes, bool roundUp);
+
+// How both programs end when a report could not be opened: 1 when the user
+// stopped the load, 7 when the temporary folder has no room for its working
+// file, 2 for everything else.
+int LoadFailureStatus(LoadResult::Failure failure);
+
 // The working file could not be read back while pages were counted or drawn.
 inline const std::string RowStoreUnreadableTitle = "Çalışma dosyası okunamadı:";
 
@@ -28,6 +39,9 @@ inline const std::string ReportChangedAdvice =
     "Okunanlar raporun tamamı olmayabilir; rapor yazılıp bittikten sonra yeniden okuyun.";
 // The status bar's button that reads the report again.
 inline const std::string ReadAgainText = "Yeniden Oku";
+
+// An entry of "Son Açılanlar" whose file is gone, before its path.
+inline const std::string RecentReportGoneNote = "Dosya artık yok, Son Açılanlar'dan çıkarıldı:";
 
 // "Dosya kaydedilemedi:", the file and the reason, for an export that failed.
 std::string ExportFailureText(const ExportResult& result);

@@ -16,6 +16,7 @@ void BackgroundLoad::Run() {
     LoadOptions options;
     options.locale = request_.locale;
     options.store = request_.rows;
+    options.freeSpace = request_.freeSpace;
     options.progress = [this](int64_t done, int64_t total) { return Report(done, total); };
     options.readSoFar = [this](const LoadedSoFar& soFar) { HandOut(soFar); };
     result_ = OpenReportPages(pages_, request_.reportPath, request_.rowStorePath, options,

@@ -35,6 +35,7 @@ class BackgroundLoad : public QObject {
         PageMetrics font;  // measured for no header lines
         PageSetup setup;
         RowStore* rows = nullptr;  // stays where it is until the load ends
+        FreeSpaceQuery freeSpace;
         LoadWatch watch;
     };
 

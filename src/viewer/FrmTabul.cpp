@@ -15,6 +15,7 @@
 #include "platform/Twips.h"
 #include "render/FindFields.h"
 #include "viewer/BackgroundLoad.h"
+#include "viewer/ColumnWidthMemory.h"
 #include "viewer/CommandButtons.h"
 #include "viewer/FilterCommand.h"
 #include "viewer/FindBar.h"
@@ -26,6 +27,7 @@
 #include "viewer/MenuCommands.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/RecentReportsMenu.h"
 #include "viewer/ReportWatcher.h"
 #include "viewer/ResizeWatch.h"
 #include "viewer/SaveFileDialog.h"
@@ -78,6 +80,10 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
     selection_ = new SelectionCommand(*this);
     selection_->setParent(this);
     watcher_ = new ReportWatcher([this] { RefreshReport(); }, 1000, this);
+    recent_ = new RecentReportsMenu(
+        menu_->RecentReports, settings_, [this](const std::string& path) { OpenReport(path); },
+        [this](const QString& note) { ShowStatusMessage(note); });
+    widthMemory_ = std::make_unique<ColumnWidthMemory>(settings_);
 
     columnRuler_ = std::make_unique<ColumnRuler>(
         *Canvas(), *Cetvel(), [this] { return Ruler(); },
@@ -242,8 +248,14 @@ bool FrmTabul::ColumnsOverflow() const {
 }
 
 void FrmTabul::ResizeColumn(int column, int16_t width) {
-    pages_.layout.ColumnWidths[static_cast<size_t>(column)] = width;
+    widthMemory_->Set(pages_.layout, column, width);
     pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
+}
+
+void FrmTabul::ResetColumnWidths() {
+    widthMemory_->Reset(pages_.layout);
+    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
+    RenderOnCanvas();
 }
 
 void FrmTabul::SetBusy(bool busy) {

@@ -22,6 +22,7 @@ class QTimer;
 namespace Tabulon {
 
 class BackgroundLoad;
+class ColumnWidthMemory;
 class CommandButtons;
 class FilterCommand;
 class FindCommand;
@@ -31,6 +32,7 @@ class ZoomControl;
 class MainMenu;
 class PageDesk;
 class PictureBox;
+class RecentReportsMenu;
 class ViewerStatusBar;
 
 // The main window: one page of the report on a white canvas lying on a grey
@@ -110,6 +112,9 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // The file chooser for a report; an empty path when the user closed it.
     std::string AskForReportPath();
     void CloseProgram();
+    // "Sütun Genişliklerini Sıfırla": the widths the report was measured
+    // with, and none remembered for its titles.
+    void ResetColumnWidths();
 
     float ZoomFactor() const;
     FindCommand& Finder() const { return *find_; }
@@ -206,6 +211,8 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     bool readSoFarShown_ = false;
     bool loadFailed_ = false;
     bool waitingForLoad_ = false;
+    RecentReportsMenu* recent_ = nullptr;
+    std::unique_ptr<ColumnWidthMemory> widthMemory_;
 };
 
 }  // namespace Tabulon

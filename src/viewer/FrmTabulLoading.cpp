@@ -85,7 +85,7 @@ void FrmTabul::EndLoad() {
     if (!loaded.Ok()) {
         pages_.rows.Discard();
         loadFailed_ = true;
-        exitStatus_ = loaded.failure == LoadResult::Failure::Cancelled ? 1 : 2;
+        exitStatus_ = LoadFailureStatus(loaded.failure);
         ShowLoadFailure(loaded);
         // Half a report is not shown as if it were one.
         if (isVisible()) close();

@@ -15,11 +15,13 @@
 #include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "viewer/ColumnRuler.h"
+#include "viewer/ColumnWidthMemory.h"
 #include "viewer/FilterCommand.h"
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/PageDesk.h"
 #include "viewer/PictureBox.h"
+#include "viewer/RecentReportsMenu.h"
 #include "viewer/ReportWatcher.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
@@ -68,6 +70,9 @@ void FrmTabul::RefreshReport() {
 void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loaded) {
     reportPath_ = reportPath;
     watcher_->Watch(reportPath);
+    recent_->Opened(reportPath);
+    widthMemory_->Opened(pages_.layout);
+    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
     ShowTitle();
     status_->ShowReadAgain(loaded.changedWhileRead);
 }
@@ -83,9 +88,10 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
         ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
     const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
     ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
-    return OpenReportPages(pages, reportPath, RowStorePath(place.prefix),
-                           {false, {}, environment_.locale, progress.Callback(), nullptr, {}},
-                           Canvas()->Target(), setup_);
+    return OpenReportPages(
+        pages, reportPath, RowStorePath(place.prefix),
+        {false, {}, environment_.locale, progress.Callback(), environment_.freeSpace, nullptr, {}},
+        Canvas()->Target(), setup_);
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {

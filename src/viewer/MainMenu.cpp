@@ -39,6 +39,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     DOS_00->setObjectName(QStringLiteral("DOS_00"));
     OpenReport = Item(DOS_00, "OpenReport", QString::fromUtf8("&Aç..."), {QKeySequence::Open});
     Refresh = Item(DOS_00, "Refresh", QString::fromUtf8("Yeni&le"), {QKeySequence(Qt::Key_F5)});
+    RecentReports = Submenu(DOS_00, "RecentReports", QString::fromUtf8("&Son Açılanlar"));
     DOS_00->addSeparator();
     DOS_01 = Submenu(DOS_00, "DOS_01", QString::fromUtf8("&Farklı Kaydet") + Spaces(25));
     DOS_01_01 = Submenu(DOS_01, "DOS_01_01", QString::fromUtf8("&Excel Çalışma Sayfası"));
@@ -103,6 +104,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     Filter = Item(GOR_00, "Filter", QString::fromUtf8("Sü&z"));
     RemoveFilter = Item(GOR_00, "RemoveFilter", QString::fromUtf8("Süzgeci Kaldı&r"));
     RemoveFilter->setEnabled(false);
+    GOR_00->addSeparator();
+    ResetColumnWidths =
+        Item(GOR_00, "ResetColumnWidths", QString::fromUtf8("Sü&tun Genişliklerini Sıfırla"));
 }
 
 }  // namespace Tabulon

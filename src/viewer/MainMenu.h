@@ -21,6 +21,8 @@ class MainMenu : public QObject {
     QMenu* DOS_00 = nullptr;
     QAction* OpenReport = nullptr;
     QAction* Refresh = nullptr;
+    // "Son Açılanlar": filled with the reports opened last by RecentReportsMenu.
+    QMenu* RecentReports = nullptr;
     QMenu* DOS_01 = nullptr;
     QMenu* DOS_01_01 = nullptr;
     QAction* DOS_01_01_01 = nullptr;
@@ -57,6 +59,7 @@ class MainMenu : public QObject {
     QAction* FoundList = nullptr;
     QAction* Filter = nullptr;
     QAction* RemoveFilter = nullptr;
+    QAction* ResetColumnWidths = nullptr;
 };
 
 }  // namespace Tabulon

@@ -81,6 +81,7 @@ void ConnectMenuCommands(FrmTabul& w) {
     });
     whole(m.Filter, [&w] { w.Filter().Apply(); });
     on(m.RemoveFilter, [&w] { w.Filter().Remove(); });
+    on(m.ResetColumnWidths, [&w] { w.ResetColumnWidths(); });
     QObject::connect(w.Finder().Bar(), &FindBar::FilterRequested, &w, [&w] {
         if (w.WaitForWholeReport()) w.Filter().Apply();
     });

@@ -84,8 +84,9 @@ TEST_F(FindBarTest, TheBarsRulesDecideTheHitsAndTheCount) {
 }
 
 // Enter and F3 move the place in the count, Shift+F3 back round the start
-// to the last page with a note; the hit shown is shaded strongly, the other
-// hits on the page lightly; Esc in the bar closes it and leaves the selection.
+// to the last page and F3 on round the end, each with a note; the hit shown
+// is shaded strongly, the other hits on the page lightly; Esc in the bar
+// closes it and leaves the selection.
 TEST_F(FindBarTest, KeysMoveThroughTheHitsAndEscClosesTheBar) {
     W().Selection().SelectAll();
     Search(QString::fromUtf8("Müşteri 3"));
@@ -104,6 +105,10 @@ TEST_F(FindBarTest, KeysMoveThroughTheHitsAndEscClosesTheBar) {
     EXPECT_EQ(W().Finder().Hit()->row, 190);
     EXPECT_EQ(W().CurrentPage(), 4);
     EXPECT_TRUE(W().Status().NoteText().contains("sondan"));
+    Key(Qt::Key_F3);
+    EXPECT_EQ(Count(), "1 / 12");
+    EXPECT_EQ(W().CurrentPage(), 1);
+    EXPECT_TRUE(W().Status().NoteText().contains("baştan"));
     Bar().TextBox()->setFocus();
     QTest::keyClick(Bar().TextBox(), Qt::Key_Escape);
     EXPECT_FALSE(Bar().isVisible());
