@@ -28,9 +28,9 @@ bool FrmTabul::LoadInBackground(const std::string& reportPath) {
     readSoFarShown_ = false;
     loadFailed_ = false;
     loadFont_ = MeasureReportFont(Canvas()->Target(), setup_, 0);
-    load_ = std::make_unique<BackgroundLoad>(
-        BackgroundLoad::Request{reportPath, RowStorePath(place.prefix), environment_.locale,
-                                loadFont_, setup_, &pages_.rows, environment_.loadWatch});
+    load_ = std::make_unique<BackgroundLoad>(BackgroundLoad::Request{
+        reportPath, RowStorePath(place.prefix), environment_.locale, loadFont_, setup_,
+        &pages_.rows, environment_.freeSpace, environment_.loadWatch});
     connect(load_.get(), &BackgroundLoad::ReadSoFar, this, &FrmTabul::ShowReadSoFar);
     // Queued again, so the load is dropped outside its own signal.
     connect(load_.get(), &BackgroundLoad::Finished, this, &FrmTabul::EndLoad, Qt::QueuedConnection);
