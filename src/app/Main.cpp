@@ -41,5 +41,8 @@ int main(int argc, char** argv) {
     FrmTabul window(printers, settings, SystemViewerEnvironment());
     if (!window.Start(started.reportPath, started.fromDesktop)) return window.ExitStatus();
     window.show();
-    return app.exec();
+    // A report that could not be read to its end closes the window with its
+    // own status.
+    const int status = app.exec();
+    return status != 0 ? status : window.ExitStatus();
 }

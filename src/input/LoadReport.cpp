@@ -68,8 +68,8 @@ void ApplyFormatLetter(ReportLayout& layout, int c, std::string_view field) {
 // What one pass over the report's lines builds.
 class Loader {
   public:
-    Loader(LoadResult& result, const LoadOptions& options)
-        : result_(result), layout_(result.layout), options_(options) {}
+    Loader(LoadResult& result, RowStore& rows, const LoadOptions& options)
+        : result_(result), rows_(rows), layout_(result.layout), options_(options) {}
 
     bool Line(std::string_view raw) {
         if (raw.empty() || raw[0] < '1' || raw[0] > '9') return true;
@@ -119,13 +119,30 @@ class Loader {
     }
 
     void Finish() {
-        for (int c = 1; c <= Columns; ++c)
-            layout_.ColumnWidths[c] = ColumnWidthFor(measured_[c], layout_.ColumnKinds[c]);
+        MeasuredWidths(layout_);
         if (counter_) result_.totals = counter_->Take();
+    }
+
+    // What is read so far goes out: the first page as soon as it is whole,
+    // then after every block of the file; false when the row store failed.
+    bool HandOut(bool blockEnd) {
+        if (!options_.readSoFar || !counter_ || counter_->CompletedPages() == 0) return true;
+        if (handedOut_ && !blockEnd) return true;
+        handedOut_ = true;
+        if (!rows_.Publish()) return false;
+        LoadedSoFar soFar{layout_, result_.fieldCount, counter_->Completed()};
+        MeasuredWidths(soFar.layout);
+        options_.readSoFar(soFar);
+        return true;
     }
 
   private:
     void Measure(int c, std::string_view field) { MeasureField(measured_[c], field); }
+
+    void MeasuredWidths(ReportLayout& layout) const {
+        for (int c = 1; c <= Columns; ++c)
+            layout.ColumnWidths[c] = ColumnWidthFor(measured_[c], layout.ColumnKinds[c]);
+    }
 
     // A description record's fields count toward the widths too, and are
     // kept apart for a report made later of some of the rows.
@@ -140,7 +157,7 @@ class Loader {
     }
 
     bool DataRow(std::string_view payload) {
-        if (result_.rows.RecordCount() == std::numeric_limits<int32_t>::max()) {
+        if (rows_.RecordCount() == std::numeric_limits<int32_t>::max()) {
             result_.fieldCount = Split(payload).count;
             return true;
         }
@@ -166,19 +183,22 @@ class Loader {
                     });
         result_.fieldCount = count;
         result_.lastRowFieldCount = keptCount;
-        return result_.rows.Append(payload);
+        return rows_.Append(payload) && HandOut(false);
     }
 
     LoadResult& result_;
+    RowStore& rows_;
     ReportLayout& layout_;
     const LoadOptions& options_;
     std::array<int16_t, Columns + 1> measured_{};
     int headerCount_ = 0;
     std::optional<PageTotalsCounter> counter_;
     std::string decoded_;
+    bool handedOut_ = false;
 };
 
-// Ends the load: the working file goes, the reason stays.
+// Ends the load: the working file goes, the reason stays. A store the caller
+// gave is the caller's to drop, since another thread may be reading it.
 LoadResult Failed(LoadResult& result, Failure failure) {
     result.outcome = std::move(failure);
     result.rows.Discard();
@@ -247,6 +267,7 @@ class LineReader {
 LoadResult LoadReport(const std::string& reportPath, const std::string& rowStorePath,
                       const LoadOptions& options) {
     LoadResult result;
+    RowStore& rows = options.store ? *options.store : result.rows;
     // The report is opened before the row store is created, so a report that
     // cannot be read leaves no working file behind, even a named one.
     ReportFile report;
@@ -260,15 +281,14 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
     if (!result.room.Fits()) return Failed(result, {Operation::FindRoom, folder, {}});
     // Appending only says that a write failed; the flush says why.
     auto storeFailed = [&] {
-        Outcome<> flushed = result.rows.Flush();
+        Outcome<> flushed = rows.Flush();
         return Failed(result, flushed.Ok() ? Failure{Operation::MakeWorkFile, rowStorePath, {}}
                                            : flushed.Why());
     };
-    if (Outcome<> created = result.rows.Create(rowStorePath, options.keepRowStoreName);
-        !created.Ok())
+    if (Outcome<> created = rows.Create(rowStorePath, options.keepRowStoreName); !created.Ok())
         return Failed(result, created.Why());
 
-    Loader loader(result, options);
+    Loader loader(result, rows, options);
     LineReader lines(loader);
     ReportTranscoder text;
     std::vector<char> buffer(ReadBlock);
@@ -281,10 +301,11 @@ LoadResult LoadReport(const std::string& reportPath, const std::string& rowStore
         bytesRead += got;
         if (options.progress && !options.progress(bytesRead, std::max(report.Size(), bytesRead)))
             return Failed(result, StoppedByUser());
-        if (!lines.Block(text.Block({buffer.data(), static_cast<size_t>(got)})))
+        if (!lines.Block(text.Block({buffer.data(), static_cast<size_t>(got)})) ||
+            !loader.HandOut(true))
             return storeFailed();
     }
-    if (!lines.Block(text.End()) || !lines.End() || !result.rows.Flush().Ok()) return storeFailed();
+    if (!lines.Block(text.End()) || !lines.End() || !rows.Flush().Ok()) return storeFailed();
     result.changedWhileRead = report.ChangedSinceOpen(reportPath, bytesRead);
     loader.Finish();
     return result;

@@ -14,6 +14,15 @@
 
 namespace Tabulon {
 
+// What a load has read so far, handed out while it goes on.
+struct LoadedSoFar {
+    ReportLayout layout;  // the description, with the widths measured so far
+    int fieldCount = 0;   // of the line read last
+    // The pages whose rows are all read and can be read back from the row
+    // store, with their totals; the page being filled is not among them.
+    PageTotals pages;
+};
+
 struct LoadOptions {
     // Keep the row store's name (for inspection) instead of leaving it nameless.
     bool keepRowStoreName = false;
@@ -28,6 +37,14 @@ struct LoadOptions {
     ProgressCallback progress;
     // The free space of the working file's folder; the system's when empty.
     FreeSpaceQuery freeSpace;
+    // The row store to write into, in place of LoadResult::rows: one that
+    // stays where it is, so another thread can read the rows handed out.
+    // A failed load leaves it to the caller to discard.
+    RowStore* store = nullptr;
+    // With rowsPerPage, hears what is read so far: once the first page is
+    // whole, then after every megabyte of the file. Called on the loading
+    // thread, which waits for it.
+    std::function<void(const LoadedSoFar&)> readSoFar;
 };
 
 struct LoadResult {

@@ -20,6 +20,9 @@ struct PageTotals {
     int32_t pageCount = 1;
     int32_t rowsPerPage = 0;  // what the pages were counted with
     TotalFlags flags{};       // which columns were summed
+    // False while the report is still being read: pageCount is then the
+    // pages read so far, not the report's.
+    bool complete = true;
 };
 
 // Counts the pages and sums the flagged fields as the rows come, in order.
@@ -44,6 +47,16 @@ class PageTotalsCounter {
     }
     // A flagged field of the current row, read as money in the locale.
     void AddField(int column, std::string_view text);
+
+    // The pages ended so far (those before the page being filled) and their
+    // totals, leaving the count going on.
+    PageTotals Completed() const {
+        PageTotals done = totals_;
+        done.pageCount = CompletedPages();
+        done.complete = false;
+        return done;
+    }
+    int32_t CompletedPages() const { return rowsOnPage_ > 0 ? totals_.pageCount - 1 : 0; }
 
     PageTotals Take() {
         EndPage();

@@ -133,6 +133,13 @@ class RowStore::Writer {
         changed_.wait(lock, [this] { return waiting_.empty() && !writing_; });
         return error_;
     }
+    // Waits until the first `records` handed on are in the file, or a write
+    // failed: a reader beside a load still handing batches on waits for its
+    // own rows only, never for the load to pause.
+    void WaitFor(int64_t records) const {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return written_ >= records || error_ != 0; });
+    }
     // The records handed on that never reached the file, once Settle or
     // HandOn has reported the failure.
     int64_t LostRecords() const {
@@ -155,6 +162,7 @@ class RowStore::Writer {
             const int error = Write(batch);
             lock.lock();
             writing_ = false;
+            if (error == 0) written_ += batch.records;
             if (error != 0) {
                 error_ = error;
                 lost_ += batch.records;
@@ -194,6 +202,7 @@ class RowStore::Writer {
     bool stopping_ = false;
     int error_ = 0;
     int64_t lost_ = 0;
+    int64_t written_ = 0;  // records in the file
     // The writer's own: records, and how far any text in them reaches (see
     // EncodeInto).
     std::vector<char> records_;
@@ -219,7 +228,7 @@ RowStore& RowStore::operator=(RowStore&& other) noexcept {
         askedPath_ = std::move(other.askedPath_);
         writeError_ = std::exchange(other.writeError_, 0);
         pending_ = std::move(other.pending_);
-        recordCount_ = std::exchange(other.recordCount_, 0);
+        recordCount_ = other.recordCount_.exchange(0);
         flushedCount_ = other.flushedCount_.exchange(0);
         // The writer's thread knows only the descriptor, which moves along.
         writer_ = std::move(other.writer_);
@@ -271,7 +280,10 @@ Outcome<> RowStore::Create(const std::string& preferredPath, bool keepName) {
     flushedCount_ = 0;
     if (!keepName) {
         fd_ = System::CreateNameless(FolderOf(preferredPath));
-        if (fd_ >= 0) return {};
+        if (fd_ >= 0) {
+            Started();
+            return {};
+        }
     }
     std::mt19937 random(std::random_device{}());
     std::string path = preferredPath;
@@ -283,7 +295,18 @@ Outcome<> RowStore::Create(const std::string& preferredPath, bool keepName) {
     }
     if (fd_ < 0) return Failed("create", EEXIST);
     if (keepName) path_ = path;
+    Started();
     return {};
+}
+
+// The writer exists from the start, so that a reader on another thread never
+// sees it come into being.
+void RowStore::Started() {
+    writer_ = std::make_unique<Writer>(fd_);
+}
+
+bool RowStore::Publish() {
+    return fd_ >= 0 && (pending_->records == 0 || HandOn());
 }
 
 bool RowStore::Append(std::string_view text) {
@@ -295,16 +318,15 @@ bool RowStore::Append(std::string_view text) {
 }
 
 bool RowStore::HandOn() {
-    if (!writer_) writer_ = std::make_unique<Writer>(fd_);
     if (const int error = writer_->HandOn(*pending_)) return WriteFailed(error);
-    flushedCount_ = recordCount_;
+    flushedCount_ = recordCount_.load();
     return true;
 }
 
 bool RowStore::WriteFailed(int error) {
     // What could not be written cannot be read either.
     flushedCount_ -= writer_->LostRecords();
-    recordCount_ = flushedCount_;
+    recordCount_ = flushedCount_.load();
     pending_->Clear();
     writeError_ = error;
     return false;
@@ -338,10 +360,10 @@ Outcome<> RowStore::Read(int64_t first, int64_t count, RecordBlock& block) const
     block.first = first;
     const int64_t flushed = flushedCount_;
     if (fd_ < 0 || first < 1 || count <= 0 || first > flushed) return {};
+    count = std::min(count, flushed - first + 1);
     // The last blocks handed on may still be on their way to the file.
     // Should a write fail, the file ends before it and reading fails below.
-    if (writer_) writer_->Settle();
-    count = std::min(count, flushed - first + 1);
+    if (writer_) writer_->WaitFor(first + count - 1);
     const size_t bytes = static_cast<size_t>(count) * RecordSize;
     const int64_t offset = (first - 1) * static_cast<int64_t>(RecordSize);
     const char* data = nullptr;

@@ -66,12 +66,18 @@ class RowStore {
     // False once a write failed (Flush then says why): it is asked for every
     // row, so it answers as cheaply as it can.
     bool Append(std::string_view text);
+    // Hands the rows appended so far on to the file without waiting for a
+    // full batch, so that a reader can have them soon; false when the disk
+    // refused an earlier write.
+    bool Publish();
     // Writes what is still buffered and waits for the writes under way; a
     // failure when the disk refused any of it, now or before.
     Outcome<> Flush();
 
-    // Records appended so far; the ones flushed can be read.
+    // Records appended so far; the ones flushed can be read. One thread may
+    // append while others read the records flushed (ReadableCount).
     int64_t RecordCount() const { return recordCount_; }
+    int64_t ReadableCount() const { return flushedCount_; }
     // Records first .. first + count - 1 (as many as exist) with one read.
     // A failure when the file could not be read.
     Outcome<> Read(int64_t first, int64_t count, RecordBlock& block) const;
@@ -94,6 +100,7 @@ class RowStore {
     class Writer;
 
     Failure Failed(const char* what, int error) const;
+    void Started();
     // Hands the texts appended to the writer, taking back an empty batch.
     bool HandOn();
     // A failed write: the rows from its block on are gone.
@@ -107,7 +114,7 @@ class RowStore {
     int writeError_ = 0;     // the first write that failed
     struct Batch;
     std::unique_ptr<Batch> pending_;  // texts appended, not yet handed on
-    int64_t recordCount_ = 0;
+    std::atomic<int64_t> recordCount_ = 0;
     // Records handed to the file; the last blocks of them may still be on
     // their way there, which a read waits for.
     std::atomic<int64_t> flushedCount_ = 0;

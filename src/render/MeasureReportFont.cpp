@@ -26,13 +26,17 @@ PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int
     if (m.CharWidth == 0) m.CharWidth = 1;
     m.PrintableWidth = setup.PageSizeX - (m.LeftMargin + m.RightMargin);
     m.PrintableHeight = setup.PageSizeY - (m.TopMargin + m.BottomMargin + 250);
+    m.CharsPerLine = RoundHalfEven(static_cast<double>(m.PrintableWidth) / m.CharWidth);
+    return ForHeaderCount(m, headerCount);
+}
+
+PageMetrics ForHeaderCount(PageMetrics m, int16_t headerCount) {
     const int32_t reservedRows = static_cast<int32_t>(headerCount) + 5;
     m.RowsPerPage = RoundHalfEven(static_cast<double>(m.PrintableHeight) / m.RowHeight -
                                   static_cast<double>(reservedRows));
     // Margins that leave no room still give every page one row, so a report
     // never has more pages than rows and each page shows something.
     m.RowsPerPage = std::max(m.RowsPerPage, 1);
-    m.CharsPerLine = RoundHalfEven(static_cast<double>(m.PrintableWidth) / m.CharWidth);
     return m;
 }
 

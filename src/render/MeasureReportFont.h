@@ -14,4 +14,8 @@ namespace Tabulon {
 // 0 is taken as 1. The target is left at scale 1 in the report font.
 PageMetrics MeasureReportFont(DrawingTarget& target, const PageSetup& setup, int16_t headerCount);
 
+// The same measurement for another number of header lines: only the rows a
+// page holds change, so a load on another thread needs no drawing target.
+PageMetrics ForHeaderCount(PageMetrics measured, int16_t headerCount);
+
 }  // namespace Tabulon

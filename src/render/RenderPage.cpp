@@ -223,9 +223,13 @@ class PagePainter {
     }
 
     void PageNumberLine() {
+        // A report still being read does not know its page count yet.
+        const std::string count =
+            inputs_.totals.complete
+                ? FormatNumber(DecimalOf(inputs_.totals.pageCount), "###", inputs_.locale)
+                : "...";
         const std::string text =
-            "Sayfa:" + FormatNumber(DecimalOf(page_), "###", inputs_.locale) + "/" +
-            FormatNumber(DecimalOf(inputs_.totals.pageCount), "###", inputs_.locale);
+            "Sayfa:" + FormatNumber(DecimalOf(page_), "###", inputs_.locale) + "/" + count;
         target_.SetFont(inputs_.setup.FontName);
         target_.SetFontSize(inputs_.setup.FontSize);
         const double x = R((inputs_.setup.PageSizeX - target_.TextWidth(text)) / 2);

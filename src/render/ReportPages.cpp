@@ -8,9 +8,9 @@ namespace Tabulon {
 
 namespace {
 
-Outcome<> CountPages(ReportPages& pages, const PageSetup& setup, const NumberLocale& locale,
-                     const ProgressCallback& progress) {
-    Outcome<CountedTotals> counted = ComputePageTotals(pages.rows, TotalFlagsOf(pages.layout),
+Outcome<> CountPages(ReportPages& pages, const RowStore& rows, const PageSetup& setup,
+                     const NumberLocale& locale, const ProgressCallback& progress) {
+    Outcome<CountedTotals> counted = ComputePageTotals(rows, TotalFlagsOf(pages.layout),
                                                        pages.metrics.RowsPerPage, locale, progress);
     if (!counted.Ok()) return counted.Why();
     pages.totals = std::move(counted->totals);
@@ -46,38 +46,59 @@ Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup
                       const NumberLocale& locale, std::optional<int32_t> rowsPerPage,
                       const ProgressCallback& progress) {
     pages.metrics = Measured(target, setup, pages.layout.HeaderCount, rowsPerPage);
-    return CountPages(pages, setup, locale, progress);
+    return CountPages(pages, pages.rows, setup, locale, progress);
 }
 
 LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                            const std::string& rowStorePath, LoadOptions options,
                            DrawingTarget& target, const PageSetup& setup,
                            std::optional<int32_t> rowsPerPage) {
-    options.rowsPerPage = [&](int16_t headerCount) {
-        return Measured(target, setup, headerCount, rowsPerPage).RowsPerPage;
+    return OpenReportPages(pages, reportPath, rowStorePath, std::move(options),
+                           MeasureReportFont(target, setup, 0), setup, rowsPerPage);
+}
+
+LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
+                           const std::string& rowStorePath, LoadOptions options,
+                           const PageMetrics& font, const PageSetup& setup,
+                           std::optional<int32_t> rowsPerPage) {
+    const auto measured = [&](int16_t headerCount) {
+        PageMetrics metrics = ForHeaderCount(font, headerCount);
+        if (rowsPerPage) metrics.RowsPerPage = *rowsPerPage;
+        return metrics;
     };
+    options.rowsPerPage = [&](int16_t headerCount) { return measured(headerCount).RowsPerPage; };
+    // The rows go straight into the pages' own store unless the caller gave
+    // one (which then stays the caller's, whole or failed).
+    const bool ownStore = options.store == nullptr;
+    if (ownStore) options.store = &pages.rows;
+    const RowStore& rows = *options.store;
     LoadResult loaded = LoadReport(reportPath, rowStorePath, options);
-    if (!loaded.Ok()) return loaded;
+    const auto failed = [&](const Outcome<>& step) {
+        if (step.Ok()) return false;
+        Fail(loaded, step.Why(), rowStorePath);
+        if (ownStore) pages.rows.Discard();
+        return true;
+    };
+    if (!loaded.Ok()) {
+        if (ownStore) pages.rows.Discard();
+        return loaded;
+    }
     pages.layout = std::move(loaded.layout);
-    pages.rows = std::move(loaded.rows);
     pages.fieldCount = loaded.fieldCount;
     Outcome<ColumnWidthTable> shown =
-        WidestShownNumbers(pages.layout, pages.rows, options.locale, options.progress);
+        WidestShownNumbers(pages.layout, rows, options.locale, options.progress);
     if (!shown.Ok()) {
-        Fail(loaded, shown.Why(), rowStorePath);
+        Outcome<> step = shown.Why();
+        failed(step);
         return loaded;
     }
     pages.shownWidths = shown.Value();
-    pages.metrics = Measured(target, setup, pages.layout.HeaderCount, rowsPerPage);
+    pages.metrics = measured(pages.layout.HeaderCount);
     const bool countedAsLaidOut = loaded.totals &&
                                   loaded.totals->rowsPerPage == pages.metrics.RowsPerPage &&
                                   loaded.totals->flags == TotalFlagsOf(pages.layout);
     if (!countedAsLaidOut) {
-        Outcome<> counted = CountPages(pages, setup, options.locale, options.progress);
-        if (!counted.Ok()) {
-            Fail(loaded, counted.Why(), rowStorePath);
-            pages.rows.Discard();
-        }
+        failed(CountPages(pages, rows, setup, options.locale, options.progress));
         return loaded;
     }
     pages.totals = std::move(*loaded.totals);

@@ -49,4 +49,13 @@ Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup
                                          DrawingTarget& target, const PageSetup& setup,
                                          std::optional<int32_t> rowsPerPage = {});
 
+// The same with the report font measured already (for no header lines, see
+// MeasureReportFont), so that it can run on a thread of its own. With
+// options.store the rows go there, readable while they are read (see
+// LoadOptions::readSoFar), and the caller discards it should the load fail.
+LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
+                           const std::string& rowStorePath, LoadOptions options,
+                           const PageMetrics& font, const PageSetup& setup,
+                           std::optional<int32_t> rowsPerPage = {});
+
 }  // namespace Tabulon

@@ -94,7 +94,7 @@ std::optional<Rgb> FindCommand::Shade(int64_t row, int column) const {
 void FindCommand::Find(bool forward) {
     const QString text = bar_->Text();
     const FindRules rules = bar_->Rules();
-    if (text.isEmpty()) return;
+    if (text.isEmpty() || !window_.WaitForWholeReport()) return;
     if (text != countedText_ || !SameRules(rules, countedRules_)) {
         hit_.reset();
         StartCount();

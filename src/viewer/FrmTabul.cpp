@@ -15,6 +15,7 @@
 #include "platform/Twips.h"
 #include "render/FindFields.h"
 #include "render/SheetPlacement.h"
+#include "viewer/BackgroundLoad.h"
 #include "viewer/ColumnWidthMemory.h"
 #include "viewer/CommandButtons.h"
 #include "viewer/FilterCommand.h"
@@ -110,6 +111,8 @@ FrmTabul::FrmTabul(PrinterCatalog& printers, SettingsBackend& settings,
 // A sum still being worked out reads the rows, which go before the window's
 // children do.
 FrmTabul::~FrmTabul() {
+    // A load still going writes into the rows: it stops first.
+    load_.reset();
     selection_->StopSum();
     find_->Forget();
 }
@@ -150,7 +153,7 @@ int32_t FrmTabul::OuterHeightTwips() const {
 void FrmTabul::LayOutForSize() {
     laidOutFor_ = {OuterWidthTwips(), OuterHeightTwips()};
     desk_->LayOut(laidOutFor_.first, laidOutFor_.second);
-    if (!pages_.rows.IsOpen() || !zoom_->Refit()) UpdatePageGeometry();
+    if (!readSoFarShown_ || !zoom_->Refit()) UpdatePageGeometry();
 }
 
 void FrmTabul::UpdatePageGeometry() {
@@ -210,7 +213,7 @@ void FrmTabul::RenderOnCanvas() {
     DrawPage(Canvas()->Target(), currentPage_, ZoomFactor(), &shading);
     Canvas()->PictureChanged();
     SetBusy(false);
-    status_->ShowPage(currentPage_, PageCount(), ZoomFactor());
+    status_->ShowPage(currentPage_, load_ ? 0 : PageCount(), ZoomFactor());
 }
 
 SheetPlacement FrmTabul::PaperPlacement() const {
@@ -276,8 +279,10 @@ QString FrmTabul::AskSaveFileName(const QString& title, const QString& filter,
     return SaveFileDialog::Ask(this, title, filter, proposedName);
 }
 
+// A page not read yet is waited for; past the last one is the last one.
 void FrmTabul::TurnToPage(int32_t page) {
-    currentPage_ = page;
+    if (!WaitForPage(page)) return;
+    currentPage_ = std::clamp(page, 1, std::max(PageCount(), 1));
     UpdatePageGeometry();
     RenderOnCanvas();
 }
@@ -287,11 +292,11 @@ void FrmTabul::TurnToPreviousPage() {
 }
 
 void FrmTabul::TurnToNextPage() {
-    if (currentPage_ < PageCount()) TurnToPage(currentPage_ + 1);
+    if (currentPage_ < LastPage()) TurnToPage(currentPage_ + 1);
 }
 
 void FrmTabul::GoToPage() {
-    GoToPageDialog dialog(currentPage_, PageCount(), this);
+    GoToPageDialog dialog(currentPage_, load_ ? 0 : PageCount(), this);
     if (dialog.exec() != QDialog::Accepted) return;
     desk_->ScrollToCorner();
     TurnToPage(dialog.Page());
@@ -307,7 +312,7 @@ void FrmTabul::keyPressEvent(QKeyEvent* event) {
             TurnToNextPage();
             break;
         case Qt::Key_End:
-            TurnToPage(PageCount());
+            TurnToPage(LastPage());
             break;
         case Qt::Key_Home:
             TurnToPage(1);
@@ -351,7 +356,7 @@ void FrmTabul::ShowFirstPage() {
 
 void FrmTabul::ShowLastPage() {
     desk_->ScrollToCorner();
-    TurnToPage(PageCount());
+    TurnToPage(LastPage());
 }
 
 void FrmTabul::CloseProgram() {

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,9 +17,11 @@
 
 class QAction;
 class QScrollBar;
+class QTimer;
 
 namespace Tabulon {
 
+class BackgroundLoad;
 class ColumnWidthMemory;
 class CommandButtons;
 class FilterCommand;
@@ -56,6 +59,7 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     PrinterCatalog& Printers() override { return printers_; }
     const PageSetup& Setup() const override { return setup_; }
     std::string DocumentName() const override { return pages_.layout.HeaderLines[1]; }
+    // While the report is read: the pages read so far.
     int32_t PageCount() const override { return pages_.totals.pageCount; }
     bool ColumnsOverflow() const override;
     void SetZoom100() override;
@@ -75,6 +79,12 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void MeasureOnCanvas() override;
     void UpdatePageGeometry() override;
     void RenderOnCanvas() override;
+    // While the report is still read in the background, waits for the rest
+    // with the progress shown; false when the user cancelled the wait (the
+    // reading goes on) or the report could not be read.
+    bool WaitForWholeReport() override;
+    // The report is still being read in the background.
+    bool Loading() const { return load_ != nullptr; }
 
     // The zoom commands keep the page and return the view to its corner.
     ZoomControl& Zoom() const { return *zoom_; }
@@ -149,10 +159,24 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     void LayOutForSize();
     void ReturnToFullSize();
     LoadResult Load(ReportPages& pages, const std::string& reportPath, QWidget* progressParent);
+    // Starts reading the report in the background and waits, with a progress
+    // bar, until its first page is read; false, with the user told and the
+    // exit status set, when it could not be read or the user cancelled.
+    bool LoadInBackground(const std::string& reportPath);
+    void ShowReadSoFar();
+    void EndLoad();
+    // Waits, while the report is read, until `reached` or the end of the
+    // load; false when cancelled or the load failed.
+    bool WaitForLoad(const std::function<bool()>& reached, QWidget* progressParent);
+    bool WaitForPage(int32_t page);
+    // The last page, or past any page while the count is not known.
+    int32_t LastPage() const;
     void ShowLoadFailure(const LoadResult& loaded);
     // The title, and a note with a button to read the report again when it
     // changed while it was read.
     void ShowOpened(const std::string& reportPath, const LoadResult& loaded);
+    // The report's first header line, then the program's name.
+    void ShowTitle();
     void ResizeColumn(int column, int16_t width);
     void ShowCritical(const QString& text);
     template <typename T>
@@ -185,6 +209,14 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     SelectionCommand* selection_ = nullptr;
     std::unique_ptr<ZoomControl> zoom_;
     ReportWatcher* watcher_ = nullptr;
+    // The report being read in the background, its rows going into
+    // pages_.rows; none once the load ended.
+    std::unique_ptr<BackgroundLoad> load_;
+    QTimer* loadTick_ = nullptr;  // moves the status bar's progress
+    PageMetrics loadFont_;
+    bool readSoFarShown_ = false;
+    bool loadFailed_ = false;
+    bool waitingForLoad_ = false;
     RecentReportsMenu* recent_ = nullptr;
     std::unique_ptr<ColumnWidthMemory> widthMemory_;
 };

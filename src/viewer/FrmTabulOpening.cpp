@@ -52,17 +52,11 @@ bool FrmTabul::Start(const std::string& givenPath, bool fromDesktop) {
         exitStatus_ = 0;
         return false;
     }
-    // Before the window shows, a progress bar stands in for it while a large
-    // report loads, and its button ends the program instead.
-    const LoadResult loaded = Load(pages_, reportPath, nullptr);
-    if (!loaded.Ok()) {
-        ShowLoadFailure(loaded);
-        exitStatus_ = LoadFailureStatus(loaded.outcome.Why());
-        return false;
-    }
-    find_->ReportOpened();
-    ShowOpened(reportPath, loaded);
-    RenderOnCanvas();
+    // Before the window shows, a progress bar stands in for it until the
+    // first page is read, and its button ends the program instead; the rest
+    // is read while the window shows.
+    reportPath_ = reportPath;
+    if (!LoadInBackground(reportPath)) return false;
     columnRuler_->HideIndicator();
     if (stored.reset) ShowStatusMessage(QString::fromStdString(SettingsResetText(stored)));
     return true;
@@ -79,8 +73,12 @@ void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loade
     recent_->Opened(reportPath);
     widthMemory_->Opened(pages_.layout);
     pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
-    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
+    ShowTitle();
     status_->ShowReadAgain(loaded.changedWhileRead);
+}
+
+void FrmTabul::ShowTitle() {
+    setWindowTitle(QString::fromStdString(pages_.layout.HeaderLines[1]) + CaptionTail);
 }
 
 LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
@@ -92,7 +90,7 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
     ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
     return OpenReportPages(
         pages, reportPath, RowStorePath(place.prefix),
-        {false, {}, environment_.locale, progress.Callback(), environment_.freeSpace},
+        {false, {}, environment_.locale, progress.Callback(), environment_.freeSpace, nullptr, {}},
         Canvas()->Target(), setup_);
 }
 
@@ -102,6 +100,9 @@ void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {
 }
 
 bool FrmTabul::OpenReport(const std::string& reportPath, bool keepPage, bool quiet) {
+    // The report still being read is read to its end first: its rows are
+    // written where the new report's would go.
+    if (!WaitForWholeReport()) return false;
     ReportPages opened;
     const LoadResult loaded = Load(opened, reportPath, this);
     if (!loaded.Ok()) {

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSpinBox>
+#include <limits>
 
 namespace Tabulon {
 
@@ -14,9 +15,12 @@ GoToPageDialog::GoToPageDialog(int32_t current, int32_t pageCount, QWidget* pare
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     page_ = new QSpinBox(this);
     page_->setObjectName(QStringLiteral("Page"));
-    page_->setRange(1, std::max<int32_t>(pageCount, 1));
+    // A report still being read has as many pages as anyone asks for, until
+    // it is read.
+    const bool known = pageCount > 0;
+    page_->setRange(1, known ? pageCount : std::numeric_limits<int32_t>::max());
     page_->setValue(current);
-    page_->setSuffix(QString::fromUtf8(" / %1").arg(std::max<int32_t>(pageCount, 1)));
+    page_->setSuffix(known ? QString::fromUtf8(" / %1").arg(pageCount) : QStringLiteral(" / ..."));
     page_->selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8("Git"));

@@ -33,21 +33,27 @@ void ConnectMenuCommands(FrmTabul& w) {
     auto on = [&w](QAction* item, auto handler) {
         QObject::connect(item, &QAction::triggered, &w, handler);
     };
+    // Commands over the whole report wait for it while it is still read.
+    auto whole = [&w](QAction* item, auto handler) {
+        QObject::connect(item, &QAction::triggered, &w, [&w, handler] {
+            if (w.WaitForWholeReport()) handler();
+        });
+    };
     on(m.OpenReport, [&w] { ChooseReportToOpen(w); });
     on(m.Refresh, [&w] { w.RefreshReport(); });
     QObject::connect(&w.Status(), &ViewerStatusBar::ReadAgainPressed, &w,
                      [&w] { w.ReadReportAgain(); });
-    on(m.DOS_01_01_01, [&w] { ExportSpreadsheet(w); });
-    on(m.DOS_01_01_02, [&w] { ExportCsv(w); });
-    on(m.DOS_01_02, [&w] { ExportCommaText(w); });
-    on(m.DOS_01_03, [&w] { ExportTabText(w); });
-    on(m.DOS_02, [&w] { EditReportHeaders(w); });
-    on(m.DOS_04, [&w] { EditPageSetup(w); });
-    on(m.DOS_05, [&w] { PrintReport(w); });
+    whole(m.DOS_01_01_01, [&w] { ExportSpreadsheet(w); });
+    whole(m.DOS_01_01_02, [&w] { ExportCsv(w); });
+    whole(m.DOS_01_02, [&w] { ExportCommaText(w); });
+    whole(m.DOS_01_03, [&w] { ExportTabText(w); });
+    whole(m.DOS_02, [&w] { EditReportHeaders(w); });
+    whole(m.DOS_04, [&w] { EditPageSetup(w); });
+    whole(m.DOS_05, [&w] { PrintReport(w); });
     on(m.DOS_XX, [&w] { w.CloseProgram(); });
-    on(m.Copy, [&w] { w.Selection().Copy(); });
-    on(m.SelectAll, [&w] { w.Selection().SelectAll(); });
-    on(m.SelectColumn, [&w] { w.Selection().SelectColumn(); });
+    whole(m.Copy, [&w] { w.Selection().Copy(); });
+    whole(m.SelectAll, [&w] { w.Selection().SelectAll(); });
+    whole(m.SelectColumn, [&w] { w.Selection().SelectColumn(); });
     on(m.ClearSelection, [&w] { w.Selection().Clear(); });
     on(m.GOR_01_01, [&w] { w.Zoom().Zoom100(); });
     on(m.GOR_01_02, [&w] { w.Zoom().Zoom75(); });
@@ -73,11 +79,12 @@ void ConnectMenuCommands(FrmTabul& w) {
         if (first) w.resizeDocks({dock}, {380}, Qt::Horizontal);
         dock->setProperty("opened", true);
     });
-    on(m.Filter, [&w] { w.Filter().Apply(); });
+    whole(m.Filter, [&w] { w.Filter().Apply(); });
     on(m.RemoveFilter, [&w] { w.Filter().Remove(); });
     on(m.ResetColumnWidths, [&w] { w.ResetColumnWidths(); });
-    QObject::connect(w.Finder().Bar(), &FindBar::FilterRequested, &w.Filter(),
-                     &FilterCommand::Apply);
+    QObject::connect(w.Finder().Bar(), &FindBar::FilterRequested, &w, [&w] {
+        if (w.WaitForWholeReport()) w.Filter().Apply();
+    });
     // Each toolbar button runs the command of a menu item.
     QAction* const buttons[CommandButtons::Count] = {m.DOS_XX,    m.DOS_05,   m.DOS_01_01_01,
                                                      m.GOR_02,    m.GOR_03,   m.GOR_01_01,

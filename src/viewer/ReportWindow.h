@@ -29,6 +29,9 @@ class ReportWindow : public PrintHost {
     virtual void UpdatePageGeometry() = 0;
     // Draws the current page on the page canvas.
     virtual void RenderOnCanvas() = 0;
+    // Commands that work on the whole report ask first: while the report is
+    // still being read this waits for it (or the user cancels, false).
+    virtual bool WaitForWholeReport() { return true; }
 
     // The save dialog's file name, kept for the whole run: the next export
     // proposes the name chosen last (the spreadsheet export clears it first).

@@ -1,4 +1,6 @@
 #pragma once
+#include <atomic>
+#include <cstdint>
 #include <functional>
 
 #include "core/NumberLocale.h"
@@ -14,6 +16,9 @@ struct ViewerEnvironment {
     NumberLocale locale;
     std::function<ClockReading()> clock;
     FreeSpaceQuery freeSpace;
+    // Hears the progress of a report read in the background, on its thread,
+    // with the flag asking it to stop; false stops it. Tests hold a load here.
+    std::function<bool(int64_t done, int64_t total, const std::atomic<bool>& stop)> loadWatch;
 };
 
 // The system locale and the system clock.

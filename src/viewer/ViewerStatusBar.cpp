@@ -1,6 +1,7 @@
 #include "viewer/ViewerStatusBar.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <cmath>
 
@@ -30,6 +31,13 @@ ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
     connect(readAgain_, &QPushButton::clicked, this, &ViewerStatusBar::ReadAgainPressed);
     addWidget(note_, 1);
     addWidget(readAgain_);
+    loading_ = new QProgressBar(this);
+    loading_->setObjectName(QStringLiteral("StatusLoading"));
+    loading_->setRange(0, 1000);
+    loading_->setMaximumWidth(160);
+    loading_->setFormat(QString::fromUtf8("Okunuyor %p%"));
+    loading_->hide();
+    addPermanentWidget(loading_);
     filter_ = new QLabel(this);
     filter_->setObjectName(QStringLiteral("StatusFilter"));
     filter_->hide();
@@ -41,7 +49,8 @@ ViewerStatusBar::ViewerStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void ViewerStatusBar::ShowPage(int32_t current, int32_t count, float zoomFactor) {
-    page_->setText(QString::fromUtf8("Sayfa %1 / %2").arg(current).arg(count));
+    const QString of = count > 0 ? QString::number(count) : QStringLiteral("...");
+    page_->setText(QString::fromUtf8("Sayfa %1 / %2").arg(current).arg(of));
     zoom_->setText(QStringLiteral("%") + QString::number(std::lround(zoomFactor * 100.0f)));
 }
 
@@ -80,6 +89,15 @@ QString ViewerStatusBar::FilterText() const {
 void ViewerStatusBar::ShowFilter(const QString& text) {
     filter_->setText(text);
     filter_->setVisible(!text.isEmpty());
+}
+
+void ViewerStatusBar::ShowLoading(int thousandths) {
+    loading_->setVisible(thousandths >= 0);
+    if (thousandths >= 0) loading_->setValue(thousandths);
+}
+
+bool ViewerStatusBar::LoadingShown() const {
+    return !loading_->isHidden();
 }
 
 }  // namespace Tabulon

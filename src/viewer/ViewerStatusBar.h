@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace Tabulon {
@@ -15,7 +16,8 @@ class ViewerStatusBar : public QStatusBar {
   public:
     explicit ViewerStatusBar(QWidget* parent);
 
-    // "Sayfa 3 / 12" and "%75".
+    // "Sayfa 3 / 12" and "%75"; "Sayfa 3 / ..." while the count is not known
+    // (count 0).
     void ShowPage(int32_t current, int32_t count, float zoomFactor);
     void ShowNote(const QString& text);
     // "Rapor okunurken değişti" with a "Yeniden Oku" button beside it when the
@@ -23,6 +25,10 @@ class ViewerStatusBar : public QStatusBar {
     // away.
     void ShowReadAgain(bool changed);
     bool ReadAgainShown() const;
+    // How far the report is read (thousandths), while it is read in the
+    // background; below 0 takes the bar away.
+    void ShowLoading(int thousandths);
+    bool LoadingShown() const;
     // While a filter is on, what it keeps; an empty text takes it away.
     void ShowFilter(const QString& text);
 
@@ -39,6 +45,7 @@ class ViewerStatusBar : public QStatusBar {
     QLabel* note_;
     QPushButton* readAgain_;
     QLabel* filter_;
+    QProgressBar* loading_;
     QLabel* page_;
     QLabel* zoom_;
 };

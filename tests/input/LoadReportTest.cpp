@@ -180,3 +180,46 @@ TEST(LoadReport, CountsPageTotalsOfWhatTheRecordKeepsWhileReading) {
     EXPECT_EQ(after.result.totals->table.Get(1, 2).scaled, 70000);
     EXPECT_EQ(after.result.lastRowFieldCount, 2);
 }
+
+// While it reads, the loader hands out the first page as soon as it is whole,
+// then more: the rows of the pages handed out can be read back from the store
+// given, and each page's totals are those the whole load ends with.
+TEST(LoadReport, HandsOutThePagesReadWhileReading) {
+    std::string text = ReportText({"1Rapor", "4\t++\t"});
+    for (int i = 1; i <= 60000; ++i)
+        text += "9" + std::to_string(i) + "\t" + std::to_string(i % 100) + ",25\t\r\n";
+    RowStore store;
+    std::vector<LoadedSoFar> handed;
+    LoadOptions options;
+    options.locale = NumberLocale::Turkish();
+    options.rowsPerPage = [](int16_t) { return 40; };
+    options.store = &store;
+    options.readSoFar = [&](const LoadedSoFar& soFar) {
+        const int64_t lastRow = int64_t{soFar.pages.pageCount} * 40;
+        RecordBlock block;
+        EXPECT_GE(store.ReadableCount(), lastRow);
+        EXPECT_TRUE(store.Read(lastRow, 1, block).Ok() && block.texts.size() == 1);
+        const std::string start = std::to_string(lastRow) + "\t";
+        EXPECT_EQ(block.texts.at(0).substr(0, start.size()), start);
+        handed.push_back(soFar);
+    };
+    Loaded r(text, options);
+    ASSERT_TRUE(r.result.Ok() && r.result.totals);
+    EXPECT_EQ(store.RecordCount(), 60000);
+    EXPECT_EQ(r.result.rows.RecordCount(), 0);
+    ASSERT_FALSE(handed.empty());
+    EXPECT_EQ(handed.front().pages.pageCount, 1);
+    EXPECT_EQ(handed.front().layout.HeaderLines[1], "Rapor");
+    int32_t before = 0;
+    for (const LoadedSoFar& soFar : handed) {
+        EXPECT_FALSE(soFar.pages.complete);
+        EXPECT_GE(soFar.pages.pageCount, before);
+        before = soFar.pages.pageCount;
+        for (int32_t page = 1; page <= soFar.pages.pageCount; ++page)
+            ASSERT_EQ(soFar.pages.table.Get(page, 2).scaled,
+                      r.result.totals->table.Get(page, 2).scaled)
+                << page;
+    }
+    EXPECT_TRUE(r.result.totals->complete);
+    EXPECT_EQ(r.result.totals->pageCount, 1500);
+}

@@ -43,17 +43,22 @@ struct ViewerHarness {
     std::unique_ptr<FrmTabul> window;
 
     static ViewerEnvironment FixedEnvironment() {
-        return {NumberLocale::Turkish(), [] { return ClockReading{2026, 11, 30, 14, 5}; }, {}};
+        return {NumberLocale::Turkish(), [] { return ClockReading{2026, 11, 30, 14, 5}; }, {}, {}};
     }
     // What the next window is made with; a test may change it before opening.
     ViewerEnvironment environment = FixedEnvironment();
-    // Creates and loads the window; false when the load sequence ended it.
+    // Creates and loads the window, the whole report read; false when the
+    // load sequence ended it.
     bool Open(const std::string& reportText) {
         WriteBytes(folder.File("rapor.txt"), reportText);
         return OpenPath(folder.File("rapor.txt"));
     }
     bool OpenPath(const std::string& path, bool fromDesktop = false) {
-        window = std::make_unique<FrmTabul>(printers, settings, environment);
+        return StartOn(path, environment, fromDesktop) && window->WaitForWholeReport();
+    }
+    // Only started: the rest of the report may still be being read.
+    bool StartOn(const std::string& path, ViewerEnvironment environment, bool fromDesktop = false) {
+        window = std::make_unique<FrmTabul>(printers, settings, std::move(environment));
         return window->Start(path, fromDesktop);
     }
     FrmTabul& W() { return *window; }

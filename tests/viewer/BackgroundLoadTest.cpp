@@ -1,0 +1,154 @@
+#include <QProgressDialog>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "ViewerHarness.h"
+#include "viewer/PictureBox.h"
+#include "viewer/SelectionCommand.h"
+#include "viewer/ViewerStatusBar.h"
+
+using namespace Tabulon;
+
+namespace {
+
+// 40 000 rows make about one and a half megabytes: the loader reads the
+// first megabyte, hands out what it read, and is held as it asks to go on.
+constexpr int HeldRows = 40000;
+
+// Holds the load from its second step on until let go, or until the load is
+// asked to stop (the window closing).
+struct LoadHold {
+    std::atomic<bool> letGo = false;
+    std::atomic<bool> stopSeen = false;
+    std::atomic<int> steps = 0;
+
+    ViewerEnvironment Environment() {
+        ViewerEnvironment environment = ViewerHarness::FixedEnvironment();
+        environment.loadWatch = [this](int64_t, int64_t, const std::atomic<bool>& stop) {
+            if (++steps < 2) return true;
+            while (!letGo && !stop) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (stop) stopSeen = true;
+            return true;
+        };
+        return environment;
+    }
+};
+
+class HeldLoad : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WriteBytes(h.folder.File("rapor.txt"), SalesReport(HeldRows));
+        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), hold.Environment()));
+        h.Show();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override { hold.letGo = true; }
+    FrmTabul& W() { return h.W(); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&W(), static_cast<Qt::Key>(key), modifiers);
+    }
+    QString PageText() { return W().Status().PageText(); }
+
+    LoadHold hold;
+    ViewerHarness h;
+};
+
+// Page 1 is on screen while the load is held after its first megabyte: the
+// page count is not known yet, the progress shows, the pages read can be
+// turned to; let go, the load ends with the count and the same pages and
+// totals as the report read whole before the window showed.
+TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
+    ASSERT_TRUE(W().Loading());
+    EXPECT_EQ(W().CurrentPage(), 1);
+    EXPECT_EQ(PageText(), "Sayfa 1 / ...");
+    EXPECT_TRUE(W().Status().LoadingShown());
+    EXPECT_EQ(W().windowTitle(), "SATIŞ RAPORU-Rapor Görüntüleyici");
+    const int32_t read = W().PageCount();
+    ASSERT_GE(read, 2);
+    EXPECT_LT(static_cast<int64_t>(read) * W().Pages().metrics.RowsPerPage, HeldRows);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(W().CurrentPage(), 2);
+    EXPECT_EQ(PageText(), "Sayfa 2 / ...");
+    W().TurnToPage(read);
+    EXPECT_EQ(W().CurrentPage(), read);
+    EXPECT_TRUE(W().Loading());
+
+    hold.letGo = true;
+    ASSERT_TRUE(W().WaitForWholeReport());
+    EXPECT_FALSE(W().Loading());
+    EXPECT_FALSE(W().Status().LoadingShown());
+    EXPECT_EQ(W().Pages().rows.RecordCount(), HeldRows);
+
+    ViewerHarness whole;
+    ASSERT_TRUE(whole.Open(SalesReport(HeldRows)));
+    const ReportPages& a = W().Pages();
+    const ReportPages& b = whole.Pages();
+    ASSERT_EQ(a.totals.pageCount, b.totals.pageCount);
+    EXPECT_TRUE(a.totals.complete);
+    EXPECT_EQ(PageText(), QString("Sayfa %1 / %2").arg(read).arg(b.totals.pageCount));
+    EXPECT_EQ(a.widths, b.widths);
+    for (int32_t page = 1; page <= a.totals.pageCount; ++page)
+        ASSERT_EQ(a.totals.table.Get(page, 4).scaled, b.totals.table.Get(page, 4).scaled) << page;
+}
+
+// A page not read yet, and the commands over the whole report, wait for the
+// load with a progress bar; cancelled, they leave the page as it was and do
+// nothing, while the load goes on.
+TEST_F(HeldLoad, WaitingForWhatIsNotReadYetCanBeCancelled) {
+    struct Case {
+        const char* what;
+        std::function<void()> press;
+    };
+    const std::vector<Case> cases = {
+        {"End", [&] { Key(Qt::Key_End); }},
+        {"a page past those read", [&] { W().TurnToPage(W().PageCount() + 1); }},
+        {"select all", [&] { W().Menu().SelectAll->trigger(); }},
+        {"print", [&] { W().Menu().DOS_05->trigger(); }},
+    };
+    for (const auto& [what, press] : cases) {
+        bool asked = false;
+        OnModal<QProgressDialog> cancel([&](QProgressDialog* bar) {
+            asked = bar->labelText() == "Rapor okunuyor: rapor.txt";
+            bar->cancel();
+        });
+        press();
+        EXPECT_TRUE(cancel.Fired()) << what;
+        EXPECT_TRUE(asked) << what;
+        EXPECT_EQ(W().CurrentPage(), 1) << what;
+        EXPECT_TRUE(W().Loading()) << what;
+        EXPECT_TRUE(W().Selection().Selection().Empty()) << what;
+    }
+    // Let go while waiting, the page is shown once read.
+    OnModal<QProgressDialog> letGo([&](QProgressDialog*) { hold.letGo = true; });
+    Key(Qt::Key_End);
+    EXPECT_FALSE(W().Loading());
+    EXPECT_EQ(W().CurrentPage(), W().PageCount());
+    EXPECT_EQ(PageText(), QString("Sayfa %1 / %1").arg(W().PageCount()));
+}
+
+// Closing the window in the middle of a load stops it at once and leaves
+// nothing in the temporary folder.
+TEST(BackgroundLoad, ClosingDuringTheLoadStopsItAndLeavesNothing) {
+    TempDir temporary;
+    const char* before = std::getenv("TMPDIR");
+    const std::string kept = before ? before : "";
+    setenv("TMPDIR", temporary.Path().c_str(), 1);
+    LoadHold hold;
+    {
+        ViewerHarness h;
+        WriteBytes(h.folder.File("rapor.txt"), SalesReport(HeldRows));
+        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), hold.Environment()));
+        h.Show();
+        ASSERT_TRUE(h.W().Loading());
+        h.W().CloseProgram();
+        h.window.reset();
+    }
+    EXPECT_TRUE(hold.stopSeen);
+    EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
+    setenv("TMPDIR", kept.c_str(), 1);
+}
+
+}  // namespace
