@@ -43,6 +43,14 @@ class HeldLoad : public ::testing::Test {
         WriteBytes(h.folder.File("rapor.txt"), SalesReport(HeldRows));
         ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), hold.Environment()));
         h.Show();
+        // Once the load is held, what it handed out before is on its way to
+        // the window: a slow build may need a few turns of the event loop.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while ((hold.steps < 2 || W().PageCount() < 2) &&
+               std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         QCoreApplication::processEvents();
     }
     void TearDown() override { hold.letGo = true; }
