@@ -1,9 +1,6 @@
 #include "render/CopySelection.h"
 
-#include <atomic>
-#include <chrono>
 #include <string_view>
-#include <thread>
 
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
@@ -12,7 +9,7 @@ namespace Tabulon {
 
 namespace {
 
-// Runs without a character HTML gives a meaning go in whole; the bytes are
+// Runs without a character that HTML gives a meaning to go in whole; the bytes are
 // looked at one by one, as a search for any of four characters would ask for
 // each of them at every byte.
 void AppendEscaped(std::string& html, std::string_view text) {
@@ -38,11 +35,8 @@ std::string_view Shown(std::string_view field, const std::string& pattern,
 // Builds the two forms side by side, a row at a time.
 class FieldWriter {
   public:
-    // A writer that `continues` another's rows starts with a line break and
-    // writes no table opening of its own.
-    FieldWriter(CopiedFields& out, const ReportLayout& layout, bool continues = false)
-        : out_(out), layout_(layout), rows_(continues ? 1 : 0) {
-        if (!continues) out_.html = "<html><head><meta charset=\"utf-8\"></head><body><table>";
+    FieldWriter(CopiedFields& out, const ReportLayout& layout) : out_(out), layout_(layout) {
+        out_.html = "<html><head><meta charset=\"utf-8\"></head><body><table>";
     }
     void StartRow(bool titles) {
         if (rows_++ > 0) out_.text += '\n';
@@ -72,8 +66,6 @@ class FieldWriter {
 };
 
 constexpr int64_t SampleRows = 1000;
-// More rows than this are copied by two threads, a half each.
-constexpr int64_t RowsForTwoThreads = 100000;
 
 void Reserve(CopiedFields& out, double times) {
     out.text.reserve(static_cast<size_t>(static_cast<double>(out.text.size()) * times * 1.05));
@@ -109,43 +101,6 @@ Outcome<> CopyRows(const CopyJob& job, int64_t from, int64_t to, int64_t forRows
         progress);
 }
 
-// The second half of the rows is copied on a thread of its own while this one
-// copies the first, then put after it. Progress counts both halves; a cancel
-// stops both.
-Outcome<> CopyInTwo(const CopyJob& job, int64_t from, int64_t to, FieldWriter& writer,
-                    CopiedFields& out, const ProgressCallback& progress) {
-    const int64_t total = to - from + 1, middle = from + total / 2;
-    CopiedFields second;
-    Outcome<> secondPass;
-    FieldWriter secondWriter(second, job.layout, true);
-    std::atomic<int64_t> secondDone{0};
-    std::atomic<bool> stop{false}, secondEnded{false};
-    std::thread helper([&] {
-        secondPass = CopyRows(job, middle, to, to - middle + 1, secondWriter, second,
-                              [&](int64_t done, int64_t) {
-                                  secondDone = done;
-                                  return !stop;
-                              });
-        secondEnded = true;
-    });
-    const auto goOn = [&](int64_t done) {
-        if (progress && !progress(done + secondDone, total)) stop = true;
-        return !stop;
-    };
-    Outcome<> pass = CopyRows(job, from, middle - 1, total, writer, out,
-                              [&](int64_t done, int64_t) { return goOn(done); });
-    if (!pass.Ok()) stop = true;
-    while (!secondEnded && goOn(middle - from))
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    helper.join();
-    if (!pass.Ok()) return pass;
-    if (!secondPass.Ok() && !secondPass.Stopped()) return secondPass;
-    if (stop || !secondPass.Ok()) return StoppedByUser();
-    out.text += second.text;
-    out.html += second.html;
-    return pass;
-}
-
 }  // namespace
 
 Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& layout,
@@ -163,10 +118,9 @@ Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& la
     if (!selection.Empty()) {
         const int64_t from = std::max<int64_t>(selection.FirstRow(), 1);
         const int64_t to = std::min(selection.LastRow(), rows.RecordCount());
-        Outcome<> read = to - from + 1 > RowsForTwoThreads
-                             ? CopyInTwo(job, from, to, writer, out, progress)
-                             : CopyRows(job, from, to, to - from + 1, writer, out, progress);
-        if (!read.Ok()) return read.Why();
+        if (Outcome<> read = CopyRows(job, from, to, to - from + 1, writer, out, progress);
+            !read.Ok())
+            return read.Why();
     }
     writer.Finish();
     return out;

@@ -69,32 +69,6 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
               std::string::npos);
 }
 
-// A large copy is made by two threads, a half each: it reads exactly as the
-// rows copied in two smaller pieces one after the other, and a cancel asked
-// on the way stops it.
-TEST(CopySelection, ALargeCopyReadsAsItsPiecesInOrderAndStopsWhenCancelled) {
-    PageFixture f;
-    f.Columns({{"Kod", 6, "000000"}, {"Tutar", 12, "#,##0.00"}});
-    f.Layout().ColumnKinds = {KindNone, KindNumber, KindAmount};
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 1; row <= 120001; ++row)
-        rows.push_back({std::to_string(row), std::to_string(row * 7 % 1000) + ",5"});
-    f.Rows(rows);
-    const auto copy = [&](int64_t from, int64_t to, const ProgressCallback& progress = {}) {
-        return CopySelection(f.pages.rows, f.Layout(), f.locale, {{from, 1}, {to, 2}}, progress);
-    };
-    const CopiedFields whole = copy(1, 120001).Value(), first = copy(1, 60000).Value(),
-                       second = copy(60001, 120001).Value();
-    const auto rowsOf = [](const std::string& html) {
-        return html.substr(html.find("<tr>"), html.rfind("</tr>") + 5 - html.find("<tr>"));
-    };
-    EXPECT_EQ(whole.text, first.text + "\n" + second.text);
-    EXPECT_EQ(rowsOf(whole.html), rowsOf(first.html) + rowsOf(second.html));
-    EXPECT_TRUE(whole.html.ends_with("</tr></table></body></html>"));
-    int asked = 0;
-    EXPECT_TRUE(copy(1, 120001, [&](int64_t, int64_t) { return ++asked < 3; }).Stopped());
-}
-
 // Numbers of number and amount columns are counted and added exactly; text,
 // empty fields and what is no number are not; the mean rounds halves to even.
 TEST(SumSelection, CountsAndAddsTheNumbersExactly) {
