@@ -72,35 +72,6 @@ void Reserve(CopiedFields& out, double times) {
     out.html.reserve(static_cast<size_t>(static_cast<double>(out.html.size()) * times * 1.05));
 }
 
-// What every part of one copy shares.
-struct CopyJob {
-    const RowStore& rows;
-    const ReportLayout& layout;
-    const NumberLocale& locale;
-    int firstColumn;
-    int lastColumn;
-};
-
-// Rows from..to written by `writer`; room for `forRows` rows is made once the
-// first rows tell how long one is.
-Outcome<> CopyRows(const CopyJob& job, int64_t from, int64_t to, int64_t forRows,
-                   FieldWriter& writer, CopiedFields& out, const ProgressCallback& progress) {
-    std::string scratch;
-    return ForEachRow(
-        job.rows, from, to,
-        [&](int64_t row, std::string_view record) {
-            const RowFields fields = SplitFields(record);
-            writer.StartRow(false);
-            for (int c = job.firstColumn; c <= job.lastColumn; ++c)
-                writer.Field(c, Shown(fields[c], job.layout.ColumnFormats[c], job.locale, scratch));
-            writer.EndRow();
-            if (row - from + 1 == SampleRows)
-                Reserve(out, static_cast<double>(forRows) / SampleRows);
-            return true;
-        },
-        progress);
-}
-
 }  // namespace
 
 Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& layout,
@@ -108,17 +79,28 @@ Outcome<CopiedFields> CopySelection(const RowStore& rows, const ReportLayout& la
                                     const ProgressCallback& progress) {
     CopiedFields out;
     FieldWriter writer(out, layout);
-    const CopyJob job{rows, layout, locale, std::max(selection.FirstColumn(), 1),
-                      std::min(selection.LastColumn(), ReportLayout::DescribedColumns)};
+    const int first = std::max(selection.FirstColumn(), 1);
+    const int last = std::min(selection.LastColumn(), ReportLayout::DescribedColumns);
     if (!selection.Empty() && selection.wholeRows) {
         writer.StartRow(true);
-        for (int c = job.firstColumn; c <= job.lastColumn; ++c) writer.Field(c, layout.Title(c));
+        for (int c = first; c <= last; ++c) writer.Field(c, layout.Title(c));
         writer.EndRow();
     }
+    std::string scratch;
+    const int64_t from = selection.FirstRow(), count = selection.LastRow() - from + 1;
+    const auto copyRow = [&](int64_t row, std::string_view record) {
+        const RowFields fields = SplitFields(record);
+        writer.StartRow(false);
+        for (int c = first; c <= last; ++c)
+            writer.Field(c, Shown(fields[c], layout.ColumnFormats[c], locale, scratch));
+        writer.EndRow();
+        // The first rows tell how long the whole will be: room for it at
+        // once, rather than copying it again at every doubling.
+        if (row - from + 1 == SampleRows) Reserve(out, static_cast<double>(count) / SampleRows);
+        return true;
+    };
     if (!selection.Empty()) {
-        const int64_t from = std::max<int64_t>(selection.FirstRow(), 1);
-        const int64_t to = std::min(selection.LastRow(), rows.RecordCount());
-        if (Outcome<> read = CopyRows(job, from, to, to - from + 1, writer, out, progress);
+        if (Outcome<> read = ForEachRow(rows, from, selection.LastRow(), copyRow, progress);
             !read.Ok())
             return read.Why();
     }
