@@ -6,17 +6,13 @@
 
 using namespace Tabulon;
 
-namespace {
-
 using Widths = std::vector<RememberedWidths::Width>;
 
-ReportLayout WithTitles(const std::vector<std::string>& titles) {
+static ReportLayout WithTitles(const std::vector<std::string>& titles) {
     ReportLayout layout;
     for (size_t c = 0; c < titles.size(); ++c) layout.ColumnTitles[c + 1] = titles[c];
     return layout;
 }
-
-}  // namespace
 
 // Widths are kept by the column titles alone, for the last twenty sets of
 // titles; none for a report without titles; what a hand-edited file says that

@@ -5,10 +5,8 @@
 
 using namespace Tabulon;
 
-namespace {
-
 // A4 with 15 mm margins (810 twips), 120-twip characters: 85 characters a line.
-PageMetrics A4Metrics() {
+static PageMetrics A4Metrics() {
     PageMetrics m;
     m.LeftMargin = m.RightMargin = m.TopMargin = m.BottomMargin = 810;
     m.CharWidth = 120;
@@ -16,14 +14,12 @@ PageMetrics A4Metrics() {
     return m;
 }
 
-ColumnWidthTable Widths(std::initializer_list<int16_t> widths) {
+static ColumnWidthTable Widths(std::initializer_list<int16_t> widths) {
     ColumnWidthTable table{};
     size_t c = 1;
     for (int16_t w : widths) table[c++] = w;
     return table;
 }
-
-}  // namespace
 
 // Only a page whose cells run past the printable width with "Sığdır" on is
 // shrunk, and only the columns the report has count.
