@@ -3,6 +3,7 @@
 #include <bit>
 #include <clocale>
 #include <sstream>
+#include <tuple>
 
 #include "core/Currency.h"
 #include "core/DecimalNumber.h"
@@ -11,38 +12,30 @@
 using namespace Tabulon;
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const struct {
-        double in;
-        int32_t out;
-    } cases[] = {{7.5, 8},    {8.5, 8},  {58.5, 58},        {-2.5, -2},        {-3.5, -4},
-                 {58.08, 58}, {0.49, 0}, {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
-    for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+    const std::pair<double, int32_t> cases[] = {{7.5, 8},   {8.5, 8},          {58.5, 58},
+                                                {-2.5, -2}, {-3.5, -4},        {58.08, 58},
+                                                {0.49, 0},  {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(RoundHalfEven(in), out) << in;
 }
 
 constexpr int64_t Max = INT64_MAX, Min = INT64_MIN;
 
 TEST(ReadLeadingInteger, ReadsTheNumberATextBeginsWith) {
-    const struct {
-        const char* text;
-        int64_t value;
-    } cases[] = {{"12.5", 12},   {"13.5", 14},   {" 1 2 ", 12},  {"6abc", 6}, {"abc", 0},
-                 {"", 0},        {"-7", -7},     {"+3", 3},      {"1,5", 1},  {"3.50001", 4},
-                 {".5", 0},      {"1e3", 1000},  {"1D2", 100},   {"1e", 1},   {"--1", 0},
-                 {"\t42\t", 42}, {"1e400", Max}, {"-1e400", Min}};
-    for (const auto& c : cases) EXPECT_EQ(ReadLeadingInteger(c.text), c.value) << c.text;
+    const std::pair<const char*, int64_t> cases[] = {
+        {"12.5", 12}, {"13.5", 14}, {" 1 2 ", 12}, {"6abc", 6},    {"abc", 0},     {"", 0},
+        {"-7", -7},   {"+3", 3},    {"1,5", 1},    {"3.50001", 4}, {".5", 0},      {"1e3", 1000},
+        {"1D2", 100}, {"1e", 1},    {"--1", 0},    {"\t42\t", 42}, {"1e400", Max}, {"-1e400", Min}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(ReadLeadingInteger(text), value) << text;
 }
 
 TEST(ParseLocaleCurrency, FollowsTheLocaleSeparators) {
     const NumberLocale tr = NumberLocale::Turkish(), en = NumberLocale::English();
     auto scaled = [](std::optional<Currency> value) { return value.value_or(Currency{-1}).scaled; };
-    const struct {
-        const char* text;
-        int64_t scaled;
-    } turkish[] = {{"1.234,50", 12345000}, {"-12,5", -125000}, {"(12,50)", -125000},
-                   {"12-", -120000},       {" 7 ", 70000},     {"0,00005", 0},
-                   {"0,00015", 2},         {",5", 5000}};
-    for (const auto& c : turkish)
-        EXPECT_EQ(scaled(ParseLocaleCurrency(c.text, tr)), c.scaled) << c.text;
+    const std::pair<const char*, int64_t> turkish[] = {
+        {"1.234,50", 12345000}, {"-12,5", -125000}, {"(12,50)", -125000}, {"12-", -120000},
+        {" 7 ", 70000},         {"0,00005", 0},     {"0,00015", 2},       {",5", 5000}};
+    for (const auto& [text, value] : turkish)
+        EXPECT_EQ(scaled(ParseLocaleCurrency(text, tr)), value) << text;
     EXPECT_EQ(scaled(ParseLocaleCurrency("1,234.50", en)), 12345000);
     EXPECT_EQ(scaled(ParseLocaleCurrency("1e2", en)), 1000000);
     // The 64-bit range of four-decimal amounts, kept symmetric (the lowest
@@ -90,13 +83,11 @@ TEST(Currency, SumsOutOfRangeAreMarkedAndPrintWithFourDecimals) {
     EXPECT_EQ(CurrencyToPlainText(Currency{INT64_MIN + 1}), "-922337203685477.5807");
     EXPECT_EQ(CurrencyToPlainText(Currency::Overflow()), "########");
     const Currency over = Currency::Overflow();
-    const struct {
-        Currency a, b;
-        Currency sum;
-    } sums[] = {{Currency{INT64_MAX}, Currency{1}, over},
-                {Currency{INT64_MIN + 1}, Currency{-1}, over},
-                {over, Currency{-5}, over},
-                {Currency{INT64_MAX}, Currency{-1}, Currency{INT64_MAX - 1}},
-                {Currency{5}, Currency{-7}, Currency{-2}}};
-    for (const auto& s : sums) EXPECT_EQ(AddCurrency(s.a, s.b), s.sum) << s.a.scaled;
+    const std::tuple<Currency, Currency, Currency> sums[] = {
+        {Currency{INT64_MAX}, Currency{1}, over},
+        {Currency{INT64_MIN + 1}, Currency{-1}, over},
+        {over, Currency{-5}, over},
+        {Currency{INT64_MAX}, Currency{-1}, Currency{INT64_MAX - 1}},
+        {Currency{5}, Currency{-7}, Currency{-2}}};
+    for (const auto& [a, b, sum] : sums) EXPECT_EQ(AddCurrency(a, b), sum) << a.scaled;
 }

@@ -9,6 +9,21 @@
 
 using namespace Tabulon;
 
+// A report opened from its text as the window opens it, in Turkish.
+struct OpenedReport {
+    TempDir dir;
+    ReportPages pages;
+    RecordingTarget target;
+    LoadOptions options;
+    OpenedReport(const std::string& text, const PageSetup& setup) {
+        options.locale = NumberLocale::Turkish();
+        WriteBytes(dir.File("r.txt"), text);
+        EXPECT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
+    }
+};
+
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
 static std::string Figures(const PageMetrics& m) {
     std::ostringstream out;
@@ -64,24 +79,46 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
                  {"4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << &c - cases);
-        TempDir dir;
-        ReportPages pages;
-        RecordingTarget target;
         PageSetup setup = DefaultPageSetup(1);
         std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
             std::tie(c.margins[0], c.margins[1], c.margins[2], c.margins[3]);
-        WriteBytes(dir.File("r.txt"), "1A\r\n" + c.text);
-        LoadOptions options;
-        options.locale = NumberLocale::Turkish();
-        ASSERT_TRUE(
-            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
-                .Ok());
+        OpenedReport opened("1A\r\n" + c.text, setup);
+        ReportPages& pages = opened.pages;
         setup.PageSizeY = c.laidOutAgainAt;
-        ASSERT_TRUE(!c.laidOutAgainAt || LayOutPages(pages, target, setup, options.locale).Ok());
+        ASSERT_TRUE(!c.laidOutAgainAt ||
+                    LayOutPages(pages, opened.target, setup, opened.options.locale).Ok());
         EXPECT_EQ(pages.metrics.RowsPerPage, c.rowsPerPage);
         EXPECT_EQ(pages.totals.pageCount, c.pageCount);
         EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);
         EXPECT_EQ(pages.fieldCount, 2);
+    }
+}
+
+// Each column is drawn one character wider than the widest text its rows show,
+// whatever the loader measured; what is not a number shows as written.
+TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
+    const struct {
+        const char* format;
+        const char* widths;  // the type-3 record's field, for the length of a Z pattern
+        std::vector<std::string> fields;
+        int16_t drawn;
+    } cases[] = {
+        {"Z", "8", {"42", "7"}, 9},           // 00000042
+        {"Z", "3", {"123456", "-5"}, 7},      // a code longer than its zeros
+        {"Z", "", {"105", "999"}, 4},         // no widths line: codes as written
+        {"N", "", {"1234567", "-12"}, 10},    // 1.234.567
+        {"2", "", {"999,995", "12"}, 9},      // rounds up to 1.000,00
+        {"C", "", {"-1234567,5", "12"}, 15},  // (1.234.567,50)
+        {"N", "", {"abc", "1e3"}, 6},         // 1.000, "abc" as written
+        {"T", "", {"1234567", "9"}, 7},       // text shows as written
+        {"N", "", {"-0,4", "0"}, 4},          // rounds to 0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " " + c.fields[0]);
+        std::string text =
+            "1RAPOR\r\n2K\t\r\n3" + std::string(c.widths) + "\t\r\n5" + c.format + "\t\r\n";
+        for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
+        EXPECT_EQ(OpenedReport(text, DefaultPageSetup(1)).pages.widths[1], c.drawn);
     }
 }
 

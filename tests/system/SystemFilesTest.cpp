@@ -6,8 +6,6 @@
 
 #include "TestSupport.h"
 #include "system/Files.h"
-#include "system/Mapping.h"
-#include "system/Replacing.h"
 
 using namespace Tabulon;
 
@@ -50,9 +48,9 @@ TEST(SystemFiles, StatusTellsFilesApart) {
     EXPECT_FALSE(System::FreeSpace(dir.File("yok"), free));
 }
 
-// A working file: never through a name that is there, written at its end
-// while it is read by position, mapped only within its size, gone once closed.
-TEST(SystemFiles, WorkingFileIsNewReadByPositionAndLeavesNothing) {
+// A working file is never made through a name that is there, and is gone once
+// closed. Writing, reading by position and mapping it are the row store's tests.
+TEST(SystemFiles, WorkingFileIsNewAndLeavesNothing) {
     TempDir dir;
     const std::string taken = dir.File("taken.dat"), fresh = dir.File("fresh.dat");
     WriteBytes(taken, "someone else's");
@@ -62,44 +60,7 @@ TEST(SystemFiles, WorkingFileIsNewReadByPositionAndLeavesNothing) {
     EXPECT_EQ(ReadBytes(taken), "someone else's");
     const int fd = System::CreateExclusive(fresh, true);
     ASSERT_GE(fd, 0) << std::strerror(errno);
-    std::string written;
-    for (int block = 0; block < 64; ++block) {
-        const std::string bytes(4096, static_cast<char>('a' + block % 26));
-        ASSERT_EQ(System::Append(fd, bytes.data(), bytes.size()), 4096);
-        written += bytes;
-        // A read by position between writes must not move where the next write goes.
-        std::string read(5000, '\0');
-        const int64_t at = block * 3001 % static_cast<int64_t>(written.size());
-        read.resize(System::ReadAt(fd, read.data(), read.size(), at));
-        ASSERT_EQ(read, written.substr(at, 5000));
-    }
-    const size_t granule = System::MappingGranularity();
-    void* mapped = System::MapForReading(fd, static_cast<int64_t>(granule), 4096);
-    if (mapped) {
-        EXPECT_EQ(std::memcmp(mapped, written.data() + granule, 4096), 0);
-        System::Unmap(mapped, 4096);
-    }
-    EXPECT_EQ(System::MapForReading(fd, 0, written.size() + 1), nullptr);  // past the end
+    ASSERT_EQ(System::Append(fd, "yeni", 4), 4);
     System::Close(fd);
     EXPECT_FALSE(fs::exists(fresh));
-}
-
-// A finished file takes the older one's place, or a new name, in one step.
-TEST(SystemFiles, PutsAFinishedFileInPlace) {
-    for (const bool older : {true, false}) {
-        TempDir dir;
-        const std::string target = dir.File("rapor.csv"), part = dir.File(".rapor.csv.1.tmp");
-        if (older) WriteBytes(target, "eski");
-        ASSERT_FALSE(System::NameTaken(part));
-        const int fd = System::CreateExclusive(part, false);
-        ASSERT_GE(fd, 0) << std::strerror(errno);
-        EXPECT_TRUE(System::NameTaken(part));
-        ASSERT_EQ(System::Append(fd, "yeni", 4), 4);
-        std::string final = target;
-        ASSERT_TRUE(System::FollowLinks(final));
-        EXPECT_TRUE(System::PutInPlace(fd, part, final)) << std::strerror(errno);
-        System::Close(fd);
-        EXPECT_EQ(ReadBytes(target), "yeni");
-        EXPECT_FALSE(fs::exists(part));
-    }
 }
