@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "PageFixture.h"
@@ -62,34 +63,32 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
 TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
     std::string rows[101];
     for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
-    const struct {
-        std::string text;
-        int32_t margins[4];      // left, right, top, bottom
-        int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
-        int32_t rowsPerPage, pageCount;
-        int64_t lastPageTotal;
-    } cases[] = {{"4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
-                 {"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
-                 {rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
-                 {rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
-                 // 6130 / 230 - 6 rows a page once laid out again
-                 {"4++\t\r\n" + rows[100], {15, 15, 15, 15}, 8000, 21, 5, 185 * 8},
-                 {"4++\t\r\n" + rows[7], {15, 15, 1000, 15}, 0, 1, 7, 7},
-                 {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28},
-                 {"4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << &c - cases);
+    // The report after its first header, the margins left, right, top and
+    // bottom, a page height set after opening (0 for none), the rows a page,
+    // the pages and the last page's total.
+    const std::tuple<std::string, std::array<int32_t, 4>, int32_t, int32_t, int32_t, int64_t>
+        cases[] = {{"4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
+                   {"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
+                   {rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
+                   {rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
+                   // 6130 / 230 - 6 rows a page once laid out again
+                   {"4++\t\r\n" + rows[100], {15, 15, 15, 15}, 8000, 21, 5, 185 * 8},
+                   {"4++\t\r\n" + rows[7], {15, 15, 1000, 15}, 0, 1, 7, 7},
+                   {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28},
+                   {"4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
+    for (const auto& [text, margins, laidOutAgainAt, rowsPerPage, pageCount, total] : cases) {
+        SCOPED_TRACE(testing::Message() << text.size() << " bytes, top margin " << margins[2]);
         PageSetup setup = DefaultPageSetup(1);
         std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
-            std::tie(c.margins[0], c.margins[1], c.margins[2], c.margins[3]);
-        OpenedReport opened("1A\r\n" + c.text, setup);
+            std::tie(margins[0], margins[1], margins[2], margins[3]);
+        OpenedReport opened("1A\r\n" + text, setup);
         ReportPages& pages = opened.pages;
-        setup.PageSizeY = c.laidOutAgainAt;
-        ASSERT_TRUE(!c.laidOutAgainAt ||
+        setup.PageSizeY = laidOutAgainAt;
+        ASSERT_TRUE(!laidOutAgainAt ||
                     LayOutPages(pages, opened.target, setup, opened.options.locale).Ok());
-        EXPECT_EQ(pages.metrics.RowsPerPage, c.rowsPerPage);
-        EXPECT_EQ(pages.totals.pageCount, c.pageCount);
-        EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);
+        EXPECT_EQ(pages.metrics.RowsPerPage, rowsPerPage);
+        EXPECT_EQ(pages.totals.pageCount, pageCount);
+        EXPECT_EQ(pages.totals.table.Get(pageCount, 1).scaled / Currency::Scale, total);
         EXPECT_EQ(pages.fieldCount, 2);
     }
 }
@@ -124,29 +123,26 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
 
 // One character wider than the widest total printed, so none runs into the next column.
 TEST(DrawnWidths, HoldTheWidestPrintedTotal) {
-    const struct {
-        bool pTotals, aTotals;
-        std::vector<int64_t> pages;  // page totals of column 1 in whole units
-        int16_t width;
-        const char* pattern;
-        int16_t drawn;
-    } cases[] = {{true, true, {20000, 21306}, 5, "#,##0", 7},   // 41.306 running total
-                 {true, false, {20000, 21306}, 5, "#,##0", 7},  // 21.306
-                 {false, true, {999, 1}, 3, "#,##0", 6},        // 1.000
-                 {true, true, {-123456, 100}, 5, "#,##0.00;(#,##0.00)", 13},  // (123.456,00)
-                 {false, false, {999999999}, 5, "#,##0", 5},                  // no totals printed
-                 {true, true, {12}, 20, "#,##0", 20}};                        // wide enough already
-    for (const auto& c : cases) {
+    // Page and cumulative totals printed, page totals of column 1 in whole
+    // units, its width and pattern, the width drawn.
+    const std::tuple<bool, bool, std::vector<int64_t>, int16_t, const char*, int16_t> cases[] = {
+        {true, true, {20000, 21306}, 5, "#,##0", 7},                 // 41.306 running total
+        {true, false, {20000, 21306}, 5, "#,##0", 7},                // 21.306
+        {false, true, {999, 1}, 3, "#,##0", 6},                      // 1.000
+        {true, true, {-123456, 100}, 5, "#,##0.00;(#,##0.00)", 13},  // (123.456,00)
+        {false, false, {999999999}, 5, "#,##0", 5},                  // no totals printed
+        {true, true, {12}, 20, "#,##0", 20}};                        // wide enough already
+    for (const auto& [pTotals, aTotals, pages, width, pattern, shown] : cases) {
         PageFixture f;
-        f.setup.pTotals = c.pTotals;
-        f.setup.aTotals = c.aTotals;
-        f.Columns({{"T", c.width, c.pattern, true}, {"U", 4, c.pattern}});
-        for (size_t p = 0; p < c.pages.size(); ++p)
+        f.setup.pTotals = pTotals;
+        f.setup.aTotals = aTotals;
+        f.Columns({{"T", width, pattern, true}, {"U", 4, pattern}});
+        for (size_t p = 0; p < pages.size(); ++p)
             f.pages.totals.table.Add(static_cast<int64_t>(p) + 1, 1,
-                                     Currency{c.pages[p] * Currency::Scale});
-        f.pages.totals.pageCount = static_cast<int32_t>(c.pages.size());
+                                     Currency{pages[p] * Currency::Scale});
+        f.pages.totals.pageCount = static_cast<int32_t>(pages.size());
         const ColumnWidthTable drawn = DrawnWidths(f.Layout(), f.pages.totals, f.setup, f.locale);
-        EXPECT_EQ(drawn[1], c.drawn) << c.pattern << " " << c.pages.back();
+        EXPECT_EQ(drawn[1], shown) << pattern << " " << pages.back();
         EXPECT_EQ(drawn[2], 4);
     }
 }
