@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PageFixture.h"
 #include "render/CopySelection.h"
 #include "render/DisplayPattern.h"
@@ -29,13 +31,9 @@ struct SelectionFixture : PageFixture {
 };
 
 TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
-    struct Case {
-        CellSelection selection;
-        std::string text;
-        std::string table;  // the rows of the HTML table
-    };
+    // The selection, its text and the rows of its HTML table.
     const std::string right = "<td align=\"right\">";
-    const std::vector<Case> cases = {
+    const std::tuple<CellSelection, std::string, std::string> cases[] = {
         {{{1, 3}, {1, 3}}, "1.234,50", "<tr>" + right + "1.234,50</td></tr>"},
         // from the focus back to the anchor, across the page break after row 5
         {{{6, 2}, {5, 1}},
@@ -46,8 +44,7 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
          "\"Veli\" <&>\t(12,00)\nAyşe\t(0,25)",
          "<tr><td>&quot;Veli&quot; &lt;&amp;&gt;</td>" + right +
              "(12,00)</td></tr><tr><td>Ayşe</td>" + right + "(0,25)</td></tr>"},
-        {{}, "", ""},
-    };
+        {{}, "", ""}};
     SelectionFixture f;
     for (const auto& [selection, text, table] : cases) {
         const Outcome<CopiedFields> copied = f.Copy(selection);
@@ -66,18 +63,14 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
 // Numbers of number and amount columns are counted and added exactly; text,
 // empty fields and what is no number are not; the mean rounds halves to even.
 TEST(SumSelection, CountsAndAddsTheNumbersExactly) {
-    struct Case {
-        CellSelection selection;
-        int64_t count;
-        std::string sum, mean, pattern;
-    };
-    for (const auto& [selection, count, sum, mean, pattern] : std::vector<Case>{
+    // The selection, the numbers in it, their sum and mean and the pattern they share.
+    for (const auto& [selection, count, sum, mean, pattern] :
+         std::vector<std::tuple<CellSelection, int64_t, std::string, std::string, std::string>>{
              {{{1, 3}, {6, 3}}, 5, "1.225,75", "245,15", "#,##0.00;(#,##0.00)"},
              {{{1, 4}, {6, 4}, true}, 5, "1.007", "201", "#,##0"},
              {{{2, 2}, {3, 3}}, 2, "(12,25)", "(6,13)", "#,##0.00;(#,##0.00)"},
              {{{1, 3}, {2, 4}}, 3, "1.225,50", "408,50", "#,##0.00"},
-             {{{1, 2}, {6, 2}}, 0, "0", "0", ""},
-         }) {
+             {{{1, 2}, {6, 2}}, 0, "0", "0", ""}}) {
         SelectionFixture f;
         const SelectionSum s = SumSelection(f.pages.rows, f.Layout(), f.locale, selection).Value();
         EXPECT_EQ(s.count, count);
