@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PageFixture.h"
 #include "core/TurkishCase.h"
 #include "render/FindFields.h"
@@ -55,20 +57,16 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
             FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, text), from, forward);
         return found->hit ? place(*found->hit) + (found->wrapped ? " wrapped" : "") : "none";
     };
-    const struct {
-        const char* text;
-        MarkedField from;
-        bool forward;
-        const char* hit;
-    } cases[] = {{"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
-                 {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
-                 {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
-                 {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
-                 {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(find(c.text, c.from, c.forward), c.hit)
-            << c.text << " from " << c.from.row << "," << c.from.column
-            << (c.forward ? " >" : " <");
+    // What is looked for, from which field, which way, and the hit.
+    const std::tuple<const char*, MarkedField, bool, const char*> cases[] = {
+        {"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
+        {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
+        {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
+        {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
+        {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"}};
+    for (const auto& [text, from, forward, hit] : cases)
+        EXPECT_EQ(find(text, from, forward), hit)
+            << text << " from " << place(from) << (forward ? " >" : " <");
     std::string hits;
     ASSERT_TRUE(FindEveryField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "B"),
                                [&](const MarkedField& m) {
