@@ -7,16 +7,8 @@
 
 #include "core/Currency.h"
 #include "core/DecimalNumber.h"
-#include "core/Rounding.h"
 
 using namespace Tabulon;
-
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const std::pair<double, int32_t> cases[] = {{7.5, 8},   {8.5, 8},          {58.5, 58},
-                                                {-2.5, -2}, {-3.5, -4},        {58.08, 58},
-                                                {0.49, 0},  {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
-    for (const auto& [in, out] : cases) EXPECT_EQ(RoundHalfEven(in), out) << in;
-}
 
 constexpr int64_t Max = INT64_MAX, Min = INT64_MIN;
 
@@ -55,16 +47,13 @@ TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     std::setlocale(LC_NUMERIC, "tr_TR.UTF-8");
     const NumberLocale tr = NumberLocale::Turkish();
-    NumberLocale wide = tr;
-    wide.groupSeparator = "\u202F";  // a narrow no-break space, three bytes
     std::istringstream cases(
         "1.234,50|-0,1|0,3|-0,00| 42 "
-        "|999999999999999|9999999999999999|0,123456789012345|1,7976931348623157|(12,50)|12-|1,5E3|"
-        "1\u202F234,5|+7,25");
+        "|999999999999999|9999999999999999|0,123456789012345|1,7976931348623157|(12,50)|12-|1,5E3|+"
+        "7,25");
     for (std::string text; std::getline(cases, text, '|');) {
-        const NumberLocale& locale = text.find("\u202F") == std::string::npos ? tr : wide;
-        const auto exact = ParseLocaleNumber(text, locale);
-        const auto quick = ParseLocaleDouble(text, locale);
+        const auto exact = ParseLocaleNumber(text, tr);
+        const auto quick = ParseLocaleDouble(text, tr);
         ASSERT_TRUE(exact && quick) << text;
         EXPECT_EQ(std::bit_cast<uint64_t>(*quick), std::bit_cast<uint64_t>(exact->ToDouble()))
             << text;

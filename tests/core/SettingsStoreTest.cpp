@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <sstream>
+#include <tuple>
 
 #include "MemorySettingsBackend.h"
+#include "core/PrinterChoices.h"
+#include "core/RememberedWidths.h"
 #include "core/SettingsStore.h"
 
 using namespace Tabulon;
@@ -34,27 +37,20 @@ TEST(SaveSettings, FirstRunStoresTheDefaultsInOrder) {
     EXPECT_EQ(model.PageSizeY, 11906);
 }
 
-// Numbers round half to even into what a page can draw; flags are True exactly.
-// What cannot be used at all takes the fresh installation's value (the
-// default printer's orientation is portrait here); what is merely too large is
-// brought within a page.
+// Numbers round half to even into what a page can draw, and what is merely too
+// large is brought within a page; flags are True exactly. (What cannot be used
+// at all takes the fresh installation's value: the damaged store's test.)
 TEST(LoadSettings, ConvertsStoredTexts) {
     const std::pair<const char*, std::string> cases[] = {
         {"SpaceX1=12.5", "SpaceX1=12"},
         {"FontSize=11.5", "FontSize=12"},
-        {"SpaceY2=abc", "SpaceY2=15"},
-        {"FontSize=0", "FontSize=10"},
         {"FontName= ", "FontName=Times New Roman"},
-        {"FontName=Arial \t\r\n", "FontName=Arial"},
         {"PageSizeX=100;PageOrient=1", "PageSizeX=1440"},
         {"PageSizeY=2147483647;PageOrient=1", "PageSizeY=68040"},
         {"FontSize=99999", "FontSize=400"},
         {"SpaceX2=99999", "SpaceX2=1000"},
-        {"PageOrient=7;PageSizeX=16838;PageSizeY=11906", "PageOrient=1"},
         {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX=16838"},
-        {"PageOrient=0;PageSizeX=16838;PageSizeY=11906", "PageSizeX=11906"},
         {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX=15000"},
-        {"pNumbers", "pNumbers=True"},
         {"pTotals=true", "pTotals=False"},
         {"aTotals=True  ", "aTotals=True"}};
     for (const auto& [stored, loaded] : cases) {
@@ -76,10 +72,10 @@ TEST(LoadSettings, ConvertsStoredTexts) {
 // before the repaired ones are written, and the reset is reported once; a
 // store that cannot be moved aside is left as it was.
 TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
-    const std::pair<const char*, bool> cases[] = {{"FontSize=0", true}, {"PageSizeY=", true},
-                                                  {"SpaceX2=-3", true}, {"PageOrient", true},
-                                                  {"aTotals", true},    {"FontSize=9999", false},
-                                                  {"SpaceY1=0", false}, {"pTotals=False", false}};
+    const std::pair<const char*, bool> cases[] = {
+        {"FontSize=0", true}, {"PageSizeY=", true},     {"SpaceX2=-3", true},
+        {"PageOrient", true}, {"aTotals", true},        {"FontSize=9999", false},
+        {"SpaceY1=0", false}, {"pTotals=False", false}, {"FitToPaper=1", false}};
     for (const auto& [damage, reset] : cases) {
         SCOPED_TRACE(damage);
         MemorySettingsBackend backend;
@@ -104,20 +100,14 @@ TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
 }
 
 // "Sığdır" is stored beside the twelve: off when missing (a store from before
-// it) or anything but "True", and never a reason to call the store damaged;
-// saving writes it after them only once it has been on.
+// it) or anything but "True", and never a reason to call the store damaged
+// (the table above); saving writes it after them only once it has been on.
 TEST(LoadSettings, ReadsFitToPaperBesideTheTwelve) {
-    const std::pair<const char*, bool> cases[] = {
-        {nullptr, false}, {"True \r\n", true}, {"true", false}, {"1", false}};
-    for (const auto& [stored, fit] : cases) {
+    for (const auto& [stored, fit] : std::vector<std::pair<std::string, bool>>{
+             {"FitToPaper", false}, {"FitToPaper=True \r\n", true}, {"FitToPaper=true", false}}) {
         MemorySettingsBackend backend;
-        LoadSettings(backend, [] { return int16_t{1}; });
-        if (stored) backend.SetValue(SettingsKeyPath, FitToPaperName, stored);
-        const auto before = backend.values;
-        const LoadedSettings loaded = LoadSettings(backend, [] { return int16_t{1}; });
-        EXPECT_EQ(loaded.setup.FitToPaper, fit) << (stored ? stored : "missing");
-        EXPECT_FALSE(loaded.reset);
-        EXPECT_EQ(backend.values, before);
+        StoreWith(backend, stored);
+        EXPECT_EQ(LoadSettings(backend, [] { return int16_t{1}; }).setup.FitToPaper, fit) << stored;
     }
     MemorySettingsBackend on, never;
     PageSetup setup = DefaultPageSetup(1);
@@ -126,4 +116,71 @@ TEST(LoadSettings, ReadsFitToPaperBesideTheTwelve) {
     setup.FitToPaper = true;
     SaveSettings(setup, on);
     EXPECT_TRUE(on.written.ends_with("pNumbers=True;FitToPaper=True;")) << on.written;
+}
+
+using Sides = PrinterChoices::Sides;
+
+// Each printer keeps its own choices, also printers whose names hold the
+// store's group separators, which must not land on another printer's values.
+TEST(PrinterChoices, EachPrinterKeepsItsOwn) {
+    MemorySettingsBackend backend;
+    const std::pair<const char*, PrinterChoices> printers[] = {
+        {"Muhasebe_Lazer", {3, false, Sides::TwoLongEdge, true}},
+        {"Depo", {1, true, Sides::One, false}},
+        {"\\\\sunucu\\Depo", {12, true, Sides::TwoShortEdge, false}},
+        {"sunucu/Depo", {999, false, Sides::One, true}},
+        {"%5C", {2, true, Sides::TwoLongEdge, false}}};
+    for (const auto& [printer, choices] : printers) SavePrinterChoices(backend, printer, choices);
+    for (const auto& [printer, choices] : printers)
+        EXPECT_EQ(LoadPrinterChoices(backend, printer), choices) << printer;
+    EXPECT_EQ(LoadPrinterChoices(backend, "Yeni"), PrinterChoices{});
+    EXPECT_EQ(*backend.QueryValue(SettingsKeyPath, "Printers/sunucu%2FDepo/Sides"), "one");
+}
+
+// A stored value that cannot be used takes the fresh one; the others stay.
+TEST(PrinterChoices, UnusableValuesTakeTheFreshOnes) {
+    const std::tuple<std::string, const char*, PrinterChoices> cases[] = {
+        {"Copies", "0", {}},       {"Copies", "1000", {}},
+        {"Copies", "2x", {}},      {"Copies", "7 ", {7, true, Sides::One, false}},
+        {"Collate", "yanlış", {}}, {"Sides", "duplex", {}}};
+    for (const auto& [name, stored, loaded] : cases) {
+        MemorySettingsBackend backend;
+        SavePrinterChoices(backend, "P", {});
+        backend.SetValue(SettingsKeyPath, "Printers/P/" + name, stored);
+        EXPECT_EQ(LoadPrinterChoices(backend, "P"), loaded) << name << "=" << stored;
+    }
+}
+
+using Widths = std::vector<RememberedWidths::Width>;
+
+static ReportLayout WithTitles(const std::vector<std::string>& titles) {
+    ReportLayout layout;
+    for (size_t c = 0; c < titles.size(); ++c) layout.ColumnTitles[c + 1] = titles[c];
+    return layout;
+}
+
+// Widths are kept by the column titles alone, for the last twenty sets of
+// titles; none for a report without titles; what a hand-edited file says that
+// is no column and width is passed over.
+TEST(RememberedWidths, KeptByTitlesForTheLastTwentySets) {
+    MemorySettingsBackend settings;
+    const RememberedWidths remembered(settings);
+    ReportLayout sales = WithTitles({"Kod", "Müşteri", "Tutar"});
+    remembered.Remember(sales, {{2, 30}, {3, 12}});
+    sales.HeaderLines[1] = "ERTESİ GÜN";
+    EXPECT_EQ(remembered.For(sales), (Widths{{2, 30}, {3, 12}}));
+    for (const auto& titles : {std::vector<std::string>{"Kod", "Müşteri", "Tutar", "Tarih"},
+                               {"Kod", "Müşteri\t", "Tutar"},
+                               {}}) {
+        remembered.Remember(WithTitles(titles), titles.empty() ? Widths{{1, 9}} : Widths{});
+        EXPECT_EQ(remembered.For(WithTitles(titles)), Widths{});
+    }
+    for (int i = 0; i < 20; ++i) remembered.Remember(WithTitles({std::to_string(i)}), {{1, 5}});
+    EXPECT_EQ(remembered.For(sales), Widths{});
+    EXPECT_EQ(remembered.For(WithTitles({"0"})), (Widths{{1, 5}}));
+
+    settings.SetValue(
+        SettingsKeyPath, "ColumnWidths1",
+        RememberedWidths::TitlesKey(sales) + ";2=30,x=4,3=,0=5,51=5,4=0,5=40000,6=8 ,7=9,8=32767");
+    EXPECT_EQ(remembered.For(sales), (Widths{{2, 30}, {7, 9}, {8, 32767}}));
 }
