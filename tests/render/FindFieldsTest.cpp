@@ -4,6 +4,7 @@
 
 #include "PageFixture.h"
 #include "core/TurkishCase.h"
+#include "render/FilterReport.h"
 #include "render/FindFields.h"
 
 using namespace Tabulon;
@@ -81,4 +82,62 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     EXPECT_EQ(PageOfRow(11, 5), 3);
     EXPECT_EQ(PageOfRow(5, 5), 1);
     EXPECT_EQ(PageOfRow(3, 0), 4);
+}
+
+static std::vector<std::vector<std::string>> SalesRows() {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 1; i <= 13; ++i)
+        rows.push_back({std::to_string(i),
+                        i % 3 == 0 ? "İzmir"
+                        : i % 2    ? "ANKARA"
+                                   : "Bursa",
+                        std::to_string(i * 111) + ",5"});
+    rows.push_back({"99", "Ankara", "7", "fazla"});  // the last kept row has four fields
+    return rows;
+}
+
+static std::vector<std::string> Texts(const RowStore& rows) {
+    std::vector<std::string> texts;
+    EXPECT_TRUE(ForEachRow(rows, 1, rows.RecordCount(), [&](int64_t, std::string_view text) {
+                    texts.emplace_back(text);
+                    return true;
+                }).Ok());
+    return texts;
+}
+
+// Narrowed to the rows that match, a report holds just those rows, in their
+// order, with the titles and the field count of a report of only them (its
+// pages and totals are counted from those rows); a filter stopped half way
+// gives nothing.
+TEST(FilterReport, IsTheReportOfItsKeptRows) {
+    PageFixture source;
+    source.Columns({{"Kod", 6, "000000"}, {"Şehir", 10, "@"}, {"Tutar", 12, "#,##0.00", true}});
+    source.Rows(SalesRows());
+    // What is looked for, by which rules, and the source's rows kept, from 1.
+    for (const auto& [text, rules, kept] :
+         std::vector<std::tuple<const char*, FindRules, std::vector<int>>>{
+             {"ankara", {2, false}, {1, 5, 7, 11, 13, 14}},
+             {"1", {1, false}, {1, 10, 11, 12, 13}},
+             {"yok", {0, false}, {}}}) {
+        ReportPages filtered;
+        const Outcome<int64_t> outcome =
+            FilterReport(source.pages, FieldFinder(source.Layout(), source.locale, text, rules),
+                         source.dir.File("SUZGEC.DAT"), filtered);
+        ASSERT_TRUE(outcome.Ok()) << outcome.Why().reason;
+        EXPECT_EQ(outcome.Value(), static_cast<int64_t>(kept.size())) << text;
+
+        PageFixture only;
+        std::vector<std::vector<std::string>> keptRows;
+        for (int row : kept) keptRows.push_back(SalesRows()[static_cast<size_t>(row - 1)]);
+        only.Rows(keptRows);
+        EXPECT_EQ(Texts(filtered.rows), Texts(only.pages.rows)) << text;
+        EXPECT_EQ(filtered.fieldCount, kept.empty() ? 3 : kept.back() == 14 ? 4 : 3) << text;
+        EXPECT_EQ(filtered.layout.ColumnTitles, source.Layout().ColumnTitles);
+    }
+    ReportPages stopped;
+    EXPECT_TRUE(FilterReport(source.pages, FieldFinder(source.Layout(), source.locale, "a"),
+                             source.dir.File("DURDU.DAT"), stopped,
+                             [](int64_t, int64_t) { return false; })
+                    .Stopped());
+    EXPECT_EQ(stopped.rows.RecordCount(), 0);
 }
