@@ -106,9 +106,8 @@ static std::vector<std::string> Texts(const RowStore& rows) {
 }
 
 // Narrowed to the rows that match, a report holds just those rows, in their
-// order, with the titles and the field count of a report of only them (its
-// pages and totals are counted from those rows); a filter stopped half way
-// gives nothing.
+// order, with the titles and field count of a report of only them; a filter
+// stopped half way gives nothing.
 TEST(FilterReport, IsTheReportOfItsKeptRows) {
     PageFixture source;
     source.Columns({{"Kod", 6, "000000"}, {"Şehir", 10, "@"}, {"Tutar", 12, "#,##0.00", true}});

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <tuple>
 
 #include "PageFixture.h"
@@ -64,9 +65,8 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
 TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
     std::string rows[101];
     for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
-    // The report after its first header, the margins left, right, top and
-    // bottom, a page height set after opening (0 for none), the rows a page,
-    // the pages and the last page's total.
+    // The report after its first header, the margins (left, right, top, bottom), a page
+    // height set after opening (0: none), the rows a page, pages, last page's total.
     const std::tuple<std::string, std::array<int32_t, 4>, int32_t, int32_t, int32_t, int64_t>
         cases[] = {{"4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
                    {"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
@@ -158,7 +158,9 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     DrawRuler(ruler, {192, 255, 255},
               {ColumnWidthTable{0, 6, 10, 12}, metrics, {false, true, true, false}, 3, 0.75f}, 2);
     ASSERT_EQ(ruler.boxes.size(), 1u);
-    EXPECT_EQ(Edges(ruler.boxes[0]), "0,0,18750,200");
+    const RecordingTarget::BoxOp& strip = ruler.boxes[0];
+    EXPECT_EQ(std::tie(strip.x1, strip.y1, strip.x2, strip.y2),
+              std::tuple(0.0, 0.0, 18750.0, 200.0));
     EXPECT_EQ(ruler.boxes[0].colour, (Rgb{192, 255, 255}));
     std::ostringstream markers;
     for (const auto& p : ruler.pictures)
@@ -198,9 +200,8 @@ TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAsked) {
     }
 }
 
-// The margins stay on the paper where the setup puts them: the page's
-// top-left margin corner, its right margin and its bottom margin land on the
-// paper's, whatever the paper and the orientation.
+// The margins stay where the setup puts them: the page's top-left margin corner,
+// right margin and bottom margin land on the paper's, whatever the paper.
 TEST(SheetPlacement, KeepsTheMarginsOnThePaper) {
     // Paper width and height, and the characters of the report's two columns.
     const std::tuple<int32_t, int32_t, int16_t> cases[] = {

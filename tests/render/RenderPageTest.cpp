@@ -85,7 +85,9 @@ TEST(RenderPage, LaysTheBodyOutTopDownInItsColumns) {
               "Arial 6.000000");
     EXPECT_GT(f.Text(CreditLine).y, f.Text("Sayfa:1/1").y);
     const auto& all = f.target.boxes;
-    EXPECT_EQ(Edges(all[0]), "1,1,25000,16838");  // the page cleared first
+    // The page cleared first.
+    EXPECT_EQ(std::tie(all[0].x1, all[0].y1, all[0].x2, all[0].y2),
+              std::tuple(1.0, 1.0, 25000.0, 16838.0));
     const size_t before = all.back().textsBefore;
     EXPECT_EQ(f.target.texts.at(before).text, DateLine);
     // Left, top, right and bottom, each by a point in the middle of its margin.
@@ -204,10 +206,9 @@ TEST(RenderPage, ColumnsPastTheLineOrTheFiftiethAreNotShown) {
               50 + 2);
 }
 
-// A point on a drawn title or field is that title's or field's place, on
-// every page; the margin, the header lines and the empty slots are none. The
-// fields the screen shades get a box of their shade behind their text, and no
-// other field does.
+// A point on a drawn title or field is its place, on every page; the margin,
+// the header lines and the empty slots are none. The fields the screen shades,
+// and no others, get a box of their shade behind their text.
 TEST(PlaceAt, FindsTheTitleOrFieldWhereThePageDrawsItAndShadesOnlyThoseAsked) {
     ThreeColumnPage f;
     std::vector<std::vector<std::string>> rows;
