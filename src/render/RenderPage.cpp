@@ -6,6 +6,7 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
+#include "render/PagePlaces.h"
 
 namespace Tabulon {
 
@@ -57,7 +58,7 @@ class PagePainter {
         target_.SetScale(zoom_);
         target_.SetFont(inputs_.setup.FontName);
         target_.SetFontSize(inputs_.setup.FontSize);
-        ComputeColumnFits();
+        result_.ColumnFits = ColumnFitsOf(inputs_.widths, metrics_, result_.fieldCount);
         target_.Box(1, 1, target_.Width(), target_.Height(), White, true);
         Headers();
         Titles();
@@ -76,16 +77,6 @@ class PagePainter {
     double CellWidth(int c) const {
         return static_cast<double>(ClampToInt32(static_cast<int64_t>(inputs_.widths[c]) *
                                                 static_cast<int64_t>(metrics_.CharWidth)));
-    }
-
-    // A column fits when it starts before the line's last character; each
-    // column counts one separating character.
-    void ComputeColumnFits() {
-        int64_t position = 1;
-        for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
-            result_.ColumnFits[c] = position < metrics_.CharsPerLine;
-            position += inputs_.widths[c] + 1;
-        }
     }
 
     void Headers() {

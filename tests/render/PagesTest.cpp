@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <sstream>
 #include <tuple>
 
@@ -9,6 +10,7 @@
 #include "render/DrawnWidths.h"
 #include "render/MeasureReportFont.h"
 #include "render/SheetPlacement.h"
+#include "render/ShownWidths.h"
 
 using namespace Tabulon;
 
@@ -118,7 +120,8 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
         std::string text =
             "1RAPOR\r\n2K\t\r\n3" + std::string(c.widths) + "\t\r\n5" + c.format + "\t\r\n";
         for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
-        EXPECT_EQ(OpenedReport(text, DefaultPageSetup(1)).pages.widths[1], c.drawn);
+        OpenedReport opened(text, DefaultPageSetup(1));
+        EXPECT_EQ(opened.pages.Widths(DefaultPageSetup(1), opened.options.locale)[1], c.drawn);
     }
 }
 
@@ -148,15 +151,47 @@ TEST(DrawnWidths, HoldTheWidestPrintedTotal) {
     }
 }
 
+// The drawn widths are kept between pages; each thing they come from, changed
+// alone after they were asked for, must change the next answer to a fresh count's.
+TEST(DrawnWidths, FollowEveryChangeOfWhatTheyComeFrom) {
+    const std::pair<const char*, std::function<void(PageFixture&)>> changes[] = {
+        {"the ruler", [](PageFixture& f) { f.Layout().ColumnWidths[2] = 30; }},
+        {"the pattern", [](PageFixture& f) { f.Layout().ColumnFormats[2] = "#,##0.000"; }},
+        {"not totalled", [](PageFixture& f) { f.Layout().ColumnTotalFlags[2] = false; }},
+        {"a total added",
+         [](PageFixture& f) { f.pages.totals.table.Add(2, 2, Currency{int64_t{1} << 50}); }},
+        {"the page count", [](PageFixture& f) { f.pages.totals.pageCount = 1; }},
+        {"no totals lines", [](PageFixture& f) { f.setup.pTotals = f.setup.aTotals = false; }},
+        {"the locale", [](PageFixture& f) { f.locale.groupSeparator = "'''"; }},
+        {"a number shown", [](PageFixture& f) { f.pages.shownWidths[2] = 40; }}};
+    for (const auto& [change, apply] : changes) {
+        SCOPED_TRACE(change);
+        PageFixture f;
+        f.Columns({{"Ad", 6, ""}, {"Tutar", 8, "#,##0.00", true}});
+        f.Rows({{"a", "1.234,50"},
+                {"b", "-7.500,25"},
+                {"c", "1"},
+                {"d", "2"},
+                {"e", "3"},
+                {"f", "900.000"}});
+        const ColumnWidthTable before = f.pages.Widths(f.setup, f.locale);
+        apply(f);
+        ColumnWidthTable fresh = DrawnWidths(f.Layout(), f.pages.totals, f.setup, f.locale);
+        WidenForShownNumbers(fresh, f.pages.shownWidths);
+        EXPECT_NE(fresh, before);
+        EXPECT_EQ(f.pages.Widths(f.setup, f.locale), fresh);
+    }
+}
+
 // Markers stand 120 twips left of each right-hand edge; edges round half to
 // even at every step (607.5 -> 608, 1152.5 -> 1152). The third column does not fit.
 TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     PageMetrics metrics;
     metrics.LeftMargin = 810;
     metrics.CharWidth = 121;
+    metrics.CharsPerLine = 19;
     RecordingTarget ruler(18750, 200);
-    DrawRuler(ruler, {192, 255, 255},
-              {ColumnWidthTable{0, 6, 10, 12}, metrics, {false, true, true, false}, 3, 0.75f}, 2);
+    DrawRuler(ruler, {192, 255, 255}, {ColumnWidthTable{0, 6, 10, 12}, metrics, 3, 0.75f}, 2);
     ASSERT_EQ(ruler.boxes.size(), 1u);
     const RecordingTarget::BoxOp& strip = ruler.boxes[0];
     EXPECT_EQ(std::tie(strip.x1, strip.y1, strip.x2, strip.y2),
