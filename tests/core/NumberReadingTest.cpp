@@ -66,11 +66,7 @@ TEST(ParseLocaleDouble, MatchesTheExactReadingToTheBit) {
 
 // A sum that leaves the range is marked as such for good, never a number
 // stuck at the range's edge.
-TEST(Currency, SumsOutOfRangeAreMarkedAndPrintWithFourDecimals) {
-    EXPECT_EQ(CurrencyToPlainText(Currency{12345000}), "1234.5000");
-    EXPECT_EQ(CurrencyToPlainText(Currency{-5}), "-0.0005");
-    EXPECT_EQ(CurrencyToPlainText(Currency{INT64_MIN + 1}), "-922337203685477.5807");
-    EXPECT_EQ(CurrencyToPlainText(Currency::Overflow()), "########");
+TEST(Currency, SumsOutOfRangeAreMarkedForGood) {
     const Currency over = Currency::Overflow();
     const std::tuple<Currency, Currency, Currency> sums[] = {
         {Currency{INT64_MAX}, Currency{1}, over},
