@@ -20,16 +20,11 @@ TEST(DecodeReportLine, KeepsUtf8AndConvertsTheTurkishCodePage) {
 // are looked at eight at a time.
 TEST(IsValidUtf8, JudgesEverySequenceAtEveryOffset) {
     // Valid up to U+10FFFF; invalid: cut short, a lone continuation, overlong, a surrogate.
-    const std::vector<std::string> valid = {"Ş", "€", "😀", "\xF4\x8F\xBF\xBF"},
-                                   invalid = {"\xC3",
-                                              "\xC3(",
-                                              "\x80",
-                                              "\xC0\x80",
-                                              "\xC1\xBF",
-                                              "\xE0\x80\xAF",
-                                              "\xED\xA0\x80",
-                                              "\xF4\x90\x80\x80",
-                                              "\xF5\x80\x80\x80"};
+    const std::vector<std::string>
+        valid = {"Ş", "€", "😀", "\xF4\x8F\xBF\xBF"},
+        invalid = {"\xC3(",           "\xC3",         "\x80",         "\xC0\x80",
+                   "\xC1\xBF",        "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                   "\xF5\x80\x80\x80"};
     for (const bool isValid : {true, false})
         for (const std::string& sequence : isValid ? valid : invalid)
             for (size_t before = 0; before <= 9; ++before)
