@@ -13,6 +13,7 @@
 #include "platform/ProgressWindow.h"
 #include "render/MeasureReportFont.h"
 #include "viewer/BackgroundLoad.h"
+#include "viewer/ColumnWidthMemory.h"
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/PictureBox.h"
@@ -60,6 +61,9 @@ void FrmTabul::ShowReadSoFar() {
     readSoFarShown_ = true;
     const ColumnWidthTable before = pages_.Widths(setup_, Locale());
     pages_.layout = std::move(soFar->layout);
+    // Each part read brings the widths measured so far: a width set on the
+    // ruler meanwhile, remembered for these titles, goes back on them.
+    widthMemory_->Opened(pages_.layout);
     if (first) pages_.fieldCount = soFar->fieldCount;
     pages_.totals = std::move(soFar->pages);
     pages_.metrics = ForHeaderCount(loadFont_, pages_.layout.HeaderCount);
