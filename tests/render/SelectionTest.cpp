@@ -25,9 +25,6 @@ struct SelectionFixture : PageFixture {
               {"5", "Can", "2,5", "1"},
               {"6", "Efe", "1", "1"}});
     }
-    Outcome<CopiedFields> Copy(const CellSelection& selection) {
-        return CopySelection(pages.rows, Layout(), locale, selection);
-    }
 };
 
 TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
@@ -46,13 +43,14 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
         {{}, "", ""}};
     SelectionFixture f;
     for (const auto& [selection, text, table] : cases) {
-        const Outcome<CopiedFields> copied = f.Copy(selection);
+        const auto copied = CopySelection(f.pages.rows, f.Layout(), f.locale, selection);
         EXPECT_TRUE(copied.Ok());
         EXPECT_EQ(copied->text, text);
         EXPECT_EQ(copied->html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
                                     "</table></body></html>");
     }
-    const CopiedFields all = f.Copy({{1, 1}, {6, 4}, true}).Value();
+    const CopiedFields all =
+        CopySelection(f.pages.rows, f.Layout(), f.locale, {{1, 1}, {6, 4}, true}).Value();
     EXPECT_TRUE(all.text.starts_with("Kod\tAd\tTutar\tAdet\n000042\tAli\t1.234,50\t3\n"));
     EXPECT_TRUE(all.text.ends_with("\n000006\tEfe\t1,00\t1"));
     EXPECT_NE(all.html.find("<tr><th>Kod</th><th>Ad</th><th>Tutar</th><th>Adet</th></tr>"),
