@@ -26,9 +26,6 @@ TEST(InfoCommand, DescribesTheSampleReportAsTheWindowOpensIt) {
     EXPECT_EQ(info["PageTotals"][0][5].toString(), "50104497.5100");
     EXPECT_TRUE(info["RowStore"].isNull());
     EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
-    EXPECT_NE(ReadBytes(home.File("config/Vornak Software/Tabulon.conf"))
-                  .find("FontName=Times New Roman\nFontSize=10\nPageOrient=1\n"),
-              std::string::npos);
 
     const QJsonObject english = Json(RunExport(
         {"info", "SAMPLE", "--rows-per-page", "50", "--keep-row-store"}, home, "C.UTF-8"));
