@@ -261,5 +261,7 @@ TEST(SheetPlacement, KeepsTheMarginsOnThePaper) {
         EXPECT_NEAR(onPaper(810 + columns * 120, 0).first, width - 810, 1e-6);
         EXPECT_NEAR(onPaper(placed.pageWidth - 810, 0).first, width - 810, 1.0);
         EXPECT_NEAR(onPaper(0, placed.pageHeight - 810).second, height - 810, 1.0);
+        const PageSetup drawn = DrawnSetup(setup, placed);
+        EXPECT_TRUE(drawn.PageSizeX == placed.pageWidth && drawn.PageSizeY == placed.pageHeight);
     }
 }
