@@ -46,10 +46,8 @@ class PrivateCupsd {
                                      "AccessLog @/log/access_log\nErrorLog @/log/error_log\n"
                                      "PageLog @/log/page_log\nFileDevice Yes\n");
         Write("cupsd.conf",
-              "Listen @/run/cups.sock\nBrowsing No\nWebInterface No\nLogLevel warn\n"
-              "PreserveJobFiles Yes\nPreserveJobHistory Yes\nDirtyCleanInterval 0\n"
-              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-              "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n");
+              "Listen @/run/cups.sock\nBrowsing No\nLogLevel warn\nPreserveJobFiles Yes\n"
+              "DirtyCleanInterval 0\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n");
         if (root && !Client("chown", {"-R", "lp:lp", dir_.path()})) return false;
         cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
         // A test that crashes takes its spooler with it, so no cupsd is left
@@ -82,23 +80,9 @@ class PrivateCupsd {
     // it hands the document on unchanged, as a raw queue does.
     bool AddTwoSidedQueue(const QString& name) {
         Write(name + ".ppd",
-              "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-              "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
-              "*PCFileName: \"DUPLEX.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(Duplex)\"\n"
-              "*ModelName: \"Duplex\"\n*ShortNickName: \"Duplex\"\n*NickName: \"Duplex\"\n"
-              "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
-              "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n"
-              "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n"
-              "*cupsFilter: \"application/pdf 0 -\"\n"
-              "*OpenUI *PageSize: PickOne\n*DefaultPageSize: A4\n"
-              "*PageSize A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageSize\n"
-              "*DefaultImageableArea: A4\n*ImageableArea A4: \"0 0 595 842\"\n"
-              "*DefaultPaperDimension: A4\n*PaperDimension A4: \"595 842\"\n"
-              "*OpenUI *Duplex: PickOne\n*DefaultDuplex: None\n"
-              "*Duplex None: \"<</Duplex false>>setpagedevice\"\n"
-              "*Duplex DuplexNoTumble: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
-              "*Duplex DuplexTumble: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
-              "*CloseUI: *Duplex\n");
+              "*PPD-Adobe: \"4.3\"\n*cupsFilter: \"application/pdf 0 -\"\n"
+              "*OpenUI *Duplex: PickOne\n*DefaultDuplex: None\n*Duplex None: \"\"\n"
+              "*Duplex DuplexNoTumble: \"\"\n*Duplex DuplexTumble: \"\"\n*CloseUI: *Duplex\n");
         return Admin(
             {"-p", name, "-v", "file:///dev/null", "-E", "-P", dir_.filePath(name + ".ppd")});
     }
