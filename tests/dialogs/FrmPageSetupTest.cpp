@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -62,6 +63,24 @@ class PageSetupTest : public ::testing::Test {
         QStringList texts;
         for (int i = 0; i < 4; ++i) texts << Get<QLineEdit>(QString("PFeed(%1)").arg(i))->text();
         return texts.join(' ');
+    }
+    // Types into a margin box and leaves it by a key or its spin control's
+    // upper arrow (Key_Up), then sees what the four boxes show; without a key
+    // the typed text waits for Apply.
+    std::function<void()> TypeMargin(int box, const char* typed, Qt::Key key, const char* shown) {
+        return [=, this] {
+            form->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+            auto* edit = Get<QLineEdit>(QString("PFeed(%1)").arg(box));
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, typed);
+            if (key == Qt::Key_Up) Spin(box, true);
+            if (key == Qt::Key_Up || key == Qt::Key_unknown) return;
+            QTest::keyClick(edit, key);
+            EXPECT_TRUE(form->isVisible());  // Enter presses no button
+            EXPECT_EQ(Margins().toStdString(), shown);
+        };
     }
 };
 
@@ -132,8 +151,9 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
 // unrounded (any difference asks) but kept rounded half to even, within what
 // a page can draw. The new setup holds for the run whatever the answer; Yes
 // also stores all twelve values in order, and "Sığdır" once it is on. A
-// greyed box counts as unchecked.
-// Cancel drops every change.
+// greyed box counts as unchecked. A margin typed into its box is taken on
+// Enter, on leaving the box, on pressing its spin control (which steps on from
+// it) and on Apply. Cancel drops every change.
 TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
     const auto size = [this](const char* typed) { return [this, typed] { TypeSize(typed); }; };
     const auto change = [this] {
@@ -166,6 +186,19 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
          "Command2", true, false,
          "PageSizeX=16838;PageSizeY=11906;PageOrient=2;FontName=Liberation Sans;pTotals=False;"
          "pNumbers=False"},
+        // A typed margin is taken within the spin range; text that is no
+        // number gives way to the value before.
+        {TypeMargin(0, "20", Qt::Key_Return, "20mm 15mm 15mm 15mm"), "Command2", true, false,
+         "SpaceX1=20"},
+        {TypeMargin(3, "22mm", Qt::Key_Tab, "15mm 15mm 15mm 22mm"), "Command2", true, false,
+         "SpaceY2=22"},
+        {TypeMargin(1, "99", Qt::Key_Return, "15mm 30mm 15mm 15mm"), "Command2", true, false,
+         "SpaceX2=30"},
+        {TypeMargin(2, "1", Qt::Key_Return, "15mm 15mm 5mm 15mm"), "Command2", true, false,
+         "SpaceY1=5"},
+        {TypeMargin(2, "24", Qt::Key_Up, ""), "Command2", true, false, "SpaceY1=25"},
+        {TypeMargin(0, "abc", Qt::Key_Return, "15 15 15 15"), "Command2", false, false, ""},
+        {TypeMargin(1, "12", Qt::Key_unknown, ""), "Command2", true, false, "SpaceX2=12"},
         {change, "Command3", false, false, ""},
     };
     const std::string question =
@@ -241,47 +274,6 @@ TEST_F(PageSetupTest, PaperSizeIsChosenFromTheListOrTyped) {
     }
     EXPECT_LT(rights["A5"], rights["A4"]);
     EXPECT_LT(rights["A4"], rights["A3"]);
-}
-
-// A margin typed into its box is taken on Enter, on leaving the box, on
-// pressing its spin control (which steps on from it) and on Apply, within the
-// spin range; text that is no number gives way to the value before.
-TEST_F(PageSetupTest, TypedMarginsAreTaken) {
-    enum How { Enter, Leave, SpinUp, Apply };
-    const struct {
-        int box;
-        const char* typed;
-        How how;
-        std::string shown, kept;  // the four boxes after it; the model after Apply
-    } cases[] = {
-        {0, "20", Enter, "20mm 15mm 15mm 15mm", "SpaceX1=20"},
-        {3, "22mm", Leave, "15mm 15mm 15mm 22mm", "SpaceY2=22"},
-        {1, "99", Enter, "15mm 30mm 15mm 15mm", "SpaceX2=30"},
-        {2, "1", Enter, "15mm 15mm 5mm 15mm", "SpaceY1=5"},
-        {2, "24", SpinUp, "15mm 15mm 25mm 15mm", "SpaceY1=25"},
-        {0, "abc", Enter, "15 15 15 15", ""},
-        {1, "12", Apply, "", "SpaceX2=12"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        OpenDefaults();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        auto* box = Get<QLineEdit>(QString("PFeed(%1)").arg(c.box));
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, c.typed);
-        if (c.how == Enter) QTest::keyClick(box, Qt::Key_Return);
-        if (c.how == Leave) QTest::keyClick(box, Qt::Key_Tab);
-        if (c.how == SpinUp) Spin(c.box, true);
-        if (c.how != Apply) {
-            EXPECT_TRUE(form->isVisible());  // Enter pressed no button
-            EXPECT_EQ(Margins().toStdString(), c.shown);
-        }
-        MessageBoxCatcher boxes(QMessageBox::No);
-        Click("Command2");
-        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
-    }
 }
 
 }  // namespace
