@@ -2,8 +2,8 @@
 
 #include <QFile>
 
+#include "PrintChecks.h"
 #include "PrivateCupsd.h"
-#include "SampleSheets.h"
 #include "cli/CliRunner.h"
 
 using namespace Tabulon;

@@ -6,9 +6,9 @@
 #include <QSpinBox>
 #include <sstream>
 
+#include "PrintChecks.h"
 #include "PrivateCupsd.h"
 #include "ProgramRun.h"
-#include "SampleSheets.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
 #include "render/DrawnWidths.h"
@@ -18,26 +18,6 @@
 using namespace Tabulon;
 
 namespace {
-
-// The job's integer attribute of this name in a control file, as the spooler
-// keeps it (tag, name, length 4, the number big-endian); 1 when missing.
-int JobInteger(const QString& control, const std::string& name) {
-    const std::string bytes = ReadBytes(control.toStdString());
-    const std::string key =
-        std::string(1, '\0') + static_cast<char>(name.size()) + name + '\0' + '\4';
-    const size_t at = bytes.find(key);
-    if (at == std::string::npos || at + key.size() + 4 > bytes.size()) return 1;
-    int value = 0;
-    for (size_t i = at + key.size(); i < at + key.size() + 4; ++i)
-        value = value * 256 + static_cast<unsigned char>(bytes[i]);
-    return value;
-}
-
-// The dialog's copies, reverse order and side as "copies reverse side".
-std::string JobOptions(const FrmPrintControls& c) {
-    return std::to_string(c.Copies->value()) + " " + std::to_string(c.Reverse->isChecked()) + " " +
-           std::to_string(c.Sides->currentIndex());
-}
 
 // A real spooler of the test's own, whose queues the print dialog lists
 // before the built-in PDF printer, the system's default preselected at the
@@ -84,23 +64,23 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         int option, from, to;  // all, a range, odd, even; -1 cancels the dialog
         Columns columns;
         const char* file;   // named in the save dialog; nullptr: none asked, "": cancelled
-        const char* shown;  // copies, reverse order and side as the dialog opened
-        const char* set;    // the same as left for the job; "": as shown
+        const char* shown;  // the job controls as the dialog opened
+        const char* set;    // copies, side and reverse order left for the job; "": as shown
         const char* sheets;
         std::string said;  // how the message box began
     } jobs[] = {
-        {CtrlP, "Depo", "Lazer", 1, 2, 3, Fit, nullptr, "1 0 0", "2 1 2", "32", ""},
-        {Toolbar, "Lazer", "PDF", 0, 1, 1, Fit, "rapor", "1 0 0", "1 1 0", "321", ""},
-        {Menu, "PDF", "PDF", 3, 1, 1, CutAnswerYes, "cift", "1 1 0", "1 0 0", "2", overflow},
-        {Menu, "PDF", "PDF", 2, 2, 3, Fit, "tek", "1 0 0", "", "13", ""},
-        {Menu, "PDF", "PDF", 0, 1, 1, Shrunk, "sigdir", "1 0 0", "", "123", ""},
-        {Menu, "PDF", "Depo", -1, 1, 1, Fit, nullptr, "1 0 0", "", "", ""},
-        {Menu, "PDF", "Lazer", 0, 1, 1, Fit, nullptr, "2 1 2", "2 1 1", "321", ""},
-        {Menu, "Lazer", "Depo", 0, 1, 1, Fit, nullptr, "1 0 0", "", "123", ""},
-        {Menu, "Depo", "PDF", 0, 1, 1, CutAnswerNo, nullptr, "1 0 0", "", "", overflow},
-        {Menu, "Depo", "PDF", 0, 1, 1, Fit, "", "1 0 0", "", "", ""},
-        {Menu, "Depo", "PDF", 0, 1, 1, Fit, "/proc/rapor", "1 0 0", "", "", unwritable},
-        {LongReport, "PDF", "PDF", 0, 1, 1, Fit, "uzun", "1 0 0", "", "", ""}};
+        {CtrlP, "Depo", "Lazer", 1, 2, 3, Fit, nullptr, "1 1- 0 0", "2 2 1", "32", ""},
+        {Toolbar, "Lazer", "PDF", 0, 1, 1, Fit, "rapor", "1- 1- 0- 0", "1 0 1", "321", ""},
+        {Menu, "PDF", "PDF", 3, 1, 1, CutAnswerYes, "cift", "1- 1- 0- 1", "1 0 0", "2", overflow},
+        {Menu, "PDF", "PDF", 2, 2, 3, Fit, "tek", "1- 1- 0- 0", "", "13", ""},
+        {Menu, "PDF", "PDF", 0, 1, 1, Shrunk, "sigdir", "1- 1- 0- 0", "", "123", ""},
+        {Menu, "PDF", "Depo", -1, 1, 1, Fit, nullptr, "1 1- 0- 0", "", "", ""},
+        {Menu, "PDF", "Lazer", 0, 1, 1, Fit, nullptr, "2 1 2 1", "2 1 1", "321", ""},
+        {Menu, "Lazer", "Depo", 0, 1, 1, Fit, nullptr, "1 1- 0- 0", "", "123", ""},
+        {Menu, "Depo", "PDF", 0, 1, 1, CutAnswerNo, nullptr, "1- 1- 0- 0", "", "", overflow},
+        {Menu, "Depo", "PDF", 0, 1, 1, Fit, "", "1- 1- 0- 0", "", "", ""},
+        {Menu, "Depo", "PDF", 0, 1, 1, Fit, "/proc/rapor", "1- 1- 0- 0", "", "", unwritable},
+        {LongReport, "PDF", "PDF", 0, 1, 1, Fit, "uzun", "1- 1- 0- 0", "", "", ""}};
     QString note;
     for (const auto& job : jobs) {
         SCOPED_TRACE(testing::Message() << job.printer << " " << job.option << " " << job.said);
@@ -114,8 +94,8 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         pages.widths = DrawnWidths(pages.layout, pages.totals, window.Setup(), window.Locale());
         if (job.columns != Fit) pages.widths[2] = pages.widths[3] = 50;
         window.EditableSetup().FitToPaper = job.columns == Shrunk;
-        int copies = 0, reverse = 0, side = 0;
-        const bool set = !!(std::istringstream(job.set) >> copies >> reverse >> side);
+        int copies = 0, side = 0, reverse = 0;
+        const bool set = !!(std::istringstream(job.set) >> copies >> side >> reverse);
         QString listed, preselected;
         std::string shown;
         OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
@@ -123,7 +103,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
             for (int i = 0; i < c.Combo1->count(); ++i) listed += c.Combo1->itemText(i) + ",";
             preselected = c.Combo1->currentText();
             c.Combo1->setCurrentIndex(c.Combo1->findText(job.printer));
-            shown = JobOptions(c);
+            shown = Shown(c);
             if (set) {
                 c.Copies->setFocus();
                 c.Copies->selectAll();
@@ -172,10 +152,11 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
             EXPECT_EQ(window.CurrentPrinter(), job.printer);
         }
         if (set && !saved && spool.size() > spooled) {  // the copies and side left for the job
-            const QString control = cupsd.SpooledControls().back();
-            EXPECT_EQ(JobInteger(control, "copies"), copies);
-            EXPECT_NE(ReadBytes(control.toStdString()).find(sidesAttribute[side]),
+            const std::string control = ReadBytes(cupsd.SpooledControls().back().toStdString());
+            // An integer attribute: its name, then length 4 and the number big-endian.
+            EXPECT_NE(control.find(std::string("copies\0\4\0\0\0", 11) + char(copies)),
                       std::string::npos);
+            EXPECT_NE(control.find(sidesAttribute[side]), std::string::npos);
         }
     }
     // Only the four PDFs saved and the long report are left.
