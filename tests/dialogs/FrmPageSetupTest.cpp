@@ -82,6 +82,35 @@ class PageSetupTest : public ::testing::Test {
             EXPECT_EQ(Margins().toStdString(), shown);
         };
     }
+    // Turns to landscape when asked, then presses Down in the paper list from
+    // A4 and sees the list's text. A custom size ("250 300") is typed into its
+    // dialog, which "" cancels; the preview's page box's right edge is noted.
+    std::map<std::string, int> rights;
+    std::function<void()> Paper(bool landscape, int downs, const char* shown,
+                                const char* custom = nullptr) {
+        return [=, this] {
+            if (landscape) Click("Option_Yatay");
+            OnModal<CustomPaperDialog> asked([custom](CustomPaperDialog* dialog) {
+                const QStringList size = QString(custom).split(' ', Qt::SkipEmptyParts);
+                for (int i = 0; i < size.size(); ++i) {
+                    auto* box = dialog->findChild<QAbstractSpinBox*>(i ? "Yukseklik" : "Genislik");
+                    box->selectAll();
+                    QTest::keyClicks(box, size[i]);
+                }
+                QTest::mouseClick(dialog->findChildren<QPushButton*>()[size.isEmpty()],
+                                  Qt::LeftButton);
+            });
+            auto* paper = Get<QComboBox>("ComboKagit");
+            paper->setFocus();
+            for (int i = 0; i < downs; ++i) QTest::keyClick(paper, Qt::Key_Down);
+            EXPECT_EQ(asked.Fired(), custom != nullptr);
+            EXPECT_EQ(paper->currentText().toStdString(), shown);
+            const QImage preview = Get<PagePreview>("Picture1")->Picture();
+            for (int x = 0; x < preview.width(); ++x)
+                if (!landscape && preview.pixel(x, preview.height() / 2) == qRgb(0, 0, 0))
+                    rights[shown] = x;
+        };
+    }
 };
 
 // The twelve values as "Name=text" in their stored order, and "Sığdır" after
@@ -153,7 +182,8 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
 // also stores all twelve values in order, and "Sığdır" once it is on. A
 // greyed box counts as unchecked. A margin typed into its box is taken on
 // Enter, on leaving the box, on pressing its spin control (which steps on from
-// it) and on Apply. Cancel drops every change.
+// it) and on Apply. The paper list is chosen by keys. Cancel drops every
+// change.
 TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
     const auto size = [this](const char* typed) { return [this, typed] { TypeSize(typed); }; };
     const auto change = [this] {
@@ -162,116 +192,70 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         Get<QCheckBox>("Check1(1)")->setChecked(false);
         TypeSize("14");
     };
+    enum Then { Silent, AskNo, AskYes, Cancel };  // Apply and the question's answer, or İptal
     const struct {
         std::function<void()> act;
-        const char* close;  // Apply or Cancel
-        bool asks, yes;
+        Then then;
         std::string kept;  // the model's values afterwards, as changed from the defaults
     } cases[] = {
-        {[] {}, "Command2", false, false, ""},
-        {[this] { Click("Option_Yatay"), Click("Option_Dusey"); }, "Command2", false, false, ""},
-        {size(" 10 "), "Command2", false, false, ""},
-        {size("10.4"), "Command2", true, true, ""},
-        {size("11.5"), "Command2", true, true, "FontSize=12"},
-        {size("abc"), "Command2", true, true, "FontSize=0"},
-        {size("99999"), "Command2", true, true, "FontSize=400"},
-        {[this] { Click("Check1(1)"); }, "Command2", true, true, "aTotals=False"},
-        {[this] { Click("CheckSigdir"); }, "Command2", true, true, "FitToPaper=True"},
+        {[] {}, Silent, ""},
+        {[this] { Click("Option_Yatay"), Click("Option_Dusey"); }, Silent, ""},
+        {size(" 10 "), Silent, ""},
+        {size("10.4"), AskYes, ""},
+        {size("11.5"), AskYes, "FontSize=12"},
+        {size("abc"), AskYes, "FontSize=0"},
+        {size("99999"), AskYes, "FontSize=400"},
+        {[this] { Click("Check1(1)"); }, AskYes, "aTotals=False"},
+        {[this] { Click("CheckSigdir"); }, AskYes, "FitToPaper=True"},
         {[this] {
              Click("Option_Yatay");
              Get<QCheckBox>("Check1(0)")->setChecked(false);
              Get<QCheckBox>("Check1(2)")->setCheckState(Qt::PartiallyChecked);
              Get<QComboBox>("Combo1")->setCurrentText("Liberation Sans");
          },
-         "Command2", true, false,
+         AskNo,
          "PageSizeX=16838;PageSizeY=11906;PageOrient=2;FontName=Liberation Sans;pTotals=False;"
          "pNumbers=False"},
         // A typed margin is taken within the spin range; text that is no
         // number gives way to the value before.
-        {TypeMargin(0, "20", Qt::Key_Return, "20mm 15mm 15mm 15mm"), "Command2", true, false,
-         "SpaceX1=20"},
-        {TypeMargin(3, "22mm", Qt::Key_Tab, "15mm 15mm 15mm 22mm"), "Command2", true, false,
-         "SpaceY2=22"},
-        {TypeMargin(1, "99", Qt::Key_Return, "15mm 30mm 15mm 15mm"), "Command2", true, false,
-         "SpaceX2=30"},
-        {TypeMargin(2, "1", Qt::Key_Return, "15mm 15mm 5mm 15mm"), "Command2", true, false,
-         "SpaceY1=5"},
-        {TypeMargin(2, "24", Qt::Key_Up, ""), "Command2", true, false, "SpaceY1=25"},
-        {TypeMargin(0, "abc", Qt::Key_Return, "15 15 15 15"), "Command2", false, false, ""},
-        {TypeMargin(1, "12", Qt::Key_unknown, ""), "Command2", true, false, "SpaceX2=12"},
-        {change, "Command3", false, false, ""},
+        {TypeMargin(0, "20", Qt::Key_Return, "20mm 15mm 15mm 15mm"), AskNo, "SpaceX1=20"},
+        {TypeMargin(3, "22mm", Qt::Key_Tab, "15mm 15mm 15mm 22mm"), AskNo, "SpaceY2=22"},
+        {TypeMargin(1, "99", Qt::Key_Return, "15mm 30mm 15mm 15mm"), AskNo, "SpaceX2=30"},
+        {TypeMargin(2, "1", Qt::Key_Return, "15mm 15mm 5mm 15mm"), AskNo, "SpaceY1=5"},
+        {TypeMargin(2, "24", Qt::Key_Up, ""), AskNo, "SpaceY1=25"},
+        {TypeMargin(0, "abc", Qt::Key_Return, "15 15 15 15"), Silent, ""},
+        {TypeMargin(1, "12", Qt::Key_unknown, ""), AskNo, "SpaceX2=12"},
+        // A paper is stored in the working orientation and turning keeps it.
+        {Paper(false, 0, "A4"), Silent, ""},
+        {Paper(false, 1, "A3"), AskNo, "PageSizeX=16838;PageSizeY=23811"},
+        {Paper(true, 1, "A3"), AskNo, "PageSizeX=23811;PageSizeY=16838;PageOrient=2"},
+        {Paper(false, 2, "A5"), AskNo, "PageSizeX=8391;PageSizeY=11906"},
+        {Paper(false, 6, "Sürekli form 380 x 280 mm"), AskNo, "PageSizeX=15840;PageSizeY=21600"},
+        // A custom size in millimetres; İptal keeps the paper passed on the way.
+        {Paper(false, 7, "Özel 250 x 300 mm", "250 300"), AskNo, "PageSizeX=14173;PageSizeY=17008"},
+        {Paper(true, 7, "Özel 300 x 250 mm", "300 250"), AskNo,
+         "PageSizeX=17008;PageSizeY=14173;PageOrient=2"},
+        {Paper(false, 7, "Sürekli form 380 x 280 mm", ""), AskNo,
+         "PageSizeX=15840;PageSizeY=21600"},
+        {change, Cancel, ""},
     };
     const std::string question =
         "Vornak Yazılım [question Yes No] Yaptığınız ayarlamaların kaydedilmesini ve bundan "
         "sonra oluşturacağınız raporlarda da geçerli olmasını istiyor musunuz?";
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.close << " " << c.kept);
+        SCOPED_TRACE(testing::Message() << c.then << " " << c.kept);
         OpenDefaults();
         c.act();
-        MessageBoxCatcher boxes(c.yes ? QMessageBox::Yes : QMessageBox::No);
-        Click(c.close);
+        MessageBoxCatcher boxes(c.then == AskYes ? QMessageBox::Yes : QMessageBox::No);
+        Click(c.then == Cancel ? "Command3" : "Command2");
         EXPECT_FALSE(form->isVisible());
-        const bool applied = c.close == std::string("Command2");
-        EXPECT_EQ(form->result(), applied ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(form->result(), c.then == Cancel ? QDialog::Rejected : QDialog::Accepted);
         EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
-        EXPECT_EQ(settings.written, c.yes ? DefaultsWith(c.kept) : "");
-        EXPECT_EQ(boxes.shown, c.asks ? std::vector{question} : std::vector<std::string>{});
+        EXPECT_EQ(settings.written, c.then == AskYes ? DefaultsWith(c.kept) : "");
+        const bool asks = c.then == AskNo || c.then == AskYes;
+        EXPECT_EQ(boxes.shown, asks ? std::vector{question} : std::vector<std::string>{});
     }
-}
-
-// The paper list chosen by keys; a size is stored in the working orientation,
-// turning keeps it, a custom size is asked in millimetres (typed values
-// count, İptal keeps the paper passed on the way). The preview's page box grows and shrinks with
-// the paper, A4's staying where it always was.
-TEST_F(PageSetupTest, PaperSizeIsChosenFromTheListOrTyped) {
-    const struct {
-        bool landscape;
-        int downs;                     // key presses in the paper list from A4
-        const char* width = nullptr;   // typed in the custom size dialog
-        const char* height = nullptr;  //
-        bool confirm = true;           // Tamam in that dialog
-        std::string shown, kept;       // the list's text; the model after Apply
-    } cases[] = {
-        {false, 0, nullptr, nullptr, true, "A4", ""},
-        {false, 1, nullptr, nullptr, true, "A3", "PageSizeX=16838;PageSizeY=23811"},
-        {true, 1, nullptr, nullptr, true, "A3", "PageSizeX=23811;PageSizeY=16838;PageOrient=2"},
-        {false, 2, nullptr, nullptr, true, "A5", "PageSizeX=8391;PageSizeY=11906"},
-        {false, 6, nullptr, nullptr, true, "Sürekli form 380 x 280 mm",
-         "PageSizeX=15840;PageSizeY=21600"},
-        {false, 7, "250", "300", true, "Özel 250 x 300 mm", "PageSizeX=14173;PageSizeY=17008"},
-        {true, 7, "300", "250", true, "Özel 300 x 250 mm",
-         "PageSizeX=17008;PageSizeY=14173;PageOrient=2"},
-        {false, 7, "250", "300", false, "Sürekli form 380 x 280 mm",
-         "PageSizeX=15840;PageSizeY=21600"},
-    };
-    std::map<std::string, int> rights;  // the preview's page box's right edge by paper, portrait
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown);
-        OpenDefaults();
-        if (c.landscape) Click("Option_Yatay");
-        auto* paper = Get<QComboBox>("ComboKagit");
-        OnModal<CustomPaperDialog> custom([&](CustomPaperDialog* dialog) {
-            for (const auto& [name, text] :
-                 {std::pair{"Genislik", c.width}, {"Yukseklik", c.height}}) {
-                auto* box = dialog->findChild<QAbstractSpinBox*>(name);
-                box->selectAll();
-                QTest::keyClicks(box, text);
-            }
-            const auto buttons = dialog->findChildren<QPushButton*>();
-            QTest::mouseClick(buttons[c.confirm ? 0 : 1], Qt::LeftButton);
-        });
-        paper->setFocus();
-        for (int i = 0; i < c.downs; ++i) QTest::keyClick(paper, Qt::Key_Down);
-        EXPECT_EQ(custom.Fired(), c.width != nullptr);
-        EXPECT_EQ(paper->currentText().toStdString(), c.shown);
-        const QImage preview = Get<PagePreview>("Picture1")->Picture();
-        for (int x = 0; x < preview.width(); ++x)
-            if (!c.landscape && preview.pixel(x, preview.height() / 2) == qRgb(0, 0, 0))
-                rights[c.shown] = x;
-        MessageBoxCatcher boxes(QMessageBox::No);
-        Click("Command2");
-        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
-    }
+    // The preview's page box grows and shrinks with the paper.
     EXPECT_LT(rights["A5"], rights["A4"]);
     EXPECT_LT(rights["A4"], rights["A3"]);
 }
