@@ -1,14 +1,10 @@
-#include <QCheckBox>
-#include <QComboBox>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <sstream>
 
 #include "PrintChecks.h"
 #include "PrivateCupsd.h"
-#include "ProgramRun.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
 #include "render/DrawnWidths.h"
