@@ -121,19 +121,14 @@ std::string Texts(const PageSetup& setup) {
         text += SettingNames[i] + "=" + SettingTexts(setup)[i] + ";";
     return text + (setup.FitToPaper ? FitToPaperName + "=True;" : "");
 }
-// The built-in page setup's texts with some values changed ("Name=text;...").
-std::string DefaultsWith(const std::string& changes) {
-    std::string text = Texts(DefaultPageSetup(1));
-    std::istringstream list(changes);
-    for (std::string item; std::getline(list, item, ';');) {
-        const std::string name = item.substr(0, item.find('=') + 1);
-        const size_t at = text.find(name) + name.size();
-        if (at < name.size())  // not among the defaults: found nowhere
-            text += item + ";";
-        else
-            text.replace(at, text.find(';', at) - at, item.substr(name.size()));
-    }
-    return text;
+// Those of its values that differ from the built-in setup's ("Name=text;...").
+std::string Changes(const PageSetup& setup) {
+    std::istringstream now(Texts(setup)), before(Texts(DefaultPageSetup(1)));
+    std::string changes;
+    for (std::string item, old; std::getline(now, item, ';');)
+        if (!std::getline(before, old, ';') || item != old)
+            changes += (changes.empty() ? "" : ";") + item;
+    return changes;
 }
 
 // Any stored orientation other than portrait opens as landscape. A face that
@@ -149,11 +144,9 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
         EXPECT_EQ(Get<QCheckBox>(QString("Check1(%1)").arg(i))->isChecked(), i != 1) << i;
     auto* faces = Get<QComboBox>("Combo1");
     EXPECT_EQ(faces->currentText(), "Arial");
-    EXPECT_EQ(
-        faces->model()
-            ->match(faces->model()->index(0, 0), Qt::DisplayRole, "Arial", -1, Qt::MatchExactly)
-            .size(),
-        1);
+    int listed = 0;
+    for (int i = 0; i < faces->count(); ++i) listed += faces->itemText(i) == "Arial";
+    EXPECT_EQ(listed, 1);
     EXPECT_EQ(Get<QComboBox>("Combo2")->currentText(), "9");
     EXPECT_EQ(Get<FontSample>("Label3")->text(), "Arial 9.pnt");
     EXPECT_EQ(Get<QCheckBox>("CheckSigdir")->text(), "Sığdır");
@@ -169,10 +162,9 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
     MessageBoxCatcher yes(QMessageBox::Yes);
     Click("Command2");
     EXPECT_EQ(settings.written, Texts(model));
-    EXPECT_EQ(Texts(model),
-              DefaultsWith("PageSizeX=16838;PageSizeY=11906;PageOrient=2;SpaceX1=16;"
-                           "SpaceX2=30;SpaceY1=5;SpaceY2=14;FontName=Arial;FontSize=9;"
-                           "aTotals=False"));
+    EXPECT_EQ(Changes(model),
+              "PageSizeX=16838;PageSizeY=11906;PageOrient=2;SpaceX1=16;SpaceX2=30;"
+              "SpaceY1=5;SpaceY2=14;FontName=Arial;FontSize=9;aTotals=False");
 }
 
 // Apply compares with the setup the dialog opened with: untouched, or turned
@@ -228,7 +220,7 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         // A paper is stored in the working orientation and turning keeps it.
         {Paper(false, 0, "A4"), Silent, ""},
         {Paper(false, 1, "A3"), AskNo, "PageSizeX=16838;PageSizeY=23811"},
-        {Paper(true, 1, "A3"), AskNo, "PageSizeX=23811;PageSizeY=16838;PageOrient=2"},
+        {Paper(true, 1, "A3"), AskNo, "PageSizeX=23811;PageOrient=2"},
         {Paper(false, 2, "A5"), AskNo, "PageSizeX=8391;PageSizeY=11906"},
         {Paper(false, 6, "Sürekli form 380 x 280 mm"), AskNo, "PageSizeX=15840;PageSizeY=21600"},
         // A custom size in millimetres; İptal keeps the paper passed on the way.
@@ -250,8 +242,8 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         Click(c.then == Cancel ? "Command3" : "Command2");
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(form->result(), c.then == Cancel ? QDialog::Rejected : QDialog::Accepted);
-        EXPECT_EQ(Texts(model), DefaultsWith(c.kept));
-        EXPECT_EQ(settings.written, c.then == AskYes ? DefaultsWith(c.kept) : "");
+        EXPECT_EQ(Changes(model), c.kept);
+        EXPECT_EQ(settings.written, c.then == AskYes ? Texts(model) : "");
         const bool asks = c.then == AskNo || c.then == AskYes;
         EXPECT_EQ(boxes.shown, asks ? std::vector{question} : std::vector<std::string>{});
     }
