@@ -27,7 +27,6 @@ namespace {
 // cancelling that prints nothing, a file it cannot write is said, the
 // progress bar drops a long job.
 TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
-    if (!PrivateCupsd::Installed()) GTEST_SKIP() << PrivateCupsd::NotInstalled;
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
     ASSERT_TRUE(cupsd.AddTwoSidedQueue("Lazer") && cupsd.AddRawQueue("Depo") &&
