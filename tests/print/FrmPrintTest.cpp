@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,7 +8,6 @@
 #include <QTest>
 
 #include "FixedPrinterCatalog.h"
-#include "PrintChecks.h"
 #include "print/FrmPrint.h"
 
 using namespace Tabulon;
@@ -18,13 +18,10 @@ struct Dialog {
     FixedPrinterCatalog printers;
     std::unique_ptr<FrmPrint> form;
 
-    explicit Dialog(int32_t pageCount = 7,
-                    std::vector<std::string> names = {"Muhasebe", "Depo", "PDF"},
-                    const std::string& current = "Depo", RememberedChoices remembered = {}) {
+    explicit Dialog(int32_t pageCount, std::vector<std::string> names = {"Muhasebe", "PDF"},
+                    const std::string& current = "PDF") {
         printers.names = std::move(names);
-        printers.twoSided = {"Muhasebe"};
-        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe",
-                                          std::move(remembered));
+        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe", nullptr);
         form->show();
     }
     const FrmPrintControls& c() const { return form->Controls(); }
@@ -88,37 +85,6 @@ TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
         d.Click(d.c().Command1);
         EXPECT_EQ(d.form->Choice().printer, selected < 0 ? "Muhasebe" : printers[selected]);
     }
-}
-
-// The printer preselected shows the choices remembered for it; "Harmanla"
-// is offered only for more than one copy, and what the controls show at
-// "Yazdır" is the job's, a typed copy count included.
-TEST(FrmPrint, CollatesOnlyCopiesAndConfirmsWhatTheControlsShow) {
-    using Sides = PrinterChoices::Sides;
-    Dialog d(7, {"Muhasebe", "Depo", "PDF"}, "Muhasebe", [](const std::string&) {
-        return PrinterChoices{3, false, Sides::TwoShortEdge, true};
-    });
-    d.form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
-    const FrmPrintControls& c = d.c();
-    EXPECT_EQ(Shown(c), "3 0 2 1");
-    c.Copies->setFocus();
-    c.Copies->selectAll();
-    QTest::keyClick(c.Copies, Qt::Key_1);
-    QTest::keyClick(c.Copies, Qt::Key_Tab);
-    EXPECT_EQ(Shown(c), "1 0- 2 1");
-    QTest::keyClick(c.Copies, Qt::Key_Up);
-    d.Click(c.Collate);
-    EXPECT_EQ(Shown(c), "2 1 2 1");
-    QTest::keyClick(c.Sides, Qt::Key_Up);
-    d.Click(c.Reverse);
-    c.Copies->setFocus();
-    c.Copies->selectAll();
-    QTest::keyClicks(c.Copies, "12");
-    d.Click(c.Command1);  // the typed 12, not yet taken by the box, counts
-    ASSERT_TRUE(d.form->Choice().confirmed);
-    EXPECT_EQ(d.form->Choice().printer, "Muhasebe");
-    EXPECT_EQ(d.form->Choice().options, (PrinterChoices{12, true, Sides::TwoLongEdge, false}));
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ namespace {
 // first job and the printer used last afterwards (a cancelled dialog keeps
 // it). The sample is shown at 50 % on page 2; each job, from the keys, the
 // toolbar or the menu, ends back on that page at 100 % and sends the chosen
-// pages on portrait A4; odd pages ignore the range. Copies, two sides (where
+// pages on portrait A4; odd pages ignore the range. Copies (typed, not yet
+// taken by their box), collation (for more than one copy), two sides (where
 // the driver prints them) and reverse order reach the job and are shown again
 // at that printer's next job. Columns past the paper's edge ask first, unless
 // "Sığdır" shrinks them onto it. The PDF printer asks for its file;
@@ -60,17 +61,17 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         Columns columns;
         const char* file;   // named in the save dialog; nullptr: none asked, "": cancelled
         const char* shown;  // the job controls as the dialog opened
-        const char* set;    // copies, side and reverse order left for the job; "": as shown
+        const char* set;    // the same as left for the job; "": as shown
         const char* sheets;
         std::string said;  // how the message box began
     } jobs[] = {
-        {CtrlP, "Depo", "Lazer", 1, 2, 3, Fit, nullptr, "1 1- 0 0", "2 2 1", "32", ""},
-        {Toolbar, "Lazer", "PDF", 0, 1, 1, Fit, "rapor", "1- 1- 0- 0", "1 0 1", "321", ""},
-        {Menu, "PDF", "PDF", 3, 1, 1, CutAnswerYes, "cift", "1- 1- 0- 1", "1 0 0", "2", overflow},
+        {CtrlP, "Depo", "Lazer", 1, 2, 3, Fit, nullptr, "1 1- 0 0", "2 0 2 1", "32", ""},
+        {Toolbar, "Lazer", "PDF", 0, 1, 1, Fit, "rapor", "1- 1- 0- 0", "1 1 0 1", "321", ""},
+        {Menu, "PDF", "PDF", 3, 1, 1, CutAnswerYes, "cift", "1- 1- 0- 1", "1 1 0 0", "2", overflow},
         {Menu, "PDF", "PDF", 2, 2, 3, Fit, "tek", "1- 1- 0- 0", "", "13", ""},
         {Menu, "PDF", "PDF", 0, 1, 1, Shrunk, "sigdir", "1- 1- 0- 0", "", "123", ""},
         {Menu, "PDF", "Depo", -1, 1, 1, Fit, nullptr, "1 1- 0- 0", "", "", ""},
-        {Menu, "PDF", "Lazer", 0, 1, 1, Fit, nullptr, "2 1 2 1", "2 1 1", "321", ""},
+        {Menu, "PDF", "Lazer", 0, 1, 1, Fit, nullptr, "2 0 2 1", "2 1 1 1", "321", ""},
         {Menu, "Lazer", "Depo", 0, 1, 1, Fit, nullptr, "1 1- 0- 0", "", "123", ""},
         {Menu, "Depo", "PDF", 0, 1, 1, CutAnswerNo, nullptr, "1- 1- 0- 0", "", "", overflow},
         {Menu, "Depo", "PDF", 0, 1, 1, Fit, "", "1- 1- 0- 0", "", "", ""},
@@ -89,8 +90,11 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         pages.widths = DrawnWidths(pages.layout, pages.totals, window.Setup(), window.Locale());
         if (job.columns != Fit) pages.widths[2] = pages.widths[3] = 50;
         window.EditableSetup().FitToPaper = job.columns == Shrunk;
-        int copies = 0, side = 0, reverse = 0;
-        const bool set = !!(std::istringstream(job.set) >> copies >> side >> reverse);
+        int copies = 0, collate = 0, side = 0, reverse = 0;
+        const bool set = !!(std::istringstream(job.set) >> copies >> collate >> side >> reverse);
+        const auto tick = [](QAbstractButton* box, int on) {
+            if (box->isChecked() != (on == 1)) QTest::mouseClick(box, Qt::LeftButton);
+        };
         QString listed, preselected;
         std::string shown;
         OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
@@ -103,8 +107,8 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
                 c.Copies->setFocus();
                 c.Copies->selectAll();
                 QTest::keyClicks(c.Copies, QString::number(copies));
-                if (c.Reverse->isChecked() != (reverse == 1))
-                    QTest::mouseClick(c.Reverse, Qt::LeftButton);
+                tick(c.Collate, collate);
+                tick(c.Reverse, reverse);
                 c.Sides->setCurrentIndex(side);
             }
             if (job.option >= 0) QTest::mouseClick(c.Option1[job.option], Qt::LeftButton);
@@ -146,12 +150,13 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         if (*job.sheets) {
             EXPECT_EQ(window.CurrentPrinter(), job.printer);
         }
-        if (set && !saved && spool.size() > spooled) {  // the copies and side left for the job
+        if (set && !saved && spool.size() > spooled) {  // the options left for the job
             const std::string control = ReadBytes(cupsd.SpooledControls().back().toStdString());
             // An integer attribute: its name, then length 4 and the number big-endian.
             EXPECT_NE(control.find(std::string("copies\0\4\0\0\0", 11) + char(copies)),
                       std::string::npos);
             EXPECT_NE(control.find(sidesAttribute[side]), std::string::npos);
+            EXPECT_EQ(control.find("Collate") != std::string::npos, collate == 1);
         }
     }
     // Only the four PDFs saved and the long report are left.
