@@ -9,12 +9,12 @@ using namespace Tabulon;
 namespace {
 
 // tabulon-export printers lists the queues of a spooler of the test's own,
-// "Depo" the default; print there: a job is the pages the window would print, sent once with
-// the copies and sides asked for, on the stored paper, and the job's id is all
-// that is said.
-// Wrong arguments, an unknown printer, pages outside the report and a queue
-// that refuses jobs say "Yazdırılamadı:" and send nothing; no run leaves a
-// file in the temporary folder.
+// "Depo" the default. A print job there is the pages the window would print,
+// sent once with the copies and sides asked for, on the stored paper, and the
+// job's id is all that is said. Wrong arguments, an unknown printer, pages
+// outside the report and a queue that refuses jobs say "Yazdırılamadı:" and
+// send nothing; no run leaves a file in the temporary folder. Without a
+// spooler there is no printer at all.
 TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
@@ -83,20 +83,16 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
             EXPECT_EQ(spooled.size(), before);
         }
     }
-}
-
-// With no spooler to ask there is no printer: print says so, printers lists none.
-TEST(PrintCommand, NoPrinterAtAll) {
-    TempDir home;
-    QProcessEnvironment env = ExportEnvironment(home, "tr_TR.UTF-8");
-    env.insert("CUPS_SERVER", QString::fromStdString(home.File("yok.sock")));
+    // With no spooler to ask there is no printer: print says so, printers lists none.
+    QProcessEnvironment env = ExportEnvironment(listed, "tr_TR.UTF-8");
+    env.insert("CUPS_SERVER", QString::fromStdString(listed.File("yok.sock")));
     const ProgramRun print =
         RunProgram(TABULON_EXPORT_PROGRAM, {"print", TABULON_TEST_DATA "/sample.txt"}, env);
     EXPECT_EQ(print.exitCode, 4);
     EXPECT_EQ(print.err, "Yazdırılamadı: Sistemde tanımlı yazıcı yok.\n");
-    const ProgramRun list = RunProgram(TABULON_EXPORT_PROGRAM, {"printers"}, env);
-    EXPECT_EQ(list.exitCode, 0);
-    EXPECT_EQ(list.out, "");
+    const ProgramRun none = RunProgram(TABULON_EXPORT_PROGRAM, {"printers"}, env);
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "");
 }
 
 }  // namespace
