@@ -18,9 +18,8 @@ namespace {
 TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
-    ASSERT_TRUE(cupsd.AddRawQueue("Muhasebe_Lazer") && cupsd.AddRawQueue("Depo") &&
-                cupsd.Admin({"-d", "Depo"}) && cupsd.AddRawQueue("Kapali") &&
-                cupsd.Reject("Kapali"))
+    ASSERT_TRUE(cupsd.AddQueue("Muhasebe_Lazer") && cupsd.AddQueue("Depo") &&
+                cupsd.Admin({"-d", "Depo"}) && cupsd.AddQueue("Kapali") && cupsd.Reject("Kapali"))
         << cupsd.Problem();
     TempDir listed;
     const ProgramRun printers = RunExport({"printers"}, listed);

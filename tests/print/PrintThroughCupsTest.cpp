@@ -30,7 +30,7 @@ namespace {
 TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
     PrivateCupsd cupsd;
     ASSERT_TRUE(cupsd.Start()) << cupsd.Problem();
-    ASSERT_TRUE(cupsd.AddTwoSidedQueue("Lazer") && cupsd.AddRawQueue("Depo") &&
+    ASSERT_TRUE(cupsd.AddQueue("Lazer", true) && cupsd.AddQueue("Depo") &&
                 cupsd.Admin({"-d", "Depo"}))
         << cupsd.Problem();
     QtPrinterCatalog system;

@@ -54,25 +54,23 @@ class PrivateCupsd {
     }
 
     // The scheduler takes requests a while after it starts, later on a busy
-    // machine, so a request that cannot connect is retried until it ends. A
-    // raw queue keeps each document in the spool folder as the client sent it.
+    // machine, so a request that cannot connect is retried until it ends.
     bool Admin(const QStringList& arguments) {
         for (int i = 0; i < 100 && !cupsd_.waitForFinished(50); ++i)
             if (Client("lpadmin", arguments, false)) return true;
         return Client("lpadmin", arguments);
     }
-    bool AddRawQueue(const QString& name) {
-        return Admin({"-p", name, "-v", "file:///dev/null", "-E"});
-    }
-    // A queue whose driver says it prints both sides, turned on either edge;
-    // it hands the document on unchanged, as a raw queue does.
-    bool AddTwoSidedQueue(const QString& name) {
+    // A queue keeps each document in the spool folder as the client sent it.
+    // A two-sided one's driver says it prints both sides, turned on either
+    // edge, and hands the document on unchanged.
+    bool AddQueue(const QString& name, bool twoSided = false) {
+        QStringList arguments{"-p", name, "-v", "file:///dev/null", "-E"};
+        if (!twoSided) return Admin(arguments);
         Write(name + ".ppd",
               "*PPD-Adobe: \"4.3\"\n*cupsFilter: \"application/pdf 0 -\"\n"
               "*OpenUI *Duplex: PickOne\n*DefaultDuplex: None\n*Duplex None: \"\"\n"
               "*Duplex DuplexNoTumble: \"\"\n*Duplex DuplexTumble: \"\"\n*CloseUI: *Duplex\n");
-        return Admin(
-            {"-p", name, "-v", "file:///dev/null", "-E", "-P", dir_.filePath(name + ".ppd")});
+        return Admin(arguments << "-P" << dir_.filePath(name + ".ppd"));
     }
     // The queue refuses every new job from now on.
     bool Reject(const QString& name) { return Client("cupsreject", {name}); }
