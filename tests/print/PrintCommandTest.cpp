@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PrintChecks.h"
 #include "PrivateCupsd.h"
+#include "SampleSheets.h"
 #include "cli/CliRunner.h"
 
 using namespace Tabulon;

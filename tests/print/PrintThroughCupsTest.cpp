@@ -1,10 +1,13 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <sstream>
 
-#include "PrintChecks.h"
 #include "PrivateCupsd.h"
+#include "SampleSheets.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
 #include "render/DrawnWidths.h"
@@ -14,6 +17,20 @@
 using namespace Tabulon;
 
 namespace {
+
+// The print dialog's job controls as "copies collate side reverse", "-" after
+// a disabled one.
+std::string Shown(const FrmPrintControls& c) {
+    const std::pair<const QWidget*, int> controls[] = {{c.Copies, c.Copies->value()},
+                                                       {c.Collate, c.Collate->isChecked()},
+                                                       {c.Sides, c.Sides->currentIndex()},
+                                                       {c.Reverse, c.Reverse->isChecked()}};
+    std::string text;
+    for (const auto& [control, value] : controls)
+        text +=
+            (text.empty() ? "" : " ") + std::to_string(value) + (control->isEnabled() ? "" : "-");
+    return text;
+}
 
 // A real spooler of the test's own, whose queues the print dialog lists
 // before the built-in PDF printer, the system's default preselected at the
@@ -92,9 +109,6 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         window.EditableSetup().FitToPaper = job.columns == Shrunk;
         int copies = 0, collate = 0, side = 0, reverse = 0;
         const bool set = !!(std::istringstream(job.set) >> copies >> collate >> side >> reverse);
-        const auto tick = [](QAbstractButton* box, int on) {
-            if (box->isChecked() != (on == 1)) QTest::mouseClick(box, Qt::LeftButton);
-        };
         QString listed, preselected;
         std::string shown;
         OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
@@ -107,8 +121,10 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
                 c.Copies->setFocus();
                 c.Copies->selectAll();
                 QTest::keyClicks(c.Copies, QString::number(copies));
-                tick(c.Collate, collate);
-                tick(c.Reverse, reverse);
+                if (c.Collate->isChecked() != (collate == 1))
+                    QTest::mouseClick(c.Collate, Qt::LeftButton);
+                if (c.Reverse->isChecked() != (reverse == 1))
+                    QTest::mouseClick(c.Reverse, Qt::LeftButton);
                 c.Sides->setCurrentIndex(side);
             }
             if (job.option >= 0) QTest::mouseClick(c.Option1[job.option], Qt::LeftButton);
@@ -127,7 +143,6 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
         if (job.start == Toolbar) window.Toolbar().Button(1)->click();
         if (job.start >= Menu) window.Menu().DOS_05->trigger();
-        EXPECT_TRUE(choose.Fired());
         EXPECT_EQ(listed, "Depo,Lazer,PDF,");
         EXPECT_EQ(preselected, job.preselected);
         EXPECT_EQ(shown, job.shown);

@@ -21,7 +21,7 @@ class PrivateCupsd {
         cupsd_.terminate();
         if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
         cupsd_.waitForFinished();
-        hadServer_ ? qputenv("CUPS_SERVER", oldServer_) : qunsetenv("CUPS_SERVER");
+        qunsetenv("CUPS_SERVER");  // the machine's own spooler again
         ForgetCupsServer();
     }
 
@@ -123,8 +123,6 @@ class PrivateCupsd {
     QTemporaryDir dir_{QStringLiteral("/tmp/tabulon-cupsd-XXXXXX")};
     QProcess cupsd_;
     QString problem_;
-    const bool hadServer_ = qEnvironmentVariableIsSet("CUPS_SERVER");
-    const QByteArray oldServer_ = qgetenv("CUPS_SERVER");
 };
 
 }  // namespace Tabulon
