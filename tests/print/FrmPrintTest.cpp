@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,38 +13,26 @@ using namespace Tabulon;
 
 namespace {
 
-struct Dialog {
-    FixedPrinterCatalog printers;
-    std::unique_ptr<FrmPrint> form;
-
-    explicit Dialog(int32_t pageCount, std::vector<std::string> names = {"Muhasebe", "PDF"},
-                    const std::string& current = "PDF") {
-        printers.names = std::move(names);
-        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe", nullptr);
-        form->show();
-    }
-    const FrmPrintControls& c() const { return form->Controls(); }
-    void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-};
-
 // "Yazdır" opens on all pages; only "Sayfa Aralığı" enables the page boxes
 // and their spinners. A page typed into a box is taken on Enter or on leaving
 // the box, within 1..PageCount, and the arrows step on from it; Enter does not
 // print, and the button takes a page typed but not yet confirmed.
 TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
-    Dialog d(12);
-    d.form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
-    EXPECT_EQ(d.form->windowTitle(), "Yazdır");
-    EXPECT_TRUE(d.c().Option1[0]->isChecked());
+    FixedPrinterCatalog printers;
+    FrmPrint form(12, printers, "PDF", "PDF", nullptr);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const FrmPrintControls& c = form.Controls();
+    EXPECT_EQ(form.windowTitle(), "Yazdır");
+    EXPECT_TRUE(c.Option1[0]->isChecked());
+    const QWidget* range[] = {c.Label3[0], c.Label3[1], c.VScroll1[0], c.VScroll1[1]};
     for (int option : {0, 1, 2, 1, 3, 0, 1}) {
-        d.Click(d.c().Option1[option]);
-        const QWidget* range[] = {d.c().Label3[0], d.c().Label3[1], d.c().VScroll1[0],
-                                  d.c().VScroll1[1]};
+        QTest::mouseClick(c.Option1[option], Qt::LeftButton);
         for (const QWidget* w : range) EXPECT_EQ(w->isEnabled(), option == 1) << option;
     }
-    QLineEdit* first = d.c().Label3[0];
-    QScrollBar* spinner = d.c().VScroll1[0];
+    QLineEdit* first = c.Label3[0];
+    QScrollBar* spinner = c.VScroll1[0];
     const auto type = [](QLineEdit* box, const char* typed) {
         box->setFocus();
         EXPECT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }));
@@ -61,30 +48,17 @@ TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
         QTest::keyClick(first, leave);
         EXPECT_EQ(spinner->value(), page) << typed;
         EXPECT_EQ(first->text(), QString::number(page)) << typed;
-        EXPECT_TRUE(d.form->isVisible());
+        EXPECT_TRUE(form.isVisible());
     }
     type(first, "8");  // then the lower arrow: one page on from the typed one
     QTest::mouseClick(spinner, Qt::LeftButton, {},
                       QPoint(spinner->width() / 2, spinner->height() - 2));
     EXPECT_EQ(first->text(), QStringLiteral("9"));
-    type(d.c().Label3[1], "11");
-    d.c().Command1->click();  // as its Alt+Y does, without moving the focus
-    EXPECT_TRUE(d.form->Choice().confirmed);
-    EXPECT_EQ(d.form->Choice().fromPage, 9);
-    EXPECT_EQ(d.form->Choice().toPage, 11);
-}
-
-// The last exact match of the current printer "X", or else the first; with
-// no printer listed the previous one stays.
-TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
-    for (auto [printers, selected] : {std::pair{std::vector<std::string>{"X", "A", "X", "x"}, 2},
-                                      {{"A", "x", "PDF"}, 0},
-                                      {{}, -1}}) {
-        Dialog d(2, printers, "X");
-        EXPECT_EQ(d.c().Combo1->currentIndex(), selected);
-        d.Click(d.c().Command1);
-        EXPECT_EQ(d.form->Choice().printer, selected < 0 ? "Muhasebe" : printers[selected]);
-    }
+    type(c.Label3[1], "11");
+    c.Command1->click();  // as its Alt+Y does, without moving the focus
+    EXPECT_TRUE(form.Choice().confirmed);
+    EXPECT_EQ(form.Choice().fromPage, 9);
+    EXPECT_EQ(form.Choice().toPage, 11);
 }
 
 }  // namespace
