@@ -48,7 +48,6 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
          "1080 x 792 pts"},
         {"SAMPLE --printer Yok", 4, "", "", "", "Yazdırılamadı: Yazıcı bulunamadı: Yok\n"},
         {"SAMPLE --pages 2-9", 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
-        {"SAMPLE --pages 0-2", 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
         {"SAMPLE --pages 3-2", 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
         {"SAMPLE --copies 0", 64, "", "", "", "Yazdırılamadı: --copies 1 ile 999"},
         {"SAMPLE --sides both", 64, "", "", "", "Yazdırılamadı: --sides one,"},
