@@ -10,7 +10,6 @@
 #include "SampleSheets.h"
 #include "platform/QtPrinterCatalog.h"
 #include "print/FrmPrint.h"
-#include "render/DrawnWidths.h"
 #include "viewer/ViewerHarness.h"
 #include "viewer/ViewerStatusBar.h"
 
@@ -103,9 +102,9 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         window.Zoom().Zoom50();
         window.ShowFirstPage();
         window.ShowNextPage();
-        ReportPages& pages = window.Pages();
-        pages.widths = DrawnWidths(pages.layout, pages.totals, window.Setup(), window.Locale());
-        if (job.columns != Fit) pages.widths[2] = pages.widths[3] = 50;
+        ReportLayout::WidthTable& widths = window.Pages().layout.ColumnWidths;
+        const ReportLayout::WidthTable measured = widths;
+        if (job.columns != Fit) widths[2] = widths[3] = 50;
         window.EditableSetup().FitToPaper = job.columns == Shrunk;
         int copies = 0, collate = 0, side = 0, reverse = 0;
         const bool set = !!(std::istringstream(job.set) >> copies >> collate >> side >> reverse);
@@ -171,6 +170,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
             EXPECT_NE(control.find(sidesAttribute[side]), std::string::npos);
             EXPECT_EQ(control.find("Collate") != std::string::npos, collate == 1);
         }
+        widths = measured;
     }
     // Only the four PDFs saved and the long report are left.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.folder.Path()), {}), 5);
