@@ -157,6 +157,10 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
                                  : spool.size() > spooled ? spool.back().toStdString()
                                                           : "";
         EXPECT_EQ(sent.empty() ? "" : SheetsOf(sent), job.sheets);
+        if (!sent.empty()) {  // the last column is on the sheet unless it was cut off
+            const bool last = PdfPages(sent)[0].find("Tutar") != std::string::npos;
+            EXPECT_EQ(last, job.columns != CutAnswerYes);
+        }
         EXPECT_TRUE(sent.empty() || PdfInfo(sent).find("595 x 842 pts (A4)") != std::string::npos);
         EXPECT_EQ(window.Status().NoteText(), note);
         if (*job.sheets) {
