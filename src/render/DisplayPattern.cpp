@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace Tabulon {
 
@@ -141,59 +142,76 @@ Fixed RoundFixed(Fixed value, int wanted) {
 
 // The same layout as Layout below, from the digits of a plain number, with
 // no decimal digits built: what nearly every field of a report takes. The
-// digits are laid out in a buffer of their own and the text made once.
-std::string LayoutFixed(Fixed value, const Section& s, const NumberLocale& locale,
-                        bool minus = false) {
+// digits are laid out in buffers of their own, the text's length counted from
+// them, and the text written once in place at the end of `out`, which in a
+// copy of many fields is a long text with room to spare.
+void AppendFixed(std::string& out, Fixed value, const Section& s, const NumberLocale& locale,
+                 bool minus = false) {
     const uint64_t scale = PowersOfTen[static_cast<size_t>(value.decimals)];
     char integer[24];
-    int length = 0;
+    size_t length = 0;
     for (uint64_t whole = value.digits / scale; whole > 0; whole /= 10)
         integer[length++] = static_cast<char>('0' + whole % 10);  // backwards
-    const int padded = std::max(length, s.minIntegerDigits);
-    const std::string_view group = locale.groupSeparator;
-    std::string out;
-    out.reserve(s.prefix.size() + s.suffix.size() + 1 + static_cast<size_t>(padded) +
-                static_cast<size_t>(padded / 3) * group.size() + locale.decimalSeparator.size() +
-                static_cast<size_t>(std::max(value.decimals, s.minDecimals)));
-    if (minus) out += '-';
-    out += s.prefix;
-    for (int i = 0; i < padded; ++i) {
-        if (s.grouped && i > 0 && (padded - i) % 3 == 0) out += group;
-        const int fromEnd = padded - 1 - i;
-        out += fromEnd < length ? integer[fromEnd] : '0';
-    }
+    const size_t padded = std::max(length, static_cast<size_t>(s.minIntegerDigits));
+    const std::string_view group = locale.groupSeparator, point = locale.decimalSeparator;
+    const size_t groups = s.grouped && padded > 0 ? (padded - 1) / 3 : 0;
+
+    char fraction[16];
+    size_t shown = 0, decimals = 0;
     if (s.hasDecimalPoint) {
-        out += locale.decimalSeparator;
-        char fraction[16];
         uint64_t rest = value.digits % scale;
         for (int i = value.decimals - 1; i >= 0; --i, rest /= 10)
             fraction[i] = static_cast<char>('0' + rest % 10);
-        int shown = value.decimals;
-        while (shown > s.minDecimals && fraction[shown - 1] == '0') --shown;
-        out.append(fraction, static_cast<size_t>(shown));
-        if (shown < s.minDecimals) out.append(static_cast<size_t>(s.minDecimals - shown), '0');
+        shown = static_cast<size_t>(value.decimals);
+        while (shown > static_cast<size_t>(s.minDecimals) && fraction[shown - 1] == '0') --shown;
+        decimals = std::max(shown, static_cast<size_t>(s.minDecimals));
     }
-    out += s.suffix;
-    return out;
+
+    const size_t start = out.size();
+    out.resize(start + (minus ? 1 : 0) + s.prefix.size() + padded + groups * group.size() +
+               (s.hasDecimalPoint ? point.size() + decimals : 0) + s.suffix.size());
+    char* at = out.data() + start;
+    const auto put = [&at](std::string_view text) {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
+    if (minus) *at++ = '-';
+    put(s.prefix);
+    for (size_t i = 0; i < padded; ++i) {
+        if (groups > 0 && i > 0 && (padded - i) % 3 == 0) put(group);
+        const size_t fromEnd = padded - 1 - i;
+        *at++ = fromEnd < length ? integer[fromEnd] : '0';
+    }
+    if (s.hasDecimalPoint) {
+        put(point);
+        put({fraction, shown});
+        std::memset(at, '0', decimals - shown);
+        at += decimals - shown;
+    }
+    put(s.suffix);
 }
 
 // FormatNumber for a plain number, step for step.
-std::string FormatPlain(const PlainNumber& number, const Sections& sections,
-                        const NumberLocale& locale) {
+void AppendPlain(std::string& out, const PlainNumber& number, const Sections& sections,
+                 const NumberLocale& locale) {
     const Fixed magnitude{static_cast<uint64_t>(number.digits), number.decimals};
     const Section& positive = sections.section[0];
     const Fixed rounded = RoundFixed(magnitude, positive.decimals);
     const bool negative = number.negative && rounded.digits != 0;
     if (rounded.digits == 0 && sections.count >= 3 && !sections.emptyText[2]) {
         const Section& s = sections.section[2];
-        return LayoutFixed(RoundFixed(magnitude, s.decimals), s, locale);
+        AppendFixed(out, RoundFixed(magnitude, s.decimals), s, locale);
+        return;
     }
     if (negative && sections.count >= 2 && !sections.emptyText[1]) {
         const Section& s = sections.section[1];
         const Fixed r = RoundFixed(magnitude, s.decimals);
-        if (r.digits != 0) return LayoutFixed(r, s, locale);
+        if (r.digits != 0) {
+            AppendFixed(out, r, s, locale);
+            return;
+        }
     }
-    return LayoutFixed(rounded, positive, locale, negative);
+    AppendFixed(out, rounded, positive, locale, negative);
 }
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
@@ -287,12 +305,25 @@ std::string FormatCurrency(Currency value, std::string_view pattern, const Numbe
 
 std::string FormatField(std::string_view text, std::string_view pattern,
                         const NumberLocale& locale) {
-    if (pattern.empty() || pattern == "@") return std::string(text);
-    if (const auto plain = ParsePlainNumber(text, locale))
-        return FormatPlain(*plain, Compiled(pattern), locale);
-    const auto number = ParseLocaleNumber(text, locale);
-    if (!number) return std::string(text);
-    return FormatNumber(*number, pattern, locale);
+    std::string out;
+    AppendFormattedField(out, text, pattern, locale);
+    return out;
+}
+
+bool AppendFormattedField(std::string& out, std::string_view text, std::string_view pattern,
+                          const NumberLocale& locale) {
+    if (!pattern.empty() && pattern != "@") {
+        if (const auto plain = ParsePlainNumber(text, locale)) {
+            AppendPlain(out, *plain, Compiled(pattern), locale);
+            return true;
+        }
+        if (const auto number = ParseLocaleNumber(text, locale)) {
+            out += FormatNumber(*number, pattern, locale);
+            return true;
+        }
+    }
+    out += text;
+    return false;
 }
 
 std::string FormatDateTime(const ClockReading& now, const NumberLocale& locale) {
