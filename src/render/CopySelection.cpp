@@ -7,6 +7,7 @@
 
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
+#include "system/Mapping.h"
 
 namespace Tabulon {
 
@@ -115,6 +116,9 @@ constexpr int64_t SampleRows = 1000;
 void Reserve(CopiedFields& out, double times) {
     out.text.reserve(static_cast<size_t>(static_cast<double>(out.text.size()) * times * 1.05));
     out.html.reserve(static_cast<size_t>(static_cast<double>(out.html.size()) * times * 1.05));
+    // Written once, front to back: large pages spare a fault every 4 KiB.
+    for (std::string* form : {&out.text, &out.html})
+        System::AdviseLargePages(form->data(), form->capacity());
 }
 
 }  // namespace

@@ -26,6 +26,15 @@ void Unmap(void* base, size_t size) {
     munmap(base, size);
 }
 
+void AdviseLargePages([[maybe_unused]] void* base, [[maybe_unused]] size_t size) {
+#ifdef MADV_HUGEPAGE
+    constexpr uintptr_t Large = uintptr_t{2} << 20;
+    const auto begin = reinterpret_cast<uintptr_t>(base);
+    const uintptr_t from = (begin + Large - 1) & ~(Large - 1), to = (begin + size) & ~(Large - 1);
+    if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#endif
+}
+
 size_t MappingGranularity() {
     static const size_t size = static_cast<size_t>(sysconf(_SC_PAGESIZE));
     return size;
