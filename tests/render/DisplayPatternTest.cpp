@@ -74,3 +74,32 @@ TEST(DisplayPattern, FormatsCurrencyAmountsAndKnowsWhichAlignRight) {
     EXPECT_EQ(FormatDateTime({2026, 3, 7, 9, 5}, tr), "07.03.2026 - 09:05");
     EXPECT_EQ(FormatDateTime({2026, 12, 31, 23, 59}, dots), "31.12.2026 - 23.59");
 }
+
+// A loop over many fields writes each one in place after what it already
+// holds, and is told which were numbers; a separator of more than one byte
+// takes its full length.
+TEST(DisplayPattern, AppendsFieldsAfterWhatIsAlreadyWritten) {
+    NumberLocale spaced = NumberLocale::Turkish();
+    spaced.groupSeparator = "\u00a0";
+    const struct {
+        const char* text;
+        const char* pattern;
+        const NumberLocale locale;
+        const char* shown;
+        bool number;
+    } cases[] = {
+        {"-1234,5", "#,##0.00;(#,##0.00)", NumberLocale::Turkish(), "(1.234,50)", true},
+        {"-1234,5", "#,##0.00", NumberLocale::Turkish(), "-1.234,50", true},
+        {"42", "000000", NumberLocale::Turkish(), "000042", true},
+        {"0", "#,##0.00;(#,##0.00);\"yok\"", NumberLocale::Turkish(), "\"yok\"", true},
+        {"1234567,5", "#,##0.00 TL", spaced, "1\u00a0234\u00a0567,50 TL", true},
+        {"12345678901234567,5", "#,##0", NumberLocale::Turkish(), "12.345.678.901.234.568", true},
+        {"", "000000", NumberLocale::Turkish(), "", false},
+        {"yok", "#,##0", NumberLocale::Turkish(), "yok", false},
+        {"1234,5", "@", NumberLocale::Turkish(), "1234,5", false}};
+    for (const auto& c : cases) {
+        std::string out = "Ali\t";
+        EXPECT_EQ(AppendFormattedField(out, c.text, c.pattern, c.locale), c.number) << c.text;
+        EXPECT_EQ(out, std::string("Ali\t") + c.shown) << c.text << " with " << c.pattern;
+    }
+}
