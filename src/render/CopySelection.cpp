@@ -40,7 +40,7 @@ void AppendEscaped(std::string& html, std::string_view text) {
 
 // What a column's fields need on their way out, decided once for the whole copy.
 struct ColumnPlan {
-    std::string_view pattern;
+    PatternSections pattern;
     std::string_view cell;  // the cell's opening tag
     // A number this column shows holds no special byte: neither its pattern's
     // own text nor the locale's separators have one, so it goes into the
@@ -62,7 +62,7 @@ class FieldWriter {
             const std::string& pattern = layout.ColumnFormats[c];
             const uint8_t kind = layout.Kind(c);
             ColumnPlan& plan = plans_.emplace_back();
-            plan.pattern = pattern;
+            plan.pattern = ReadSections(pattern);
             plan.cell = kind == KindNumber || kind == KindAmount ? "<td align=\"right\">" : "<td>";
             plan.plainNumbers = plainLocale && !HasSpecial(pattern);
         }

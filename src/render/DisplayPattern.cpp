@@ -9,91 +9,12 @@ namespace Tabulon {
 
 namespace {
 
-// One section of a pattern, cut into the text around the number and the
-// number's own layout.
-struct Section {
-    std::string prefix, suffix;
-    int minIntegerDigits = 0;  // "0" placeholders before the decimal point
-    bool grouped = false;
-    bool hasDecimalPoint = false;
-    int decimals = 0;     // placeholders after the decimal point
-    int minDecimals = 0;  // "0" placeholders after the decimal point
-};
-
-Section ReadSection(std::string_view text) {
-    Section s;
-    size_t first = text.size(), last = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '0' || text[i] == '#') {
-            if (first == text.size()) first = i;
-            last = i;
-        }
-    }
-    if (first == text.size()) {  // no digit placeholder: the whole section is text
-        s.prefix = std::string(text);
-        return s;
-    }
-    // A decimal point right after the last digit still belongs to the number.
-    if (last + 1 < text.size() && text[last + 1] == '.') ++last;
-    s.prefix = std::string(text.substr(0, first));
-    s.suffix = std::string(text.substr(last + 1));
-    bool afterPoint = false;
-    bool pendingComma = false;
-    for (size_t i = first; i <= last; ++i) {
-        const char c = text[i];
-        if (c == '.') {
-            if (!afterPoint) {
-                afterPoint = true;
-                s.hasDecimalPoint = true;
-            }
-        } else if (c == ',') {
-            if (!afterPoint) pendingComma = true;
-        } else if (c == '0' || c == '#') {
-            if (afterPoint) {
-                ++s.decimals;
-                if (c == '0') s.minDecimals = s.decimals;
-            } else {
-                // A comma counts as grouping only between digit placeholders.
-                if (pendingComma) s.grouped = true;
-                pendingComma = false;
-                if (c == '0') ++s.minIntegerDigits;
-            }
-        }
-    }
-    return s;
-}
-
-// A pattern cut into its sections (only the first three ever show a value)
-// and each section read. The few patterns of a report format every field, so
-// each is read once per thread and kept, not read again for every field.
-struct Sections {
-    std::array<Section, 3> section;
-    std::array<bool, 3> emptyText{};
-    size_t count = 0;
-};
-
-Sections ReadSections(std::string_view pattern) {
-    Sections sections;
-    size_t start = 0;
-    for (;;) {
-        const size_t semicolon = pattern.find(';', start);
-        const std::string_view text =
-            pattern.substr(start, semicolon == std::string_view::npos ? std::string_view::npos
-                                                                      : semicolon - start);
-        if (sections.count < sections.section.size()) {
-            sections.section[sections.count] = ReadSection(text);
-            sections.emptyText[sections.count] = text.empty();
-        }
-        ++sections.count;
-        if (semicolon == std::string_view::npos) return sections;
-        start = semicolon + 1;
-    }
-}
-
-const Sections& Compiled(std::string_view pattern) {
+// The few patterns of a report format every field, so each is read once per
+// thread and kept, not read again for every field.
+const PatternSections& Compiled(std::string_view pattern) {
     struct Entry {
         std::string pattern;
-        Sections sections;
+        PatternSections sections;
     };
     constexpr size_t Kept = 8;
     thread_local std::array<Entry, Kept> kept;
@@ -145,7 +66,7 @@ Fixed RoundFixed(Fixed value, int wanted) {
 // digits are laid out in buffers of their own, the text's length counted from
 // them, and the text written once in place at the end of `out`, which in a
 // copy of many fields is a long text with room to spare.
-void AppendFixed(std::string& out, Fixed value, const Section& s, const NumberLocale& locale,
+void AppendFixed(std::string& out, Fixed value, const PatternSection& s, const NumberLocale& locale,
                  bool minus = false) {
     const uint64_t scale = PowersOfTen[static_cast<size_t>(value.decimals)];
     char integer[24];
@@ -192,19 +113,19 @@ void AppendFixed(std::string& out, Fixed value, const Section& s, const NumberLo
 }
 
 // FormatNumber for a plain number, step for step.
-void AppendPlain(std::string& out, const PlainNumber& number, const Sections& sections,
+void AppendPlain(std::string& out, const PlainNumber& number, const PatternSections& sections,
                  const NumberLocale& locale) {
     const Fixed magnitude{static_cast<uint64_t>(number.digits), number.decimals};
-    const Section& positive = sections.section[0];
+    const PatternSection& positive = sections.section[0];
     const Fixed rounded = RoundFixed(magnitude, positive.decimals);
     const bool negative = number.negative && rounded.digits != 0;
     if (rounded.digits == 0 && sections.count >= 3 && !sections.emptyText[2]) {
-        const Section& s = sections.section[2];
+        const PatternSection& s = sections.section[2];
         AppendFixed(out, RoundFixed(magnitude, s.decimals), s, locale);
         return;
     }
     if (negative && sections.count >= 2 && !sections.emptyText[1]) {
-        const Section& s = sections.section[1];
+        const PatternSection& s = sections.section[1];
         const Fixed r = RoundFixed(magnitude, s.decimals);
         if (r.digits != 0) {
             AppendFixed(out, r, s, locale);
@@ -225,7 +146,8 @@ std::string Grouped(const std::string& digits, const std::string& separator) {
 }
 
 // The magnitude of an already rounded value laid out by one section.
-std::string Layout(const DecimalNumber& magnitude, const Section& s, const NumberLocale& locale) {
+std::string Layout(const DecimalNumber& magnitude, const PatternSection& s,
+                   const NumberLocale& locale) {
     std::string integer = magnitude.IntegerDigits();
     const size_t nonZero = integer.find_first_not_of('0');
     integer = nonZero == std::string::npos ? "" : integer.substr(nonZero);
@@ -256,6 +178,31 @@ std::string Plain(const DecimalNumber& value, const NumberLocale& locale) {
     return out;
 }
 
+// FormatNumber with its pattern read.
+std::string FormatWith(const DecimalNumber& value, const PatternSections& sections,
+                       const NumberLocale& locale) {
+    const PatternSection& positive = sections.section[0];
+
+    // The sign is decided on the value as shown: -0.001 with two decimals is 0,00.
+    DecimalNumber magnitude = value;
+    magnitude.negative = false;
+    const DecimalNumber rounded =
+        magnitude.Rounded(positive.decimals, RoundingMode::HalfAwayFromZero);
+    const bool negative = value.negative && !rounded.IsZero();
+    const bool zero = rounded.IsZero();
+
+    if (zero && sections.count >= 3 && !sections.emptyText[2]) {
+        const PatternSection& s = sections.section[2];
+        return Layout(magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero), s, locale);
+    }
+    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
+        const PatternSection& s = sections.section[1];
+        const DecimalNumber r = magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero);
+        if (!r.IsZero()) return Layout(r, s, locale);
+    }
+    return (negative ? "-" : "") + Layout(rounded, positive, locale);
+}
+
 }  // namespace
 
 bool IsRightAlignedPattern(std::string_view pattern) {
@@ -275,27 +222,7 @@ DecimalNumber CurrencyToDecimal(Currency value) {
 std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,
                          const NumberLocale& locale) {
     if (pattern.empty() || pattern == "@") return Plain(value, locale);
-    const Sections& sections = Compiled(pattern);
-    const Section& positive = sections.section[0];
-
-    // The sign is decided on the value as shown: -0.001 with two decimals is 0,00.
-    DecimalNumber magnitude = value;
-    magnitude.negative = false;
-    const DecimalNumber rounded =
-        magnitude.Rounded(positive.decimals, RoundingMode::HalfAwayFromZero);
-    const bool negative = value.negative && !rounded.IsZero();
-    const bool zero = rounded.IsZero();
-
-    if (zero && sections.count >= 3 && !sections.emptyText[2]) {
-        const Section& s = sections.section[2];
-        return Layout(magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero), s, locale);
-    }
-    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
-        const Section& s = sections.section[1];
-        const DecimalNumber r = magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero);
-        if (!r.IsZero()) return Layout(r, s, locale);
-    }
-    return (negative ? "-" : "") + Layout(rounded, positive, locale);
+    return FormatWith(value, Compiled(pattern), locale);
 }
 
 std::string FormatCurrency(Currency value, std::string_view pattern, const NumberLocale& locale) {
@@ -312,13 +239,22 @@ std::string FormatField(std::string_view text, std::string_view pattern,
 
 bool AppendFormattedField(std::string& out, std::string_view text, std::string_view pattern,
                           const NumberLocale& locale) {
-    if (!pattern.empty() && pattern != "@") {
+    if (pattern.empty() || pattern == "@") {
+        out += text;
+        return false;
+    }
+    return AppendFormattedField(out, text, Compiled(pattern), locale);
+}
+
+bool AppendFormattedField(std::string& out, std::string_view text, const PatternSections& sections,
+                          const NumberLocale& locale) {
+    if (!sections.asIs) {
         if (const auto plain = ParsePlainNumber(text, locale)) {
-            AppendPlain(out, *plain, Compiled(pattern), locale);
+            AppendPlain(out, *plain, sections, locale);
             return true;
         }
         if (const auto number = ParseLocaleNumber(text, locale)) {
-            out += FormatNumber(*number, pattern, locale);
+            out += FormatWith(*number, sections, locale);
             return true;
         }
     }
