@@ -61,55 +61,56 @@ Fixed RoundFixed(Fixed value, int wanted) {
     return {value.digits / divisor + (rest >= divisor - rest ? 1 : 0), wanted};
 }
 
+// How many digits a whole number has (none for zero).
+size_t DigitCount(uint64_t whole) {
+    size_t count = 0;
+    while (count < PowersOfTen.size() && whole >= PowersOfTen[count]) ++count;
+    return count;
+}
+
 // The same layout as Layout below, from the digits of a plain number, with
 // no decimal digits built: what nearly every field of a report takes. The
-// digits are laid out in buffers of their own, the text's length counted from
-// them, and the text written once in place at the end of `out`, which in a
-// copy of many fields is a long text with room to spare.
+// text's length is counted first and the text then written in place at the
+// end of `out` (in a copy of many fields a long text with room to spare),
+// back to front, so that each digit goes where it belongs as it is found.
 void AppendFixed(std::string& out, Fixed value, const PatternSection& s, const NumberLocale& locale,
                  bool minus = false) {
     const uint64_t scale = PowersOfTen[static_cast<size_t>(value.decimals)];
-    char integer[24];
-    size_t length = 0;
-    for (uint64_t whole = value.digits / scale; whole > 0; whole /= 10)
-        integer[length++] = static_cast<char>('0' + whole % 10);  // backwards
+    uint64_t whole = value.digits / scale, fraction = value.digits - whole * scale;
+    const size_t length = DigitCount(whole);
     const size_t padded = std::max(length, static_cast<size_t>(s.minIntegerDigits));
     const std::string_view group = locale.groupSeparator, point = locale.decimalSeparator;
     const size_t groups = s.grouped && padded > 0 ? (padded - 1) / 3 : 0;
-
-    char fraction[16];
     size_t shown = 0, decimals = 0;
     if (s.hasDecimalPoint) {
-        uint64_t rest = value.digits % scale;
-        for (int i = value.decimals - 1; i >= 0; --i, rest /= 10)
-            fraction[i] = static_cast<char>('0' + rest % 10);
         shown = static_cast<size_t>(value.decimals);
-        while (shown > static_cast<size_t>(s.minDecimals) && fraction[shown - 1] == '0') --shown;
+        for (; shown > static_cast<size_t>(s.minDecimals) && fraction % 10 == 0; --shown)
+            fraction /= 10;
         decimals = std::max(shown, static_cast<size_t>(s.minDecimals));
     }
 
     const size_t start = out.size();
     out.resize(start + (minus ? 1 : 0) + s.prefix.size() + padded + groups * group.size() +
                (s.hasDecimalPoint ? point.size() + decimals : 0) + s.suffix.size());
-    char* at = out.data() + start;
+    char* at = out.data() + out.size();
     const auto put = [&at](std::string_view text) {
+        at -= text.size();
         std::memcpy(at, text.data(), text.size());
-        at += text.size();
     };
-    if (minus) *at++ = '-';
-    put(s.prefix);
-    for (size_t i = 0; i < padded; ++i) {
-        if (groups > 0 && i > 0 && (padded - i) % 3 == 0) put(group);
-        const size_t fromEnd = padded - 1 - i;
-        *at++ = fromEnd < length ? integer[fromEnd] : '0';
-    }
-    if (s.hasDecimalPoint) {
-        put(point);
-        put({fraction, shown});
-        std::memset(at, '0', decimals - shown);
-        at += decimals - shown;
-    }
     put(s.suffix);
+    if (s.hasDecimalPoint) {
+        at -= decimals - shown;
+        std::memset(at, '0', decimals - shown);
+        for (size_t i = 0; i < shown; ++i, fraction /= 10)
+            *--at = static_cast<char>('0' + fraction % 10);
+        put(point);
+    }
+    for (size_t i = 0; i < padded; ++i, whole /= 10) {
+        if (groups > 0 && i > 0 && i % 3 == 0) put(group);
+        *--at = static_cast<char>('0' + whole % 10);  // zeros once the digits run out
+    }
+    put(s.prefix);
+    if (minus) *--at = '-';
 }
 
 // FormatNumber for a plain number, step for step.
