@@ -120,6 +120,26 @@ TEST(CopySelection, EscapesWhatANumberOrTextCanHoldAndFillsShortRows) {
         EXPECT_EQ(copied.html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
                                    "</table></body></html>");
     }
+    // Long text fields, the special byte early, late, in the last bytes or none.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"Mehmet Kaya & O\u011fullar\u0131", "Mehmet Kaya &amp; O\u011fullar\u0131"},
+        {"Y\u0131lmaz Ticaret <A.\u015e.>", "Y\u0131lmaz Ticaret &lt;A.\u015e.&gt;"},
+        {"Demir \"Ev\" Gere\u00e7leri", "Demir &quot;Ev&quot; Gere\u00e7leri"},
+        {"Kaya Yap\u0131 Malzemeleri Ltd", "Kaya Yap\u0131 Malzemeleri Ltd"},
+        {">", "&gt;"}};
+    PageFixture g;
+    g.Columns({{"Ad", 30, "@"}});
+    std::vector<std::vector<std::string>> rows;
+    std::string table;
+    for (const auto& [name, escaped] : names) {
+        rows.push_back({name});
+        table += "<tr><td>" + escaped + "</td></tr>";
+    }
+    g.Rows(rows);
+    const CopiedFields copied =
+        CopySelection(g.pages.rows, g.Layout(), g.locale, {{1, 1}, {5, 1}}).Value();
+    EXPECT_EQ(copied.html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
+                               "</table></body></html>");
 }
 
 // Numbers of number and amount columns are counted and added exactly; text,
