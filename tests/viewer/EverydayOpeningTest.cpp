@@ -112,7 +112,6 @@ TEST_F(WidthMemory, ComeBackForTheSameTitlesUntilReset) {
 
     Reopen(SalesReport(50, "ERTESİ GÜN"));
     EXPECT_EQ(Width2(), measured + 4);
-    EXPECT_EQ(W().Pages().widths[2], measured + 4);
     EXPECT_EQ(W().Ruler().widths[2], measured + 4);
 
     std::string other = SalesReport(50);
@@ -125,7 +124,7 @@ TEST_F(WidthMemory, ComeBackForTheSameTitlesUntilReset) {
     QTest::keyClick(&W(), Qt::Key_G, Qt::AltModifier);
     QTest::keyClick(OpenPopup(), Qt::Key_T);
     EXPECT_TRUE(QTest::qWaitFor([this, measured] { return Width2() == measured; }));
-    EXPECT_EQ(W().Pages().widths[2], measured);
+    EXPECT_EQ(W().Ruler().widths[2], measured);
     Reopen(SalesReport(200));
     EXPECT_EQ(Width2(), measured);
 }
