@@ -28,10 +28,12 @@ void Unmap(void* base, size_t size) {
 
 void AdviseLargePages([[maybe_unused]] void* base, [[maybe_unused]] size_t size) {
 #ifdef MADV_HUGEPAGE
-    constexpr uintptr_t Large = uintptr_t{2} << 20;
-    const auto begin = reinterpret_cast<uintptr_t>(base);
-    const uintptr_t from = (begin + Large - 1) & ~(Large - 1), to = (begin + size) & ~(Large - 1);
-    if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    constexpr size_t Large = size_t{2} << 20;
+    const size_t skip = (Large - reinterpret_cast<uintptr_t>(base) % Large) % Large;
+    if (size <= skip) return;
+    const size_t length = (size - skip) / Large * Large;
+    // Only advice: where it is not taken, the memory is filled in small pages.
+    if (length > 0) madvise(static_cast<char*>(base) + skip, length, MADV_HUGEPAGE);
 #endif
 }
 
