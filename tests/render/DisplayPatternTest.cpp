@@ -96,7 +96,19 @@ TEST(DisplayPattern, AppendsFieldsAfterWhatIsAlreadyWritten) {
         {"12345678901234567,5", "#,##0", NumberLocale::Turkish(), "12.345.678.901.234.568", true},
         {"", "000000", NumberLocale::Turkish(), "", false},
         {"yok", "#,##0", NumberLocale::Turkish(), "yok", false},
-        {"1234,5", "@", NumberLocale::Turkish(), "1234,5", false}};
+        {"1234,5", "@", NumberLocale::Turkish(), "1234,5", false},
+        // shapes at the edge of the plain number
+        {"1.,5", "#,##0.00", NumberLocale::Turkish(), "1,50", true},
+        {"1.", "#,##0.00", NumberLocale::Turkish(), "1,00", true},
+        {",5", "#,##0.00", NumberLocale::Turkish(), "0,50", true},
+        {"+5", "#,##0.00", NumberLocale::Turkish(), "5,00", true},
+        {" -42 ", "000000", NumberLocale::Turkish(), "-000042", true},
+        {"-0", "#,##0.00", NumberLocale::Turkish(), "0,00", true},
+        {"-.5", "#,##0.00", NumberLocale::Turkish(), "-.5", false},
+        {"1,5.3", "#,##0.00", NumberLocale::Turkish(), "1,5.3", false},
+        {"1.234.567.890.123.456", "#,##0", NumberLocale::Turkish(), "1.234.567.890.123.456", true},
+        {"000000000000000,5", "#,##0.00", NumberLocale::Turkish(), "0,50", true},
+        {"1,23456789012345", "0.00", NumberLocale::Turkish(), "1,23", true}};
     for (const auto& c : cases) {
         std::string out = "Ali\t";
         EXPECT_EQ(AppendFormattedField(out, c.text, c.pattern, c.locale), c.number) << c.text;
