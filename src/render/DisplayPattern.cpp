@@ -113,6 +113,36 @@ void AppendFixed(std::string& out, Fixed value, const PatternSection& s, const N
     if (minus) *--at = '-';
 }
 
+// The shape nearly every number field has, read without leaving the loop
+// that formats it: a minus or not, digits with the locale's one-byte group
+// separator after any of them, and a decimal part; at most 15 digits. It
+// answers as ParsePlainNumber does for what it takes; whatever else (blanks,
+// a plus, longer separators) goes the long way.
+bool ReadCommonNumber(std::string_view text, const NumberLocale& locale, PlainNumber& number) {
+    if (locale.decimalSeparator.size() != 1 || locale.groupSeparator.size() != 1) return false;
+    const char point = locale.decimalSeparator[0], group = locale.groupSeparator[0];
+    number.negative = !text.empty() && text[0] == '-';
+    uint64_t value = 0;
+    int digits = 0, decimals = 0;
+    bool afterPoint = false;
+    for (size_t i = number.negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            value = value * 10 + static_cast<unsigned>(c - '0');
+            ++digits;
+            decimals += afterPoint ? 1 : 0;
+        } else if (c == point && !afterPoint) {
+            afterPoint = true;
+        } else if (c != group || afterPoint || digits == 0) {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 15) return false;
+    number.digits = static_cast<int64_t>(value);
+    number.decimals = decimals;
+    return true;
+}
+
 // FormatNumber for a plain number, step for step.
 void AppendPlain(std::string& out, const PlainNumber& number, const PatternSections& sections,
                  const NumberLocale& locale) {
@@ -250,6 +280,10 @@ bool AppendFormattedField(std::string& out, std::string_view text, std::string_v
 bool AppendFormattedField(std::string& out, std::string_view text, const PatternSections& sections,
                           const NumberLocale& locale) {
     if (!sections.asIs) {
+        if (PlainNumber common; ReadCommonNumber(text, locale, common)) {
+            AppendPlain(out, common, sections, locale);
+            return true;
+        }
         if (const auto plain = ParsePlainNumber(text, locale)) {
             AppendPlain(out, *plain, sections, locale);
             return true;
