@@ -60,3 +60,44 @@ TEST(DisplayPattern, FormatsCurrencyAmountsAndDates) {
     dots.timeSeparator = ".";
     EXPECT_EQ(FormatDateTime({2026, 12, 31, 23, 59}, dots), "31.12.2026 - 23.59");
 }
+
+// A loop over many fields writes each one in place after what it already
+// holds, and is told which were numbers; a separator of more than one byte
+// takes its full length.
+TEST(DisplayPattern, AppendsFieldsAfterWhatIsAlreadyWritten) {
+    NumberLocale spaced = NumberLocale::Turkish();
+    spaced.groupSeparator = "\u00a0";
+    const struct {
+        const char* text;
+        const char* pattern;
+        const NumberLocale locale;
+        const char* shown;
+        bool number;
+    } cases[] = {
+        {"-1234,5", "#,##0.00;(#,##0.00)", NumberLocale::Turkish(), "(1.234,50)", true},
+        {"-1234,5", "#,##0.00", NumberLocale::Turkish(), "-1.234,50", true},
+        {"42", "000000", NumberLocale::Turkish(), "000042", true},
+        {"0", "#,##0.00;(#,##0.00);\"yok\"", NumberLocale::Turkish(), "\"yok\"", true},
+        {"1234567,5", "#,##0.00 TL", spaced, "1\u00a0234\u00a0567,50 TL", true},
+        {"12345678901234567,5", "#,##0", NumberLocale::Turkish(), "12.345.678.901.234.568", true},
+        {"", "000000", NumberLocale::Turkish(), "", false},
+        {"yok", "#,##0", NumberLocale::Turkish(), "yok", false},
+        {"1234,5", "@", NumberLocale::Turkish(), "1234,5", false},
+        // shapes at the edge of the plain number
+        {"1.,5", "#,##0.00", NumberLocale::Turkish(), "1,50", true},
+        {"1.", "#,##0.00", NumberLocale::Turkish(), "1,00", true},
+        {",5", "#,##0.00", NumberLocale::Turkish(), "0,50", true},
+        {"+5", "#,##0.00", NumberLocale::Turkish(), "5,00", true},
+        {" -42 ", "000000", NumberLocale::Turkish(), "-000042", true},
+        {"-0", "#,##0.00", NumberLocale::Turkish(), "0,00", true},
+        {"-.5", "#,##0.00", NumberLocale::Turkish(), "-.5", false},
+        {"1,5.3", "#,##0.00", NumberLocale::Turkish(), "1,5.3", false},
+        {"1.234.567.890.123.456", "#,##0", NumberLocale::Turkish(), "1.234.567.890.123.456", true},
+        {"000000000000000,5", "#,##0.00", NumberLocale::Turkish(), "0,50", true},
+        {"1,23456789012345", "0.00", NumberLocale::Turkish(), "1,23", true}};
+    for (const auto& c : cases) {
+        std::string out = "Ali\t";
+        EXPECT_EQ(AppendFormattedField(out, c.text, c.pattern, c.locale), c.number) << c.text;
+        EXPECT_EQ(out, std::string("Ali\t") + c.shown) << c.text << " with " << c.pattern;
+    }
+}

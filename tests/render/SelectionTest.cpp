@@ -57,6 +57,79 @@ TEST(CopySelection, GivesTheFieldsAsThePageShowsThemAsTextAndAsATable) {
               std::string::npos);
 }
 
+// Numbers go into the table without a look at their bytes only while neither
+// their pattern nor the locale can put a special character in them; the cells
+// come from the text's own bytes, whichever column the selection starts at.
+TEST(CopySelection, EscapesWhatANumberOrTextCanHoldAndFillsShortRows) {
+    PageFixture f;
+    f.Columns({{"Kod", 6, "000000"},
+               {"Ad", 12, "@"},
+               {"Tutar", 12, "#,##0.00;(#,##0.00)"},
+               {"K\u00e2r & Zarar", 10, "#,##0 <TL>"}});
+    f.Layout().ColumnKinds = {KindNone, KindNumber, KindText, KindAmount, KindNumber};
+    f.Rows({{"7", "Ali & Veli", "-1234,5", "1500"},
+            {"", "\"x\" < y > z", "", "yok<"},
+            {"12"},
+            {"0,004", "Ay\u015fe", "-0,001", "-2"}});
+    const std::string r = "<td align=\"right\">";
+    const std::vector<std::tuple<CellSelection, std::string, std::string>> cases = {
+        {{{1, 1}, {4, 4}, true},
+         "Kod\tAd\tTutar\tK\u00e2r & Zarar\n"
+         "000007\tAli & Veli\t(1.234,50)\t1.500 <TL>\n"
+         "\t\"x\" < y > z\t\tyok<\n"
+         "000012\t\t\t\n"
+         "000000\tAy\u015fe\t0,00\t-2 <TL>",
+         "<tr><th>Kod</th><th>Ad</th><th>Tutar</th><th>K\u00e2r &amp; Zarar</th></tr>"
+         "<tr>" +
+             r + "000007</td><td>Ali &amp; Veli</td>" + r + "(1.234,50)</td>" + r +
+             "1.500 &lt;TL&gt;</td></tr>"
+             "<tr>" +
+             r + "</td><td>&quot;x&quot; &lt; y &gt; z</td>" + r + "</td>" + r +
+             "yok&lt;</td></tr>"
+             "<tr>" +
+             r + "000012</td><td></td>" + r + "</td>" + r +
+             "</td></tr>"
+             "<tr>" +
+             r + "000000</td><td>Ay\u015fe</td>" + r + "0,00</td>" + r + "-2 &lt;TL&gt;</td></tr>"},
+        {{{2, 2}, {3, 3}},
+         "\"x\" < y > z\t\n\t",
+         "<tr><td>&quot;x&quot; &lt; y &gt; z</td>" + r + "</td></tr><tr><td></td>" + r +
+             "</td></tr>"},
+        {{{1, 3}, {4, 4}},
+         "(1.234,50)\t1.500 <TL>\n\tyok<\n\t\n0,00\t-2 <TL>",
+         "<tr>" + r + "(1.234,50)</td>" + r + "1.500 &lt;TL&gt;</td></tr><tr>" + r + "</td>" + r +
+             "yok&lt;</td></tr><tr>" + r + "</td>" + r + "</td></tr><tr>" + r + "0,00</td>" + r +
+             "-2 &lt;TL&gt;</td></tr>"},
+    };
+    for (const auto& [selection, text, table] : cases) {
+        const CopiedFields copied =
+            CopySelection(f.pages.rows, f.Layout(), f.locale, selection).Value();
+        EXPECT_EQ(copied.text, text);
+        EXPECT_EQ(copied.html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
+                                   "</table></body></html>");
+    }
+    // Long text fields, the special byte early, late, in the last bytes or none.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"Mehmet Kaya & O\u011fullar\u0131", "Mehmet Kaya &amp; O\u011fullar\u0131"},
+        {"Y\u0131lmaz Ticaret <A.\u015e.>", "Y\u0131lmaz Ticaret &lt;A.\u015e.&gt;"},
+        {"Demir \"Ev\" Gere\u00e7leri", "Demir &quot;Ev&quot; Gere\u00e7leri"},
+        {"Kaya Yap\u0131 Malzemeleri Ltd", "Kaya Yap\u0131 Malzemeleri Ltd"},
+        {">", "&gt;"}};
+    PageFixture g;
+    g.Columns({{"Ad", 30, "@"}});
+    std::vector<std::vector<std::string>> rows;
+    std::string table;
+    for (const auto& [name, escaped] : names) {
+        rows.push_back({name});
+        table += "<tr><td>" + escaped + "</td></tr>";
+    }
+    g.Rows(rows);
+    const CopiedFields copied =
+        CopySelection(g.pages.rows, g.Layout(), g.locale, {{1, 1}, {5, 1}}).Value();
+    EXPECT_EQ(copied.html, "<html><head><meta charset=\"utf-8\"></head><body><table>" + table +
+                               "</table></body></html>");
+}
+
 // Numbers of number and amount columns are counted and added exactly; text,
 // empty fields and what is no number are not; the mean rounds halves to even.
 TEST(SumSelection, CountsAndAddsTheNumbersExactly) {
