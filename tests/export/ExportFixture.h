@@ -21,14 +21,12 @@ struct LoadedReport {
     LoadResult loaded;
     const ReportLayout& layout = loaded.layout;
     RowStore& rows = loaded.rows;
-    int titleCount = 0;  // the field count of the row read last
-    std::string outDir = dir.File("out");
+    const std::string outDir = dir.File("out");
 
     explicit LoadedReport(const std::vector<std::string>& lines) {
         std::filesystem::create_directories(outDir);
         WriteBytes(dir.File("report.txt"), ReportText(lines));
         loaded = LoadReport(dir.File("report.txt"), dir.File("BUFFILE.DAT"));
-        titleCount = loaded.fieldCount;
     }
     std::string Out(const std::string& name) const { return outDir + "/" + name; }
     // Names in the export folder, so stray temporary files show up.
@@ -58,7 +56,7 @@ struct Exporter {
 inline std::vector<Exporter> Exporters() {
     auto delimited = [](DelimitedFormat format) {
         return [format](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-            return ExportDelimited(r.rows, r.layout, r.titleCount, format, out, p);
+            return ExportDelimited(r.rows, r.layout, r.loaded.fieldCount, format, out, p);
         };
     };
     return {
@@ -67,7 +65,7 @@ inline std::vector<Exporter> Exporters() {
 #if TABULON_WORKBOOK  // not in the engine built for Windows
         {
             "xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-                return ExportWorkbook(r.rows, r.layout, r.titleCount, r.layout.ColumnWidths,
+                return ExportWorkbook(r.rows, r.layout, r.loaded.fieldCount, r.layout.ColumnWidths,
                                       NumberLocale::Turkish(), out, p);
             }
         }

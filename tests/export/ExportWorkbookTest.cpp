@@ -8,7 +8,7 @@ using namespace Tabulon;
 static std::string Sheet(LoadedReport& report,
                          const NumberLocale& locale = NumberLocale::Turkish()) {
     const std::string out = report.Out("rapor.xlsx");
-    const auto result = ExportWorkbook(report.rows, report.layout, report.titleCount,
+    const auto result = ExportWorkbook(report.rows, report.layout, report.loaded.fieldCount,
                                        report.layout.ColumnWidths, locale, out);
     EXPECT_TRUE(result.Ok()) << result.Why().reason;
     EXPECT_EQ(report.OutFiles(), std::set<std::string>{"rapor.xlsx"});
