@@ -3,18 +3,16 @@
 #include <fstream>
 #include <optional>
 
+#include "../../bench/ReportGenerator.h"
 #include "CliRunner.h"
 
 using namespace Tabulon;
 
-// The stored page setup of a fresh installation with one line changed.
-static std::string StoredSetup(const std::string& line, const std::string& replacement) {
-    std::string text =
-        "[General]\nFontName=Times New Roman\nFontSize=10\nPageOrient=1\nPageSizeX=11906\n"
-        "PageSizeY=16838\nSpaceX1=15\nSpaceX2=15\nSpaceY1=15\nSpaceY2=15\naTotals=True\n"
-        "pNumbers=True\npTotals=True\n";
-    return text.replace(text.find(line), line.size(), replacement);
-}
+// The stored page setup of a fresh installation, in letters of 200 points.
+static const std::string LargeFont =
+    "[General]\nFontName=Times New Roman\nFontSize=200\nPageOrient=1\nPageSizeX=11906\n"
+    "PageSizeY=16838\nSpaceX1=15\nSpaceX2=15\nSpaceY1=15\nSpaceY2=15\naTotals=True\n"
+    "pNumbers=True\npTotals=True\n";
 
 // What each command says on standard output and error, and its status. Bad
 // input blocks, grows or loops on nothing, and nothing is left in the
@@ -27,9 +25,7 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
     WriteBytes(data.File("endless.txt"), "9");
     std::filesystem::resize_file(data.File("endless.txt"), 1u << 30);
     std::ofstream(data.File("endless.txt"), std::ios::app) << "\r9next\t\r\n";
-    std::string rows = "1RAPOR\r\n";  // 10 MB of working file
-    for (int i = 1; i <= 20000; ++i) rows += "9" + std::to_string(i) + "\tAli\t1,50\t\r\n";
-    WriteBytes(data.File("rows.txt"), rows);
+    WriteLargeReport(data.File("rows.txt"), 20000);  // 10 MB of working file
     WriteBytes(data.File("overflow.txt"),
                ReportText({"1RAPOR", "2Kod\tAd\tTutar\t", "4\t\t++\t", "5Z\tT\tC\t",
                            "91\ta\t1,00\t", "92\tb\t2,00\t", "93\tc\t99.999.999.999.999.999,00\t",
@@ -88,7 +84,7 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
          0,
          reset + ".bozuk-2\n",
          {"\"PrintableWidth\": 10286,"},
-         StoredSetup("PageSizeX=11906\nPageSizeY=16838", "PageSizeX=-11906\nPageSizeY=-16838")},
+         "[General]\nPageSizeX=-11906\n"},
         {{"csv", "SAMPLE", out}, 1, cannotSave},
         {{"pdf", "SAMPLE", out}, 1, cannotSave},
         {{"png", "SAMPLE", out, "--page", "1"}, 1, cannotSave},
@@ -99,7 +95,7 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
          "Dosya kaydedilemedi:\n" + large.toStdString() +
              "\nPDF dosyası kaydedilemedi: " + large.toStdString() + "\nDosya çok büyük\n",
          {},
-         StoredSetup("FontSize=10", "FontSize=200"),
+         LargeFont,
          100 << 10},
         {{"pdf", "SAMPLE", out, "--pages", "x"}, 64, ""},
         {{"pdf", "SAMPLE", out, "--pages", "0-2"}, 64, ""},
