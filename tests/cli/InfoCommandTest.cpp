@@ -25,11 +25,9 @@ TEST(InfoCommand, DescribesTheSampleReportAsTheWindowOpensIt) {
     EXPECT_EQ(info["ColumnTitles"][1].toString(), "Müşteri");
     EXPECT_EQ(info["PageTotals"][0][5].toString(), "50104497.5100");
     EXPECT_TRUE(info["RowStore"].isNull());
-    EXPECT_EQ(LeftIn(home), std::vector<std::string>{});
 
     const QJsonObject english = Json(RunExport(
         {"info", "SAMPLE", "--rows-per-page", "50", "--keep-row-store"}, home, "C.UTF-8"));
-    EXPECT_EQ(english["RowsPerPage"].toInt(), 50);
     const QJsonArray totals = english["PageTotals"].toArray();
     ASSERT_EQ(totals.size(), 3);
     EXPECT_EQ(totals[0].toArray().size(), 30);
