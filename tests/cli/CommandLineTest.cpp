@@ -56,6 +56,13 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
           "{\"Row\": 109, \"Column\": 2, \"Page\": 3},",
           "{\"Row\": 128, \"Column\": 2, \"Page\": 3}\n]"}},
         {{"find", "SAMPLE", "yok böyle"}, 0, "", {"[]\n"}},
+        // Narrowed, the report is measured and counted again: the sample's Ankara rows.
+        {{"info", "SAMPLE", "--filter", "ANKARA", "--column", "3", "--whole"},
+         0,
+         "",
+         {"\"RowCount\": 4,", "\"ColumnWidths\": [6, 13, 6, 4, 11, 17, 0,",
+          "\"PageTotals\": [\n    [\"0.0000\", \"0.0000\", \"0.0000\", \"3207.0000\", "
+          "\"0.0000\", \"3306109.9900\","}},
         // A total beyond the range is listed and printed as no number.
         {{"info", path("overflow.txt"), "--rows-per-page", "2"},
          0,

@@ -25,28 +25,3 @@ TEST(ExportCommand, WritesTheFileTheWindowWouldRightAfterOpening) {
         EXPECT_EQ(command == std::string("xlsx") ? SheetText(out) : ReadBytes(out), expected);
     }
 }
-
-// A report narrowed with --filter exports the bytes, and counts the pages and
-// totals, that a report file holding only the kept rows does: the sample's
-// rows whose city (column 3) is Ankara, found whole in any case. The comma
-// text stands for the exports, which write the same rows.
-TEST(ExportCommand, AFilteredReportIsAReportOfTheKeptRows) {
-    TempDir home;
-    std::string only;
-    const std::string sample = ReadBytes(TABULON_TEST_DATA "/sample.txt");
-    for (size_t at = 0, end; at < sample.size(); at = end + 2) {
-        end = std::min(sample.find("\r\n", at), sample.size());
-        const std::string line = sample.substr(at, end - at);
-        if (line[0] != '9' || line.find("\tAnkara\t") != std::string::npos) only += line + "\r\n";
-    }
-    WriteBytes(home.File("yalniz.txt"), only);
-    const QString kept = QString::fromStdString(home.File("yalniz.txt"));
-    const QStringList filter = {"--filter", "ANKARA", "--column", "3", "--whole"};
-    const QString out = QString::fromStdString(home.File("cikti.txt"));
-    ASSERT_EQ(RunExport(QStringList{"txt", "SAMPLE", out} + filter, home).exitCode, 0);
-    ASSERT_EQ(RunExport({"txt", kept, out + ".yalniz"}, home).exitCode, 0);
-    EXPECT_EQ(ReadBytes(out.toStdString()), ReadBytes(out.toStdString() + ".yalniz"));
-    const QJsonObject filtered = Json(RunExport(QStringList{"info", "SAMPLE"} + filter, home));
-    EXPECT_EQ(filtered["RowCount"].toInt(), 4);
-    EXPECT_EQ(filtered, Json(RunExport({"info", kept}, home)));
-}
