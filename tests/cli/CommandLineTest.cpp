@@ -47,6 +47,16 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
     } cases[] = {
         {{"find", "/yok/rapor.txt", "x"}, 2, noReport + "/yok/rapor.txt\n"},
         {{"info", path("endless.txt")}, 0, "", {"\"RowCount\": 2,"}},
+        // Measured on the page canvas: Times New Roman 10 points is 15 whole pixels
+        // at 96 dpi, 14968 / 225 - 8 rows; the quantity column is drawn wider for its total.
+        {{"info", "SAMPLE"},
+         0,
+         "",
+         {"\"RowCount\": 130,\n  \"HeaderCount\": 3,", "\"FieldCount\": 6,",
+          "\"ColumnTitles\": [\"Kod\", \"Müşteri\",", "\"ColumnWidths\": [6, 14, 10, 5, 11, 18, 0,",
+          "\"DrawnWidths\": [7, 14, 10, 7, 11, 18, 0,", "\"RowHeight\": 225,",
+          "\"RowsPerPage\": 59,", "\"PageCount\": 3,",
+          "\"41306.0000\", \"0.0000\", \"50104497.5100\",", "\"RowStore\": null"}},
         // Found as the window finds it, on the page the row prints on.
         {{"find", "SAMPLE", "ali şahin", "--rows-per-page", "48"},
          0,
