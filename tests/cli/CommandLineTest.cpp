@@ -124,7 +124,6 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
         {{"info", "SAMPLE", "--filter", "a", "--column", "iki"}, 64, "--column iki geçersiz"},
         {{"info", "SAMPLE", "--filter", "a", "--column", "40"}, 64, "--column 40 geçersiz"},
         {{"csv", "SAMPLE", out, "--filter", ""}, 64, "--filter için aranacak"},
-        {{"find", "SAMPLE", "a", "--column", "99"}, 64, "--column 99 geçersiz"},
         {{"info", "SAMPLE", "--whole"}, 64, "Kullanım:"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
