@@ -169,7 +169,6 @@ TEST(LoadReport, HandsOutThePagesReadWhileReading) {
     EXPECT_EQ(r.result.rows.RecordCount(), 0);
     ASSERT_FALSE(handed.empty());
     EXPECT_EQ(handed.front().pages.pageCount, 1);
-    EXPECT_EQ(handed.front().layout.HeaderLines[1], "Rapor");
     int32_t before = 0;
     for (const LoadedSoFar& soFar : handed) {
         EXPECT_FALSE(soFar.pages.complete);
