@@ -3,8 +3,6 @@
 #include <locale.h>
 #include <sys/resource.h>
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <csignal>
 #include <filesystem>
 
@@ -54,10 +52,6 @@ inline std::vector<std::string> LeftIn(const TempDir& home) {
     for (const auto& entry : std::filesystem::directory_iterator(home.Path()))
         if (entry.path().filename() != "config") names.push_back(entry.path().string());
     return names;
-}
-
-inline QJsonObject Json(const ProgramRun& run) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
 
 }  // namespace Tabulon

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "CliRunner.h"
 
@@ -10,8 +12,10 @@ using namespace Tabulon;
 // A kept working file is left for the caller, whole.
 TEST(InfoCommand, KeepsTheWorkingFileAndReadsNumbersByTheLocale) {
     TempDir home;
-    const QJsonObject english = Json(RunExport(
-        {"info", "SAMPLE", "--rows-per-page", "50", "--keep-row-store"}, home, "C.UTF-8"));
+    const ProgramRun run =
+        RunExport({"info", "SAMPLE", "--rows-per-page", "50", "--keep-row-store"}, home, "C.UTF-8");
+    const QJsonObject english =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     const QJsonArray totals = english["PageTotals"].toArray();
     ASSERT_EQ(totals.size(), 3);
     EXPECT_EQ(totals[0].toArray().size(), 30);
