@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -90,6 +91,16 @@ class ShownViewer : public ::testing::Test {
         }
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : h.window.get(), static_cast<Qt::Key>(key), modifiers);
+    }
+    // A menu of the menu bar, opened with Alt and its letter.
+    QMenu* AltMenu(Qt::Key letter) {
+        Key(letter, Qt::AltModifier);
+        QMenu* popup = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([&popup] {
+            popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return popup != nullptr;
+        }));
+        return popup;
     }
     void Click(int button) { QTest::mouseClick(W().Toolbar().Button(button), Qt::LeftButton); }
     ViewerHarness h;
