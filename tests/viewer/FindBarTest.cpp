@@ -112,8 +112,9 @@ TEST_F(FindBarTest, KeysMoveThroughTheHitsAndEscClosesTheBar) {
 }
 
 // "Bulunanlar" lists every hit with its page, row, column title and text; a
-// click on a line shows that field.
-TEST_F(FindBarTest, TheHitListFillsAndAClickGoesThere) {
+// click on a line shows that field. "Süz" then makes the window a report of
+// the kept rows; "Süzgeci Kaldır" brings the whole report back.
+TEST_F(FindBarTest, TheHitListGoesToAHitAndTheFilterKeepsTheHits) {
     Search(QString::fromUtf8("Müşteri 3"));
     Menu().FoundList->trigger();
     QTableView* view = W().Finder().Dock()->View();
@@ -133,12 +134,7 @@ TEST_F(FindBarTest, TheHitListFillsAndAClickGoesThere) {
     EXPECT_EQ(W().Finder().Hit()->row, 173);
     EXPECT_EQ(W().CurrentPage(), cell(0).toInt());
     EXPECT_EQ(Count(), "11 / 12");
-}
 
-// "Süz" makes the window a report of the kept rows; "Süzgeci Kaldır" brings
-// the whole report back.
-TEST_F(FindBarTest, FilterShowsOnlyTheKeptRowsAsAReportOfTheirOwn) {
-    Search(QString::fromUtf8("Müşteri 3"));
     QTest::mouseClick(Bar().widgetForAction(Bar().FilterAction()), Qt::LeftButton);
     EXPECT_EQ(W().Pages().rows.RecordCount(), 12);
     EXPECT_EQ(W().PageCount(), 1);
