@@ -34,9 +34,8 @@ inline std::string SalesReport(int rows, const std::string& firstHeader = "SATIÅ
     return text;
 }
 
-// A window over a report written into a temporary folder, with printers,
-// settings, locale and clock fixed by the test; the first printer listed is
-// not the default one.
+// A window with printers (the first listed not the default), settings,
+// locale and clock fixed by the test.
 struct ViewerHarness {
     TempDir folder;
     MemorySettingsBackend settings;
@@ -48,8 +47,7 @@ struct ViewerHarness {
     }
     // What the next window is made with; a test may change it before opening.
     ViewerEnvironment environment = FixedEnvironment();
-    // Creates and loads the window, the whole report read; false when the
-    // load sequence ended it.
+    // The window over the report, read whole; false when the load ended it.
     bool Open(const std::string& reportText) {
         WriteBytes(folder.File("rapor.txt"), reportText);
         return OpenPath(folder.File("rapor.txt"));
@@ -64,7 +62,7 @@ struct ViewerHarness {
     }
     FrmTabul& W() { return *window; }
     ReportPages& Pages() { return window->Pages(); }
-    // Shown at a fixed size and made active, as Main leaves it.
+    // Shown and made active, as Main leaves it.
     void Show() {
         window->resize(1000, 700);
         window->show();
