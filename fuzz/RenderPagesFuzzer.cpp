@@ -85,8 +85,10 @@ std::optional<int32_t> FuzzedRowsPerPage(FuzzedDataProvider& input) {
 }
 
 void CheckSameLayout(const ReportPages& pages, const PageTotals& totals,
-                     const ColumnWidthTable& widths) {
-    if (pages.totals.pageCount != totals.pageCount || pages.widths != widths) std::abort();
+                     const ColumnWidthTable& widths, const PageSetup& setup,
+                     const NumberLocale& locale) {
+    if (pages.totals.pageCount != totals.pageCount || pages.Widths(setup, locale) != widths)
+        std::abort();
     for (int32_t page = 1; page <= totals.pageCount; ++page)
         for (int c = 1; c <= ReportLayout::TotalledColumns; ++c)
             if (pages.totals.table.Get(page, c) != totals.table.Get(page, c)) std::abort();
@@ -109,8 +111,8 @@ void CheckRuler(const FixedMetricsTarget& ruler, const ColumnFlags& fits, int fi
 
 // Draws the page at every zoom, the ruler after each; returns the field
 // count the drawing leaves.
-int DrawAtEveryZoom(FixedMetricsTarget& target, FixedMetricsTarget& ruler, const ReportPages& pages,
-                    const PageInputs& inputs, int32_t page, int fieldCount, int highlight) {
+int DrawAtEveryZoom(FixedMetricsTarget& target, FixedMetricsTarget& ruler, const PageInputs& inputs,
+                    int32_t page, int fieldCount, int highlight) {
     std::optional<PageDrawing> first;
     std::vector<std::string> firstTexts;
     for (float zoom : Zooms) {
@@ -129,8 +131,7 @@ int DrawAtEveryZoom(FixedMetricsTarget& target, FixedMetricsTarget& ruler, const
             std::abort();
         }
         ruler.Clear();
-        DrawRuler(ruler, White,
-                  RulerView{pages.widths, pages.metrics, drawn.ColumnFits, fieldCount, zoom},
+        DrawRuler(ruler, White, RulerView{inputs.widths, inputs.metrics, fieldCount, zoom},
                   highlight);
         CheckRuler(ruler, drawn.ColumnFits, fieldCount);
     }
@@ -202,12 +203,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     for (int c = 1; c <= ReportLayout::DescribedColumns; ++c) {
         const int16_t measured = pages.layout.ColumnWidths[c];
-        if (measured < 0 || measured > 50 || pages.widths[c] < measured) std::abort();
+        if (measured < 0 || measured > 50 || pages.Widths(setup, locale)[c] < measured)
+            std::abort();
     }
     const PageTotals opened = pages.totals;
-    const ColumnWidthTable openedWidths = pages.widths;
+    const ColumnWidthTable openedWidths = pages.Widths(setup, locale);
     if (!LayOutPages(pages, target, setup, locale, rowsPerPage).Ok()) std::abort();
-    CheckSameLayout(pages, opened, openedWidths);
+    CheckSameLayout(pages, opened, openedWidths, setup, locale);
 
     const PageInputs inputs = pages.Inputs(setup, locale, ClockReading{2026, 12, 6, 17, 45});
     std::set<int32_t> chosen = {1, 2, pageCount - 1, pageCount,
@@ -215,7 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int fieldCount = pages.fieldCount;
     for (int32_t page : chosen)
         if (page >= 1 && page <= pageCount)
-            fieldCount = DrawAtEveryZoom(target, ruler, pages, inputs, page, fieldCount, highlight);
+            fieldCount = DrawAtEveryZoom(target, ruler, inputs, page, fieldCount, highlight);
     CheckPagingLoop(target, inputs, pageCount, from, to, stopAt, fieldCount);
     return 0;
 }

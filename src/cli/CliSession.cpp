@@ -95,8 +95,8 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
     }
     if (auto failure = Narrow(session, options, RowStorePath(place.prefix))) return failure;
     // Page 1 is laid out as the window shows it on opening, which leaves the
-    // field count of page 1's last row for the titles of what follows and
-    // tells which columns fit; nothing of it needs painting here.
+    // field count of page 1's last row for the titles of what follows;
+    // nothing of it needs painting here.
     MeasuringTarget measuring(*session.canvas);
     Outcome<PageDrawing> drawn =
         RenderPage(measuring, session.Inputs(), 1, 1.0f, session.pages.fieldCount);
@@ -107,7 +107,6 @@ std::optional<int> OpenCliSession(CliSession& session, const std::string& report
     session.reportPath = reportPath;
     session.reportChanged = result.changedWhileRead;
     session.pages.fieldCount = drawn->fieldCount;
-    session.columnFits = drawn->ColumnFits;
     return std::nullopt;
 }
 

@@ -21,7 +21,6 @@ struct CliSession {
     NumberLocale locale;
     ClockReading now;
     ReportPages pages;
-    ColumnFlags columnFits{};
     std::unique_ptr<CanvasTarget> canvas;
     // The report's path, and whether it changed while it was read.
     std::string reportPath;

@@ -21,8 +21,9 @@ int RunExportCommand(CliSession& session, const std::string& command,
     const ReportPages& pages = session.pages;
     Outcome<ExportedRows> result;
     if (command == "xlsx") {
-        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, pages.widths,
-                                session.locale, outputPath);
+        result =
+            ExportWorkbook(pages.rows, pages.layout, pages.fieldCount,
+                           pages.Widths(session.setup, session.locale), session.locale, outputPath);
     } else {
         const DelimitedFormat format = command == "csv"   ? DelimitedFormat::Csv
                                        : command == "txt" ? DelimitedFormat::CommaText

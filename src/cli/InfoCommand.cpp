@@ -4,6 +4,7 @@
 
 #include "cli/CliSession.h"
 #include "cli/JsonWriter.h"
+#include "render/PagePlaces.h"
 
 namespace Tabulon {
 
@@ -51,13 +52,14 @@ void PrintInfo(const CliSession& session) {
                                                          layout.ColumnTitles.end()));
     json.Member("ColumnWidths", Numbers(layout.ColumnWidths));
     // What the page draws: a column is widened to hold its widest printed total.
-    json.Member("DrawnWidths", Numbers(pages.widths));
+    const ColumnWidthTable& widths = pages.Widths(session.setup, session.locale);
+    json.Member("DrawnWidths", Numbers(widths));
     json.Member("ColumnFormats", formats);
     json.Member("ColumnKinds", kinds);
     json.Member("ColumnTotalFlags", flags);
     PrintMetrics(json, pages.metrics);
-    json.Member("ColumnFits",
-                std::vector<bool>(session.columnFits.begin() + 1, session.columnFits.end()));
+    const ColumnFlags fits = ColumnFitsOf(widths, pages.metrics, pages.fieldCount);
+    json.Member("ColumnFits", std::vector<bool>(fits.begin() + 1, fits.end()));
     json.Member("PageCount", static_cast<long long>(pages.totals.pageCount));
     // One page's totals at a time, so memory stays flat however many pages.
     json.BeginRows("PageTotals");

@@ -42,7 +42,8 @@ Outcome<> DrawSessionPages(CliSession& session, Printer& printer,
     printer.SetPaperSize(session.setup.PageSizeX, session.setup.PageSizeY);
     printer.SetDocumentName(report.layout.HeaderLines[1]);
     const SheetPlacement placement =
-        PlaceOnPaper(session.setup, report.metrics, report.widths, report.fieldCount);
+        PlaceOnPaper(session.setup, report.metrics, report.Widths(session.setup, session.locale),
+                     report.fieldCount);
     printer.SetPlacement(placement);
     const PageSetup drawnSetup = DrawnSetup(session.setup, placement);
     const PageInputs inputs = report.Inputs(drawnSetup, session.locale, session.now);

@@ -13,6 +13,7 @@ struct NumberLocale {
 
     static NumberLocale Turkish() { return {",", ".", ":"}; }
     static NumberLocale English() { return {".", ",", ":"}; }
+    bool operator==(const NumberLocale&) const = default;
 };
 
 }  // namespace Tabulon

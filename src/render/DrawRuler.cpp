@@ -52,8 +52,9 @@ void DrawRuler(DrawingTarget& t, Rgb backColour, const RulerView& view, int high
     t.Box(0, 0, t.Width(), t.Height(), backColour, true);
     double p = RoundHalfEven(zoom * view.metrics.LeftMargin);
     const int columns = std::clamp<int>(view.fieldCount, 0, ReportLayout::DescribedColumns);
+    const ColumnFlags fits = view.Fits();
     for (int i = 1; i <= columns; ++i) {
-        if (!view.fits[i]) continue;
+        if (!fits[i]) continue;
         const double width =
             zoom * static_cast<double>(ClampToInt32(static_cast<int64_t>(view.widths[i]) *
                                                     static_cast<int64_t>(view.metrics.CharWidth)));

@@ -1,6 +1,7 @@
 #pragma once
 #include "render/DrawingTarget.h"
 #include "render/PageInputs.h"
+#include "render/PagePlaces.h"
 
 namespace Tabulon {
 
@@ -9,14 +10,15 @@ namespace Tabulon {
 const Picture& NormalMarker();
 const Picture& HighlightedMarker();
 
-// What the ruler shows: the columns as drawn, which of them fit, at the zoom
-// of the page below it.
+// What the ruler shows: the columns as drawn, of which those that fit get a
+// marker, at the zoom of the page below it.
 struct RulerView {
     const ColumnWidthTable& widths;
     const PageMetrics& metrics;
-    const ColumnFlags& fits;
     int fieldCount = 0;
     float zoom = 1.0f;
+
+    ColumnFlags Fits() const { return ColumnFitsOf(widths, metrics, fieldCount); }
 };
 
 // Fills the ruler with its back colour and paints a marker at the right-hand

@@ -18,6 +18,17 @@ std::vector<int64_t> ColumnEdges(const PageInputs& in, int fieldCount) {
     return edges;
 }
 
+ColumnFlags ColumnFitsOf(const ColumnWidthTable& widths, const PageMetrics& metrics,
+                         int fieldCount) {
+    ColumnFlags fits{};
+    int64_t position = 1;
+    for (int c = 1; c <= std::clamp(fieldCount, 0, ReportLayout::DescribedColumns); ++c) {
+        fits[c] = position < metrics.CharsPerLine;
+        position += widths[c] + 1;
+    }
+    return fits;
+}
+
 std::optional<PagePlace> PlaceAt(const PageInputs& in, int32_t page, int fieldCount, double x,
                                  double y) {
     const std::vector<int64_t> edges = ColumnEdges(in, fieldCount);

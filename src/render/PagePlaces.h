@@ -12,6 +12,12 @@ namespace Tabulon {
 // margin, each column its width in characters, every edge rounded as drawn.
 std::vector<int64_t> ColumnEdges(const PageInputs& in, int fieldCount);
 
+// The columns of fieldCount that start before the line's last character, each
+// column counting one separating character: those the ruler marks and the
+// print warns about.
+ColumnFlags ColumnFitsOf(const ColumnWidthTable& widths, const PageMetrics& metrics,
+                         int fieldCount);
+
 // What lies under a point of a page: a column's title, or a field of a data
 // row printed on this page.
 struct PagePlace {

@@ -6,14 +6,11 @@
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
+#include "render/PagePlaces.h"
 
 namespace Tabulon {
 
 namespace {
-
-int R(double v) {
-    return RoundHalfEven(v);
-}
 
 // Text is drawn without painting anything first: a white point set to move
 // the text position blanked a pixel of whatever lay there, such as the line of
@@ -57,7 +54,7 @@ class PagePainter {
         target_.SetScale(zoom_);
         target_.SetFont(inputs_.setup.FontName);
         target_.SetFontSize(inputs_.setup.FontSize);
-        ComputeColumnFits();
+        result_.ColumnFits = ColumnFitsOf(inputs_.widths, metrics_, result_.fieldCount);
         target_.Box(1, 1, target_.Width(), target_.Height(), White, true);
         Headers();
         Titles();
@@ -76,16 +73,6 @@ class PagePainter {
     double CellWidth(int c) const {
         return static_cast<double>(ClampToInt32(static_cast<int64_t>(inputs_.widths[c]) *
                                                 static_cast<int64_t>(metrics_.CharWidth)));
-    }
-
-    // A column fits when it starts before the line's last character; each
-    // column counts one separating character.
-    void ComputeColumnFits() {
-        int64_t position = 1;
-        for (int c = 1; c <= DrawnColumns(result_.fieldCount); ++c) {
-            result_.ColumnFits[c] = position < metrics_.CharsPerLine;
-            position += inputs_.widths[c] + 1;
-        }
     }
 
     void Headers() {
@@ -107,7 +94,7 @@ class PagePainter {
             const double w = CellWidth(c);
             Place(target_, x_ + 30, y_, inputs_.layout.ColumnTitles[c]);
             CellBox(w);
-            x_ = R(w + x_);
+            x_ = RoundHalfEven(w + x_);
         }
         y_ = y_ + rowHeight_ + 50;
         target_.SetFontBold(false);
@@ -149,11 +136,11 @@ class PagePainter {
             const std::string text = FormatField(fields[c], pattern, inputs_.locale);
             target_.MoveTo(x_, y_);
             if (IsRightAlignedPattern(pattern)) {
-                const int tw = R(target_.TextWidth(text));
-                target_.MoveTo(x_ + R(w - tw) - 100, y_);
+                const int tw = RoundHalfEven(target_.TextWidth(text));
+                target_.MoveTo(x_ + RoundHalfEven(w - tw) - 100, y_);
             }
             target_.Print(text);
-            x_ = R(w + x_);
+            x_ = RoundHalfEven(w + x_);
         }
     }
 
@@ -168,7 +155,7 @@ class PagePainter {
             else
                 target_.MoveTo(x_, y_);
             CellBox(w);
-            x_ = R(w + x_);
+            x_ = RoundHalfEven(w + x_);
         }
     }
 
@@ -185,7 +172,7 @@ class PagePainter {
                 TotalText(sum, c, w);
             }
             CellBox(w);
-            x_ = R(w + x_);
+            x_ = RoundHalfEven(w + x_);
         }
     }
 
@@ -207,8 +194,8 @@ class PagePainter {
         const std::string text = "Tarih/Saat:" + FormatDateTime(inputs_.now, inputs_.locale);
         target_.SetFont(inputs_.setup.FontName);
         target_.SetFontSize(inputs_.setup.FontSize);
-        const double x =
-            R(inputs_.setup.PageSizeX - (metrics_.RightMargin + target_.TextWidth(text)));
+        const double x = RoundHalfEven(inputs_.setup.PageSizeX -
+                                       (metrics_.RightMargin + target_.TextWidth(text)));
         Place(target_, x, metrics_.TopMargin, text);
     }
 
@@ -217,8 +204,9 @@ class PagePainter {
     // they sit a little lower at smaller zooms than a plain scaling would.
     double FootY(double gap, double textHeight) const {
         const double zoom = zoom_;
-        return R(((inputs_.setup.PageSizeY - gap * zoom) - (metrics_.BottomMargin + textHeight)) *
-                 zoom) /
+        return RoundHalfEven(
+                   ((inputs_.setup.PageSizeY - gap * zoom) - (metrics_.BottomMargin + textHeight)) *
+                   zoom) /
                zoom;
     }
 
@@ -232,7 +220,7 @@ class PagePainter {
             "Sayfa:" + FormatNumber(DecimalOf(page_), "###", inputs_.locale) + "/" + count;
         target_.SetFont(inputs_.setup.FontName);
         target_.SetFontSize(inputs_.setup.FontSize);
-        const double x = R((inputs_.setup.PageSizeX - target_.TextWidth(text)) / 2);
+        const double x = RoundHalfEven((inputs_.setup.PageSizeX - target_.TextWidth(text)) / 2);
         Place(target_, x, FootY(270, target_.TextHeight(text)), text);
     }
 
@@ -250,8 +238,8 @@ class PagePainter {
     void TotalText(Currency value, int c, double w) {
         const std::string text =
             FormatCurrency(value, inputs_.layout.ColumnFormats[c], inputs_.locale);
-        const int tw = R(target_.TextWidth(text));
-        Place(target_, x_ + R(w - tw - 50), y_, text);
+        const int tw = RoundHalfEven(target_.TextWidth(text));
+        Place(target_, x_ + RoundHalfEven(w - tw - 50), y_, text);
     }
 
     DrawingTarget& target_;

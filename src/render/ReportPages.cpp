@@ -8,14 +8,13 @@ namespace Tabulon {
 
 namespace {
 
-Outcome<> CountPages(ReportPages& pages, const RowStore& rows, const PageSetup& setup,
-                     const NumberLocale& locale, const ProgressCallback& progress) {
+Outcome<> CountPages(ReportPages& pages, const RowStore& rows, const NumberLocale& locale,
+                     const ProgressCallback& progress) {
     Outcome<CountedTotals> counted = ComputePageTotals(rows, TotalFlagsOf(pages.layout),
                                                        pages.metrics.RowsPerPage, locale, progress);
     if (!counted.Ok()) return counted.Why();
     pages.totals = std::move(counted->totals);
     if (counted->lastFieldCount) pages.fieldCount = *counted->lastFieldCount;
-    pages.widths = WidthsAsDrawn(pages, setup, locale);
     return {};
 }
 
@@ -35,18 +34,31 @@ void Fail(LoadResult& loaded, Failure failure, const std::string& rowStorePath) 
 
 }  // namespace
 
-ColumnWidthTable WidthsAsDrawn(const ReportPages& pages, const PageSetup& setup,
-                               const NumberLocale& locale) {
-    ColumnWidthTable widths = DrawnWidths(pages.layout, pages.totals, setup, locale);
-    WidenForShownNumbers(widths, pages.shownWidths);
-    return widths;
+const ColumnWidthTable& ReportPages::Widths(const PageSetup& setup,
+                                            const NumberLocale& locale) const {
+    const bool sameLayout = widthsFrom_ && widthsFrom_->layoutWidths == layout.ColumnWidths &&
+                            widthsFrom_->totalFlags == layout.ColumnTotalFlags &&
+                            widthsFrom_->formats == layout.ColumnFormats;
+    const bool same = sameLayout && widthsFrom_->shownWidths == shownWidths &&
+                      widthsFrom_->totalsVersion == totals.table.Version() &&
+                      widthsFrom_->pageCount == totals.pageCount &&
+                      widthsFrom_->pTotals == setup.pTotals &&
+                      widthsFrom_->aTotals == setup.aTotals && widthsFrom_->locale == locale;
+    if (same) return widths_;
+    widthsFrom_ =
+        DrawnWidthsInputs{layout.ColumnWidths, layout.ColumnTotalFlags, layout.ColumnFormats,
+                          shownWidths,         totals.table.Version(),  totals.pageCount,
+                          setup.pTotals,       setup.aTotals,           locale};
+    widths_ = DrawnWidths(layout, totals, setup, locale);
+    WidenForShownNumbers(widths_, shownWidths);
+    return widths_;
 }
 
 Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup& setup,
                       const NumberLocale& locale, std::optional<int32_t> rowsPerPage,
                       const ProgressCallback& progress) {
     pages.metrics = Measured(target, setup, pages.layout.HeaderCount, rowsPerPage);
-    return CountPages(pages, pages.rows, setup, locale, progress);
+    return CountPages(pages, pages.rows, locale, progress);
 }
 
 LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
@@ -54,13 +66,12 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                            DrawingTarget& target, const PageSetup& setup,
                            std::optional<int32_t> rowsPerPage) {
     return OpenReportPages(pages, reportPath, rowStorePath, std::move(options),
-                           MeasureReportFont(target, setup, 0), setup, rowsPerPage);
+                           MeasureReportFont(target, setup, 0), rowsPerPage);
 }
 
 LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                            const std::string& rowStorePath, LoadOptions options,
-                           const PageMetrics& font, const PageSetup& setup,
-                           std::optional<int32_t> rowsPerPage) {
+                           const PageMetrics& font, std::optional<int32_t> rowsPerPage) {
     const auto measured = [&](int16_t headerCount) {
         PageMetrics metrics = ForHeaderCount(font, headerCount);
         if (rowsPerPage) metrics.RowsPerPage = *rowsPerPage;
@@ -98,12 +109,11 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                                   loaded.totals->rowsPerPage == pages.metrics.RowsPerPage &&
                                   loaded.totals->flags == TotalFlagsOf(pages.layout);
     if (!countedAsLaidOut) {
-        failed(CountPages(pages, rows, setup, options.locale, options.progress));
+        failed(CountPages(pages, rows, options.locale, options.progress));
         return loaded;
     }
     pages.totals = std::move(*loaded.totals);
     if (loaded.lastRowFieldCount) pages.fieldCount = *loaded.lastRowFieldCount;
-    pages.widths = WidthsAsDrawn(pages, setup, options.locale);
     return loaded;
 }
 

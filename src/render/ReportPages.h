@@ -20,19 +20,35 @@ struct ReportPages {
     int fieldCount = 0;
     PageMetrics metrics;
     PageTotals totals;
-    ColumnWidthTable widths{};  // as drawn
     // The widest text each column makes of its numbers, measured once per load.
     ColumnWidthTable shownWidths{};
 
-    PageInputs Inputs(const PageSetup& setup, const NumberLocale& locale, ClockReading now) const {
-        return {layout, setup, metrics, widths, totals, rows, locale, now};
-    }
-};
+    // The widths the columns are drawn with under this page setup: the
+    // layout's, widened for the totals and for every number the columns show.
+    // Worked out again only when one of those or the setup's totals lines
+    // changed, as every page drawn asks for them. Not for two threads at once.
+    const ColumnWidthTable& Widths(const PageSetup& setup, const NumberLocale& locale) const;
 
-// The widths the columns are drawn with under this page setup: wide enough
-// for their totals and for every number they show.
-ColumnWidthTable WidthsAsDrawn(const ReportPages& pages, const PageSetup& setup,
-                               const NumberLocale& locale);
+    PageInputs Inputs(const PageSetup& setup, const NumberLocale& locale, ClockReading now) const {
+        return {layout, setup, metrics, Widths(setup, locale), totals, rows, locale, now};
+    }
+
+  private:
+    // What the widths were last worked out from, and the widths.
+    struct DrawnWidthsInputs {
+        ReportLayout::WidthTable layoutWidths{};
+        std::array<bool, ReportLayout::DescribedColumns + 1> totalFlags{};
+        std::array<std::string, ReportLayout::DescribedColumns + 1> formats{};
+        ColumnWidthTable shownWidths{};
+        uint64_t totalsVersion = 0;
+        int32_t pageCount = 0;
+        bool pTotals = false, aTotals = false;
+        NumberLocale locale;
+        bool operator==(const DrawnWidthsInputs&) const = default;
+    };
+    mutable std::optional<DrawnWidthsInputs> widthsFrom_;
+    mutable ColumnWidthTable widths_{};
+};
 
 // Measures the report font on the target and counts the pages and their
 // totals again: after the page setup or the headers changed. rowsPerPage,
@@ -55,7 +71,6 @@ Outcome<> LayOutPages(ReportPages& pages, DrawingTarget& target, const PageSetup
 // LoadOptions::readSoFar), and the caller discards it should the load fail.
 LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
                            const std::string& rowStorePath, LoadOptions options,
-                           const PageMetrics& font, const PageSetup& setup,
-                           std::optional<int32_t> rowsPerPage = {});
+                           const PageMetrics& font, std::optional<int32_t> rowsPerPage = {});
 
 }  // namespace Tabulon

@@ -28,38 +28,38 @@ struct FileStatus {
 
 // The status of what a path names, links followed; false with errno when
 // there is nothing there or it cannot be looked at.
-bool StatusOf(const std::string& path, FileStatus& status);
-bool StatusOf(int fd, FileStatus& status);
+[[nodiscard]] bool StatusOf(const std::string& path, FileStatus& status);
+[[nodiscard]] bool StatusOf(int fd, FileStatus& status);
 
 // A new file at exactly `path`, read-write and the user's alone: never an
 // existing file, never through a link planted under the name. A temporary one
 // loses its name at once where the system allows it, or when it is closed.
-int CreateExclusive(const std::string& path, bool temporary);
+[[nodiscard]] int CreateExclusive(const std::string& path, bool temporary);
 // A new file in `folder` that never has a name; -1 with errno where the
 // system cannot make one, and the caller names one with CreateExclusive.
-int CreateNameless(const std::string& folder);
+[[nodiscard]] int CreateNameless(const std::string& folder);
 // Opens a file to read without ever waiting in the open (a FIFO without a
 // writer, a device); the descriptor then reads as usual.
-int OpenForReading(const std::string& path);
+[[nodiscard]] int OpenForReading(const std::string& path);
 void Close(int fd);
 // Removes a file's name, or a folder that is empty; safe inside a signal
 // handler, and leaves errno as it was.
 void Remove(const char* path);
 
 // Bytes read into `data` at the descriptor's position: 0 at the end.
-int64_t ReadSome(int fd, char* data, size_t size);
+[[nodiscard]] int64_t ReadSome(int fd, char* data, size_t size);
 // Up to `size` bytes from `offset`, fewer only at the end of the file. Reads
 // by position never disturb each other or the writing, from any thread.
-int64_t ReadAt(int fd, char* data, size_t size, int64_t offset);
+[[nodiscard]] int64_t ReadAt(int fd, char* data, size_t size, int64_t offset);
 // All of `data` at the end of the file, or -1.
-int64_t Append(int fd, const char* data, size_t size);
+[[nodiscard]] int64_t Append(int fd, const char* data, size_t size);
 
 // A buffered stream writing to the file through a copy of its descriptor;
 // the caller keeps its own.
-std::FILE* OpenStream(int fd);
+[[nodiscard]] std::FILE* OpenStream(int fd);
 
 // The bytes an unprivileged user may still write in the folder's filesystem.
-bool FreeSpace(const std::string& folder, int64_t& bytes);
+[[nodiscard]] bool FreeSpace(const std::string& folder, int64_t& bytes);
 
 }  // namespace System
 

@@ -9,7 +9,7 @@ namespace System {
 // Maps `size` bytes of the file from `offset` (a multiple of
 // MappingGranularity) to be read once, front to back; nullptr where the
 // system cannot, or the file is shorter, and the caller reads them instead.
-void* MapForReading(int fd, int64_t offset, size_t size);
+[[nodiscard]] void* MapForReading(int fd, int64_t offset, size_t size);
 void Unmap(void* base, size_t size);
 size_t MappingGranularity();
 
@@ -19,9 +19,9 @@ size_t MappingGranularity();
 // was cut, so the reader can throw away what it made of them. Guarded before
 // anything is touched, unguarded before it is unmapped. -1 when no guard is
 // free: the caller then reads instead of mapping.
-int GuardMapping(void* base, size_t size);
+[[nodiscard]] int GuardMapping(void* base, size_t size);
 void UnguardMapping(int guard);
-bool MappingWasCut(int guard);
+[[nodiscard]] bool MappingWasCut(int guard);
 
 }  // namespace System
 

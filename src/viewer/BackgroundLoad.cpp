@@ -19,8 +19,8 @@ void BackgroundLoad::Run() {
     options.freeSpace = request_.freeSpace;
     options.progress = [this](int64_t done, int64_t total) { return Report(done, total); };
     options.readSoFar = [this](const LoadedSoFar& soFar) { HandOut(soFar); };
-    result_ = OpenReportPages(pages_, request_.reportPath, request_.rowStorePath, options,
-                              request_.font, request_.setup);
+    result_ =
+        OpenReportPages(pages_, request_.reportPath, request_.rowStorePath, options, request_.font);
     ended_ = true;
     // Queued to this object, so a load ended before its signal is handled
     // says nothing.

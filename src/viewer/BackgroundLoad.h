@@ -32,8 +32,7 @@ class BackgroundLoad : public QObject {
         std::string reportPath;
         std::string rowStorePath;
         NumberLocale locale;
-        PageMetrics font;  // measured for no header lines
-        PageSetup setup;
+        PageMetrics font;          // measured for no header lines
         RowStore* rows = nullptr;  // stays where it is until the load ends
         FreeSpaceQuery freeSpace;
         LoadWatch watch;

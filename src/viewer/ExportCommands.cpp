@@ -80,7 +80,8 @@ void ExportSpreadsheet(ReportWindow& window) {
     {
         ProgressWindow progress(window.Widget(), SavingLabel(chosen));
         const ReportPages& pages = window.Pages();
-        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount, pages.widths,
+        result = ExportWorkbook(pages.rows, pages.layout, pages.fieldCount,
+                                pages.Widths(window.EditableSetup(), window.Locale()),
                                 window.Locale(), LocalPath(chosen), progress.Callback());
         KeepFieldCount(window, result);
     }

@@ -180,7 +180,7 @@ void FrmTabul::MeasureOnCanvas() {
 }
 
 RulerView FrmTabul::Ruler() const {
-    return {pages_.widths, pages_.metrics, columnFits_, pages_.fieldCount, ZoomFactor()};
+    return {pages_.Widths(setup_, Locale()), pages_.metrics, pages_.fieldCount, ZoomFactor()};
 }
 
 // Every page drawn, on screen or on paper, rewrites which columns fit and
@@ -194,7 +194,6 @@ PageDrawing FrmTabul::DrawPage(DrawingTarget& target, int32_t page, float zoom,
         RenderPage(target, pages_.Inputs(setup ? *setup : setup_, Locale(), now), page, zoom,
                    fieldsBefore, shading);
     pages_.fieldCount = drawn->fieldCount;
-    columnFits_ = drawn->ColumnFits;
     RulerView ruler = Ruler();
     ruler.fieldCount = fieldsBefore;
     columnRuler_->Draw(ruler, 0);
@@ -217,7 +216,7 @@ void FrmTabul::RenderOnCanvas() {
 }
 
 SheetPlacement FrmTabul::PaperPlacement() const {
-    return PlaceOnPaper(setup_, pages_.metrics, pages_.widths, pages_.fieldCount);
+    return PlaceOnPaper(setup_, pages_.metrics, pages_.Widths(setup_, Locale()), pages_.fieldCount);
 }
 
 void FrmTabul::PrintPage(DrawingTarget& target, int32_t page, const SheetPlacement& placement) {
@@ -247,20 +246,19 @@ void FrmTabul::ShowRowStoreFailure(const Outcome<>& read) {
 }
 
 bool FrmTabul::ColumnsOverflow() const {
+    const ColumnFlags fits = Ruler().Fits();
     const int columns = std::min(pages_.fieldCount, ReportLayout::DescribedColumns);
     for (int c = 1; c <= columns; ++c)
-        if (!columnFits_[c]) return true;
+        if (!fits[c]) return true;
     return false;
 }
 
 void FrmTabul::ResizeColumn(int column, int16_t width) {
     widthMemory_->Set(pages_.layout, column, width);
-    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
 }
 
 void FrmTabul::ResetColumnWidths() {
     widthMemory_->Reset(pages_.layout);
-    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
     RenderOnCanvas();
 }
 

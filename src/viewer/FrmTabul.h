@@ -124,7 +124,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     // its corner.
     void ShowFromStart();
     SelectionCommand& Selection() const { return *selection_; }
-    const ColumnFlags& ColumnFits() const { return columnFits_; }
     RulerView Ruler() const;
 
     // The parts of the window, for the commands and for tests.
@@ -192,7 +191,6 @@ class FrmTabul : public QMainWindow, public ReportWindow {
     ReportPages pages_;
     std::string reportPath_;
     int32_t currentPage_ = 0;
-    ColumnFlags columnFits_{};
     int exitStatus_ = 0;
     int busyCount_ = 0;
     bool rowStoreFailureShown_ = false;

@@ -13,6 +13,7 @@
 #include "platform/ProgressWindow.h"
 #include "render/MeasureReportFont.h"
 #include "viewer/BackgroundLoad.h"
+#include "viewer/ColumnWidthMemory.h"
 #include "viewer/FindCommand.h"
 #include "viewer/FrmTabul.h"
 #include "viewer/PictureBox.h"
@@ -29,8 +30,8 @@ bool FrmTabul::LoadInBackground(const std::string& reportPath) {
     loadFailed_ = false;
     loadFont_ = MeasureReportFont(Canvas()->Target(), setup_, 0);
     load_ = std::make_unique<BackgroundLoad>(BackgroundLoad::Request{
-        reportPath, RowStorePath(place.prefix), environment_.locale, loadFont_, setup_,
-        &pages_.rows, environment_.freeSpace, environment_.loadWatch});
+        reportPath, RowStorePath(place.prefix), environment_.locale, loadFont_, &pages_.rows,
+        environment_.freeSpace, environment_.loadWatch});
     connect(load_.get(), &BackgroundLoad::ReadSoFar, this, &FrmTabul::ShowReadSoFar);
     // Queued again, so the load is dropped outside its own signal.
     connect(load_.get(), &BackgroundLoad::Finished, this, &FrmTabul::EndLoad, Qt::QueuedConnection);
@@ -58,19 +59,21 @@ void FrmTabul::ShowReadSoFar() {
     if (!soFar) return;
     const bool first = !readSoFarShown_;
     readSoFarShown_ = true;
-    const ColumnWidthTable before = pages_.widths;
+    const ColumnWidthTable before = pages_.Widths(setup_, Locale());
     pages_.layout = std::move(soFar->layout);
+    // Each part read brings the widths measured so far: a width set on the
+    // ruler meanwhile, remembered for these titles, goes back on them.
+    widthMemory_->Opened(pages_.layout);
     if (first) pages_.fieldCount = soFar->fieldCount;
     pages_.totals = std::move(soFar->pages);
     pages_.metrics = ForHeaderCount(loadFont_, pages_.layout.HeaderCount);
-    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
     if (first) {
         ShowTitle();
         find_->ReportOpened();
         status_->ShowLoading(load_->Progress());
     }
     // The page shown changes only when a longer field widened its columns.
-    if (first || pages_.widths != before)
+    if (first || pages_.Widths(setup_, Locale()) != before)
         RenderOnCanvas();
     else
         status_->ShowPage(currentPage_, 0, ZoomFactor());

@@ -72,7 +72,6 @@ void FrmTabul::ShowOpened(const std::string& reportPath, const LoadResult& loade
     watcher_->Watch(reportPath);
     recent_->Opened(reportPath);
     widthMemory_->Opened(pages_.layout);
-    pages_.widths = WidthsAsDrawn(pages_, setup_, Locale());
     ShowTitle();
     status_->ShowReadAgain(loaded.changedWhileRead);
 }

@@ -12,8 +12,9 @@ std::vector<ColumnBoundary> ColumnBoundaries(const RulerView& view) {
     float position = zoom * static_cast<float>(view.metrics.LeftMargin);
     // Columns past the fifty the page lays out never get a marker.
     const int last = std::min<int>(view.fieldCount, ReportLayout::DescribedColumns);
+    const ColumnFlags fits = view.Fits();
     for (int i = 1; i <= last; ++i) {
-        if (!view.fits[static_cast<size_t>(i)]) continue;
+        if (!fits[static_cast<size_t>(i)]) continue;
         const int32_t widthTwips =
             int32_t{view.widths[static_cast<size_t>(i)]} * view.metrics.CharWidth;
         position += zoom * static_cast<float>(widthTwips);

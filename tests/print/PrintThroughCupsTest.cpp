@@ -77,9 +77,9 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         window.Zoom().Zoom50();
         window.ShowFirstPage();
         window.ShowNextPage();
-        ReportPages& pages = window.Pages();
-        pages.widths = DrawnWidths(pages.layout, pages.totals, window.Setup(), window.Locale());
-        if (job.wide) pages.widths[2] = pages.widths[3] = 50;
+        ReportLayout::WidthTable& widths = window.Pages().layout.ColumnWidths;
+        const ReportLayout::WidthTable measured = widths;
+        if (job.wide) widths[2] = widths[3] = 50;
         QString listed, preselected;
         OnModal<FrmPrint> choose([&](FrmPrint* dialog) {
             const FrmPrintControls& c = dialog->Controls();
@@ -125,6 +125,7 @@ TEST(PrintThroughCups, TheChosenPagesReachTheChosenPrinter) {
         if (*job.sheets) {
             EXPECT_EQ(window.CurrentPrinter(), job.printer);
         }
+        widths = measured;
     }
     // Only the three PDFs saved and the long report are left.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.folder.Path()), {}), 4);

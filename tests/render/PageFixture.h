@@ -48,7 +48,6 @@ struct PageFixture {
             Layout().ColumnTotalFlags[c] = columns[i].total;
         }
         pages.fieldCount = static_cast<int>(columns.size());
-        pages.widths = Layout().ColumnWidths;
     }
 
     // Counts the pages as opening would; the field count stays the columns'.

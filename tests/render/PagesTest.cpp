@@ -125,9 +125,9 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     PageMetrics metrics;
     metrics.LeftMargin = 810;
     metrics.CharWidth = 121;
+    metrics.CharsPerLine = 19;
     RecordingTarget ruler(18750, 200);
-    DrawRuler(ruler, {192, 255, 255},
-              {ColumnWidthTable{0, 6, 10, 12}, metrics, {false, true, true, false}, 3, 0.75f}, 2);
+    DrawRuler(ruler, {192, 255, 255}, {ColumnWidthTable{0, 6, 10, 12}, metrics, 3, 0.75f}, 2);
     ASSERT_EQ(ruler.boxes.size(), 1u);
     EXPECT_EQ(Edges(ruler.boxes[0]), "0,0,18750,200");
     EXPECT_EQ(ruler.boxes[0].colour, (Rgb{192, 255, 255}));

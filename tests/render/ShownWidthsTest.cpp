@@ -39,10 +39,11 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
         RecordingTarget target;
         LoadOptions options;
         options.locale = NumberLocale::Turkish();
-        ASSERT_TRUE(OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target,
-                                    DefaultPageSetup(1))
-                        .Ok());
+        const PageSetup setup = DefaultPageSetup(1);
+        ASSERT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
         EXPECT_EQ(pages.layout.ColumnWidths[1], c.measured);
-        EXPECT_EQ(pages.widths[1], c.drawn);
+        EXPECT_EQ(pages.Widths(setup, options.locale)[1], c.drawn);
     }
 }

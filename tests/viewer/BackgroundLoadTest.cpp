@@ -115,7 +115,7 @@ TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
     ASSERT_EQ(a.totals.pageCount, b.totals.pageCount);
     EXPECT_TRUE(a.totals.complete);
     EXPECT_EQ(PageText(), QString("Sayfa %1 / %1").arg(b.totals.pageCount));
-    EXPECT_EQ(a.widths, b.widths);
+    EXPECT_EQ(W().Ruler().widths, whole.W().Ruler().widths);
     for (int32_t page = 1; page <= a.totals.pageCount; ++page)
         ASSERT_EQ(a.totals.table.Get(page, 4).scaled, b.totals.table.Get(page, 4).scaled) << page;
 }

@@ -11,26 +11,26 @@ using namespace Tabulon;
 
 namespace {
 
-// Columns 10, 5 and 20 characters wide at 75 %, the second not fitting, and
-// none past the page's fifty. A press reaches from 90 twips left of a boundary
-// to 10 right, the later column winning; a drag counts whole characters,
-// halves to even, and never leaves less than one. Scroll bars hold 16 bits.
+// Columns 10, 5 and 20 characters wide at 75 %, the third starting past the
+// line's end, and none past the page's fifty. A press reaches from 90 twips
+// left of a boundary to 10 right, the later column winning; a drag counts
+// whole characters, halves to even, and never leaves less than one. Scroll
+// bars hold 16 bits.
 TEST(RulerArithmetic, BoundariesHitsDragsAndWidths) {
     ColumnWidthTable widths{};
     widths.fill(1);
     widths[1] = 10, widths[2] = 5, widths[3] = 20;
-    ColumnFlags fits{};
-    fits[1] = fits[3] = true;
     PageMetrics metrics;
     metrics.LeftMargin = 850;
     metrics.CharWidth = 120;
-    RulerView view{widths, metrics, fits, 3, 0.75f};
+    metrics.CharsPerLine = 18;
+    RulerView view{widths, metrics, 3, 0.75f};
     std::string found;
     for (const ColumnBoundary& b : ColumnBoundaries(view))
         found += std::to_string(b.column) + "@" + std::to_string(b.x) + " ";
-    EXPECT_EQ(found, "1@1537.500000 3@3337.500000 ");
+    EXPECT_EQ(found, "1@1537.500000 2@1987.500000 ");
     view.fieldCount = 60;
-    fits.fill(true);
+    metrics.CharsPerLine = 1000;
     EXPECT_EQ(ColumnBoundaries(view).back().column, 50);
     const std::vector<ColumnBoundary> close{{2, 2000.0f}, {3, 2060.0f}};
     for (auto [x, column] :
@@ -92,11 +92,11 @@ TEST_F(RulerDrag, ADraggedWidthComesBackForTheSameTitlesUntilReset) {
     };
     reopen(SalesReport(50, "ERTESİ GÜN"));
     EXPECT_EQ(Width2(), measured + 5);
-    EXPECT_EQ(W().Pages().widths[2], measured + 5);
+    EXPECT_EQ(W().Ruler().widths[2], measured + 5);
 
     QTest::keyClick(AltMenu(Qt::Key_G), Qt::Key_T);
     EXPECT_TRUE(QTest::qWaitFor([this, measured] { return Width2() == measured; }));
-    EXPECT_EQ(W().Pages().widths[2], measured);
+    EXPECT_EQ(W().Ruler().widths[2], measured);
     reopen(SalesReport(200));
     EXPECT_EQ(Width2(), measured);
 }
