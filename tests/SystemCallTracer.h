@@ -1,9 +1,7 @@
 #pragma once
-// Changes a file at a known point of a program's work on it: the program's
-// thread is followed through its system calls (ptrace) and held while the
-// test changes the file, just as it enters its nth call of one kind on it
-// (its second read of a report, say, or its second mapping of the working
-// file). The file is a real one, the program unchanged.
+// Changes a real file at a known point of an unchanged program's work on it:
+// as its thread enters its nth read or mapping of the file (its second read
+// of a report, say), the thread is held while the test changes the file.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/ptrace.h>
@@ -20,56 +18,12 @@
 #if defined(__x86_64__)
 #define TABULON_SYSTEM_CALL_TRACER 1
 
-// A system call and which of its arguments is the file's descriptor.
 enum class FileCall { Read, Map };
 
-// Whether descriptor `fd` of thread `tid` is the file at `path`.
-inline bool DescriptorLeadsTo(pid_t tid, unsigned long long fd, const std::string& path) {
-    char link[64];
-    char target[4096];
-    std::snprintf(link, sizeof link, "/proc/%d/fd/%llu", static_cast<int>(tid), fd);
-    const ssize_t n = readlink(link, target, sizeof target - 1);
-    return n > 0 && std::string(target, static_cast<size_t>(n)) == path;
-}
-
-// Follows thread `tid`, stopped and traced by this process with
-// PTRACE_O_TRACESYSGOOD, until it enters its nth `call` on `path`; makes the
-// change there and lets the thread go on untraced. False when the thread
-// ended first. Only system calls are made on the way, so a forked child of
-// a threaded process may run it.
-inline bool ChangeAtCall(pid_t tid, FileCall call, int nth, const std::string& path,
-                         const std::function<void()>& change) {
-    int seen = 0;
-    int pending = 0;  // a signal the thread is to get
-    for (;;) {
-        if (ptrace(PTRACE_SYSCALL, tid, nullptr, pending) != 0) return false;
-        int status = 0;
-        if (waitpid(tid, &status, __WALL) != tid || !WIFSTOPPED(status)) return false;
-        pending = 0;
-        const int signal = WSTOPSIG(status);
-        if (signal == (SIGTRAP | 0x80)) {
-            user_regs_struct regs{};
-            ptrace(PTRACE_GETREGS, tid, nullptr, &regs);
-            const bool entering = regs.rax == static_cast<unsigned long long>(-ENOSYS);
-            const bool kind =
-                call == FileCall::Read ? regs.orig_rax == SYS_read : regs.orig_rax == SYS_mmap;
-            const auto fd = call == FileCall::Read ? regs.rdi : regs.r8;
-            if (entering && kind && DescriptorLeadsTo(tid, fd, path) && ++seen == nth) {
-                change();
-                ptrace(PTRACE_DETACH, tid, nullptr, 0);
-                return true;
-            }
-        } else if (signal != SIGTRAP && signal != SIGSTOP && (status >> 16) == 0) {
-            pending = signal;
-        }
-    }
-}
-
-// A child of this process that follows the calling thread (a process cannot
-// trace its own threads) and makes the change at its nth `call` on `path`.
-// The child says "x" on a pipe once it follows the thread and "c" once it
-// made the change, before letting the thread go, so the thread finds the
-// answer waiting.
+// A child of this process follows the calling thread (a process cannot trace
+// its own threads), making only system calls, so a threaded process may start
+// it. It says "x" on a pipe once it follows and "c" once it made the change,
+// before letting the thread go, so the thread finds the answer waiting.
 class ThreadTracer {
   public:
     ThreadTracer(FileCall call, int nth, const std::string& path,
@@ -85,13 +39,11 @@ class ThreadTracer {
                 ptrace(PTRACE_INTERRUPT, self, nullptr, nullptr) != 0 ||
                 waitpid(self, &status, __WALL) != self || write(said[1], "x", 1) != 1)
                 _exit(2);
-            _exit(ChangeAtCall(self, call, nth, path,
-                               [&] {
-                                   change();
-                                   if (write(said[1], "c", 1) != 1) _exit(3);
-                               })
-                      ? 0
-                      : 3);
+            if (!ReachCall(self, call, nth, path)) _exit(3);
+            change();
+            if (write(said[1], "c", 1) != 1) _exit(3);
+            ptrace(PTRACE_DETACH, self, nullptr, 0);
+            _exit(0);
         }
         close(said[1]);
         answers_ = said[0];
@@ -118,6 +70,39 @@ class ThreadTracer {
     ThreadTracer& operator=(const ThreadTracer&) = delete;
 
   private:
+    // Lets thread `tid` (stopped, traced with PTRACE_O_TRACESYSGOOD) run on with
+    // its signals until it enters its nth `call` on `path`; false if it ended.
+    static bool ReachCall(pid_t tid, FileCall call, int nth, const std::string& path) {
+        const bool reading = call == FileCall::Read;
+        int seen = 0;
+        int pending = 0;  // a signal the thread is to get
+        for (;;) {
+            if (ptrace(PTRACE_SYSCALL, tid, nullptr, pending) != 0) return false;
+            int status = 0;
+            if (waitpid(tid, &status, __WALL) != tid || !WIFSTOPPED(status)) return false;
+            const int signal = WSTOPSIG(status);
+            const bool atCall = signal == (SIGTRAP | 0x80);
+            pending = !atCall && signal != SIGTRAP && signal != SIGSTOP && (status >> 16) == 0
+                          ? signal
+                          : 0;
+            if (!atCall) continue;
+            user_regs_struct regs{};
+            ptrace(PTRACE_GETREGS, tid, nullptr, &regs);
+            if (regs.rax == static_cast<unsigned long long>(-ENOSYS) &&
+                regs.orig_rax == static_cast<unsigned long long>(reading ? SYS_read : SYS_mmap) &&
+                LeadsTo(tid, reading ? regs.rdi : regs.r8, path) && ++seen == nth)
+                return true;
+        }
+    }
+    // Whether descriptor `fd` of thread `tid` is the file at `path`.
+    static bool LeadsTo(pid_t tid, unsigned long long fd, const std::string& path) {
+        char link[64];
+        char target[4096];
+        std::snprintf(link, sizeof link, "/proc/%d/fd/%llu", static_cast<int>(tid), fd);
+        const ssize_t n = readlink(link, target, sizeof target);
+        return n > 0 && path.compare(0, std::string::npos, target, static_cast<size_t>(n)) == 0;
+    }
+
     pid_t child_ = -1;
     int answers_ = -1;
     bool following_ = false;

@@ -30,10 +30,4 @@ void AppendPlainText(std::string& out, Currency value) {
     out.append(text, end);
 }
 
-std::string CurrencyToPlainText(Currency value) {
-    std::string text;
-    AppendPlainText(text, value);
-    return text;
-}
-
 }  // namespace Tabulon

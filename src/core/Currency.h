@@ -37,10 +37,8 @@ inline Currency AddCurrency(Currency a, Currency b) {
 // they cannot show, which no one can take for a number.
 inline constexpr std::string_view OverflowMark = "########";
 
-// "1234.5000", "-12.5000": the plain decimal form used in machine-readable
-// output; OverflowMark for Currency::Overflow().
-std::string CurrencyToPlainText(Currency value);
-// The same, appended to `out`.
+// Appends "1234.5000", "-12.5000": the plain decimal form used in
+// machine-readable output; OverflowMark for Currency::Overflow().
 void AppendPlainText(std::string& out, Currency value);
 
 }  // namespace Tabulon

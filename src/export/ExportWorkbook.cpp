@@ -16,6 +16,7 @@
 #include "export/StandardErrorSilenced.h"
 #include "input/ForEachRow.h"
 #include "input/SplitFields.h"
+#include "system/TerminationHeld.h"
 
 namespace Tabulon {
 
@@ -103,17 +104,22 @@ void DressSheet(lxw_worksheet* sheet, int titles, int64_t rowCount,
 }
 
 // Owns the workbook so every way out of the export closes it; its own
-// messages stay off the terminal on every one of them.
+// messages stay off the terminal on every one of them. The library names its
+// temporary files for a moment while it makes them (the sheet's when it is
+// added, the parts' when the workbook is closed), so the program's end waits
+// while it may be doing so.
 struct Workbook {
     lxw_workbook* book = nullptr;
     ~Workbook() {
         if (!book) return;
         StandardErrorSilenced quiet;
+        TerminationHeld held;
         workbook_close(book);
     }
     // Writes the file; the system's or the library's words on failure.
     Outcome<> Close(const std::string& targetPath) {
         StandardErrorSilenced quiet;
+        TerminationHeld held;
         errno = 0;
         const lxw_error error = workbook_close(book);
         const int systemError = errno;
@@ -202,6 +208,7 @@ Outcome<ExportedRows> ExportWorkbook(const RowStore& rows, const ReportLayout& l
     ColumnFormats numberFormats{};
     {
         StandardErrorSilenced quiet;
+        TerminationHeld held;
         errno = 0;
         workbook.book = NewWorkbook(file.TemporaryPath());
         sheet = workbook.book ? TitledSheet(workbook.book, layout, titleCount, count, shownWidths)

@@ -3,96 +3,18 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace Tabulon {
 
 namespace {
 
-// One section of a pattern, cut into the text around the number and the
-// number's own layout.
-struct Section {
-    std::string prefix, suffix;
-    int minIntegerDigits = 0;  // "0" placeholders before the decimal point
-    bool grouped = false;
-    bool hasDecimalPoint = false;
-    int decimals = 0;     // placeholders after the decimal point
-    int minDecimals = 0;  // "0" placeholders after the decimal point
-};
-
-Section ReadSection(std::string_view text) {
-    Section s;
-    size_t first = text.size(), last = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '0' || text[i] == '#') {
-            if (first == text.size()) first = i;
-            last = i;
-        }
-    }
-    if (first == text.size()) {  // no digit placeholder: the whole section is text
-        s.prefix = std::string(text);
-        return s;
-    }
-    // A decimal point right after the last digit still belongs to the number.
-    if (last + 1 < text.size() && text[last + 1] == '.') ++last;
-    s.prefix = std::string(text.substr(0, first));
-    s.suffix = std::string(text.substr(last + 1));
-    bool afterPoint = false;
-    bool pendingComma = false;
-    for (size_t i = first; i <= last; ++i) {
-        const char c = text[i];
-        if (c == '.') {
-            if (!afterPoint) {
-                afterPoint = true;
-                s.hasDecimalPoint = true;
-            }
-        } else if (c == ',') {
-            if (!afterPoint) pendingComma = true;
-        } else if (c == '0' || c == '#') {
-            if (afterPoint) {
-                ++s.decimals;
-                if (c == '0') s.minDecimals = s.decimals;
-            } else {
-                // A comma counts as grouping only between digit placeholders.
-                if (pendingComma) s.grouped = true;
-                pendingComma = false;
-                if (c == '0') ++s.minIntegerDigits;
-            }
-        }
-    }
-    return s;
-}
-
-// A pattern cut into its sections (only the first three ever show a value)
-// and each section read. The few patterns of a report format every field, so
-// each is read once per thread and kept, not read again for every field.
-struct Sections {
-    std::array<Section, 3> section;
-    std::array<bool, 3> emptyText{};
-    size_t count = 0;
-};
-
-Sections ReadSections(std::string_view pattern) {
-    Sections sections;
-    size_t start = 0;
-    for (;;) {
-        const size_t semicolon = pattern.find(';', start);
-        const std::string_view text =
-            pattern.substr(start, semicolon == std::string_view::npos ? std::string_view::npos
-                                                                      : semicolon - start);
-        if (sections.count < sections.section.size()) {
-            sections.section[sections.count] = ReadSection(text);
-            sections.emptyText[sections.count] = text.empty();
-        }
-        ++sections.count;
-        if (semicolon == std::string_view::npos) return sections;
-        start = semicolon + 1;
-    }
-}
-
-const Sections& Compiled(std::string_view pattern) {
+// The few patterns of a report format every field, so each is read once per
+// thread and kept, not read again for every field.
+const PatternSections& Compiled(std::string_view pattern) {
     struct Entry {
         std::string pattern;
-        Sections sections;
+        PatternSections sections;
     };
     constexpr size_t Kept = 8;
     thread_local std::array<Entry, Kept> kept;
@@ -139,61 +61,109 @@ Fixed RoundFixed(Fixed value, int wanted) {
     return {value.digits / divisor + (rest >= divisor - rest ? 1 : 0), wanted};
 }
 
+// How many digits a whole number has (none for zero).
+size_t DigitCount(uint64_t whole) {
+    size_t count = 0;
+    while (count < PowersOfTen.size() && whole >= PowersOfTen[count]) ++count;
+    return count;
+}
+
 // The same layout as Layout below, from the digits of a plain number, with
 // no decimal digits built: what nearly every field of a report takes. The
-// digits are laid out in a buffer of their own and the text made once.
-std::string LayoutFixed(Fixed value, const Section& s, const NumberLocale& locale,
-                        bool minus = false) {
+// text's length is counted first and the text then written in place at the
+// end of `out` (in a copy of many fields a long text with room to spare),
+// back to front, so that each digit goes where it belongs as it is found.
+void AppendFixed(std::string& out, Fixed value, const PatternSection& s, const NumberLocale& locale,
+                 bool minus = false) {
     const uint64_t scale = PowersOfTen[static_cast<size_t>(value.decimals)];
-    char integer[24];
-    int length = 0;
-    for (uint64_t whole = value.digits / scale; whole > 0; whole /= 10)
-        integer[length++] = static_cast<char>('0' + whole % 10);  // backwards
-    const int padded = std::max(length, s.minIntegerDigits);
-    const std::string_view group = locale.groupSeparator;
-    std::string out;
-    out.reserve(s.prefix.size() + s.suffix.size() + 1 + static_cast<size_t>(padded) +
-                static_cast<size_t>(padded / 3) * group.size() + locale.decimalSeparator.size() +
-                static_cast<size_t>(std::max(value.decimals, s.minDecimals)));
-    if (minus) out += '-';
-    out += s.prefix;
-    for (int i = 0; i < padded; ++i) {
-        if (s.grouped && i > 0 && (padded - i) % 3 == 0) out += group;
-        const int fromEnd = padded - 1 - i;
-        out += fromEnd < length ? integer[fromEnd] : '0';
-    }
+    uint64_t whole = value.digits / scale, fraction = value.digits - whole * scale;
+    const size_t length = DigitCount(whole);
+    const size_t padded = std::max(length, static_cast<size_t>(s.minIntegerDigits));
+    const std::string_view group = locale.groupSeparator, point = locale.decimalSeparator;
+    const size_t groups = s.grouped && padded > 0 ? (padded - 1) / 3 : 0;
+    size_t shown = 0, decimals = 0;
     if (s.hasDecimalPoint) {
-        out += locale.decimalSeparator;
-        char fraction[16];
-        uint64_t rest = value.digits % scale;
-        for (int i = value.decimals - 1; i >= 0; --i, rest /= 10)
-            fraction[i] = static_cast<char>('0' + rest % 10);
-        int shown = value.decimals;
-        while (shown > s.minDecimals && fraction[shown - 1] == '0') --shown;
-        out.append(fraction, static_cast<size_t>(shown));
-        if (shown < s.minDecimals) out.append(static_cast<size_t>(s.minDecimals - shown), '0');
+        shown = static_cast<size_t>(value.decimals);
+        for (; shown > static_cast<size_t>(s.minDecimals) && fraction % 10 == 0; --shown)
+            fraction /= 10;
+        decimals = std::max(shown, static_cast<size_t>(s.minDecimals));
     }
-    out += s.suffix;
-    return out;
+
+    const size_t start = out.size();
+    out.resize(start + (minus ? 1 : 0) + s.prefix.size() + padded + groups * group.size() +
+               (s.hasDecimalPoint ? point.size() + decimals : 0) + s.suffix.size());
+    char* at = out.data() + out.size();
+    const auto put = [&at](std::string_view text) {
+        at -= text.size();
+        std::memcpy(at, text.data(), text.size());
+    };
+    put(s.suffix);
+    if (s.hasDecimalPoint) {
+        at -= decimals - shown;
+        std::memset(at, '0', decimals - shown);
+        for (size_t i = 0; i < shown; ++i, fraction /= 10)
+            *--at = static_cast<char>('0' + fraction % 10);
+        put(point);
+    }
+    for (size_t i = 0; i < padded; ++i, whole /= 10) {
+        if (groups > 0 && i > 0 && i % 3 == 0) put(group);
+        *--at = static_cast<char>('0' + whole % 10);  // zeros once the digits run out
+    }
+    put(s.prefix);
+    if (minus) *--at = '-';
+}
+
+// The shape nearly every number field has, read without leaving the loop
+// that formats it: a minus or not, digits with the locale's one-byte group
+// separator after any of them, and a decimal part; at most 15 digits. It
+// answers as ParsePlainNumber does for what it takes; whatever else (blanks,
+// a plus, longer separators) goes the long way.
+bool ReadCommonNumber(std::string_view text, const NumberLocale& locale, PlainNumber& number) {
+    if (locale.decimalSeparator.size() != 1 || locale.groupSeparator.size() != 1) return false;
+    const char point = locale.decimalSeparator[0], group = locale.groupSeparator[0];
+    number.negative = !text.empty() && text[0] == '-';
+    uint64_t value = 0;
+    int digits = 0, decimals = 0;
+    bool afterPoint = false;
+    for (size_t i = number.negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            value = value * 10 + static_cast<unsigned>(c - '0');
+            ++digits;
+            decimals += afterPoint ? 1 : 0;
+        } else if (c == point && !afterPoint) {
+            afterPoint = true;
+        } else if (c != group || afterPoint || digits == 0) {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 15) return false;
+    number.digits = static_cast<int64_t>(value);
+    number.decimals = decimals;
+    return true;
 }
 
 // FormatNumber for a plain number, step for step.
-std::string FormatPlain(const PlainNumber& number, const Sections& sections,
-                        const NumberLocale& locale) {
+void AppendPlain(std::string& out, const PlainNumber& number, const PatternSections& sections,
+                 const NumberLocale& locale) {
     const Fixed magnitude{static_cast<uint64_t>(number.digits), number.decimals};
-    const Section& positive = sections.section[0];
+    const PatternSection& positive = sections.section[0];
     const Fixed rounded = RoundFixed(magnitude, positive.decimals);
     const bool negative = number.negative && rounded.digits != 0;
     if (rounded.digits == 0 && sections.count >= 3 && !sections.emptyText[2]) {
-        const Section& s = sections.section[2];
-        return LayoutFixed(RoundFixed(magnitude, s.decimals), s, locale);
+        const PatternSection& s = sections.section[2];
+        AppendFixed(out, RoundFixed(magnitude, s.decimals), s, locale);
+        return;
     }
     if (negative && sections.count >= 2 && !sections.emptyText[1]) {
-        const Section& s = sections.section[1];
+        const PatternSection& s = sections.section[1];
         const Fixed r = RoundFixed(magnitude, s.decimals);
-        if (r.digits != 0) return LayoutFixed(r, s, locale);
+        if (r.digits != 0) {
+            AppendFixed(out, r, s, locale);
+            return;
+        }
     }
-    return LayoutFixed(rounded, positive, locale, negative);
+    AppendFixed(out, rounded, positive, locale, negative);
 }
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
@@ -207,7 +177,8 @@ std::string Grouped(const std::string& digits, const std::string& separator) {
 }
 
 // The magnitude of an already rounded value laid out by one section.
-std::string Layout(const DecimalNumber& magnitude, const Section& s, const NumberLocale& locale) {
+std::string Layout(const DecimalNumber& magnitude, const PatternSection& s,
+                   const NumberLocale& locale) {
     std::string integer = magnitude.IntegerDigits();
     const size_t nonZero = integer.find_first_not_of('0');
     integer = nonZero == std::string::npos ? "" : integer.substr(nonZero);
@@ -238,6 +209,31 @@ std::string Plain(const DecimalNumber& value, const NumberLocale& locale) {
     return out;
 }
 
+// FormatNumber with its pattern read.
+std::string FormatWith(const DecimalNumber& value, const PatternSections& sections,
+                       const NumberLocale& locale) {
+    const PatternSection& positive = sections.section[0];
+
+    // The sign is decided on the value as shown: -0.001 with two decimals is 0,00.
+    DecimalNumber magnitude = value;
+    magnitude.negative = false;
+    const DecimalNumber rounded =
+        magnitude.Rounded(positive.decimals, RoundingMode::HalfAwayFromZero);
+    const bool negative = value.negative && !rounded.IsZero();
+    const bool zero = rounded.IsZero();
+
+    if (zero && sections.count >= 3 && !sections.emptyText[2]) {
+        const PatternSection& s = sections.section[2];
+        return Layout(magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero), s, locale);
+    }
+    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
+        const PatternSection& s = sections.section[1];
+        const DecimalNumber r = magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero);
+        if (!r.IsZero()) return Layout(r, s, locale);
+    }
+    return (negative ? "-" : "") + Layout(rounded, positive, locale);
+}
+
 }  // namespace
 
 bool IsRightAlignedPattern(std::string_view pattern) {
@@ -257,27 +253,7 @@ DecimalNumber CurrencyToDecimal(Currency value) {
 std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,
                          const NumberLocale& locale) {
     if (pattern.empty() || pattern == "@") return Plain(value, locale);
-    const Sections& sections = Compiled(pattern);
-    const Section& positive = sections.section[0];
-
-    // The sign is decided on the value as shown: -0.001 with two decimals is 0,00.
-    DecimalNumber magnitude = value;
-    magnitude.negative = false;
-    const DecimalNumber rounded =
-        magnitude.Rounded(positive.decimals, RoundingMode::HalfAwayFromZero);
-    const bool negative = value.negative && !rounded.IsZero();
-    const bool zero = rounded.IsZero();
-
-    if (zero && sections.count >= 3 && !sections.emptyText[2]) {
-        const Section& s = sections.section[2];
-        return Layout(magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero), s, locale);
-    }
-    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
-        const Section& s = sections.section[1];
-        const DecimalNumber r = magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero);
-        if (!r.IsZero()) return Layout(r, s, locale);
-    }
-    return (negative ? "-" : "") + Layout(rounded, positive, locale);
+    return FormatWith(value, Compiled(pattern), locale);
 }
 
 std::string FormatCurrency(Currency value, std::string_view pattern, const NumberLocale& locale) {
@@ -287,12 +263,38 @@ std::string FormatCurrency(Currency value, std::string_view pattern, const Numbe
 
 std::string FormatField(std::string_view text, std::string_view pattern,
                         const NumberLocale& locale) {
-    if (pattern.empty() || pattern == "@") return std::string(text);
-    if (const auto plain = ParsePlainNumber(text, locale))
-        return FormatPlain(*plain, Compiled(pattern), locale);
-    const auto number = ParseLocaleNumber(text, locale);
-    if (!number) return std::string(text);
-    return FormatNumber(*number, pattern, locale);
+    std::string out;
+    AppendFormattedField(out, text, pattern, locale);
+    return out;
+}
+
+bool AppendFormattedField(std::string& out, std::string_view text, std::string_view pattern,
+                          const NumberLocale& locale) {
+    if (pattern.empty() || pattern == "@") {
+        out += text;
+        return false;
+    }
+    return AppendFormattedField(out, text, Compiled(pattern), locale);
+}
+
+bool AppendFormattedField(std::string& out, std::string_view text, const PatternSections& sections,
+                          const NumberLocale& locale) {
+    if (!sections.asIs) {
+        if (PlainNumber common; ReadCommonNumber(text, locale, common)) {
+            AppendPlain(out, common, sections, locale);
+            return true;
+        }
+        if (const auto plain = ParsePlainNumber(text, locale)) {
+            AppendPlain(out, *plain, sections, locale);
+            return true;
+        }
+        if (const auto number = ParseLocaleNumber(text, locale)) {
+            out += FormatWith(*number, sections, locale);
+            return true;
+        }
+    }
+    out += text;
+    return false;
 }
 
 std::string FormatDateTime(const ClockReading& now, const NumberLocale& locale) {

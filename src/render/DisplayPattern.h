@@ -6,6 +6,7 @@
 #include "core/DecimalNumber.h"
 #include "core/NumberLocale.h"
 #include "render/ClockReading.h"
+#include "render/PatternSections.h"
 
 namespace Tabulon {
 
@@ -21,6 +22,14 @@ namespace Tabulon {
 // not a number in the locale.
 std::string FormatField(std::string_view text, std::string_view pattern,
                         const NumberLocale& locale);
+// The same appended to `out`, with no text of its own made for the field:
+// what a loop over a million fields takes. Tells whether the field was
+// shown as a number.
+bool AppendFormattedField(std::string& out, std::string_view text, std::string_view pattern,
+                          const NumberLocale& locale);
+// The same with the pattern read beforehand (ReadSections).
+bool AppendFormattedField(std::string& out, std::string_view text, const PatternSections& sections,
+                          const NumberLocale& locale);
 
 // A number; "@" and the empty pattern show it in its plain form (1234,5).
 std::string FormatNumber(const DecimalNumber& value, std::string_view pattern,

@@ -13,6 +13,12 @@ namespace System {
 void Unmap(void* base, size_t size);
 size_t MappingGranularity();
 
+// Memory about to be filled once with a long text (a copy of a million rows)
+// is better taken in large pages: a fault for every 4 KiB of it costs more
+// than writing it. Only whole large pages inside the range are asked for;
+// where the system has none, nothing changes.
+void AdviseLargePages(void* base, size_t size);
+
 // A mapping guarded against its file being cut shorter under it. Touching a
 // byte past a file's new end would end the program (a bus error); inside a
 // guarded mapping the lost part reads as zeros instead and the guard says it

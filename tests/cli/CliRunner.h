@@ -5,6 +5,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <csignal>
 #include <filesystem>
 
 #include "ProgramRun.h"
@@ -27,14 +28,18 @@ inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString&
 
 // The data segment is held to 400 MiB, so keeping what it reads would end it. Without
 // the locale the C library silently keeps C numbers and a Turkish fault would pass.
+// `fileSize` limits each file the run writes, as a full disk would.
 inline ProgramRun RunExport(QStringList args, const TempDir& home,
-                            const QString& lang = "tr_TR.UTF-8") {
+                            const QString& lang = "tr_TR.UTF-8", rlim_t fileSize = RLIM_INFINITY) {
     locale_t probe = newlocale(LC_ALL_MASK, lang.toUtf8().constData(), locale_t{});
     EXPECT_NE(probe, nullptr) << lang.toStdString()
                               << " is not generated; run scripts/install-deps";
     if (probe) freelocale(probe);
     args.replaceInStrings("SAMPLE", TABULON_TEST_DATA "/sample.txt");
-    return RunProgram(TABULON_EXPORT_PROGRAM, args, ExportEnvironment(home, lang), [] {
+    return RunProgram(TABULON_EXPORT_PROGRAM, args, ExportEnvironment(home, lang), [fileSize] {
+        const rlimit files{fileSize, fileSize};
+        if (fileSize != RLIM_INFINITY) setrlimit(RLIMIT_FSIZE, &files);
+        signal(SIGXFSZ, SIG_IGN);
 #ifndef __SANITIZE_ADDRESS__
         // AddressSanitizer reserves terabytes of shadow memory up front.
         const rlimit limit{400u << 20, 400u << 20};

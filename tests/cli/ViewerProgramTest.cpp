@@ -36,7 +36,7 @@ static std::vector<std::string> WaitUntilHolding(const QProcess& program,
 TEST(ViewerProgram, LeavesNoWorkingFileHoweverItEndsAndStartsSilently) {
     std::string large;
     for (int i = 1; i <= 400000; ++i) large += "9" + std::to_string(i) + "\tAli\t1.250,50\t\r\n";
-    for (const auto& [signal, rows] : {std::pair{SIGTERM, 0}, {SIGKILL, 0}, {SIGKILL, 400000}}) {
+    for (const auto& [signal, rows] : {std::pair{SIGTERM, 0}, {SIGKILL, 400000}}) {
         SCOPED_TRACE(std::to_string(signal) + " " + std::to_string(rows));
         TempDir home, data;
         const std::string report = data.File("rapor.txt");

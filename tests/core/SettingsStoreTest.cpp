@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <sstream>
+#include <tuple>
 
 #include "MemorySettingsBackend.h"
+#include "core/PrinterChoices.h"
+#include "core/RememberedWidths.h"
 #include "core/SettingsStore.h"
 
 using namespace Tabulon;
@@ -34,116 +37,146 @@ TEST(SaveSettings, FirstRunStoresTheDefaultsInOrder) {
     EXPECT_EQ(model.PageSizeY, 11906);
 }
 
-// Numbers round half to even into what a page can draw; flags are True exactly.
-// What cannot be used at all takes the fresh installation's value (the
-// default printer's orientation is portrait here); what is merely too large is
-// brought within a page.
+// Numbers round half to even into what a page can draw, what is merely too
+// large is brought within a page, and flags are True exactly.
 TEST(LoadSettings, ConvertsStoredTexts) {
-    const struct {
-        const char* stored;
-        const char* name;
-        const char* loaded;
-    } cases[] = {{"SpaceX1=12.5", "SpaceX1", "12"},
-                 {"SpaceY2=abc", "SpaceY2", "15"},
-                 {"SpaceY2=7cm", "SpaceY2", "7"},
-                 {"FontSize=0", "FontSize", "10"},
-                 {"FontName= ", "FontName", "Times New Roman"},
-                 {"PageSizeX=0;PageOrient=1", "PageSizeX", "11906"},
-                 {"PageSizeX=100;PageOrient=1", "PageSizeX", "1440"},
-                 {"PageOrient=7;PageSizeX=16838;PageSizeY=11906", "PageOrient", "1"},
-                 {"pNumbers", "pNumbers", "True"},
-                 {"FontSize=11.5", "FontSize", "12"},
-                 {"FontSize=99999", "FontSize", "400"},
-                 {"PageSizeY=2147483647;PageOrient=1", "PageSizeY", "68040"},
-                 {"SpaceX2=99999", "SpaceX2", "1000"},
-                 {"FontName=Arial \t\r\n", "FontName", "Arial"},
-                 {"pTotals=true", "pTotals", "False"},
-                 {"aTotals=True  ", "aTotals", "True"},
-                 {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX", "16838"},
-                 {"PageOrient=1;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
-                 {"PageOrient=0;PageSizeX=16838;PageSizeY=11906", "PageSizeX", "11906"},
-                 {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX", "15000"}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"SpaceX1=12.5", "SpaceX1=12"},
+        {"FontSize=11.5", "FontSize=12"},
+        {"FontName= ", "FontName=Times New Roman"},
+        {"PageSizeX=100;PageOrient=1", "PageSizeX=1440"},
+        {"PageSizeY=2147483647;PageOrient=1", "PageSizeY=68040"},
+        {"FontSize=99999", "FontSize=400"},
+        {"SpaceX2=99999", "SpaceX2=1000"},
+        {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX=16838"},
+        {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX=15000"},
+        {"pTotals=true", "pTotals=False"},
+        {"aTotals=True  ", "aTotals=True"}};
+    for (const auto& [stored, loaded] : cases) {
         MemorySettingsBackend backend;
-        StoreWith(backend, c.stored);
-        const PageSetup model = LoadSettings(backend, [] { return int16_t{1}; }).setup;
-        const auto at = std::find(SettingNames.begin(), SettingNames.end(), c.name);
-        EXPECT_EQ(SettingTexts(model)[at - SettingNames.begin()], c.loaded) << c.stored;
+        StoreWith(backend, stored);
+        const auto texts = SettingTexts(LoadSettings(backend, [] { return int16_t{1}; }).setup);
+        const std::string name = loaded.substr(0, loaded.find('='));
+        const auto at = std::find(SettingNames.begin(), SettingNames.end(), name);
+        EXPECT_EQ(name + "=" + texts[at - SettingNames.begin()], loaded) << stored;
     }
     MemorySettingsBackend backend;
     backend.SetValue(SettingsKeyPath, "FontName", std::string(300, 'x'));
     EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "FontName").size(), 254u);
-    EXPECT_EQ(ReadRegistryString(backend, SettingsKeyPath, "Missing"), "");
-    EXPECT_EQ(ReadRegistryString(backend, "SOFTWARE\\Elsewhere", "FontName"), "");
 }
 
 // Whatever made a stored value unusable, the old values are moved aside
 // before the repaired ones are written, and the reset is reported once; a
 // store that cannot be moved aside is left as it was.
 TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
-    const struct {
-        const char* damage;
-        bool reset;
-    } cases[] = {{"FontSize=0", true},     {"PageSizeY=", true}, {"SpaceX2=-3", true},
-                 {"PageOrient", true},     {"aTotals", true},    {"FontSize=9999", false},
-                 {"pTotals=False", false}, {"SpaceY1=0", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.damage);
-        for (const bool canKeep : {true, false}) {
-            MemorySettingsBackend backend;
-            StoreWith(backend, c.damage);
-            const auto before = backend.values;
-            if (!canKeep) backend.keptPath.clear();
-            const LoadedSettings first = LoadSettings(backend, [] { return int16_t{1}; });
-            EXPECT_EQ(first.reset, c.reset);
-            if (!c.reset) {
-                EXPECT_EQ(backend.values, before);
-                continue;
-            }
-            if (!canKeep) {
-                EXPECT_EQ(first.kept.reason, "Permission denied");
-                EXPECT_EQ(backend.values, before);
-                continue;
-            }
-            EXPECT_EQ(first.kept.path, "Tabulon.conf.bozuk");
-            EXPECT_EQ(backend.kept, before);
-            EXPECT_EQ(SettingTexts(first.setup), SettingTexts(DefaultPageSetup(1)));
-            const LoadedSettings second = LoadSettings(backend, [] { return int16_t{2}; });
-            EXPECT_FALSE(second.reset);
-            EXPECT_EQ(second.setup, first.setup);
-        }
+    const std::pair<const char*, bool> cases[] = {
+        {"FontSize=0", true}, {"PageSizeY=", true},     {"SpaceX2=-3", true},
+        {"PageOrient", true}, {"aTotals", true},        {"FontSize=9999", false},
+        {"SpaceY1=0", false}, {"pTotals=False", false}, {"FitToPaper=1", false}};
+    for (const auto& [damage, reset] : cases) {
+        SCOPED_TRACE(damage);
+        MemorySettingsBackend backend;
+        StoreWith(backend, damage);
+        const auto before = backend.values;
+        const LoadedSettings first = LoadSettings(backend, [] { return int16_t{1}; });
+        EXPECT_EQ(first.reset, reset);
+        EXPECT_EQ(reset ? backend.kept : backend.values, before);
+        if (!reset) continue;
+        EXPECT_EQ(first.kept.path, "Tabulon.conf.bozuk");
+        EXPECT_EQ(SettingTexts(first.setup), SettingTexts(DefaultPageSetup(1)));
+        const LoadedSettings second = LoadSettings(backend, [] { return int16_t{2}; });
+        EXPECT_FALSE(second.reset);
+        EXPECT_EQ(second.setup, first.setup);
     }
+    MemorySettingsBackend locked;
+    StoreWith(locked, "FontSize=0");
+    locked.keptPath.clear();
+    const auto before = locked.values;
+    EXPECT_EQ(LoadSettings(locked, [] { return int16_t{1}; }).kept.reason, "Permission denied");
+    EXPECT_EQ(locked.values, before);
 }
 
 // "Sığdır" is stored beside the twelve: off when missing (a store from before
-// it) or anything but "True", and never a reason to call the store damaged;
-// saving writes it after them once it has been on, and then also when off.
+// it) or anything but "True", and never a reason to call the store damaged
+// (the table above); saving writes it after them only once it has been on.
 TEST(LoadSettings, ReadsFitToPaperBesideTheTwelve) {
-    const struct {
-        const char* stored;  // nullptr: missing
-        bool fit;
-    } cases[] = {{nullptr, false}, {"True", true},  {"True \r\n", true},
-                 {"False", false}, {"true", false}, {"1", false}};
-    for (const auto& c : cases) {
+    for (const auto& [stored, fit] : std::vector<std::pair<std::string, bool>>{
+             {"FitToPaper", false}, {"FitToPaper=True \r\n", true}, {"FitToPaper=true", false}}) {
         MemorySettingsBackend backend;
-        LoadSettings(backend, [] { return int16_t{1}; });
-        if (c.stored) backend.SetValue(SettingsKeyPath, FitToPaperName, c.stored);
-        const auto before = backend.values;
-        const LoadedSettings loaded = LoadSettings(backend, [] { return int16_t{1}; });
-        EXPECT_EQ(loaded.setup.FitToPaper, c.fit) << (c.stored ? c.stored : "missing");
-        EXPECT_FALSE(loaded.reset);
-        EXPECT_EQ(backend.values, before);
+        StoreWith(backend, stored);
+        EXPECT_EQ(LoadSettings(backend, [] { return int16_t{1}; }).setup.FitToPaper, fit) << stored;
     }
-    MemorySettingsBackend backend;
+    MemorySettingsBackend on, never;
     PageSetup setup = DefaultPageSetup(1);
-    setup.FitToPaper = true;
-    SaveSettings(setup, backend);
-    EXPECT_TRUE(backend.written.ends_with("pNumbers=True;FitToPaper=True;")) << backend.written;
-    EXPECT_TRUE(LoadSettings(backend, [] { return int16_t{1}; }).setup.FitToPaper);
-    setup.FitToPaper = false;
-    SaveSettings(setup, backend);
-    EXPECT_EQ(backend.QueryValue(SettingsKeyPath, FitToPaperName), "False");
-    MemorySettingsBackend never;
     SaveSettings(setup, never);
     EXPECT_EQ(never.written.find(FitToPaperName), std::string::npos);
+    setup.FitToPaper = true;
+    SaveSettings(setup, on);
+    EXPECT_TRUE(on.written.ends_with("pNumbers=True;FitToPaper=True;")) << on.written;
+}
+
+using Sides = PrinterChoices::Sides;
+
+// Each printer keeps its own choices, also printers whose names hold the
+// store's group separators, which must not land on another printer's values.
+TEST(PrinterChoices, EachPrinterKeepsItsOwn) {
+    MemorySettingsBackend backend;
+    const std::pair<const char*, PrinterChoices> printers[] = {
+        {"Depo", {1, true, Sides::One, false}},
+        {"\\\\sunucu\\Depo", {12, true, Sides::TwoShortEdge, false}},
+        {"sunucu/Depo", {999, false, Sides::One, true}},
+        {"%5C", {2, true, Sides::TwoLongEdge, false}}};
+    for (const auto& [printer, choices] : printers) SavePrinterChoices(backend, printer, choices);
+    for (const auto& [printer, choices] : printers)
+        EXPECT_EQ(LoadPrinterChoices(backend, printer), choices) << printer;
+    EXPECT_EQ(LoadPrinterChoices(backend, "Yeni"), PrinterChoices{});
+    EXPECT_EQ(*backend.QueryValue(SettingsKeyPath, "Printers/sunucu%2FDepo/Sides"), "one");
+}
+
+// A stored value that cannot be used takes the fresh one; the others stay.
+TEST(PrinterChoices, UnusableValuesTakeTheFreshOnes) {
+    const std::tuple<std::string, const char*, PrinterChoices> cases[] = {
+        {"Copies", "0", {}},       {"Copies", "1000", {}},
+        {"Copies", "2x", {}},      {"Copies", "7 ", {7, true, Sides::One, false}},
+        {"Collate", "yanlış", {}}, {"Sides", "duplex", {}}};
+    for (const auto& [name, stored, loaded] : cases) {
+        MemorySettingsBackend backend;
+        SavePrinterChoices(backend, "P", {});
+        backend.SetValue(SettingsKeyPath, "Printers/P/" + name, stored);
+        EXPECT_EQ(LoadPrinterChoices(backend, "P"), loaded) << name << "=" << stored;
+    }
+}
+
+using Widths = std::vector<RememberedWidths::Width>;
+
+static ReportLayout WithTitles(const std::vector<std::string>& titles) {
+    ReportLayout layout;
+    for (size_t c = 0; c < titles.size(); ++c) layout.ColumnTitles[c + 1] = titles[c];
+    return layout;
+}
+
+// Widths are kept by the column titles alone, for the last twenty sets of
+// titles; none for a report without titles; what a hand-edited file says that
+// is no column and width is passed over.
+TEST(RememberedWidths, KeptByTitlesForTheLastTwentySets) {
+    MemorySettingsBackend settings;
+    const RememberedWidths remembered(settings);
+    ReportLayout sales = WithTitles({"Kod", "Müşteri", "Tutar"});
+    remembered.Remember(sales, {{2, 30}, {3, 12}});
+    sales.HeaderLines[1] = "ERTESİ GÜN";
+    EXPECT_EQ(remembered.For(sales), (Widths{{2, 30}, {3, 12}}));
+    for (const auto& titles : {std::vector<std::string>{"Kod", "Müşteri", "Tutar", "Tarih"},
+                               {"Kod", "Müşteri\t", "Tutar"},
+                               {}}) {
+        remembered.Remember(WithTitles(titles), titles.empty() ? Widths{{1, 9}} : Widths{});
+        EXPECT_EQ(remembered.For(WithTitles(titles)), Widths{});
+    }
+    for (int i = 0; i < 20; ++i) remembered.Remember(WithTitles({std::to_string(i)}), {{1, 5}});
+    EXPECT_EQ(remembered.For(sales), Widths{});
+    EXPECT_EQ(remembered.For(WithTitles({"0"})), (Widths{{1, 5}}));
+
+    settings.SetValue(
+        SettingsKeyPath, "ColumnWidths1",
+        RememberedWidths::TitlesKey(sales) + ";2=30,x=4,3=,0=5,51=5,4=0,5=40000,6=8 ,7=9,8=32767");
+    EXPECT_EQ(remembered.For(sales), (Widths{{2, 30}, {7, 9}, {8, 32767}}));
 }

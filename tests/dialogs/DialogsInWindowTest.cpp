@@ -17,7 +17,6 @@ class DialogsInWindow : public ShownViewer {
         W().ShowNextPage();
         W().ShowNextPage();
         W().Zoom().Zoom50();
-        ASSERT_EQ(W().CurrentPage(), 3);
         OnModal<QWidget> watcher([&](QWidget* form) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(form));
             EXPECT_EQ(form->parentWidget(), &W());
@@ -36,9 +35,10 @@ class DialogsInWindow : public ShownViewer {
 };
 
 // Apply moves the non-blank header lines up and drops only trailing spaces;
-// Cancel keeps the lines. Lines past the third and the room kept
-// for headers stay either way, so the pages do too.
-TEST_F(DialogsInWindow, HeadersApplyMovesNonBlankLinesUpCancelKeepsThem) {
+// Cancel keeps the lines. Lines past the third and the room kept for headers
+// stay either way, so the pages do too. A larger font applied in the page
+// setup gives more pages; whether to keep it for later reports is asked.
+TEST_F(DialogsInWindow, HeadersAndPageSetupApplyToTheWindow) {
     auto& layout = h.Pages().layout;
     layout.HeaderLines[4] = "Satır 4";
     const int32_t room = layout.HeaderCount, pages = W().PageCount();
@@ -67,12 +67,6 @@ TEST_F(DialogsInWindow, HeadersApplyMovesNonBlankLinesUpCancelKeepsThem) {
         EXPECT_EQ(layout.HeaderCount, room);
         EXPECT_EQ(W().PageCount(), pages);
     }
-}
-
-// A larger font applied in the page setup gives more pages; whether to keep
-// it for later reports is asked (No).
-TEST_F(DialogsInWindow, ALargerFontFromThePageSetupGivesMorePages) {
-    const int32_t pages = W().PageCount();
     MessageBoxCatcher question(QMessageBox::No);
     OpenForm(Menu().DOS_04, [](QWidget* form) {
         QLineEdit* size = form->findChild<QComboBox*>("Combo2")->lineEdit();

@@ -15,57 +15,40 @@ static std::string Sheet(LoadedReport& report,
     return SheetText(out);
 }
 
-// Kod: number, Boş: no format letter, Tutar: amount, Ad: text.
-const std::vector<std::string> Sample = {
-    "1Rapor",
-    "2Kod\tBoş\tTutar\tAd\t",
-    "5N\tZ\tC\tT\t",
-    "97\tgizli\t1.234,56\t  Ayşe & <Ali>\t",
-    "9abc\tgizli\t(12,50)\tx\t",
-    "9 42 \t\t1e999\t\t",
-};
-
-// "abc" and 1e999 (past the double range) give empty cells. In English "1.234,56"
-// is no number and "(12,50)" holds a group separator.
-TEST(ExportWorkbook, LaysOutTitlesAndRowsByColumnKindInTheLocale) {
-    LoadedReport report(Sample);
-    EXPECT_EQ(Sheet(report),
-              "A1='Kod' s1\nA2=7 s2\nA4=42 s2\n"
-              "B1='Boş' s1\n"
-              "C1='Tutar' s1\nC2=1234.56 s3\nC3=-12.5 s3\n"
-              "D1='Ad' s1\nD2='  Ayşe &amp; &lt;Ali&gt;'\nD3='x'\n");
-    const std::string styles = WorkbookPart(report.Out("rapor.xlsx"), "xl/styles.xml");
-    EXPECT_NE(styles.find("<font><b/>"), std::string::npos) << styles;
-    const std::string english = Sheet(report, NumberLocale::English());
-    EXPECT_NE(english.find("A2=7 s2\nA4=42 s2\n"), std::string::npos) << english;
-    EXPECT_NE(english.find("C1='Tutar' s1\nC3=-1250 s3\nD1"), std::string::npos) << english;
-    LoadedReport empty({"2Kod\tAd\t", "5N\tT\t"});
-    EXPECT_EQ(Sheet(empty), "A1='Kod' s1\nB1='Ad' s1\n");
-}
-
-// The sheet looks like the page: named after header line 1, the title row
-// frozen and filtering the rows, each number column in its display pattern,
-// each column as wide as the page draws it plus a character.
+// The sheet looks like the page: named after header line 1, bold titles in
+// a frozen row filtering the rows, cells by their column's kind (Kod: zeros,
+// Boş: no format letter, Tutar: amount, Ad: text, Adet: one decimal) in the
+// display pattern, each column as wide as the page draws it plus a character.
+// "abc" and 1e999 (past the double range) give empty cells. In English
+// "1.234,56" is no number and "(12,50)" holds a group separator.
 TEST(ExportWorkbook, LooksLikeTheReport) {
-    LoadedReport report({"1Kasım: Satış [Şube/Merkez]", "2Kod\tAd\tTutar\tAdet\t",
-                         "36\t20\t12\t4\t", "5Z\tT\tC\t1\t", "942\tAli\t-1.234,5\t3\t",
-                         "97\tVeli\t12\t4,25\t"});
-    report.loaded.layout.ColumnWidths = {0, 6, 4, 9, 4};  // as the page draws them
-    Sheet(report);
+    LoadedReport report({"1Kasım: Satış [Şube/Merkez]", "2Kod\tBoş\tTutar\tAd\tAdet\t", "36\t",
+                         "5Z\t\tC\tT\t1\t", "97\tgizli\t1.234,56\t  Ayşe & <Ali>\t3\t",
+                         "9abc\tgizli\t(12,50)\tx\t4,25\t", "9 42 \t\t1e999\t\t\t"});
+    report.loaded.layout.ColumnWidths = {0, 6, 4, 9, 12, 4};  // as the page draws them
+    EXPECT_EQ(
+        Sheet(report),
+        "A1='Kod' s1\nA2=7 s2\nA4=42 s2\nB1='Boş' s1\n"
+        "C1='Tutar' s1\nC2=1234.56 s3\nC3=-12.5 s3\n"
+        "D1='Ad' s1\nD2='  Ayşe &amp; &lt;Ali&gt;'\nD3='x'\nE1='Adet' s1\nE2=3 s4\nE3=4.25 s4\n");
     const std::string out = report.Out("rapor.xlsx");
     const std::string book = WorkbookPart(out, "xl/workbook.xml");
     EXPECT_NE(book.find("<sheet name=\"Kasım_ Satış _Şube_Merkez_\""), std::string::npos) << book;
     const std::string sheet = WorkbookPart(out, "xl/worksheets/sheet1.xml");
     for (const char* part :
          {R"(<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>)",
-          R"(<autoFilter ref="A1:D3"/>)", R"(<col min="1" max="1" width="7.7109375")",
-          R"(<col min="4" max="4" width="5.7109375")"})
+          R"(<autoFilter ref="A1:E4"/>)", R"(<col min="1" max="1" width="7.7109375")",
+          R"(<col min="5" max="5" width="5.7109375")"})
         EXPECT_NE(sheet.find(part), std::string::npos) << part << "\n" << sheet;
     const std::string styles = WorkbookPart(out, "xl/styles.xml");
-    for (const char* format : {R"(formatCode="000000")", R"x(formatCode="#,##0.00;(#,##0.00)")x",
-                               R"(formatCode="#,##0.0")"})
+    for (const char* format : {"<font><b/>", R"(formatCode="000000")",
+                               R"x(formatCode="#,##0.00;(#,##0.00)")x", R"(formatCode="#,##0.0")"})
         EXPECT_NE(styles.find(format), std::string::npos) << format << "\n" << styles;
     EXPECT_EQ(styles.find(R"(formatCode="@")"), std::string::npos) << styles;
+    const std::string english = Sheet(report, NumberLocale::English());
+    EXPECT_NE(english.find("C1='Tutar' s1\nC3=-1250 s4\nD1"), std::string::npos) << english;
+    LoadedReport empty({"2Kod\tAd\t", "5N\tT\t"});
+    EXPECT_EQ(Sheet(empty), "A1='Kod' s1\nB1='Ad' s1\n");
 }
 
 // A sheet name holds 31 characters and none of [ ] : * ? / \; apostrophes

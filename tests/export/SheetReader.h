@@ -25,26 +25,15 @@ struct SheetCell {
     std::string value;  // the text or the number as written
 };
 
-// The first sheet's cells with a value, by reference ("A1").
+// The first sheet's cells with a value, by reference ("A1"): its style and
+// type attributes, then the number or the inline text.
 inline std::map<std::string, SheetCell> SheetCells(const std::string& workbook) {
     const std::string xml = WorkbookPart(workbook, "xl/worksheets/sheet1.xml");
-    static const std::regex cell(R"re(<c r="([A-Z]+[0-9]+)"([^>]*?)(/>|>([\s\S]*?)</c>))re");
-    static const std::regex typeAttr(R"re( t="([^"]*)")re");
-    static const std::regex styleAttr(R"re( s="([^"]*)")re");
-    static const std::regex value(R"(<(?:v|t)(?: [^>]*)?>([\s\S]*?)</(?:v|t)>)");
+    static const std::regex cell(
+        R"re(<c r="(\w+)"(?: s="(\d+)")?(?: t="(\w+)")?><(?:is><t|v)[^>]*>([^<]*)<)re");
     std::map<std::string, SheetCell> cells;
-    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), cell); it != std::sregex_iterator();
-         ++it) {
-        const std::string attributes = (*it)[2];
-        const std::string body = (*it)[4];
-        std::smatch m;
-        SheetCell c;
-        if (std::regex_search(attributes, m, typeAttr)) c.type = m[1];
-        if (std::regex_search(attributes, m, styleAttr)) c.style = m[1];
-        if (!std::regex_search(body, m, value)) continue;
-        c.value = m[1];
-        cells[(*it)[1]] = c;
-    }
+    for (std::sregex_iterator it(xml.begin(), xml.end(), cell), end; it != end; ++it)
+        cells[(*it)[1]] = {(*it)[3], (*it)[2], (*it)[4]};
     return cells;
 }
 

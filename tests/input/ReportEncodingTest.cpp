@@ -1,49 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "input/LoadReport.h"
 
 using namespace Tabulon;
 
-namespace {
-
-// Everything a load gives that the pages show, as one comparable text.
-std::string Described(const std::string& path) {
-    TempDir dir;
-    LoadOptions options;
-    options.locale = NumberLocale::Turkish();
-    options.rowsPerPage = [](int16_t) { return 4; };
-    LoadResult r = LoadReport(path, dir.File("BUFFILE.DAT"), options);
-    std::ostringstream out;
-    out << int(!r.Ok()) << r.changedWhileRead << " headers " << r.layout.HeaderCount << '\n';
-    for (const auto& line : r.layout.HeaderLines) out << line << '\n';
-    for (int c = 1; c <= ReportLayout::DescribedColumns; ++c)
-        out << r.layout.ColumnTitles[c] << '|' << r.layout.ColumnWidths[c] << '|'
-            << r.layout.ColumnFormats[c] << '|' << +r.layout.ColumnKinds[c] << '|'
-            << r.layout.ColumnTotalFlags[c] << '\n';
-    out << "fields " << r.fieldCount << " rows " << r.rows.RecordCount() << '\n';
-    RecordBlock block;
-    if (r.rows.RecordCount() > 0) {
-        EXPECT_TRUE(r.rows.Read(1, r.rows.RecordCount(), block).Ok());
-    }
-    for (const auto& text : block.texts) out << text << '\n';
-    if (r.totals)
-        for (int32_t page = 1; page <= r.totals->pageCount; ++page)
-            for (int c = 1; c <= PageTotalsTable::Columns; ++c)
-                out << r.totals->table.Get(page, c).scaled << ' ';
-    return out.str();
-}
-
-}  // namespace
-
 // A byte-order mark is no part of the first header line, and a report
-// written as UTF-16 reads as the same report in the Turkish code page.
+// written as UTF-16 reads as the same report in the Turkish code page: the
+// same description, measured widths and rows.
 TEST(ReportEncoding, TwinsReadAsTheSample) {
-    const std::string sample = Described(TABULON_TEST_DATA "/sample.txt");
-    ASSERT_NE(sample.find("VORNAK TİCARET A.Ş.\n"), std::string::npos);
-    ASSERT_NE(sample.find(" rows 130\n"), std::string::npos) << sample;
+    TempDir dir;
+    const auto load = [&dir](const std::string& name) {
+        LoadResult r = LoadReport(TABULON_TEST_DATA "/" + name, dir.File(name + ".dat"));
+        RecordBlock block;
+        EXPECT_TRUE(r.Ok() && !r.changedWhileRead && r.rows.Read(1, 1000, block).Ok()) << name;
+        const ReportLayout& m = r.layout;
+        return std::tuple(m.HeaderCount, m.HeaderLines, m.ColumnTitles, m.ColumnWidths,
+                          m.ColumnFormats, m.ColumnKinds, m.ColumnTotalFlags, r.fieldCount,
+                          std::vector<std::string>(block.texts.begin(), block.texts.end()));
+    };
+    const auto sample = load("sample.txt");
+    ASSERT_EQ(std::get<1>(sample)[1], "VORNAK TİCARET A.Ş.");
+    ASSERT_EQ(std::get<8>(sample).size(), 130u);
     for (const char* twin : {"sample-utf8-bom.txt", "sample-utf16le.txt", "sample-utf16be.txt"})
-        EXPECT_EQ(Described(std::string(TABULON_TEST_DATA "/") + twin), sample) << twin;
+        EXPECT_TRUE(load(twin) == sample) << twin;
 }

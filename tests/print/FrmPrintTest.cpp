@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QTest>
-#include <map>
 
 #include "FixedPrinterCatalog.h"
 #include "print/FrmPrint.h"
@@ -17,41 +13,26 @@ using namespace Tabulon;
 
 namespace {
 
-struct Dialog {
-    FixedPrinterCatalog printers;
-    std::unique_ptr<FrmPrint> form;
-
-    explicit Dialog(int32_t pageCount = 7,
-                    std::vector<std::string> names = {"Muhasebe", "Depo", "PDF"},
-                    const std::string& current = "Depo", RememberedChoices remembered = {}) {
-        printers.names = std::move(names);
-        printers.twoSided = {"Muhasebe"};
-        form = std::make_unique<FrmPrint>(pageCount, printers, current, "Muhasebe",
-                                          std::move(remembered));
-        form->show();
-    }
-    const FrmPrintControls& c() const { return form->Controls(); }
-    void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-};
-
 // "Yazdır" opens on all pages; only "Sayfa Aralığı" enables the page boxes
 // and their spinners. A page typed into a box is taken on Enter or on leaving
 // the box, within 1..PageCount, and the arrows step on from it; Enter does not
 // print, and the button takes a page typed but not yet confirmed.
 TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
-    Dialog d(12);
-    d.form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
-    EXPECT_EQ(d.form->windowTitle(), "Yazdır");
-    EXPECT_TRUE(d.c().Option1[0]->isChecked());
+    FixedPrinterCatalog printers;
+    FrmPrint form(12, printers, "PDF", "PDF", nullptr);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const FrmPrintControls& c = form.Controls();
+    EXPECT_EQ(form.windowTitle(), "Yazdır");
+    EXPECT_TRUE(c.Option1[0]->isChecked());
+    const QWidget* range[] = {c.Label3[0], c.Label3[1], c.VScroll1[0], c.VScroll1[1]};
     for (int option : {0, 1, 2, 1, 3, 0, 1}) {
-        d.Click(d.c().Option1[option]);
-        const QWidget* range[] = {d.c().Label3[0], d.c().Label3[1], d.c().VScroll1[0],
-                                  d.c().VScroll1[1]};
+        QTest::mouseClick(c.Option1[option], Qt::LeftButton);
         for (const QWidget* w : range) EXPECT_EQ(w->isEnabled(), option == 1) << option;
     }
-    QLineEdit* first = d.c().Label3[0];
-    QScrollBar* spinner = d.c().VScroll1[0];
+    QLineEdit* first = c.Label3[0];
+    QScrollBar* spinner = c.VScroll1[0];
     const auto type = [](QLineEdit* box, const char* typed) {
         box->setFocus();
         EXPECT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }));
@@ -67,91 +48,17 @@ TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
         QTest::keyClick(first, leave);
         EXPECT_EQ(spinner->value(), page) << typed;
         EXPECT_EQ(first->text(), QString::number(page)) << typed;
-        EXPECT_TRUE(d.form->isVisible());
+        EXPECT_TRUE(form.isVisible());
     }
     type(first, "8");  // then the lower arrow: one page on from the typed one
     QTest::mouseClick(spinner, Qt::LeftButton, {},
                       QPoint(spinner->width() / 2, spinner->height() - 2));
     EXPECT_EQ(first->text(), QStringLiteral("9"));
-    type(d.c().Label3[1], "11");
-    d.c().Command1->click();  // as its Alt+Y does, without moving the focus
-    EXPECT_TRUE(d.form->Choice().confirmed);
-    EXPECT_EQ(d.form->Choice().fromPage, 9);
-    EXPECT_EQ(d.form->Choice().toPage, 11);
-}
-
-// The last exact match of the current printer "X", or else the first; with
-// no printer listed the previous one stays.
-TEST(FrmPrint, PreselectsTheLastExactMatchOfTheCurrentPrinterOrElseTheFirst) {
-    for (auto [printers, selected] : {std::pair{std::vector<std::string>{"X", "A", "X", "x"}, 2},
-                                      {{"A", "x", "PDF"}, 0},
-                                      {{}, -1}}) {
-        Dialog d(2, printers, "X");
-        EXPECT_EQ(d.c().Combo1->currentIndex(), selected);
-        d.Click(d.c().Command1);
-        EXPECT_EQ(d.form->Choice().printer, selected < 0 ? "Muhasebe" : printers[selected]);
-    }
-}
-
-// Each printer chosen shows the choices remembered for it. Two sides are
-// offered only by a printer that prints them, copies not by the PDF file, and
-// "Harmanla" only for more than one copy; what the controls show at "Yazdır"
-// is the job's, a typed copy count included.
-TEST(FrmPrint, ShowsEachPrintersChoicesAndOffersOnlyWhatItCanDo) {
-    using Sides = PrinterChoices::Sides;
-    const std::map<std::string, PrinterChoices> remembered{
-        {"Muhasebe", {3, false, Sides::TwoShortEdge, true}},
-        {"Depo", {2, true, Sides::TwoLongEdge, false}},
-        {"PDF", {5, false, Sides::One, true}}};
-    Dialog d(7, {"Muhasebe", "Depo", "PDF"}, "Depo",
-             [&](const std::string& printer) { return remembered.at(printer); });
-    d.form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
-    const FrmPrintControls& c = d.c();
-    const struct {
-        Qt::Key key;  // pressed in the printer list
-        const char* printer;
-        int copies;
-        bool copiesEnabled, collate, collateEnabled;
-        int sides;
-        bool sidesEnabled, reverse;
-    } steps[] = {
-        {Qt::Key_unknown, "Depo", 2, true, true, true, 0, false, false},
-        {Qt::Key_Up, "Muhasebe", 3, true, false, true, 2, true, true},
-        {Qt::Key_End, "PDF", 1, false, false, false, 0, false, true},
-        {Qt::Key_Home, "Muhasebe", 3, true, false, true, 2, true, true},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.printer);
-        if (step.key != Qt::Key_unknown) QTest::keyClick(c.Combo1, step.key);
-        EXPECT_EQ(c.Combo1->currentText().toStdString(), step.printer);
-        EXPECT_EQ(c.Copies->value(), step.copies);
-        EXPECT_EQ(c.Copies->isEnabled(), step.copiesEnabled);
-        EXPECT_EQ(c.Collate->isChecked(), step.collate);
-        EXPECT_EQ(c.Collate->isEnabled(), step.collateEnabled);
-        EXPECT_EQ(c.Sides->currentIndex(), step.sides);
-        EXPECT_EQ(c.Sides->isEnabled(), step.sidesEnabled);
-        EXPECT_EQ(c.Reverse->isChecked(), step.reverse);
-    }
-    c.Copies->setFocus();
-    c.Copies->selectAll();
-    QTest::keyClick(c.Copies, Qt::Key_1);
-    QTest::keyClick(c.Copies, Qt::Key_Tab);
-    EXPECT_FALSE(c.Collate->isEnabled());
-    QTest::keyClick(c.Copies, Qt::Key_Up);
-    EXPECT_EQ(c.Copies->value(), 2);
-    EXPECT_TRUE(c.Collate->isEnabled());
-    d.Click(c.Collate);
-    EXPECT_TRUE(c.Collate->isChecked());
-    QTest::keyClick(c.Sides, Qt::Key_Up);
-    d.Click(c.Reverse);
-    c.Copies->setFocus();
-    c.Copies->selectAll();
-    QTest::keyClicks(c.Copies, "12");
-    d.Click(c.Command1);  // the typed 12, not yet taken by the box, counts
-    ASSERT_TRUE(d.form->Choice().confirmed);
-    EXPECT_EQ(d.form->Choice().printer, "Muhasebe");
-    EXPECT_EQ(d.form->Choice().options, (PrinterChoices{12, true, Sides::TwoLongEdge, false}));
+    type(c.Label3[1], "11");
+    c.Command1->click();  // as its Alt+Y does, without moving the focus
+    EXPECT_TRUE(form.Choice().confirmed);
+    EXPECT_EQ(form.Choice().fromPage, 9);
+    EXPECT_EQ(form.Choice().toPage, 11);
 }
 
 }  // namespace

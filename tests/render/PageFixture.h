@@ -1,5 +1,4 @@
 #pragma once
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -73,11 +72,5 @@ struct PageFixture {
         return drawn.Value();
     }
 };
-
-inline std::string Edges(const RecordingTarget::BoxOp& box) {
-    std::ostringstream out;
-    out << box.x1 << ',' << box.y1 << ',' << box.x2 << ',' << box.y2;
-    return out.str();
-}
 
 }  // namespace Tabulon

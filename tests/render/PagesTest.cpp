@@ -1,13 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <sstream>
 #include <tuple>
 
 #include "PageFixture.h"
 #include "render/DrawRuler.h"
 #include "render/DrawnWidths.h"
 #include "render/MeasureReportFont.h"
+#include "render/SheetPlacement.h"
+#include "render/ShownWidths.h"
 
 using namespace Tabulon;
+
+// A report opened from its text as the window opens it, in Turkish.
+struct OpenedReport {
+    TempDir dir;
+    ReportPages pages;
+    RecordingTarget target;
+    LoadOptions options;
+    OpenedReport(const std::string& text, const PageSetup& setup) {
+        options.locale = NumberLocale::Turkish();
+        WriteBytes(dir.File("r.txt"), text);
+        EXPECT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
+    }
+};
 
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
 static std::string Figures(const PageMetrics& m) {
@@ -47,75 +67,119 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
 TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
     std::string rows[101];
     for (int i = 1; i <= 100; ++i) rows[i] = rows[i - 1] + "9" + std::to_string(i) + "\ta\t\r\n";
-    const struct {
-        std::string text;
-        int32_t margins[4];      // left, right, top, bottom
-        int32_t laidOutAgainAt;  // a page height set after opening, 0 for none
-        int32_t rowsPerPage, pageCount;
-        int64_t lastPageTotal;
-    } cases[] = {{"1A\r\n4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
-                 {"1A\r\n4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
-                 {"1A\r\n" + rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
-                 {"1A\r\n" + rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
-                 {"1A\r\n4++\t\r\n" + rows[100],
-                  {15, 15, 15, 15},
-                  8000,
-                  21,
-                  5,
-                  int64_t{85 + 100} * 8},  // 6130 / 230 - 6
-                 {"1A\r\n4++\t\r\n" + rows[7], {15, 15, 1000, 15}, 0, 1, 7, 7},
-                 {"1A\r\n4++\t\r\n" + rows[7], {15, 15, 150, 150}, 0, 1, 7, 7},
-                 {"1A\r\n4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28},
-                 {"1A\r\n4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << &c - cases);
-        TempDir dir;
-        ReportPages pages;
-        RecordingTarget target;
+    // The report after its first header, the margins (left, right, top, bottom), a page
+    // height set after opening (0: none), the rows a page, pages, last page's total.
+    const std::tuple<std::string, std::array<int32_t, 4>, int32_t, int32_t, int32_t, int64_t>
+        cases[] = {{"4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
+                   {"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
+                   {rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
+                   {rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
+                   // 6130 / 230 - 6 rows a page once laid out again
+                   {"4++\t\r\n" + rows[100], {15, 15, 15, 15}, 8000, 21, 5, 185 * 8},
+                   {"4++\t\r\n" + rows[7], {15, 15, 1000, 15}, 0, 1, 7, 7},
+                   {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28},
+                   {"4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
+    for (const auto& [text, margins, laidOutAgainAt, rowsPerPage, pageCount, total] : cases) {
+        SCOPED_TRACE(testing::Message() << text.size() << " bytes, top margin " << margins[2]);
         PageSetup setup = DefaultPageSetup(1);
         std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
-            std::tie(c.margins[0], c.margins[1], c.margins[2], c.margins[3]);
-        WriteBytes(dir.File("r.txt"), c.text);
-        LoadOptions options;
-        options.locale = NumberLocale::Turkish();
-        ASSERT_TRUE(
-            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
-                .Ok());
-        setup.PageSizeY = c.laidOutAgainAt;
-        ASSERT_TRUE(!c.laidOutAgainAt || LayOutPages(pages, target, setup, options.locale).Ok());
-        EXPECT_EQ(pages.metrics.RowsPerPage, c.rowsPerPage);
-        EXPECT_EQ(pages.totals.pageCount, c.pageCount);
-        EXPECT_EQ(pages.totals.table.Get(c.pageCount, 1).scaled / Currency::Scale, c.lastPageTotal);
+            std::tie(margins[0], margins[1], margins[2], margins[3]);
+        OpenedReport opened("1A\r\n" + text, setup);
+        ReportPages& pages = opened.pages;
+        setup.PageSizeY = laidOutAgainAt;
+        ASSERT_TRUE(!laidOutAgainAt ||
+                    LayOutPages(pages, opened.target, setup, opened.options.locale).Ok());
+        EXPECT_EQ(pages.metrics.RowsPerPage, rowsPerPage);
+        EXPECT_EQ(pages.totals.pageCount, pageCount);
+        EXPECT_EQ(pages.totals.table.Get(pageCount, 1).scaled / Currency::Scale, total);
         EXPECT_EQ(pages.fieldCount, 2);
+    }
+}
+
+// Each column is drawn one character wider than the widest text its rows show,
+// whatever the loader measured; what is not a number shows as written.
+TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
+    const struct {
+        const char* format;
+        const char* widths;  // the type-3 record's field, for the length of a Z pattern
+        std::vector<std::string> fields;
+        int16_t drawn;
+    } cases[] = {
+        {"Z", "8", {"42", "7"}, 9},           // 00000042
+        {"Z", "3", {"123456", "-5"}, 7},      // a code longer than its zeros
+        {"Z", "", {"105", "999"}, 4},         // no widths line: codes as written
+        {"N", "", {"1234567", "-12"}, 10},    // 1.234.567
+        {"2", "", {"999,995", "12"}, 9},      // rounds up to 1.000,00
+        {"C", "", {"-1234567,5", "12"}, 15},  // (1.234.567,50)
+        {"N", "", {"abc", "1e3"}, 6},         // 1.000, "abc" as written
+        {"T", "", {"1234567", "9"}, 7},       // text shows as written
+        {"N", "", {"-0,4", "0"}, 4},          // rounds to 0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " " + c.fields[0]);
+        std::string text =
+            "1RAPOR\r\n2K\t\r\n3" + std::string(c.widths) + "\t\r\n5" + c.format + "\t\r\n";
+        for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
+        OpenedReport opened(text, DefaultPageSetup(1));
+        EXPECT_EQ(opened.pages.Widths(DefaultPageSetup(1), opened.options.locale)[1], c.drawn);
     }
 }
 
 // One character wider than the widest total printed, so none runs into the next column.
 TEST(DrawnWidths, HoldTheWidestPrintedTotal) {
-    const struct {
-        bool pTotals, aTotals;
-        std::vector<int64_t> pages;  // page totals of column 1 in whole units
-        int16_t width;
-        const char* pattern;
-        int16_t drawn;
-    } cases[] = {{true, true, {20000, 21306}, 5, "#,##0", 7},   // 41.306 running total
-                 {true, false, {20000, 21306}, 5, "#,##0", 7},  // 21.306
-                 {false, true, {999, 1}, 3, "#,##0", 6},        // 1.000
-                 {true, true, {-123456, 100}, 5, "#,##0.00;(#,##0.00)", 13},  // (123.456,00)
-                 {false, false, {999999999}, 5, "#,##0", 5},                  // no totals printed
-                 {true, true, {12}, 20, "#,##0", 20}};                        // wide enough already
-    for (const auto& c : cases) {
+    // Page and cumulative totals printed, page totals of column 1 in whole
+    // units, its width and pattern, the width drawn.
+    const std::tuple<bool, bool, std::vector<int64_t>, int16_t, const char*, int16_t> cases[] = {
+        {true, true, {20000, 21306}, 5, "#,##0", 7},                 // 41.306 running total
+        {true, false, {99999, 1}, 3, "#,##0", 7},                    // 99.999, not 100.000
+        {false, true, {999, 1}, 3, "#,##0", 6},                      // 1.000
+        {true, true, {-123456, 100}, 5, "#,##0.00;(#,##0.00)", 13},  // (123.456,00)
+        {false, false, {999999999}, 5, "#,##0", 5},                  // no totals printed
+        {true, true, {12}, 20, "#,##0", 20}};                        // wide enough already
+    for (const auto& [pTotals, aTotals, pages, width, pattern, shown] : cases) {
         PageFixture f;
-        f.setup.pTotals = c.pTotals;
-        f.setup.aTotals = c.aTotals;
-        f.Columns({{"T", c.width, c.pattern, true}, {"U", 4, c.pattern}});
-        for (size_t p = 0; p < c.pages.size(); ++p)
+        f.setup.pTotals = pTotals;
+        f.setup.aTotals = aTotals;
+        f.Columns({{"T", width, pattern, true}, {"U", 4, pattern}});
+        for (size_t p = 0; p < pages.size(); ++p)
             f.pages.totals.table.Add(static_cast<int64_t>(p) + 1, 1,
-                                     Currency{c.pages[p] * Currency::Scale});
-        f.pages.totals.pageCount = static_cast<int32_t>(c.pages.size());
+                                     Currency{pages[p] * Currency::Scale});
+        f.pages.totals.pageCount = static_cast<int32_t>(pages.size());
         const ColumnWidthTable drawn = DrawnWidths(f.Layout(), f.pages.totals, f.setup, f.locale);
-        EXPECT_EQ(drawn[1], c.drawn) << c.pattern << " " << c.pages.back();
+        EXPECT_EQ(drawn[1], shown) << pattern << " " << pages.back();
         EXPECT_EQ(drawn[2], 4);
+    }
+}
+
+// The drawn widths are kept between pages; each thing they come from, changed
+// alone after they were asked for, must change the next answer to a fresh count's.
+TEST(DrawnWidths, FollowEveryChangeOfWhatTheyComeFrom) {
+    const std::pair<const char*, std::function<void(PageFixture&)>> changes[] = {
+        {"the ruler", [](PageFixture& f) { f.Layout().ColumnWidths[2] = 30; }},
+        {"the pattern", [](PageFixture& f) { f.Layout().ColumnFormats[2] = "#,##0.000"; }},
+        {"not totalled", [](PageFixture& f) { f.Layout().ColumnTotalFlags[2] = false; }},
+        {"a total added",
+         [](PageFixture& f) { f.pages.totals.table.Add(2, 2, Currency{int64_t{1} << 50}); }},
+        {"the page count", [](PageFixture& f) { f.pages.totals.pageCount = 1; }},
+        {"no totals lines", [](PageFixture& f) { f.setup.pTotals = f.setup.aTotals = false; }},
+        {"the locale", [](PageFixture& f) { f.locale.groupSeparator = "'''"; }},
+        {"a number shown", [](PageFixture& f) { f.pages.shownWidths[2] = 40; }}};
+    for (const auto& [change, apply] : changes) {
+        SCOPED_TRACE(change);
+        PageFixture f;
+        f.Columns({{"Ad", 6, ""}, {"Tutar", 8, "#,##0.00", true}});
+        f.Rows({{"a", "1.234,50"},
+                {"b", "-7.500,25"},
+                {"c", "1"},
+                {"d", "2"},
+                {"e", "3"},
+                {"f", "900.000"}});
+        const ColumnWidthTable before = f.pages.Widths(f.setup, f.locale);
+        apply(f);
+        ColumnWidthTable fresh = DrawnWidths(f.Layout(), f.pages.totals, f.setup, f.locale);
+        WidenForShownNumbers(fresh, f.pages.shownWidths);
+        EXPECT_NE(fresh, before);
+        EXPECT_EQ(f.pages.Widths(f.setup, f.locale), fresh);
     }
 }
 
@@ -129,10 +193,75 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     RecordingTarget ruler(18750, 200);
     DrawRuler(ruler, {192, 255, 255}, {ColumnWidthTable{0, 6, 10, 12}, metrics, 3, 0.75f}, 2);
     ASSERT_EQ(ruler.boxes.size(), 1u);
-    EXPECT_EQ(Edges(ruler.boxes[0]), "0,0,18750,200");
+    const RecordingTarget::BoxOp& strip = ruler.boxes[0];
+    EXPECT_EQ(std::tie(strip.x1, strip.y1, strip.x2, strip.y2),
+              std::tuple(0.0, 0.0, 18750.0, 200.0));
     EXPECT_EQ(ruler.boxes[0].colour, (Rgb{192, 255, 255}));
     std::ostringstream markers;
     for (const auto& p : ruler.pictures)
         markers << p.x << ',' << p.y << (p.picture == &NormalMarker() ? " normal|" : " red|");
     EXPECT_EQ(markers.str(), "1032.5,0 normal|1939.5,0 red|");
+}
+
+// The widths of columns 1.., the others none.
+static ColumnWidthTable Widths(std::initializer_list<int16_t> widths) {
+    ColumnWidthTable table{};
+    size_t c = 1;
+    for (int16_t w : widths) table[c++] = w;
+    return table;
+}
+
+// Only a page whose cells run past the printable width with "Sığdır" on is
+// shrunk, and only the columns the report has count.
+TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAsked) {
+    // Off: cut at the margin as always; 85 characters are exactly the line; with
+    // one field the second column is not the report's.
+    const std::tuple<bool, ColumnWidthTable, int, bool> cases[] = {
+        {false, Widths({60, 60}), 2, false},
+        {true, Widths({40, 45}), 2, false},
+        {true, Widths({40, 46}), 2, true},
+        {true, Widths({40, 60}), 1, false},
+        {true, Widths({60, 60}), 2, true}};
+    for (const auto& [fit, widths, fieldCount, scaled] : cases) {
+        PageSetup setup = DefaultPageSetup(1);
+        setup.FitToPaper = fit;
+        const SheetPlacement placed =
+            PlaceOnPaper(setup, PageFixture().pages.metrics, widths, fieldCount);
+        EXPECT_EQ(placed.Scaled(), scaled) << widths[2] << " " << fieldCount;
+        if (!scaled) {
+            EXPECT_EQ(placed, SheetPlacement{});
+            EXPECT_EQ(DrawnSetup(setup, placed), setup);
+        }
+    }
+}
+
+// The margins stay where the setup puts them: the page's top-left margin corner,
+// right margin and bottom margin land on the paper's, whatever the paper.
+TEST(SheetPlacement, KeepsTheMarginsOnThePaper) {
+    // Paper width and height, and the characters of the report's two columns.
+    const std::tuple<int32_t, int32_t, int16_t> cases[] = {
+        {11906, 16838, 150}, {16838, 11906, 300}, {21600, 15840, 171}, {8391, 11906, 90}};
+    for (const auto& [width, height, columns] : cases) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height << " " << columns);
+        PageSetup setup = DefaultPageSetup(width > height ? 2 : 1);
+        setup.PageSizeX = width;
+        setup.PageSizeY = height;
+        setup.FitToPaper = true;
+        PageMetrics metrics = PageFixture().pages.metrics;
+        metrics.PrintableWidth = width - 2 * 810;
+        const int16_t half = static_cast<int16_t>(columns / 2);
+        const SheetPlacement placed =
+            PlaceOnPaper(setup, metrics, Widths({half, static_cast<int16_t>(columns - half)}), 2);
+        ASSERT_TRUE(placed.Scaled());
+        const auto onPaper = [&](double x, double y) {
+            return std::pair(placed.left + placed.scale * x, placed.top + placed.scale * y);
+        };
+        EXPECT_NEAR(onPaper(810, 0).first, 810, 1e-6);
+        EXPECT_NEAR(onPaper(0, 810).second, 810, 1e-6);
+        EXPECT_NEAR(onPaper(810 + columns * 120, 0).first, width - 810, 1e-6);
+        EXPECT_NEAR(onPaper(placed.pageWidth - 810, 0).first, width - 810, 1.0);
+        EXPECT_NEAR(onPaper(0, placed.pageHeight - 810).second, height - 810, 1.0);
+        const PageSetup drawn = DrawnSetup(setup, placed);
+        EXPECT_TRUE(drawn.PageSizeX == placed.pageWidth && drawn.PageSizeY == placed.pageHeight);
+    }
 }

@@ -26,6 +26,17 @@ void Unmap(void* base, size_t size) {
     munmap(base, size);
 }
 
+void AdviseLargePages([[maybe_unused]] void* base, [[maybe_unused]] size_t size) {
+#ifdef MADV_HUGEPAGE
+    constexpr size_t Large = size_t{2} << 20;
+    const size_t skip = (Large - reinterpret_cast<uintptr_t>(base) % Large) % Large;
+    if (size <= skip) return;
+    const size_t length = (size - skip) / Large * Large;
+    // Only advice: where it is not taken, the memory is filled in small pages.
+    if (length > 0) madvise(static_cast<char*>(base) + skip, length, MADV_HUGEPAGE);
+#endif
+}
+
 size_t MappingGranularity() {
     static const size_t size = static_cast<size_t>(sysconf(_SC_PAGESIZE));
     return size;

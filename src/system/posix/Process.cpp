@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
+
 namespace Tabulon {
 
 namespace System {
@@ -10,8 +12,18 @@ namespace System {
 namespace {
 
 void (*cleanupOnSignal)() = nullptr;
+// Lock-free, so a handler may read and write them.
+std::atomic<int> holds{0};
+std::atomic<int> heldSignal{0};
 
 void OnTerminatingSignal(int signal) {
+    // Noted before the holds are looked at again: a release that came in
+    // between has either seen the note and raises it, or left no hold and
+    // this handler goes on.
+    if (holds > 0) {
+        heldSignal = signal;
+        if (holds > 0) return;
+    }
     if (cleanupOnSignal) cleanupOnSignal();
     // The signal is blocked while its handler runs; raised again with the
     // default action, it ends the program as soon as the handler returns, so
@@ -38,6 +50,15 @@ void OnTermination(void (*cleanup)()) {
         if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
         sigaction(signal, &handler, nullptr);
     }
+}
+
+void HoldTermination() {
+    ++holds;
+}
+
+void ReleaseTermination() {
+    if (--holds == 0)
+        if (const int signal = heldSignal.exchange(0)) raise(signal);
 }
 
 int MainThreadId() {

@@ -27,6 +27,9 @@ void Unmap(void* base, size_t) {
     UnmapViewOfFile(base);
 }
 
+// Large pages need a privilege that users seldom have: small ones it is.
+void AdviseLargePages(void*, size_t) {}
+
 size_t MappingGranularity() {
     SYSTEM_INFO info{};
     GetSystemInfo(&info);
