@@ -23,7 +23,6 @@ TEST(RowStoreRoom, EstimatesOneRecordPerDataRow) {
         {"9a\r9b\r9c", 0, 3},
         {std::string("\377\3769\0a\0\r\0\n\0009\0b\0\r\0", 16), 0, 2},  // marked UTF-16
         {"9a\n9b\n9c\n", 0, 1},
-        {" 9a\r\n19\r\n\r\n", 0, 0},
         {"9abcdefgh\r", 100, 10},
         {"9\r", int64_t{1} << 40, INT32_MAX},
     };
