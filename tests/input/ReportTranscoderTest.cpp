@@ -39,11 +39,10 @@ TEST(ReportTranscoder, DecodesWhereverTheBlocksFall) {
         std::string utf8;
     } cases[] = {
         {{0xFEFF, '1', 0x015E, 0x0130, 0xD83D, 0xDE00, '\r', '\n'}, "", "1Şİ😀\r\n"},
-        {{0xFEFF, 'a', 0xDC00, 'b'}, "", "a" + Bad + "b"},  // a lone low half
-        {{0xFEFF, 'a', 0xD800, 'b'}, "", "a" + Bad + "b"},  // a high half alone
-        {{0xFEFF, 0xD800, 0xD801, 0xDC01}, "", Bad + "\xF0\x90\x90\x81"},
-        {{0xFEFF, 'a', 0xD800}, "", "a" + Bad},  // cut at the end
-        {{0xFEFF, 'a'}, "x", "a" + Bad},         // an odd byte count
+        {{0xFEFF, 'a', 0xDC00, 'b'}, "", "a" + Bad + "b"},                 // a lone low half
+        {{0xFEFF, 0xD800, 0xD801, 0xDC01}, "", Bad + "\xF0\x90\x90\x81"},  // a high half alone
+        {{0xFEFF, 'a', 0xD800}, "", "a" + Bad},                            // cut at the end
+        {{0xFEFF, 'a'}, "x", "a" + Bad},                                   // an odd byte count
         {{0xFEFF}, "", ""},
     };
     for (const bool little : {true, false}) {
