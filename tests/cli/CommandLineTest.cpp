@@ -31,7 +31,6 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
                            "91\ta\t1,00\t", "92\tb\t2,00\t", "93\tc\t99.999.999.999.999.999,00\t",
                            "94\td\t4,00\t", "95\te\t5,00\t"}));
     const QString out = path("yok/rapor.out"), large = path("large.pdf");
-    const std::string noReport = "Rapor dosyası açılamadı:\n";
     const std::string cannotSave = "Dosya kaydedilemedi:\n" + out.toStdString() + "\n";
     const std::string conf = home.File("config/Vornak Software/Tabulon.conf");
     // Each reset keeps the file aside, never over one kept before.
@@ -45,7 +44,7 @@ TEST(CommandLine, EachRunEndsWithItsStatusOutputAndMessage) {
         std::optional<std::string> settings = {};  // the stored page setup, none if unset
         rlim_t fileSize = RLIM_INFINITY;
     } cases[] = {
-        {{"find", "/yok/rapor.txt", "x"}, 2, noReport + "/yok/rapor.txt\n"},
+        {{"find", "/yok/rapor.txt", "x"}, 2, "Rapor dosyası açılamadı:\n/yok/rapor.txt\n"},
         {{"info", path("endless.txt")}, 0, "", {"\"RowCount\": 2,"}},
         // Measured on the page canvas: Times New Roman 10 points is 15 whole pixels
         // at 96 dpi, 14968 / 225 - 8 rows; the quantity column is drawn wider for its total.
