@@ -48,7 +48,6 @@ TEST(LoadSettings, ConvertsStoredTexts) {
         {"PageSizeY=2147483647;PageOrient=1", "PageSizeY=68040"},
         {"FontSize=99999", "FontSize=400"},
         {"SpaceX2=99999", "SpaceX2=1000"},
-        {"PageOrient=2;PageSizeX=11906;PageSizeY=16838", "PageSizeX=16838"},
         {"PageOrient=2;PageSizeX=15000;PageSizeY=15000", "PageSizeX=15000"},
         {"pTotals=true", "pTotals=False"},
         {"aTotals=True  ", "aTotals=True"}};
