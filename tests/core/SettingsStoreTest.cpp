@@ -155,7 +155,9 @@ TEST(RememberedWidths, KeptByTitlesForTheLastTwentySets) {
     const RememberedWidths remembered(settings);
     ReportLayout sales = WithTitles({"Kod", "Müşteri", "Tutar"});
     remembered.Remember(sales, {{2, 30}, {3, 12}});
-    for (const auto& titles : {std::vector<std::string>{"Kod", "Müşteri\t", "Tutar"}, {}}) {
+    for (const auto& titles : {std::vector<std::string>{"Kod", "Müşteri", "Tutar", "Tarih"},
+                               {"Kod", "Müşteri\t", "Tutar"},
+                               {}}) {
         remembered.Remember(WithTitles(titles), titles.empty() ? Widths{{1, 9}} : Widths{});
         EXPECT_EQ(remembered.For(WithTitles(titles)), Widths{});
     }
