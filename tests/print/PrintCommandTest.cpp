@@ -25,7 +25,10 @@ const struct {
     {"SAMPLE --even --sides two-short", 0, "Depo", "2", "two-sided-short-edge", ""},
     // A fan-fold form in landscape goes out as itself, named to the spooler.
     {"SAMPLE --pages 1", 0, "Depo", "1", "Custom.15x11in", "",
-     "[General]\nPageSizeX=21600\nPageSizeY=15840\nPageOrient=2\n", "1080 x 792 pts"},
+     "[General]\nPageSizeX=21600\nPageSizeY=15840\nPageOrient=2\nSpaceX1=15\nSpaceX2=15\n"
+     "SpaceY1=15\nSpaceY2=15\nFontName=Times New Roman\nFontSize=10\npTotals=True\n"
+     "aTotals=True\npNumbers=True\n",
+     "1080 x 792 pts"},
     {"SAMPLE --printer Yok", 4, "", "", "", "Yazdırılamadı: Yazıcı bulunamadı: Yok\n"},
     {"SAMPLE --pages 2-9", 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
     {"SAMPLE --pages 3-2", 5, "", "", "", "Yazdırılamadı: Seçilen sayfalar raporda"},
@@ -59,19 +62,19 @@ TEST(PrintCommand, SpoolsTheChosenPagesAsOneJob) {
             std::filesystem::create_directories(home.File("config/Vornak Software"));
             WriteBytes(home.File("config/Vornak Software/Tabulon.conf"), run.settings);
         }
-        const qsizetype before = cupsd.SpooledDocuments().size();
+        const qsizetype before = cupsd.Spooled("d*").size();
         const ProgramRun done = RunExport(QString("print ").append(run.args).split(' '), home);
         EXPECT_EQ(done.exitCode, run.status);
         EXPECT_EQ(done.err.substr(0, run.said.size()), run.said) << done.err;
         EXPECT_EQ(LeftIn(home).size(), 0u);
-        const QStringList spooled = cupsd.SpooledDocuments();
+        const QStringList spooled = cupsd.Spooled("d*");
         if (!run.status) {
             EXPECT_EQ(done.out.rfind(std::string(run.printer) + "-", 0), 0u) << done.out;
             EXPECT_EQ(done.err, "");
             ASSERT_EQ(spooled.size(), before + 1);
             EXPECT_EQ(SheetsOf(spooled.back().toStdString()), run.sheets);
             EXPECT_NE(PdfInfo(spooled.back().toStdString()).find(run.paper), std::string::npos);
-            const std::string control = ReadBytes(cupsd.SpooledControls().back().toStdString());
+            const std::string control = ReadBytes(cupsd.Spooled("c*").back().toStdString());
             EXPECT_NE(control.find(run.attribute), std::string::npos);
             EXPECT_NE(control.find(run.printer), std::string::npos);
         } else {
