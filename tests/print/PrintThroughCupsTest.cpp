@@ -20,15 +20,12 @@ namespace {
 // The print dialog's job controls as "copies collate side reverse", "-" after
 // a disabled one.
 std::string Shown(const FrmPrintControls& c) {
-    const std::pair<const QWidget*, int> controls[] = {{c.Copies, c.Copies->value()},
-                                                       {c.Collate, c.Collate->isChecked()},
-                                                       {c.Sides, c.Sides->currentIndex()},
-                                                       {c.Reverse, c.Reverse->isChecked()}};
-    std::string text;
-    for (const auto& [control, value] : controls)
-        text +=
-            (text.empty() ? "" : " ") + std::to_string(value) + (control->isEnabled() ? "" : "-");
-    return text;
+    const auto shown = [](const QWidget* control, int value) {
+        return std::to_string(value) + (control->isEnabled() ? "" : "-");
+    };
+    return shown(c.Copies, c.Copies->value()) + " " + shown(c.Collate, c.Collate->isChecked()) +
+           " " + shown(c.Sides, c.Sides->currentIndex()) + " " +
+           shown(c.Reverse, c.Reverse->isChecked());
 }
 
 enum Start { CtrlP, Toolbar, Menu, LongReport };
