@@ -169,7 +169,6 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         {Size(" 10 "), Silent, ""},
         {Size("10.4"), AskYes, ""},
         {Size("11.5"), AskYes, "FontSize=12;"},
-        {Size("abc"), AskYes, "FontSize=0;"},
         {Size("99999"), AskYes, "FontSize=400;"},
         {[this] { Click("Check1(1)"), Click("CheckSigdir"); }, AskYes,
          "aTotals=False;FitToPaper=True;"},
