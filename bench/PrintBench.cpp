@@ -17,7 +17,7 @@ constexpr long Rows = 20000;
 PrivateCupsd* Spooler() {
     static PrivateCupsd* cupsd = [] {
         auto* started = new PrivateCupsd;
-        if (!PrivateCupsd::Installed() || !started->Start() || !started->AddRawQueue("Bench")) {
+        if (!started->Start() || !started->AddQueue("Bench")) {
             delete started;
             return static_cast<PrivateCupsd*>(nullptr);
         }

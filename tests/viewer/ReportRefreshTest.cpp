@@ -1,6 +1,8 @@
+#include <QPushButton>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "ViewerHarness.h"
 #include "viewer/ViewerStatusBar.h"
@@ -10,10 +12,22 @@ using namespace Tabulon;
 
 namespace {
 
+class Refresh : public ShownViewer {
+  protected:
+    Refresh() {
+        h.environment.freeSpace = [this](const std::string&, int64_t& bytes) {
+            bytes = room;
+            return true;
+        };
+    }
+    int64_t room = int64_t{1} << 40;
+};
+
 // The report written again while it is shown: in place, renamed over, gone,
-// and read again by F5; each time the window follows on its own (or at once
-// for F5), keeping the page (or the last one) and the zoom.
-TEST_F(ShownViewer, TheWindowFollowsTheReportAsItIsWrittenAgain) {
+// read again by F5, and grown past the temporary folder's room; each time the
+// window follows on its own (or at once for F5), keeping the page (or the
+// last one) and the zoom, and a report it cannot read leaves the one shown.
+TEST_F(Refresh, TheWindowFollowsTheReportAsItIsWrittenAgain) {
     const std::string path = h.folder.File("rapor.txt");
     Key(Qt::Key_PageDown);
     Key(Qt::Key_PageDown);
@@ -45,6 +59,13 @@ TEST_F(ShownViewer, TheWindowFollowsTheReportAsItIsWrittenAgain) {
              Key(Qt::Key_F5);
          },
          "ELLE", 10, 1, "Rapor yenilendi"},
+        {"too large for the temporary folder",
+         [&] {
+             room = 1000;
+             WriteBytes(path, SalesReport(3000));
+             Key(Qt::Key_F5);
+         },
+         "ELLE", 10, 1, "Geçici klasörde rapor için yeterli yer yok: /"},
     };
     for (const auto& [what, change, title, rows, page, note] : cases) {
         change();
@@ -59,6 +80,41 @@ TEST_F(ShownViewer, TheWindowFollowsTheReportAsItIsWrittenAgain) {
         EXPECT_EQ(W().CurrentPage(), page) << what;
         EXPECT_EQ(W().ZoomFactor(), 0.75f) << what;
     }
+}
+
+// The program writing the report adds rows while the window reads it: the
+// window shows what it read with a note saying the report changed, and
+// "Yeniden Oku" reads it again (with what was added since) on the page shown.
+TEST(ChangedReportWindow, NoteAndReadAgainKeepingThePage) {
+    ViewerHarness h;
+    const std::string report = h.folder.File("rapor.txt");
+    WriteBytes(report, SalesReport(200));
+    std::string more;
+    for (int i = 201; i <= 400; ++i)
+        more += "9" + std::to_string(i) + "\tMüşteri\tAnkara\t1,50\t\r\n";
+    bool added = false;
+    h.environment.loadWatch = [&](int64_t, int64_t, const std::atomic<bool>&) {
+        if (!std::exchange(added, true)) WriteBytes(report, ReadBytes(report) + more);
+        return true;
+    };
+    ASSERT_TRUE(h.OpenPath(report));
+    h.Show();
+    ViewerStatusBar& bar = h.W().Status();
+    auto* readAgain = bar.findChild<QPushButton*>("ReadAgain");
+    ASSERT_NE(readAgain, nullptr);
+    EXPECT_EQ(h.Pages().rows.RecordCount(), 400);
+    EXPECT_EQ(bar.NoteText(), QString::fromUtf8("Rapor okunurken değişti"));
+    EXPECT_TRUE(readAgain->isVisible());
+    EXPECT_EQ(readAgain->text(), QString::fromUtf8("Yeniden Oku"));
+
+    for (int i = 0; i < 2; ++i) QTest::keyClick(h.window.get(), Qt::Key_PageDown);
+    WriteBytes(report, ReadBytes(report) + more);
+    QTest::mouseClick(readAgain, Qt::LeftButton);
+    EXPECT_EQ(h.Pages().rows.RecordCount(), 600);
+    EXPECT_EQ(h.W().CurrentPage(), 3);
+    EXPECT_EQ(bar.PageText(), QString("Sayfa 3 / %1").arg(h.W().PageCount()));
+    EXPECT_EQ(bar.NoteText(), QString());
+    EXPECT_FALSE(readAgain->isVisible());
 }
 
 }  // namespace

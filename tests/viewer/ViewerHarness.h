@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -33,9 +34,8 @@ inline std::string SalesReport(int rows, const std::string& firstHeader = "SATIÅ
     return text;
 }
 
-// A window over a report written into a temporary folder, with printers,
-// settings, locale and clock fixed by the test; the first printer listed is
-// not the default one.
+// A window with printers (the first listed not the default), settings,
+// locale and clock fixed by the test.
 struct ViewerHarness {
     TempDir folder;
     MemorySettingsBackend settings;
@@ -47,8 +47,7 @@ struct ViewerHarness {
     }
     // What the next window is made with; a test may change it before opening.
     ViewerEnvironment environment = FixedEnvironment();
-    // Creates and loads the window, the whole report read; false when the
-    // load sequence ended it.
+    // The window over the report, read whole; false when the load ended it.
     bool Open(const std::string& reportText) {
         WriteBytes(folder.File("rapor.txt"), reportText);
         return OpenPath(folder.File("rapor.txt"));
@@ -63,7 +62,7 @@ struct ViewerHarness {
     }
     FrmTabul& W() { return *window; }
     ReportPages& Pages() { return window->Pages(); }
-    // Shown at a fixed size and made active, as Main leaves it.
+    // Shown and made active, as Main leaves it.
     void Show() {
         window->resize(1000, 700);
         window->show();
@@ -90,6 +89,16 @@ class ShownViewer : public ::testing::Test {
         }
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : h.window.get(), static_cast<Qt::Key>(key), modifiers);
+    }
+    // A menu of the menu bar, opened with Alt and its letter.
+    QMenu* AltMenu(Qt::Key letter) {
+        Key(letter, Qt::AltModifier);
+        QMenu* popup = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([&popup] {
+            popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return popup != nullptr;
+        }));
+        return popup;
     }
     void Click(int button) { QTest::mouseClick(W().Toolbar().Button(button), Qt::LeftButton); }
     ViewerHarness h;
