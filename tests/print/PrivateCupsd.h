@@ -75,19 +75,17 @@ class PrivateCupsd {
     // The queue refuses every new job from now on.
     bool Reject(const QString& name) { return Client("cupsreject", {name}); }
 
-    // The documents of submitted jobs as the spooler received them, oldest first.
-    QStringList SpooledDocuments() const { return Spooled("d*"); }
-    // Their control files, which hold each job's attributes.
-    QStringList SpooledControls() const { return Spooled("c*"); }
     std::string Problem() const { return problem_.toStdString(); }
-
-  private:
+    // The documents ("d*") of submitted jobs as the spooler received them, or
+    // their control files ("c*", each job's attributes), oldest first.
     QStringList Spooled(const QString& pattern) const {
         QStringList files;
         for (const QString& file : QDir(dir_.filePath("spool")).entryList({pattern}, QDir::Files))
             files << dir_.filePath("spool/" + file);
         return files;
     }
+
+  private:
     // "@" stands for the spooler's folder.
     void Write(const QString& name, QString text) {
         QFile file(dir_.filePath(name));

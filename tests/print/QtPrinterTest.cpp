@@ -8,14 +8,6 @@ using namespace Tabulon;
 
 namespace {
 
-// The built-in PDF printer writing to `file`, drawing through the paper target.
-std::unique_ptr<QtPrinter> PdfPrinter(const std::string& file) {
-    return std::make_unique<QtPrinter>(
-        "PDF", file, [](QPainter& painter, const SheetPlacement& placement) {
-            return std::make_unique<PrinterTarget>(painter, placement);
-        });
-}
-
 void DrawPage(Printer& printer, const std::string& text) {
     printer.Target().PSet(1440, 1440, Black);
     printer.Target().Print(text);
@@ -37,10 +29,12 @@ TEST(QtPrinter, ReplacesTheFileThePathLeadsToAndKeepsItsPermissions) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         if (!Plant(dir, c)) continue;
-        auto printer = PdfPrinter(dir.File("out/rapor"));
-        DrawPage(*printer, "yeni");
-        printer->EndDoc();
-        ExpectSaved(dir, c, !printer->Failed(), "%PDF-");
+        QtPrinter printer("PDF", dir.File("out/rapor"), [](QPainter& painter, const auto& place) {
+            return std::make_unique<PrinterTarget>(painter, place);
+        });
+        DrawPage(printer, "yeni");
+        printer.EndDoc();
+        ExpectSaved(dir, c, !printer.Failed(), "%PDF-");
     }
 }
 

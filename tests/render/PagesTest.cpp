@@ -51,8 +51,7 @@ TEST(MeasureReportFont, GivesThePageFiguresAt100PercentRoundingHalvesToEven) {
     target.textHeight = target.charWidth = 0;
     EXPECT_EQ(Figures(MeasureReportFont(target, DefaultPageSetup(1), 0)),
               "810,810,810,810 10286x14968 1/1 14963x10286");
-    const int cases[][3] = {
-        {14970, 2, 58}, {14770, 2, 58}, {14870, 2, 58}, {14970, 12, 48}, {2000, 3, 1}};
+    const int cases[][3] = {{14970, 2, 58}, {14770, 2, 58}, {14970, 12, 48}, {2000, 3, 1}};
     for (const auto& [pageSizeY, headers, rows] : cases) {
         PageSetup setup = DefaultPageSetup(1);
         setup.PageSizeY = pageSizeY;
@@ -77,8 +76,7 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
                    // 6130 / 230 - 6 rows a page once laid out again
                    {"4++\t\r\n" + rows[100], {15, 15, 15, 15}, 8000, 21, 5, 185 * 8},
                    {"4++\t\r\n" + rows[7], {15, 15, 1000, 15}, 0, 1, 7, 7},
-                   {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28},
-                   {"4++\t\r\n" + rows[7], {0, 0, 0, 1000}, 0, 1, 7, 7}};
+                   {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28}};
     for (const auto& [text, margins, laidOutAgainAt, rowsPerPage, pageCount, total] : cases) {
         SCOPED_TRACE(testing::Message() << text.size() << " bytes, top margin " << margins[2]);
         PageSetup setup = DefaultPageSetup(1);
@@ -220,8 +218,7 @@ TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAsked) {
         {false, Widths({60, 60}), 2, false},
         {true, Widths({40, 45}), 2, false},
         {true, Widths({40, 46}), 2, true},
-        {true, Widths({40, 60}), 1, false},
-        {true, Widths({60, 60}), 2, true}};
+        {true, Widths({40, 60}), 1, false}};
     for (const auto& [fit, widths, fieldCount, scaled] : cases) {
         PageSetup setup = DefaultPageSetup(1);
         setup.FitToPaper = fit;

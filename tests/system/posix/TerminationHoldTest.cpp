@@ -10,11 +10,9 @@
 
 using namespace Tabulon;
 
-namespace {
+static int toParent = -1;
 
-int toParent = -1;
-
-void SayCleanedUp() {
+static void SayCleanedUp() {
     const char mark = 'c';
     (void)!write(toParent, &mark, 1);
 }
@@ -53,5 +51,3 @@ TEST(TerminationHeld, AnEndAskedForWhileHeldComesAtTheRelease) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
     }
 }
-
-}  // namespace
