@@ -21,8 +21,12 @@ inline void WriteLargeReport(const std::string& path, long rows) {
         const long priceCents = 150 + (i * 104729) % 250000;
         const long long amountCents = static_cast<long long>(count) * priceCents;
         // The lira with a point between every three digits.
-        std::string whole = std::to_string(amountCents / 100);
-        for (size_t at = whole.size(); at > 3; at -= 3) whole.insert(at - 3, ".");
+        const std::string digits = std::to_string(amountCents / 100);
+        std::string whole;
+        for (size_t at = 0; at < digits.size(); ++at) {
+            if (at > 0 && (digits.size() - at) % 3 == 0) whole += '.';
+            whole += digits[at];
+        }
         std::fprintf(f, "9%ld\t%s\t%s\t%ld\t%s,%02lld\t\r\n", i, names[i % 4], cities[i % 5], count,
                      whole.c_str(), amountCents % 100);
     }
