@@ -143,27 +143,44 @@ bool ReadCommonNumber(std::string_view text, const NumberLocale& locale, PlainNu
     return true;
 }
 
-// FormatNumber for a plain number, step for step.
-void AppendPlain(std::string& out, const PlainNumber& number, const PatternSections& sections,
-                 const NumberLocale& locale) {
-    const Fixed magnitude{static_cast<uint64_t>(number.digits), number.decimals};
+// Which section shows a value and the magnitude rounded for it: the third
+// for what rounds to zero, the second for a negative that does not, else the
+// first with a minus before it. The sign is decided on the value as shown:
+// -0.001 with two decimals is 0,00. Serves both the digits of a plain number
+// and a decimal number of any length.
+template <typename Magnitude>
+struct SectionChoice {
+    const PatternSection& section;
+    Magnitude magnitude;
+    bool minus;
+};
+
+template <typename Magnitude, typename Round, typename IsZero>
+SectionChoice<Magnitude> ChooseSection(const Magnitude& magnitude, bool negativeValue,
+                                       const PatternSections& sections, Round round,
+                                       IsZero isZero) {
     const PatternSection& positive = sections.section[0];
-    const Fixed rounded = RoundFixed(magnitude, positive.decimals);
-    const bool negative = number.negative && rounded.digits != 0;
-    if (rounded.digits == 0 && sections.count >= 3 && !sections.emptyText[2]) {
+    const Magnitude rounded = round(magnitude, positive.decimals);
+    const bool negative = negativeValue && !isZero(rounded);
+    if (isZero(rounded) && sections.count >= 3 && !sections.emptyText[2]) {
         const PatternSection& s = sections.section[2];
-        AppendFixed(out, RoundFixed(magnitude, s.decimals), s, locale);
-        return;
+        return {s, round(magnitude, s.decimals), false};
     }
     if (negative && sections.count >= 2 && !sections.emptyText[1]) {
         const PatternSection& s = sections.section[1];
-        const Fixed r = RoundFixed(magnitude, s.decimals);
-        if (r.digits != 0) {
-            AppendFixed(out, r, s, locale);
-            return;
-        }
+        const Magnitude r = round(magnitude, s.decimals);
+        if (!isZero(r)) return {s, r, false};
     }
-    AppendFixed(out, rounded, positive, locale, negative);
+    return {positive, rounded, negative};
+}
+
+// FormatNumber for a plain number, written in place.
+void AppendPlain(std::string& out, const PlainNumber& number, const PatternSections& sections,
+                 const NumberLocale& locale) {
+    const auto chosen =
+        ChooseSection(Fixed{static_cast<uint64_t>(number.digits), number.decimals}, number.negative,
+                      sections, RoundFixed, [](const Fixed& value) { return value.digits == 0; });
+    AppendFixed(out, chosen.magnitude, chosen.section, locale, chosen.minus);
 }
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
@@ -212,26 +229,15 @@ std::string Plain(const DecimalNumber& value, const NumberLocale& locale) {
 // FormatNumber with its pattern read.
 std::string FormatWith(const DecimalNumber& value, const PatternSections& sections,
                        const NumberLocale& locale) {
-    const PatternSection& positive = sections.section[0];
-
-    // The sign is decided on the value as shown: -0.001 with two decimals is 0,00.
     DecimalNumber magnitude = value;
     magnitude.negative = false;
-    const DecimalNumber rounded =
-        magnitude.Rounded(positive.decimals, RoundingMode::HalfAwayFromZero);
-    const bool negative = value.negative && !rounded.IsZero();
-    const bool zero = rounded.IsZero();
-
-    if (zero && sections.count >= 3 && !sections.emptyText[2]) {
-        const PatternSection& s = sections.section[2];
-        return Layout(magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero), s, locale);
-    }
-    if (negative && sections.count >= 2 && !sections.emptyText[1]) {
-        const PatternSection& s = sections.section[1];
-        const DecimalNumber r = magnitude.Rounded(s.decimals, RoundingMode::HalfAwayFromZero);
-        if (!r.IsZero()) return Layout(r, s, locale);
-    }
-    return (negative ? "-" : "") + Layout(rounded, positive, locale);
+    const auto chosen = ChooseSection(
+        magnitude, value.negative, sections,
+        [](const DecimalNumber& n, int decimals) {
+            return n.Rounded(decimals, RoundingMode::HalfAwayFromZero);
+        },
+        [](const DecimalNumber& n) { return n.IsZero(); });
+    return (chosen.minus ? "-" : "") + Layout(chosen.magnitude, chosen.section, locale);
 }
 
 }  // namespace
