@@ -44,7 +44,6 @@ struct ReportPages {
         int32_t pageCount = 0;
         bool pTotals = false, aTotals = false;
         NumberLocale locale;
-        bool operator==(const DrawnWidthsInputs&) const = default;
     };
     mutable std::optional<DrawnWidthsInputs> widthsFrom_;
     mutable ColumnWidthTable widths_{};
