@@ -18,14 +18,13 @@ namespace {
 // first megabyte, hands out what it read, and is held as it asks to go on.
 constexpr int HeldRows = 40000;
 
-// Holds the load from its second step on until let go, or until the load is
-// asked to stop (the window closing).
-struct LoadHold {
-    std::atomic<bool> letGo = false;
-    std::atomic<bool> stopSeen = false;
-    std::atomic<int> steps = 0;
-
-    ViewerEnvironment Environment() {
+// The window over a report whose load is held from its second step on until
+// let go, or until the load is asked to stop (the window closing). Its working
+// file goes to a temporary folder of its own.
+class HeldLoad : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("TMPDIR", temporary.Path().c_str(), 1);
         ViewerEnvironment environment = ViewerHarness::FixedEnvironment();
         environment.loadWatch = [this](int64_t, int64_t, const std::atomic<bool>& stop) {
             if (++steps < 2) return true;
@@ -33,34 +32,34 @@ struct LoadHold {
             if (stop) stopSeen = true;
             return true;
         };
-        return environment;
-    }
-};
-
-class HeldLoad : public ::testing::Test {
-  protected:
-    void SetUp() override {
         WriteBytes(h.folder.File("rapor.txt"), SalesReport(HeldRows));
-        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), hold.Environment()));
+        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), environment));
         h.Show();
         // Once the load is held, what it handed out before is on its way to
         // the window: a slow build may need a few turns of the event loop.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while ((hold.steps < 2 || W().PageCount() < 2) &&
-               std::chrono::steady_clock::now() < deadline) {
+        while ((steps < 2 || W().PageCount() < 2) && std::chrono::steady_clock::now() < deadline) {
             QCoreApplication::processEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         QCoreApplication::processEvents();
     }
-    void TearDown() override { hold.letGo = true; }
+    void TearDown() override {
+        letGo = true;
+        h.window.reset();
+        setenv("TMPDIR", kept.c_str(), 1);
+    }
     FrmTabul& W() { return h.W(); }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&W(), static_cast<Qt::Key>(key), modifiers);
     }
     QString PageText() { return W().Status().PageText(); }
 
-    LoadHold hold;
+    const std::string kept = std::getenv("TMPDIR");
+    TempDir temporary;
+    std::atomic<bool> letGo = false;
+    std::atomic<bool> stopSeen = false;
+    std::atomic<int> steps = 0;
     ViewerHarness h;
 };
 
@@ -103,7 +102,7 @@ TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
         EXPECT_TRUE(W().Selection().Selection().Empty());
     }
 
-    OnModal<QProgressDialog> letGo([&](QProgressDialog*) { hold.letGo = true; });
+    OnModal<QProgressDialog> waiting([&](QProgressDialog*) { letGo = true; });
     Key(Qt::Key_End);
     EXPECT_FALSE(W().Loading());
     EXPECT_FALSE(W().Status().LoadingShown());
@@ -122,24 +121,12 @@ TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
 
 // Closing the window in the middle of a load stops it at once and leaves
 // nothing in the temporary folder.
-TEST(BackgroundLoad, ClosingDuringTheLoadStopsItAndLeavesNothing) {
-    TempDir temporary;
-    const char* before = std::getenv("TMPDIR");
-    const std::string kept = before ? before : "";
-    setenv("TMPDIR", temporary.Path().c_str(), 1);
-    LoadHold hold;
-    {
-        ViewerHarness h;
-        WriteBytes(h.folder.File("rapor.txt"), SalesReport(HeldRows));
-        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), hold.Environment()));
-        h.Show();
-        ASSERT_TRUE(h.W().Loading());
-        h.W().CloseProgram();
-        h.window.reset();
-    }
-    EXPECT_TRUE(hold.stopSeen);
+TEST_F(HeldLoad, ClosingDuringTheLoadStopsItAndLeavesNothing) {
+    ASSERT_TRUE(W().Loading());
+    W().CloseProgram();
+    h.window.reset();
+    EXPECT_TRUE(stopSeen);
     EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
-    setenv("TMPDIR", kept.c_str(), 1);
 }
 
 }  // namespace
