@@ -32,17 +32,53 @@ class Navigation : public ShownViewer {
                           modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&W(), &wheel);
     }
+    std::function<void()> PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        return [this, key, modifiers] { Key(key, modifiers); };
+    }
+    static std::function<void()> Trigger(QAction* action) {
+        return [action] { action->trigger(); };
+    }
+    std::function<void()> Press(int button) {
+        return [this, button] { Click(button); };
+    }
+    // A command, the status bar after it, and whether it draws the page again
+    // and brings the page's corner into view.
+    struct Command {
+        std::function<void()> run;
+        const char* status;
+        bool redraws = true, toCorner = true;
+    };
+    // Runs each command from a view scrolled away from the page's corner; at
+    // any zoom only its own item is checked, and canvas, ruler and paper's
+    // edge are scaled by it.
+    void RunFromAScrolledView(const std::vector<Command>& commands) {
+        const std::pair<QAction*, float> zoomItems[] = {
+            {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
+        for (const Command& c : commands) {
+            SCOPED_TRACE(testing::Message() << c.status << " " << &c - commands.data());
+            W().Desk().VScroll()->setValue(1500);
+            W().Desk().HScroll()->setValue(600);
+            MarkCanvas();
+            c.run();
+            EXPECT_EQ(Status(), c.status);
+            EXPECT_EQ(CanvasMarked(), !c.redraws);
+            EXPECT_EQ(Canvas().top, c.toCorner ? 400 : 400 - 1500);
+            EXPECT_EQ(Canvas().left, c.toCorner ? 200 : 200 - 600);
+            EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
+            const float zoom = W().ZoomFactor();
+            for (const auto& [action, factor] : zoomItems)
+                EXPECT_EQ(action->isChecked(), factor == zoom);
+            EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * zoom));
+            EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * zoom));
+            EXPECT_EQ(W().Desk().Layout().Line3X, RoundHalfEven(W().Setup().PageSizeX * zoom));
+        }
+    }
 };
 
-// Each command from a view scrolled away from the page's corner: the page
-// keys, whatever the modifiers, keep the scroll position and draw nothing past
-// the first or last page (Home and End always draw); Ctrl+G, the menu and the
-// toolbar bring the corner into view. Zoom steps through 50..200 %, keeps the
-// page, checks its own item only and scales canvas, ruler and paper's edge.
-TEST_F(Navigation, CommandsTurnThePageAndZoom) {
-    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        return [this, k, m] { Key(k, m); };
-    };
+// The page keys, whatever the modifiers, keep the scroll position and draw
+// nothing past the first or last page (Home and End always draw); Ctrl+G, the
+// menu and the toolbar bring the corner into view.
+TEST_F(Navigation, PageCommandsTurnThePage) {
     const auto goTo = [this](const char* typed, Qt::Key k) {
         return [this, typed, k] {
             OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
@@ -54,72 +90,45 @@ TEST_F(Navigation, CommandsTurnThePageAndZoom) {
             EXPECT_TRUE(answer.Fired());
         };
     };
-    const auto item = [](QAction* action) { return [action] { action->trigger(); }; };
-    const auto button = [this](int i) { return [this, i] { Click(i); }; };
-    const auto ctrl = [&key](Qt::Key k) { return key(k, Qt::ControlModifier); };
-    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
-    const struct {
-        std::function<void()> command;
-        const char* status;
-        bool redraws = true, toCorner = true;
-    } commands[] = {{key(Qt::Key_PageUp), "Sayfa 1 / 4 %100", false, false},
-                    {key(Qt::Key_Home), "Sayfa 1 / 4 %100", true, false},
-                    {key(Qt::Key_End), "Sayfa 4 / 4 %100", true, false},
-                    {key(Qt::Key_PageDown), "Sayfa 4 / 4 %100", false, false},
-                    {key(Qt::Key_PageUp), "Sayfa 3 / 4 %100", true, false},
-                    {key(Qt::Key_A), "Sayfa 3 / 4 %100", false, false},
-                    {key(Qt::Key_PageDown, Qt::ShiftModifier), "Sayfa 4 / 4 %100", true, false},
-                    {goTo("3", Qt::Key_Return), "Sayfa 3 / 4 %100"},
-                    {goTo("1", Qt::Key_Escape), "Sayfa 3 / 4 %100", false, false},
-                    {goTo("999", Qt::Key_Return), "Sayfa 3 / 4 %100"},
-                    {item(Menu().GOR_04), "Sayfa 1 / 4 %100"},
-                    {item(Menu().GOR_03), "Sayfa 2 / 4 %100"},
-                    {item(Menu().GOR_01_02), "Sayfa 2 / 4 %75"},
-                    {item(Menu().GOR_05), "Sayfa 4 / 4 %75"},
-                    {item(Menu().GOR_02), "Sayfa 3 / 4 %75"},
-                    {item(Menu().GOR_01_03), "Sayfa 3 / 4 %50"},
-                    {item(Menu().GOR_01_01), "Sayfa 3 / 4 %100"},
-                    {button(3), "Sayfa 2 / 4 %100"},
-                    {button(4), "Sayfa 3 / 4 %100"},
-                    {button(6), "Sayfa 3 / 4 %75"},
-                    {button(7), "Sayfa 3 / 4 %50"},
-                    {ctrl(Qt::Key_Minus), "Sayfa 3 / 4 %50"},
-                    {button(5), "Sayfa 3 / 4 %100"},
-                    {ctrl(Qt::Key_Plus), "Sayfa 3 / 4 %125"},
-                    {wheel, "Sayfa 3 / 4 %150"},
-                    {wheel, "Sayfa 3 / 4 %200"},
-                    {wheel, "Sayfa 3 / 4 %200"},
-                    {ctrl(Qt::Key_Minus), "Sayfa 3 / 4 %150"},
-                    {ctrl(Qt::Key_0), "Sayfa 3 / 4 %100"},
-                    {item(Menu().GOR_04), "Sayfa 1 / 4 %100"},
-                    // The previous page on page 1 moves the view but draws nothing.
-                    {item(Menu().GOR_02), "Sayfa 1 / 4 %100", false}};
-    const std::pair<QAction*, float> zoomItems[] = {
-        {Menu().GOR_01_01, 1.0f}, {Menu().GOR_01_02, 0.75f}, {Menu().GOR_01_03, 0.5f}};
-    for (const auto& c : commands) {
-        SCOPED_TRACE(testing::Message() << c.status << " " << &c - commands);
-        W().Desk().VScroll()->setValue(1500);
-        W().Desk().HScroll()->setValue(600);
-        MarkCanvas();
-        c.command();
-        EXPECT_EQ(Status(), c.status);
-        EXPECT_EQ(CanvasMarked(), !c.redraws);
-        EXPECT_EQ(Canvas().top, c.toCorner ? 400 : 400 - 1500);
-        EXPECT_EQ(Canvas().left, c.toCorner ? 200 : 200 - 600);
-        EXPECT_EQ(W().Desk().Layout().Cetvel.top, Canvas().top - 210);
-        const float zoom = W().ZoomFactor();
-        for (const auto& [action, factor] : zoomItems)
-            EXPECT_EQ(action->isChecked(), factor == zoom);
-        EXPECT_EQ(W().Canvas()->TwipsWidth(), RoundHalfEven(25000 * zoom));
-        EXPECT_EQ(W().Cetvel()->TwipsWidth(), RoundHalfEven(25000 * zoom));
-        EXPECT_EQ(W().Desk().Layout().Line3X, RoundHalfEven(W().Setup().PageSizeX * zoom));
-    }
+    RunFromAScrolledView(
+        {{PressKey(Qt::Key_PageUp), "Sayfa 1 / 4 %100", false, false},
+         {PressKey(Qt::Key_Home), "Sayfa 1 / 4 %100", true, false},
+         {PressKey(Qt::Key_End), "Sayfa 4 / 4 %100", true, false},
+         {PressKey(Qt::Key_PageDown), "Sayfa 4 / 4 %100", false, false},
+         {PressKey(Qt::Key_PageUp), "Sayfa 3 / 4 %100", true, false},
+         {PressKey(Qt::Key_PageDown, Qt::ShiftModifier), "Sayfa 4 / 4 %100", true, false},
+         {goTo("3", Qt::Key_Return), "Sayfa 3 / 4 %100"},
+         {goTo("1", Qt::Key_Escape), "Sayfa 3 / 4 %100", false, false},
+         {goTo("999", Qt::Key_Return), "Sayfa 3 / 4 %100"},
+         {Trigger(Menu().GOR_04), "Sayfa 1 / 4 %100"},
+         {Trigger(Menu().GOR_03), "Sayfa 2 / 4 %100"},
+         {Press(4), "Sayfa 3 / 4 %100"},
+         {Press(3), "Sayfa 2 / 4 %100"},
+         {Trigger(Menu().GOR_02), "Sayfa 1 / 4 %100"},
+         // The previous page on page 1 moves the view but draws nothing.
+         {Trigger(Menu().GOR_02), "Sayfa 1 / 4 %100", false}});
     EXPECT_EQ(Menu().GOR_03->text(), "&Sonraki Sayfa\tPage Down");
-    Click(0);
-    EXPECT_FALSE(W().isVisible());
-    h.Show();
-    Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(W().isVisible());
+}
+
+// Zoom steps through 50..200 % by the menu, the toolbar, the keys and the
+// wheel, keeping the page, and the page commands keep the zoom.
+TEST_F(Navigation, ZoomCommandsStepThroughTheZoomsKeepingThePage) {
+    const auto ctrl = [this](Qt::Key k) { return PressKey(k, Qt::ControlModifier); };
+    const auto wheel = [this] { Wheel(+1, Qt::ControlModifier); };
+    RunFromAScrolledView({{Trigger(Menu().GOR_01_02), "Sayfa 1 / 4 %75"},
+                          {Trigger(Menu().GOR_05), "Sayfa 4 / 4 %75"},
+                          {Trigger(Menu().GOR_01_03), "Sayfa 4 / 4 %50"},
+                          {Trigger(Menu().GOR_01_01), "Sayfa 4 / 4 %100"},
+                          {Press(6), "Sayfa 4 / 4 %75"},
+                          {Press(7), "Sayfa 4 / 4 %50"},
+                          {ctrl(Qt::Key_Minus), "Sayfa 4 / 4 %50"},
+                          {Press(5), "Sayfa 4 / 4 %100"},
+                          {ctrl(Qt::Key_Plus), "Sayfa 4 / 4 %125"},
+                          {wheel, "Sayfa 4 / 4 %150"},
+                          {wheel, "Sayfa 4 / 4 %200"},
+                          {wheel, "Sayfa 4 / 4 %200"},
+                          {ctrl(Qt::Key_Minus), "Sayfa 4 / 4 %150"},
+                          {ctrl(Qt::Key_0), "Sayfa 4 / 4 %100"}});
 }
 
 // At every zoom, the square where the scroll bars meet shows the window's own
@@ -189,7 +198,8 @@ TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
 }
 
 // An unreadable report leaves this one open; one chosen with Ctrl+O or
-// dropped on the window takes its place from page 1.
+// dropped on the window takes its place from page 1. Ctrl+W, the toolbar's
+// first button and Ctrl+Q each close the window.
 TEST_F(Navigation, AnotherReportOpensInPlaceAndAnUnreadableOneKeepsThisOne) {
     MessageBoxCatcher boxes;
     EXPECT_FALSE(W().OpenReport(h.folder.File("yok.txt")));
@@ -210,8 +220,12 @@ TEST_F(Navigation, AnotherReportOpensInPlaceAndAnUnreadableOneKeepsThisOne) {
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(&W(), &drop);
     EXPECT_EQ(W().Pages().rows.RecordCount(), 7);
-    Key(Qt::Key_W, Qt::ControlModifier);
-    EXPECT_FALSE(W().isVisible());
+    for (const auto& close : {PressKey(Qt::Key_W, Qt::ControlModifier), Press(0),
+                              PressKey(Qt::Key_Q, Qt::ControlModifier)}) {
+        h.Show();
+        close();
+        EXPECT_FALSE(W().isVisible());
+    }
 }
 
 }  // namespace
