@@ -100,8 +100,8 @@ TEST_F(ExportThroughWindow, EachCommandSavesItsFormatToTheChosenFile) {
          "Kod,Müşteri,Şehir,Tutar,\r\n"},
         {item(Menu().DOS_01_01_02), "satış.csv", csv + "virgül.txt", "satış.csv", 1,
          "1,Müşteri 1,Ankara,37.50,\r\n"},
-        {item(Menu().DOS_01_03), "/proc/sekme", text + "satış.csv", "", 1, "", "/proc/sekme.txt"},
-        {item(Menu().DOS_01_01_01), "/proc/tablo", excel, "", 2, "", "/proc/tablo.xlsx"}};
+        {item(Menu().DOS_01_03), "/sys/sekme", text + "satış.csv", "", 1, "", "/sys/sekme.txt"},
+        {item(Menu().DOS_01_01_01), "/sys/tablo", excel, "", 2, "", "/sys/tablo.xlsx"}};
     for (const Export& e : exports) {
         SCOPED_TRACE(e.typed);
         RunAndCheck(e);
