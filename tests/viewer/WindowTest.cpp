@@ -19,23 +19,6 @@ using namespace Tabulon;
 
 namespace {
 
-// Page 1 at 100 % on the first printer listed; no zoom item is checked until
-// the window is first activated, and the shown window holds the page's text.
-TEST(FrmTabul, OpensAtFullSizeOnTheFirstPrinterListed) {
-    ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(200)));
-    EXPECT_EQ(h.W().SelectedPrinter(), "Birinci");
-    EXPECT_FALSE(h.W().Menu().GOR_01_01->isChecked());
-    h.Show();
-    EXPECT_TRUE(h.W().Menu().GOR_01_01->isChecked());
-    EXPECT_EQ(h.W().Desk().Layout().Canvas.height, h.W().Setup().PageSizeY);
-    const QImage shown = h.W().Canvas()->grab().toImage();
-    int dark = 0;
-    for (int i = 0; i < shown.width() * shown.height(); ++i)
-        dark += shown.pixelColor(i % shown.width(), i / shown.width()).lightness() < 100;
-    EXPECT_GT(dark, 800);
-}
-
 // Without a readable report, without room for its working file in the
 // temporary folder, or without a printer, the window says why (the path and
 // the system's reason) and ends with the failure's own status, having read
@@ -101,16 +84,28 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
         boxes.shown[0].starts_with("Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
 }
 
+// Page 1 at 100 % on the first printer listed; no zoom item is checked until
+// the window is first activated, and the shown window holds the page's text.
 // Settings that could not be used are said once, in the status bar, with
 // where the old ones went; the page is the fresh installation's.
-TEST(FrmTabul, SettingsResetIsSaidOnceWithWhereTheOldOnesWent) {
+TEST(FrmTabul, OpensOnPageOneAndSaysOnceThatTheSettingsWereReset) {
     ViewerHarness h;
     h.settings.SetValue(SettingsKeyPath, "FontSize", "0");
-    ASSERT_TRUE(h.Open(SalesReport(10)));
+    ASSERT_TRUE(h.Open(SalesReport(200)));
     EXPECT_EQ(h.W().Setup(), DefaultPageSetup(1));
     EXPECT_EQ(h.W().Status().NoteText(),
               "Sayfa ayarları kullanılamadı, ilk kurulumun ayarları yüklendi; eski ayarlar: "
               "Tabulon.conf.bozuk");
+    EXPECT_EQ(h.W().SelectedPrinter(), "Birinci");
+    EXPECT_FALSE(h.W().Menu().GOR_01_01->isChecked());
+    h.Show();
+    EXPECT_TRUE(h.W().Menu().GOR_01_01->isChecked());
+    EXPECT_EQ(h.W().Desk().Layout().Canvas.height, h.W().Setup().PageSizeY);
+    const QImage shown = h.W().Canvas()->grab().toImage();
+    int dark = 0;
+    for (int i = 0; i < shown.width() * shown.height(); ++i)
+        dark += shown.pixelColor(i % shown.width(), i / shown.width()).lightness() < 100;
+    EXPECT_GT(dark, 800);
     ASSERT_TRUE(h.OpenPath(h.folder.File("rapor.txt")));
     EXPECT_EQ(h.W().Status().NoteText(), "");
 }
