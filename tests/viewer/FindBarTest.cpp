@@ -6,9 +6,7 @@
 #include <QTableView>
 
 #include "ViewerHarness.h"
-#include "viewer/FilterCommand.h"
 #include "viewer/FoundFieldsDock.h"
-#include "viewer/FoundFieldsModel.h"
 #include "viewer/PictureBox.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
@@ -51,29 +49,17 @@ class FindBarTest : public ShownViewer {
 };
 
 // The column and "Tam alan" chosen in the bar reach the search: "Müşteri 1"
-// stands inside "Müşteri 10".."16" too, whole only in "Müşteri 1"; no
-// customer lives in Ankara, and row 2 holds 74,50.
+// stands inside "Müşteri 10".."16" too, whole only in "Müşteri 1", and no
+// customer lives in Ankara.
 TEST_F(FindBarTest, TheBarsChoicesDecideTheHitsAndTheCount) {
-    const struct {
-        const char* text;
-        const char* column;
-        bool whole;
-        int64_t firstRow;
-        const char* count;
-    } cases[] = {
-        {"müşteri 1", "Tüm sütunlar", false, 1, "1 / 93"},
-        {"müşteri 1", "Tüm sütunlar", true, 1, "1 / 12"},
-        {"ankara", "Müşteri", false, 0, "– / 0"},
-        {"74,50", "Tutar", true, 2, "1 / 1"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, column, whole, count] :
+         {std::tuple{"müşteri 1", "Tüm sütunlar", false, "1 / 93"},
+          {"müşteri 1", "Tüm sütunlar", true, "1 / 12"},
+          {"ankara", "Müşteri", false, "– / 0"}}) {
         W().Finder().Forget();
         W().TurnToPage(1);
-        Search(QString::fromUtf8(c.text), QString::fromUtf8(c.column), c.whole);
-        const auto& hit = W().Finder().Hit();
-        EXPECT_EQ(hit ? hit->row : 0, c.firstRow);
-        EXPECT_EQ(Count().toStdString(), c.count);
+        Search(QString::fromUtf8(text), QString::fromUtf8(column), whole);
+        EXPECT_EQ(Count().toStdString(), count) << text;
     }
 }
 
