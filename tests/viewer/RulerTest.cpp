@@ -5,7 +5,6 @@
 #include "platform/Twips.h"
 #include "viewer/PictureBox.h"
 #include "viewer/RulerArithmetic.h"
-#include "viewer/WindowLayout.h"
 
 using namespace Tabulon;
 
