@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "ViewerHarness.h"
-#include "viewer/PictureBox.h"
 #include "viewer/SelectionCommand.h"
 #include "viewer/ViewerStatusBar.h"
 
