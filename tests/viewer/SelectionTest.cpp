@@ -20,27 +20,23 @@ class Selecting : public ShownViewer {
     // the canvas's pixels at the window's zoom.
     QPoint At(int64_t row, int column) {
         const ReportPages& pages = W().Pages();
-        const PageInputs in = pages.Inputs(W().Setup(), W().Locale(), {});
-        const std::vector<int64_t> edges = ColumnEdges(in, pages.fieldCount);
-        const int64_t rowsPerPage = pages.metrics.RowsPerPage;
-        const int64_t slot = row == 0 ? -1 : (row - 1) % rowsPerPage;
+        const std::vector<int64_t> edges =
+            ColumnEdges(pages.Inputs(W().Setup(), W().Locale(), {}), pages.fieldCount);
+        const int64_t slot = row == 0 ? -1 : (row - 1) % pages.metrics.RowsPerPage;
         const double y = static_cast<double>(RowTop(pages.layout, pages.metrics, slot)) +
                          pages.metrics.RowHeight / 2.0 - (row == 0 ? 50 : 0);
         const double x = static_cast<double>(edges[static_cast<size_t>(column - 1)] +
                                              edges[static_cast<size_t>(column)]) /
                          2.0;
-        return QPoint(static_cast<int>(x * W().ZoomFactor() / 15),
-                      static_cast<int>(y * W().ZoomFactor() / 15));
+        const double scale = W().ZoomFactor() / 15.0;
+        return {static_cast<int>(x * scale), static_cast<int>(y * scale)};
     }
     void Press(int64_t row, int column, Qt::KeyboardModifiers keys = {}) {
         QTest::mouseClick(W().Canvas(), Qt::LeftButton, keys, At(row, column));
     }
     void Drag(int64_t fromRow, int fromColumn, int64_t toRow, int toColumn) {
         QTest::mousePress(W().Canvas(), Qt::LeftButton, {}, At(fromRow, fromColumn));
-        QMouseEvent move(QEvent::MouseMove, At(toRow, toColumn),
-                         W().Canvas()->mapToGlobal(At(toRow, toColumn)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(W().Canvas(), &move);
+        QTest::mouseMove(W().Canvas(), At(toRow, toColumn));
         QTest::mouseRelease(W().Canvas(), Qt::LeftButton, {}, At(toRow, toColumn));
     }
     QString Copied() {
