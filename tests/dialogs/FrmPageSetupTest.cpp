@@ -174,7 +174,6 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
          AskNo, "FontName=Liberation Sans;pTotals=False;pNumbers=False;"},
         // A typed margin is taken within the spin range, a spin steps on from
         // it, and text that is no number gives way to the value before.
-        {TypeMargin(0, "20", Qt::Key_Return, "20mm 15mm 15mm 15mm"), AskNo, "SpaceX1=20;"},
         {TypeMargin(3, "22mm", Qt::Key_Tab, "15mm 15mm 15mm 22mm"), AskNo, "SpaceY2=22;"},
         {TypeMargin(1, "99", Qt::Key_Return, "15mm 30mm 15mm 15mm"), AskNo, "SpaceX2=30;"},
         {TypeMargin(2, "24", Qt::Key_Up, ""), AskNo, "SpaceY1=25;"},
