@@ -20,7 +20,7 @@ constexpr int HeldRows = 40000;
 // The window over a report whose load is held from its second step on until
 // let go, or until the load is asked to stop (the window closing). Its working
 // file goes to a temporary folder of its own.
-class HeldLoad : public ::testing::Test {
+class HeldLoad : public ShownViewer {
   protected:
     void SetUp() override {
         setenv("TMPDIR", temporary.Path().c_str(), 1);
@@ -45,12 +45,8 @@ class HeldLoad : public ::testing::Test {
     }
     void TearDown() override {
         letGo = true;
-        h.window.reset();
+        h.window.reset();  // before the flags its load reads
         setenv("TMPDIR", kept.c_str(), 1);
-    }
-    FrmTabul& W() { return h.W(); }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&W(), static_cast<Qt::Key>(key), modifiers);
     }
     QString PageText() { return W().Status().PageText(); }
 
@@ -59,7 +55,6 @@ class HeldLoad : public ::testing::Test {
     std::atomic<bool> letGo = false;
     std::atomic<bool> stopSeen = false;
     std::atomic<int> steps = 0;
-    ViewerHarness h;
 };
 
 // Page 1 is on screen while the load is held after its first megabyte: the
@@ -84,7 +79,7 @@ TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
     } cases[] = {
         {"End", [&] { Key(Qt::Key_End); }},
         {"a page past those read", [&] { W().TurnToPage(read + 1); }},
-        {"select all", [&] { W().Menu().SelectAll->trigger(); }},
+        {"select all", [&] { Menu().SelectAll->trigger(); }},
         {"print", [&] { W().Menu().DOS_05->trigger(); }},
     };
     for (const auto& [what, press] : cases) {
