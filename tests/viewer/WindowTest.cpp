@@ -135,22 +135,14 @@ TEST(JoinArguments, TheArgumentsAfterTheProgramJoinedBySingleSpaces) {
 // file chooser; closing the chooser ends the program quietly, and a report
 // named on the command line is opened without asking.
 TEST(FrmTabul, AStartFromTheDesktopWithoutAReportOffersTheFileChooser) {
-    struct Case {
-        const char* given;
-        const char* chosen;
-        bool started;
-    };
     for (const auto& [given, chosen, started] :
-         std::vector<Case>{{"", "rapor.txt", true}, {"", "", false}, {"rapor.txt", "", true}}) {
+         {std::tuple{"", "rapor.txt", true}, {"", "", false}, {"rapor.txt", "", true}}) {
         ViewerHarness h;
         WriteBytes(h.folder.File("rapor.txt"), SalesReport(10, "MASAÜSTÜ"));
         MessageBoxCatcher boxes;
         FileChoice choice(h.folder.Path().string(), QString::fromUtf8(chosen));
         EXPECT_EQ(h.OpenPath(*given ? h.folder.File(given) : "", true), started) << given;
-        EXPECT_EQ(choice.answer.Fired(), !*given) << given;
-        if (!*given) {
-            EXPECT_TRUE(choice.asked.starts_with("Rapor Aç|")) << choice.asked;
-        }
+        EXPECT_EQ(choice.asked.starts_with("Rapor Aç|"), !*given) << choice.asked;
         EXPECT_EQ(h.W().ExitStatus(), 0);
         EXPECT_TRUE(boxes.shown.empty());
         EXPECT_EQ(h.Pages().rows.RecordCount(), started ? 10 : 0) << given;
