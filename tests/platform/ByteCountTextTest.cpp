@@ -10,21 +10,14 @@ using namespace Tabulon;
 // decimal commas; a size needed rounds up and a free one down, so the message
 // never shows a report fitting where it does not.
 TEST(ByteCountText, RoundsTowardsTheSafeSide) {
-    const struct {
-        int64_t bytes;
-        const char* up;
-        const char* down;
-    } cases[] = {
-        {1023, "1023 bayt", "1023 bayt"},
-        {1025, "1,1 KB", "1,0 KB"},
-        {102400, "100 KB", "100 KB"},
-        {(1 << 20) - 1, "1,0 MB", "1023 KB"},
-        {1536000, "1,5 MB", "1,4 MB"},
-        {1288490188, "1,2 GB", "1,1 GB"},
-        {std::numeric_limits<int64_t>::max(), "8,0 EB", "8,0 EB"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ByteCountText(c.bytes, true), c.up) << c.bytes;
-        EXPECT_EQ(ByteCountText(c.bytes, false), c.down) << c.bytes;
+    for (const auto& [bytes, up, down] :
+         {std::tuple<int64_t, const char*, const char*>{1023, "1023 bayt", "1023 bayt"},
+          {1025, "1,1 KB", "1,0 KB"},
+          {(1 << 20) - 1, "1,0 MB", "1023 KB"},
+          {1536000, "1,5 MB", "1,4 MB"},
+          {1288490188, "1,2 GB", "1,1 GB"},
+          {std::numeric_limits<int64_t>::max(), "8,0 EB", "8,0 EB"}}) {
+        EXPECT_EQ(ByteCountText(bytes, true), up) << bytes;
+        EXPECT_EQ(ByteCountText(bytes, false), down) << bytes;
     }
 }
