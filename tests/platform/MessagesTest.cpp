@@ -11,19 +11,15 @@ TEST(Messages, WordEachFailureByWhatWasBeingDone) {
     const Failure unread{Operation::ReadWorkFile, "/tmp/out.csv", "read: Input/output error"};
     LoadResult unmade;
     unmade.outcome = Failure{Operation::MakeWorkFile, "/tmp/1BUFFILE.DAT", "create: No space left"};
-    const struct {
-        std::string said, expected;
-    } cases[] = {
-        {ExportFailureText(unread),
-         "Dosya kaydedilemedi:\n/tmp/out.csv\nÇalışma dosyası okunamadı: read: Input/output error"},
-        {ExportFailureText({Operation::FillSheet, "/tmp/out.xlsx", {}, 2000000}),
-         "Dosya kaydedilemedi:\n/tmp/out.xlsx\nÇalışma sayfası en çok 1048575 satır alır; raporda "
-         "2000000 satır var."},
-        {RowStoreFailureText(unread), "Çalışma dosyası okunamadı:\nread: Input/output error"},
-        {LoadFailureText(unmade),
-         "Çalışma dosyası oluşturulamadı:\n/tmp/1BUFFILE.DAT\ncreate: No space left"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(c.said, c.expected);
+    EXPECT_EQ(ExportFailureText(unread),
+              "Dosya kaydedilemedi:\n/tmp/out.csv\nÇalışma dosyası okunamadı: read: Input/output "
+              "error");
+    EXPECT_EQ(ExportFailureText({Operation::FillSheet, "/tmp/out.xlsx", {}, 2000000}),
+              "Dosya kaydedilemedi:\n/tmp/out.xlsx\nÇalışma sayfası en çok 1048575 satır alır; "
+              "raporda 2000000 satır var.");
+    EXPECT_EQ(RowStoreFailureText(unread), "Çalışma dosyası okunamadı:\nread: Input/output error");
+    EXPECT_EQ(LoadFailureText(unmade),
+              "Çalışma dosyası oluşturulamadı:\n/tmp/1BUFFILE.DAT\ncreate: No space left");
     EXPECT_EQ(LoadFailureStatus(unmade.outcome.Why()), 2);
     EXPECT_EQ(LoadFailureStatus(StoppedByUser()), 1);
 }
