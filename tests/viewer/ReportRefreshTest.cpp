@@ -1,6 +1,7 @@
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "ViewerHarness.h"
@@ -32,39 +33,33 @@ TEST_F(Refresh, TheWindowFollowsTheReportAsItIsWrittenAgain) {
     Key(Qt::Key_Minus, Qt::ControlModifier);
     ASSERT_EQ(W().CurrentPage(), 3);
     ASSERT_EQ(W().ZoomFactor(), 0.75f);
-    struct Case {
-        const char* what;
-        std::function<void()> change;
-        std::string title;
-        int64_t rows;
-        int32_t page;
-        std::string note;
-    };
-    const std::vector<Case> cases = {
-        {"written again in place", [&] { WriteBytes(path, SalesReport(300, "YENİ RAPOR")); },
-         "YENİ RAPOR", 300, 3, "Rapor yenilendi"},
-        {"a shorter one renamed over it",
-         [&] {
-             WriteBytes(h.folder.File("yeni.txt"), SalesReport(100, "TAŞINAN"));
-             std::filesystem::rename(h.folder.File("yeni.txt"), path);
-         },
-         "TAŞINAN", 100, 2, "Rapor yenilendi"},
-        {"gone", [&] { std::filesystem::remove(path); }, "TAŞINAN", 100, 2,
-         "Rapor dosyası açılamadı:"},
-        {"back, and F5 at once",
-         [&] {
-             WriteBytes(path, SalesReport(10, "ELLE"));
-             Key(Qt::Key_F5);
-         },
-         "ELLE", 10, 1, "Rapor yenilendi"},
-        {"too large for the temporary folder",
-         [&] {
-             room = 1000;
-             WriteBytes(path, SalesReport(3000));
-             Key(Qt::Key_F5);
-         },
-         "ELLE", 10, 1, "Geçici klasörde rapor için yeterli yer yok: /"},
-    };
+    const std::vector<
+        std::tuple<const char*, std::function<void()>, std::string, int64_t, int32_t, std::string>>
+        cases = {
+            {"written again in place", [&] { WriteBytes(path, SalesReport(300, "YENİ RAPOR")); },
+             "YENİ RAPOR", 300, 3, "Rapor yenilendi"},
+            {"a shorter one renamed over it",
+             [&] {
+                 WriteBytes(h.folder.File("yeni.txt"), SalesReport(100, "TAŞINAN"));
+                 std::filesystem::rename(h.folder.File("yeni.txt"), path);
+             },
+             "TAŞINAN", 100, 2, "Rapor yenilendi"},
+            {"gone", [&] { std::filesystem::remove(path); }, "TAŞINAN", 100, 2,
+             "Rapor dosyası açılamadı:"},
+            {"back, and F5 at once",
+             [&] {
+                 WriteBytes(path, SalesReport(10, "ELLE"));
+                 Key(Qt::Key_F5);
+             },
+             "ELLE", 10, 1, "Rapor yenilendi"},
+            {"too large for the temporary folder",
+             [&] {
+                 room = 1000;
+                 WriteBytes(path, SalesReport(3000));
+                 Key(Qt::Key_F5);
+             },
+             "ELLE", 10, 1, "Geçici klasörde rapor için yeterli yer yok: /"},
+        };
     for (const auto& [what, change, title, rows, page, note] : cases) {
         change();
         const QString caption = QString::fromStdString(title) + "-Rapor Görüntüleyici";
