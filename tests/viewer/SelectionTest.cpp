@@ -53,12 +53,7 @@ class Selecting : public ShownViewer {
 TEST_F(Selecting, TheMouseAndKeysSelectCtrlCCopiesAndTheShadeStays) {
     const int64_t last = W().Pages().metrics.RowsPerPage;  // page 1's last row
     ASSERT_EQ(last, 59);
-    const struct {
-        const char* what;
-        std::function<void()> select;
-        int lines;
-        std::string note;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void()>, int, std::string> cases[] = {
         {"a click", [&] { Press(7, 4); }, 1, "Sayı: 1  Toplam: 259,50  Ortalama: 259,50"},
         {"a drag", [&] { Drag(7, 1, 8, 4); }, 2, "Sayı: 4  Toplam: 571,00  Ortalama: 142,75"},
         {"Shift+click onto the next page",
