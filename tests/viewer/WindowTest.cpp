@@ -32,10 +32,7 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
         return true;
     };
     const std::string unopened = "Rapor dosyası açılamadı:\n";
-    const struct {
-        std::string path, said;
-        int status;
-    } cases[] = {
+    const std::tuple<std::string, std::string, int> cases[] = {
         {h.folder.File("yok.txt"),
          unopened + h.folder.File("yok.txt") + "\n" + std::strerror(ENOENT), 2},
         {"/dev/zero", unopened + "/dev/zero\n" + std::strerror(ENODEV), 2},
@@ -44,19 +41,18 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
              RowStore::FolderOf(RowStorePath(WorkFilePrefix().prefix)) +
              "\nRaporun çalışma dosyası için 100 KB gerekiyor, boş yer 1000 bayt.",
          7},
-        // The last: the printers go.
         {report,
          "Tabulon Sayfa ayarlarını belirleyebilmek için sisteminizde tanımlı en az 1 adet yazıcı "
          "ister.\nLütfen Denetim Masası\\Yazıcılar seçeneğini kullanarak yazıcı tanımlayın",
          1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        if (&c == std::end(cases) - 1) h.printers.names.clear();
+    for (const auto& [path, said, status] : cases) {
+        SCOPED_TRACE(path);
+        if (status == 1) h.printers.names.clear();  // the last: the printers go
         MessageBoxCatcher boxes;
-        EXPECT_FALSE(h.OpenPath(c.path));
-        EXPECT_EQ(h.W().ExitStatus(), c.status);
-        EXPECT_EQ(boxes.shown, std::vector<std::string>{"Vornak Yazılım [critical] " + c.said});
+        EXPECT_FALSE(h.OpenPath(path));
+        EXPECT_EQ(h.W().ExitStatus(), status);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>{"Vornak Yazılım [critical] " + said});
         EXPECT_EQ(h.Pages().rows.RecordCount(), 0);
         EXPECT_TRUE(h.Pages().layout.HeaderLines[1].empty());
     }
@@ -113,21 +109,16 @@ TEST(FrmTabul, OpensOnPageOneAndSaysOnceThatTheSettingsWereReset) {
 // The report's path is everything after the program's name, joined by single
 // spaces; the desktop entry's "--desktop" in front only says where it came from.
 TEST(JoinArguments, TheArgumentsAfterTheProgramJoinedBySingleSpaces) {
-    const struct {
-        std::vector<const char*> argv;
-        std::string reportPath;
-        bool fromDesktop;
-    } cases[] = {
+    const std::tuple<std::vector<const char*>, std::string, bool> cases[] = {
         {{"tabulon"}, "", false},
         {{"tabulon", "a  b", "", "\"c\""}, "a  b  \"c\"", false},
         {{"tabulon", "--desktop", "/tmp/Satış", "Raporu.txt"}, "/tmp/Satış Raporu.txt", true},
         {{"tabulon", "/tmp/x", "--desktop"}, "/tmp/x --desktop", false},
     };
-    for (const auto& c : cases) {
-        const StartArguments read =
-            ReadStartArguments(static_cast<int>(c.argv.size()), c.argv.data());
-        EXPECT_EQ(read.reportPath, c.reportPath);
-        EXPECT_EQ(read.fromDesktop, c.fromDesktop);
+    for (const auto& [argv, reportPath, fromDesktop] : cases) {
+        const StartArguments read = ReadStartArguments(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(read.reportPath, reportPath);
+        EXPECT_EQ(read.fromDesktop, fromDesktop);
     }
 }
 
