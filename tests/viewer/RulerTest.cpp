@@ -67,21 +67,18 @@ class RulerDrag : public ShownViewer {
 // Genişliklerini Sıfırla" returns to the measured widths for good.
 TEST_F(RulerDrag, ADraggedWidthComesBackForTheSameTitlesUntilReset) {
     const int16_t measured = Width2();
-    const struct {
-        QAction* zoom;
-        float characters;  // drag distance in unscaled character widths
-        int change;
-        Qt::MouseButton button = Qt::LeftButton;
-    } drags[] = {{Menu().GOR_01_01, 3.0f, 3},
-                 {Menu().GOR_01_01, 0.0f, 0},
-                 {Menu().GOR_01_01, 3.0f, 0, Qt::RightButton},
-                 {Menu().GOR_01_03, 1.0f, 2}};
-    for (const auto& d : drags) {
-        SCOPED_TRACE(testing::Message() << &d - drags);
-        d.zoom->trigger();
+    // The zoom, the drag in unscaled character widths, the width's change.
+    const std::tuple<QAction*, float, int, Qt::MouseButton> drags[] = {
+        {Menu().GOR_01_01, 3.0f, 3, Qt::LeftButton},
+        {Menu().GOR_01_01, 0.0f, 0, Qt::LeftButton},
+        {Menu().GOR_01_01, 3.0f, 0, Qt::RightButton},
+        {Menu().GOR_01_03, 1.0f, 2, Qt::LeftButton}};
+    for (const auto& [zoom, characters, change, button] : drags) {
+        SCOPED_TRACE(testing::Message() << characters << " " << button);
+        zoom->trigger();
         const int16_t before = Width2();
-        Drag(-20, d.characters, d.button);
-        EXPECT_EQ(Width2(), before + d.change);
+        Drag(-20, characters, button);
+        EXPECT_EQ(Width2(), before + change);
         EXPECT_FALSE(W().ColumnDrag().IndicatorVisible());
     }
     const auto reopen = [this](const std::string& text) {
