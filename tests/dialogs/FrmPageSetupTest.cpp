@@ -153,11 +153,8 @@ TEST_F(PageSetupTest, OpensWithTheModelsValuesAndSpinsTheMargins) {
 // also stores it. A greyed box counts as unchecked. Cancel drops every change.
 TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
     enum Then { Silent, AskNo, AskYes, Cancel };  // Apply and the question's answer, or İptal
-    const struct {
-        std::function<void()> act;
-        Then then;
-        std::string kept;  // the model's values afterwards, as changed from the defaults
-    } cases[] = {
+    // What is done, then, and the model's values afterwards as changed from the defaults.
+    const std::tuple<std::function<void()>, Then, std::string> cases[] = {
         {[] {}, Silent, ""},
         {[this] { Click("Option_Yatay"), Click("Option_Dusey"); }, Silent, ""},
         {Size(" 10 "), Silent, ""},
@@ -191,21 +188,21 @@ TEST_F(PageSetupTest, ApplyAsksOnlyAfterAChangeAndCancelDropsIt) {
         {Size("14"), Cancel, ""},
         {TypeMargin(1, "12", Qt::Key_unknown, ""), Cancel, ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.then << " " << c.kept);
+    for (const auto& [act, then, kept] : cases) {
+        SCOPED_TRACE(testing::Message() << then << " " << kept);
         model = DefaultPageSetup(1), settings = MemorySettingsBackend();
         Open();
-        c.act();
-        MessageBoxCatcher boxes(c.then == AskYes ? QMessageBox::Yes : QMessageBox::No);
-        Click(c.then == Cancel ? "Command3" : "Command2");
+        act();
+        MessageBoxCatcher boxes(then == AskYes ? QMessageBox::Yes : QMessageBox::No);
+        Click(then == Cancel ? "Command3" : "Command2");
         EXPECT_FALSE(form->isVisible());
-        EXPECT_EQ(form->result(), c.then == Cancel ? QDialog::Rejected : QDialog::Accepted);
-        EXPECT_EQ(Changes(model), c.kept);
-        EXPECT_EQ(settings.written.empty(), c.then != AskYes);
-        if (c.then == AskYes) {
+        EXPECT_EQ(form->result(), then == Cancel ? QDialog::Rejected : QDialog::Accepted);
+        EXPECT_EQ(Changes(model), kept);
+        EXPECT_EQ(settings.written.empty(), then != AskYes);
+        if (then == AskYes) {
             EXPECT_EQ(LoadSettings(settings, [] { return int16_t{1}; }).setup, model);
         }
-        const bool asks = c.then == AskNo || c.then == AskYes;
+        const bool asks = then == AskNo || then == AskYes;
         EXPECT_EQ(boxes.shown, std::vector<std::string>(asks, Question));
     }
     // The preview's page box grows with the paper.
