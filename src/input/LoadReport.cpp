@@ -131,7 +131,7 @@ class Loader {
         if (handedOut_ && !blockEnd) return true;
         handedOut_ = true;
         if (!rows_.Publish()) return false;
-        LoadedSoFar soFar{layout_, result_.fieldCount, counter_->Completed()};
+        LoadedSoFar soFar{layout_, result_.fieldCount, counter_->Completed(), survey_};
         MeasuredWidths(soFar.layout);
         options_.readSoFar(soFar);
         return true;

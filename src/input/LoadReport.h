@@ -22,6 +22,8 @@ struct LoadedSoFar {
     // The pages whose rows are all read and can be read back from the row
     // store, with their totals; the page being filled is not among them.
     PageTotals pages;
+    // The numbers of the rows read so far, with LoadOptions::surveyNumbers.
+    std::optional<NumberSurvey> numbers;
 };
 
 struct LoadOptions {
