@@ -48,7 +48,6 @@ class HeldLoad : public ShownViewer {
         h.window.reset();  // before the flags its load reads
         setenv("TMPDIR", kept.c_str(), 1);
     }
-    QString PageText() { return W().Status().PageText(); }
 
     const std::string kept = std::getenv("TMPDIR");
     TempDir temporary;
@@ -65,14 +64,14 @@ class HeldLoad : public ShownViewer {
 // once read, with the same pages and totals as the report read whole.
 TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
     ASSERT_TRUE(W().Loading());
-    EXPECT_EQ(PageText(), "Sayfa 1 / ...");
+    EXPECT_EQ(W().Status().PageText(), "Sayfa 1 / ...");
     EXPECT_TRUE(W().Status().LoadingShown());
     EXPECT_EQ(W().windowTitle(), "SATIŞ RAPORU-Rapor Görüntüleyici");
     const int32_t read = W().PageCount();
     ASSERT_GE(read, 2);
     EXPECT_LT(static_cast<int64_t>(read) * W().Pages().metrics.RowsPerPage, HeldRows);
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(PageText(), "Sayfa 2 / ...");
+    EXPECT_EQ(W().Status().PageText(), "Sayfa 2 / ...");
     const std::pair<const char*, std::function<void()>> cases[] = {
         {"End", [&] { Key(Qt::Key_End); }},
         {"select all", [&] { Menu().SelectAll->trigger(); }},
@@ -103,7 +102,7 @@ TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
     const ReportPages& b = whole.Pages();
     ASSERT_EQ(a.totals.pageCount, b.totals.pageCount);
     EXPECT_TRUE(a.totals.complete);
-    EXPECT_EQ(PageText(), QString("Sayfa %1 / %1").arg(b.totals.pageCount));
+    EXPECT_EQ(W().Status().PageText(), QString("Sayfa %1 / %1").arg(b.totals.pageCount));
     EXPECT_EQ(W().Ruler().widths, whole.W().Ruler().widths);
     for (int32_t page = 1; page <= a.totals.pageCount; ++page)
         ASSERT_EQ(a.totals.table.Get(page, 4).scaled, b.totals.table.Get(page, 4).scaled) << page;
