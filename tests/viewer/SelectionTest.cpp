@@ -81,7 +81,6 @@ TEST_F(Selecting, TheMouseAndKeysSelectCtrlCCopiesAndTheShadeStays) {
         EXPECT_EQ(Copied().count('\n') + 1, lines) << what;
         EXPECT_EQ(W().Status().NoteText().toStdString(), note) << what;
     }
-    EXPECT_EQ(Copied().section('\n', 0, 0), QString::fromUtf8("Kod\tMüşteri\tŞehir\tTutar"));
 
     // The selection is shaded on the screen and stays through zoom and page
     // changes until another report is opened.
