@@ -62,13 +62,10 @@ class MessageBoxCatcher {
     QTimer timer_;
 };
 
-// Types text key by key, Turkish letters as key events that carry their text.
+// Types text key by key, each key event carrying its letter, Turkish ones too.
 inline void TypeText(QWidget* widget, const QString& text) {
     for (const QChar ch : text)
-        if (ch.unicode() < 128)
-            QTest::keyClick(widget, ch.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
 }
 
 // Answers the file dialog: types the name (in `folder`, unless it is a path)
