@@ -60,10 +60,7 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
 
 // The nameless working file losing its rows under the window (a disk gone
 // bad) is said once while it stays so, never taken for an empty page.
-TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
-    ViewerHarness h;
-    ASSERT_TRUE(h.Open(SalesReport(200)));
-    h.Show();
+TEST_F(ShownViewer, AWorkingFileThatCannotBeReadIsSaidOnce) {
     for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
         std::error_code error;
         const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
@@ -73,8 +70,8 @@ TEST(FrmTabul, AWorkingFileThatCannotBeReadIsSaidOnce) {
     }
     MessageBoxCatcher boxes;
     for (Qt::Key key : {Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home})
-        QTest::keyClick(&h.W(), key);
-    h.W().MeasureOnCanvas();  // the count of pages after a dialog reads every row
+        QTest::keyClick(&W(), key);
+    W().MeasureOnCanvas();  // the count of pages after a dialog reads every row
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(
         boxes.shown[0].starts_with("Vornak Yazılım [critical] Çalışma dosyası okunamadı:\n"));
