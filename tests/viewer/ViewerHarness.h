@@ -45,8 +45,17 @@ struct ViewerHarness {
     static ViewerEnvironment FixedEnvironment() {
         return {NumberLocale::Turkish(), [] { return ClockReading{2026, 11, 30, 14, 5}; }, {}, {}};
     }
-    // What the next window is made with; a test may change it before opening.
-    ViewerEnvironment environment = FixedEnvironment();
+    // What the next window is made with, finding `room` bytes free for its
+    // working file; a test may change either before opening.
+    int64_t room = int64_t{1} << 40;
+    ViewerEnvironment environment = [this] {
+        ViewerEnvironment fixed = FixedEnvironment();
+        fixed.freeSpace = [this](const std::string&, int64_t& bytes) {
+            bytes = room;
+            return true;
+        };
+        return fixed;
+    }();
     // The window over the report, read whole; false when the load ended it.
     bool Open(const std::string& reportText) {
         WriteBytes(folder.File("rapor.txt"), reportText);
