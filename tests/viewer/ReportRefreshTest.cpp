@@ -11,16 +11,7 @@ using namespace Tabulon;
 
 namespace {
 
-class Refresh : public ShownViewer {
-  protected:
-    Refresh() {
-        h.environment.freeSpace = [this](const std::string&, int64_t& bytes) {
-            bytes = room;
-            return true;
-        };
-    }
-    int64_t room = int64_t{1} << 40;
-};
+using Refresh = ShownViewer;
 
 // The report written again while it is shown: in place, renamed over, gone,
 // read again by F5, and grown past the temporary folder's room; each time the
@@ -54,7 +45,7 @@ TEST_F(Refresh, TheWindowFollowsTheReportAsItIsWrittenAgain) {
              "ELLE", 10, 1, "Rapor yenilendi"},
             {"too large for the temporary folder",
              [&] {
-                 room = 1000;
+                 h.room = 1000;
                  WriteBytes(path, SalesReport(3000));
                  Key(Qt::Key_F5);
              },

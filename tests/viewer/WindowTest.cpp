@@ -27,10 +27,7 @@ TEST(FrmTabul, ALoadThatCannotGoOnSaysWhyAndFails) {
     ViewerHarness h;
     const std::string report = h.folder.File("rapor.txt");
     WriteBytes(report, SalesReport(200));
-    h.environment.freeSpace = [](const std::string&, int64_t& bytes) {
-        bytes = 1000;
-        return true;
-    };
+    h.room = 1000;
     const std::string unopened = "Rapor dosyası açılamadı:\n";
     const std::tuple<std::string, std::string, int> cases[] = {
         {h.folder.File("yok.txt"),
