@@ -24,15 +24,14 @@ class HeldLoad : public ShownViewer {
   protected:
     void SetUp() override {
         setenv("TMPDIR", temporary.Path().c_str(), 1);
-        ViewerEnvironment environment = ViewerHarness::FixedEnvironment();
-        environment.loadWatch = [this](int64_t, int64_t, const std::atomic<bool>& stop) {
+        h.environment.loadWatch = [this](int64_t, int64_t, const std::atomic<bool>& stop) {
             if (++steps < 2) return true;
             while (!letGo && !stop) std::this_thread::sleep_for(std::chrono::milliseconds(1));
             if (stop) stopSeen = true;
             return true;
         };
         WriteBytes(h.folder.File("rapor.txt"), SalesReport(HeldRows));
-        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), environment));
+        ASSERT_TRUE(h.StartOn(h.folder.File("rapor.txt"), h.environment));
         h.Show();
         // Once the load is held, what it handed out before is on its way to
         // the window: a slow build may need a few turns of the event loop.
