@@ -43,10 +43,8 @@ TEST_F(ShownViewer, RecentReportsOpenAgainFromTheFileMenu) {
     };
     choose(AltMenu(Qt::Key_D), Qt::Key_3);
     EXPECT_TRUE(QTest::qWaitFor([this] { return W().windowTitle().startsWith("RAPOR 1-"); }));
-    EXPECT_EQ(Entries(recent)[0], entry(1, 0));
 
     for (const std::string& path : paths) ASSERT_TRUE(W().OpenReport(path));
-    EXPECT_EQ(Entries(recent).size(), 8u);
     EXPECT_EQ(Entries(recent).back(), entry(8, 1));
 
     // An entry whose file has gone is dropped, and the window says so.
