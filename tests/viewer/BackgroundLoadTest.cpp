@@ -66,9 +66,6 @@ TEST_F(HeldLoad, PageOneShowsWhileTheRestIsRead) {
     EXPECT_EQ(W().Status().PageText(), "Sayfa 1 / ...");
     EXPECT_TRUE(W().Status().LoadingShown());
     EXPECT_EQ(W().windowTitle(), "SATIŞ RAPORU-Rapor Görüntüleyici");
-    const int32_t read = W().PageCount();
-    ASSERT_GE(read, 2);
-    EXPECT_LT(static_cast<int64_t>(read) * W().Pages().metrics.RowsPerPage, HeldRows);
     Key(Qt::Key_PageDown);
     EXPECT_EQ(W().Status().PageText(), "Sayfa 2 / ...");
     const std::pair<const char*, std::function<void()>> cases[] = {
