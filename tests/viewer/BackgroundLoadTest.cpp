@@ -43,7 +43,6 @@ class HeldLoad : public ShownViewer {
         QCoreApplication::processEvents();
     }
     void TearDown() override {
-        letGo = true;
         h.window.reset();  // before the flags its load reads
         setenv("TMPDIR", kept.c_str(), 1);
     }
