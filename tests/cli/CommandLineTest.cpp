@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "../../bench/ReportGenerator.h"
-#include "CliRunner.h"
+#include "ProgramRun.h"
 
 using namespace Tabulon;
 

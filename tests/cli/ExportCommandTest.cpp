@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CliRunner.h"
+#include "ProgramRun.h"
 #include "export/SheetReader.h"
 
 using namespace Tabulon;

@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "CliRunner.h"
+#include "ProgramRun.h"
 
 using namespace Tabulon;
 

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "CliRunner.h"
+#include "ProgramRun.h"
 
 using namespace Tabulon;
 

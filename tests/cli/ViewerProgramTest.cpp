@@ -3,7 +3,7 @@
 
 #include <QThread>
 
-#include "CliRunner.h"
+#include "ProgramRun.h"
 
 using namespace Tabulon;
 

@@ -2,7 +2,7 @@
 
 #include "PrivateCupsd.h"
 #include "SampleSheets.h"
-#include "cli/CliRunner.h"
+#include "ProgramRun.h"
 
 using namespace Tabulon;
 
