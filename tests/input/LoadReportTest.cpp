@@ -92,17 +92,6 @@ TEST(LoadReport, FinalWidthsAndZeroPatterns) {
     }
 }
 
-TEST(LoadReport, DataRows) {
-    // Widths only ever grow.
-    Loaded r(ReportText({"9a\tb\tlast", "9text only", "2\xDEirket\t\xDEirket\t", "9\xC7orum\t"}));
-    EXPECT_EQ(r.result.lastRowFieldCount, 1);
-    RecordBlock records;
-    ASSERT_TRUE(r.result.rows.Read(1, 10, records).Ok() && records.texts.size() == 3);
-    EXPECT_EQ(records.texts[0].substr(0, 9), "a\tb\tlast ");
-    EXPECT_EQ(records.texts[2].substr(0, 8), "Çorum\t ");
-    EXPECT_EQ(Columns(r.model.ColumnWidths, 2), "6|6|");
-}
-
 // Pages are measured with the header count met before the first row; an amount
 // past the record's 510 bytes is not totalled, as a later pass over the store would not.
 TEST(LoadReport, CountsPageTotalsOfWhatTheRecordKeepsWhileReading) {
