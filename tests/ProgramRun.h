@@ -57,6 +57,9 @@ inline QProcessEnvironment ExportEnvironment(const TempDir& home, const QString&
     std::filesystem::create_directories(home.File("config/runtime"));
     std::filesystem::permissions(home.File("config/runtime"), std::filesystem::perms::owner_all);
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(home.File("config/runtime")));
+    // The printers are those of a spooler the test started, else none.
+    if (!env.contains("CUPS_SERVER"))
+        env.insert("CUPS_SERVER", QString::fromStdString(home.File("yok.sock")));
     return env;
 }
 

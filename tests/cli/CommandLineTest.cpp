@@ -36,6 +36,9 @@ const struct CliRun {
     rlim_t fileSize = RLIM_INFINITY;
 } Runs[] = {
     {{"find", "/yok/rapor.txt", "x"}, 2, "Rapor dosyası açılamadı:\n/yok/rapor.txt\n"},
+    // With no spooler to ask there is no printer: print says so, printers lists none.
+    {{"print", "SAMPLE"}, 4, "Yazdırılamadı: Sistemde tanımlı yazıcı yok.\n"},
+    {{"printers"}, 0, ""},
     {{"info", "DATA/endless.txt"}, 0, "", {"\"RowCount\": 2,"}},
     // Measured on the page canvas: Times New Roman 10 points is 15 whole pixels
     // at 96 dpi, 14968 / 225 - 8 rows; the quantity column is drawn wider for its total.

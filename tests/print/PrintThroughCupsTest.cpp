@@ -226,7 +226,7 @@ const struct {
 // copies and sides asked for, on the stored paper, and the job's id is all that
 // is said. Wrong arguments, an unknown printer, pages outside the report and a
 // queue that refuses jobs say "Yazdırılamadı:" and send nothing; no run leaves
-// a file in the temporary folder. Without a spooler there is no printer at all.
+// a file in the temporary folder.
 void PrintFromTheCommandLine(const PrivateCupsd& cupsd) {
     TempDir listed;
     const ProgramRun printers = RunExport({"printers"}, listed);
@@ -257,16 +257,6 @@ void PrintFromTheCommandLine(const PrivateCupsd& cupsd) {
         EXPECT_NE(control.find(run.attribute), std::string::npos);
         EXPECT_NE(control.find(run.printer), std::string::npos);
     }
-    // With no spooler to ask there is no printer: print says so, printers lists none.
-    QProcessEnvironment env = ExportEnvironment(listed, "tr_TR.UTF-8");
-    env.insert("CUPS_SERVER", QString::fromStdString(listed.File("yok.sock")));
-    const ProgramRun print =
-        RunProgram(TABULON_EXPORT_PROGRAM, {"print", TABULON_TEST_DATA "/sample.txt"}, env);
-    EXPECT_EQ(print.exitCode, 4);
-    EXPECT_EQ(print.err, "Yazdırılamadı: Sistemde tanımlı yazıcı yok.\n");
-    const ProgramRun none = RunProgram(TABULON_EXPORT_PROGRAM, {"printers"}, env);
-    EXPECT_EQ(none.exitCode, 0);
-    EXPECT_EQ(none.out, "");
 }
 
 // A spooler of the test's own, started once for both ways to print: a
