@@ -34,10 +34,6 @@ inline ProgramRun RunProgram(
             process.readAllStandardError().toStdString()};
 }
 
-inline std::string PdfInfo(const std::string& path) {
-    return RunProgram("pdfinfo", {QString::fromStdString(path)}).out;
-}
-
 // The text of each page, from a form feed to the next.
 inline std::vector<std::string> PdfPages(const std::string& path) {
     std::vector<std::string> pages;

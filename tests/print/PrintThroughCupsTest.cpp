@@ -252,7 +252,7 @@ void PrintFromTheCommandLine(const PrivateCupsd& cupsd) {
         }
         EXPECT_EQ(done.out.rfind(std::string(run.printer) + "-", 0), 0u) << done.out;
         EXPECT_EQ(SheetsOf(spooled.back().toStdString()), run.sheets);
-        EXPECT_NE(PdfInfo(spooled.back().toStdString()).find(run.paper), std::string::npos);
+        EXPECT_NE(RunProgram("pdfinfo", {spooled.back()}).out.find(run.paper), std::string::npos);
         const std::string control = ReadBytes(cupsd.Spooled("c*").back().toStdString());
         EXPECT_NE(control.find(run.attribute), std::string::npos);
         EXPECT_NE(control.find(run.printer), std::string::npos);
