@@ -57,11 +57,10 @@ TEST(ReportTranscoder, DecodesWhereverTheBlocksFall) {
     }
 }
 
-// A UTF-8 mark is dropped at the start only; code-page and broken bytes pass
-// as they are.
+// A UTF-8 mark past the start (at the start it goes: the twins below),
+// code-page and broken bytes and a start too short for a mark pass as they are.
 TEST(ReportTranscoder, OtherBytesPassAsTheyAre) {
     const std::string text = "1Ba\xC5\x9Fl\xC4\xB1k\r\n\xDE\xEF\xBB\xBF\xEF\xBB\xFF";
-    EXPECT_EQ(Transcode("\xEF\xBB\xBF" + text, 1 << 20), text);
     for (const std::string& bytes :
          {text, std::string("\xEF\xBB"), std::string("\xFF"), std::string()})
         EXPECT_EQ(Transcode(bytes, 1 << 20), bytes);
