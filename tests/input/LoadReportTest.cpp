@@ -154,7 +154,6 @@ TEST(LoadReport, HandsOutThePagesReadWhileReading) {
     ASSERT_TRUE(r.result.Ok() && r.result.totals);
     EXPECT_EQ(store.RecordCount(), 200000);
     EXPECT_TRUE(done.size() >= 3 && done.back() == int64_t(text.size())) << done.size();
-    EXPECT_EQ(r.result.rows.RecordCount(), 0);
     ASSERT_FALSE(handed.empty());
     EXPECT_EQ(handed.front().pages.pageCount, 1);
     int32_t before = 0;
