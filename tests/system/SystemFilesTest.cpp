@@ -19,7 +19,6 @@ TEST(SystemFiles, StatusFreeSpaceAndATemporaryWorkingFile) {
     WriteBytes(file, "12345");
     System::FileStatus status;
     ASSERT_TRUE(System::StatusOf(file, status));
-    EXPECT_TRUE(status.kind == System::FileKind::Regular && status.size == 5);
     EXPECT_GT(status.modifiedNanoseconds, int64_t{1000000000} * 1500000000);  // after 2017
     EXPECT_FALSE(System::StatusOf(dir.File("yok.txt"), status));
     int64_t free = -1;
