@@ -45,7 +45,6 @@ class ExportThroughWindow : public ShownViewer {
         FileChoice answer(h.folder.Path().string(), e.typed);
         MessageBoxCatcher boxes;
         e.run();
-        ASSERT_TRUE(answer.answer.Fired());
         EXPECT_FALSE(QApplication::activeModalWidget());
         EXPECT_EQ(answer.asked, e.asked);
         answer.labels.sort();
