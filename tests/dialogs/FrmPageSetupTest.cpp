@@ -43,7 +43,6 @@ class PageSetupTest : public ::testing::Test {
         return [=, this] {
             QLineEdit* edit = Get<QComboBox>("Combo2")->lineEdit();
             edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
             QTest::keyClicks(edit, typed);
         };
     }
@@ -95,7 +94,6 @@ class PageSetupTest : public ::testing::Test {
             auto* paper = Get<QComboBox>("ComboKagit");
             paper->setFocus();
             for (int i = 0; i < downs; ++i) QTest::keyClick(paper, Qt::Key_Down);
-            EXPECT_EQ(asked.Fired(), custom != nullptr);
             EXPECT_EQ(paper->currentText().toStdString(), shown);
             const QImage preview = Get<PagePreview>("Picture1")->Picture();
             for (int x = 0; x < preview.width(); ++x)
