@@ -11,7 +11,7 @@ using namespace Tabulon;
 
 namespace {
 
-// The sales report's rows: Kod (zero-padded), Müşteri, Şehir, Tutar; fifty
+// The sales report's rows: Kod (zero-padded), Müşteri, Şehir, Tutar; fifty-nine
 // rows a page at this page setup.
 class Selecting : public ShownViewer {
   protected:
@@ -50,7 +50,6 @@ class Selecting : public ShownViewer {
 // (Kod and Tutar are number columns; row i's amount is 37i mod 1000 and a half).
 TEST_F(Selecting, TheMouseAndKeysSelectCtrlCCopiesAndTheShadeStays) {
     const int64_t last = W().Pages().metrics.RowsPerPage;  // page 1's last row
-    ASSERT_EQ(last, 59);
     const std::tuple<const char*, std::function<void()>, int, std::string> cases[] = {
         {"a click", [&] { Press(7, 4); }, 1, "Sayı: 1  Toplam: 259,50  Ortalama: 259,50"},
         {"a drag", [&] { Drag(7, 1, 8, 4); }, 2, "Sayı: 4  Toplam: 571,00  Ortalama: 142,75"},
