@@ -49,7 +49,6 @@ TEST_F(ShownViewer, RecentReportsOpenAgainFromTheFileMenu) {
 
     // An entry whose file has gone is dropped, and the window says so.
     std::filesystem::remove(paths[4]);
-    ASSERT_EQ(Entries(recent)[4], entry(5, 4));
     Menu().DOS_00->popup(W().mapToGlobal(QPoint(10, 10)));
     choose(Menu().DOS_00, Qt::Key_5);
     EXPECT_TRUE(QTest::qWaitFor([recent] { return recent->actions().size() == 7; }));
