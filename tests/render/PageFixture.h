@@ -6,28 +6,23 @@
 #include "TestSupport.h"
 #include "core/SettingsStore.h"
 #include "input/ComputePageTotals.h"
+#include "render/MeasureReportFont.h"
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
 namespace Tabulon {
 
-// The default A4 page with fixed metrics: rows 230 twips, characters 120, 5 rows a page.
+// The default A4 page as measured on the recording target's metrics, 5 rows a page.
 struct PageFixture {
     TempDir dir;
     PageSetup setup = DefaultPageSetup(1);
     ReportPages pages;
     NumberLocale locale = NumberLocale::Turkish();
-    RecordingTarget target{25000, 16838};
+    RecordingTarget target;
 
     PageFixture() {
-        PageMetrics& m = pages.metrics;
-        m.LeftMargin = m.RightMargin = m.TopMargin = m.BottomMargin = 810;
-        m.RowHeight = 230;
-        m.CharWidth = 120;
-        m.PrintableWidth = 10286;
-        m.PrintableHeight = 14968;
-        m.RowsPerPage = 5;
-        m.CharsPerLine = 85;
+        pages.metrics = MeasureReportFont(target, setup, 2);
+        pages.metrics.RowsPerPage = 5;
     }
     ReportLayout& Layout() { return pages.layout; }
 
