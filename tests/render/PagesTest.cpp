@@ -201,24 +201,15 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     EXPECT_EQ(markers.str(), "1032.5,0 normal|1939.5,0 red|");
 }
 
-// The widths of columns 1.., the others none.
-static ColumnWidthTable Widths(std::initializer_list<int16_t> widths) {
-    ColumnWidthTable table{};
-    size_t c = 1;
-    for (int16_t w : widths) table[c++] = w;
-    return table;
-}
-
 // Only a page whose cells run past the printable width with "Sığdır" on is
 // shrunk, and only the columns the report has count.
 TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAsked) {
-    // Off: cut at the margin as always; 85 characters are exactly the line; with
+    // Off: cut at the margin as always; 85 characters fit the printable width; with
     // one field the second column is not the report's.
-    const std::tuple<bool, ColumnWidthTable, int, bool> cases[] = {
-        {false, Widths({60, 60}), 2, false},
-        {true, Widths({40, 45}), 2, false},
-        {true, Widths({40, 46}), 2, true},
-        {true, Widths({40, 60}), 1, false}};
+    const std::tuple<bool, ColumnWidthTable, int, bool> cases[] = {{false, {0, 60, 60}, 2, false},
+                                                                   {true, {0, 40, 45}, 2, false},
+                                                                   {true, {0, 40, 46}, 2, true},
+                                                                   {true, {0, 40, 60}, 1, false}};
     for (const auto& [fit, widths, fieldCount, scaled] : cases) {
         PageSetup setup = DefaultPageSetup(1);
         setup.FitToPaper = fit;
@@ -248,7 +239,7 @@ TEST(SheetPlacement, KeepsTheMarginsOnThePaper) {
         metrics.PrintableWidth = width - 2 * 810;
         const int16_t half = static_cast<int16_t>(columns / 2);
         const SheetPlacement placed =
-            PlaceOnPaper(setup, metrics, Widths({half, static_cast<int16_t>(columns - half)}), 2);
+            PlaceOnPaper(setup, metrics, {0, half, static_cast<int16_t>(columns - half)}, 2);
         ASSERT_TRUE(placed.Scaled());
         const auto onPaper = [&](double x, double y) {
             return std::pair(placed.left + placed.scale * x, placed.top + placed.scale * y);
