@@ -58,6 +58,16 @@ struct PageFixture {
                 ->totals;
     }
 
+    // Opens the report from its text as the window does, measured on the target.
+    void Open(const std::string& text) {
+        WriteBytes(dir.File("r.txt"), text);
+        LoadOptions options;
+        options.locale = locale;
+        EXPECT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
+    }
+
     PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const FieldShading* shading = nullptr) {
         target.Clear();
         const Outcome<PageDrawing> drawn =

@@ -14,21 +14,6 @@
 
 using namespace Tabulon;
 
-// A report opened from its text as the window opens it, in Turkish.
-struct OpenedReport {
-    TempDir dir;
-    ReportPages pages;
-    RecordingTarget target;
-    LoadOptions options;
-    OpenedReport(const std::string& text, const PageSetup& setup) {
-        options.locale = NumberLocale::Turkish();
-        WriteBytes(dir.File("r.txt"), text);
-        EXPECT_TRUE(
-            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
-                .Ok());
-    }
-};
-
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
 static std::string Figures(const PageMetrics& m) {
     std::ostringstream out;
@@ -79,18 +64,16 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
                    {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28}};
     for (const auto& [text, margins, laidOutAgainAt, rowsPerPage, pageCount, total] : cases) {
         SCOPED_TRACE(testing::Message() << text.size() << " bytes, top margin " << margins[2]);
-        PageSetup setup = DefaultPageSetup(1);
-        std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
+        PageFixture f;
+        std::tie(f.setup.SpaceX1, f.setup.SpaceX2, f.setup.SpaceY1, f.setup.SpaceY2) =
             std::tie(margins[0], margins[1], margins[2], margins[3]);
-        OpenedReport opened("1A\r\n" + text, setup);
-        ReportPages& pages = opened.pages;
-        setup.PageSizeY = laidOutAgainAt;
-        ASSERT_TRUE(!laidOutAgainAt ||
-                    LayOutPages(pages, opened.target, setup, opened.options.locale).Ok());
-        EXPECT_EQ(pages.metrics.RowsPerPage, rowsPerPage);
-        EXPECT_EQ(pages.totals.pageCount, pageCount);
-        EXPECT_EQ(pages.totals.table.Get(pageCount, 1).scaled / Currency::Scale, total);
-        EXPECT_EQ(pages.fieldCount, 2);
+        f.Open("1A\r\n" + text);
+        f.setup.PageSizeY = laidOutAgainAt;
+        ASSERT_TRUE(!laidOutAgainAt || LayOutPages(f.pages, f.target, f.setup, f.locale).Ok());
+        EXPECT_EQ(f.pages.metrics.RowsPerPage, rowsPerPage);
+        EXPECT_EQ(f.pages.totals.pageCount, pageCount);
+        EXPECT_EQ(f.pages.totals.table.Get(pageCount, 1).scaled / Currency::Scale, total);
+        EXPECT_EQ(f.pages.fieldCount, 2);
     }
 }
 
@@ -118,8 +101,9 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
         std::string text =
             "1RAPOR\r\n2K\t\r\n3" + std::string(c.widths) + "\t\r\n5" + c.format + "\t\r\n";
         for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
-        OpenedReport opened(text, DefaultPageSetup(1));
-        EXPECT_EQ(opened.pages.Widths(DefaultPageSetup(1), opened.options.locale)[1], c.drawn);
+        PageFixture f;
+        f.Open(text);
+        EXPECT_EQ(f.pages.Widths(f.setup, f.locale)[1], c.drawn);
     }
 }
 
