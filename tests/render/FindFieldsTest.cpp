@@ -69,9 +69,7 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     EXPECT_TRUE(FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "z"), {1, 1}, true,
                           [](int64_t, int64_t) { return false; })
                     .Stopped());
-    EXPECT_EQ(PageOfRow(11, 5), 3);
-    EXPECT_EQ(PageOfRow(5, 5), 1);
-    EXPECT_EQ(PageOfRow(3, 0), 4);
+    EXPECT_EQ(PageOfRow(3, 0), 4);  // no room for rows: a page each
 }
 
 // Narrowed to the rows that match, a report holds just those rows, with the
