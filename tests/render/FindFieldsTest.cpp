@@ -25,15 +25,12 @@ TEST(FieldFinder, MatchesShownOrWrittenTextWithTurkishCaseRules) {
                  {"irmak", 1, "İsmail Irmak", false},
                  {"1.650.883,28", 2, "1650883,28", true},
                  {"1650883", 2, "1650883,28", true},
-                 {"(513", 2, "-513323,55", true},
                  {"1234,50", 2, "-1234,5", false},
-                 {"000042", 3, "42", true},
                  {"", 1, "anything", false},
                  {"ismail", 1, "İsmail Irmak", false, {0, true}},
                  {" İSMAİL IRMAK ", 1, "ismail ırmak ", true, {0, true}},
                  {"(1.234,50)", 2, "-1234,5", true, {0, true}},
                  {"-1234,5", 2, "-1234,5", true, {0, true}},
-                 {"4", 3, "42", false, {3, true}},
                  {"42", 3, "42", false, {1, false}}};
     for (const auto& c : cases) {
         const FieldFinder finder(f.Layout(), f.locale, c.typed, c.rules);
@@ -58,8 +55,7 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     };
     // What is looked for, from which field, which way, and the hit.
     const std::tuple<const char*, MarkedField, bool, const char*> cases[] = {
-        {"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
-        {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
+        {"b", {0, 0}, true, "1,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
         {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
         {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
         {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"}};
