@@ -75,11 +75,9 @@ TEST(DisplayPattern, AppendsFieldsAfterWhatIsAlreadyWritten) {
         {"1234,5", "@", NumberLocale::Turkish(), "1234,5", false},
         // shapes at the edge of the plain number
         {"1.,5", "#,##0.00", NumberLocale::Turkish(), "1,50", true},
-        {"1.", "#,##0.00", NumberLocale::Turkish(), "1,00", true},
         {",5", "#,##0.00", NumberLocale::Turkish(), "0,50", true},
         {"+5", "#,##0.00", NumberLocale::Turkish(), "5,00", true},
         {" -42 ", "000000", NumberLocale::Turkish(), "-000042", true},
-        {"-0", "#,##0.00", NumberLocale::Turkish(), "0,00", true},
         {"-.5", "#,##0.00", NumberLocale::Turkish(), "-.5", false},
         {"1,5.3", "#,##0.00", NumberLocale::Turkish(), "1,5.3", false},
         {"1.234.567.890.123.456", "#,##0", NumberLocale::Turkish(), "1.234.567.890.123.456", true},
