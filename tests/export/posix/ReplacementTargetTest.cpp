@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <map>
-
 #include "PlantedTargets.h"
 #include "export/ExportFixture.h"
 
 using namespace Tabulon;
 
 TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
-    // How each export's file begins: rows of FillRows, or the format's magic.
-    const std::map<std::string, std::string> starts = {{"csv", "0,satır 0,0.25,\r\n"},
-                                                       {"txt", "A,B,C,\r\n0,"},
-                                                       {"tsv", "A\tB\tC\t\r\n0\t"},
-                                                       {"xlsx", "PK\x03\x04"}};
     TableUmask umask;
     for (const Exporter& exporter : Exporters()) {
         for (const PlantedTarget& c : PlantedTargets()) {
@@ -38,7 +31,9 @@ TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
                 return true;
             };
             const auto result = exporter.run(report, dir.File("out/rapor"), watch);
-            ExpectSaved(dir, c, result.Ok(), starts.at(exporter.name));
+            // The delimited exports' bytes are their own test's, written over an older file.
+            ExpectSaved(dir, c, result.Ok(),
+                        exporter.name == std::string("xlsx") ? "PK\x03\x04" : "");
             EXPECT_EQ(partModes, *c.written ? std::vector<mode_t>{0600} : std::vector<mode_t>{});
             EXPECT_TRUE(result.Ok() || result.Why().path == dir.File("out/rapor"))
                 << result.Why().path;
