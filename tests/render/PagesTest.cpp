@@ -186,54 +186,42 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
 }
 
 // Only a page whose cells run past the printable width with "Sığdır" on is
-// shrunk, and only the columns the report has count.
-TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAsked) {
-    // Off: cut at the margin as always; 85 characters fit the printable width; with
-    // one field the second column is not the report's.
-    const std::tuple<bool, ColumnWidthTable, int, bool> cases[] = {{false, {0, 60, 60}, 2, false},
-                                                                   {true, {0, 40, 45}, 2, false},
-                                                                   {true, {0, 40, 46}, 2, true},
-                                                                   {true, {0, 40, 60}, 1, false}};
-    for (const auto& [fit, widths, fieldCount, scaled] : cases) {
-        PageSetup setup = DefaultPageSetup(1);
-        setup.FitToPaper = fit;
-        const SheetPlacement placed =
-            PlaceOnPaper(setup, PageFixture().pages.metrics, widths, fieldCount);
-        EXPECT_EQ(placed.Scaled(), scaled) << widths[2] << " " << fieldCount;
-        if (!scaled) {
-            EXPECT_EQ(placed, SheetPlacement{});
-            EXPECT_EQ(DrawnSetup(setup, placed), setup);
-        }
-    }
-}
-
-// The margins stay where the setup puts them: the page's top-left margin corner,
-// right margin and bottom margin land on the paper's, whatever the paper.
-TEST(SheetPlacement, KeepsTheMarginsOnThePaper) {
-    // Paper width and height, and the characters of the report's two columns.
-    const std::tuple<int32_t, int32_t, int16_t> cases[] = {
-        {11906, 16838, 150}, {16838, 11906, 300}, {21600, 15840, 171}, {8391, 11906, 90}};
-    for (const auto& [width, height, columns] : cases) {
-        SCOPED_TRACE(testing::Message() << width << "x" << height << " " << columns);
+// shrunk, and only the columns the report has count. The margins stay where the
+// setup puts them: the page's top-left margin corner, right margin and bottom
+// margin land on the paper's, whatever the paper.
+TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAskedKeepingTheMargins) {
+    // "Sığdır", the paper's width and height, the report's column widths and
+    // fields, and whether it is shrunk. 85 characters fit A4's printable width;
+    // with one field the second column is not the report's.
+    const std::tuple<bool, int32_t, int32_t, ColumnWidthTable, int, bool> cases[] = {
+        {false, 11906, 16838, {0, 60, 60}, 2, false}, {true, 11906, 16838, {0, 40, 45}, 2, false},
+        {true, 11906, 16838, {0, 40, 60}, 1, false},  {true, 11906, 16838, {0, 40, 46}, 2, true},
+        {true, 16838, 11906, {0, 150, 150}, 2, true}, {true, 21600, 15840, {0, 85, 86}, 2, true},
+        {true, 8391, 11906, {0, 45, 45}, 2, true}};
+    for (const auto& [fit, width, height, widths, fieldCount, scaled] : cases) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height << " " << widths[2]);
         PageSetup setup = DefaultPageSetup(width > height ? 2 : 1);
         setup.PageSizeX = width;
         setup.PageSizeY = height;
-        setup.FitToPaper = true;
+        setup.FitToPaper = fit;
         PageMetrics metrics = PageFixture().pages.metrics;
         metrics.PrintableWidth = width - 2 * 810;
-        const int16_t half = static_cast<int16_t>(columns / 2);
-        const SheetPlacement placed =
-            PlaceOnPaper(setup, metrics, {0, half, static_cast<int16_t>(columns - half)}, 2);
-        ASSERT_TRUE(placed.Scaled());
+        const SheetPlacement placed = PlaceOnPaper(setup, metrics, widths, fieldCount);
+        const PageSetup drawn = DrawnSetup(setup, placed);
+        ASSERT_EQ(placed.Scaled(), scaled);
+        if (!scaled) {
+            EXPECT_EQ(placed, SheetPlacement{});
+            EXPECT_EQ(drawn, setup);
+            continue;
+        }
         const auto onPaper = [&](double x, double y) {
             return std::pair(placed.left + placed.scale * x, placed.top + placed.scale * y);
         };
         EXPECT_NEAR(onPaper(810, 0).first, 810, 1e-6);
         EXPECT_NEAR(onPaper(0, 810).second, 810, 1e-6);
-        EXPECT_NEAR(onPaper(810 + columns * 120, 0).first, width - 810, 1e-6);
+        EXPECT_NEAR(onPaper(810 + (widths[1] + widths[2]) * 120, 0).first, width - 810, 1e-6);
         EXPECT_NEAR(onPaper(placed.pageWidth - 810, 0).first, width - 810, 1.0);
         EXPECT_NEAR(onPaper(0, placed.pageHeight - 810).second, height - 810, 1.0);
-        const PageSetup drawn = DrawnSetup(setup, placed);
         EXPECT_TRUE(drawn.PageSizeX == placed.pageWidth && drawn.PageSizeY == placed.pageHeight);
     }
 }
