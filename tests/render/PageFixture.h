@@ -34,12 +34,11 @@ struct PageFixture {
         bool total = false;
     };
     void Columns(const std::vector<Column>& columns) {
-        for (size_t i = 0; i < columns.size() && i < ReportLayout::DescribedColumns; ++i) {
-            const size_t c = i + 1;
-            Layout().ColumnTitles[c] = columns[i].title;
-            Layout().ColumnWidths[c] = columns[i].width;
-            Layout().ColumnFormats[c] = columns[i].pattern;
-            Layout().ColumnTotalFlags[c] = columns[i].total;
+        for (size_t c = 1; c <= columns.size() && c <= ReportLayout::DescribedColumns; ++c) {
+            Layout().ColumnTitles[c] = columns[c - 1].title;
+            Layout().ColumnWidths[c] = columns[c - 1].width;
+            Layout().ColumnFormats[c] = columns[c - 1].pattern;
+            Layout().ColumnTotalFlags[c] = columns[c - 1].total;
         }
         pages.fieldCount = static_cast<int>(columns.size());
     }
