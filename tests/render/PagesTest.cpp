@@ -54,8 +54,7 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
     // The report after its first header, the margins (left, right, top, bottom), a page
     // height set after opening (0: none), the rows a page, pages, last page's total.
     const std::tuple<std::string, std::array<int32_t, 4>, int32_t, int32_t, int32_t, int64_t>
-        cases[] = {{"4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
-                   {"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
+        cases[] = {{"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
                    {rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
                    {rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
                    // 6130 / 230 - 6 rows a page once laid out again
