@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "PlantedTargets.h"
 #include "export/ExportFixture.h"
@@ -21,13 +20,11 @@ TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
                 *c.written ? std::filesystem::path(dir.File(c.written)).parent_path().string()
                            : dir.File("out");
             auto watch = [&](int64_t, int64_t) {
-                for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-                    struct stat status {};
+                for (const auto& entry : std::filesystem::directory_iterator(folder))
                     if (entry.path().filename().string().starts_with('.') &&
-                        entry.path().string().ends_with(".tmp") &&
-                        lstat(entry.path().c_str(), &status) == 0)
-                        partModes.push_back(status.st_mode & 0777);
-                }
+                        entry.path().string().ends_with(".tmp"))
+                        partModes.push_back(
+                            static_cast<mode_t>(entry.symlink_status().permissions()));
                 return true;
             };
             const auto result = exporter.run(report, dir.File("out/rapor"), watch);
