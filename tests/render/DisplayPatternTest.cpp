@@ -62,11 +62,8 @@ TEST(DisplayPattern, AppendsFieldsInBothLocales) {
     EXPECT_EQ(out, "Ali\t1\u00a0234\u00a0567,50 TL");
 }
 
-// In English "1.234,50" is no number: the group separator cannot follow the point.
 TEST(DisplayPattern, FormatsCurrencyAmountsAndDates) {
     const NumberLocale tr = NumberLocale::Turkish(), en = NumberLocale::English();
-    EXPECT_EQ(FormatField("1.234,50", "#,##0.00", en), "1.234,50");
-    EXPECT_EQ(FormatField("1.234,5", "000000", tr), "001235");
     const std::tuple<int64_t, const char*, const char*> amounts[] = {
         {123456789, "#,##0.00", "12.345,68"},
         {-5000, "#,##0.00;(#,##0.00)", "(0,50)"},
