@@ -1,7 +1,6 @@
 #include "cli/SpoolCommand.h"
 
-#include <unistd.h>
-
+#include <QCoreApplication>
 #include <QPrinterInfo>
 #include <cstdio>
 #include <filesystem>
@@ -94,7 +93,8 @@ std::vector<int32_t> ChosenPages(const PrintRequest& request, int32_t pageCount)
 std::string DocumentPlace() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    const std::string name = "tabulon-print-" + std::to_string(getpid()) + ".pdf";
+    const std::string name =
+        "tabulon-print-" + std::to_string(QCoreApplication::applicationPid()) + ".pdf";
     return error ? name : (folder / name).string();
 }
 

@@ -121,6 +121,7 @@ class Loader {
     void Finish() {
         MeasuredWidths(layout_);
         if (counter_) result_.totals = counter_->Take();
+        result_.numbers = std::move(survey_);
     }
 
     // What is read so far goes out: the first page as soon as it is whole,
@@ -130,7 +131,7 @@ class Loader {
         if (handedOut_ && !blockEnd) return true;
         handedOut_ = true;
         if (!rows_.Publish()) return false;
-        LoadedSoFar soFar{layout_, result_.fieldCount, counter_->Completed()};
+        LoadedSoFar soFar{layout_, result_.fieldCount, counter_->Completed(), survey_};
         MeasuredWidths(soFar.layout);
         options_.readSoFar(soFar);
         return true;
@@ -164,26 +165,32 @@ class Loader {
         if (!counter_ && options_.rowsPerPage)
             counter_.emplace(options_.rowsPerPage(layout_.HeaderCount), TotalFlagsOf(layout_),
                              options_.locale);
+        if (!survey_ && options_.surveyNumbers) survey_.emplace(layout_, options_.locale);
         if (counter_) counter_->StartRow();
-        // Widths are measured over the whole line; the totals and the field
-        // count of the row read last come from what the record keeps, as a
-        // pass over the row store would find them. Only a row longer than a
-        // record is walked twice.
+        // Widths are measured over the whole line; the totals, the numbers
+        // and the field count of the row read last come from what the record
+        // keeps, as a pass over the row store would find them. Only a row
+        // longer than a record is walked twice.
         const std::string_view kept = CutUtf8(payload, RowStore::TextSize);
         const bool whole = kept.size() == payload.size();
         const int count =
-            ForEachField(payload, ReportLayout::MaxFields, [&](int c, std::string_view field) {
-                if (c <= Columns) Measure(c, field);
-                if (whole && counter_ && counter_->Flagged(c)) counter_->AddField(c, field);
+            ForEachRawField(payload, ReportLayout::MaxFields, [&](int c, std::string_view raw) {
+                if (c <= Columns) Measure(c, TrimTrailingSpaces(raw));
+                if (whole) KeptField(c, raw);
             });
         const int keptCount =
             whole ? count
-                  : ForEachField(kept, ReportLayout::MaxFields, [&](int c, std::string_view field) {
-                        if (counter_ && counter_->Flagged(c)) counter_->AddField(c, field);
-                    });
+                  : ForEachRawField(kept, ReportLayout::MaxFields,
+                                    [&](int c, std::string_view raw) { KeptField(c, raw); });
         result_.fieldCount = count;
         result_.lastRowFieldCount = keptCount;
         return rows_.Append(payload) && HandOut(false);
+    }
+
+    // A field as the row store keeps it, before its trailing spaces go.
+    void KeptField(int c, std::string_view raw) {
+        if (counter_ && counter_->Flagged(c)) counter_->AddField(c, TrimTrailingSpaces(raw));
+        if (survey_ && survey_->Surveys(c)) survey_->Take(c, raw);
     }
 
     LoadResult& result_;
@@ -193,6 +200,7 @@ class Loader {
     std::array<int16_t, Columns + 1> measured_{};
     int headerCount_ = 0;
     std::optional<PageTotalsCounter> counter_;
+    std::optional<NumberSurvey> survey_;
     std::string decoded_;
     bool handedOut_ = false;
 };

@@ -8,6 +8,7 @@
 #include "core/Outcome.h"
 #include "core/ProgressCallback.h"
 #include "core/ReportLayout.h"
+#include "input/NumberSurvey.h"
 #include "input/PageTotals.h"
 #include "input/RowStore.h"
 #include "input/RowStoreRoom.h"
@@ -21,6 +22,8 @@ struct LoadedSoFar {
     // The pages whose rows are all read and can be read back from the row
     // store, with their totals; the page being filled is not among them.
     PageTotals pages;
+    // The numbers of the rows read so far, with LoadOptions::surveyNumbers.
+    std::optional<NumberSurvey> numbers;
 };
 
 struct LoadOptions {
@@ -32,6 +35,9 @@ struct LoadOptions {
     // total flags met before the first row.
     std::function<int32_t(int16_t headerCount)> rowsPerPage;
     NumberLocale locale;
+    // Survey the numbers of the columns that show numbers while the rows are
+    // read, as the description met before the first row names them.
+    bool surveyNumbers = false;
     // Hears the bytes read of the file's size after each block; when it
     // answers false the load ends as Cancelled.
     ProgressCallback progress;
@@ -68,6 +74,9 @@ struct LoadResult {
     bool changedWhileRead = false;
     // Counted while reading, when LoadOptions::rowsPerPage was given.
     std::optional<PageTotals> totals;
+    // Surveyed while reading, when LoadOptions::surveyNumbers was set and
+    // the report has rows.
+    std::optional<NumberSurvey> numbers;
 
     bool Ok() const { return outcome.Ok(); }
 };

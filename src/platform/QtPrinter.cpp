@@ -10,13 +10,8 @@
 #include <fstream>
 
 #include "platform/Messages.h"
-
-#ifndef Q_OS_WIN
-#include <sys/resource.h>
-#include <sys/statvfs.h>
-#endif
-
 #include "platform/PrinterCatalog.h"
+#include "system/Files.h"
 
 namespace Tabulon {
 
@@ -46,16 +41,11 @@ namespace {
 // reason when a write fails: what the system would have said is found again
 // from the disk's free room and the file size limit.
 std::string WriteFailureReason(const std::string& path, std::streamoff size) {
-#ifndef Q_OS_WIN
-    struct statvfs disk {};
     const std::string folder = path.substr(0, path.find_last_of('/') + 1);
-    if (statvfs(folder.empty() ? "." : folder.c_str(), &disk) == 0 && disk.f_bavail == 0)
+    if (int64_t free = 0; System::FreeSpace(folder.empty() ? "." : folder, free) && free == 0)
         return std::strerror(ENOSPC);
-    rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        static_cast<rlim_t>(size) >= limit.rlim_cur)
+    if (int64_t limit = 0; System::FileSizeLimit(limit) && size >= limit)
         return std::strerror(EFBIG);
-#endif
     return std::strerror(EIO);
 }
 

@@ -2,12 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <cstring>
-
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
+#include <filesystem>
+#include <system_error>
 
 namespace Tabulon {
 
@@ -53,14 +50,15 @@ SettingsBackend::Kept QtSettingsBackend::KeepDamaged(const std::string&) {
     const QByteArray file = QFile::encodeName(settings_->fileName());
     // A hard link to a fresh name keeps the bytes exactly and fails rather
     // than replace an older kept file; the old name goes only once it holds.
-    int error = 0;
+    std::error_code error;
     for (int n = 1; n <= 100; ++n) {
         const QByteArray kept =
             file + ".bozuk" + (n == 1 ? QByteArray() : "-" + QByteArray::number(n));
-        if (link(file.constData(), kept.constData()) == 0) {
-            if (unlink(file.constData()) != 0) {
-                error = errno;
-                unlink(kept.constData());
+        std::filesystem::create_hard_link(file.constData(), kept.constData(), error);
+        if (!error) {
+            if (std::filesystem::remove(file.constData(), error); error) {
+                std::error_code ignored;
+                std::filesystem::remove(kept.constData(), ignored);
                 break;
             }
             // What the old file said must not come back with the next write.
@@ -68,10 +66,9 @@ SettingsBackend::Kept QtSettingsBackend::KeepDamaged(const std::string&) {
             settings_->clear();
             return {QFile::decodeName(kept).toStdString(), ""};
         }
-        error = errno;
-        if (error != EEXIST) break;
+        if (error != std::errc::file_exists) break;
     }
-    return {"", std::strerror(error)};
+    return {"", std::strerror(error.value())};
 #endif
 }
 

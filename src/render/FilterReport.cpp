@@ -18,6 +18,8 @@ Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& find
     // Widths measured as the loader measures a report file holding only
     // these rows: its description, then the rows kept.
     ReportLayout::WidthTable longest = source.layout.DescriptionWidths;
+    // The numbers the kept rows show widen their columns as a load would.
+    NumberSurvey numbers(source.layout, finder.Locale());
     Outcome<> read = ForEachRow(
         source.rows, 1, source.rows.RecordCount(),
         [&](int64_t, std::string_view record) {
@@ -31,6 +33,9 @@ Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& find
                     fieldCount = fields.count;
                     for (int k = 1; k <= columns; ++k)
                         MeasureField(longest[static_cast<size_t>(k)], fields[k]);
+                    ForEachRawField(record, numbers.Last(), [&](int k, std::string_view field) {
+                        if (numbers.Surveys(k)) numbers.Take(k, field);
+                    });
                     return true;
                 }
             return true;
@@ -45,11 +50,7 @@ Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& find
             ColumnWidthFor(longest[static_cast<size_t>(c)], source.layout.ColumnKinds[c]);
     filtered.rows = std::move(kept);
     filtered.fieldCount = fieldCount;
-    // The numbers the kept rows show widen their columns as a load would.
-    Outcome<ColumnWidthTable> shown =
-        WidestShownNumbers(filtered.layout, filtered.rows, finder.Locale(), progress);
-    if (!shown.Ok()) return shown.Why();
-    filtered.shownWidths = shown.Value();
+    filtered.shownWidths = ShownWidthsOf(numbers, filtered.layout, finder.Locale());
     return keptCount;
 }
 

@@ -78,6 +78,7 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
         return metrics;
     };
     options.rowsPerPage = [&](int16_t headerCount) { return measured(headerCount).RowsPerPage; };
+    options.surveyNumbers = true;
     // The rows go straight into the pages' own store unless the caller gave
     // one (which then stays the caller's, whole or failed).
     const bool ownStore = options.store == nullptr;
@@ -97,7 +98,8 @@ LoadResult OpenReportPages(ReportPages& pages, const std::string& reportPath,
     pages.layout = std::move(loaded.layout);
     pages.fieldCount = loaded.fieldCount;
     Outcome<ColumnWidthTable> shown =
-        WidestShownNumbers(pages.layout, rows, options.locale, options.progress);
+        WidestShownNumbers(pages.layout, rows, options.locale, options.progress,
+                           loaded.numbers ? &*loaded.numbers : nullptr);
     if (!shown.Ok()) {
         Outcome<> step = shown.Why();
         failed(step);

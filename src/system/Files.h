@@ -60,6 +60,9 @@ void Remove(const char* path);
 
 // The bytes an unprivileged user may still write in the folder's filesystem.
 [[nodiscard]] bool FreeSpace(const std::string& folder, int64_t& bytes);
+// The largest file this process may write, where the system sets it a limit;
+// false where there is none.
+[[nodiscard]] bool FileSizeLimit(int64_t& bytes);
 
 }  // namespace System
 

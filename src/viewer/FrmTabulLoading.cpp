@@ -12,6 +12,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgressWindow.h"
 #include "render/MeasureReportFont.h"
+#include "render/ShownWidths.h"
 #include "viewer/BackgroundLoad.h"
 #include "viewer/ColumnWidthMemory.h"
 #include "viewer/FindCommand.h"
@@ -65,6 +66,10 @@ void FrmTabul::ShowReadSoFar() {
     // ruler meanwhile, remembered for these titles, goes back on them.
     widthMemory_->Opened(pages_.layout);
     if (first) pages_.fieldCount = soFar->fieldCount;
+    // Numbers read so far widen their columns already, so that a page read
+    // early is not drawn with numbers running into the next column.
+    if (soFar->numbers)
+        pages_.shownWidths = ShownWidthsOf(*soFar->numbers, pages_.layout, Locale());
     pages_.totals = std::move(soFar->pages);
     pages_.metrics = ForHeaderCount(loadFont_, pages_.layout.HeaderCount);
     if (first) {

@@ -87,10 +87,12 @@ LoadResult FrmTabul::Load(ReportPages& pages, const std::string& reportPath,
         ShowCritical(QString::fromStdString(TemporaryFolderMissingText));
     const QString name = QFileInfo(QString::fromStdString(reportPath)).fileName();
     ProgressWindow progress(progressParent, QString::fromUtf8("Rapor okunuyor: ") + name);
-    return OpenReportPages(
-        pages, reportPath, RowStorePath(place.prefix),
-        {false, {}, environment_.locale, progress.Callback(), environment_.freeSpace, nullptr, {}},
-        Canvas()->Target(), setup_);
+    LoadOptions options;
+    options.locale = environment_.locale;
+    options.progress = progress.Callback();
+    options.freeSpace = environment_.freeSpace;
+    return OpenReportPages(pages, reportPath, RowStorePath(place.prefix), std::move(options),
+                           Canvas()->Target(), setup_);
 }
 
 void FrmTabul::ShowLoadFailure(const LoadResult& loaded) {

@@ -78,10 +78,13 @@ TEST(FilterReport, IsTheReportOfItsKeptRows) {
                  {"10", "İzmir", "1110,5"},
                  {"11", "ANKARA", "1221,5"},
                  {"99", "Ankara", "7", "fazla"}});  // the last kept row has four fields
-    // What is looked for, by which rules, the rows kept and their field count.
-    for (const auto& [text, rules, kept, fieldCount] :
-         std::vector<std::tuple<const char*, FindRules, int64_t, int>>{
-             {"ankara", {2, false}, 3, 4}, {"1", {1, false}, 3, 3}, {"yok", {0, false}, 0, 3}}) {
+    // What is looked for, by which rules, the rows kept, their field count and
+    // the widest amount they show ("1.221,50" or none).
+    for (const auto& [text, rules, kept, fieldCount, widestAmount] :
+         std::vector<std::tuple<const char*, FindRules, int64_t, int, int16_t>>{
+             {"ankara", {2, false}, 3, 4, 8},
+             {"1", {1, false}, 3, 3, 8},
+             {"yok", {0, false}, 0, 3, 0}}) {
         ReportPages filtered;
         const Outcome<int64_t> outcome =
             FilterReport(source.pages, FieldFinder(source.Layout(), source.locale, text, rules),
@@ -90,6 +93,7 @@ TEST(FilterReport, IsTheReportOfItsKeptRows) {
         EXPECT_EQ(outcome.Value(), kept) << text;
         EXPECT_EQ(filtered.rows.RecordCount(), kept) << text;
         EXPECT_EQ(filtered.fieldCount, fieldCount) << text;
+        EXPECT_EQ(filtered.shownWidths[3], widestAmount) << text;
         EXPECT_EQ(filtered.layout.ColumnTitles, source.Layout().ColumnTitles);
     }
     ReportPages stopped;

@@ -77,7 +77,9 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
 }
 
 // Each column is drawn one character wider than the widest text its rows show,
-// whatever the loader measured; what is not a number shows as written.
+// whatever the loader measured; what is not a number shows as written. The
+// numbers are surveyed while the rows are read, or read again when the
+// format record comes after them.
 TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
     const struct {
         const char* format;
@@ -96,13 +98,18 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
         {"N", "", {"-0,4", "0"}, 4},          // rounds to 0
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.format) + " " + c.fields[0]);
-        std::string text =
-            "1RAPOR\r\n2K\t\r\n3" + std::string(c.widths) + "\t\r\n5" + c.format + "\t\r\n";
-        for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
-        PageFixture f;
-        f.Open(text);
-        EXPECT_EQ(f.pages.Widths(f.setup, f.locale)[1], c.drawn);
+        for (const bool formatAfterRows : {false, true}) {
+            SCOPED_TRACE(std::string(c.format) + " " + c.fields[0] +
+                         (formatAfterRows ? ", format after the rows" : ""));
+            const std::string format = "5" + std::string(c.format) + "\t\r\n";
+            std::string text = "1RAPOR\r\n2K\t\r\n3" + std::string(c.widths) + "\t\r\n";
+            if (!formatAfterRows) text += format;
+            for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
+            if (formatAfterRows) text += format;
+            PageFixture f;
+            f.Open(text);
+            EXPECT_EQ(f.pages.Widths(f.setup, f.locale)[1], c.drawn);
+        }
     }
 }
 

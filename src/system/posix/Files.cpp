@@ -1,11 +1,14 @@
 #include "system/Files.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace Tabulon {
 
@@ -130,6 +133,13 @@ bool FreeSpace(const std::string& folder, int64_t& bytes) {
     struct statvfs info {};
     if (statvfs(folder.c_str(), &info) != 0) return false;
     bytes = static_cast<int64_t>(info.f_bavail) * static_cast<int64_t>(info.f_frsize);
+    return true;
+}
+
+bool FileSizeLimit(int64_t& bytes) {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+    bytes = static_cast<int64_t>(std::min<rlim_t>(limit.rlim_cur, INT64_MAX));
     return true;
 }
 

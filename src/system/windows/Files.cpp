@@ -166,6 +166,11 @@ bool FreeSpace(const std::string& folder, int64_t& bytes) {
     return true;
 }
 
+// Windows sets a process no limit on the size of the files it writes.
+bool FileSizeLimit(int64_t&) {
+    return false;
+}
+
 }  // namespace System
 
 }  // namespace Tabulon
