@@ -112,9 +112,8 @@ TEST(SumSelection, CountsAndAddsTheNumbersExactly) {
         EXPECT_EQ(s.count, count);
         EXPECT_EQ(s.pattern, pattern);
         EXPECT_EQ(s.overflow, sum == "########");
-        EXPECT_EQ(FormatCurrency(s.sum, s.pattern.empty() ? "#,##0" : s.pattern, f.locale), sum);
-        EXPECT_EQ(FormatCurrency(s.Mean(), s.pattern.empty() ? "#,##0" : s.pattern, f.locale),
-                  mean);
+        EXPECT_EQ(FormatCurrency(s.sum, s.pattern, f.locale), sum);
+        EXPECT_EQ(FormatCurrency(s.Mean(), s.pattern, f.locale), mean);
     }
     for (const auto& [sum, count, mean] : std::vector<std::tuple<int64_t, int64_t, int64_t>>{
              {5, 2, 2}, {7, 2, 4}, {-5, 2, -2}, {-7, 2, -4}, {10, 3, 3}, {-11, 3, -4}}) {
