@@ -126,8 +126,7 @@ TEST(RenderPage, TotalsRowsKeepTheirHeightShowOverflowAndBoldTheDateLine) {
          {true, true, 1, 5, {big, big, "1"}, "######## ######## "},
          {true, true, 1, 5, {big, "-" + big, "1"}, "1,00 1,00 "}};
     for (const auto& [pTotals, aTotals, page, rowsPerPage, amounts, totals] : cases) {
-        SCOPED_TRACE(testing::Message() << pTotals << aTotals << " page " << page << " of "
-                                        << rowsPerPage << " " << amounts[1 % amounts.size()]);
+        SCOPED_TRACE(testing::Message() << "page " << page << ": " << totals);
         ThreeColumnPage f;
         f.setup.pTotals = pTotals;
         f.setup.aTotals = aTotals;
