@@ -34,8 +34,7 @@ TEST(FieldFinder, MatchesShownOrWrittenTextWithTurkishCaseRules) {
     for (const auto& c : cases) {
         const FieldFinder finder(f.Layout(), f.locale, c.typed, c.rules);
         EXPECT_EQ(finder.Matches(c.column, c.field), c.found)
-            << c.typed << " in " << c.field << " column " << c.rules.column << " whole "
-            << c.rules.wholeField;
+            << c.typed << " in " << c.field << ", rules " << c.rules.column << c.rules.wholeField;
     }
     EXPECT_EQ(FoldTurkishCase("IİĞÜŞÖÇ Ÿ"), "ıiğüşöç ÿ");
 }
