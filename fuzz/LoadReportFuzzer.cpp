@@ -2,8 +2,9 @@
 // line long enough that the fuzzed lines cross the loader's read blocks.
 // A report may start with a byte-order mark, UTF-16 ones included.
 // Nothing may crash or hang; every data line must become one record of valid
-// UTF-8; widths stay within 0..50; and the page totals counted while the rows
-// are read must equal those a second pass over the row store counts.
+// UTF-8; widths stay within 0..50; and the page totals counted and the numbers
+// surveyed while the rows are read must equal what a second pass over the row
+// store finds.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "input/ComputePageTotals.h"
 #include "input/LoadReport.h"
 #include "input/ReportTranscoder.h"
+#include "render/ShownWidths.h"
 
 using namespace Tabulon;
 
@@ -65,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadOptions options;
     options.locale = locale;
     options.rowsPerPage = [pageRows](int16_t headerCount) { return pageRows - headerCount; };
+    options.surveyNumbers = true;
     const LoadResult loaded = LoadReport(report, FuzzFolder::File("BUFFILE.DAT"), options);
     if (!loaded.Ok()) std::abort();
     const ReportLayout& layout = loaded.layout;
@@ -94,5 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (loaded.totals && loaded.totals->rowsPerPage == rowsPerPage &&
         loaded.totals->flags == TotalFlagsOf(layout))
         CheckSameTotals(*loaded.totals, pass->totals);
+    // Surveyed under the description met before the first row: when that
+    // covers every column showing numbers at the end, the widths must agree.
+    if (loaded.numbers.has_value() != (rowCount > 0)) std::abort();
+    if (loaded.numbers && loaded.numbers->Covers(layout)) {
+        const auto read = WidestShownNumbers(layout, loaded.rows, locale);
+        if (!read.Ok() || read.Value() != ShownWidthsOf(*loaded.numbers, layout, locale))
+            std::abort();
+    }
     return 0;
 }

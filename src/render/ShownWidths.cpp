@@ -29,8 +29,9 @@ size_t WidestShown(const NumberSurvey::Column& kept, const std::string& pattern,
 ColumnWidthTable ShownWidthsOf(const NumberSurvey& survey, const ReportLayout& layout,
                                const NumberLocale& locale) {
     ColumnWidthTable widths{};
+    // A column surveyed may show text by now: a format record after the rows.
     for (int c = 1; c <= survey.Last(); ++c)
-        if (survey.Surveys(c))
+        if (survey.Surveys(c) && ShowsNumbers(layout, c))
             widths[c] = ClampToInt16(
                 static_cast<int64_t>(WidestShown(survey.Of(c), layout.ColumnFormats[c], locale)));
     return widths;

@@ -111,6 +111,9 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
             EXPECT_EQ(f.pages.Widths(f.setup, f.locale)[1], c.drawn);
         }
     }
+    // Numbers surveyed under one format, shown as text by a later one.
+    OpenedReport text("1RAPOR\r\n2K\t\r\n5N\t\r\n91234567\t\r\n5T\t\r\n", DefaultPageSetup(1));
+    EXPECT_EQ(text.pages.Widths(DefaultPageSetup(1), text.options.locale)[1], 7);
 }
 
 // One character wider than the widest total printed, so none runs into the next column.
