@@ -112,8 +112,9 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
         }
     }
     // Numbers surveyed under one format, shown as text by a later one.
-    OpenedReport text("1RAPOR\r\n2K\t\r\n5N\t\r\n91234567\t\r\n5T\t\r\n", DefaultPageSetup(1));
-    EXPECT_EQ(text.pages.Widths(DefaultPageSetup(1), text.options.locale)[1], 7);
+    PageFixture text;
+    text.Open("1RAPOR\r\n2K\t\r\n5N\t\r\n91234567\t\r\n5T\t\r\n");
+    EXPECT_EQ(text.pages.Widths(text.setup, text.locale)[1], 7);
 }
 
 // One character wider than the widest total printed, so none runs into the next column.
