@@ -178,12 +178,12 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     metrics.LeftMargin = 810;
     metrics.CharWidth = 121;
     metrics.CharsPerLine = 19;
-    RecordingTarget ruler(18750, 200);
+    RecordingTarget ruler;
     DrawRuler(ruler, {192, 255, 255}, {ColumnWidthTable{0, 6, 10, 12}, metrics, 3, 0.75f}, 2);
     ASSERT_EQ(ruler.boxes.size(), 1u);
     const RecordingTarget::BoxOp& strip = ruler.boxes[0];
     EXPECT_EQ(std::tie(strip.x1, strip.y1, strip.x2, strip.y2, strip.colour),
-              std::tuple(0.0, 0.0, 18750.0, 200.0, Rgb{192, 255, 255}));
+              std::tuple(0.0, 0.0, 25000.0, 16838.0, Rgb{192, 255, 255}));
     std::ostringstream markers;
     for (const auto& p : ruler.pictures)
         markers << p.x << ',' << p.y << (p.picture == &NormalMarker() ? " normal|" : " red|");
