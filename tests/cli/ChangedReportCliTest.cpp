@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "CliRunner.h"
+#include "ProgramRun.h"
 #include "SystemCallTracer.h"
 
 using namespace Tabulon;

@@ -2,8 +2,8 @@
 #include <signal.h>
 
 #include "../../bench/ReportGenerator.h"
-#include "CliRunner.h"
 #include "PlantedTargets.h"
+#include "ProgramRun.h"
 
 using namespace Tabulon;
 

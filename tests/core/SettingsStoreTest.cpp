@@ -66,19 +66,25 @@ TEST(LoadSettings, ConvertsStoredTexts) {
 
 // Whatever made a stored value unusable, the old values are moved aside
 // before the repaired ones are written, and the reset is reported once; a
-// store that cannot be moved aside is left as it was.
+// store that cannot be moved aside is left as it was. "Sığdır" is stored
+// beside the twelve: off when missing (a store from before it) or anything but
+// "True", and never a reason to call the store damaged.
 TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
-    const std::pair<const char*, bool> cases[] = {
-        {"FontSize=0", true}, {"PageSizeY=", true},     {"SpaceX2=-3", true},
-        {"PageOrient", true}, {"aTotals", true},        {"FontSize=9999", false},
-        {"SpaceY1=0", false}, {"pTotals=False", false}, {"FitToPaper=1", false}};
-    for (const auto& [damage, reset] : cases) {
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"FontSize=0", true, false},      {"PageSizeY=", true, false},
+        {"SpaceX2=-3", true, false},      {"PageOrient", true, false},
+        {"aTotals", true, false},         {"FontSize=9999", false, false},
+        {"SpaceY1=0", false, false},      {"pTotals=False", false, false},
+        {"FitToPaper", false, false},     {"FitToPaper=True \r\n", false, true},
+        {"FitToPaper=true", false, false}};
+    for (const auto& [damage, reset, fit] : cases) {
         SCOPED_TRACE(damage);
         MemorySettingsBackend backend;
         StoreWith(backend, damage);
         const auto before = backend.values;
         const LoadedSettings first = LoadSettings(backend, [] { return int16_t{1}; });
         EXPECT_EQ(first.reset, reset);
+        EXPECT_EQ(first.setup.FitToPaper, fit);
         EXPECT_EQ(reset ? backend.kept : backend.values, before);
         if (!reset) continue;
         EXPECT_EQ(first.kept.path, "Tabulon.conf.bozuk");
@@ -93,18 +99,6 @@ TEST(LoadSettings, KeepsADamagedStoreAsideBeforeRepairingIt) {
     const auto before = locked.values;
     EXPECT_EQ(LoadSettings(locked, [] { return int16_t{1}; }).kept.reason, "Permission denied");
     EXPECT_EQ(locked.values, before);
-}
-
-// "Sığdır" is stored beside the twelve: off when missing (a store from before
-// it) or anything but "True", and never a reason to call the store damaged
-// (the table above).
-TEST(LoadSettings, ReadsFitToPaperBesideTheTwelve) {
-    for (const auto& [stored, fit] : std::vector<std::pair<std::string, bool>>{
-             {"FitToPaper", false}, {"FitToPaper=True \r\n", true}, {"FitToPaper=true", false}}) {
-        MemorySettingsBackend backend;
-        StoreWith(backend, stored);
-        EXPECT_EQ(LoadSettings(backend, [] { return int16_t{1}; }).setup.FitToPaper, fit) << stored;
-    }
 }
 
 using Sides = PrinterChoices::Sides;

@@ -41,8 +41,7 @@ TEST(FrmPrint, OnlyTheRangeOptionEnablesTheRangeAndABoxTakesATypedPage) {
     };
     const std::tuple<const char*, Qt::Key, int> cases[] = {
         {"7", Qt::Key_Return, 7}, {" 9 ", Qt::Key_Tab, 9}, {"40", Qt::Key_Return, 12},
-        {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Tab, 5},   {"bes", Qt::Key_Return, 5},
-        {"3x", Qt::Key_Tab, 5},   {"-2", Qt::Key_Tab, 1}};
+        {"0", Qt::Key_Return, 1}, {"5", Qt::Key_Tab, 5},   {"bes", Qt::Key_Return, 5}};
     for (const auto& [typed, leave, page] : cases) {
         type(first, typed);
         QTest::keyClick(first, leave);

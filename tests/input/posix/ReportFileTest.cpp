@@ -19,6 +19,9 @@ TEST(ChangedReport, ChangeWhileReadingIsReported) {
     const std::string path = dir.File("report.txt");
     std::string text = ReportText({"1Rapor", "2Kod\tAd\t"});
     for (int i = 1; i <= 100000; ++i) text += "9" + std::to_string(i) + "\tMüşteri\t\r\n";
+    // Written long ago as far as its time tells, so that any write now gives
+    // it a new modification time, however coarse the system's clock.
+    const timespec longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
     const struct {
         const char* name;
         std::function<void()> change;
@@ -26,9 +29,10 @@ TEST(ChangedReport, ChangeWhileReadingIsReported) {
     } cases[] = {
         {"untouched", [] {}, false},
         {"cut short", [&] { ASSERT_EQ(truncate(path.c_str(), 2 << 20), 0); }, true},
-        {"replaced under its name",
+        {"replaced under its name by a file of the same size and time",
          [&] {
              WriteBytes(dir.File("new.txt"), text);
+             ASSERT_EQ(utimensat(AT_FDCWD, dir.File("new.txt").c_str(), longAgo, 0), 0);
              ASSERT_EQ(std::rename(dir.File("new.txt").c_str(), path.c_str()), 0);
          },
          true},
@@ -39,9 +43,6 @@ TEST(ChangedReport, ChangeWhileReadingIsReported) {
          },
          true},
     };
-    // Written long ago as far as its time tells, so that any write now gives
-    // it a new modification time, however coarse the system's clock.
-    const timespec longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
     for (const auto& c : cases) {
         WriteBytes(path, text);
         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), longAgo, 0), 0);
@@ -56,4 +57,29 @@ TEST(ChangedReport, ChangeWhileReadingIsReported) {
         EXPECT_EQ(r.changedWhileRead, c.changed) << c.name;
         EXPECT_GT(r.rows.RecordCount(), 0) << c.name;
     }
+}
+
+// Refused before reading, so a FIFO without a writer or an endless device never hangs.
+TEST(LoadReport, FilesThatCannotBeOpenedAreReported) {
+    TempDir dir;
+    mkfifo(dir.File("fifo").c_str(), 0600);
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.File("missing.txt"), "No such file or directory"},
+        {"", "No such file or directory"},
+        {dir.Path().string(), "Is a directory"},
+        {dir.File("fifo"), "No such device"}};
+    const std::string store = dir.File("BUFFILE.DAT");
+    LoadOptions keepName;
+    keepName.keepRowStoreName = true;
+    for (const auto& [path, reason] : cases) {
+        const Failure failure = LoadReport(path, store, keepName).outcome.Why();
+        EXPECT_TRUE(failure.operation == Operation::ReadReport && failure.path == path &&
+                    failure.reason == reason)
+            << path << ": " << failure.reason;
+        EXPECT_FALSE(std::filesystem::exists(store)) << "left by " << path;
+    }
+    WriteBytes(dir.File("r.txt"), "9a\t\r\n");
+    EXPECT_EQ(
+        LoadReport(dir.File("r.txt"), dir.File("no/such/BUFFILE.DAT")).outcome.Why().operation,
+        Operation::MakeWorkFile);
 }
