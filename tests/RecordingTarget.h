@@ -36,8 +36,6 @@ class RecordingTarget : public DrawingTarget {
     int32_t width = 25000, height = 16838;
     double charWidth = 120, textHeight = 230;
 
-    RecordingTarget() = default;
-    RecordingTarget(int32_t w, int32_t h) : width(w), height(h) {}
     void Clear() { texts.clear(), boxes.clear(), pictures.clear(); }
 
     void SetScale(double scale) override { scale_ = scale; }

@@ -17,7 +17,6 @@ TEST(ExportDelimited, WritesEachFormatByteForByte) {
         std::string expected;
     } cases[] = {
         {example, 3, DelimitedFormat::Csv, "a,b.c,,\r\n1.234.56,  x,,\r\n"},
-        {example, 3, DelimitedFormat::CommaText, "A,B,C,\r\na,b,c,,\r\n1.234,56,  x,,\r\n"},
         {example, 3, DelimitedFormat::TabText, "A\tB\tC\t\r\na\tb,c\t\t\r\n1.234,56\t  x\t\t\r\n"},
         {empty, 2, DelimitedFormat::Csv, ""},
         {empty, 2, DelimitedFormat::CommaText, "Kod,Ad,\r\n"},

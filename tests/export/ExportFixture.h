@@ -46,7 +46,8 @@ struct LoadedReport {
     }
 };
 
-// Every export by the name the command line gives it, the workbook in a Turkish locale.
+// The exports by their command's name: the comma-separated values stand for the comma
+// and tab texts, which differ in separator and titles only; the workbook in Turkish.
 struct Exporter {
     const char* name;
     std::function<Outcome<ExportedRows>(LoadedReport&, const std::string&, const ProgressCallback&)>
@@ -54,21 +55,17 @@ struct Exporter {
 };
 
 inline std::vector<Exporter> Exporters() {
-    auto delimited = [](DelimitedFormat format) {
-        return [format](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-            return ExportDelimited(r.rows, r.layout, r.loaded.fieldCount, format, out, p);
-        };
-    };
     return {
-        {"csv", delimited(DelimitedFormat::Csv)}, {"txt", delimited(DelimitedFormat::CommaText)},
-            {"tsv", delimited(DelimitedFormat::TabText)},
+        {"csv",
+         [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
+             return ExportDelimited(r.rows, r.layout, r.loaded.fieldCount, DelimitedFormat::Csv,
+                                    out, p);
+         }},
 #if TABULON_WORKBOOK  // not in the engine built for Windows
-        {
-            "xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
-                return ExportWorkbook(r.rows, r.layout, r.loaded.fieldCount, r.layout.ColumnWidths,
-                                      NumberLocale::Turkish(), out, p);
-            }
-        }
+            {"xlsx", [](LoadedReport& r, const std::string& out, const ProgressCallback& p) {
+                 return ExportWorkbook(r.rows, r.layout, r.loaded.fieldCount, r.layout.ColumnWidths,
+                                       NumberLocale::Turkish(), out, p);
+             }},
 #endif
     };
 }

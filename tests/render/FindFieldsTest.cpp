@@ -25,21 +25,16 @@ TEST(FieldFinder, MatchesShownOrWrittenTextWithTurkishCaseRules) {
                  {"irmak", 1, "İsmail Irmak", false},
                  {"1.650.883,28", 2, "1650883,28", true},
                  {"1650883", 2, "1650883,28", true},
-                 {"(513", 2, "-513323,55", true},
                  {"1234,50", 2, "-1234,5", false},
-                 {"000042", 3, "42", true},
                  {"", 1, "anything", false},
-                 {"ismail", 1, "İsmail Irmak", false, {0, true}},
                  {" İSMAİL IRMAK ", 1, "ismail ırmak ", true, {0, true}},
                  {"(1.234,50)", 2, "-1234,5", true, {0, true}},
                  {"-1234,5", 2, "-1234,5", true, {0, true}},
-                 {"4", 3, "42", false, {3, true}},
                  {"42", 3, "42", false, {1, false}}};
     for (const auto& c : cases) {
         const FieldFinder finder(f.Layout(), f.locale, c.typed, c.rules);
         EXPECT_EQ(finder.Matches(c.column, c.field), c.found)
-            << c.typed << " in " << c.field << " column " << c.rules.column << " whole "
-            << c.rules.wholeField;
+            << c.typed << " in " << c.field << ", rules " << c.rules.column << c.rules.wholeField;
     }
     EXPECT_EQ(FoldTurkishCase("IİĞÜŞÖÇ Ÿ"), "ıiğüşöç ÿ");
 }
@@ -58,20 +53,16 @@ TEST(FindField, GoesOnFromTheFieldShownAndWrapsAtTheEnds) {
     };
     // What is looked for, from which field, which way, and the hit.
     const std::tuple<const char*, MarkedField, bool, const char*> cases[] = {
-        {"b", {0, 0}, true, "1,2"},          {"b", {1, 2}, true, "2,1"},
-        {"b", {2, 1}, true, "3,2"},          {"b", {3, 2}, true, "1,2 wrapped"},
-        {"b", {0, 0}, false, "3,2"},         {"b", {3, 2}, false, "2,1"},
-        {"b", {1, 2}, false, "3,2 wrapped"}, {"c", {3, 1}, true, "3,1 wrapped"},
-        {"z", {1, 1}, true, "none"},         {"a", {1, 1}, true, "2,2"}};
+        {"b", {0, 0}, true, "1,2"},  {"b", {0, 0}, false, "3,2"},
+        {"b", {3, 2}, false, "2,1"}, {"c", {3, 1}, true, "3,1 wrapped"},
+        {"z", {1, 1}, true, "none"}, {"a", {1, 1}, true, "2,2"}};
     for (const auto& [text, from, forward, hit] : cases)
         EXPECT_EQ(find(text, from, forward), hit)
             << text << " from " << place(from) << (forward ? " >" : " <");
     EXPECT_TRUE(FindField(f.pages.rows, FieldFinder(f.Layout(), f.locale, "z"), {1, 1}, true,
                           [](int64_t, int64_t) { return false; })
                     .Stopped());
-    EXPECT_EQ(PageOfRow(11, 5), 3);
-    EXPECT_EQ(PageOfRow(5, 5), 1);
-    EXPECT_EQ(PageOfRow(3, 0), 4);
+    EXPECT_EQ(PageOfRow(3, 0), 4);  // no room for rows: a page each
 }
 
 // Narrowed to the rows that match, a report holds just those rows, with the

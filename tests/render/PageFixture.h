@@ -6,28 +6,23 @@
 #include "TestSupport.h"
 #include "core/SettingsStore.h"
 #include "input/ComputePageTotals.h"
+#include "render/MeasureReportFont.h"
 #include "render/RenderPage.h"
 #include "render/ReportPages.h"
 
 namespace Tabulon {
 
-// The default A4 page with fixed metrics: rows 230 twips, characters 120, 5 rows a page.
+// The default A4 page as measured on the recording target's metrics, 5 rows a page.
 struct PageFixture {
     TempDir dir;
     PageSetup setup = DefaultPageSetup(1);
     ReportPages pages;
     NumberLocale locale = NumberLocale::Turkish();
-    RecordingTarget target{25000, 16838};
+    RecordingTarget target;
 
     PageFixture() {
-        PageMetrics& m = pages.metrics;
-        m.LeftMargin = m.RightMargin = m.TopMargin = m.BottomMargin = 810;
-        m.RowHeight = 230;
-        m.CharWidth = 120;
-        m.PrintableWidth = 10286;
-        m.PrintableHeight = 14968;
-        m.RowsPerPage = 5;
-        m.CharsPerLine = 85;
+        pages.metrics = MeasureReportFont(target, setup, 2);
+        pages.metrics.RowsPerPage = 5;
     }
     ReportLayout& Layout() { return pages.layout; }
 
@@ -39,12 +34,11 @@ struct PageFixture {
         bool total = false;
     };
     void Columns(const std::vector<Column>& columns) {
-        for (size_t i = 0; i < columns.size() && i < ReportLayout::DescribedColumns; ++i) {
-            const size_t c = i + 1;
-            Layout().ColumnTitles[c] = columns[i].title;
-            Layout().ColumnWidths[c] = columns[i].width;
-            Layout().ColumnFormats[c] = columns[i].pattern;
-            Layout().ColumnTotalFlags[c] = columns[i].total;
+        for (size_t c = 1; c <= columns.size() && c <= ReportLayout::DescribedColumns; ++c) {
+            Layout().ColumnTitles[c] = columns[c - 1].title;
+            Layout().ColumnWidths[c] = columns[c - 1].width;
+            Layout().ColumnFormats[c] = columns[c - 1].pattern;
+            Layout().ColumnTotalFlags[c] = columns[c - 1].total;
         }
         pages.fieldCount = static_cast<int>(columns.size());
     }
@@ -61,6 +55,16 @@ struct PageFixture {
         pages.totals =
             ComputePageTotals(pages.rows, TotalFlagsOf(Layout()), pages.metrics.RowsPerPage, locale)
                 ->totals;
+    }
+
+    // Opens the report from its text as the window does, measured on the target.
+    void Open(const std::string& text) {
+        WriteBytes(dir.File("r.txt"), text);
+        LoadOptions options;
+        options.locale = locale;
+        EXPECT_TRUE(
+            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
+                .Ok());
     }
 
     PageDrawing Render(int32_t page = 1, float zoom = 1.0f, const FieldShading* shading = nullptr) {

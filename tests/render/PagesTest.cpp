@@ -14,21 +14,6 @@
 
 using namespace Tabulon;
 
-// A report opened from its text as the window opens it, in Turkish.
-struct OpenedReport {
-    TempDir dir;
-    ReportPages pages;
-    RecordingTarget target;
-    LoadOptions options;
-    OpenedReport(const std::string& text, const PageSetup& setup) {
-        options.locale = NumberLocale::Turkish();
-        WriteBytes(dir.File("r.txt"), text);
-        EXPECT_TRUE(
-            OpenReportPages(pages, dir.File("r.txt"), dir.File("B.DAT"), options, target, setup)
-                .Ok());
-    }
-};
-
 // "margins l,r,t,b printable WxH row height/char width rows x chars".
 static std::string Figures(const PageMetrics& m) {
     std::ostringstream out;
@@ -69,8 +54,7 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
     // The report after its first header, the margins (left, right, top, bottom), a page
     // height set after opening (0: none), the rows a page, pages, last page's total.
     const std::tuple<std::string, std::array<int32_t, 4>, int32_t, int32_t, int32_t, int64_t>
-        cases[] = {{"4++\t\r\n" + rows[59], {15, 15, 15, 15}, 0, 59, 1, 1770},
-                   {"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
+        cases[] = {{"4++\t\r\n" + rows[59] + "1B\r\n", {15, 15, 15, 15}, 0, 58, 2, 59},
                    {rows[59] + "4++\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 1770},
                    {rows[3] + "2K\tL\tM\tN\t\r\n", {15, 15, 15, 15}, 0, 59, 1, 0},
                    // 6130 / 230 - 6 rows a page once laid out again
@@ -79,18 +63,16 @@ TEST(OpenReportPages, CountsAsTheWholeReportSaysWhateverTheRoomOrOrder) {
                    {"4++\t\r\n" + rows[7], {1000, 1000, 15, 15}, 0, 59, 1, 28}};
     for (const auto& [text, margins, laidOutAgainAt, rowsPerPage, pageCount, total] : cases) {
         SCOPED_TRACE(testing::Message() << text.size() << " bytes, top margin " << margins[2]);
-        PageSetup setup = DefaultPageSetup(1);
-        std::tie(setup.SpaceX1, setup.SpaceX2, setup.SpaceY1, setup.SpaceY2) =
+        PageFixture f;
+        std::tie(f.setup.SpaceX1, f.setup.SpaceX2, f.setup.SpaceY1, f.setup.SpaceY2) =
             std::tie(margins[0], margins[1], margins[2], margins[3]);
-        OpenedReport opened("1A\r\n" + text, setup);
-        ReportPages& pages = opened.pages;
-        setup.PageSizeY = laidOutAgainAt;
-        ASSERT_TRUE(!laidOutAgainAt ||
-                    LayOutPages(pages, opened.target, setup, opened.options.locale).Ok());
-        EXPECT_EQ(pages.metrics.RowsPerPage, rowsPerPage);
-        EXPECT_EQ(pages.totals.pageCount, pageCount);
-        EXPECT_EQ(pages.totals.table.Get(pageCount, 1).scaled / Currency::Scale, total);
-        EXPECT_EQ(pages.fieldCount, 2);
+        f.Open("1A\r\n" + text);
+        f.setup.PageSizeY = laidOutAgainAt;
+        ASSERT_TRUE(!laidOutAgainAt || LayOutPages(f.pages, f.target, f.setup, f.locale).Ok());
+        EXPECT_EQ(f.pages.metrics.RowsPerPage, rowsPerPage);
+        EXPECT_EQ(f.pages.totals.pageCount, pageCount);
+        EXPECT_EQ(f.pages.totals.table.Get(pageCount, 1).scaled / Currency::Scale, total);
+        EXPECT_EQ(f.pages.fieldCount, 2);
     }
 }
 
@@ -124,13 +106,15 @@ TEST(ShownWidths, EveryShownNumberFitsItsColumn) {
             if (!formatAfterRows) text += format;
             for (const auto& field : c.fields) text += "9" + field + "\t\r\n";
             if (formatAfterRows) text += format;
-            OpenedReport opened(text, DefaultPageSetup(1));
-            EXPECT_EQ(opened.pages.Widths(DefaultPageSetup(1), opened.options.locale)[1], c.drawn);
+            PageFixture f;
+            f.Open(text);
+            EXPECT_EQ(f.pages.Widths(f.setup, f.locale)[1], c.drawn);
         }
     }
     // Numbers surveyed under one format, shown as text by a later one.
-    OpenedReport text("1RAPOR\r\n2K\t\r\n5N\t\r\n91234567\t\r\n5T\t\r\n", DefaultPageSetup(1));
-    EXPECT_EQ(text.pages.Widths(DefaultPageSetup(1), text.options.locale)[1], 7);
+    PageFixture text;
+    text.Open("1RAPOR\r\n2K\t\r\n5N\t\r\n91234567\t\r\n5T\t\r\n");
+    EXPECT_EQ(text.pages.Widths(text.setup, text.locale)[1], 7);
 }
 
 // One character wider than the widest total printed, so none runs into the next column.
@@ -176,12 +160,8 @@ TEST(DrawnWidths, FollowEveryChangeOfWhatTheyComeFrom) {
         SCOPED_TRACE(change);
         PageFixture f;
         f.Columns({{"Ad", 6, ""}, {"Tutar", 8, "#,##0.00", true}});
-        f.Rows({{"a", "1.234,50"},
-                {"b", "-7.500,25"},
-                {"c", "1"},
-                {"d", "2"},
-                {"e", "3"},
-                {"f", "900.000"}});
+        f.pages.metrics.RowsPerPage = 2;
+        f.Rows({{"a", "1.234,50"}, {"b", "-7.500,25"}, {"c", "900.000"}});
         const ColumnWidthTable before = f.pages.Widths(f.setup, f.locale);
         apply(f);
         ColumnWidthTable fresh = DrawnWidths(f.Layout(), f.pages.totals, f.setup, f.locale);
@@ -198,77 +178,55 @@ TEST(DrawRuler, PlacesAMarkerAtEveryFittingColumnBoundary) {
     metrics.LeftMargin = 810;
     metrics.CharWidth = 121;
     metrics.CharsPerLine = 19;
-    RecordingTarget ruler(18750, 200);
+    RecordingTarget ruler;
     DrawRuler(ruler, {192, 255, 255}, {ColumnWidthTable{0, 6, 10, 12}, metrics, 3, 0.75f}, 2);
     ASSERT_EQ(ruler.boxes.size(), 1u);
     const RecordingTarget::BoxOp& strip = ruler.boxes[0];
-    EXPECT_EQ(std::tie(strip.x1, strip.y1, strip.x2, strip.y2),
-              std::tuple(0.0, 0.0, 18750.0, 200.0));
-    EXPECT_EQ(ruler.boxes[0].colour, (Rgb{192, 255, 255}));
+    EXPECT_EQ(std::tie(strip.x1, strip.y1, strip.x2, strip.y2, strip.colour),
+              std::tuple(0.0, 0.0, 25000.0, 16838.0, Rgb{192, 255, 255}));
     std::ostringstream markers;
     for (const auto& p : ruler.pictures)
         markers << p.x << ',' << p.y << (p.picture == &NormalMarker() ? " normal|" : " red|");
     EXPECT_EQ(markers.str(), "1032.5,0 normal|1939.5,0 red|");
 }
 
-// The widths of columns 1.., the others none.
-static ColumnWidthTable Widths(std::initializer_list<int16_t> widths) {
-    ColumnWidthTable table{};
-    size_t c = 1;
-    for (int16_t w : widths) table[c++] = w;
-    return table;
-}
-
 // Only a page whose cells run past the printable width with "Sığdır" on is
-// shrunk, and only the columns the report has count.
-TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAsked) {
-    // Off: cut at the margin as always; 85 characters are exactly the line; with
-    // one field the second column is not the report's.
-    const std::tuple<bool, ColumnWidthTable, int, bool> cases[] = {
-        {false, Widths({60, 60}), 2, false},
-        {true, Widths({40, 45}), 2, false},
-        {true, Widths({40, 46}), 2, true},
-        {true, Widths({40, 60}), 1, false}};
-    for (const auto& [fit, widths, fieldCount, scaled] : cases) {
-        PageSetup setup = DefaultPageSetup(1);
-        setup.FitToPaper = fit;
-        const SheetPlacement placed =
-            PlaceOnPaper(setup, PageFixture().pages.metrics, widths, fieldCount);
-        EXPECT_EQ(placed.Scaled(), scaled) << widths[2] << " " << fieldCount;
-        if (!scaled) {
-            EXPECT_EQ(placed, SheetPlacement{});
-            EXPECT_EQ(DrawnSetup(setup, placed), setup);
-        }
-    }
-}
-
-// The margins stay where the setup puts them: the page's top-left margin corner,
-// right margin and bottom margin land on the paper's, whatever the paper.
-TEST(SheetPlacement, KeepsTheMarginsOnThePaper) {
-    // Paper width and height, and the characters of the report's two columns.
-    const std::tuple<int32_t, int32_t, int16_t> cases[] = {
-        {11906, 16838, 150}, {16838, 11906, 300}, {21600, 15840, 171}, {8391, 11906, 90}};
-    for (const auto& [width, height, columns] : cases) {
-        SCOPED_TRACE(testing::Message() << width << "x" << height << " " << columns);
+// shrunk, and only the columns the report has count. The margins stay where the
+// setup puts them: the page's top-left margin corner, right margin and bottom
+// margin land on the paper's, whatever the paper.
+TEST(SheetPlacement, ShrinksOnlyAWidePageWhenAskedKeepingTheMargins) {
+    // "Sığdır", the paper's width and height, the report's column widths and
+    // fields, and whether it is shrunk. 85 characters fit A4's printable width;
+    // with one field the second column is not the report's.
+    const std::tuple<bool, int32_t, int32_t, ColumnWidthTable, int, bool> cases[] = {
+        {false, 11906, 16838, {0, 60, 60}, 2, false}, {true, 11906, 16838, {0, 40, 45}, 2, false},
+        {true, 11906, 16838, {0, 40, 60}, 1, false},  {true, 11906, 16838, {0, 40, 46}, 2, true},
+        {true, 16838, 11906, {0, 150, 150}, 2, true}, {true, 21600, 15840, {0, 85, 86}, 2, true},
+        {true, 8391, 11906, {0, 45, 45}, 2, true}};
+    for (const auto& [fit, width, height, widths, fieldCount, scaled] : cases) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height << " " << widths[2]);
         PageSetup setup = DefaultPageSetup(width > height ? 2 : 1);
         setup.PageSizeX = width;
         setup.PageSizeY = height;
-        setup.FitToPaper = true;
+        setup.FitToPaper = fit;
         PageMetrics metrics = PageFixture().pages.metrics;
         metrics.PrintableWidth = width - 2 * 810;
-        const int16_t half = static_cast<int16_t>(columns / 2);
-        const SheetPlacement placed =
-            PlaceOnPaper(setup, metrics, Widths({half, static_cast<int16_t>(columns - half)}), 2);
-        ASSERT_TRUE(placed.Scaled());
+        const SheetPlacement placed = PlaceOnPaper(setup, metrics, widths, fieldCount);
+        const PageSetup drawn = DrawnSetup(setup, placed);
+        ASSERT_EQ(placed.Scaled(), scaled);
+        if (!scaled) {
+            EXPECT_EQ(placed, SheetPlacement{});
+            EXPECT_EQ(drawn, setup);
+            continue;
+        }
         const auto onPaper = [&](double x, double y) {
             return std::pair(placed.left + placed.scale * x, placed.top + placed.scale * y);
         };
         EXPECT_NEAR(onPaper(810, 0).first, 810, 1e-6);
         EXPECT_NEAR(onPaper(0, 810).second, 810, 1e-6);
-        EXPECT_NEAR(onPaper(810 + columns * 120, 0).first, width - 810, 1e-6);
+        EXPECT_NEAR(onPaper(810 + (widths[1] + widths[2]) * 120, 0).first, width - 810, 1e-6);
         EXPECT_NEAR(onPaper(placed.pageWidth - 810, 0).first, width - 810, 1.0);
         EXPECT_NEAR(onPaper(0, placed.pageHeight - 810).second, height - 810, 1.0);
-        const PageSetup drawn = DrawnSetup(setup, placed);
         EXPECT_TRUE(drawn.PageSizeX == placed.pageWidth && drawn.PageSizeY == placed.pageHeight);
     }
 }

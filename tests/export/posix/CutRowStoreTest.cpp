@@ -17,14 +17,11 @@ TEST(CutRowStore, PassesOverAMappedStoreFailInsteadOfEndingTheProgram) {
         LoadedReport r({"1Rapor"});
         r.FillRows(12000, true);
         const std::string store = r.rows.Path();
-        Outcome<ExportedRows> result;
-        {
-            ThreadTracer tracer(FileCall::Map, 2, std::filesystem::canonical(store).string(),
-                                [&] { (void)!truncate(store.c_str(), 1536 * 512); });
-            if (!tracer.Following()) GTEST_SKIP() << "no process may trace another here";
-            result = e.run(r, r.Out("eski"), {});
-            ASSERT_TRUE(tracer.Changed());
-        }
+        ThreadTracer tracer(FileCall::Map, 2, std::filesystem::canonical(store).string(),
+                            [&] { (void)!truncate(store.c_str(), 1536 * 512); });
+        if (!tracer.Following()) GTEST_SKIP() << "no process may trace another here";
+        const Outcome<ExportedRows> result = e.run(r, r.Out("eski"), {});
+        ASSERT_TRUE(tracer.Changed());
         ASSERT_FALSE(result.Ok());
         EXPECT_EQ(result.Why().operation, Operation::ReadWorkFile);
         EXPECT_EQ(result.Why().reason, "read: Input/output error");

