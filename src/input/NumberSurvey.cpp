@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "input/SplitFields.h"
+
 namespace Tabulon {
 
 bool ShowsNumbers(const ReportLayout& layout, int column) {
@@ -85,6 +87,12 @@ void NumberSurvey::Take(int column, std::string_view field) {
         std::optional<DecimalNumber>& largest = kept.largest[number->negative];
         if (!largest || Smaller(*largest, *number)) largest = std::move(*number);
     }
+}
+
+void NumberSurvey::TakeRow(std::string_view text) {
+    ForEachRawField(text, last_, [&](int c, std::string_view field) {
+        if (Surveys(c)) Take(c, field);
+    });
 }
 
 bool NumberSurvey::Covers(const ReportLayout& layout) const {

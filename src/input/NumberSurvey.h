@@ -41,6 +41,8 @@ class NumberSurvey {
     bool Surveys(int column) const { return column >= 1 && column <= last_ && surveyed_[column]; }
     // A field of a surveyed column as the row store keeps it.
     void Take(int column, std::string_view field);
+    // Every surveyed field of a row's text as the row store keeps it.
+    void TakeRow(std::string_view text);
     // Every column the layout shows numbers in was surveyed.
     bool Covers(const ReportLayout& layout) const;
     const Column& Of(int column) const { return columns_[column]; }

@@ -33,9 +33,7 @@ Outcome<int64_t> FilterReport(const ReportPages& source, const FieldFinder& find
                     fieldCount = fields.count;
                     for (int k = 1; k <= columns; ++k)
                         MeasureField(longest[static_cast<size_t>(k)], fields[k]);
-                    ForEachRawField(record, numbers.Last(), [&](int k, std::string_view field) {
-                        if (numbers.Surveys(k)) numbers.Take(k, field);
-                    });
+                    numbers.TakeRow(record);
                     return true;
                 }
             return true;

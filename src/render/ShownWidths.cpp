@@ -5,7 +5,6 @@
 #include "core/Rounding.h"
 #include "core/TextEncoding.h"
 #include "input/ForEachRow.h"
-#include "input/SplitFields.h"
 #include "render/DisplayPattern.h"
 
 namespace Tabulon {
@@ -47,9 +46,7 @@ Outcome<ColumnWidthTable> WidestShownNumbers(const ReportLayout& layout, const R
     Outcome<> read = ForEachRow(
         rows, 1, rows.RecordCount(),
         [&](int64_t, std::string_view text) {
-            ForEachRawField(text, survey.Last(), [&](int c, std::string_view field) {
-                if (survey.Surveys(c)) survey.Take(c, field);
-            });
+            survey.TakeRow(text);
             return true;
         },
         progress);
